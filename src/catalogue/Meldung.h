@@ -1,0 +1,40 @@
+// The program's one message function. The model reports errors through it; the main
+// window installs a message box, the command-line tool standard error, and tests a
+// recorder, so that no message ever blocks a test.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace mvt {
+
+using TMeldungsFunktion = std::function<void(const QString &text)>;
+using TFrageFunktion = std::function<bool(const QString &text)>;
+
+void MeldungZeigen(const QString &text);
+// Yes/No question; true for "Ja".
+bool FrageStellen(const QString &text);
+
+// Install a handler; returns the previous one. An empty function restores the default
+// (standard error, questions answered "Nein").
+TMeldungsFunktion MeldungsFunktionSetzen(TMeldungsFunktion f);
+TFrageFunktion FrageFunktionSetzen(TFrageFunktion f);
+
+// Collects every message while it lives; for tests.
+class MeldungsRekorder {
+public:
+    MeldungsRekorder();
+    ~MeldungsRekorder();
+    MeldungsRekorder(const MeldungsRekorder &) = delete;
+    MeldungsRekorder &operator=(const MeldungsRekorder &) = delete;
+    QStringList Meldungen;
+
+private:
+    TMeldungsFunktion m_vorher;
+};
+
+// Days since 30 December 1899 with the fraction as time of day, local time.
+double JetztAlsTageszahl();
+
+} // namespace mvt

@@ -1,0 +1,124 @@
+#include "catalogue/Textdatei.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace mvt {
+
+namespace {
+// Code points of the bytes 0x80..0x9F; 0 marks the five undefined bytes, which are
+// mapped to the C1 control of the same value as Windows itself does.
+constexpr char16_t Bereich80[32] = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0, 0x017D, 0, 0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+} // namespace
+
+QString Cp1252Dekodieren(const QByteArray &bytes)
+{
+    QString s;
+    s.resize(bytes.size());
+    QChar *ziel = s.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        char16_t c = b;
+        if (b >= 0x80 && b <= 0x9F && Bereich80[b - 0x80] != 0)
+            c = Bereich80[b - 0x80];
+        ziel[i] = QChar(c);
+    }
+    return s;
+}
+
+QByteArray Cp1252Kodieren(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out.append(static_cast<char>(c));
+            continue;
+        }
+        char b = '?';
+        for (int i = 0; i < 32; ++i)
+            if (Bereich80[i] == c || (Bereich80[i] == 0 && c == 0x80 + i)) {
+                b = static_cast<char>(0x80 + i);
+                break;
+            }
+        out.append(b);
+    }
+    return out;
+}
+
+QString TextDekodieren(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString s = utf8.decode(bytes);
+    if (utf8.hasError())
+        return Cp1252Dekodieren(bytes);
+    if (s.startsWith(QChar(0xFEFF)))
+        s.remove(0, 1);
+    return s;
+}
+
+QStringList ZeilenTrennen(const QString &text)
+{
+    QStringList zeilen;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            zeilen.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        zeilen.append(text.mid(start));
+    return zeilen;
+}
+
+std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (fehler)
+            *fehler = QStringLiteral("Fehler: Die Datei \"%1\" konnte nicht gelesen werden.").arg(pfad);
+        return std::nullopt;
+    }
+    return f.readAll();
+}
+
+std::optional<QStringList> TextdateiLesen(const QString &pfad, QString *fehler)
+{
+    auto bytes = DateiLesen(pfad, fehler);
+    if (!bytes)
+        return std::nullopt;
+    return ZeilenTrennen(Cp1252Dekodieren(*bytes));
+}
+
+bool DateiSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler)
+{
+    QSaveFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit()) {
+        if (fehler)
+            *fehler = QStringLiteral("Fehler: Die Datei \"%1\" konnte nicht geschrieben werden.").arg(pfad);
+        return false;
+    }
+    return true;
+}
+
+bool TextdateiSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler)
+{
+    QByteArray inhalt;
+    for (const QString &z : zeilen) {
+        inhalt += Cp1252Kodieren(z);
+        inhalt += "\r\n";
+    }
+    return DateiSchreiben(pfad, inhalt, fehler);
+}
+
+} // namespace mvt

@@ -1,0 +1,32 @@
+// Text files of the program: Windows-1252 with CR LF, written through a temporary file
+// beside the target so that an interrupted write never leaves a broken file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace mvt {
+
+QString Cp1252Dekodieren(const QByteArray &bytes);
+// Characters without a Windows-1252 form become "?".
+QByteArray Cp1252Kodieren(const QString &text);
+// UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), otherwise Windows-1252.
+QString TextDekodieren(const QByteArray &bytes);
+
+// Splits at CR LF, LF or a lone CR. A final line break does not add an empty line.
+QStringList ZeilenTrennen(const QString &text);
+
+// Reads a whole Windows-1252 file into lines; nullopt (with a German reason in
+// *fehler) when it cannot be read.
+std::optional<QStringList> TextdateiLesen(const QString &pfad, QString *fehler = nullptr);
+// Writes the lines, each followed by CR LF; false (with a German reason) on failure,
+// in which case the old file is untouched.
+bool TextdateiSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler = nullptr);
+// Same for raw bytes.
+bool DateiSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler = nullptr);
+std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler = nullptr);
+
+} // namespace mvt

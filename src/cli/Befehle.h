@@ -1,0 +1,26 @@
+// Subcommands of morvaren-cli. Each file registers its commands with a static
+// BefehlRegistrierung; main dispatches by the first argument.
+#pragma once
+
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace mvt::cli {
+
+// Arguments after the subcommand's name; returns the exit code.
+using BefehlFunktion = std::function<int(const QStringList &argumente)>;
+
+struct BefehlRegistrierung {
+    BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f);
+};
+
+// Prints the value as indented UTF-8 JSON on standard output.
+void JsonAusgeben(const QJsonValue &wert);
+// German error text on standard error.
+void FehlerAusgeben(const QString &text);
+
+} // namespace mvt::cli

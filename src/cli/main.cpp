@@ -1,0 +1,68 @@
+#include "cli/Befehle.h"
+
+#include "catalogue/Meldung.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace mvt::cli {
+
+namespace {
+struct Befehl {
+    std::string hilfe;
+    BefehlFunktion f;
+};
+std::map<std::string, Befehl> &Befehlstabelle()
+{
+    static std::map<std::string, Befehl> t;
+    return t;
+}
+} // namespace
+
+BefehlRegistrierung::BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f)
+{
+    Befehlstabelle()[name] = {hilfe, std::move(f)};
+}
+
+void JsonAusgeben(const QJsonValue &wert)
+{
+    QJsonDocument doc;
+    if (wert.isArray())
+        doc = QJsonDocument(wert.toArray());
+    else
+        doc = QJsonDocument(wert.toObject());
+    const QByteArray text = doc.toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+}
+
+void FehlerAusgeben(const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+
+} // namespace mvt::cli
+
+int main(int argc, char **argv)
+{
+    using namespace mvt::cli;
+    QCoreApplication app(argc, argv);
+    // Model messages go to standard error; questions are answered "Nein".
+    mvt::MeldungsFunktionSetzen([](const QString &t) { FehlerAusgeben(t); });
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("--hilfe") || args.first() == QLatin1String("--help")) {
+        std::printf("Aufruf: morvaren-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n");
+        for (const auto &[name, b] : Befehlstabelle())
+            std::printf("  %-14s %s\n", name.c_str(), b.hilfe.c_str());
+        return args.isEmpty() ? 2 : 0;
+    }
+    const std::string name = args.takeFirst().toStdString();
+    const auto it = Befehlstabelle().find(name);
+    if (it == Befehlstabelle().end()) {
+        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Befehl: ") + QString::fromStdString(name));
+        return 2;
+    }
+    return it->second.f(args);
+}
