@@ -193,8 +193,9 @@ QString DauerText(double minuten)
     const int64_t stunden = static_cast<int64_t>(std::floor(m / 60));
     const int64_t min = static_cast<int64_t>(std::floor(m)) % 60;
     const int64_t sek = Runden(m * 60) % 60;
-    return vorzeichen + QString::number(stunden) + QLatin1Char(':') + QStringLiteral("%1").arg(min, 2, 10, QLatin1Char('0')) +
-           QLatin1Char(':') + QStringLiteral("%1").arg(sek, 2, 10, QLatin1Char('0')) + QStringLiteral("   (") +
+    return vorzeichen + QString::number(stunden) + QLatin1Char(':') +
+           QStringLiteral("%1").arg(min, 2, 10, QLatin1Char('0')) + QLatin1Char(':') +
+           QStringLiteral("%1").arg(sek, 2, 10, QLatin1Char('0')) + QStringLiteral("   (") +
            ZahlAllgemein(minuten) + QStringLiteral(" min)");
 }
 
@@ -222,9 +223,11 @@ TRoutenauswertung RouteAuswerten(const uint8_t *reisekosten, const TRoutenvarian
     e.Zeitersparnis = j0 - t;
     // a route of one field has no time at all: nothing to save, nothing to divide
     e.ZeitersparnisProzent = j0 > 0 ? Runden(static_cast<double>(e.Zeitersparnis) / j0 * 100.0) : 0;
-    e.Optimalitaet = (j0 - j100) == 0 ? 100 : Runden(static_cast<double>(e.Zeitersparnis) / (j0 - j100) * 100.0);
+    e.Optimalitaet =
+        (j0 - j100) == 0 ? 100 : Runden(static_cast<double>(e.Zeitersparnis) / (j0 - j100) * 100.0);
     e.Felder = UeberquerteFelder(route);
-    e.ZeitProFeld = e.Felder > 0 ? static_cast<double>(Runden(static_cast<double>(t) / e.Felder * 100.0)) / 100.0 : 0;
+    e.ZeitProFeld =
+        e.Felder > 0 ? static_cast<double>(Runden(static_cast<double>(t) / e.Felder * 100.0)) / 100.0 : 0;
     e.Auftragsanzahl = std::max<int32_t>(0, route.Anzahl() - 1);
     e.OptimaleLaenge = std::max<int32_t>(0, v[100].Anzahl() - 1);
     return e;
@@ -236,9 +239,15 @@ QString TRoutenauswertung::ZeitersparnisText() const
            QStringLiteral(" %)");
 }
 
-QString TRoutenauswertung::OptimalitaetText() const { return QString::number(Optimalitaet) + QStringLiteral(" %"); }
+QString TRoutenauswertung::OptimalitaetText() const
+{
+    return QString::number(Optimalitaet) + QStringLiteral(" %");
+}
 
-QString TRoutenauswertung::ZeitProFeldText() const { return ZahlAllgemein(ZeitProFeld) + QStringLiteral(" min"); }
+QString TRoutenauswertung::ZeitProFeldText() const
+{
+    return ZahlAllgemein(ZeitProFeld) + QStringLiteral(" min");
+}
 
 TAuftragsbereich AuftragsbereichFuerRoute(int auftraege)
 {

@@ -26,7 +26,10 @@ void TRoutenliste::Entfernen()
         m_cursor = Anzahl() - 1;
 }
 
-void TRoutenliste::CursorSetzen(int i) { m_cursor = m_elemente.empty() ? -1 : std::clamp(i, 0, Anzahl() - 1); }
+void TRoutenliste::CursorSetzen(int i)
+{
+    m_cursor = m_elemente.empty() ? -1 : std::clamp(i, 0, Anzahl() - 1);
+}
 
 void TRoutenliste::Leeren()
 {
@@ -45,7 +48,10 @@ QString RouteSpeichernHinweis(const QString &name)
 }
 
 namespace {
-QString PunktText(Wegpunkt p) { return QStringLiteral("%1:%2").arg(p.x).arg(p.y); }
+QString PunktText(Wegpunkt p)
+{
+    return QStringLiteral("%1:%2").arg(p.x).arg(p.y);
+}
 } // namespace
 
 std::vector<TRoutentabellenzeile> RoutentabelleZeilen(const TRoutenliste &liste)

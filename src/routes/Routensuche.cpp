@@ -199,7 +199,8 @@ int32_t RichtungswechselZaehlen(int32_t bisher, uint8_t vorher, uint8_t neu)
 {
     const int p = BerechneRichtungsPrioritaetAusBewegungsrichtungen(vorher, neu);
     if (p < 0) {
-        MeldungZeigen(QStringLiteral("Fehler: BerechneRichtungsPrioritaetAusBewegungsrichtungen schlägt fehl!"));
+        MeldungZeigen(
+            QStringLiteral("Fehler: BerechneRichtungsPrioritaetAusBewegungsrichtungen schlägt fehl!"));
         return bisher;
     }
     return p <= 1 ? bisher + 1 : bisher;

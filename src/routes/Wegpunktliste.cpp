@@ -1,5 +1,6 @@
 #include "routes/Wegpunktliste.h"
 
+#include <cstddef>
 #include <utility>
 
 namespace mvt::routen {
@@ -20,7 +21,10 @@ Wegpunktliste &Wegpunktliste::operator=(const Wegpunktliste &andere)
     return *this;
 }
 
-Wegpunktliste::Wegpunktliste(Wegpunktliste &&andere) noexcept { *this = std::move(andere); }
+Wegpunktliste::Wegpunktliste(Wegpunktliste &&andere) noexcept
+{
+    *this = std::move(andere);
+}
 
 Wegpunktliste &Wegpunktliste::operator=(Wegpunktliste &&andere) noexcept
 {
@@ -42,7 +46,7 @@ int32_t Wegpunktliste::Neu(Wegpunkt p)
     if (!m_frei.empty()) {
         const int32_t i = m_frei.back();
         m_frei.pop_back();
-        m_knoten[static_cast<size_t>(i)] = Knoten{p};
+        m_knoten[static_cast<std::size_t>(i)] = Knoten{p};
         return i;
     }
     m_knoten.push_back(Knoten{p});
@@ -52,15 +56,15 @@ int32_t Wegpunktliste::Neu(Wegpunkt p)
 void Wegpunktliste::Einfuegen(uint8_t x, uint8_t y)
 {
     const int32_t i = Neu(Wegpunkt{x, y});
-    Knoten &k = m_knoten[static_cast<size_t>(i)];
+    Knoten &k = m_knoten[static_cast<std::size_t>(i)];
     if (m_cursor == Kein) {
         m_erster = m_letzter = i;
     } else {
-        Knoten &c = m_knoten[static_cast<size_t>(m_cursor)];
+        Knoten &c = m_knoten[static_cast<std::size_t>(m_cursor)];
         k.vor = m_cursor;
         k.nach = c.nach;
         if (c.nach != Kein)
-            m_knoten[static_cast<size_t>(c.nach)].vor = i;
+            m_knoten[static_cast<std::size_t>(c.nach)].vor = i;
         else
             m_letzter = i;
         c.nach = i;
@@ -73,13 +77,13 @@ void Wegpunktliste::Entfernen()
 {
     if (m_cursor == Kein)
         return;
-    const Knoten k = m_knoten[static_cast<size_t>(m_cursor)];
+    const Knoten k = m_knoten[static_cast<std::size_t>(m_cursor)];
     if (k.vor != Kein)
-        m_knoten[static_cast<size_t>(k.vor)].nach = k.nach;
+        m_knoten[static_cast<std::size_t>(k.vor)].nach = k.nach;
     else
         m_erster = k.nach;
     if (k.nach != Kein)
-        m_knoten[static_cast<size_t>(k.nach)].vor = k.vor;
+        m_knoten[static_cast<std::size_t>(k.nach)].vor = k.vor;
     else
         m_letzter = k.vor;
     m_frei.push_back(m_cursor);
@@ -87,37 +91,40 @@ void Wegpunktliste::Entfernen()
     --m_anzahl;
 }
 
-void Wegpunktliste::ZumAnfang() { m_cursor = m_erster; }
+void Wegpunktliste::ZumAnfang()
+{
+    m_cursor = m_erster;
+}
 
 bool Wegpunktliste::Weiter()
 {
-    if (m_cursor == Kein || m_knoten[static_cast<size_t>(m_cursor)].nach == Kein)
+    if (m_cursor == Kein || m_knoten[static_cast<std::size_t>(m_cursor)].nach == Kein)
         return false;
-    m_cursor = m_knoten[static_cast<size_t>(m_cursor)].nach;
+    m_cursor = m_knoten[static_cast<std::size_t>(m_cursor)].nach;
     return true;
 }
 
 bool Wegpunktliste::Zurueck()
 {
-    if (m_cursor == Kein || m_knoten[static_cast<size_t>(m_cursor)].vor == Kein)
+    if (m_cursor == Kein || m_knoten[static_cast<std::size_t>(m_cursor)].vor == Kein)
         return false;
-    m_cursor = m_knoten[static_cast<size_t>(m_cursor)].vor;
+    m_cursor = m_knoten[static_cast<std::size_t>(m_cursor)].vor;
     return true;
 }
 
 Wegpunkt Wegpunktliste::Aktuell() const
 {
-    return m_cursor == Kein ? Wegpunkt{} : m_knoten[static_cast<size_t>(m_cursor)].p;
+    return m_cursor == Kein ? Wegpunkt{} : m_knoten[static_cast<std::size_t>(m_cursor)].p;
 }
 
 bool Wegpunktliste::HatNachfolger() const
 {
-    return m_cursor != Kein && m_knoten[static_cast<size_t>(m_cursor)].nach != Kein;
+    return m_cursor != Kein && m_knoten[static_cast<std::size_t>(m_cursor)].nach != Kein;
 }
 
 void Wegpunktliste::CursorAufMarke(int32_t marke)
 {
-    if (marke >= 0 && static_cast<size_t>(marke) < m_knoten.size())
+    if (marke >= 0 && static_cast<std::size_t>(marke) < m_knoten.size())
         m_cursor = marke;
 }
 
@@ -131,20 +138,20 @@ void Wegpunktliste::Leeren()
 
 Wegpunkt Wegpunktliste::Erster() const
 {
-    return m_erster == Kein ? Wegpunkt{} : m_knoten[static_cast<size_t>(m_erster)].p;
+    return m_erster == Kein ? Wegpunkt{} : m_knoten[static_cast<std::size_t>(m_erster)].p;
 }
 
 Wegpunkt Wegpunktliste::Letzter() const
 {
-    return m_letzter == Kein ? Wegpunkt{} : m_knoten[static_cast<size_t>(m_letzter)].p;
+    return m_letzter == Kein ? Wegpunkt{} : m_knoten[static_cast<std::size_t>(m_letzter)].p;
 }
 
 std::vector<Wegpunkt> Wegpunktliste::Punkte() const
 {
     std::vector<Wegpunkt> v;
-    v.reserve(static_cast<size_t>(m_anzahl));
-    for (int32_t i = m_erster; i != Kein; i = m_knoten[static_cast<size_t>(i)].nach)
-        v.push_back(m_knoten[static_cast<size_t>(i)].p);
+    v.reserve(static_cast<std::size_t>(m_anzahl));
+    for (int32_t i = m_erster; i != Kein; i = m_knoten[static_cast<std::size_t>(i)].nach)
+        v.push_back(m_knoten[static_cast<std::size_t>(i)].p);
     return v;
 }
 

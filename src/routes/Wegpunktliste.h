@@ -50,7 +50,10 @@ public:
     Wegpunkt Letzter() const;
     std::vector<Wegpunkt> Punkte() const;
 
-    friend bool operator==(const Wegpunktliste &a, const Wegpunktliste &b) { return a.Punkte() == b.Punkte(); }
+    friend bool operator==(const Wegpunktliste &a, const Wegpunktliste &b)
+    {
+        return a.Punkte() == b.Punkte();
+    }
 
 private:
     static constexpr int32_t Kein = -1;

@@ -11,14 +11,17 @@
 
 namespace mvt::routen {
 
-constexpr int GitterKante = 200;                     // every grid is 200 x 200, Zyrthania too
+constexpr int GitterKante = 200; // every grid is 200 x 200, Zyrthania too
 constexpr int GitterZellen = GitterKante * GitterKante;
-constexpr int AnzahlWelten = 3;                      // 1 Dunladan, 2 Endurias, 3 Zyrthania
-constexpr uint8_t KeinStadtabstand = 255;            // no town within 10 fields
+constexpr int AnzahlWelten = 3;           // 1 Dunladan, 2 Endurias, 3 Zyrthania
+constexpr uint8_t KeinStadtabstand = 255; // no town within 10 fields
 constexpr int Stadtreichweite = 10;
 
 // Cell of field (x, y), both 1-based: column-wise, so a neighbour is one index step away.
-constexpr int Zelle(int x, int y) { return (x - 1) * GitterKante + (y - 1); }
+constexpr int Zelle(int x, int y)
+{
+    return (x - 1) * GitterKante + (y - 1);
+}
 
 // Terrain codes of the maps; town variants are code + 7 (0..6) or code + 16 (14..29).
 enum TGelaendecode : uint8_t {
