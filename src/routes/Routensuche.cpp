@@ -2,7 +2,10 @@
 
 #include "catalogue/Meldung.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace mvt::routen {
@@ -28,10 +31,15 @@ constexpr int32_t Kein = -1;
 // The open list of the described search, kept as an order-maintenance list: every open
 // field carries a label that grows along the list, so "earlier in the list" is one
 // comparison. Labels are spread anew when an insertion finds no gap; that keeps their
-// order, so a heap built on them stays valid.
+// order. Labels are read only when a bucket of the selection is ordered.
 class Offenliste {
 public:
     Offenliste() : m_vor(GitterZellen), m_nach(GitterZellen), m_label(GitterZellen) {}
+    void Leeren()
+    {
+        m_erster = m_cursor = Kein;
+        m_anzahl = 0;
+    }
 
     uint64_t Label(int32_t i) const { return m_label[static_cast<size_t>(i)]; }
 
@@ -92,90 +100,131 @@ private:
     int32_t m_erster = Kein, m_cursor = Kein, m_anzahl = 0;
 };
 
-// Binary heap of the open fields, ordered like the selection of the described search:
-// time, then (with the option) direction changes, then the position in the open list.
-class Auswahlheap {
+// The open fields in the order of the described selection: time, then (with the option)
+// direction changes, then the position in the open list.
+//
+// Every time that occurs in a search is a multiple of 0.5 minutes and at most the time of
+// one straight walk to the target plus one step (199 steps and one more of at most 255
+// minutes), so single precision holds all of them exactly and they index buckets of half
+// minutes. A ring of buckets covers the largest step. Entering a field into a bucket is a
+// push; when the selection reaches a bucket, its still valid entries are sorted once by
+// direction changes and list label. Expanding a field of time T fills only later buckets
+// unless a step takes no time (fields of 0 minutes); then the rest of the current bucket
+// is sorted again. A field whose way improves gets a new entry; the old one is dropped.
+class Auswahl {
 public:
-    Auswahlheap(const std::vector<Suchknoten> &knoten, const Offenliste &liste, bool richtung)
-        : m_knoten(knoten), m_liste(liste), m_richtung(richtung), m_pos(GitterZellen, Kein)
+    static constexpr uint32_t Ring = 512; // > largest step of 2 x 255 half minutes
+
+    struct Eintrag {
+        int32_t Wechsel;
+        int32_t Feld;
+    };
+
+    Auswahl(const std::vector<Suchknoten> &knoten, const Offenliste &liste) : m_knoten(knoten), m_liste(liste)
     {
-        m_heap.reserve(1024);
     }
 
-    bool Leer() const { return m_heap.empty(); }
-
-    void Einfuegen(int32_t i)
+    void Beginnen(bool richtung)
     {
-        m_heap.push_back(i);
-        Hoch(m_heap.size() - 1);
+        for (auto &e : m_eimer)
+            e.clear();
+        m_folge.clear();
+        m_pos = 0;
+        m_jetzt = 0;
+        m_anzahl = 0;
+        m_aktiv = false;
+        m_neu = false;
+        m_richtung = richtung;
     }
-    // The key of i became smaller.
-    void Verringert(int32_t i) { Hoch(static_cast<size_t>(m_pos[static_cast<size_t>(i)])); }
 
+    void Einfuegen(uint32_t halbeMinuten, int32_t wechsel, int32_t feld)
+    {
+        m_eimer[halbeMinuten % Ring].push_back(Eintrag{wechsel, feld});
+        ++m_anzahl;
+        if (m_aktiv && halbeMinuten == m_jetzt)
+            m_neu = true;
+    }
+
+    // The next open field, or -1 when none is left.
     int32_t Nehmen()
     {
-        const int32_t oben = m_heap.front();
-        m_pos[static_cast<size_t>(oben)] = Kein;
-        const int32_t letzter = m_heap.back();
-        m_heap.pop_back();
-        if (!m_heap.empty()) {
-            m_heap.front() = letzter;
-            m_pos[static_cast<size_t>(letzter)] = 0;
-            Runter(0);
+        for (;;) {
+            if (m_neu) {
+                // a step of no time added to the bucket being taken: order the rest anew
+                auto &eimer = m_eimer[m_jetzt % Ring];
+                for (size_t k = m_pos; k < m_folge.size(); ++k)
+                    eimer.push_back(Eintrag{m_folge[k].Wechsel, m_folge[k].Feld});
+                m_anzahl += static_cast<int64_t>(m_folge.size() - m_pos);
+                m_folge.clear();
+                m_pos = 0;
+                m_neu = false;
+                Ordnen(eimer);
+            }
+            if (m_pos < m_folge.size()) {
+                const Sortiert &e = m_folge[m_pos++];
+                if (Gueltig(e.Wechsel, e.Feld))
+                    return e.Feld;
+                continue;
+            }
+            m_aktiv = false;
+            if (m_anzahl == 0)
+                return Kein;
+            auto &eimer = m_eimer[m_jetzt % Ring];
+            if (eimer.empty()) {
+                ++m_jetzt;
+                continue;
+            }
+            Ordnen(eimer);
         }
-        return oben;
     }
 
 private:
-    bool Vor(int32_t a, int32_t b) const
+    struct Sortiert {
+        uint64_t Label;
+        int32_t Wechsel;
+        int32_t Feld;
+    };
+
+    bool Gueltig(int32_t wechsel, int32_t feld) const
     {
-        const Suchknoten &ka = m_knoten[static_cast<size_t>(a)], &kb = m_knoten[static_cast<size_t>(b)];
-        if (ka.Zeit != kb.Zeit)
-            return ka.Zeit < kb.Zeit;
-        if (m_richtung && ka.Richtungswechsel != kb.Richtungswechsel)
-            return ka.Richtungswechsel < kb.Richtungswechsel;
-        return m_liste.Label(a) < m_liste.Label(b);
+        const Suchknoten &k = m_knoten[static_cast<size_t>(feld)];
+        return k.Zustand == 1 && static_cast<uint32_t>(k.Zeit * 2.0f) == m_jetzt &&
+               (!m_richtung || k.Richtungswechsel == wechsel);
     }
-    void Setzen(size_t stelle, int32_t i)
+
+    // Moves the valid entries of the bucket, in selection order, into m_folge.
+    void Ordnen(std::vector<Eintrag> &eimer)
     {
-        m_heap[stelle] = i;
-        m_pos[static_cast<size_t>(i)] = static_cast<int32_t>(stelle);
-    }
-    void Hoch(size_t stelle)
-    {
-        const int32_t i = m_heap[stelle];
-        while (stelle > 0) {
-            const size_t eltern = (stelle - 1) / 2;
-            if (!Vor(i, m_heap[eltern]))
-                break;
-            Setzen(stelle, m_heap[eltern]);
-            stelle = eltern;
-        }
-        Setzen(stelle, i);
-    }
-    void Runter(size_t stelle)
-    {
-        const int32_t i = m_heap[stelle];
-        const size_t n = m_heap.size();
-        for (;;) {
-            size_t kind = 2 * stelle + 1;
-            if (kind >= n)
-                break;
-            if (kind + 1 < n && Vor(m_heap[kind + 1], m_heap[kind]))
-                ++kind;
-            if (!Vor(m_heap[kind], i))
-                break;
-            Setzen(stelle, m_heap[kind]);
-            stelle = kind;
-        }
-        Setzen(stelle, i);
+        m_anzahl -= static_cast<int64_t>(eimer.size());
+        m_folge.clear();
+        m_pos = 0;
+        for (const Eintrag &e : eimer)
+            if (Gueltig(e.Wechsel, e.Feld))
+                m_folge.push_back(Sortiert{m_liste.Label(e.Feld), e.Wechsel, e.Feld});
+        eimer.clear();
+        std::sort(m_folge.begin(), m_folge.end(), [](const Sortiert &a, const Sortiert &b) {
+            return a.Wechsel != b.Wechsel ? a.Wechsel < b.Wechsel : a.Label < b.Label;
+        });
+        m_aktiv = true;
     }
 
     const std::vector<Suchknoten> &m_knoten;
     const Offenliste &m_liste;
-    bool m_richtung;
-    std::vector<int32_t> m_heap;
-    std::vector<int32_t> m_pos;
+    std::array<std::vector<Eintrag>, Ring> m_eimer;
+    std::vector<Sortiert> m_folge;
+    size_t m_pos = 0;
+    uint32_t m_jetzt = 0;
+    int64_t m_anzahl = 0; // entries in the buckets, valid or not
+    bool m_aktiv = false; // m_folge holds the bucket of m_jetzt
+    bool m_neu = false;
+    bool m_richtung = false;
+};
+
+// Working memory of one search, kept per thread so that a search allocates nothing.
+struct Suchspeicher {
+    std::vector<Suchknoten> Knoten = std::vector<Suchknoten>(GitterZellen);
+    Offenliste Liste;
+    Auswahl Auswahlfolge{Knoten, Liste};
 };
 
 } // namespace
@@ -230,9 +279,16 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
         return ergebnis;
     }
 
-    std::vector<Suchknoten> knoten(GitterZellen);
-    Offenliste liste;
-    Auswahlheap heap(knoten, liste, p.DirectionalOptimization);
+    thread_local std::unique_ptr<Suchspeicher> speicher;
+    if (!speicher)
+        speicher = std::make_unique<Suchspeicher>();
+    std::vector<Suchknoten> &knoten = speicher->Knoten;
+    std::fill(knoten.begin(), knoten.end(), Suchknoten{});
+    Offenliste &liste = speicher->Liste;
+    liste.Leeren();
+    Auswahl &auswahl = speicher->Auswahlfolge;
+    auswahl.Beginnen(p.DirectionalOptimization);
+    const bool richtung = p.DirectionalOptimization;
     const int S = p.Kartengroesse;
     const uint8_t *kosten = p.Reisekosten;
 
@@ -246,7 +302,11 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
 
     int cx = sx, cy = sy;
     for (;;) {
-        const Suchknoten c = knoten[static_cast<size_t>(Zelle(cx, cy))];
+        const int32_t ci = Zelle(cx, cy);
+        const float cZeit = knoten[static_cast<size_t>(ci)].Zeit;
+        const int32_t cWechsel = knoten[static_cast<size_t>(ci)].Richtungswechsel;
+        const uint8_t cRichtung = knoten[static_cast<size_t>(ci)].Richtung;
+        const float cKosten = 0.5f * static_cast<float>(kosten[ci]);
         for (uint8_t r = 0; r < 8; ++r) {
             const int nx = cx + Schritte[r][0], ny = cy + Schritte[r][1];
             if (nx < 1 || ny < 1 || nx > S || ny > S)
@@ -255,32 +315,28 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
             Suchknoten &n = knoten[static_cast<size_t>(i)];
             if (n.Zustand == 2)
                 continue;
-            int32_t w = 0;
-            if (p.DirectionalOptimization)
-                w = RichtungswechselZaehlen(c.Richtungswechsel, c.Richtung, r);
-            const float t = c.Zeit + Schrittzeit(kosten, cx, cy, nx, ny);
-            const auto setzen = [&] {
-                n.Zeit = t;
-                n.VorgaengerX = static_cast<uint8_t>(cx);
-                n.VorgaengerY = static_cast<uint8_t>(cy);
-                if (p.DirectionalOptimization) {
-                    n.Richtung = r;
-                    n.Richtungswechsel = w;
-                }
-            };
+            // the start has no direction (row "none"), every later field one of 0..7, so
+            // the pair is always inside the table
+            const int32_t w = richtung ? cWechsel + (Prioritaeten[cRichtung][r] <= 1) : 0;
+            const float t = cZeit + (cKosten + 0.5f * static_cast<float>(kosten[i]));
             if (n.Zustand == 0) {
-                setzen();
                 n.Zustand = 1;
                 liste.Einfuegen(i);
-                heap.Einfuegen(i);
-            } else if (t < n.Zeit || (p.DirectionalOptimization && t == n.Zeit && n.Richtungswechsel > w)) {
-                setzen();
-                heap.Verringert(i);
+            } else if (!(t < n.Zeit || (richtung && t == n.Zeit && n.Richtungswechsel > w))) {
+                continue;
             }
+            n.Zeit = t;
+            n.VorgaengerX = static_cast<uint8_t>(cx);
+            n.VorgaengerY = static_cast<uint8_t>(cy);
+            if (richtung) {
+                n.Richtung = r;
+                n.Richtungswechsel = w;
+            }
+            auswahl.Einfuegen(static_cast<uint32_t>(t * 2.0f), w, i);
         }
-        if (heap.Leer())
+        const int32_t i = auswahl.Nehmen();
+        if (i < 0)
             return ergebnis; // cannot happen on a connected map
-        const int32_t i = heap.Nehmen();
         liste.Entfernen(i);
         knoten[static_cast<size_t>(i)].Zustand = 2;
         cx = i / GitterKante + 1;

@@ -14,17 +14,19 @@ const TWeltdaten &EingebauteWelten()
     return *daten;
 }
 
-TZufallskarte Zufallskarte(std::mt19937 &zufall, int groesse, bool gleichfoermig)
+TZufallskarte Zufallskarte(std::mt19937 &zufall, int groesse, int art)
 {
     static constexpr uint8_t Minuten[] = {2, 3, 4, 5, 7, 8, 10};
     TZufallskarte k;
     k.Groesse = groesse;
     k.Reisekosten.fill(255);
-    std::uniform_int_distribution<int> alle(0, 6), zwei(0, 1);
+    std::uniform_int_distribution<int> alle(0, 6), zwei(0, 1), drei(0, 2);
     for (int x = 1; x <= groesse; ++x)
         for (int y = 1; y <= groesse; ++y)
-            k.Reisekosten[static_cast<size_t>(Zelle(x, y))] =
-                gleichfoermig ? static_cast<uint8_t>(2 + 2 * zwei(zufall)) : Minuten[alle(zufall)];
+            k.Reisekosten[static_cast<size_t>(Zelle(x, y))] = art == 1
+                                                                  ? static_cast<uint8_t>(2 + 2 * zwei(zufall))
+                                                              : art == 2 ? static_cast<uint8_t>(drei(zufall))
+                                                                         : Minuten[alle(zufall)];
     return k;
 }
 

@@ -16,9 +16,9 @@ struct TZufallskarte {
     std::array<uint8_t, GitterZellen> Reisekosten{};
     int Groesse = 0;
 };
-// Minutes drawn from a few terrain values; `gleichfoermig` draws only from two values
-// so that many ways tie.
-TZufallskarte Zufallskarte(std::mt19937 &zufall, int groesse, bool gleichfoermig);
+// art 0: minutes of the terrains; 1: only 2 and 4, so that many ways tie; 2: 0, 1 and 2,
+// with steps that take no time.
+TZufallskarte Zufallskarte(std::mt19937 &zufall, int groesse, int art);
 
 } // namespace mvt::routen::test
 
