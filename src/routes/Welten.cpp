@@ -144,7 +144,7 @@ int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
 {
     groesse = std::clamp(groesse, 1, GitterKante);
     welt.Gelaende = welt.Grundgelaende;
-    welt.Stadtabstand.fill(KeinStadtabstand);
+    std::fill(welt.Stadtabstand.begin(), welt.Stadtabstand.end(), KeinStadtabstand);
     for (QString &name : welt.Stadtnamen)
         name.clear();
     int uebersprungen = 0;
@@ -170,8 +170,8 @@ int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
 
 void WeltLesen(TWeltgitter &welt, int weltnummer, const QStringList &karte, const QStringList &staedte)
 {
-    welt.Reisekosten.fill(0);
-    welt.Gelaende.fill(0);
+    std::fill(welt.Reisekosten.begin(), welt.Reisekosten.end(), 0);
+    std::fill(welt.Gelaende.begin(), welt.Gelaende.end(), 0);
     if (weltnummer == 3)
         ZyrthaniakarteLesen(welt, karte);
     else

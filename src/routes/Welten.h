@@ -46,11 +46,14 @@ uint8_t Gelaendeminuten(uint8_t code);
 // The code of the terrain with a town on it; codes without a variant stay.
 uint8_t Stadtvariante(uint8_t code);
 
+// One byte per field of a 200 x 200 grid (on the heap: a world is over a megabyte).
+using TGitter = std::vector<uint8_t>;
+
 struct TWeltgitter {
-    std::array<uint8_t, GitterZellen> Reisekosten{};
-    std::array<uint8_t, GitterZellen> Grundgelaende{};
-    std::array<uint8_t, GitterZellen> Gelaende{};
-    std::array<uint8_t, GitterZellen> Stadtabstand{};
+    TGitter Reisekosten = TGitter(GitterZellen);
+    TGitter Grundgelaende = TGitter(GitterZellen);
+    TGitter Gelaende = TGitter(GitterZellen);
+    TGitter Stadtabstand = TGitter(GitterZellen, KeinStadtabstand);
     std::vector<QString> Stadtnamen = std::vector<QString>(GitterZellen);
 };
 

@@ -54,6 +54,40 @@ void KettePruefenUndVergleichen(const TSuchparameter &p, const Wegpunktliste &sc
 
 } // namespace
 
+TEST(Wegpunktliste, CursorRegeln)
+{
+    Wegpunktliste l;
+    l.Entfernen(); // nothing in an empty list
+    EXPECT_FALSE(l.Weiter());
+    EXPECT_EQ(l.Aktuell(), Wegpunkt{});
+    l.Einfuegen(1, 1);
+    l.Einfuegen(3, 3);
+    l.ZumAnfang();
+    l.Einfuegen(2, 2); // after the cursor, and it becomes the cursor
+    EXPECT_EQ(l.Punkte(), (std::vector<Wegpunkt>{P(1, 1), P(2, 2), P(3, 3)}));
+    EXPECT_EQ(l.Aktuell(), P(2, 2));
+    l.Entfernen(); // the cursor moves to the successor
+    EXPECT_EQ(l.Aktuell(), P(3, 3));
+    l.Entfernen(); // the last point: to the predecessor
+    EXPECT_EQ(l.Aktuell(), P(1, 1));
+    EXPECT_FALSE(l.Zurueck());
+    l.Entfernen();
+    EXPECT_TRUE(l.Leer());
+    l.Einfuegen(9, 9);
+    EXPECT_EQ(l.Anzahl(), 1);
+    // a copy keeps the order and stands on its last point; a moved-from list is empty
+    Wegpunktliste a(std::vector<Wegpunkt>{P(4, 4), P(5, 5), P(6, 6)});
+    a.ZumAnfang();
+    const Wegpunktliste b = a;
+    EXPECT_EQ(b.Aktuell(), P(6, 6));
+    EXPECT_EQ(b, a);
+    Wegpunktliste c = std::move(a);
+    EXPECT_TRUE(a.Leer());
+    EXPECT_EQ(c.Anzahl(), 3);
+    c.Leeren();
+    EXPECT_TRUE(c.Punkte().empty());
+}
+
 TEST(Richtungen, CodesUndPrioritaeten)
 {
     EXPECT_EQ(Bewegungsrichtung(0, -1), 0);

@@ -13,7 +13,7 @@ using namespace mvt::routen;
 
 namespace {
 
-uint8_t Wert(const std::array<uint8_t, GitterZellen> &g, int x, int y)
+uint8_t Wert(const TGitter &g, int x, int y)
 {
     return g[static_cast<size_t>(Zelle(x, y))];
 }
