@@ -206,6 +206,13 @@ QString AnkunftText(double minuten, const QDateTime &jetzt)
            ankunft.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
+QStringList AuftragsSpalten(const TAuftragszeile &z, const QDateTime &jetzt)
+{
+    return {QString::number(z.Nummer) + QLatin1Char('.'),
+            QStringLiteral("Reise nach %1:%2").arg(z.Ziel.x).arg(z.Ziel.y), DauerText(z.Dauer),
+            AnkunftText(z.Gesamt, jetzt)};
+}
+
 TRoutenauswertung RouteAuswerten(const uint8_t *reisekosten, const TRoutenvarianten &v, int maxAuftraege)
 {
     TRoutenauswertung e;

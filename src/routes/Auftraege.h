@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -46,6 +47,10 @@ struct TAuftragszeile {
     float Dauer = 0;  // minutes of this order
     float Gesamt = 0; // minutes up to the end of this order
 };
+
+// The four columns of an order in the route list: "3.", "Reise nach 57:12", the
+// duration of the order and the arrival at its end.
+QStringList AuftragsSpalten(const TAuftragszeile &z, const QDateTime &jetzt = QDateTime::currentDateTime());
 
 // The shown variant and the summary figures of the route tab.
 struct TRoutenauswertung {

@@ -255,6 +255,17 @@ int32_t RichtungswechselZaehlen(int32_t bisher, uint8_t vorher, uint8_t neu)
     return p <= 1 ? bisher + 1 : bisher;
 }
 
+QString KoordinateVerlassen(const QString &text, int kartengroesse)
+{
+    bool ok = false;
+    const int wert = text.toInt(&ok);
+    if (text.isEmpty() || (ok && wert == 0))
+        return QStringLiteral("100");
+    if (ok && wert > kartengroesse)
+        return QString::number(kartengroesse);
+    return text;
+}
+
 bool SuchparameterGueltig(const TSuchparameter &p)
 {
     const auto drin = [&](Wegpunkt w) {

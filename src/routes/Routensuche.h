@@ -4,6 +4,8 @@
 #include "routes/Wegpunktliste.h"
 #include "routes/Welten.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 
@@ -53,6 +55,10 @@ struct TSuchparameter {
 Wegpunktliste RouteSuchen(const TSuchparameter &p);
 Wegpunktliste RouteSuchen(const TWeltdaten &welten, Wegpunkt start, Wegpunkt ziel, bool richtungsoptimierung,
                           const TFortschritt &fortschritt = {});
+
+// Leaving a coordinate edit: an empty text or the value 0 becomes "100", a value above
+// the map size the map size; other texts stay.
+QString KoordinateVerlassen(const QString &text, int kartengroesse);
 
 // Whether a search over the parameters can run (positions on the map, grid present).
 bool SuchparameterGueltig(const TSuchparameter &p);

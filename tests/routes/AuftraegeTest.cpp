@@ -173,6 +173,10 @@ TEST(Auftraege, DauerUndAnkunft)
     EXPECT_EQ(DauerText(1234.5), QStringLiteral("20:34:30   (1234,5 min)"));
     const QDateTime jetzt(QDate(2026, 12, 31), QTime(23, 30, 0));
     EXPECT_EQ(AnkunftText(62.5, jetzt), QStringLiteral("00:32:30 - 01.01.2027"));
+    const QStringList spalten = AuftragsSpalten(TAuftragszeile{3, P(57, 12), 5.0f, 62.5f}, jetzt);
+    EXPECT_EQ(spalten,
+              (QStringList{QStringLiteral("3."), QStringLiteral("Reise nach 57:12"),
+                           QStringLiteral("0:05:00   (5 min)"), QStringLiteral("00:32:30 - 01.01.2027")}));
 }
 
 TEST(Auftraege, AuftragsbereichFolgt)

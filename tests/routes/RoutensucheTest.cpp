@@ -162,6 +162,16 @@ TEST(Routensuche, GleichschnelleWege)
     EXPECT_EQ(Routenzeit(karte->Reisekosten.data(), ohne), 6.0f);
 }
 
+TEST(Routensuche, KoordinatenfelderVerlassen)
+{
+    EXPECT_EQ(KoordinateVerlassen(QString(), 200), QStringLiteral("100"));
+    EXPECT_EQ(KoordinateVerlassen(QStringLiteral("0"), 200), QStringLiteral("100"));
+    EXPECT_EQ(KoordinateVerlassen(QStringLiteral("000"), 120), QStringLiteral("100"));
+    EXPECT_EQ(KoordinateVerlassen(QStringLiteral("150"), 120), QStringLiteral("120"));
+    EXPECT_EQ(KoordinateVerlassen(QStringLiteral("150"), 200), QStringLiteral("150"));
+    EXPECT_EQ(KoordinateVerlassen(QStringLiteral("007"), 200), QStringLiteral("007"));
+}
+
 TEST(Routensuche, Fortschritt)
 {
     auto karte = std::make_unique<TEbenenkarte>();
