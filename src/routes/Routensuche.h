@@ -39,6 +39,8 @@ inline float Schrittzeit(const uint8_t *reisekosten, int ax, int ay, int bx, int
 }
 
 // Progress: the largest squared distance from the start reached so far, and its maximum.
+// Called on the searching thread; it must not start another search on that thread (the
+// search keeps its working memory per thread).
 using TFortschritt = std::function<void(int64_t position, int64_t maximum)>;
 
 struct TSuchparameter {
