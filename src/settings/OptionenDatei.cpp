@@ -79,6 +79,15 @@ double Kommazahl(const QString &text)
     return *v;
 }
 
+// Values outside the settings window's range are not taken (the map window loops over
+// the zone radii, the transfer timer runs at the interval): the option keeps its value.
+void GanzzahlImBereich(const QString &text, int32_t von, int32_t bis, int32_t &ziel)
+{
+    const int32_t v = Ganzzahl(text);
+    if (v >= von && v <= bis)
+        ziel = v;
+}
+
 void WeltLesen(const QString &wert, uint8_t &welt)
 {
     if (wert == QLatin1String("Old"))
@@ -115,17 +124,17 @@ void OptionSetzen(TOptionenZiel &z, const TSchluesselZeile &s)
     else if (key == QLatin1String("NextVersionCheck"))
         z.NextVersionCheck = Kommazahl(w);
     else if (key == QLatin1String("TransmissionInterval"))
-        o.TransmissionInterval = Ganzzahl(w);
+        GanzzahlImBereich(w, 200, 10000, o.TransmissionInterval);
     else if (key == QLatin1String("TownAutoUpdate"))
         o.TownAutoUpdate = flag;
     else if (key == QLatin1String("SZone"))
-        o.SZone = Ganzzahl(w);
+        GanzzahlImBereich(w, 0, 10, o.SZone);
     else if (key == QLatin1String("BZone"))
-        o.BZone = Ganzzahl(w);
+        GanzzahlImBereich(w, 0, 10, o.BZone);
     else if (key == QLatin1String("SZoneHS"))
-        o.SZoneHS = Ganzzahl(w);
+        GanzzahlImBereich(w, 0, 10, o.SZoneHS);
     else if (key == QLatin1String("BZoneHS"))
-        o.BZoneHS = Ganzzahl(w);
+        GanzzahlImBereich(w, 0, 10, o.BZoneHS);
     else if (key == QLatin1String("WinterTheme"))
         o.WinterTheme = flag;
     else if (key == QLatin1String("DirectionalOptimization"))

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 namespace mvt {
@@ -248,6 +250,50 @@ TEST(BaulistenDatei, KommandozeileBauliste)
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("Fehler: "));
+}
+
+} // namespace
+} // namespace mvt
+
+namespace mvt {
+namespace {
+
+// Damaged build list files never crash the loader; a rejected file changes nothing.
+TEST(BaulistenDatei, BeschaedigteDateienSindHarmlos)
+{
+    QTemporaryDir dir;
+    const QByteArray gut = *DateiLesen(Testdatei("gemischt.mvt_bl"));
+    std::mt19937 zufall(4321);
+    const QByteArray zeichen = QByteArray("0123456789 ,.-IVX[]2H\r\nE") + "\xC4\xFF";
+    int angenommen = 0;
+    for (int runde = 0; runde < 400; ++runde) {
+        QByteArray b = gut;
+        const int eingriffe = 1 + static_cast<int>(zufall() % 4);
+        for (int e = 0; e < eingriffe && !b.isEmpty(); ++e) {
+            const qsizetype pos = static_cast<qsizetype>(zufall() % static_cast<uint32_t>(b.size()));
+            if (zufall() % 2)
+                b.insert(pos, zeichen[static_cast<qsizetype>(zufall() % zeichen.size())]);
+            else
+                b.remove(pos, 1 + zufall() % 4);
+        }
+        const QString pfad = dir.filePath("kaputt.mvt_bl");
+        ASSERT_TRUE(DateiSchreiben(pfad, b));
+        MeldungsRekorder meldungen;
+        TBauliste liste;
+        ZurBaulisteHinzufuegen(Katalog(), liste, "Kurzschwert", 1);
+        if (BaulisteLaden(Katalog(), liste, pfad, TLadeArt::Einfuegen)) {
+            ++angenommen;
+            for (const TBaulistenKnoten &e : liste.Eintraege) {
+                EXPECT_GT(e.Menge, 0.0);
+                EXPECT_LE(e.Menge, BaulistenHoechstmenge);
+                EXPECT_NE(KnotenName(Katalog(), e.Art, e.Index), FehlerName);
+            }
+        } else {
+            EXPECT_EQ(Inhalt(liste), (std::vector<Zeile>{{"Kurzschwert", 1}}));
+            EXPECT_EQ(meldungen.Meldungen.size(), 1);
+        }
+    }
+    EXPECT_GT(angenommen, 0);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "settings/OptionenDatei.h"
 
 #include <QProcess>
+#include <random>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -422,6 +423,16 @@ TEST_F(OptionenDatei, WerteAusserhalbDerTabellen)
     EXPECT_EQ(s.C.Handwerksgebaeude[11].Stufe, 4);
     EXPECT_EQ(s.O.Wirkung[WirkungsindexHandwerk(17)], 0.52);
     EXPECT_EQ(s.O.Wirkung[WirkungsindexHandwerk(18)], 99.0);
+
+    // Zones and the transfer interval only within the settings window's ranges.
+    TStand z;
+    ASSERT_TRUE(z.Laden(Kurzdatei(
+        {"SZone = 2000000000", "BZone = -1", "SZoneHS = 10", "BZoneHS = 0", "TransmissionInterval = 0"})));
+    EXPECT_EQ(z.O.SZone, 2);
+    EXPECT_EQ(z.O.BZone, 5);
+    EXPECT_EQ(z.O.SZoneHS, 10);
+    EXPECT_EQ(z.O.BZoneHS, 0);
+    EXPECT_EQ(z.O.TransmissionInterval, 1000);
 }
 
 TEST_F(OptionenDatei, MisslungenesSchreibenLaesstAlteDateiStehen)
@@ -457,6 +468,60 @@ TEST_F(OptionenDatei, KommandozeileOptionen)
     ASSERT_TRUE(nachFehler.Laden(aus));
     EXPECT_EQ(nachFehler.C.Rohstoffpreise[Zeile(u"Buchenholz")].Verkaufspreis, 22);
     EXPECT_EQ(nachFehler.O.ActivePageIndex, 0);
+}
+
+} // namespace
+} // namespace mvt
+
+namespace mvt {
+namespace {
+
+// Damaged files never crash the reader, and whatever it accepts stays inside the tables.
+TEST_F(OptionenDatei, BeschaedigteDateienSindHarmlos)
+{
+    QByteArray gut = *DateiLesen(Testdatei("options_1.13.ini"));
+    std::mt19937 zufall(1234);
+    const QByteArray zeichen = QByteArray("0123456789 ,.-=IV[]\r\nENDxyz") + "\xC4\xFF\x80";
+    for (int runde = 0; runde < 400; ++runde) {
+        QByteArray b = gut;
+        const int eingriffe = 1 + static_cast<int>(zufall() % 6);
+        for (int e = 0; e < eingriffe && !b.isEmpty(); ++e) {
+            const qsizetype pos = static_cast<qsizetype>(zufall() % static_cast<uint32_t>(b.size()));
+            switch (zufall() % 4) {
+            case 0:
+                b.remove(pos, 1 + zufall() % 8);
+                break;
+            case 1:
+                b.insert(pos, zeichen[static_cast<qsizetype>(zufall() % zeichen.size())]);
+                break;
+            case 2:
+                b.truncate(pos);
+                break;
+            default:
+                b[pos] = zeichen[static_cast<qsizetype>(zufall() % zeichen.size())];
+                break;
+            }
+        }
+        const QString pfad = dir.filePath("kaputt.ini");
+        ASSERT_TRUE(DateiSchreiben(pfad, b));
+        MeldungsRekorder meldungen;
+        TStand s;
+        s.Laden(pfad);
+        for (int i = 1; i <= AnzahlHandwerksgebaeude; ++i) {
+            EXPECT_GE(s.C.Handwerksgebaeude[i].Stufe, 1);
+            EXPECT_LE(s.C.Handwerksgebaeude[i].Stufe, 5);
+        }
+        for (int w = 1; w <= 3; ++w)
+            for (const TGespeicherteRoute &r : *s.R.Welt(w)) {
+                EXPECT_GE(r.Auftraege, 1);
+                EXPECT_LE(r.Auftraege, 100);
+                for (const TRoutenPunkt &p : r.Punkte) {
+                    EXPECT_TRUE(p.X >= 1 && p.X <= 200 && p.Y >= 1 && p.Y <= 200);
+                }
+            }
+        for (double wirkung : s.O.Wirkung)
+            EXPECT_TRUE(wirkung >= 0.52 && wirkung <= 99.0);
+    }
 }
 
 } // namespace
