@@ -74,6 +74,9 @@ public:
     std::unique_ptr<TForm10> Form10;
 };
 
+// Connects OptionenLaden and OptionenSpeichern to the options file module.
+void OptionenDateiAnbinden(TAnwendung &a);
+
 // Pushes the options into the windows: the saved page, tool-tips, check boxes, the
 // transfer timer and the crafting world variant.
 void OptionenAnwenden(TAnwendung &a);

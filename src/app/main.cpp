@@ -16,6 +16,7 @@ int main(int argc, char **argv)
     mvt::MeldungsfensterInstallieren();
 
     mvt::TAnwendung anwendung;
+    mvt::OptionenDateiAnbinden(anwendung);
     anwendung.FensterErzeugen();
     anwendung.Form1->show();
     return QApplication::exec();
