@@ -53,6 +53,7 @@ private slots:
     void optimiererAnPlanerseite();
     void optimiererAngedockt();
     void hinweiseAbschaltbar();
+    void optionenAnwenden();
     void menueHinweis();
     void menueHinweisImEchtenMenue();
 };
@@ -293,6 +294,11 @@ void FensterTest::escapeSchliesstUndGibtFrei()
         QVERIFY2(!f->isVisible(), qPrintable(f->objectName()));
         QVERIFY2(s.Haupt().isEnabled(), qPrintable(f->objectName()));
     }
+    // From the number field of the quantity dialog.
+    s.Haupt().NebenfensterZeigen(a.Form2.get(), 2);
+    QTest::keyClick(a.Form2->SpinEditAnzahl, Qt::Key_Escape);
+    QVERIFY(!a.Form2->isVisible());
+    QVERIFY(s.Haupt().isEnabled());
     // The close buttons of the windows that have one.
     s.Haupt().NebenfensterZeigen(a.Form5.get(), 1);
     QTest::mouseClick(a.Form5->SpeedButtonAbbrechen, Qt::LeftButton);
@@ -473,6 +479,36 @@ void FensterTest::hinweiseAbschaltbar()
     tipSenden();
     QCOMPARE(QToolTip::text(), QStringLiteral("Okay"));
     QToolTip::hideText();
+}
+
+void FensterTest::optionenAnwenden()
+{
+    struct Fall {
+        uint8_t welt;
+        int32_t intervall;
+        int erwartetesIntervall;
+        int32_t rezeptpreis; // of kit row 305, which differs between the worlds
+    };
+    for (const Fall &f : {Fall{1, 1500, 1500, 202}, Fall{3, 0, 200, 200}, Fall{2, -20, 200, 202}}) {
+        TPruefstand s;
+        s.DateiAnlegen(OptionenDateiname, "x");
+        s.BeimLaden = [&](TProgrammzustand &z) {
+            z.Optionen.BSRWorld = f.welt;
+            z.Optionen.TransmissionInterval = f.intervall;
+        };
+        s.Erzeugen();
+        QCOMPARE(s.Haupt().Timer2->interval(), f.erwartetesIntervall);
+        QVERIFY(!s.Haupt().Timer2->isActive());
+        QCOMPARE(Ware(s.App.Zustand.Katalog, 305)->Rezeptpreis, f.rezeptpreis);
+    }
+    // Another world value leaves the catalogue's variant as it was.
+    TPruefstand s;
+    s.DateiAnlegen(OptionenDateiname, "x");
+    s.BeimLaden = [](TProgrammzustand &z) { z.Optionen.BSRWorld = 9; };
+    s.Erzeugen();
+    TKatalog frisch;
+    KatalogFuellen(frisch);
+    QCOMPARE(Ware(s.App.Zustand.Katalog, 305)->Rezeptpreis, Ware(frisch, 305)->Rezeptpreis);
 }
 
 void FensterTest::menueHinweis()
