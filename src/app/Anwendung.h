@@ -2,8 +2,11 @@
 // are created once at start in their fixed order and live until the end.
 #pragma once
 
-#include "app/OptionenPlatzhalter.h"
 #include "catalogue/Katalog.h"
+#include "crafting/Kostenmodell.h"
+#include "settings/GespeicherteRouten.h"
+#include "settings/Optionen.h"
+#include "settings/OptionenDatei.h"
 
 #include <QString>
 
@@ -23,17 +26,15 @@ class TForm8;
 class TForm9;
 class TForm10;
 
-// NextVersionCheck value that switches the automatic version check off.
-constexpr double AutomatischeSucheAus = 9999999.0;
-inline const QString OptionenDateiname = QStringLiteral("options.ini");
-
 // Process-wide data of the program; one instance, owned by TAnwendung.
 struct TProgrammzustand {
     TKatalog Katalog;
+    TCraftingZustand Crafting; // build list, prices, production buildings
     TOptionen Optionen;
+    TGespeicherteRouten Routen;
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
-    int LastMap = 1;
+    int32_t LastMap = 1;
 };
 
 class TAnwendung {

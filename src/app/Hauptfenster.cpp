@@ -214,8 +214,11 @@ void TForm1::FormCreate()
     z.LastMap = 1;
     // 7. The background picture, decoded once for the whole run.
     Hintergrundbild();
-    // 13. The catalogue, complete before the options refer to its entries by name.
+    // 13. The catalogue, complete before the options refer to its entries by name; then
+    // the default prices, building values and production buildings, and the emptied
+    // requirement lists with an empty build list.
     KatalogFuellen(z.Katalog);
+    CraftingZustandAnlegen(z.Katalog, z.Crafting);
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
@@ -326,7 +329,7 @@ void TForm1::PageControl1Change(int seite)
 void TForm1::TimerUpdateCheckTimer()
 {
     TimerUpdateCheck->stop();
-    if (m_app.Zustand.NextVersionCheck != AutomatischeSucheAus) {
+    if (m_app.Zustand.NextVersionCheck != VersionspruefungAus) {
         if (TForm4 *f = m_app.Form4.get()) {
             // Shown invisibly: its show handler starts the check in the background.
             f->Tag = 1;

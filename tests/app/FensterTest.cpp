@@ -42,6 +42,10 @@ private slots:
     void seitenwechselMerktSeite();
     void schliessenSchreibtOptionen();
     void beendenSchreibtNicht();
+    void optionsdateiUeberNeustart();
+    void beendenLaesstOptionsdateiStehen();
+    void ungueltigeOptionsdatei_data();
+    void ungueltigeOptionsdatei();
     void hauptfensterRahmen();
     void menueEintraege();
     void webseiten();
@@ -162,6 +166,79 @@ void FensterTest::beendenSchreibtNicht()
     QCOMPARE(s.Gespeichert, 0);
     QVERIFY(!s.Haupt().Schliessend);
     QVERIFY(!QFile::exists(s.Pfad(OptionenDateiname)));
+}
+
+void FensterTest::optionsdateiUeberNeustart()
+{
+    using O = TPruefstand::Optionsdatei;
+    QByteArray datei;
+    {
+        TPruefstand s(O::Echt);
+        s.Erzeugen();
+        s.Haupt().show();
+        QCOMPARE(s.Geladen, 0);
+        s.Haupt().PageControl1->setCurrentIndex(2);
+        s.App.Zustand.Optionen.ShowHints = false;
+        s.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis = 123.5;
+        QVERIFY(s.Haupt().close());
+        datei = s.DateiLesen(OptionenDateiname);
+        QVERIFY(datei.startsWith("Hadrik's Morvaren Tool\r\n1.13a\r\n"));
+        QVERIFY(s.Meldungen.Meldungen.isEmpty());
+    }
+    TPruefstand s(O::Echt);
+    s.DateiAnlegen(OptionenDateiname, datei);
+    s.Erzeugen();
+    QCOMPARE(s.Geladen, 1);
+    QVERIFY(s.Meldungen.Meldungen.isEmpty());
+    QCOMPARE(s.Haupt().PageControl1->currentIndex(), 2);
+    QCOMPARE(s.Haupt().property("ShowHint").toBool(), false);
+    QCOMPARE(s.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis, 123.5);
+}
+
+void FensterTest::beendenLaesstOptionsdateiStehen()
+{
+    TPruefstand s(TPruefstand::Optionsdatei::Echt);
+    const QByteArray alt = "Hadrik's Morvaren Tool\r\n1.08\r\n\r\nOPTIONS\r\nActivePageIndex = "
+                           "3\r\nSaveParameters = 0\r\nEND\r\n";
+    s.DateiAnlegen(OptionenDateiname, alt);
+    s.Erzeugen();
+    QCOMPARE(s.Haupt().PageControl1->currentIndex(), 3);
+    QVERIFY(s.Meldungen.Meldungen.isEmpty());
+    s.Haupt().show();
+    s.Haupt().PageControl1->setCurrentIndex(1);
+    s.Haupt().Beenden1->trigger();
+    QCOMPARE(s.Beendet, 1);
+    QCOMPARE(s.DateiLesen(OptionenDateiname), alt);
+}
+
+void FensterTest::ungueltigeOptionsdatei_data()
+{
+    QTest::addColumn<QByteArray>("inhalt");
+    QTest::newRow("leer") << QByteArray();
+    QTest::newRow("ohne OPTIONS") << QByteArray("Hadrik's Morvaren Tool\r\n1.13a\r\n\r\n");
+    QTest::newRow("Zahl unlesbar") << QByteArray("Hadrik's Morvaren Tool\r\n1.13a\r\n\r\nOPTIONS\r\n"
+                                                 "ActivePageIndex = 2\r\nShowHints = 0\r\n"
+                                                 "TransmissionInterval = schnell\r\nEND\r\n");
+    QTest::newRow("END fehlt") << QByteArray("Hadrik's Morvaren Tool\r\n1.13a\r\n\r\nOPTIONS\r\n"
+                                             "ActivePageIndex = 2\r\nShowHints = 0\r\n");
+}
+
+void FensterTest::ungueltigeOptionsdatei()
+{
+    QFETCH(QByteArray, inhalt);
+    TPruefstand s(TPruefstand::Optionsdatei::Echt);
+    s.DateiAnlegen(OptionenDateiname, inhalt);
+    s.Erzeugen();
+    QCOMPARE(
+        s.Meldungen.Meldungen,
+        QStringList{QStringLiteral("Fehler: options.ini ist ungültig! Standardoptionen werden geladen.")});
+    // The defaults, pushed into the windows.
+    QCOMPARE(s.App.Zustand.Optionen.ActivePageIndex, 0);
+    QCOMPARE(s.Haupt().PageControl1->currentIndex(), 0);
+    QCOMPARE(s.App.Zustand.Optionen.ShowHints, true);
+    QCOMPARE(s.Haupt().property("ShowHint").toBool(), true);
+    QCOMPARE(s.Haupt().Timer2->interval(), 1000);
+    QCOMPARE(s.DateiLesen(OptionenDateiname), inhalt); // reading never rewrites the file
 }
 
 void FensterTest::hauptfensterRahmen()
@@ -371,7 +448,7 @@ void FensterTest::versionssucheLaeuftBereits()
 
 void FensterTest::automatischeVersionssuche()
 {
-    for (const double naechste : {0.0, AutomatischeSucheAus}) {
+    for (const double naechste : {0.0, VersionspruefungAus}) {
         for (const bool staedte : {true, false}) {
             TPruefstand s;
             int pruefungen = 0, stadtUpdates = 0;
@@ -396,7 +473,7 @@ void FensterTest::automatischeVersionssuche()
             else
                 s.Haupt().TimerUpdateCheckTimer();
             QVERIFY(!s.Haupt().TimerUpdateCheck->isActive());
-            const bool an = naechste != AutomatischeSucheAus;
+            const bool an = naechste != VersionspruefungAus;
             QCOMPARE(pruefungen, an ? 1 : 0);
             QCOMPARE(s.App.Form4->Tag, an ? 1 : 0);
             QVERIFY(!sichtbarBeimStart || !an);

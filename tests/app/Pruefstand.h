@@ -20,12 +20,31 @@ namespace mvt::pruefung {
 
 class TPruefstand {
 public:
-    TPruefstand()
+    enum class Optionsdatei {
+        Attrappe, // counts and hands the state to BeimLaden; writes a marker file
+        Echt,     // the program's own reader and writer
+    };
+
+    explicit TPruefstand(Optionsdatei art = Optionsdatei::Attrappe)
     {
         m_vorher = QDir::currentPath();
         QDir::setCurrent(m_ordner.path());
         UrlOeffnerSetzen([this](const QUrl &u) { Adressen.append(u); });
         App.Beenden = [this] { ++Beendet; };
+        if (art == Optionsdatei::Echt) {
+            OptionenDateiAnbinden(App);
+            auto laden = App.OptionenLaden;
+            auto speichern = App.OptionenSpeichern;
+            App.OptionenLaden = [this, laden](TProgrammzustand &z) {
+                ++Geladen;
+                laden(z);
+            };
+            App.OptionenSpeichern = [this, speichern](TProgrammzustand &z) {
+                ++Gespeichert;
+                speichern(z);
+            };
+            return;
+        }
         App.OptionenLaden = [this](TProgrammzustand &z) {
             ++Geladen;
             if (BeimLaden)
@@ -47,6 +66,11 @@ public:
     void Erzeugen() { App.FensterErzeugen(); }
     TForm1 &Haupt() { return *App.Form1; }
     QString Pfad(const QString &name) const { return m_ordner.filePath(name); }
+    QByteArray DateiLesen(const QString &name) const
+    {
+        QFile f(Pfad(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
     void DateiAnlegen(const QString &name, const QByteArray &inhalt)
     {
         QFile f(Pfad(name));
