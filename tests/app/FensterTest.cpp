@@ -56,6 +56,7 @@ private slots:
     void automatischeVersionssuche();
     void optimiererAnPlanerseite();
     void optimiererAngedockt();
+    void tastenUndMausFlags();
     void hinweiseAbschaltbar();
     void optionenAnwenden();
     void menueHinweis();
@@ -535,6 +536,37 @@ void FensterTest::optimiererAngedockt()
     h.move(100, 100);
     QTest::qWait(20);
     QCOMPARE(opt.pos(), fest);
+}
+
+void FensterTest::tastenUndMausFlags()
+{
+    TPruefstand s;
+    s.Erzeugen();
+    TForm1 &h = s.Haupt();
+    h.show();
+    // Key preview: the flags follow keys and buttons on any control of the main window.
+    QWidget *seite = h.TabSheet1;
+    QTest::keyPress(seite, Qt::Key_Shift);
+    QVERIFY(h.ShiftGedrueckt);
+    QTest::keyPress(seite, Qt::Key_Control);
+    QVERIFY(h.StrgGedrueckt);
+    QTest::keyRelease(seite, Qt::Key_Shift);
+    QVERIFY(!h.ShiftGedrueckt);
+    QVERIFY(h.StrgGedrueckt);
+    QTest::keyRelease(seite, Qt::Key_Control);
+    QVERIFY(!h.StrgGedrueckt);
+    QTest::mousePress(seite, Qt::RightButton);
+    QVERIFY(h.RechteMaustasteGedrueckt);
+    QVERIFY(!h.LinkeMaustasteGedrueckt);
+    QTest::mouseRelease(seite, Qt::RightButton);
+    QVERIFY(!h.RechteMaustasteGedrueckt);
+    QTest::mousePress(seite, Qt::LeftButton);
+    QVERIFY(h.LinkeMaustasteGedrueckt);
+    QTest::mouseRelease(seite, Qt::LeftButton);
+    QVERIFY(!h.LinkeMaustasteGedrueckt);
+    // Keys of another window do not count.
+    QTest::keyPress(s.App.Form7.get(), Qt::Key_Shift);
+    QVERIFY(!h.ShiftGedrueckt);
 }
 
 void FensterTest::hinweiseAbschaltbar()
