@@ -29,8 +29,29 @@ TMenuItemHint::~TMenuItemHint()
 
 void TMenuItemHint::MenueAnbinden(QMenu *menue)
 {
-    connect(menue, &QMenu::hovered, this, &TMenuItemHint::MenuItemAuswaehlen);
-    connect(menue, &QMenu::aboutToHide, this, [this] { MenuItemAuswaehlen(nullptr); });
+    if (!menue)
+        return;
+    // Unique connections: menus are bound again whenever they open, so that submenus
+    // filled at run time (the planner's equipment menus) report their entries too.
+    connect(menue, &QMenu::hovered, this, &TMenuItemHint::MenuItemAuswaehlen, Qt::UniqueConnection);
+    connect(menue, &QMenu::aboutToHide, this, &TMenuItemHint::MenueGeschlossen, Qt::UniqueConnection);
+    connect(menue, &QMenu::aboutToShow, this, &TMenuItemHint::UntermenuesAnbinden, Qt::UniqueConnection);
+    for (QAction *a : menue->actions())
+        if (a->menu() && a->menu() != menue)
+            MenueAnbinden(a->menu());
+}
+
+void TMenuItemHint::MenueGeschlossen()
+{
+    MenuItemAuswaehlen(nullptr);
+}
+
+void TMenuItemHint::UntermenuesAnbinden()
+{
+    if (auto *menue = qobject_cast<QMenu *>(sender()))
+        for (QAction *a : menue->actions())
+            if (a->menu() && a->menu() != menue)
+                MenueAnbinden(a->menu());
 }
 
 void TMenuItemHint::MenueAnbinden(QMenuBar *leiste)

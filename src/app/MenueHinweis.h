@@ -19,7 +19,7 @@ public:
     explicit TMenuItemHint(QWidget *besitzer);
     ~TMenuItemHint() override;
 
-    // Reports every selection of `menue` and its closing to this hint window.
+    // Reports every selection of `menue`, of its submenus and its closing to this hint window.
     void MenueAnbinden(QMenu *menue);
     void MenueAnbinden(QMenuBar *leiste);
 
@@ -35,6 +35,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *ereignis) override;
+
+private slots:
+    void MenueGeschlossen();
+    void UntermenuesAnbinden();
 
 private:
     void Zeigen();

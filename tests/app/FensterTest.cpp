@@ -679,6 +679,22 @@ void FensterTest::menueHinweisImEchtenMenue()
     QTRY_VERIFY(hint.isVisible());
     menue.hide();
     QVERIFY(!hint.isVisible());
+
+    // A submenu added after the menu was registered reports its entries too.
+    QMenu *unter = menue.addMenu(QStringLiteral("Pfeile"));
+    QAction *pfeil = unter->addAction(QStringLiteral("Jagdpfeil"));
+    pfeil->setStatusTip(QStringLiteral("Schaden +2"));
+    menue.popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(&menue));
+    unter->popup(QPoint(220, 120));
+    QVERIFY(QTest::qWaitForWindowExposed(unter));
+    QTest::keyClick(unter, Qt::Key_Down);
+    QCOMPARE(unter->activeAction(), pfeil);
+    QTRY_COMPARE(hint.Text(), QStringLiteral("Schaden +2"));
+    QTRY_VERIFY(hint.isVisible());
+    unter->hide();
+    QVERIFY(!hint.isVisible());
+    menue.hide();
 }
 
 #include "FensterTest.moc"
