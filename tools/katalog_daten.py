@@ -16,7 +16,6 @@ version.
 """
 
 import hashlib
-import math
 import os
 import sys
 
@@ -312,7 +311,7 @@ def stueckart(name):
 
 def fuss(name):
     n = name.lower()
-    return n.endswith("schuhe") and not n.endswith("handschuhe") or n.endswith("stiefel")
+    return (n.endswith("schuhe") and not n.endswith("handschuhe")) or n.endswith("stiefel")
 
 
 DAUER_STUECK = {"Kopf": 240, "Bein": 240, "Koerper": 360, "Hand": 180}
@@ -1068,10 +1067,8 @@ def c_text(s):
 
 
 def c_zahl(wert, gleitkomma=False):
-    if gleitkomma:
-        text = repr(float(wert))
-        return text
-    return str(int(wert))
+    # repr gives the shortest text that reads back as the same double.
+    return repr(float(wert)) if gleitkomma else str(int(wert))
 
 
 def c_slots(zutaten):

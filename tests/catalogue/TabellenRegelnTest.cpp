@@ -125,17 +125,17 @@ Teil TeilAusName(const QString &name)
     return Teil::Keins;
 }
 
-template <size_t N> int GefuellteSlotsGezaehlt(const std::array<TZutatenEintrag, N> &slots)
+template <size_t N> int GefuellteSlotsGezaehlt(const std::array<TZutatenEintrag, N> &eintraege)
 {
     return static_cast<int>(
-        std::count_if(slots.begin(), slots.end(), [](const auto &s) { return s.Anzahl != -1; }));
+        std::count_if(eintraege.begin(), eintraege.end(), [](const auto &s) { return s.Anzahl != -1; }));
 }
 
 template <size_t N>
-void PruefeSlotsVonVorn(const std::array<TZutatenEintrag, N> &slots, const std::string &wo)
+void PruefeSlotsVonVorn(const std::array<TZutatenEintrag, N> &eintraege, const std::string &wo)
 {
     bool leer = false;
-    for (const auto &s : slots) {
+    for (const auto &s : eintraege) {
         if (s.Anzahl == -1) {
             leer = true;
             EXPECT_EQ(s.Name, FehlerName) << wo;
@@ -365,19 +365,22 @@ TEST(TabellenRegeln, MengeRezeptpreisHerstellungsstufe)
         } else {
             EXPECT_EQ(w.Menge, 1);
         }
-        if (w.Kategorie == 1)
+        if (w.Kategorie == 1) {
             EXPECT_EQ(w.Herstellungsstufe, w.Stufe);
-        if (IstAusruestung(w.Kategorie))
+        }
+        if (IstAusruestung(w.Kategorie)) {
             EXPECT_EQ(w.Herstellungsstufe, w.Name == Q("Dornenschild") ? w.Stufe : w.Stufe - 1);
+        }
 
-        if (IstEdelvariante(i))
+        if (IstEdelvariante(i)) {
             EXPECT_EQ(w.Rezeptpreis, RezeptJagdbeute);
-        else if (w.Name == Q("Flamberge [2H]"))
+        } else if (w.Name == Q("Flamberge [2H]")) {
             EXPECT_EQ(w.Rezeptpreis, 3700);
-        else if (!IstMunitionOderEssenz(w.Kategorie) && w.Kategorie != 18)
+        } else if (!IstMunitionOderEssenz(w.Kategorie) && w.Kategorie != 18) {
             EXPECT_EQ(w.Rezeptpreis * 2, w.Preis);
-        else
+        } else {
             EXPECT_GT(w.Rezeptpreis, 0);
+        }
     }
     EXPECT_EQ(WareNamens("Dornenschild").Stufe, 15);
     EXPECT_EQ(WareNamens("Dornenschild").Herstellungsstufe, 15);
@@ -431,16 +434,18 @@ TEST(TabellenRegeln, NurDieFelderDerKategorieSindGefuellt)
         const bool schutz = IstRuestung(kat) || IstSchild(kat);
         const bool zusatz = IstMunitionOderEssenz(kat);
         auto ganz = [](int32_t wert, bool gefuellt, const char *feld) {
-            if (gefuellt)
+            if (gefuellt) {
                 EXPECT_GE(wert, 0) << feld;
-            else
+            } else {
                 EXPECT_EQ(wert, -1) << feld;
+            }
         };
         auto komma = [](double wert, bool gefuellt, const char *feld) {
-            if (gefuellt)
+            if (gefuellt) {
                 EXPECT_GE(wert, 0.0) << feld;
-            else
+            } else {
                 EXPECT_EQ(wert, -1.0) << feld;
+            }
         };
         ganz(w.MinSchaden, waffe, "MinSchaden");
         ganz(w.MaxSchaden, waffe, "MaxSchaden");
@@ -461,16 +466,19 @@ TEST(TabellenRegeln, NurDieFelderDerKategorieSindGefuellt)
         komma(w.HeilungProzentMin, bandage, "HeilungProzentMin");
         komma(w.HeilungProzentMax, bandage, "HeilungProzentMax");
 
-        if (IstSchild(kat))
+        if (IstSchild(kat)) {
             EXPECT_EQ(w.Behinderung, 0);
+        }
         if (kat == 7) {
             EXPECT_EQ(w.Ruestschutz, 0.0);
             EXPECT_EQ(w.Behinderung, 0);
         }
-        if (kat == 13)
+        if (kat == 13) {
             EXPECT_EQ(w.KritischeTreffer, 0);
-        if (kat == 16 || kat == 17)
+        }
+        if (kat == 16 || kat == 17) {
             EXPECT_EQ(w.Treffsicherheit, 0);
+        }
         if (bandage) {
             EXPECT_LT(w.HeilungMin, w.HeilungMax);
             EXPECT_LT(w.HeilungProzentMin, w.HeilungProzentMax);
@@ -545,14 +553,15 @@ TEST(TabellenRegeln, EdelvariantenUebertreffenIhreStufe)
                 continue;
             ++verglichen;
             SCOPED_TRACE(S(g.Name) + " vs " + S(w.Name));
-            if (IstWaffe(g.Kategorie))
+            if (IstWaffe(g.Kategorie)) {
                 EXPECT_GT(g.SchadenProRunde, w.SchadenProRunde);
-            else if (IstRuestung(g.Kategorie))
+            } else if (IstRuestung(g.Kategorie)) {
                 EXPECT_GT(g.Absorb, w.Absorb);
-            else if (IstSchild(g.Kategorie))
+            } else if (IstSchild(g.Kategorie)) {
                 EXPECT_GT(g.Absorb, w.Absorb);
-            else if (g.Kategorie == 12)
+            } else if (g.Kategorie == 12) {
                 EXPECT_GT(g.StabWirkung, w.StabWirkung);
+            }
         }
     }
     EXPECT_GT(verglichen, 300);
@@ -1102,8 +1111,9 @@ TEST(TabellenRegeln, GebaeudeBauteileUndWert)
         ASSERT_LE(level, 9) << "no roman level";
         if (g.Name.startsWith(Q("Lager ")))
             ++lagerStufen;
-        else
+        else {
             EXPECT_LE(level, 5);
+        }
         EXPECT_EQ(g.Stufe, 5 * (std::min(level, 5) - 1));
         EXPECT_EQ(g.Art, b <= 70 ? 1 : 2);
         if (g.Art == 1) {
@@ -1268,10 +1278,11 @@ TEST(TabellenRegeln, ZauberRegeln)
         EXPECT_GE(s.Stufe, 0);
         EXPECT_LE(s.Stufe, 25);
         EXPECT_EQ(s.Dauer, s.Typ >= 3 ? 5 : -1);
-        if (s.Typ == 1)
+        if (s.Typ == 1) {
             EXPECT_EQ(s.SchadenProRunde, (s.MinWert + s.MaxWert) * s.Angriffe / 2);
-        else
+        } else {
             EXPECT_EQ(s.SchadenProRunde, -1);
+        }
         if (s.Typ == 5 || s.Typ == 6) {
             EXPECT_EQ(s.MinWert, -1);
             EXPECT_EQ(s.MaxWert, -1);
@@ -1282,8 +1293,9 @@ TEST(TabellenRegeln, ZauberRegeln)
             EXPECT_NE(s.Felder, 20);
         }
         // Single-target spells are cast three times a round, area spells twice.
-        if (s.Felder == -1 && s.Typ != 3 && s.Typ != 4)
+        if (s.Felder == -1 && s.Typ != 3 && s.Typ != 4) {
             EXPECT_EQ(s.Angriffe, 3);
+        }
     }
     EXPECT_EQ(namen.size(), AnzahlZauber);
     EXPECT_EQ(ZauberSuchen(K(), "Feuerpfeil"), 1);
