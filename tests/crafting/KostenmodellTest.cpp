@@ -82,23 +82,6 @@ TEST(Kostenmodell, Herstellungsdauer)
     EXPECT_EQ(GebaeudeStufenFaktor(9), 1.0);
 }
 
-TEST(Kostenmodell, GebaeudeFuerItem)
-{
-    auto gebaeude = [](const char16_t *name) {
-        const TItemRef r = test::Ref(name);
-        return GebaeudeFuerItem(Katalog(), KnotenartAusTabellencode(r.Tabellencode), r.Index);
-    };
-    EXPECT_EQ(gebaeude(u"Kupfererz"), 3);
-    EXPECT_EQ(gebaeude(u"Salz"), GebaeudeKeins);
-    EXPECT_EQ(gebaeude(u"Kupferbarren"), 6);
-    EXPECT_EQ(gebaeude(u"Weichleder-Helm"), 10);
-    EXPECT_EQ(gebaeude(u"Woll-Robe"), 12);
-    EXPECT_EQ(gebaeude(u"Luft-Langholz"), 11);
-    EXPECT_EQ(gebaeude(u"Magieessenz"), 13);
-    EXPECT_EQ(gebaeude(u"Kalk-Mauerstück"), 14);
-    EXPECT_EQ(gebaeude(u"Forstanlage I"), GebaeudeKeins);
-}
-
 TEST(Kostenmodell, BedarfslistenKurzschwert)
 {
     const TCraftingZustand c = MitListe({{"Kurzschwert", 1}});
