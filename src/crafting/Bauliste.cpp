@@ -317,8 +317,17 @@ QString KnotenText(const TKatalog &k, const TBaulistenKnoten &n)
     return MengeFormatieren(n.Menge) + u' ' + KnotenName(k, n.Art, n.Index);
 }
 
-QString ItemNameAusKnotentext(const QString &text)
+QString ItemNameAusKnotentext(const QString &eingabe)
 {
+    // An entry loaded from a hand-edited file may hold a fraction ("2.50 Saphir"): its
+    // decimals go with the quantity, or the entry could never be found by its text again.
+    QString text = eingabe;
+    qsizetype ziffern = 0;
+    while (ziffern < text.size() && text[ziffern] >= u'0' && text[ziffern] <= u'9')
+        ++ziffern;
+    if (ziffern > 0 && ziffern + 1 < text.size() && text[ziffern] == u'.' && text[ziffern + 1] >= u'0' &&
+        text[ziffern + 1] <= u'9')
+        text.remove(ziffern, 1);
     QString name;
     const qsizetype klammer = text.indexOf(u'[');
     const qsizetype ende = klammer < 0 ? text.size() : klammer;

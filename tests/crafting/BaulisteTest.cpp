@@ -175,6 +175,7 @@ TEST(Bauliste, KnotentexteZerlegen)
     EXPECT_EQ(ItemNameAusKnotentext("12 Bastardschwert [2H]"), "Bastardschwert [2H]");
     EXPECT_EQ(ItemNameAusKnotentext("3 Forstanlage IV"), "Forstanlage IV");
     EXPECT_EQ(ItemNameAusKnotentext("163 Jagdpfeile"), "Jagdpfeile");
+    EXPECT_EQ(ItemNameAusKnotentext("2.50 Saphir"), "Saphir"); // a fraction from a hand-edited file
     EXPECT_EQ(MengeAusKnotentext("12 Bastardschwert [2H]"), 12);
     EXPECT_EQ(MengeAusKnotentext("Kurzschwert"), 0);
     EXPECT_EQ(MengeAusKnotentext("99999999999999999999999 Kurzschwert"), 2147483647);
