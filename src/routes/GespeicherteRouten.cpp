@@ -95,4 +95,43 @@ std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten,
     return g;
 }
 
+TRoutenliste RoutenlisteAusOptionen(const std::vector<TGespeicherteRoute> &routen)
+{
+    TRoutenliste liste;
+    for (const TGespeicherteRoute &r : routen) {
+        std::vector<Wegpunkt> punkte;
+        punkte.reserve(r.Punkte.size());
+        for (const TRoutenPunkt &p : r.Punkte)
+            punkte.push_back(Wegpunkt{p.X, p.Y});
+        liste.Anhaengen(TRoutenlistenElement{r.Name, r.Auftraege, Wegpunktliste(punkte)});
+    }
+    return liste;
+}
+
+std::vector<TGespeicherteRoute> RoutenlisteFuerOptionen(const TRoutenliste &liste)
+{
+    std::vector<TGespeicherteRoute> routen;
+    for (const TRoutenlistenElement &e : liste.Elemente()) {
+        TGespeicherteRoute r{e.Name, e.Auftraege, {}};
+        for (const Wegpunkt p : e.Punkte.Punkte())
+            r.Punkte.push_back(TRoutenPunkt{p.x, p.y});
+        routen.push_back(std::move(r));
+    }
+    return routen;
+}
+
+TRoutenlisten RoutenlistenAusOptionen(const TGespeicherteRouten &routen)
+{
+    TRoutenlisten listen;
+    for (int w = 1; w <= 3; ++w)
+        listen.Welt(w) = RoutenlisteAusOptionen(*routen.Welt(w));
+    return listen;
+}
+
+void RoutenlistenInOptionen(const TRoutenlisten &listen, TGespeicherteRouten &routen)
+{
+    for (int w = 1; w <= 3; ++w)
+        *routen.Welt(w) = RoutenlisteFuerOptionen(listen.Welten[static_cast<size_t>(w - 1)]);
+}
+
 } // namespace mvt::routen

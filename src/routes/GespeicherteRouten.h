@@ -4,6 +4,7 @@
 
 #include "routes/Auftraege.h"
 #include "routes/Wegpunktliste.h"
+#include "settings/GespeicherteRouten.h"
 
 #include <QString>
 
@@ -74,5 +75,12 @@ struct TGeladeneRoute {
 // Selecting table row `zeile` (1 = first route). A route without points cannot be shown.
 std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten, const TRoutenliste &liste,
                                                      int zeile);
+
+// Between the records of the options file and the lists of the route planner; the
+// options file keeps the routes in list order, and reading appends them in that order.
+TRoutenliste RoutenlisteAusOptionen(const std::vector<TGespeicherteRoute> &routen);
+std::vector<TGespeicherteRoute> RoutenlisteFuerOptionen(const TRoutenliste &liste);
+TRoutenlisten RoutenlistenAusOptionen(const TGespeicherteRouten &routen);
+void RoutenlistenInOptionen(const TRoutenlisten &listen, TGespeicherteRouten &routen);
 
 } // namespace mvt::routen

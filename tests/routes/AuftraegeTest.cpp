@@ -261,6 +261,27 @@ TEST(GespeicherteRouten, EinfuegenLoeschenLaden)
     EXPECT_EQ(GespeicherteRouteLaden(kosten, l, 2)->Auftraege, 100);
 }
 
+TEST(GespeicherteRouten, OptionsdateiHinUndZurueck)
+{
+    TGespeicherteRouten datei;
+    datei.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("Hafen"), 12, {{5, 6}, {7, 9}, {20, 30}}});
+    datei.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("Zweite"), 3, {{1, 1}, {2, 2}}});
+    TRoutenlisten listen = RoutenlistenAusOptionen(datei);
+    EXPECT_EQ(listen.Welt(1).Anzahl(), 0);
+    ASSERT_EQ(listen.Welt(3).Anzahl(), 2);
+    EXPECT_EQ(listen.Welt(3).Element(0).Punkte.Punkte(),
+              (std::vector<Wegpunkt>{P(5, 6), P(7, 9), P(20, 30)}));
+    // saving after the last loaded route appends, as reading appended
+    listen.Welt(3).Einfuegen(
+        TRoutenlistenElement{QStringLiteral("Neu"), 1, Wegpunktliste({P(3, 3), P(4, 4)})});
+    TGespeicherteRouten zurueck;
+    RoutenlistenInOptionen(listen, zurueck);
+    ASSERT_EQ(zurueck.Welt(3)->size(), 3u);
+    EXPECT_EQ((*zurueck.Welt(3))[0], (*datei.Welt(3))[0]);
+    EXPECT_EQ((*zurueck.Welt(3))[2].Name, QStringLiteral("Neu"));
+    EXPECT_TRUE(zurueck.Welt(1)->empty());
+}
+
 TEST(Uebertragung, TokenUndLink)
 {
     EXPECT_EQ(TokenErzeugen(0.0), QStringLiteral("9765625")); // 5^10
