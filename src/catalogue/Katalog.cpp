@@ -137,13 +137,13 @@ const std::array<TKategorieZuordnung, 19> WarenKategorien = {{
     {13, 17, u"Alchemie", u"Bandagieren"},
 }};
 
-const std::array<int32_t, 21> FoerderMenge = {6, -1, -1, -1, -1, 5, -1, -1, -1, -1, 5,
-                                              -1, -1, -1, -1, 4, -1, -1, -1, -1, 4};
+const std::array<int32_t, 21> FoerderMenge = {6,  -1, -1, -1, -1, 5,  -1, -1, -1, -1, 5,
+                                              -1, -1, -1, -1, 4,  -1, -1, -1, -1, 4};
 
 const std::array<const char16_t *, AnzahlHandwerksgebaeude + 1> HandwerksgebaeudeNamen = {
-    u"",        u"Forstanlage", u"Steinbruch", u"Bergwerk",  u"Sägewerk",
-    u"Ziegelei", u"Schmelze",    u"Gerberei",   u"Weberei",   u"Schmiede",
-    u"Sattlerei", u"Werkstatt",  u"Schneiderei", u"Laboratorium", u"Bauhof"};
+    u"",          u"Forstanlage", u"Steinbruch",  u"Bergwerk",     u"Sägewerk",
+    u"Ziegelei",  u"Schmelze",    u"Gerberei",    u"Weberei",      u"Schmiede",
+    u"Sattlerei", u"Werkstatt",   u"Schneiderei", u"Laboratorium", u"Bauhof"};
 
 std::array<TVorhandeneHandwerksgebaeude, AnzahlHandwerksgebaeude + 1> HandwerksgebaeudeStandard()
 {
@@ -211,7 +211,8 @@ void KatalogFuellen(TKatalog &k)
 
     // Index in reverse search order, so that for a name present twice the first hit of
     // the linear search (table order raw, intermediate, kit, building, training) wins.
-    k.ItemIndex.reserve(AnzahlRohstoffe + AnzahlZutatGueter + AnzahlWaren + AnzahlGebaeude + AnzahlTrainingsItems);
+    k.ItemIndex.reserve(AnzahlRohstoffe + AnzahlZutatGueter + AnzahlWaren + AnzahlGebaeude +
+                        AnzahlTrainingsItems);
     auto eintragen = [&k](const auto &tabelle, uint8_t code) {
         for (int i = static_cast<int>(tabelle.size()) - 1; i >= 1; --i)
             k.ItemIndex.insert(tabelle[static_cast<size_t>(i)].Name, TItemRef{i, code});
@@ -254,11 +255,14 @@ TItemRef ItemSuchenLinear(const TKatalog &k, const QString &name)
 }
 
 namespace {
-template <size_t N> int GefuellteSlots(const std::array<TZutatenEintrag, N> &slots)
+template <size_t N> int GefuellteSlots(const std::array<TZutatenEintrag, N> &felder)
 {
     int n = 0;
-    while (n < static_cast<int>(N) && slots[static_cast<size_t>(n)].Anzahl != -1)
+    for (const TZutatenEintrag &s : felder) {
+        if (s.Anzahl == -1)
+            break;
         ++n;
+    }
     return n;
 }
 } // namespace
@@ -337,18 +341,39 @@ bool IstZweihaendig(const QString &name)
     return name.mid(blank + 1) == QLatin1String("[2H]");
 }
 
-int ZauberSuchen(const TKatalog &k, const QString &name) { return k.ZauberIndex.value(name, -1); }
+int ZauberSuchen(const TKatalog &k, const QString &name)
+{
+    return k.ZauberIndex.value(name, -1);
+}
 int ZauberSuchenKlammer(const TKatalog &k, const QString &klammerName)
 {
     return k.ZauberKlammerIndex.value(klammerName, -1);
 }
 
-const TRohstoff *Rohstoff(const TKatalog &k, int i) { return Zeile<TRohstoff>(k.RohstoffTabelle, i); }
-const TZutat *Zutat(const TKatalog &k, int i) { return Zeile<TZutat>(k.ZutatTabelle, i); }
-const TWare *Ware(const TKatalog &k, int i) { return Zeile<TWare>(k.WarenTabelle, i); }
-const TWare *TrainingsItem(const TKatalog &k, int i) { return Zeile<TWare>(k.TrainingsTabelle, i); }
-const TGebaeude *Gebaeude(const TKatalog &k, int i) { return Zeile<TGebaeude>(k.GebaeudeTabelle, i); }
-const TZauber *Zauber(const TKatalog &k, int i) { return Zeile<TZauber>(k.ZauberTabelle, i); }
+const TRohstoff *Rohstoff(const TKatalog &k, int i)
+{
+    return Zeile<TRohstoff>(k.RohstoffTabelle, i);
+}
+const TZutat *Zutat(const TKatalog &k, int i)
+{
+    return Zeile<TZutat>(k.ZutatTabelle, i);
+}
+const TWare *Ware(const TKatalog &k, int i)
+{
+    return Zeile<TWare>(k.WarenTabelle, i);
+}
+const TWare *TrainingsItem(const TKatalog &k, int i)
+{
+    return Zeile<TWare>(k.TrainingsTabelle, i);
+}
+const TGebaeude *Gebaeude(const TKatalog &k, int i)
+{
+    return Zeile<TGebaeude>(k.GebaeudeTabelle, i);
+}
+const TZauber *Zauber(const TKatalog &k, int i)
+{
+    return Zeile<TZauber>(k.ZauberTabelle, i);
+}
 
 QString ItemName(const TKatalog &k, TItemRef ref)
 {

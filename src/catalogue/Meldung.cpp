@@ -1,6 +1,5 @@
 #include "catalogue/Meldung.h"
 
-#include <QDateTime>
 #include <QStringList>
 
 #include <cstdio>
@@ -55,15 +54,9 @@ MeldungsRekorder::MeldungsRekorder()
     m_vorher = MeldungsFunktionSetzen([this](const QString &t) { Meldungen.append(t); });
 }
 
-MeldungsRekorder::~MeldungsRekorder() { MeldungsFunktionSetzen(m_vorher); }
-
-double JetztAlsTageszahl()
+MeldungsRekorder::~MeldungsRekorder()
 {
-    const QDateTime jetzt = QDateTime::currentDateTime();
-    const QDate basis(1899, 12, 30);
-    const qint64 tage = basis.daysTo(jetzt.date());
-    const double bruchteil = jetzt.time().msecsSinceStartOfDay() / 86400000.0;
-    return static_cast<double>(tage) + bruchteil;
+    MeldungsFunktionSetzen(m_vorher);
 }
 
 } // namespace mvt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -33,8 +34,5 @@ public:
 private:
     TMeldungsFunktion m_vorher;
 };
-
-// Days since 30 December 1899 with the fraction as time of day, local time.
-double JetztAlsTageszahl();
 
 } // namespace mvt

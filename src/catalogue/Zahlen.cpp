@@ -40,7 +40,8 @@ int32_t Runden32(double x)
 QString FestFormatieren(double x, int nachkommastellen)
 {
     if (!std::isfinite(x))
-        return std::isnan(x) ? QStringLiteral("NAN") : (x > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
+        return std::isnan(x) ? QStringLiteral("NAN")
+                             : (x > 0 ? QStringLiteral("INF") : QStringLiteral("-INF"));
     QString s = QString::number(x, 'f', nachkommastellen);
     // "-0.00" is shown as "0.00".
     if (s.startsWith(u'-')) {
@@ -138,6 +139,27 @@ std::optional<int32_t> GanzzahlLesen(const QString &text)
     return v;
 }
 
+double DatumZuTageszahl(const QDateTime &datum)
+{
+    static const QDate basis(1899, 12, 30);
+    return static_cast<double>(basis.daysTo(datum.date())) + datum.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+double JetztAlsTageszahl()
+{
+    return DatumZuTageszahl(QDateTime::currentDateTime());
+}
+
+QDateTime TageszahlZuDatum(double tage)
+{
+    static const QDate basis(1899, 12, 30);
+    if (!std::isfinite(tage) || std::fabs(tage) > 3e6)
+        return {};
+    const double ganz = std::floor(tage);
+    const auto ms = static_cast<int>(Runden((tage - ganz) * 86400000.0));
+    return QDateTime(basis.addDays(static_cast<qint64>(ganz)), QTime(0, 0)).addMSecs(ms);
+}
+
 std::optional<QChar> ZeichenPruefen(const QString &text, QChar c)
 {
     if (c == u'.' || c == u',') {
@@ -173,7 +195,13 @@ static QString Begrenzen(const QString &text, int n, int m, bool vorzeichen)
     return neu;
 }
 
-QString ZiffernBegrenzen(const QString &text, int n, int m) { return Begrenzen(text, n, m, false); }
-QString ZiffernBegrenzenMitVorzeichen(const QString &text, int n, int m) { return Begrenzen(text, n, m, true); }
+QString ZiffernBegrenzen(const QString &text, int n, int m)
+{
+    return Begrenzen(text, n, m, false);
+}
+QString ZiffernBegrenzenMitVorzeichen(const QString &text, int n, int m)
+{
+    return Begrenzen(text, n, m, true);
+}
 
 } // namespace mvt

@@ -1,6 +1,7 @@
 // The one place for rounding and number texts. Every other file calls these.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <cstdint>
@@ -33,11 +34,19 @@ std::optional<double> KommazahlLesen(const QString &text);
 // Integer text, optional sign; nullopt when it is not an int32.
 std::optional<int32_t> GanzzahlLesen(const QString &text);
 
+// Dates as days since 30 December 1899 with the fraction as time of day (local time).
+double JetztAlsTageszahl();
+double DatumZuTageszahl(const QDateTime &datum);
+QDateTime TageszahlZuDatum(double tage);
+
 // Input helpers of the number fields.
 // The character to insert for a typed character c, or nullopt when it is refused.
 std::optional<QChar> ZeichenPruefen(const QString &text, QChar c);
 QString ZiffernBegrenzen(const QString &text, int n, int m);
 QString ZiffernBegrenzenMitVorzeichen(const QString &text, int n, int m);
-inline QString PreistextBereinigen(const QString &text) { return ZiffernBegrenzen(text, 7, 2); }
+inline QString PreistextBereinigen(const QString &text)
+{
+    return ZiffernBegrenzen(text, 7, 2);
+}
 
 } // namespace mvt

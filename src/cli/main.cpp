@@ -40,7 +40,10 @@ void JsonAusgeben(const QJsonValue &wert)
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
-void FehlerAusgeben(const QString &text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+void FehlerAusgeben(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
 
 } // namespace mvt::cli
 
@@ -52,7 +55,8 @@ int main(int argc, char **argv)
     mvt::MeldungsFunktionSetzen([](const QString &t) { FehlerAusgeben(t); });
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.first() == QLatin1String("--hilfe") || args.first() == QLatin1String("--help")) {
+    if (args.isEmpty() || args.first() == QLatin1String("--hilfe") ||
+        args.first() == QLatin1String("--help")) {
         std::printf("Aufruf: morvaren-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n");
         for (const auto &[name, b] : Befehlstabelle())
             std::printf("  %-14s %s\n", name.c_str(), b.hilfe.c_str());
