@@ -115,7 +115,8 @@ struct TOptimierungsErgebnis {
 using TFortschritt = std::function<void(int maximum, int position)>;
 // Test hook: every candidate of a pass (S, G, K, I) with the pass number 1.. and the
 // search (0 offensive, 1 defensive, 2 combined).
-using TKandidatenBesucher = std::function<void(const std::array<int32_t, 4> &punkt, int durchlauf, int suche)>;
+using TKandidatenBesucher =
+    std::function<void(const std::array<int32_t, 4> &punkt, int durchlauf, int suche)>;
 
 struct TSuchOptionen {
     TFortschritt Fortschritt;
@@ -163,9 +164,9 @@ protected:
 // Starts a worker unless one runs (then nullptr). Sets OptimierungLaeuft. `ende` runs on
 // the thread of `empfaenger` after the search; it should call OptimierungsErgebnisAnwenden.
 // The worker deletes itself afterwards.
-TAttributOptimierungThread *StarteOptimierung(TOptimiererZustand &z, const TOptimierungsAuftrag &auftrag,
-                                              QObject *empfaenger,
-                                              std::function<void(const TOptimierungsErgebnis &)> ende,
-                                              std::function<void(int maximum, int position)> fortschritt = {});
+TAttributOptimierungThread *
+StarteOptimierung(TOptimiererZustand &z, const TOptimierungsAuftrag &auftrag, QObject *empfaenger,
+                  std::function<void(const TOptimierungsErgebnis &)> ende,
+                  std::function<void(int maximum, int position)> fortschritt = {});
 
 } // namespace mvt::planer
