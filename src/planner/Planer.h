@@ -71,7 +71,7 @@ struct TPlaner {
     std::function<void(const TCharakter &)> UntergrenzenGeaendert;
 };
 
-// Start state: empty slots, level 1; computes and shows once.
+// Start state: empty slotAnzeigen, level 1; computes and shows once.
 void PlanerStarten(TPlaner &p);
 
 // Both do nothing while BerechnungAusgesetzt is set.
@@ -84,7 +84,7 @@ void Aktualisieren(TPlaner &p);
 
 // Summary texts from the records; used by ZeigeCharakter.
 TCharakterAnzeige CharakterAnzeigeBerechnen(const TAusruestungsArten &arten, const TCharakter &c,
-                                            const std::array<TSlotAnzeige, AnzahlSlots> &slots,
+                                            const std::array<TSlotAnzeige, AnzahlSlots> &slotAnzeigen,
                                             const TPlanerOptionen &o);
 
 // The inputs of the tab: each sets the value and computes and shows.
@@ -106,7 +106,7 @@ bool WaehleAusruestung(TPlaner &p, const TKatalog &k, TSlot s, const QString &na
 bool SetzeAusruestung(TPlaner &p, const TKatalog &k, TSlot s, const QString &name, Verzauberungscode code);
 bool WaehleZauber(TPlaner &p, const TKatalog &k, const QString &name);
 // An own entry of the slot's menu ("*eigener Leichter Helm*").
-bool WaehleEigenesTeil(TPlaner &p, TSlot s, const QString &eintrag);
+bool WaehleEigenesTeil(TPlaner &p, const TKatalog &k, TSlot s, const QString &eintrag);
 void LeereSlot(TPlaner &p, TSlot s);
 // The enchantment of the slot's current kind; Helm .. Fernkampf only.
 void SetzeVerzauberung(TPlaner &p, TSlot s, Verzauberungscode code);
