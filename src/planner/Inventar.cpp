@@ -476,8 +476,9 @@ TInventarErgebnis InventarAuslesen(TPlaner &p, TOptimiererZustand &z, const TKat
         }
     }
 
-    // The optimiser window: "Leer" first, so that the race's own action always runs.
-    z.Untergrenze = {c.VerzStaerke, c.VerzGeschick, c.VerzKonstitution, c.VerzIntelligenz};
+    // The optimiser window: lower limits from the new floors, then "Leer" first, so that
+    // the race's own action always runs.
+    UntergrenzenAnpassen(z, c);
     RasseWaehlen(z, c, RasseLeer);
     if (rasse != 0)
         RasseWaehlen(z, c, RadioTagAusRasse(rasse));
