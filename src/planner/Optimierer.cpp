@@ -740,6 +740,9 @@ TAttributOptimierungThread *StarteOptimierung(TOptimiererZustand &z, const TOpti
     if (fortschritt)
         QObject::connect(t, &TAttributOptimierungThread::Fortschritt, empfaenger, std::move(fortschritt));
     QObject::connect(t, &QThread::finished, empfaenger, [t, ende = std::move(ende)] {
+        // finished() is sent while the thread winds down; let it end before the result is read
+        // and the object is released.
+        t->wait();
         const TOptimierungsErgebnis e = t->Ergebnis;
         t->deleteLater();
         if (ende)
