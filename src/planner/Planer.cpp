@@ -3,6 +3,7 @@
 #include "catalogue/Zahlen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace mvt::planer {
 
@@ -632,6 +633,121 @@ bool WaehleMenueEintrag(TPlaner &p, const TKatalog &k, TSlot s, const QString &e
     if (s == SlotZauber)
         return WaehleZauber(p, k, eintrag);
     return WaehleAusruestung(p, k, s, eintrag, shift, strg);
+}
+
+bool SetzeSlotwert(TPlaner &p, TSlot s, TSlotFeld feld, double wert)
+{
+    if (s < 0 || s >= AnzahlSlots || !p.Slots[s].Belegt || !std::isfinite(wert))
+        return false;
+    // Integer fields take whole numbers; anything beyond 32 bits cannot come from a field.
+    const int32_t ganz = static_cast<int32_t>(std::clamp(std::trunc(wert), -2147483648.0, 2147483647.0));
+    auto waffe = [&](TWaffenslotwerte &w) {
+        switch (feld) {
+        case FeldMinSchaden:
+            w.MinSchaden = ganz;
+            return true;
+        case FeldMaxSchaden:
+            w.MaxSchaden = ganz;
+            return true;
+        case FeldAngriffe:
+            w.Angriffe = ganz;
+            return true;
+        default:
+            return false;
+        }
+    };
+    bool gesetzt = false;
+    uint8_t art = s == SlotZauber ? p.Arten[PosZauberElement] : p.Arten[s];
+    uint8_t typ = 0;
+    switch (s) {
+    case SlotHelm:
+    case SlotPanzer:
+    case SlotHose:
+    case SlotStiefel:
+    case SlotHandschuhe: {
+        TRuestungsteil &r = p.Werte.Ruestung[s];
+        gesetzt = true;
+        if (feld == FeldRuestschutz)
+            r.Ruestschutz = wert;
+        else if (feld == FeldAbsorb)
+            r.Absorb = wert;
+        else if (feld == FeldBehinderung)
+            r.Behinderung = ganz;
+        else
+            gesetzt = false;
+        break;
+    }
+    case SlotHauptwaffe:
+        gesetzt = waffe(p.Werte.Hauptwaffe);
+        break;
+    case SlotNebenwaffe:
+        if (art >= 1 && art <= 4) {
+            gesetzt = waffe(p.Werte.Nebenwaffe);
+        } else if (art == 5 || art == 6) {
+            gesetzt = true;
+            if (feld == FeldRuestschutz)
+                p.Werte.Schild.Ruestschutz = wert;
+            else if (feld == FeldRuestschutzBeiBlock)
+                p.Werte.Schild.RuestschutzBeiBlock = wert;
+            else
+                gesetzt = false;
+        }
+        break;
+    case SlotFernkampf:
+        if (art == 1 || art == 2) {
+            gesetzt = waffe(p.Werte.Fernwaffe);
+        } else if (art >= 3 && art <= 6) {
+            gesetzt = true;
+            if (feld == FeldWirkung)
+                p.Werte.Stab.Wirkung = ganz;
+            else if (feld == FeldReichweite)
+                p.Werte.Stab.Reichweite = ganz;
+            else
+                gesetzt = false;
+        }
+        break;
+    case SlotMunition:
+        gesetzt = true;
+        if (feld == FeldWirkung)
+            p.Werte.Munition.Wirkung = ganz;
+        else if (feld == FeldTreffsicherheit)
+            p.Werte.Munition.Treffsicherheit = ganz;
+        else if (feld == FeldKritischeTreffer)
+            p.Werte.Munition.KritischeTreffer = ganz;
+        else
+            gesetzt = false;
+        break;
+    case SlotZauber: {
+        typ = p.Arten[PosZauberTyp];
+        TZauberslotwerte &z = p.Werte.Zauber;
+        gesetzt = true;
+        if (feld == FeldMinSchaden)
+            z.MinSchaden = ganz;
+        else if (feld == FeldMaxSchaden)
+            z.MaxSchaden = ganz;
+        else if (feld == FeldAngriffe)
+            z.Angriffe = ganz;
+        else if (feld == FeldDauer && (typ == 3 || typ == 4))
+            z.Dauer = ganz;
+        else
+            gesetzt = false;
+        break;
+    }
+    default:
+        break;
+    }
+    if (!gesetzt)
+        return false;
+    TSlotAnzeige &a = p.Slots[s];
+    const QString eigen = EigenerEintragFuerArt(s, art, typ);
+    if (!eigen.isEmpty())
+        a.Basisname = eigen;
+    a.Eigenes = true;
+    a.Aufwertung = 0;
+    a.Item = TItemRef{};
+    AnzeigeErneuern(p, s);
+    Aktualisieren(p);
+    return true;
 }
 
 void AllesLoeschen(TPlaner &p)

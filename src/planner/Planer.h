@@ -120,6 +120,26 @@ bool Verzauberbar(const TPlaner &p, TSlot s);
 // Enchantment code of the slot's current kind.
 Verzauberungscode SlotVerzauberung(const TPlaner &p, TSlot s);
 
+// The value fields of the slots.
+enum TSlotFeld : int {
+    FeldRuestschutz,         // armour, shield
+    FeldAbsorb,              // armour
+    FeldBehinderung,         // armour
+    FeldRuestschutzBeiBlock, // shield
+    FeldMinSchaden,          // weapons, bow, crossbow, spell
+    FeldMaxSchaden,
+    FeldAngriffe,
+    FeldDauer,            // spell
+    FeldWirkung,          // staff, ammunition
+    FeldReichweite,       // staff
+    FeldTreffsicherheit,  // ammunition
+    FeldKritischeTreffer, // ammunition
+};
+// A value typed into a field of a slot that holds an item: the slot becomes the own item
+// of its kind (caption "*eigener Schwerer Helm*" and so on, level +0). false when the
+// slot shows no such field.
+bool SetzeSlotwert(TPlaner &p, TSlot s, TSlotFeld feld, double wert);
+
 // "Alles löschen": attributes and experience to 0, every slot and the spell emptied.
 void AllesLoeschen(TPlaner &p);
 

@@ -279,3 +279,54 @@ TEST(AusruestungLoeschen, AllesLoeschen)
     EXPECT_EQ(p.Ansicht, TAnsicht::Nahkampf);
     EXPECT_EQ(p.Slots[SlotNebenwaffe].Beschriftung, "- keine Nebenhand -");
 }
+
+TEST(AusruestungWahl, WechselZwischenWaffeUndSchildNimmtPunkteMit)
+{
+    // The off hand keeps one enchantment per kind; a weapon's attribute points must not
+    // stay behind when a shield takes its place.
+    TPlaner p = Frisch();
+    WaehleAusruestung(p, K(), SlotNebenwaffe, "Dolch");
+    SetzeVerzauberung(p, SlotNebenwaffe, VerzauberungAusName("der Kraft"));
+    EXPECT_EQ(p.Charakter.Staerke, 2);
+    WaehleAusruestung(p, K(), SlotNebenwaffe, "Lederschild");
+    EXPECT_EQ(p.Charakter.Staerke, 0);
+    EXPECT_EQ(p.Charakter.Attributpunkte, 50);
+    EXPECT_EQ(p.Werte.Nebenwaffe.Verzauberung, 0);
+    // With Shift the code moves over to the shield.
+    SetzeVerzauberung(p, SlotNebenwaffe, VerzauberungAusName("der Wucht"));
+    WaehleAusruestung(p, K(), SlotNebenwaffe, "Stilett", true);
+    EXPECT_EQ(p.Werte.Nebenwaffe.Verzauberung, VerzauberungAusName("der Wucht"));
+    EXPECT_EQ(p.Werte.Schild.Verzauberung, 0);
+    EXPECT_EQ(p.Charakter.Staerke, 3);
+    EXPECT_EQ(p.Slots[SlotNebenwaffe].Hinweis, "Stilett der Wucht +1");
+    // The same holds for the ranged slot and for emptying a slot.
+    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    SetzeVerzauberung(p, SlotFernkampf, VerzauberungAusName("des Wissens"));
+    EXPECT_EQ(p.Charakter.Intelligenz, 3);
+    WaehleAusruestung(p, K(), SlotFernkampf, "Wasser-Rute");
+    EXPECT_EQ(p.Charakter.Intelligenz, 0);
+    LeereSlot(p, SlotNebenwaffe);
+    EXPECT_EQ(p.Charakter.Staerke, 0);
+    EXPECT_EQ(p.Charakter.Attributpunkte, 50);
+}
+
+TEST(AusruestungWahl, WertEingebenMachtEigenesTeil)
+{
+    TPlaner p = Frisch();
+    EXPECT_FALSE(SetzeSlotwert(p, SlotHelm, FeldAbsorb, 2.0)); // nothing equipped: no fields
+    WaehleAusruestung(p, K(), SlotHelm, "Mithril-Plattenhelm");
+    SetzeVerzauberung(p, SlotHelm, VerzauberungAusName("der Abwehr"));
+    ASSERT_TRUE(SetzeSlotwert(p, SlotHelm, FeldAbsorb, 2.0));
+    EXPECT_EQ(p.Slots[SlotHelm].Beschriftung, "*eigener Schwerer Helm*");
+    EXPECT_EQ(p.Slots[SlotHelm].Hinweis, "*eigener Schwerer Helm* der Abwehr");
+    EXPECT_EQ(p.Slots[SlotHelm].Aufwertung, 0);
+    EXPECT_DOUBLE_EQ(p.Charakter.Absorb, 2.4);
+    SchalteAufwertung(p, K(), SlotHelm); // own items cannot be upgraded
+    EXPECT_DOUBLE_EQ(p.Werte.Ruestung[PosHelm].Absorb, 2.0);
+    WaehleAusruestung(p, K(), SlotHauptwaffe, "Bidenaxt [2H]");
+    ASSERT_TRUE(SetzeSlotwert(p, SlotHauptwaffe, FeldMaxSchaden, 80));
+    EXPECT_EQ(p.Slots[SlotHauptwaffe].Beschriftung, "*eigene Axt [2H]*");
+    EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 35);
+    EXPECT_EQ(p.Charakter.Hauptwaffe.MaxSchaden, 80);
+    EXPECT_FALSE(SetzeSlotwert(p, SlotHauptwaffe, FeldReichweite, 3));
+}
