@@ -841,4 +841,19 @@ QString SlotText(const QString &basis, const QString &verzauberung, int stufe)
     return text;
 }
 
+QString ZauberWertBeschriftung(uint8_t typ)
+{
+    return (typ == 2 || typ == 4) ? QStringLiteral("Heilung:") : QStringLiteral("Schaden:");
+}
+
+QString ZauberAngriffeBeschriftung(uint8_t typ)
+{
+    return ZauberDauerSichtbar(typ) ? QStringLiteral("Angr.p.R.") : QStringLiteral("Angriffe pro Runde");
+}
+
+bool ZauberDauerSichtbar(uint8_t typ)
+{
+    return typ == 3 || typ == 4;
+}
+
 } // namespace mvt::planer

@@ -116,6 +116,12 @@ QString OhneAufwertung(const QString &name);
 // base name [+ " " + enchantment name] [+ " [2H]"] [+ " +" + level].
 QString SlotText(const QString &basis, const QString &verzauberung, int stufe);
 
+// Captions of the spell's value fields by spell type: "Heilung:" or "Schaden:",
+// "Angr.p.R." (with the duration field shown) or "Angriffe pro Runde".
+QString ZauberWertBeschriftung(uint8_t typ);
+QString ZauberAngriffeBeschriftung(uint8_t typ);
+bool ZauberDauerSichtbar(uint8_t typ);
+
 // ---------------------------------------------------------------- slot display
 
 struct TSlotAnzeige {

@@ -142,6 +142,113 @@ bool GegnerVorgabeAnwenden(TGegnerwerte &g, const QString &name)
     return false;
 }
 
+// ---------------------------------------------------------------- opponent fields
+
+namespace {
+
+bool IstGanzzahlFeld(TGegnerFeld f)
+{
+    return f == GfLeben || f == GfMinSchaden || f == GfMaxSchaden || f == GfAngriffe;
+}
+
+QString NurZiffern(const QString &text)
+{
+    QString t;
+    for (QChar c : text)
+        if (c.unicode() >= u'0' && c.unicode() <= u'9')
+            t += c;
+    return t;
+}
+
+double FeldWert(const TGegnerTexte &texte, TGegnerFeld f)
+{
+    if (IstGanzzahlFeld(f))
+        return GanzzahlLesen(texte[f]).value_or(0);
+    return KommazahlLesen(texte[f]).value_or(0.0);
+}
+
+QString Kommatext(double x)
+{
+    QString t = MengeFormatieren(x);
+    t.replace(u'.', u',');
+    if (t.contains(u',')) {
+        while (t.endsWith(u'0'))
+            t.chop(1);
+        if (t.endsWith(u','))
+            t.chop(1);
+    }
+    return t;
+}
+
+} // namespace
+
+QString GegnerFeldBereinigen(TGegnerFeld f, const QString &text)
+{
+    switch (f) {
+    case GfLeben:
+        return ZiffernBegrenzen(NurZiffern(text), 9, 0); // keeps the value within 32 bits
+    case GfMinSchaden:
+    case GfMaxSchaden:
+        return ZiffernBegrenzen(NurZiffern(text), 4, 0);
+    case GfAngriffe:
+        return ZiffernBegrenzen(NurZiffern(text), 2, 0);
+    case GfAbsorb:
+        return ZiffernBegrenzen(text, 4, 1);
+    default: {
+        const QString t = ZiffernBegrenzen(text, 3, 2);
+        if (KommazahlLesen(t).value_or(0.0) > 100.0)
+            return QStringLiteral("100");
+        return t;
+    }
+    }
+}
+
+TGegnerwerte GegnerwerteAusTexten(const TGegnerTexte &texte)
+{
+    TGegnerwerte g;
+    g.Leben = static_cast<int32_t>(FeldWert(texte, GfLeben));
+    g.Ruestschutz = FeldWert(texte, GfRuestschutz);
+    g.Absorb = FeldWert(texte, GfAbsorb);
+    g.Ausweichen = FeldWert(texte, GfAusweichen);
+    g.RuestschutzBeiBlock = FeldWert(texte, GfRuestschutzBeiBlock);
+    g.Blockchance = FeldWert(texte, GfBlockchance);
+    g.MinSchaden = static_cast<int32_t>(FeldWert(texte, GfMinSchaden));
+    g.MaxSchaden = static_cast<int32_t>(FeldWert(texte, GfMaxSchaden));
+    g.Angriffe = static_cast<int32_t>(FeldWert(texte, GfAngriffe));
+    g.Treffsicherheit = FeldWert(texte, GfTreffsicherheit);
+    g.KritischeTreffer = FeldWert(texte, GfKritischeTreffer);
+    return g;
+}
+
+TGegnerTexte GegnerTexte(const TGegnerwerte &g)
+{
+    TGegnerTexte t;
+    t[GfLeben] = QString::number(g.Leben);
+    t[GfRuestschutz] = Kommatext(g.Ruestschutz);
+    t[GfAbsorb] = Kommatext(g.Absorb);
+    t[GfAusweichen] = Kommatext(g.Ausweichen);
+    t[GfRuestschutzBeiBlock] = Kommatext(g.RuestschutzBeiBlock);
+    t[GfBlockchance] = Kommatext(g.Blockchance);
+    t[GfMinSchaden] = QString::number(g.MinSchaden);
+    t[GfMaxSchaden] = QString::number(g.MaxSchaden);
+    t[GfAngriffe] = QString::number(g.Angriffe);
+    t[GfTreffsicherheit] = Kommatext(g.Treffsicherheit);
+    t[GfKritischeTreffer] = Kommatext(g.KritischeTreffer);
+    return t;
+}
+
+bool GegnerMinimumUngueltig(const TGegnerTexte &texte)
+{
+    return !GanzzahlLesen(texte[GfMinSchaden]).has_value();
+}
+
+bool GegnerMaximumUngueltig(const TGegnerTexte &texte)
+{
+    const std::optional<int32_t> min = GanzzahlLesen(texte[GfMinSchaden]);
+    const std::optional<int32_t> max = GanzzahlLesen(texte[GfMaxSchaden]);
+    return min && max.value_or(0) < *min;
+}
+
 // ---------------------------------------------------------------- pages
 
 bool FernkampfNutzbar(const TAusruestungsArten &arten)

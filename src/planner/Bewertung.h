@@ -50,6 +50,33 @@ extern const std::array<TGegnerVorgabe, 6> DefensivVorgaben; // "Armbrust" ... "
 // Fill the opponent from a preset by name; Leben stays. false for an unknown name.
 bool GegnerVorgabeAnwenden(TGegnerwerte &g, const QString &name);
 
+// The eleven opponent input fields of both pages.
+enum TGegnerFeld : int {
+    GfLeben,
+    GfRuestschutz,
+    GfAbsorb,
+    GfAusweichen,
+    GfRuestschutzBeiBlock,
+    GfBlockchance,
+    GfMinSchaden,
+    GfMaxSchaden,
+    GfAngriffe,
+    GfTreffsicherheit,
+    GfKritischeTreffer,
+    AnzahlGegnerFelder,
+};
+using TGegnerTexte = std::array<QString, AnzahlGegnerFelder>;
+// A typed text cut to the field's limits: percentages three digits and two decimals
+// (above 100: "100"), Absorb four and one, damage four digits, attacks two, Leben digits.
+QString GegnerFeldBereinigen(TGegnerFeld f, const QString &text);
+// The values of the field texts; a text that is no number counts as 0.
+TGegnerwerte GegnerwerteAusTexten(const TGegnerTexte &texte);
+// Field texts of opponent values, decimals with a comma ("12,5").
+TGegnerTexte GegnerTexte(const TGegnerwerte &g);
+// Light red fields: a minimum damage that cannot be read, a maximum below the minimum.
+bool GegnerMinimumUngueltig(const TGegnerTexte &texte);
+bool GegnerMaximumUngueltig(const TGegnerTexte &texte);
+
 // ---------------------------------------------------------------- page results
 
 struct TBewertungsZeile {

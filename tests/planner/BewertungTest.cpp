@@ -206,3 +206,29 @@ TEST(BewertungVorgaben, FuellenNurIhreSeite)
     EXPECT_EQ(g.Leben, 777);
     EXPECT_FALSE(GegnerVorgabeAnwenden(g, "Drache"));
 }
+
+TEST(BewertungGegnerFelder, EingabeRegeln)
+{
+    EXPECT_EQ(GegnerFeldBereinigen(GfRuestschutz, "12,345"), "12,34");
+    EXPECT_EQ(GegnerFeldBereinigen(GfAusweichen, "150"), "100");
+    EXPECT_EQ(GegnerFeldBereinigen(GfAbsorb, "12345,67"), "1234,6");
+    EXPECT_EQ(GegnerFeldBereinigen(GfMinSchaden, "12345"), "1234");
+    EXPECT_EQ(GegnerFeldBereinigen(GfAngriffe, "1,23"), "12");
+    EXPECT_EQ(GegnerFeldBereinigen(GfLeben, "99999999999999"), "999999999");
+
+    TGegnerTexte t = GegnerTexte(TGegnerwerte{});
+    EXPECT_EQ(t[GfLeben], "1000");
+    EXPECT_EQ(t[GfTreffsicherheit], "75");
+    t[GfAbsorb] = "12,5";
+    t[GfAusweichen] = "abc";
+    const TGegnerwerte g = GegnerwerteAusTexten(t);
+    EXPECT_DOUBLE_EQ(g.Absorb, 12.5);
+    EXPECT_DOUBLE_EQ(g.Ausweichen, 0.0);
+    EXPECT_EQ(GegnerTexte(g)[GfAbsorb], "12,5");
+    EXPECT_FALSE(GegnerMinimumUngueltig(t));
+    EXPECT_FALSE(GegnerMaximumUngueltig(t));
+    t[GfMaxSchaden] = "20";
+    EXPECT_TRUE(GegnerMaximumUngueltig(t)); // below the minimum of 25
+    t[GfMinSchaden] = "";
+    EXPECT_TRUE(GegnerMinimumUngueltig(t));
+}
