@@ -384,7 +384,12 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
     if (IstStab(fern))
         anhaengen(werte.Stab.Verzauberung);
 
-    auto V = [&c](int typ) { return VerzauberungsSumme(c.Verzauberungen, typ); };
+    // V(t) = VerzauberungsSumme(t), summed for all types in one pass over the list.
+    std::array<double, 12> summen{};
+    for (Verzauberungscode code : c.Verzauberungen)
+        if (VerzauberungsTyp(code) < static_cast<int>(summen.size()))
+            summen[VerzauberungsTyp(code)] += VerzauberungsWert(code);
+    auto V = [&summen](int typ) { return summen[typ]; };
     const double S = c.Staerke, G = c.Geschick, K = c.Konstitution, I = c.Intelligenz;
     const bool wirkung = WirkungAktiv(o);
     auto potenz = [&](int index) { return wirkung ? o.Wirkung[index] : 1.0; };
