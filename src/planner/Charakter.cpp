@@ -395,8 +395,16 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
     auto potenz = [&](int index) { return wirkung ? o.Wirkung[index] : 1.0; };
 
     // 2. Life points.
-    const double lp = std::floor((1.0 + V(VzLeben)) * (20.0 * c.Level + 120.0) * (1.0 + 2.0 * K / 100.0));
-    c.MaxLebenspunkte = Begrenzt32(static_cast<int64_t>(std::clamp(lp, -2147483648.0, 2147483647.0)));
+    // (1 + 0.03 x levels) (20 L + 120) (1 + 2 K / 100), in whole numbers so that products
+    // that are whole in fact are not floored one below by binary fractions.
+    int64_t lebensstufen = 0;
+    for (Verzauberungscode code : c.Verzauberungen)
+        if (VerzauberungsTyp(code) == VzLeben)
+            lebensstufen += VerzauberungsStufe(code);
+    const int64_t zaehler =
+        (100 + 3 * lebensstufen) * (20 * int64_t(c.Level) + 120) * (100 + 2 * int64_t(c.Konstitution));
+    const int64_t lp = zaehler >= 0 ? zaehler / 10000 : -((-zaehler + 9999) / 10000);
+    c.MaxLebenspunkte = Begrenzt32(lp);
 
     // 3. Protection.
     double r = 0.0;

@@ -302,6 +302,11 @@ TEST(CharakterWerte, LebenUndTraglastAusVerzauberung)
     EXPECT_EQ(a.MaxLebenspunkte, 515); // floor(1.15 * 320 * 1.4) = floor(515.2)
     EXPECT_EQ(a.Traglast, 135);
     EXPECT_EQ(a.AnzahlVerzauberungen, 2);
+    // Whole products stay whole: 180 x 1.4 is 252, not 251.
+    TCharakter d;
+    SetzeLevel(d, 3, 3);
+    SetzeAttribut(d, AttrKonstitution, 20);
+    EXPECT_EQ(Berechnet(TAusruestungsArten{}, TAusruestungsWerte{}, d).MaxLebenspunkte, 252);
     // An item removed from its slot no longer counts.
     arten[PosHelm] = 0;
     EXPECT_EQ(Berechnet(arten, werte, c).MaxLebenspunkte, 448);
