@@ -403,3 +403,21 @@ TEST_F(ImportTest, ZahlenJenseitsDerGrenzenWerdenNichtGelesen)
     EXPECT_EQ(gross.Level, 5000);
     EXPECT_EQ(p.Charakter.Level, MaxLevel);
 }
+
+TEST_F(ImportTest, RiesigeZeilenUndMuellEndenMitMeldung)
+{
+    QString riesig = QStringLiteral(">> Rüstung\n");
+    riesig += QStringLiteral("Dolch ").repeated(200000) + QStringLiteral("(Hand)\n");
+    riesig += QStringLiteral("(x) ").repeated(100000) + QStringLiteral("\n");
+    riesig += QStringLiteral("\"").repeated(3) + QString(500000, QChar(0x01)) + QStringLiteral("\n");
+    riesig += QStringLiteral("123456789012345678901234567890 Dolch +1\n");
+    riesig += QStringLiteral("Level\nLP: a b\nEXP:\nEnde\n");
+    const TInventarErgebnis e = Lesen(riesig);
+    EXPECT_FALSE(e.Erfolg);
+    EXPECT_EQ(e.Meldung, QStringLiteral("Fehlgeschlagen"));
+
+    // One good line among the junk is enough.
+    riesig.replace(QStringLiteral("Ende\n"), QStringLiteral("Dolch (Hand)\nx\ny\nEnde\n"));
+    EXPECT_EQ(Lesen(riesig).Meldung, QStringLiteral("1 Items gelesen"));
+    EXPECT_EQ(p.Arten[PosHauptwaffe], 3);
+}
