@@ -79,6 +79,16 @@ int32_t Begrenzt32(int64_t x)
         std::clamp<int64_t>(x, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
+// The values rounded here are sums and products of percentages with at most a few
+// decimals; binary fractions put a whole 29 at 28.999999999999996. A tolerance far below
+// the smallest true distance to the next whole number (or half) keeps such values whole.
+constexpr double Toleranz = 1e-9;
+
+double Abgerundet(double x)
+{
+    return std::floor(x + Toleranz);
+}
+
 int32_t &AttributRef(TCharakter &c, TAttribut a)
 {
     switch (a) {
@@ -270,14 +280,15 @@ void AendereVerzauberung(TCharakter &c, Verzauberungscode alt, Verzauberungscode
 double RundenStellen(double x, int stellen)
 {
     const double f = std::pow(10.0, stellen);
-    return std::trunc(x * f + 0.5) / f;
+    return std::trunc(x * f + 0.5 + Toleranz) / f;
 }
 
 double AbsorbRunden(double x)
 {
     const double z = 10.0 * x;
-    double t = std::trunc(z) / 10.0;
-    if (z - std::trunc(z) > 0.5)
+    const double ganz = std::trunc(z + Toleranz);
+    double t = ganz / 10.0;
+    if (z - ganz > 0.5 + Toleranz)
         t += 0.1;
     return t;
 }
@@ -331,10 +342,10 @@ void Skalieren(TWaffenwerte &w, double f)
 
 void Abrunden(TWaffenwerte &w)
 {
-    w.MinSchaden = std::floor(w.MinSchaden);
-    w.MaxSchaden = std::floor(w.MaxSchaden);
-    w.MinSchadenUnbehindert = std::floor(w.MinSchadenUnbehindert);
-    w.MaxSchadenUnbehindert = std::floor(w.MaxSchadenUnbehindert);
+    w.MinSchaden = Abgerundet(w.MinSchaden);
+    w.MaxSchaden = Abgerundet(w.MaxSchaden);
+    w.MinSchadenUnbehindert = Abgerundet(w.MinSchadenUnbehindert);
+    w.MaxSchadenUnbehindert = Abgerundet(w.MaxSchadenUnbehindert);
 }
 
 void ProzenteRunden(TWaffenwerte &w)
@@ -446,8 +457,8 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
         behFern = std::max(0.0, mindern(L, 0.2) + H - 0.4 * S);
     else
         behFern = std::max(0.0, L + H - 0.4 * S);
-    c.BehinderungNah = std::min(std::floor(behNah), 100.0);
-    c.BehinderungFern = std::min(std::floor(behFern), 100.0);
+    c.BehinderungNah = std::min(Abgerundet(behNah), 100.0);
+    c.BehinderungFern = std::min(Abgerundet(behFern), 100.0);
 
     // 6. Dodge.
     auto ausweichen = [&](double x) {

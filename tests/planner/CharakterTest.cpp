@@ -311,3 +311,31 @@ TEST(CharakterWerte, LebenUndTraglastAusVerzauberung)
     arten[PosHelm] = 0;
     EXPECT_EQ(Berechnet(arten, werte, c).MaxLebenspunkte, 448);
 }
+
+TEST(CharakterWerte, RundungOhneBinaerbruchFehler)
+{
+    // 25 x 1.16 is 29 and 10 - 0.3 x 10 is 7 exactly; 4.5 x 0.93 = 4.185 rounds half up.
+    TAusruestungsArten arten{};
+    TAusruestungsWerte werte{};
+    arten[PosHauptwaffe] = 3;
+    werte.Hauptwaffe = {25, 30, 4, 0};
+    arten[PosHelm] = 2;
+    werte.Ruestung[PosHelm] = {1.0, 0.0, 7, VerzauberungsCode(VzAusweichen, 1)};
+    arten[PosStiefel] = 1;
+    werte.Ruestung[PosStiefel] = {1.0, 0.0, 10, 0};
+    TCharakter c;
+    SetzeAttribut(c, AttrGeschick, 20);
+    TCharakter a = Berechnet(arten, werte, c);
+    EXPECT_EQ(a.Hauptwaffe.MinSchaden, 29);
+    EXPECT_EQ(a.BehinderungNah, 7 + 4); // light 10 - 6 = 4, heavy 7
+    SetzeAttribut(c, AttrGeschick, 10);
+    werte.Ruestung[PosStiefel].Behinderung = 10;
+    werte.Ruestung[PosHelm].Behinderung = 0;
+    a = Berechnet(arten, werte, c);
+    EXPECT_EQ(a.BehinderungNah, 7); // 10 - 3
+    werte.Ruestung[PosStiefel].Behinderung = 0;
+    werte.Ruestung[PosHelm].Behinderung = 7;
+    SetzeAttribut(c, AttrGeschick, 1);
+    a = Berechnet(arten, werte, c);
+    EXPECT_DOUBLE_EQ(a.AusweichenNah, 4.19);
+}
