@@ -50,12 +50,16 @@ double Zahl(const QJsonValue &v, const QString &name)
     return v.toDouble();
 }
 
-// A whole number within the 64-bit range.
+// A whole number; beyond the 64-bit range it is cut to the range's end.
 int64_t Ganzzahl(const QJsonValue &v, const QString &name)
 {
     const double d = v.isDouble() ? v.toDouble() : std::nan("");
-    if (!std::isfinite(d) || d != std::floor(d) || std::fabs(d) >= 9.2e18)
+    if (!std::isfinite(d) || d != std::floor(d))
         Fehler(QStringLiteral("\"%1\" muss eine ganze Zahl sein.").arg(name));
+    if (d >= 9.2e18)
+        return std::numeric_limits<int64_t>::max();
+    if (d <= -9.2e18)
+        return std::numeric_limits<int64_t>::min();
     return static_cast<int64_t>(d);
 }
 
