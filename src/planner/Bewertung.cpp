@@ -167,19 +167,6 @@ double FeldWert(const TGegnerTexte &texte, TGegnerFeld f)
     return KommazahlLesen(texte[f]).value_or(0.0);
 }
 
-QString Kommatext(double x)
-{
-    QString t = MengeFormatieren(x);
-    t.replace(u'.', u',');
-    if (t.contains(u',')) {
-        while (t.endsWith(u'0'))
-            t.chop(1);
-        if (t.endsWith(u','))
-            t.chop(1);
-    }
-    return t;
-}
-
 } // namespace
 
 QString GegnerFeldBereinigen(TGegnerFeld f, const QString &text)
@@ -224,16 +211,16 @@ TGegnerTexte GegnerTexte(const TGegnerwerte &g)
 {
     TGegnerTexte t;
     t[GfLeben] = QString::number(g.Leben);
-    t[GfRuestschutz] = Kommatext(g.Ruestschutz);
-    t[GfAbsorb] = Kommatext(g.Absorb);
-    t[GfAusweichen] = Kommatext(g.Ausweichen);
-    t[GfRuestschutzBeiBlock] = Kommatext(g.RuestschutzBeiBlock);
-    t[GfBlockchance] = Kommatext(g.Blockchance);
+    t[GfRuestschutz] = ZahlAllgemein(g.Ruestschutz);
+    t[GfAbsorb] = ZahlAllgemein(g.Absorb);
+    t[GfAusweichen] = ZahlAllgemein(g.Ausweichen);
+    t[GfRuestschutzBeiBlock] = ZahlAllgemein(g.RuestschutzBeiBlock);
+    t[GfBlockchance] = ZahlAllgemein(g.Blockchance);
     t[GfMinSchaden] = QString::number(g.MinSchaden);
     t[GfMaxSchaden] = QString::number(g.MaxSchaden);
     t[GfAngriffe] = QString::number(g.Angriffe);
-    t[GfTreffsicherheit] = Kommatext(g.Treffsicherheit);
-    t[GfKritischeTreffer] = Kommatext(g.KritischeTreffer);
+    t[GfTreffsicherheit] = ZahlAllgemein(g.Treffsicherheit);
+    t[GfKritischeTreffer] = ZahlAllgemein(g.KritischeTreffer);
     return t;
 }
 

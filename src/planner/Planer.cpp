@@ -750,6 +750,136 @@ bool SetzeSlotwert(TPlaner &p, TSlot s, TSlotFeld feld, double wert)
     return true;
 }
 
+std::vector<TSlotFeld> SlotFelder(const TPlaner &p, TSlot s)
+{
+    if (s < 0 || s >= AnzahlSlots || !p.Slots[s].Belegt)
+        return {};
+    const std::vector<TSlotFeld> waffe = {FeldMinSchaden, FeldMaxSchaden, FeldAngriffe};
+    switch (s) {
+    case SlotHauptwaffe:
+        return waffe;
+    case SlotNebenwaffe:
+        if (p.Arten[PosNebenwaffe] == 5 || p.Arten[PosNebenwaffe] == 6)
+            return {FeldRuestschutz, FeldRuestschutzBeiBlock};
+        return p.Arten[PosNebenwaffe] >= 1 && p.Arten[PosNebenwaffe] <= 4 ? waffe : std::vector<TSlotFeld>{};
+    case SlotFernkampf:
+        if (p.Arten[PosFernkampf] >= 3)
+            return {FeldWirkung, FeldReichweite};
+        return waffe;
+    case SlotMunition:
+        return {FeldWirkung, FeldTreffsicherheit, FeldKritischeTreffer};
+    case SlotZauber:
+        if (ZauberDauerSichtbar(p.Arten[PosZauberTyp]))
+            return {FeldMinSchaden, FeldMaxSchaden, FeldAngriffe, FeldDauer};
+        return waffe;
+    default:
+        return {FeldRuestschutz, FeldAbsorb, FeldBehinderung};
+    }
+}
+
+namespace {
+
+TFeldGrenzen FeldGrenzen(TSlotFeld feld)
+{
+    switch (feld) {
+    case FeldRuestschutz:
+    case FeldAbsorb:
+    case FeldRuestschutzBeiBlock:
+        return {2, 1, false};
+    case FeldBehinderung:
+    case FeldDauer:
+        return {2, 0, false};
+    case FeldMinSchaden:
+    case FeldMaxSchaden:
+    case FeldReichweite:
+        return {3, 0, false};
+    case FeldAngriffe:
+        return {1, 0, false};
+    case FeldWirkung:
+        return {3, 0, false};
+    case FeldTreffsicherheit:
+    case FeldKritischeTreffer:
+        return {2, 0, true};
+    }
+    return {};
+}
+
+bool IstDezimalfeld(TSlotFeld feld)
+{
+    return feld == FeldRuestschutz || feld == FeldAbsorb || feld == FeldRuestschutzBeiBlock;
+}
+
+} // namespace
+
+TFeldGrenzen SlotFeldGrenzen(TSlot s, TSlotFeld feld)
+{
+    TFeldGrenzen g = FeldGrenzen(feld);
+    if (s == SlotMunition && feld == FeldWirkung)
+        g.Vorzeichen = true; // the ammunition's values may be negative
+    return g;
+}
+
+QString SlotwertText(const TPlaner &p, TSlot s, TSlotFeld feld)
+{
+    const TAusruestungsWerte &w = p.Werte;
+    auto waffe = [feld](const TWaffenslotwerte &x) {
+        return feld == FeldMinSchaden ? x.MinSchaden : feld == FeldMaxSchaden ? x.MaxSchaden : x.Angriffe;
+    };
+    double wert = 0.0;
+    switch (s) {
+    case SlotHelm:
+    case SlotPanzer:
+    case SlotHose:
+    case SlotStiefel:
+    case SlotHandschuhe: {
+        const TRuestungsteil &r = w.Ruestung[s];
+        wert = feld == FeldRuestschutz ? r.Ruestschutz : feld == FeldAbsorb ? r.Absorb : r.Behinderung;
+        break;
+    }
+    case SlotHauptwaffe:
+        wert = waffe(w.Hauptwaffe);
+        break;
+    case SlotNebenwaffe:
+        if (feld == FeldRuestschutz)
+            wert = w.Schild.Ruestschutz;
+        else if (feld == FeldRuestschutzBeiBlock)
+            wert = w.Schild.RuestschutzBeiBlock;
+        else
+            wert = waffe(w.Nebenwaffe);
+        break;
+    case SlotFernkampf:
+        if (feld == FeldWirkung)
+            wert = w.Stab.Wirkung;
+        else if (feld == FeldReichweite)
+            wert = w.Stab.Reichweite;
+        else
+            wert = waffe(w.Fernwaffe);
+        break;
+    case SlotMunition:
+        wert = feld == FeldWirkung           ? w.Munition.Wirkung
+               : feld == FeldTreffsicherheit ? w.Munition.Treffsicherheit
+                                             : w.Munition.KritischeTreffer;
+        break;
+    case SlotZauber:
+        wert = feld == FeldDauer
+                   ? w.Zauber.Dauer
+                   : waffe(TWaffenslotwerte{w.Zauber.MinSchaden, w.Zauber.MaxSchaden, w.Zauber.Angriffe, 0});
+        break;
+    default:
+        break;
+    }
+    return ZahlAllgemein(wert);
+}
+
+bool SetzeSlotwertText(TPlaner &p, TSlot s, TSlotFeld feld, const QString &text)
+{
+    const TFeldGrenzen g = SlotFeldGrenzen(s, feld);
+    const QString t =
+        g.Vorzeichen ? ZiffernBegrenzenMitVorzeichen(text, g.N, g.M) : ZiffernBegrenzen(text, g.N, g.M);
+    const double wert = IstDezimalfeld(feld) ? KommazahlLesen(t).value_or(0.0) : GanzzahlLesen(t).value_or(0);
+    return SetzeSlotwert(p, s, feld, wert);
+}
+
 void AllesLoeschen(TPlaner &p)
 {
     for (TAttribut a : {AttrStaerke, AttrGeschick, AttrKonstitution, AttrIntelligenz})

@@ -140,6 +140,21 @@ enum TSlotFeld : int {
 // slot shows no such field.
 bool SetzeSlotwert(TPlaner &p, TSlot s, TSlotFeld feld, double wert);
 
+// The value fields a slot shows (none while it is empty), in field order.
+std::vector<TSlotFeld> SlotFelder(const TPlaner &p, TSlot s);
+// Digit limits of a field: N before and M after the decimal comma; signed fields keep a
+// leading "-" (the ammunition values).
+struct TFeldGrenzen {
+    int N = 0;
+    int M = 0;
+    bool Vorzeichen = false;
+};
+TFeldGrenzen SlotFeldGrenzen(TSlot s, TSlotFeld feld);
+// The field's text: whole numbers plainly, decimals with a comma ("4,9").
+QString SlotwertText(const TPlaner &p, TSlot s, TSlotFeld feld);
+// A typed text: cut to the field's limits; an empty or unreadable text counts as 0.
+bool SetzeSlotwertText(TPlaner &p, TSlot s, TSlotFeld feld, const QString &text);
+
 // "Alles löschen": attributes and experience to 0, every slot and the spell emptied.
 void AllesLoeschen(TPlaner &p);
 

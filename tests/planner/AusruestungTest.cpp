@@ -330,3 +330,27 @@ TEST(AusruestungWahl, WertEingebenMachtEigenesTeil)
     EXPECT_EQ(p.Charakter.Hauptwaffe.MaxSchaden, 80);
     EXPECT_FALSE(SetzeSlotwert(p, SlotHauptwaffe, FeldReichweite, 3));
 }
+
+TEST(AusruestungWahl, Wertfelder)
+{
+    TPlaner p = Frisch();
+    EXPECT_TRUE(SlotFelder(p, SlotHelm).empty()); // hidden while the slot is empty
+    WaehleAusruestung(p, K(), SlotHelm, "Mithril-Plattenhelm");
+    ASSERT_EQ(SlotFelder(p, SlotHelm).size(), 3u);
+    EXPECT_EQ(SlotwertText(p, SlotHelm, FeldAbsorb), "4,9");
+    EXPECT_EQ(SlotwertText(p, SlotHelm, FeldBehinderung), "16");
+    // Typing 12,34 into Rüs keeps 12,3; 1234 into a damage field keeps 123.
+    ASSERT_TRUE(SetzeSlotwertText(p, SlotHelm, FeldRuestschutz, "12,34"));
+    EXPECT_DOUBLE_EQ(p.Werte.Ruestung[PosHelm].Ruestschutz, 12.3);
+    WaehleAusruestung(p, K(), SlotHauptwaffe, "Kurzschwert");
+    ASSERT_TRUE(SetzeSlotwertText(p, SlotHauptwaffe, FeldMaxSchaden, "1234"));
+    EXPECT_EQ(p.Werte.Hauptwaffe.MaxSchaden, 123);
+    ASSERT_TRUE(SetzeSlotwertText(p, SlotHauptwaffe, FeldMinSchaden, ""));
+    EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 0);
+    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    ASSERT_TRUE(SetzeSlotwertText(p, SlotMunition, FeldWirkung, "-5"));
+    EXPECT_EQ(p.Werte.Munition.Wirkung, -5);
+    EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "*eigene Pfeile*");
+    EXPECT_TRUE(SlotFeldGrenzen(SlotMunition, FeldWirkung).Vorzeichen);
+    EXPECT_FALSE(SlotFeldGrenzen(SlotFernkampf, FeldWirkung).Vorzeichen);
+}
