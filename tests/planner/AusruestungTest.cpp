@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace mvt;
 using namespace mvt::planer;
 
@@ -353,4 +355,65 @@ TEST(AusruestungWahl, Wertfelder)
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "*eigene Pfeile*");
     EXPECT_TRUE(SlotFeldGrenzen(SlotMunition, FeldWirkung).Vorzeichen);
     EXPECT_FALSE(SlotFeldGrenzen(SlotFernkampf, FeldWirkung).Vorzeichen);
+}
+
+TEST(AusruestungFolgen, ZufaelligeBedienungHaeltDieBuchfuehrung)
+{
+    // Any sequence of menu choices, enchantments, upgrades and clearing keeps the
+    // attribute bookkeeping consistent: the floors are exactly the attribute enchantments
+    // of the equipped items, no attribute falls below its floor, and free points are the
+    // total minus the attributes.
+    std::mt19937 zufall(20261209);
+    TPlaner p = Frisch();
+    LevelEingeben(p, 30);
+    const std::vector<TVerzauberungsGruppe> vz = VerzauberungsMenue();
+    for (int schritt = 0; schritt < 3000; ++schritt) {
+        const TSlot s = static_cast<TSlot>(zufall() % AnzahlSlots);
+        switch (zufall() % 6) {
+        case 0:
+        case 1: {
+            const int m = MenueVonSlot(s, p.Arten[PosFernkampf]);
+            if (m < 0)
+                break;
+            const auto &gruppen = MenueGruppen(static_cast<TMenue>(m));
+            const QStringList &e = gruppen[zufall() % gruppen.size()].Eintraege;
+            WaehleMenueEintrag(p, K(), s, e[zufall() % e.size()], zufall() % 2, zufall() % 2);
+            break;
+        }
+        case 2: {
+            const TVerzauberungsGruppe &g = vz[zufall() % vz.size()];
+            SetzeVerzauberung(p, s,
+                              g.Eintraege.isEmpty() ? 0 : VerzauberungAusMenue(g.Eintraege[zufall() % 5]));
+            break;
+        }
+        case 3:
+            SchalteAufwertung(p, K(), s);
+            break;
+        case 4:
+            AttributEingeben(p, static_cast<TAttribut>(zufall() % 4), zufall() % 80);
+            break;
+        default:
+            if (zufall() % 4 == 0)
+                LeereSlot(p, s);
+            break;
+        }
+        const TCharakter &c = p.Charakter;
+        std::array<int, 4> boden{};
+        for (int i = 0; i < c.AnzahlVerzauberungen; ++i) {
+            const int typ = VerzauberungsTyp(c.Verzauberungen[i]);
+            if (typ >= VzStaerke && typ <= VzIntelligenz)
+                boden[typ - VzStaerke] += VerzauberungsStufe(c.Verzauberungen[i]);
+        }
+        ASSERT_EQ(c.VerzStaerke, boden[0]) << schritt;
+        ASSERT_EQ(c.VerzGeschick, boden[1]) << schritt;
+        ASSERT_EQ(c.VerzKonstitution, boden[2]) << schritt;
+        ASSERT_EQ(c.VerzIntelligenz, boden[3]) << schritt;
+        ASSERT_GE(c.Staerke, c.VerzStaerke);
+        ASSERT_GE(c.Intelligenz, c.VerzIntelligenz);
+        ASSERT_EQ(c.FreiePunkte, c.Attributpunkte - c.Staerke - c.Geschick - c.Konstitution - c.Intelligenz);
+        ASSERT_EQ(c.Attributpunkte, AttributpunkteFuerLevel(30, c));
+        ASSERT_EQ(p.Arten[PosNebenwaffe] == 7, p.Arten[PosHauptwaffe] == 2 || p.Arten[PosHauptwaffe] == 5 ||
+                                                   p.Arten[PosHauptwaffe] == 7 ||
+                                                   p.Arten[PosHauptwaffe] == 8);
+    }
 }
