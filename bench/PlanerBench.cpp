@@ -1,0 +1,78 @@
+#include "catalogue/Katalog.h"
+#include "planner/Planer.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace mvt;
+using namespace mvt::planer;
+
+namespace {
+
+// A fully equipped level-50 character: armour with enchantments, two weapons, a staff
+// with a spell, so every branch of the computation runs.
+TPlaner Ausgeruestet()
+{
+    static const TKatalog k = [] {
+        TKatalog t;
+        KatalogFuellen(t);
+        return t;
+    }();
+    TPlaner p;
+    PlanerStarten(p);
+    LevelEingeben(p, 50);
+    WaehleAusruestung(p, k, SlotHelm, "Eisen-Plattenhelm");
+    SetzeVerzauberung(p, SlotHelm, VerzauberungAusName("des Drachen"));
+    WaehleAusruestung(p, k, SlotPanzer, "Leder-Harnisch");
+    SetzeVerzauberung(p, SlotPanzer, VerzauberungAusName("der Kraft"));
+    WaehleAusruestung(p, k, SlotHose, "Eisen-Kettenbeinlinge");
+    WaehleAusruestung(p, k, SlotStiefel, "Leder-Stiefel");
+    WaehleAusruestung(p, k, SlotHandschuhe, "Woll-Handschuhe");
+    WaehleAusruestung(p, k, SlotHauptwaffe, "Langschwert");
+    WaehleAusruestung(p, k, SlotNebenwaffe, "Stilett");
+    WaehleAusruestung(p, k, SlotFernkampf, "Feuer-Runenstab");
+    WaehleZauber(p, k, "Feuerball");
+    AttributEingeben(p, AttrStaerke, 60);
+    AttributEingeben(p, AttrGeschick, 80);
+    AttributEingeben(p, AttrKonstitution, 80);
+    AttributEingeben(p, AttrIntelligenz, 40);
+    GegnerVorgabeAnwenden(p.Gegner, "Metall 2");
+    GegnerVorgabeAnwenden(p.Gegner, "Einhand");
+    return p;
+}
+
+} // namespace
+
+// The computation every input change runs.
+static void BM_BerechneEffektiveWerte(benchmark::State &state)
+{
+    TPlaner p = Ausgeruestet();
+    for (auto _ : state) {
+        TCharakter c = p.Charakter;
+        BerechneEffektiveWerte(p.Arten, p.Werte, c, p.Optionen);
+        benchmark::DoNotOptimize(c.Hauptwaffe.MaxSchaden);
+    }
+}
+BENCHMARK(BM_BerechneEffektiveWerte);
+
+// Both evaluation pages with two weapons against a blocking opponent.
+static void BM_BewertungNahkampf(benchmark::State &state)
+{
+    TPlaner p = Ausgeruestet();
+    for (auto _ : state) {
+        const TBewertung b =
+            BewertungBerechnen(p.Arten, p.Charakter, p.Gegner, TAnsicht::Nahkampf, p.Bewertung);
+        benchmark::DoNotOptimize(b.Offensive.ProRunde);
+    }
+}
+BENCHMARK(BM_BewertungNahkampf)->Unit(benchmark::kMicrosecond);
+
+// One full input change as the tab runs it: computation, summary texts, both pages.
+static void BM_EingabeVollstaendig(benchmark::State &state)
+{
+    TPlaner p = Ausgeruestet();
+    for (auto _ : state) {
+        Aktualisieren(p);
+        benchmark::DoNotOptimize(p.Bewertung.Defensive.Zaehigkeit);
+    }
+}
+BENCHMARK(BM_EingabeVollstaendig)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,137 @@
+// The planer subcommand of morvaren-cli, run as a process on the input files of
+// tests/data/planner/planer. Skipped when the command-line tool has not been built.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+QString CliPfad()
+{
+    std::error_code f;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", f);
+    if (f)
+        return {};
+    const auto cli = exe.parent_path() / "morvaren-cli";
+    return std::filesystem::exists(cli) ? QString::fromStdString(cli.string()) : QString();
+}
+
+struct TLauf {
+    int Code = -1;
+    QJsonObject Ausgabe;
+    QString Fehler;
+};
+
+TLauf Starten(const QString &datei)
+{
+    TLauf l;
+    QProcess p;
+    p.start(CliPfad(), {QStringLiteral("planer"), datei});
+    if (!p.waitForFinished(60000))
+        return l;
+    l.Code = p.exitCode();
+    l.Ausgabe = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    l.Fehler = QString::fromUtf8(p.readAllStandardError());
+    return l;
+}
+
+TLauf MitText(const QByteArray &json)
+{
+    QTemporaryFile t;
+    if (!t.open())
+        return {};
+    t.write(json);
+    t.flush();
+    return Starten(t.fileName());
+}
+
+QString Daten(const char *name)
+{
+    return QStringLiteral(MVT_TESTDATEN "/planner/planer/") + QLatin1String(name);
+}
+
+} // namespace
+
+TEST(CharakterPlanerBefehl, BeispielEingabe)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    const TLauf l = Starten(Daten("beispiel.json"));
+    ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
+    const QJsonObject slotJson = l.Ausgabe["Slots"].toObject();
+    const QJsonObject haupt = slotJson["Hauptwaffe"].toObject();
+    EXPECT_EQ(haupt["Beschriftung"].toString(), QString::fromUtf8("Bidenhänder [2H] +1"));
+    EXPECT_EQ(haupt["Hinweis"].toString(), QString::fromUtf8("Bidenhänder der Kraft [2H] +1"));
+    EXPECT_EQ(haupt["Verzauberung"].toString(), "der Kraft (+2 Staerke)");
+    EXPECT_EQ(slotJson["Nebenwaffe"].toObject()["Beschriftung"].toString(),
+              QString::fromUtf8("- von Zweihänder belegt -"));
+    EXPECT_EQ(slotJson["Panzer"].toObject()["Aufwertung"].toInt(), 0);
+    EXPECT_TRUE(slotJson["Munition"].toObject()["Verzauberung"].isNull());
+    const QJsonObject c = l.Ausgabe["Charakter"].toObject();
+    EXPECT_EQ(c["Level"].toInt(), 20);
+    EXPECT_EQ(c["Staerke"].toInt(), 30);
+    EXPECT_EQ(c["FreiePunkte"].toInt(), 47);
+    EXPECT_EQ(c["Hauptwaffe"].toObject()["MinSchaden"].toDouble(), 41);
+    EXPECT_TRUE(c["Zauber"].toObject().contains("Dauer"));
+    EXPECT_FALSE(c["Hauptwaffe"].toObject().contains("Dauer"));
+    EXPECT_EQ(c["Verzauberungen"].toArray().size(), 8);
+    EXPECT_EQ(l.Ausgabe["Arten"].toArray().size(), 11);
+    EXPECT_EQ(l.Ausgabe["Ansicht"].toString(), "Fernkampf");
+    EXPECT_EQ(l.Ausgabe["Anzeige"].toObject()["Fernkampf"].toObject()["Waffe"].toObject()["Name"].toString(),
+              "Feuerpfeil");
+    EXPECT_EQ(l.Ausgabe["Offensive"].toObject()["Modus"].toString(), "Schaden");
+    EXPECT_FALSE(l.Ausgabe.contains("Optimierung"));
+}
+
+TEST(CharakterPlanerBefehl, HeilungUndOptimierung)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    const TLauf h = Starten(Daten("heilung.json"));
+    ASSERT_EQ(h.Code, 0) << h.Fehler.toStdString();
+    const QJsonObject o = h.Ausgabe["Offensive"].toObject();
+    EXPECT_EQ(o["Modus"].toString(), "Heilung");
+    EXPECT_TRUE(o["GegnerBesiegtIn"].isNull());
+    EXPECT_FALSE(o["Texte"].toObject().contains(QString::fromUtf8("Waffeneffektivität")));
+    EXPECT_EQ(h.Ausgabe["Slots"].toObject()["Zauber"].toObject()["Beschriftung"].toString(), "Heilung II");
+
+    const TLauf z = Starten(Daten("optimierung.json"));
+    ASSERT_EQ(z.Code, 0) << z.Fehler.toStdString();
+    const QJsonObject e = z.Ausgabe["Optimierung"].toObject();
+    EXPECT_EQ(e["Kampfmodus"].toInt(), 1);
+    EXPECT_TRUE(e["Warnung"].isNull());
+    const QJsonObject c = z.Ausgabe["Charakter"].toObject();
+    EXPECT_EQ(c["Staerke"].toInt(), e["Staerke"].toInt());
+    EXPECT_GE(c["FreiePunkte"].toInt(), 5); // the reserve stays free
+}
+
+TEST(CharakterPlanerBefehl, FalscheEingabenEndenMitCode2)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    EXPECT_EQ(Starten(Daten("fehler_aufwertung.json")).Code, 2);
+    for (const char *json :
+         {R"({"Unbekannt": 1})", R"({"Slots": {"Kopf": {"Name": "Leinen-Haube"}}})", R"({"Level": "zehn"})",
+          R"({"Optimierung": {"Rasse": "Ork"}})",
+          R"({"Slots": {"Helm": {"Name": "Leinen-Haube", "Farbe": 1}}})", R"({"WirkungBerechnen": 1})",
+          R"({"Wirkung": {"Zaubern": 1.5}})", "[]", "kein json"}) {
+        const TLauf l = MitText(json);
+        EXPECT_EQ(l.Code, 2) << json;
+        EXPECT_TRUE(l.Fehler.startsWith("Fehler")) << json;
+    }
+    // Values beyond the fields' limits are cut, not refused.
+    const TLauf l = MitText(R"({"Level": 5000, "Gegner": {"Ausweichen": 250}})");
+    ASSERT_EQ(l.Code, 0);
+    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Level"].toInt(), 999);
+    EXPECT_EQ(l.Ausgabe["Offensive"]
+                  .toObject()["Texte"]
+                  .toObject()[QString::fromUtf8("Gegner besiegt in")]
+                  .toString(),
+              "unbesiegbar");
+}
