@@ -142,6 +142,8 @@ int Kampfbericht(const QStringList &args)
     KatalogFuellen(katalog);
     Kampfauswertung a;
     KampfberichtAuswerten(TextDekodieren(*bytes), a, katalog);
+    if (a.AbschlussFehler)
+        FehlerAusgeben(AuswertungsfehlerText());
     QJsonArray kaempfer;
     for (const auto &k : a.Kaempfer)
         kaempfer.append(KaempferJson(*k));

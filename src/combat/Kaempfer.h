@@ -254,6 +254,8 @@ struct TKaempfer {
 struct Kampfauswertung {
     int32_t Runden = 0;
     int32_t Fehler = 0;
+    // The finishing passes failed (memory); the caller tells the user, on its own thread.
+    bool AbschlussFehler = false;
     std::vector<std::unique_ptr<TKaempfer>> Kaempfer;
     QHash<QString, TKaempfer *> Index;
 };

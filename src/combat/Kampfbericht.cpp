@@ -1,7 +1,6 @@
 #include "combat/Kampfbericht.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
 #include "catalogue/Textdatei.h"
 
 #include <algorithm>
@@ -978,6 +977,7 @@ int32_t KampfberichtAuswerten(const QString &text, Kampfauswertung &a, const TKa
     KaempferlisteLeeren(a);
     a.Runden = 0;
     a.Fehler = 0;
+    a.AbschlussFehler = false;
     const QStringList zeilen = ZeilenTrennen(text);
     const int32_t anzahl = Saettigen(zeilen.size());
     TLeser leser(a, katalog);
@@ -990,7 +990,7 @@ int32_t KampfberichtAuswerten(const QString &text, Kampfauswertung &a, const TKa
     try {
         Abschliessen(a, katalog);
     } catch (const std::exception &) {
-        MeldungZeigen(AuswertungsfehlerText());
+        a.AbschlussFehler = true;
     }
     return a.Fehler;
 }
