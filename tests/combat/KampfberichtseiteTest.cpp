@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 
@@ -281,6 +282,39 @@ private slots:
         // An empty memo evaluates to an empty table.
         Auswerten(w, QString());
         QCOMPARE(Teil<QTableWidget>(w, "StringGrid1")->rowCount(), 0);
+        QCOMPARE(Text(w, "LabelFehler"), QStringLiteral("Fehler: 0"));
+    }
+
+    // A long report is read on the worker: the window keeps handling events and sees the
+    // progress grow step by step.
+    void LangerBerichtBleibtBedienbar()
+    {
+        TKampfberichtSeite w(m_katalog);
+        w.show();
+        QString text;
+        for (int i = 0; i < 60000; ++i)
+            text += QStringLiteral("%1:%2 Held #%3 [Axt] greift Ork #%4 an: verursacht %5 Schaden.\n")
+                        .arg(i / 240)
+                        .arg(i / 4 % 60)
+                        .arg(i % 7)
+                        .arg(i % 5)
+                        .arg(i % 30);
+        Teil<QPlainTextEdit>(w, "Memo1")->setPlainText(text);
+        auto *balken = Teil<QProgressBar>(w, "ProgressBar1");
+        QSignalSpy fertig(&w, &TKampfberichtSeite::AuswertungFertig);
+        QSet<int> staende;
+        int ticks = 0;
+        QTimer uhr;
+        connect(&uhr, &QTimer::timeout, [&] {
+            ++ticks;
+            staende.insert(balken->value());
+        });
+        uhr.start(5);
+        Klicken(w, "SpeedButtonAuswerten");
+        QVERIFY(fertig.wait(60000));
+        QVERIFY(ticks > 1);
+        QVERIFY(staende.size() > 1);
+        QCOMPARE(Teil<QTableWidget>(w, "StringGrid1")->rowCount(), 12);
         QCOMPARE(Text(w, "LabelFehler"), QStringLiteral("Fehler: 0"));
     }
 

@@ -142,7 +142,7 @@ void InhaltAnpassen(QScrollArea *box)
 TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     : QWidget(parent), m_katalog(katalog), m_auswertung(std::make_shared<Kampfauswertung>())
 {
-    setObjectName(QStringLiteral("TabSheet2"));
+    setObjectName(QStringLiteral("Kampfberichtseite"));
     resize(Breite, Hoehe);
     QFont schrift = font();
     schrift.setPixelSize(11);
