@@ -1,13 +1,23 @@
+// morvaren-tool: creates the ten windows, shows the main window and runs the message loop.
+#include "app/Anwendung.h"
+#include "app/Hauptfenster.h"
+#include "app/Meldungsfenster.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
-    QMainWindow fenster;
-    fenster.setWindowTitle(QStringLiteral("Hadrik's Morvaren Tool"));
-    fenster.setFixedSize(792, 596);
-    fenster.show();
+    QApplication::setApplicationDisplayName(QStringLiteral("Hadrik's Morvaren Tool"));
+    // The main window ends the program itself (FormClose or "Beenden"), also while a
+    // secondary window such as the docked optimiser is still visible.
+    QApplication::setQuitOnLastWindowClosed(false);
+    mvt::MeldungsfensterInstallieren();
+
+    mvt::TAnwendung anwendung;
+    mvt::OptionenDateiAnbinden(anwendung);
+    anwendung.FensterErzeugen();
+    anwendung.Form1->show();
     return QApplication::exec();
 }

@@ -1,0 +1,112 @@
+#include "app/Anwendung.h"
+
+#include "app/Hauptfenster.h"
+#include "app/Infofenster.h"
+#include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Exportfenster.h"
+#include "crafting/ui/Mengendialog.h"
+#include "online/ui/Versionsfenster.h"
+#include "planner/ui/Optimiererfenster.h"
+#include "routes/ui/Kartenfenster.h"
+#include "settings/ui/Einstellungsfenster.h"
+#include "settings/ui/Preisdialog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace mvt {
+
+TAnwendung::TAnwendung() : Beenden([] { QCoreApplication::quit(); }) {}
+
+TAnwendung::~TAnwendung() = default;
+
+namespace {
+template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
+{
+    feld = std::make_unique<T>(hauptfenster);
+    feld->FormCreate();
+}
+} // namespace
+
+void TAnwendung::FensterErzeugen()
+{
+    Form1 = std::make_unique<TForm1>(*this);
+    Form1->FormCreate();
+    QWidget *h = Form1.get();
+    Erzeugen(Form2, h);
+    Erzeugen(Form3, h);
+    Erzeugen(Form4, h);
+    Form4->PruefungStarten = [this] {
+        if (VersionspruefungStarten)
+            VersionspruefungStarten();
+    };
+    Erzeugen(Form5, h);
+    Erzeugen(Form6, h);
+    Erzeugen(Form7, h);
+    Erzeugen(Form8, h);
+    Erzeugen(Form9, h);
+    Form10 = std::make_unique<TForm10>(h);
+    Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
+    Form10->FormCreate();
+}
+
+// Lowest interval of the travel order transfer that the settings window allows; a
+// smaller value from a hand-edited file would fire the timer as fast as it can.
+constexpr int KleinstesUebertragungsintervall = 200;
+
+void OptionenAnwenden(TAnwendung &a)
+{
+    TOptionen &o = a.Zustand.Optionen;
+    TForm1 *h = a.Form1.get();
+    if (!h)
+        return;
+
+    // 1. The saved page; an index outside the pages selects the first.
+    const int letzte = h->PageControl1->count() - 1;
+    if (o.ActivePageIndex > letzte || o.ActivePageIndex < 0)
+        o.ActivePageIndex = 0;
+    h->PageControl1->setCurrentIndex(o.ActivePageIndex);
+
+    // 2. Automatic opening of the crafting trees' nodes (read by the crafting tab).
+    for (const char *name : {"TreeView1", "TreeView2"})
+        if (auto *baum = h->findChild<QTreeView *>(QString::fromLatin1(name)))
+            baum->setProperty("AutoExpand", o.TreeViewAutoExpand);
+
+    // 3. Tool-tips of the main window and the windows that have hints (not TForm9).
+    QWidget *mitHinweisen[] = {h,
+                               a.Form2.get(),
+                               a.Form3.get(),
+                               a.Form4.get(),
+                               a.Form5.get(),
+                               a.Form6.get(),
+                               a.Form7.get(),
+                               a.Form8.get(),
+                               a.Form10.get()};
+    for (QWidget *f : mitHinweisen)
+        if (f)
+            f->setProperty("ShowHint", o.ShowHints);
+
+    // 4. and 5. The potency switch of the crafting tab, the winter look of the map.
+    if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen")))
+        c->setChecked(o.CalcPotency);
+    if (a.Form8)
+        if (auto *c = a.Form8->findChild<QCheckBox *>(QStringLiteral("CheckBoxWinterTheme")))
+            c->setChecked(o.WinterTheme);
+
+    // 6. Interval of the travel order transfer.
+    h->Timer2->setInterval(std::max(o.TransmissionInterval, KleinstesUebertragungsintervall));
+
+    // 7. Recipe rules of the crafting world (other values change nothing).
+    WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);
+
+    // 8. Hint texts of the character planner's equipment menus.
+    if (a.WeitereOptionenAnwenden)
+        a.WeitereOptionenAnwenden();
+}
+
+} // namespace mvt

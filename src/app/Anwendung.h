@@ -1,0 +1,85 @@
+// The application object: the program's process-wide state and its ten windows, which
+// are created once at start in their fixed order and live until the end.
+#pragma once
+
+#include "catalogue/Katalog.h"
+#include "crafting/Kostenmodell.h"
+#include "settings/GespeicherteRouten.h"
+#include "settings/Optionen.h"
+#include "settings/OptionenDatei.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace mvt {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+
+// Process-wide data of the program; one instance, owned by TAnwendung.
+struct TProgrammzustand {
+    TKatalog Katalog;
+    TCraftingZustand Crafting; // build list, prices, production buildings
+    TOptionen Optionen;
+    TGespeicherteRouten Routen;
+    // Stored in the options file but kept outside the options record.
+    double NextVersionCheck = 0.0;
+    int32_t LastMap = 1;
+};
+
+class TAnwendung {
+public:
+    TAnwendung();
+    ~TAnwendung();
+    TAnwendung(const TAnwendung &) = delete;
+    TAnwendung &operator=(const TAnwendung &) = delete;
+
+    TProgrammzustand Zustand;
+
+    // The options file "options.ini" in the working folder. Laden runs only when the
+    // file exists and reports an invalid file itself (message, defaults).
+    std::function<void(TProgrammzustand &)> OptionenLaden;
+    std::function<void(TProgrammzustand &)> OptionenSpeichern;
+
+    // Online services, started by the main window's one-shot timer after start-up.
+    std::function<void()> VersionspruefungStarten; // run by every showing of TForm4
+    std::function<void()> StadtUpdateStarten;
+    // Extra steps of OptionenAnwenden that belong to later tabs (planner menu hints).
+    std::function<void()> WeitereOptionenAnwenden;
+    // Ends the message loop; by default QCoreApplication::quit.
+    std::function<void()> Beenden;
+
+    // Creates TForm1 ... TForm10 in this order; each creation handler runs right after
+    // its window has been registered here, as the later windows rely on the earlier.
+    void FensterErzeugen();
+
+    std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm4> Form4;
+    std::unique_ptr<TForm5> Form5;
+    std::unique_ptr<TForm6> Form6;
+    std::unique_ptr<TForm7> Form7;
+    std::unique_ptr<TForm8> Form8;
+    std::unique_ptr<TForm9> Form9;
+    std::unique_ptr<TForm10> Form10;
+};
+
+// Connects OptionenLaden and OptionenSpeichern to the options file module.
+void OptionenDateiAnbinden(TAnwendung &a);
+
+// Pushes the options into the windows: the saved page, tool-tips, check boxes, the
+// transfer timer and the crafting world variant.
+void OptionenAnwenden(TAnwendung &a);
+
+} // namespace mvt

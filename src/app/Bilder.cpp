@@ -1,0 +1,125 @@
+#include "app/Bilder.h"
+
+#include "app/JpegBild.h"
+
+#include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+// Outside any namespace, as Q_INIT_RESOURCE requires: the resource lives in a static
+// library, so it must be pulled in explicitly.
+static void BilderRessourceLaden()
+{
+    Q_INIT_RESOURCE(bilder);
+}
+
+namespace mvt {
+
+namespace {
+
+QImage BildLaden(const QString &name, int breite, int hoehe)
+{
+    BilderRessourceLaden();
+    QFile datei(QStringLiteral(":/") + name);
+    QImage bild;
+    if (datei.open(QIODevice::ReadOnly))
+        bild = JpegDekodieren(datei.readAll());
+    if (bild.isNull()) {
+        // A missing picture must not leave holes: a plain surface of the right size.
+        bild = QImage(breite, hoehe, QImage::Format_RGB32);
+        bild.fill(QColor(0xEC, 0xE9, 0xD8));
+    }
+    return bild;
+}
+
+} // namespace
+
+const QImage &Hintergrundbild()
+{
+    static const QImage bild =
+        BildLaden(QStringLiteral("Hintergrund_jpg"), HintergrundBreite, HintergrundHoehe);
+    return bild;
+}
+
+const QImage &Logobild()
+{
+    static const QImage bild = BildLaden(QStringLiteral("ImageLogo_jpg"), 102, 67);
+    return bild;
+}
+
+const QImage &Autorbild()
+{
+    static const QImage bild = BildLaden(QStringLiteral("ImageHadrik_jpg"), 102, 102);
+    return bild;
+}
+
+void HintergrundMalen(QPainter &p, const QRect &bereich, QPoint ursprung)
+{
+    const QImage &bild = Hintergrundbild();
+    const int b = bild.width();
+    const int h = bild.height();
+    if (b <= 0 || h <= 0 || bereich.isEmpty())
+        return;
+    // First tile column and row that reach into the area (floor division).
+    auto erste = [](int von, int start, int schritt) {
+        int d = von - start;
+        int k = d >= 0 ? d / schritt : -((-d + schritt - 1) / schritt);
+        return start + k * schritt;
+    };
+    for (int y = erste(bereich.top(), ursprung.y(), h); y <= bereich.bottom(); y += h)
+        for (int x = erste(bereich.left(), ursprung.x(), b); x <= bereich.right(); x += b)
+            p.drawImage(QPoint(x, y), bild);
+}
+
+THintergrund::THintergrund(QWidget *eltern) : QWidget(eltern)
+{
+    setAutoFillBackground(false);
+}
+
+void THintergrund::paintEvent(QPaintEvent *ereignis)
+{
+    QPainter p(this);
+    const QPoint imFenster = mapTo(window(), QPoint(0, 0));
+    HintergrundMalen(p, ereignis->rect(), -imFenster);
+}
+
+namespace {
+
+QPixmap GlyphMalen(bool okay)
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen stift(okay ? QColor(0x1E, 0x8C, 0x2E) : QColor(0xB4, 0x1E, 0x1E), 3.2, Qt::SolidLine, Qt::RoundCap,
+               Qt::RoundJoin);
+    p.setPen(stift);
+    if (okay) {
+        QPainterPath haken;
+        haken.moveTo(4, 10.5);
+        haken.lineTo(8.5, 15);
+        haken.lineTo(16, 5);
+        p.drawPath(haken);
+    } else {
+        p.drawLine(QPointF(5, 5), QPointF(15, 15));
+        p.drawLine(QPointF(15, 5), QPointF(5, 15));
+    }
+    return pm;
+}
+
+} // namespace
+
+// Not cached in statics: pixmaps must not outlive the application object.
+QIcon GlyphOkay()
+{
+    return QIcon(GlyphMalen(true));
+}
+
+QIcon GlyphAbbrechen()
+{
+    return QIcon(GlyphMalen(false));
+}
+
+} // namespace mvt

@@ -1,0 +1,43 @@
+// The program's pictures (decoded once from the resources) and the shared look of its
+// windows: the tiled parchment background and the glyphs of the Okay and cancel buttons.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+class QPainter;
+
+namespace mvt {
+
+constexpr int HintergrundBreite = 1024;
+constexpr int HintergrundHoehe = 200;
+
+// "Hintergrund_jpg", 1024 x 200; decoded on first use and kept for the whole run.
+const QImage &Hintergrundbild();
+// "ImageLogo_jpg", 102 x 67.
+const QImage &Logobild();
+// "ImageHadrik_jpg", 102 x 102.
+const QImage &Autorbild();
+
+// Tiles the background over `bereich`, with a tile's top left corner at `ursprung`
+// (in the painter's coordinates), so that neighbouring surfaces can line up.
+void HintergrundMalen(QPainter &p, const QRect &bereich, QPoint ursprung);
+
+// A surface that shows the background lined up with its top-level window, so that
+// pages, sub-pages and panels inside each other show one continuous picture.
+class THintergrund : public QWidget {
+    Q_OBJECT
+public:
+    explicit THintergrund(QWidget *eltern = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *ereignis) override;
+};
+
+// Glyphs of the quantity dialog's buttons; other windows take the same ones.
+QIcon GlyphOkay();
+QIcon GlyphAbbrechen();
+
+} // namespace mvt

@@ -1,0 +1,414 @@
+#include "app/Hauptfenster.h"
+
+#include "app/Anwendung.h"
+#include "app/Bilder.h"
+#include "app/Infofenster.h"
+#include "app/MenueHinweis.h"
+#include "app/Webseite.h"
+#include "catalogue/Meldung.h"
+#include "online/ui/Versionsfenster.h"
+#include "planner/ui/Optimiererfenster.h"
+#include "settings/ui/Einstellungsfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace mvt {
+
+const QString TForm1::BaulistenFilter = QStringLiteral("MVT Baulisten (*.mvt_bl)");
+
+const QString TForm1::TextWeitereFunktionen = QStringLiteral(
+    "Du willst, dass dieses Tool eine bestimmte Funktion für dich bereithält? Schau auf der Roadmap nach, "
+    "ob diese Funktion schon geplant ist. Ist sie es nicht, sende mir einfach deinen Vorschlag und ich "
+    "werde sehen, ob ich ihn unterbringen kann. Und auch wenn es die Idee schon gibt, kannst du "
+    "Verbesserungsvorschläge oder weitere Anregungen abgeben.");
+
+namespace {
+
+QAction *Eintrag(QMenu *menue, const char *name, const QString &text)
+{
+    QAction *a = menue->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+QTimer *Zeitgeber(QObject *eltern, const char *name, int intervall, bool einmal = false)
+{
+    auto *t = new QTimer(eltern);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setInterval(intervall);
+    t->setSingleShot(einmal);
+    return t;
+}
+
+// Background colour 14215660 (BGR) of the main window.
+const QColor Fensterfarbe(0xEC, 0xE9, 0xD8);
+
+} // namespace
+
+TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Hadrik's Morvaren Tool"));
+    // Fixed single border, system menu and minimise box only.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setProperty("ShowHint", true);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Fensterfarbe);
+    setPalette(pal);
+    QFont schrift = font();
+    schrift.setPointSize(9);
+    setFont(schrift);
+
+    auto *flaeche = new THintergrund(this);
+    flaeche->setObjectName(QStringLiteral("Hintergrund"));
+    flaeche->setFixedSize(ClientBreite, ClientHoehe);
+    setCentralWidget(flaeche);
+
+    SeitenAnlegen();
+    MenueAnlegen();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1 = Zeitgeber(this, "Timer1", 10);
+    Timer2 = Zeitgeber(this, "Timer2", 1000);
+    TimerUpdateCheck = Zeitgeber(this, "TimerUpdateCheck", 1000, true);
+    TimerInventarAuslesenMeldungLoeschen = Zeitgeber(this, "TimerInventarAuslesenMeldungLoeschen", 3000);
+    connect(TimerUpdateCheck, &QTimer::timeout, this, &TForm1::TimerUpdateCheckTimer);
+
+    // Key preview and the pressed-state flags; also the tool-tip switch of every window.
+    qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+}
+
+void TForm1::SeitenAnlegen()
+{
+    PageControl1 = new QTabWidget(centralWidget());
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 7, ClientBreite, 588);
+    PageControl1->setDocumentMode(true);
+    PageControl1->tabBar()->setExpanding(false);
+    PageControl1->tabBar()->setDrawBase(false);
+    // Button-style tabs over the parchment.
+    PageControl1->setStyleSheet(QStringLiteral(
+        "QTabWidget#PageControl1::pane { border: none; }"
+        "QTabWidget#PageControl1 > QTabBar::tab {"
+        "  color: #2b2414; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ef, stop:1 "
+        "#e4dcc4);"
+        "  border: 1px solid #8f8160; border-radius: 3px; padding: 3px 12px; margin: 2px 4px 3px 4px; }"
+        "QTabWidget#PageControl1 > QTabBar::tab:hover { border-color: #5e5236; }"
+        "QTabWidget#PageControl1 > QTabBar::tab:selected {"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
+        "  border: 1px solid #5e5236; font-weight: bold; }"));
+
+    struct Seite {
+        QWidget **feld;
+        const char *name;
+        const char16_t *titel;
+    };
+    const Seite seiten[] = {
+        {&TabSheet1, "TabSheet1", u"Bausatzrechner"},
+        {&TabSheet2, "TabSheet2", u"Kampfberichtauswerter"},
+        {&TabSheet4, "TabSheet4", u"Routenplaner"},
+        {&TabSheet5, "TabSheet5", u"Charakter-Planer"},
+        {&TabSheet3, "TabSheet3", u"Weitere Funktionen folgen..."},
+    };
+    for (const Seite &s : seiten) {
+        auto *w = new THintergrund;
+        w->setObjectName(QString::fromLatin1(s.name));
+        PageControl1->addTab(w, QString::fromUtf16(s.titel));
+        *s.feld = w;
+    }
+
+    LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
+    LabelWeitereFunktionen->setObjectName(QStringLiteral("LabelWeitereFunktionen"));
+    LabelWeitereFunktionen->setWordWrap(true);
+    LabelWeitereFunktionen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelWeitereFunktionen->setGeometry(24, 24, 520, 120);
+
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+}
+
+void TForm1::MenueAnlegen()
+{
+    QMenuBar *leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+
+    Datei1 = leiste->addMenu(QStringLiteral("Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    NachneuerVersionsuchen1 =
+        Eintrag(Datei1, "NachneuerVersionsuchen1", QStringLiteral("Nach neuer Version suchen..."));
+    Datei1->addSeparator();
+    Baulistespeichern1 = Eintrag(Datei1, "Baulistespeichern1", QStringLiteral("Bauliste speichern..."));
+    Baulisteladenersetzen1 =
+        Eintrag(Datei1, "Baulisteladenersetzen1", QStringLiteral("Bauliste laden (ersetzen)..."));
+    Baulisteladeneinfgen1 =
+        Eintrag(Datei1, "Baulisteladeneinfgen1", QStringLiteral("Bauliste laden (einfügen)..."));
+    Datei1->addSeparator();
+    Beenden1 = Eintrag(Datei1, "Beenden1", QStringLiteral("Beenden"));
+    // The build list entries are connected and enabled by the crafting tab.
+    Baulistespeichern1->setEnabled(false);
+    Baulisteladenersetzen1->setEnabled(false);
+    Baulisteladeneinfgen1->setEnabled(false);
+
+    Bearbeiten1 = leiste->addMenu(QStringLiteral("Bearbeiten"));
+    Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
+    Bearbeiten1->menuAction()->setVisible(false);
+
+    Optionen1 = leiste->addMenu(QStringLiteral("Optionen"));
+    Optionen1->setObjectName(QStringLiteral("Optionen1"));
+    Einstellungen1 = Eintrag(Optionen1, "Einstellungen1", QStringLiteral("Einstellungen..."));
+
+    Hilfe1 = leiste->addMenu(QStringLiteral("Hilfe"));
+    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
+    ProjektWebseite1 = Eintrag(Hilfe1, "ProjektWebseite1", QStringLiteral("Projekt-Webseite"));
+    OnlineHilfe1 = Eintrag(Hilfe1, "OnlineHilfe1", QStringLiteral("Online-Hilfe"));
+    OnlineRoadmap1 = Eintrag(Hilfe1, "OnlineRoadmap1", QStringLiteral("Online-Roadmap"));
+    Hilfe1->addSeparator();
+    berHadriksMorvarenTool1 =
+        Eintrag(Hilfe1, "berHadriksMorvarenTool1", QStringLiteral("Über Hadrik's Morvaren Tool..."));
+    bermich1 = Eintrag(Hilfe1, "bermich1", QStringLiteral("Über mich..."));
+
+    connect(NachneuerVersionsuchen1, &QAction::triggered, this, &TForm1::NachneuerVersionsuchen1Click);
+    connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
+    connect(Einstellungen1, &QAction::triggered, this, &TForm1::Einstellungen1Click);
+    connect(ProjektWebseite1, &QAction::triggered, this, &TForm1::ProjektWebseite1Click);
+    connect(OnlineHilfe1, &QAction::triggered, this, &TForm1::OnlineHilfe1Click);
+    connect(OnlineRoadmap1, &QAction::triggered, this, &TForm1::OnlineRoadmap1Click);
+    connect(berHadriksMorvarenTool1, &QAction::triggered, this, &TForm1::berHadriksMorvarenTool1Click);
+    connect(bermich1, &QAction::triggered, this, &TForm1::bermich1Click);
+}
+
+void TForm1::FormCreate()
+{
+    TProgrammzustand &z = m_app.Zustand;
+
+    // 1. Page 1 until OptionenAnwenden selects the saved one.
+    PageControl1->setCurrentIndex(1);
+    // 2. Decimal comma for every conversion of a real number in the windows.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    // 3. Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
+    MenuItemHint = new TMenuItemHint(this);
+    MenuItemHint->MenueAnbinden(menuBar());
+    // 5. Last shown world map: Dunladan, unless the options say otherwise.
+    z.LastMap = 1;
+    // 7. The background picture, decoded once for the whole run.
+    Hintergrundbild();
+    // 13. The catalogue, complete before the options refer to its entries by name; then
+    // the default prices, building values and production buildings, and the emptied
+    // requirement lists with an empty build list.
+    KatalogFuellen(z.Katalog);
+    CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    // 15. Build list file dialogs start in the working folder.
+    DialogOrdner = QDir::currentPath();
+    StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
+    // 16. Option defaults, then the file when there is one.
+    StandardOptionenSetzen(z.Optionen);
+    if (QFileInfo::exists(OptionenDateiname) && m_app.OptionenLaden)
+        m_app.OptionenLaden(z);
+
+    // Centred on the screen.
+    if (QScreen *bildschirm = screen()) {
+        adjustSize();
+        const QRect verfuegbar = bildschirm->availableGeometry();
+        move(verfuegbar.center() - QPoint(width() / 2, height() / 2));
+    }
+    // 24. One second after start: the online services.
+    TimerUpdateCheck->start();
+}
+
+void TForm1::PopupMenueAnbinden(QMenu *menue)
+{
+    if (MenuItemHint && menue)
+        MenuItemHint->MenueAnbinden(menue);
+}
+
+void TForm1::NebenfensterZeigen(TNebenfenster *fenster, int tag)
+{
+    if (!fenster)
+        return;
+    setEnabled(false);
+    fenster->Tag = tag;
+    fenster->AufHauptfensterZentrieren();
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
+void TForm1::NachneuerVersionsuchen1Click()
+{
+    TForm4 *f = m_app.Form4.get();
+    if (!f)
+        return;
+    if (f->Tag != 0) {
+        MeldungZeigen(QStringLiteral("Automatische Updatesuche läuft bereits im Hintergrund."));
+        return;
+    }
+    NebenfensterZeigen(f, 0);
+}
+
+void TForm1::Beenden1Click()
+{
+    // Ends the message loop at once; FormClose does not run, options.ini stays as it is.
+    if (m_app.Beenden)
+        m_app.Beenden();
+}
+
+void TForm1::Einstellungen1Click()
+{
+    NebenfensterZeigen(m_app.Form7.get(), 0);
+}
+
+void TForm1::ProjektWebseite1Click()
+{
+    WebseiteOeffnen(QStringLiteral("/index.html"));
+}
+
+void TForm1::OnlineHilfe1Click()
+{
+    WebseiteOeffnen(QStringLiteral("/support.html"));
+}
+
+void TForm1::OnlineRoadmap1Click()
+{
+    WebseiteOeffnen(QStringLiteral("/roadmap.html"));
+}
+
+void TForm1::berHadriksMorvarenTool1Click()
+{
+    NebenfensterZeigen(m_app.Form5.get(), 1);
+}
+
+void TForm1::bermich1Click()
+{
+    NebenfensterZeigen(m_app.Form5.get(), 2);
+}
+
+void TForm1::HintergrundZeichnen()
+{
+    // The pages paint the background lined up with the window themselves; a repaint is all.
+    update();
+    PageControl1->update();
+}
+
+void TForm1::PageControl1Change(int seite)
+{
+    HintergrundZeichnen();
+    if (TForm10 *opt = m_app.Form10.get()) {
+        if (seite != SeiteCharakterPlaner) {
+            opt->hide(); // hiding keeps OptimiererOffen
+        } else if (opt->OptimiererOffen) {
+            opt->show();
+            raise();
+            activateWindow();
+        }
+    }
+    m_app.Zustand.Optionen.ActivePageIndex = seite;
+}
+
+void TForm1::TimerUpdateCheckTimer()
+{
+    TimerUpdateCheck->stop();
+    if (m_app.Zustand.NextVersionCheck != VersionspruefungAus) {
+        if (TForm4 *f = m_app.Form4.get()) {
+            // Shown invisibly: its show handler starts the check in the background.
+            f->Tag = 1;
+            f->setWindowOpacity(0.0);
+            f->show();
+            f->hide();
+            f->setWindowOpacity(1.0);
+        }
+    }
+    if (m_app.Zustand.Optionen.TownAutoUpdate && m_app.StadtUpdateStarten)
+        m_app.StadtUpdateStarten();
+}
+
+void TForm1::FormClose()
+{
+    if (m_app.OptionenSpeichern)
+        m_app.OptionenSpeichern(m_app.Zustand);
+    Schliessend = true;
+}
+
+void TForm1::closeEvent(QCloseEvent *ereignis)
+{
+    FormClose();
+    ereignis->accept();
+    if (m_app.Beenden)
+        m_app.Beenden();
+}
+
+void TForm1::moveEvent(QMoveEvent *ereignis)
+{
+    QMainWindow::moveEvent(ereignis);
+    if (Schliessend)
+        return;
+    TForm10 *opt = m_app.Form10.get();
+    if (opt && opt->isVisible() && isVisible())
+        opt->Andocken();
+}
+
+bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const QEvent::Type typ = ereignis->type();
+    if (!objekt->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(objekt);
+    QWidget *fenster = widget->window();
+
+    if (typ == QEvent::ToolTip) {
+        // Tool-tips switched off in that window; windows without the switch keep theirs.
+        const QVariant schalter = fenster->property("ShowHint");
+        return schalter.isValid() && !schalter.toBool();
+    }
+
+    if (fenster != this)
+        return false;
+    switch (typ) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const bool gedrueckt = typ == QEvent::KeyPress;
+        const int taste = static_cast<QKeyEvent *>(ereignis)->key();
+        if (taste == Qt::Key_Shift)
+            ShiftGedrueckt = gedrueckt;
+        else if (taste == Qt::Key_Control)
+            StrgGedrueckt = gedrueckt;
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        const bool gedrueckt = typ == QEvent::MouseButtonPress;
+        const Qt::MouseButton knopf = static_cast<QMouseEvent *>(ereignis)->button();
+        if (knopf == Qt::LeftButton)
+            LinkeMaustasteGedrueckt = gedrueckt;
+        else if (knopf == Qt::RightButton)
+            RechteMaustasteGedrueckt = gedrueckt;
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace mvt

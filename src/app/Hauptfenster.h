@@ -1,0 +1,112 @@
+// Main window TForm1: the five function pages, the main menu, the timers that start the
+// online services, the menu hints, the background, and the options at start and close.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTimer;
+
+namespace mvt {
+
+class TAnwendung;
+class TMenuItemHint;
+class TNebenfenster;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(TAnwendung &anwendung);
+    ~TForm1() override;
+
+    // Start-up sequence; run once by TAnwendung::FensterErzeugen right after construction.
+    void FormCreate();
+
+    static constexpr int ClientBreite = 792;
+    static constexpr int ClientHoehe = 596;
+    // Index of the character planner page.
+    static constexpr int SeiteCharakterPlaner = 3;
+
+    // Pages in index order: TabSheet1, TabSheet2, TabSheet4, TabSheet5, TabSheet3.
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1;
+    QWidget *TabSheet2;
+    QWidget *TabSheet4;
+    QWidget *TabSheet5;
+    QWidget *TabSheet3;
+    QLabel *LabelWeitereFunktionen;
+
+    QMenu *Datei1;
+    QMenu *Bearbeiten1;
+    QMenu *Optionen1;
+    QMenu *Hilfe1;
+    QAction *NachneuerVersionsuchen1;
+    QAction *Baulistespeichern1;
+    QAction *Baulisteladenersetzen1;
+    QAction *Baulisteladeneinfgen1;
+    QAction *Beenden1;
+    QAction *Einstellungen1;
+    QAction *ProjektWebseite1;
+    QAction *OnlineHilfe1;
+    QAction *OnlineRoadmap1;
+    QAction *berHadriksMorvarenTool1;
+    QAction *bermich1;
+
+    QTimer *Timer1;
+    QTimer *Timer2;
+    QTimer *TimerUpdateCheck;
+    QTimer *TimerInventarAuslesenMeldungLoeschen;
+
+    TMenuItemHint *MenuItemHint = nullptr;
+
+    // File dialogs of the build list: filter, start folder, proposed name.
+    static const QString BaulistenFilter;
+    QString DialogOrdner;
+    QString StandardBaulistenname;
+
+    // Pressed-state flags, kept by the key and mouse handlers, read by the tabs.
+    bool ShiftGedrueckt = false;
+    bool StrgGedrueckt = false;
+    bool LinkeMaustasteGedrueckt = false;
+    bool RechteMaustasteGedrueckt = false;
+    // Set once FormClose has run.
+    bool Schliessend = false;
+
+    // Popup menus of the tabs register here, so that their entries show hints too.
+    void PopupMenueAnbinden(QMenu *menue);
+
+    // Disables the main window, puts the mode into the window's Tag and shows it,
+    // centred on the main window.
+    void NebenfensterZeigen(TNebenfenster *fenster, int tag);
+
+    void NachneuerVersionsuchen1Click();
+    void Beenden1Click();
+    void Einstellungen1Click();
+    void ProjektWebseite1Click();
+    void OnlineHilfe1Click();
+    void OnlineRoadmap1Click();
+    void berHadriksMorvarenTool1Click();
+    void bermich1Click();
+    void PageControl1Change(int seite);
+    void TimerUpdateCheckTimer();
+    void HintergrundZeichnen();
+
+    static const QString TextWeitereFunktionen;
+
+protected:
+    void closeEvent(QCloseEvent *ereignis) override;
+    void moveEvent(QMoveEvent *ereignis) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void MenueAnlegen();
+    void SeitenAnlegen();
+    void FormClose();
+
+    TAnwendung &m_app;
+};
+
+} // namespace mvt

@@ -1,0 +1,124 @@
+#include "crafting/Analyse.h"
+
+#include "catalogue/Meldung.h"
+#include "catalogue/Zahlen.h"
+
+namespace mvt {
+
+namespace {
+
+// Adds time and shift cost of producing m pieces of an item to a mode.
+void Produzieren(const TKatalog &k, const TOptionen &o, const TCraftingZustand &c, TAnalyseErgebnis &a,
+                 uint8_t art, int32_t index, double m)
+{
+    const THerstellung h = Herstellungsdauer(k, c, o, art, index, m);
+    a.Gesamtdauer += h.Minuten;
+    a.Schichtanteil += Schichtkostenanteil(c, h.Gebaeude, h.Minuten);
+}
+
+double Marktwert(const TKatalog &k, const TBaulistenKnoten &e)
+{
+    if (e.Art != ArtGebaeude)
+        return Referenzwert(k, e.Art, e.Index) * e.Menge;
+    // A building is worth its components at their market value.
+    double summe = 0.0;
+    for (const TBaulistenKnoten &kind : e.Kinder)
+        if (const TWare *w = Ware(k, kind.Index))
+            summe += w->Preis * kind.Menge;
+    return summe;
+}
+
+void Abschliessen(TAnalyseErgebnis &a)
+{
+    a.Herstellungskosten = a.Schichtanteil + a.Zutatenanteil;
+    a.Gewinn = a.Verkaufserloes - a.Herstellungskosten;
+    if (a.Gesamtdauer != 0.0)
+        a.GewinnProStunde = a.Gewinn / a.Gesamtdauer * 60.0;
+}
+
+} // namespace
+
+void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
+{
+    c.Analyse.fill(TAnalyseErgebnis{});
+    TAnalyseErgebnis &eins = c.Analyse[1];
+    for (const TBaulistenKnoten &e : c.Bauliste.Eintraege) {
+        Produzieren(k, o, c, eins, e.Art, e.Index, e.Menge);
+        eins.Marktwert += Marktwert(k, e);
+        if (const TPreispaar *p = Preise(c, e.Art, e.Index))
+            eins.Verkaufserloes += p->Verkaufspreis * e.Menge;
+    }
+    for (int modus = 2; modus <= AnzahlModi; ++modus)
+        for (const TSammelEintrag &z : c.Bedarfsliste(modus - 1)->Zeilen)
+            Produzieren(k, o, c, c.Analyse[static_cast<size_t>(modus)], z.Art, z.Index, z.Menge);
+    for (int modus = 1; modus <= AnzahlModi; ++modus) {
+        for (const TSammelEintrag &z : c.Bedarfsliste(modus)->Zeilen) {
+            const TPreispaar *p = z.Art == ArtGebaeude ? nullptr : Preise(c, z.Art, z.Index);
+            if (!p) {
+                MeldungZeigen(QStringLiteral("Fehler in Unit4.BerechneAnalyse: Ungültige Item-Kategorie!"));
+                continue;
+            }
+            c.Analyse[static_cast<size_t>(modus)].Zutatenanteil += z.Menge * p->Einkaufspreis;
+        }
+    }
+    Abschliessen(eins);
+    for (int modus = 2; modus <= AnzahlModi; ++modus) {
+        TAnalyseErgebnis &a = c.Analyse[static_cast<size_t>(modus)];
+        const TAnalyseErgebnis &vorher = c.Analyse[static_cast<size_t>(modus - 1)];
+        a.Marktwert = eins.Marktwert;
+        a.Verkaufserloes = eins.Verkaufserloes;
+        a.Gesamtdauer += vorher.Gesamtdauer;
+        a.Schichtanteil += vorher.Schichtanteil;
+        Abschliessen(a);
+    }
+}
+
+bool AllesNeuBerechnen(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
+{
+    BedarfslistenLeeren(c);
+    if (c.Bauliste.Leer()) {
+        c.Analyse.fill(TAnalyseErgebnis{});
+        c.BenoetigteGebaeude.fill(TBenoetigteGebaeude{});
+        return false;
+    }
+    Bedarfsliste1Fuellen(k, c);
+    for (int liste = 1; liste <= 3; ++liste)
+        BedarfslisteAufloesen(k, c, liste);
+    BerechneAnalyse(k, o, c);
+    BenoetigteGebaeudeBestimmen(k, c);
+    return true;
+}
+
+QString StundenMinutenText(double minuten)
+{
+    const int64_t n = Runden(minuten);
+    return QString::number(n / 60) + QStringLiteral(" Std. ") + QString::number(n % 60) +
+           QStringLiteral(" Min.");
+}
+
+std::array<QString, 8> AnalyseWerteTexte(const TAnalyseErgebnis &a)
+{
+    auto zahl = [](double x) { return QString::number(Runden(x)); };
+    return {zahl(a.Marktwert),
+            StundenMinutenText(a.Gesamtdauer),
+            zahl(a.Herstellungskosten),
+            zahl(a.Zutatenanteil),
+            zahl(a.Schichtanteil),
+            zahl(a.Verkaufserloes),
+            zahl(a.Gewinn) + QStringLiteral(" Gold"),
+            zahl(a.GewinnProStunde) + QStringLiteral(" Gold")};
+}
+
+QString GewinnBeschriftung(double gewinn)
+{
+    return gewinn >= 0.0 ? QStringLiteral("Gewinn:") : QStringLiteral("Verlust:");
+}
+
+TGewinnFarbe GewinnFarbe(double gewinn)
+{
+    if (gewinn < 0.0)
+        return TGewinnFarbe::Dunkelrot;
+    return gewinn == 0.0 ? TGewinnFarbe::Normal : TGewinnFarbe::Gruen;
+}
+
+} // namespace mvt

@@ -1,0 +1,50 @@
+// Saves a PNG of the main window as it looks after start-up, with the menu bar:
+//     bildschirmfoto ZIEL.png [SEITE | info | autor]
+// "info" and "autor" take the About window in its two modes instead.
+// Runs in a temporary working folder, so no real "options.ini" is read or written.
+#include "app/Anwendung.h"
+#include "app/Hauptfenster.h"
+#include "app/Infofenster.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "Aufruf: bildschirmfoto ZIEL.png [SEITE]\n");
+        return 2;
+    }
+    const QString ziel = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    QTemporaryDir ordner;
+    QDir::setCurrent(ordner.path());
+
+    mvt::TAnwendung anwendung;
+    anwendung.Beenden = [] {};
+    anwendung.FensterErzeugen();
+    anwendung.Form1->TimerUpdateCheck->stop(); // no online services for a picture
+    const QString wahl = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    anwendung.Form1->show();
+    QWidget *fenster = anwendung.Form1.get();
+    if (wahl == QLatin1String("info") || wahl == QLatin1String("autor")) {
+        fenster = anwendung.Form5.get();
+        anwendung.Form1->NebenfensterZeigen(anwendung.Form5.get(), wahl == QLatin1String("info") ? 1 : 2);
+    } else if (!wahl.isEmpty()) {
+        anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
+    }
+    int rc = 1;
+    QTimer::singleShot(300, [&] {
+        rc = fenster->grab().save(ziel, "PNG") ? 0 : 1;
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return rc;
+}
