@@ -1,0 +1,54 @@
+// What the combat statistics tab shows, as texts: the table rows and their sorting, the
+// detail values of one fighter and the rows of a weapon panel. The tab only places them.
+#pragma once
+
+#include "combat/Kaempfer.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace mvt {
+
+struct TKatalog;
+
+constexpr int KampftabelleSpalten = 13;
+
+// "78.00 %"; empty for -1 (no data).
+QString ProzentText(double rate);
+// "49.5"; empty for -1 (no data).
+QString EineNachkommastelle(double x);
+
+// The 13 cell texts of one fighter.
+QStringList TabellenZeile(const TKaempfer &k);
+
+// Sorts the rows by one column. zustand 1: names ascending, numbers descending;
+// zustand 2 the other way. Equal keys keep their order.
+void ZeilenSortieren(std::vector<QStringList> &zeilen, int spalte, int zustand);
+// The same as an exchange sort over adjacent rows; the reference for the above.
+void ZeilenSortierenTausch(std::vector<QStringList> &zeilen, int spalte, int zustand);
+
+QString Genauigkeitswort(int32_t wertepaare);
+QString Geschwindigkeitswort(int32_t sekundenProSchritt);
+QString Angriffstempowort(int32_t sekunden);
+
+// One value label of the detail view, by its objectName; its caption label is the same
+// name followed by "X".
+struct TDetailwert {
+    QString Label;
+    QString Text;
+    bool Grau = false;
+};
+std::vector<TDetailwert> DetailWerte(const TKaempfer &k);
+
+// One row of a weapon panel.
+struct TWaffenzeile {
+    QString Beschriftung;
+    QString Hinweis;
+    QString Wert;
+    bool Grau = false;
+};
+std::vector<TWaffenzeile> WaffenZeilen(const TEinzelWaffe &w, const TKatalog &katalog);
+
+} // namespace mvt

@@ -1,0 +1,586 @@
+#include "combat/ui/Kampfberichtseite.h"
+
+#include "catalogue/Meldung.h"
+#include "combat/Kampfbericht.h"
+#include "combat/Kampftabelle.h"
+#include "combat/ui/Waffendarstellung.h"
+
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace mvt {
+
+// ---------------------------------------------------------------------------------------
+// Worker
+
+TAuswertungThread::TAuswertungThread(TKampfberichtSeite *seite, QString text, const TKatalog &katalog)
+    : m_seite(seite), m_text(std::move(text)), m_katalog(katalog)
+{
+}
+
+void TAuswertungThread::run()
+{
+    auto ergebnis = std::make_shared<Kampfauswertung>();
+    QElapsedTimer uhr;
+    uhr.start();
+    TKampfberichtSeite *seite = m_seite;
+    KampfberichtAuswerten(m_text, *ergebnis, m_katalog, [&](int32_t zeile, int32_t zeilen) {
+        // One step per line, but the window hears of it at most every 25 ms: a queued
+        // call per line would flood its event queue on long reports.
+        if (zeile == zeilen || uhr.elapsed() >= 25) {
+            uhr.restart();
+            QMetaObject::invokeMethod(
+                seite, [seite, zeile, zeilen] { seite->FortschrittZeigen(zeile, zeilen); },
+                Qt::QueuedConnection);
+        }
+        return !isInterruptionRequested();
+    });
+    QMetaObject::invokeMethod(
+        seite, [seite, ergebnis] { seite->AuswertungBeendet(ergebnis); }, Qt::QueuedConnection);
+}
+
+// ---------------------------------------------------------------------------------------
+// Tab
+
+namespace {
+
+struct TKopf {
+    const char *Name;
+    const char *Beschriftung;
+    const char *Hinweis;
+};
+// Two-line captions as the table shows them; the break is the platform's line break.
+const TKopf Koepfe[13] = {
+    {"SpeedButtonName", "Name", ""},
+    {"SpeedButtonSchadenAusgeteilt", "Schaden\nausgeteilt", "Ausgeteilter Gesamtschaden"},
+    {"SpeedButtonAngriffeAusgeteilt", "Angriffe\nausgeteilt", "Anzahl an Angriffe gegen den Feind"},
+    {"SpeedButtonSchnittschadenAusgeteilt", "Schaden\npro Runde", "Durchschnittsschaden pro Runde"},
+    {"SpeedButtonTreffer", "Treffer", "Treffsicherheit, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonKritisch", "Kritisch", "Kritische Trefferrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonBesterTreffer", "Bester\nTreffer", "Bester Schadenstreffer"},
+    {"SpeedButtonHeilungAusgeteilt", "Heilung\nausgeteilt", "Gesamtmenge ausgeteilter Heilung"},
+    {"SpeedButtonSchadenEingesteckt", "Schaden\nerhalten", "Eingesteckter Gesamtschaden"},
+    {"SpeedButtonTrefferEingesteckt", "Treffer\nerhalten", "Anzahl an eingesteckten Treffern"},
+    {"SpeedButtonAusgewichen", "Aus-\ngewichen", "Ausweichrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonGeblockt", "Geblockt", "Blockrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonHeilungEingesteckt", "Heilung\nerhalten", "Gesamtmenge empfangener Heilung"},
+};
+
+constexpr int Spaltenbreite = 54;
+constexpr int Zeilenhoehe = 16;
+constexpr int SichtbareZeilen = 12;
+constexpr int TabelleLinks = 8;
+constexpr int TabelleOben = 32;
+constexpr int TabelleBreite = 759;
+constexpr int TabelleBreiteMitLeiste = 776;
+constexpr int Namensbreite = TabelleBreite - 2 - 12 * Spaltenbreite;
+constexpr int WaffenStart = 56;
+constexpr int WaffenAbstand = 32;
+
+const QString Auswahlhinweis = QStringLiteral("Für die detaillierte Ansicht bitte einen Kämpfer auswählen!");
+
+void Einfaerben(QLabel *l, const QColor &farbe)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    l->setPalette(p);
+}
+
+QToolButton *Knopf(QWidget *eltern, const char *name, const QString &hinweis, QStyle::StandardPixmap bild,
+                   int x, int y)
+{
+    auto *b = new QToolButton(eltern);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hinweis);
+    b->setIcon(eltern->style()->standardIcon(bild));
+    b->setAutoRaise(true);
+    b->setGeometry(x, y, 25, 25);
+    return b;
+}
+
+QScrollArea *Box(QWidget *eltern, const char *name, int x, int y, int b, int h)
+{
+    auto *box = new QScrollArea(eltern);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(x, y, b, h);
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setWidgetResizable(false);
+    auto *inhalt = new QWidget;
+    inhalt->setObjectName(QLatin1String(name) + QStringLiteral("Inhalt"));
+    inhalt->setAutoFillBackground(false);
+    box->setWidget(inhalt);
+    // The main window draws the background; the boxes let it show through.
+    box->setAutoFillBackground(false);
+    box->viewport()->setAutoFillBackground(false);
+    box->hide();
+    return box;
+}
+
+// Grows the content of a scroll box so that every child is reachable.
+void InhaltAnpassen(QScrollArea *box)
+{
+    QWidget *inhalt = box->widget();
+    QRect r;
+    for (QWidget *k : inhalt->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!k->isHidden())
+            r = r.united(k->geometry());
+    inhalt->resize(std::max(r.right() + 4, box->viewport()->width()), std::max(r.bottom() + 2, 1));
+}
+
+} // namespace
+
+TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
+    : QWidget(parent), m_katalog(katalog), m_auswertung(std::make_shared<Kampfauswertung>())
+{
+    setObjectName(QStringLiteral("Kampfberichtseite"));
+    resize(Breite, Hoehe);
+    QFont schrift = font();
+    schrift.setPixelSize(11);
+    setFont(schrift);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(8, 4, 768, 514);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->installEventFilter(this);
+
+    SpeedButtonTextLoeschen = Knopf(this, "SpeedButtonTextLoeschen", QStringLiteral("Text löschen"),
+                                    QStyle::SP_DialogDiscardButton, 719, 524);
+    SpeedButtonAuswerten = Knopf(this, "SpeedButtonAuswerten", QStringLiteral("Auswerten"),
+                                 QStyle::SP_DialogApplyButton, 751, 524);
+    SpeedButtonZurueck =
+        Knopf(this, "SpeedButtonZurueck", QStringLiteral("Zurück"), QStyle::SP_ArrowBack, 751, 524);
+    SpeedButtonZurueck->hide();
+    connect(SpeedButtonAuswerten, &QToolButton::clicked, this,
+            &TKampfberichtSeite::SpeedButtonAuswertenClick);
+    connect(SpeedButtonZurueck, &QToolButton::clicked, this, &TKampfberichtSeite::SpeedButtonZurueckClick);
+    connect(SpeedButtonTextLoeschen, &QToolButton::clicked, this,
+            &TKampfberichtSeite::SpeedButtonTextLoeschenClick);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(96, 528, 600, 18);
+    ProgressBar1->hide();
+
+    LabelFehler = new QLabel(this);
+    LabelFehler->setObjectName(QStringLiteral("LabelFehler"));
+    LabelFehler->setGeometry(8, 529, 84, 16);
+    LabelFehler->hide();
+
+    QFont fett = schrift;
+    fett.setBold(true);
+    LabelKaempfername = new QLabel(this);
+    LabelKaempfername->setObjectName(QStringLiteral("LabelKaempfername"));
+    LabelKaempfername->setGeometry(8, 230, 250, 16);
+    LabelKaempfername->setFont(fett);
+    LabelKaempfername->hide();
+    LabelNahkampfWerte = new QLabel(QStringLiteral("Nahkampf"), this);
+    LabelNahkampfWerte->setObjectName(QStringLiteral("LabelNahkampfWerte"));
+    LabelNahkampfWerte->setGeometry(262, 230, 258, 16);
+    LabelNahkampfWerte->setFont(fett);
+    LabelNahkampfWerte->hide();
+    LabelFernkampfWerte = new QLabel(QStringLiteral("Fernkampf"), this);
+    LabelFernkampfWerte->setObjectName(QStringLiteral("LabelFernkampfWerte"));
+    LabelFernkampfWerte->setGeometry(524, 230, 252, 16);
+    LabelFernkampfWerte->setFont(fett);
+    LabelFernkampfWerte->hide();
+
+    StringGrid1 = new QTableWidget(this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setColumnCount(KampftabelleSpalten);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setMinimumSectionSize(Zeilenhoehe);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(8);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(Spaltenbreite);
+    StringGrid1->setColumnWidth(0, Namensbreite);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    StringGrid1->setFrameShape(QFrame::Box);
+    StringGrid1->setLineWidth(1);
+    StringGrid1->setWordWrap(false);
+    // "100.00 %" must fit a column of 54 pixels.
+    QFont klein = schrift;
+    klein.setPixelSize(10);
+    StringGrid1->setFont(klein);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
+    StringGrid1->setGeometry(TabelleLinks, TabelleOben, TabelleBreite, SichtbareZeilen * Zeilenhoehe + 2);
+    StringGrid1->viewport()->installEventFilter(this);
+    StringGrid1->hide();
+    TagSetzen(-1);
+    // Selecting a row by mouse or keys shows that fighter.
+    connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, [this] {
+        const auto bereiche = StringGrid1->selectedRanges();
+        if (!bereiche.isEmpty())
+            StringGrid1SelectCell(bereiche.first().topRow());
+    });
+
+    int x = TabelleLinks + 1;
+    for (int i = 0; i < KampftabelleSpalten; ++i) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QLatin1String(Koepfe[i].Name));
+        b->setText(QString::fromUtf8(Koepfe[i].Beschriftung));
+        b->setFont(klein);
+        if (*Koepfe[i].Hinweis)
+            b->setToolTip(QString::fromUtf8(Koepfe[i].Hinweis));
+        const int breite = i == 0 ? Namensbreite : Spaltenbreite;
+        b->setGeometry(x, 3, breite, 28);
+        x += breite;
+        b->hide();
+        connect(b, &QToolButton::clicked, this, [this, i] { Sortieren(i); });
+        m_kopfknoepfe[size_t(i)] = b;
+    }
+    m_sortierzustand.fill(1);
+
+    ScrollBoxKB1 = Box(this, "ScrollBoxKB1", 8, 248, 250, 270);
+    ScrollBoxKB2 = Box(this, "ScrollBoxKB2", 262, 248, 258, 270);
+    ScrollBoxKB3 = Box(this, "ScrollBoxKB3", 524, 248, 252, 270);
+    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
+        box->setFont(klein);
+
+    const QString absorbHinweis =
+        QStringLiteral("Aus dem Vergleich normaler und kritischer Treffer berechneter Absorb");
+    const QString genauHinweis =
+        QStringLiteral("Genauigkeit der Berechnung (je mehr Werte desto besser), Monster "
+                       "gleichen Typs werden gemeinsam erfasst");
+    const QString trefferHinweis =
+        QStringLiteral("Anteil der erfolgreichen Aktionen (ausgewichene Angriffe zählen als Erfolg)");
+    const QString effektivHinweis =
+        QStringLiteral("Anteil der wirksamen Aktionen, Wirkungen von Rundenzaubern eingeschlossen");
+    struct TZeile {
+        const char *Name;
+        const char *Beschriftung;
+        QString Hinweis;
+    };
+    const TZeile allgemein[] = {
+        {"LabelAbsorb", "Absorb", absorbHinweis},
+        {"LabelAbsorbGenauigkeit", " - Genauigkeit", genauHinweis},
+        {"LabelAusweichen", "Ausweichen", QStringLiteral("Anteil der ausgewichenen Angriffe")},
+        {"LabelTreffsicherheit", "Treffsicherheit", trefferHinweis},
+        {"LabelTreffsicherheitEffektiv", " - effektiv", effektivHinweis},
+        {"LabelKritTreffer", "Kritische Treffer",
+         QStringLiteral("Anteil der kritischen Treffer und Heilungen")},
+        {"LabelBewegungsrate", "Bewegungsrate", QStringLiteral("Geschwindigkeit beim Annähern an den Feind")},
+        {"LabelZurueckgelWeg", "zurückgel. Weg", QStringLiteral("Anzahl der Schritte auf den Feind zu")},
+        {"LabelAusgetSchaden", "Ausget. Schaden", QStringLiteral("Ausgeteilter Gesamtschaden")},
+        {"LabelAusgetSchadenAngriff", " - pro Angriff", QStringLiteral("Ausgeteilter Schaden pro Angriff")},
+        {"LabelAusgetSchadenTreffer", " - pro Treffer", QStringLiteral("Ausgeteilter Schaden pro Treffer")},
+        {"LabelAusgetSchadenRunde", " - pro Runde", QStringLiteral("Ausgeteilter Schaden pro Runde")},
+        {"LabelAusgetNormSchaden", "Ausget. norm. Schaden",
+         QStringLiteral("Schaden nicht-kritischer Treffer")},
+        {"LabelAusgetKritSchaden", "Ausget. krit. Schaden", QStringLiteral("Schaden kritischer Treffer")},
+        {"LabelEingestSchaden", "Eingest. Schaden", QStringLiteral("Eingesteckter Gesamtschaden")},
+        {"LabelEingestSchadenAngriff", " - pro Angriff", QStringLiteral("Eingesteckter Schaden pro Angriff")},
+        {"LabelEingestSchadenTreffer", " - pro Treffer", QStringLiteral("Eingesteckter Schaden pro Treffer")},
+        {"LabelEingestSchadenRunde", " - pro Runde", QStringLiteral("Eingesteckter Schaden pro Runde")},
+        {"LabelEingestNormSchaden", "Eingest. norm. Schaden",
+         QStringLiteral("Eingesteckter Schaden nicht-kritischer Treffer")},
+        {"LabelEingestKritSchaden", "Eingest. krit. Schaden",
+         QStringLiteral("Eingesteckter Schaden kritischer Treffer")},
+        {"LabelKampfUeberlebt", "Kampf überlebt", QStringLiteral("Stand der Kämpfer am Ende des Kampfes")},
+        {"LabelFeindeGetoetet", "Feinde getötet", QStringLiteral("Anzahl der besiegten Feinde")},
+    };
+    int y = 1;
+    for (const TZeile &z : allgemein) {
+        Beschriftet(ScrollBoxKB1->widget(), z.Name, QString::fromUtf8(z.Beschriftung), z.Hinweis, 4, y, 128);
+        y += 12;
+    }
+    const TZeile nah[] = {
+        {"LabelTreffsicherheitNah", "Treffsicherheit", trefferHinweis},
+        {"LabelTreffsicherheitNahEffektiv", " - effektiv", effektivHinweis},
+        {"LabelBlockrate", "Blockrate", QStringLiteral("Anteil der geblockten direkten Treffer im Nahkampf")},
+        {"LabelSchildabsorb", "insges. geblockt",
+         QStringLiteral("Insgesamt mit dem Schild geblockter Schaden")},
+    };
+    y = 2;
+    for (const TZeile &z : nah) {
+        Beschriftet(ScrollBoxKB2->widget(), z.Name, QString::fromUtf8(z.Beschriftung), z.Hinweis, 8, y,
+                    8 + TWaffendarstellung::Wertabstand);
+        y += 13;
+    }
+    const TZeile fern[] = {
+        {"LabelTreffsicherheitFern", "Treffsicherheit", trefferHinweis},
+        {"LabelTreffsicherheitFernEffektiv", " - effektiv", effektivHinweis},
+    };
+    y = 2;
+    for (const TZeile &z : fern) {
+        Beschriftet(ScrollBoxKB3->widget(), z.Name, QString::fromUtf8(z.Beschriftung), z.Hinweis, 8, y,
+                    8 + TWaffendarstellung::Wertabstand);
+        y += 13;
+    }
+}
+
+TKampfberichtSeite::~TKampfberichtSeite()
+{
+    // Nobody waits for a finished worker, but a running one must not outlive its window.
+    if (m_thread) {
+        m_thread->requestInterruption();
+        m_thread->wait();
+    }
+}
+
+QLabel *TKampfberichtSeite::Beschriftet(QWidget *box, const char *name, const QString &beschriftung,
+                                        const QString &hinweis, int x, int y, int wertX)
+{
+    auto *b = new QLabel(beschriftung, box);
+    b->setObjectName(QLatin1String(name) + QLatin1Char('X'));
+    b->move(x, y);
+    b->setToolTip(hinweis);
+    auto *w = new QLabel(QStringLiteral("-"), box);
+    w->setObjectName(QLatin1String(name));
+    w->move(wertX, y);
+    w->setToolTip(hinweis);
+    b->adjustSize();
+    w->adjustSize();
+    return w;
+}
+
+int TKampfberichtSeite::Tag() const
+{
+    return StringGrid1->property("tag").toInt();
+}
+void TKampfberichtSeite::TagSetzen(int zeile)
+{
+    StringGrid1->setProperty("tag", zeile);
+}
+
+bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (objekt == Memo1 && ereignis->type() == QEvent::KeyPress) {
+        auto *taste = static_cast<QKeyEvent *>(ereignis);
+        if (taste->text() == QChar(1) ||
+            (taste->key() == Qt::Key_A && taste->modifiers() == Qt::ControlModifier)) {
+            Memo1->selectAll();
+            return true;
+        }
+    }
+    if (objekt == StringGrid1->viewport() && ereignis->type() == QEvent::Wheel)
+        StringGridMouseWheelDown();
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void TKampfberichtSeite::SpeedButtonAuswertenClick()
+{
+    if (m_thread)
+        return;
+    DetailsVerbergen();
+    {
+        const QSignalBlocker sperre(StringGrid1);
+        StringGrid1->clearContents();
+        TagSetzen(-1);
+        StringGrid1->clearSelection();
+        StringGrid1->setCurrentCell(-1, -1);
+        StringGrid1->setRowCount(1);
+        StringGrid1->setFixedWidth(TabelleBreite);
+    }
+    // The fighters of the previous report are released before the next one is read.
+    m_auswertung = std::make_shared<Kampfauswertung>();
+    Memo1->hide();
+    SpeedButtonAuswerten->hide();
+    SpeedButtonTextLoeschen->hide();
+    SpeedButtonZurueck->hide();
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    ProgressBar1->show();
+    LabelFehler->clear();
+    m_thread = new TAuswertungThread(this, Memo1->toPlainText(), m_katalog);
+    connect(m_thread.data(), &QThread::finished, m_thread.data(), &QObject::deleteLater);
+    m_thread->start();
+    LabelKaempfername->setText(Auswahlhinweis);
+    LabelKaempfername->show();
+    StringGrid1->show();
+    for (QToolButton *b : m_kopfknoepfe)
+        b->show();
+    LabelFehler->show();
+    m_sortierzustand.fill(1);
+}
+
+void TKampfberichtSeite::FortschrittZeigen(int zeile, int zeilen)
+{
+    ProgressBar1->setRange(0, std::max(zeilen, 1));
+    ProgressBar1->setValue(std::min(zeile, std::max(zeilen, 1)));
+}
+
+void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> ergebnis)
+{
+    m_auswertung = std::move(ergebnis);
+    LabelFehler->setText(QStringLiteral("Fehler: ") + QString::number(m_auswertung->Fehler));
+    Einfaerben(LabelFehler,
+               m_auswertung->Fehler > 0 ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    const auto &kaempfer = m_auswertung->Kaempfer;
+    {
+        const QSignalBlocker sperre(StringGrid1);
+        StringGrid1->clearContents();
+        StringGrid1->setRowCount(int(kaempfer.size()));
+        for (int r = 0; r < int(kaempfer.size()); ++r) {
+            const QStringList zellen = TabellenZeile(*kaempfer[size_t(r)]);
+            for (int s = 0; s < KampftabelleSpalten; ++s) {
+                auto *zelle = new QTableWidgetItem(zellen[s]);
+                zelle->setTextAlignment(Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight));
+                StringGrid1->setItem(r, s, zelle);
+            }
+        }
+        StringGrid1->setFixedWidth(kaempfer.size() > SichtbareZeilen ? TabelleBreiteMitLeiste
+                                                                     : TabelleBreite);
+        StringGrid1->clearSelection();
+        StringGrid1->setCurrentCell(-1, -1);
+        TagSetzen(-1);
+    }
+    m_thread.clear(); // it ends by itself and deletes itself
+    ProgressBar1->hide();
+    SpeedButtonZurueck->show();
+    if (m_auswertung->AbschlussFehler)
+        MeldungZeigen(AuswertungsfehlerText());
+    emit AuswertungFertig();
+}
+
+void TKampfberichtSeite::SpeedButtonZurueckClick()
+{
+    Memo1->show();
+    SpeedButtonAuswerten->show();
+    SpeedButtonTextLoeschen->show();
+    for (QToolButton *b : m_kopfknoepfe)
+        b->hide();
+    StringGrid1->hide();
+    SpeedButtonZurueck->hide();
+    LabelFehler->hide();
+    LabelKaempfername->hide();
+    DetailsVerbergen();
+}
+
+void TKampfberichtSeite::SpeedButtonTextLoeschenClick()
+{
+    Memo1->clear();
+}
+
+void TKampfberichtSeite::DetailsVerbergen()
+{
+    LabelNahkampfWerte->hide();
+    LabelFernkampfWerte->hide();
+    ScrollBoxKB1->hide();
+    ScrollBoxKB2->hide();
+    ScrollBoxKB3->hide();
+}
+
+void TKampfberichtSeite::Sortieren(int spalte)
+{
+    if (spalte < 0 || spalte >= KampftabelleSpalten)
+        return;
+    const int zeilen = StringGrid1->rowCount();
+    QString gemerkt;
+    const bool merken = Tag() != -1;
+    if (merken && StringGrid1->item(Tag(), 0))
+        gemerkt = StringGrid1->item(Tag(), 0)->text();
+
+    std::vector<QStringList> inhalt(size_t(std::max(zeilen, 0)));
+    for (int r = 0; r < zeilen; ++r)
+        for (int s = 0; s < KampftabelleSpalten; ++s)
+            inhalt[size_t(r)] << (StringGrid1->item(r, s) ? StringGrid1->item(r, s)->text() : QString());
+    ZeilenSortieren(inhalt, spalte, m_sortierzustand[size_t(spalte)]);
+    const int neuerZustand = m_sortierzustand[size_t(spalte)] == 1 ? 2 : 1;
+    m_sortierzustand.fill(1);
+    m_sortierzustand[size_t(spalte)] = neuerZustand;
+
+    const QSignalBlocker sperre(StringGrid1);
+    for (int r = 0; r < zeilen; ++r)
+        for (int s = 0; s < KampftabelleSpalten; ++s)
+            if (QTableWidgetItem *zelle = StringGrid1->item(r, s))
+                zelle->setText(inhalt[size_t(r)][s]);
+    if (!merken)
+        return;
+    for (int r = 0; r < zeilen; ++r) {
+        if (!StringGrid1->item(r, 0) || StringGrid1->item(r, 0)->text() != gemerkt)
+            continue;
+        // The view must not scroll by itself here: the rule below decides.
+        QScrollBar *leiste = StringGrid1->verticalScrollBar();
+        const int sicht = leiste->value();
+        StringGrid1->setAutoScroll(false);
+        StringGrid1->setCurrentCell(r, 0);
+        StringGrid1->selectRow(r);
+        StringGrid1->setAutoScroll(true);
+        leiste->setValue(sicht);
+        if (r < leiste->value())
+            leiste->setValue(r);
+        else if (r > leiste->value() + SichtbareZeilen - 1)
+            leiste->setValue(r - (SichtbareZeilen - 1));
+        TagSetzen(r);
+        break;
+    }
+}
+
+void TKampfberichtSeite::StringGrid1SelectCell(int zeile)
+{
+    if (zeile == Tag())
+        return;
+    TagSetzen(zeile);
+    if (m_auswertung->Kaempfer.empty() || zeile < 0)
+        return;
+    const QTableWidgetItem *zelle = StringGrid1->item(zeile, 0);
+    if (!zelle)
+        return;
+    if (const TKaempfer *k = KaempferFinden(*m_auswertung, zelle->text()))
+        KaempferZeigen(*k);
+}
+
+void TKampfberichtSeite::StringGridMouseWheelDown()
+{
+    if (StringGrid1->selectionModel()->hasSelection() || StringGrid1->rowCount() < 1)
+        return;
+    {
+        const QSignalBlocker sperre(StringGrid1);
+        StringGrid1->setCurrentCell(0, 0);
+        StringGrid1->selectRow(0);
+    }
+    StringGrid1SelectCell(0);
+}
+
+void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
+{
+    qDeleteAll(m_waffen);
+    m_waffen.clear();
+    LabelKaempfername->setText(k.Name);
+    const QColor normal = palette().color(QPalette::WindowText);
+    for (const TDetailwert &d : DetailWerte(k)) {
+        QLabel *wert = findChild<QLabel *>(d.Label);
+        QLabel *beschriftung = findChild<QLabel *>(d.Label + QLatin1Char('X'));
+        if (!wert || !beschriftung)
+            continue;
+        wert->setText(d.Text);
+        wert->adjustSize();
+        Einfaerben(wert, d.Grau ? QColor(Qt::gray) : normal);
+        Einfaerben(beschriftung, d.Grau ? QColor(Qt::gray) : normal);
+    }
+    auto panele = [this](QScrollArea *box, const TWaffen &liste) {
+        int oben = WaffenStart;
+        for (const TEinzelWaffe &w : liste.Waffe) {
+            auto *p = new TWaffendarstellung(w, m_katalog, box->widget(), 8, oben);
+            m_waffen << p;
+            oben = p->Ende() + WaffenAbstand;
+        }
+    };
+    panele(ScrollBoxKB2, k.Status[Nahkampf].Waffen);
+    panele(ScrollBoxKB3, k.Status[Fernkampf].Waffen);
+    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3}) {
+        box->show();
+        InhaltAnpassen(box);
+    }
+    LabelNahkampfWerte->show();
+    LabelFernkampfWerte->show();
+}
+
+} // namespace mvt

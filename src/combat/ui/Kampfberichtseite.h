@@ -1,0 +1,121 @@
+// The tab "Kampfberichtauswerter": a memo for the pasted report, the evaluation on a
+// worker thread, the sortable fighter table and the detail view of one fighter.
+// The main window embeds it as a page; it works as well on its own (tests, screenshots).
+#pragma once
+
+#include "combat/Kaempfer.h"
+
+#include <QPointer>
+#include <QThread>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QScrollArea;
+class QTableWidget;
+class QToolButton;
+
+namespace mvt {
+
+struct TKatalog;
+class TKampfberichtSeite;
+class TWaffendarstellung;
+
+// Runs one evaluation on its own copy of the text and hands every window change to the
+// window's thread; it never touches a control itself.
+class TAuswertungThread : public QThread {
+    Q_OBJECT
+public:
+    TAuswertungThread(TKampfberichtSeite *seite, QString text, const TKatalog &katalog);
+
+protected:
+    void run() override;
+
+private:
+    TKampfberichtSeite *m_seite; // only used as the receiver of queued calls
+    QString m_text;
+    const TKatalog &m_katalog;
+};
+
+class TKampfberichtSeite : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Breite = 784;
+    static constexpr int Hoehe = 556;
+
+    explicit TKampfberichtSeite(const TKatalog &katalog, QWidget *parent = nullptr);
+    ~TKampfberichtSeite() override;
+
+    // The fighters of the last finished evaluation.
+    const Kampfauswertung &Auswertung() const { return *m_auswertung; }
+    bool AuswertungLaeuft() const { return !m_thread.isNull(); }
+    // Index of the shown row of StringGrid1, -1 for none (also its property "tag").
+    int Tag() const;
+
+public slots:
+    void SpeedButtonAuswertenClick();
+    void SpeedButtonZurueckClick();
+    void SpeedButtonTextLoeschenClick();
+    void SpeedButtonNameClick() { Sortieren(0); }
+    void SpeedButtonSchadenAusgeteiltClick() { Sortieren(1); }
+    void SpeedButtonAngriffeAusgeteiltClick() { Sortieren(2); }
+    void SpeedButtonSchnittschadenAusgeteiltClick() { Sortieren(3); }
+    void SpeedButtonTrefferClick() { Sortieren(4); }
+    void SpeedButtonKritischClick() { Sortieren(5); }
+    void SpeedButtonBesterTrefferClick() { Sortieren(6); }
+    void SpeedButtonHeilungAusgeteiltClick() { Sortieren(7); }
+    void SpeedButtonSchadenEingestecktClick() { Sortieren(8); }
+    void SpeedButtonTrefferEingestecktClick() { Sortieren(9); }
+    void SpeedButtonAusgewichenClick() { Sortieren(10); }
+    void SpeedButtonGeblocktClick() { Sortieren(11); }
+    void SpeedButtonHeilungEingestecktClick() { Sortieren(12); }
+    void StringGrid1SelectCell(int zeile);
+    // Wheel over the table: without a selection, the first row is selected.
+    void StringGridMouseWheelDown();
+
+    // Called by the worker through the window's event queue.
+    void FortschrittZeigen(int zeile, int zeilen);
+    void AuswertungBeendet(std::shared_ptr<Kampfauswertung> ergebnis);
+
+signals:
+    // The evaluation has been handed over and the table filled.
+    void AuswertungFertig();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void Sortieren(int spalte);
+    void TagSetzen(int zeile);
+    void KaempferZeigen(const TKaempfer &k);
+    void DetailsVerbergen();
+    QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
+                        int x, int y, int wertX);
+
+    const TKatalog &m_katalog;
+    std::shared_ptr<Kampfauswertung> m_auswertung;
+    QPointer<TAuswertungThread> m_thread;
+    std::array<int, 13> m_sortierzustand{};
+    std::array<QToolButton *, 13> m_kopfknoepfe{};
+    QList<TWaffendarstellung *> m_waffen;
+
+    QPlainTextEdit *Memo1;
+    QToolButton *SpeedButtonAuswerten;
+    QToolButton *SpeedButtonTextLoeschen;
+    QToolButton *SpeedButtonZurueck;
+    QProgressBar *ProgressBar1;
+    QLabel *LabelFehler;
+    QLabel *LabelKaempfername;
+    QLabel *LabelNahkampfWerte;
+    QLabel *LabelFernkampfWerte;
+    QTableWidget *StringGrid1;
+    QScrollArea *ScrollBoxKB1;
+    QScrollArea *ScrollBoxKB2;
+    QScrollArea *ScrollBoxKB3;
+};
+
+} // namespace mvt
