@@ -6,6 +6,7 @@
 #include "app/MenueHinweis.h"
 #include "app/Webseite.h"
 #include "catalogue/Meldung.h"
+#include "combat/ui/Kampfberichtseite.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -139,6 +140,10 @@ void TForm1::SeitenAnlegen()
         PageControl1->addTab(w, QString::fromUtf16(s.titel));
         *s.feld = w;
     }
+
+    // The combat tab keeps a reference to the catalogue, which FormCreate fills later.
+    Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
+    Kampfberichtseite->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
     LabelWeitereFunktionen->setObjectName(QStringLiteral("LabelWeitereFunktionen"));

@@ -13,6 +13,7 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
 
@@ -37,6 +38,7 @@ public:
     QWidget *TabSheet4;
     QWidget *TabSheet5;
     QWidget *TabSheet3;
+    TKampfberichtSeite *Kampfberichtseite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;

@@ -4,6 +4,7 @@
 #include "app/Infofenster.h"
 #include "app/MenueHinweis.h"
 #include "app/Nebenfenster.h"
+#include "combat/ui/Kampfberichtseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
@@ -20,6 +21,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -37,6 +41,7 @@ class FensterTest : public QObject {
 private slots:
     void startReihenfolge();
     void ersteSeiteOhneOptionen();
+    void kampfberichtseiteImHauptfenster();
     void gespeicherteSeite_data();
     void gespeicherteSeite();
     void seitenwechselMerktSeite();
@@ -104,6 +109,26 @@ void FensterTest::ersteSeiteOhneOptionen()
     QVERIFY(s.Meldungen.Meldungen.isEmpty());
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), 0);
     QCOMPARE(s.Haupt().PageControl1->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+}
+
+void FensterTest::kampfberichtseiteImHauptfenster()
+{
+    TPruefstand s;
+    s.Erzeugen();
+    auto *seite = s.Haupt().TabSheet2->findChild<TKampfberichtSeite *>(QStringLiteral("Kampfberichtseite"));
+    QVERIFY(seite);
+    // The page evaluates inside the main window, with the catalogue the main window filled.
+    seite->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))
+        ->setPlainText(
+            QString::fromUtf8("Runde 1\n"
+                              "00:12 Hadrik [Feuerpfeil] greift Ork #1 an: verursacht 12 Schaden.\n"
+                              "00:12 Ork #1 [Keule] greift Hadrik an: weicht aus.\n"));
+    QSignalSpy fertig(seite, &TKampfberichtSeite::AuswertungFertig);
+    QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonAuswerten")),
+                      Qt::LeftButton);
+    QVERIFY(fertig.wait(10000));
+    auto *tabelle = seite->findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
+    QCOMPARE(tabelle->rowCount(), 2);
 }
 
 void FensterTest::gespeicherteSeite_data()
