@@ -32,17 +32,9 @@ QJsonObject AnalyseJson(const TAnalyseErgebnis &a)
 int Bauliste(const QStringList &argumente)
 {
     QStringList args = argumente;
-    QString optionenPfad;
-    const int o = args.indexOf("--optionen");
-    if (o >= 0) {
-        if (o + 1 >= args.size()) {
-            FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli bauliste DATEI [--optionen INI]"));
-            return 2;
-        }
-        optionenPfad = args[o + 1];
-        args.remove(o, 2);
-    }
-    if (args.size() != 1) {
+    bool fehlerhaft = false;
+    const QString optionenPfad = OptionNehmen(args, "--optionen", &fehlerhaft).value_or(QString());
+    if (fehlerhaft || args.size() != 1) {
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli bauliste DATEI [--optionen INI]"));
         return 2;
     }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace mvt::cli {
 
@@ -17,6 +18,10 @@ using BefehlFunktion = std::function<int(const QStringList &argumente)>;
 struct BefehlRegistrierung {
     BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f);
 };
+
+// Takes "NAME WERT" out of the arguments. nullopt when NAME is absent; when NAME is the
+// last argument, *fehlerhaft is set.
+std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *fehlerhaft);
 
 // Prints the value as indented UTF-8 JSON on standard output.
 void JsonAusgeben(const QJsonValue &wert);

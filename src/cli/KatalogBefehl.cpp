@@ -11,15 +11,15 @@ int Katalog(const QStringList &argumente)
 {
     QStringList args = argumente;
     int welt = 3; // the default options' world
-    const int w = args.indexOf("--welt");
-    if (w >= 0) {
+    bool fehlerhaft = false;
+    if (const auto wert = OptionNehmen(args, "--welt", &fehlerhaft)) {
         bool ok = false;
-        welt = w + 1 < args.size() ? args[w + 1].toInt(&ok) : 0;
-        if (!ok || welt < 1 || welt > 3) {
-            FehlerAusgeben(QStringLiteral("Fehler: --welt erwartet 1, 2 oder 3."));
-            return 2;
-        }
-        args.remove(w, 2);
+        welt = wert->toInt(&ok);
+        fehlerhaft = !ok || welt < 1 || welt > 3;
+    }
+    if (fehlerhaft) {
+        FehlerAusgeben(QStringLiteral("Fehler: --welt erwartet 1, 2 oder 3."));
+        return 2;
     }
     if (args.size() != 1) {
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli katalog NAME [--welt N] | --alle"));

@@ -15,17 +15,9 @@ namespace {
 int Optionen(const QStringList &argumente)
 {
     QStringList args = argumente;
-    QString ausgabe;
-    const int a = args.indexOf("--ausgabe");
-    if (a >= 0) {
-        if (a + 1 >= args.size()) {
-            FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli optionen EIN [--ausgabe AUS]"));
-            return 1;
-        }
-        ausgabe = args[a + 1];
-        args.remove(a, 2);
-    }
-    if (args.size() != 1) {
+    bool fehlerhaft = false;
+    const QString ausgabe = OptionNehmen(args, "--ausgabe", &fehlerhaft).value_or(QString());
+    if (fehlerhaft || args.size() != 1) {
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli optionen EIN [--ausgabe AUS]"));
         return 1;
     }

@@ -40,6 +40,21 @@ void JsonAusgeben(const QJsonValue &wert)
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
+std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *fehlerhaft)
+{
+    const qsizetype i = args.indexOf(QLatin1String(name));
+    if (i < 0)
+        return std::nullopt;
+    if (i + 1 >= args.size()) {
+        *fehlerhaft = true;
+        args.remove(i);
+        return std::nullopt;
+    }
+    QString wert = args[i + 1];
+    args.remove(i, 2);
+    return wert;
+}
+
 void FehlerAusgeben(const QString &text)
 {
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
