@@ -1,8 +1,8 @@
 // Start-up of the program: the ten windows with the catalogue and the options, offscreen.
 #include "app/Anwendung.h"
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
-#include "app/JpegBild.h"
+#include "ui/JpegBild.h"
 #include "catalogue/Meldung.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/Hauptfenster.h"
 
 #include "app/Anwendung.h"
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 #include "app/Infofenster.h"
 #include "app/MenueHinweis.h"
 #include "app/Webseite.h"

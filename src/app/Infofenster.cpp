@@ -1,6 +1,6 @@
 #include "app/Infofenster.h"
 
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 #include "app/Webseite.h"
 
 #include <QEvent>

@@ -2,7 +2,7 @@
 // author, with his picture; any other value leaves the window as it is.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 class QLabel;
 class QToolButton;

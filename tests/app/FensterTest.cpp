@@ -3,7 +3,7 @@
 
 #include "app/Infofenster.h"
 #include "app/MenueHinweis.h"
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 #include "combat/ui/Kampfberichtseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"

@@ -1,6 +1,6 @@
 // The libjpeg wrapper and the three pictures it decodes.
-#include "app/Bilder.h"
-#include "app/JpegBild.h"
+#include "ui/Bilder.h"
+#include "ui/JpegBild.h"
 
 #include <QBuffer>
 #include <QFile>

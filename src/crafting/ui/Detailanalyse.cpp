@@ -1,6 +1,6 @@
 #include "crafting/ui/Detailanalyse.h"
 
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 
 #include <QToolButton>
 

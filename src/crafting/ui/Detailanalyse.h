@@ -2,7 +2,7 @@
 // (Tag = mode 1 to 4).
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 class QToolButton;
 

@@ -1,7 +1,7 @@
 // Export window TForm9 ("Bauliste"): the build list as forum text.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 namespace mvt {
 

@@ -1,6 +1,6 @@
 #include "crafting/ui/Mengendialog.h"
 
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 
 #include <QCursor>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // Mode (Tag): 1 = add from the item browser, 2 = set from the build list.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 class QLabel;
 class QSpinBox;

@@ -1,6 +1,6 @@
 #include "online/ui/Versionsfenster.h"
 
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 
 #include <QToolButton>
 

@@ -2,7 +2,7 @@
 // Tag 1 marks the automatic check of the start, 0 no check running.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 #include <functional>
 

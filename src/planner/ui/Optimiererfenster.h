@@ -2,7 +2,7 @@
 // window and shown only while the character planner page is active.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // Not modal: the main window stays usable while it is shown.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 namespace mvt {
 

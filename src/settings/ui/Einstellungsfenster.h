@@ -1,7 +1,7 @@
 // Settings window TForm7 ("Einstellungen"): every option, price, building level and potency.
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 namespace mvt {
 

@@ -2,7 +2,7 @@
 // Tag = 10 x cost page (1..4) + kind (1 sale prices, 2 purchase prices, 3 buildings).
 #pragma once
 
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
 namespace mvt {
 

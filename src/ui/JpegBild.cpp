@@ -1,4 +1,4 @@
-#include "app/JpegBild.h"
+#include "ui/JpegBild.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/Nebenfenster.h"
+#include "ui/Nebenfenster.h"
 
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 
 #include <QCloseEvent>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
-#include "app/Bilder.h"
+#include "ui/Bilder.h"
 
-#include "app/JpegBild.h"
+#include "ui/JpegBild.h"
 
 #include <QFile>
 #include <QPaintEvent>
