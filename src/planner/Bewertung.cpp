@@ -10,7 +10,7 @@ namespace mvt::planer {
 
 int32_t SchadenNachRuestung(double d, double a, double r)
 {
-    const double x = std::floor((1.0 - r / 100.0) * d - a);
+    const double x = AbrundenMitToleranz((1.0 - r / 100.0) * d - a);
     if (!(x > 0.0))
         return 0;
     return x >= 2147483647.0 ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(x);
@@ -23,11 +23,29 @@ double MittlererSchaden(int64_t min, int64_t max, double a, double r)
     const double f = 1.0 - r / 100.0;
     double summe = 0.0;
     for (int64_t d = min; d <= max; ++d) {
-        const double x = std::floor(f * static_cast<double>(d) - a);
+        const double x = AbrundenMitToleranz(f * static_cast<double>(d) - a);
         if (x > 0.0)
             summe += x;
     }
     return summe / static_cast<double>(max - min + 1);
+}
+
+TSchadensmittel::TSchadensmittel(double a, double r) : m_a(a), m_r(r), m_f(1.0 - r / 100.0)
+{
+    m_summe.push_back(0.0);
+}
+
+double TSchadensmittel::Mittel(int64_t min, int64_t max)
+{
+    if (min > max)
+        return 0.0;
+    if (min < 0 || max >= Grenze)
+        return MittlererSchaden(min, max, m_a, m_r);
+    for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d) {
+        const double x = AbrundenMitToleranz(m_f * static_cast<double>(d) - m_a);
+        m_summe.push_back(m_summe.back() + (x > 0.0 ? x : 0.0));
+    }
+    return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
 }
 
 double ErwarteterSchaden(int64_t min, int64_t max, double n, double t, double k, double r, double a, double w,

@@ -80,14 +80,8 @@ int32_t Begrenzt32(int64_t x)
 }
 
 // The values rounded here are sums and products of percentages with at most a few
-// decimals; binary fractions put a whole 29 at 28.999999999999996. A tolerance far below
-// the smallest true distance to the next whole number (or half) keeps such values whole.
-constexpr double Toleranz = 1e-9;
-
-double Abgerundet(double x)
-{
-    return std::floor(x + Toleranz);
-}
+// decimals; binary fractions put a whole 29 at 28.999999999999996 (see RundungsToleranz).
+constexpr double Toleranz = RundungsToleranz;
 
 int32_t &AttributRef(TCharakter &c, TAttribut a)
 {
@@ -342,10 +336,10 @@ void Skalieren(TWaffenwerte &w, double f)
 
 void Abrunden(TWaffenwerte &w)
 {
-    w.MinSchaden = Abgerundet(w.MinSchaden);
-    w.MaxSchaden = Abgerundet(w.MaxSchaden);
-    w.MinSchadenUnbehindert = Abgerundet(w.MinSchadenUnbehindert);
-    w.MaxSchadenUnbehindert = Abgerundet(w.MaxSchadenUnbehindert);
+    w.MinSchaden = AbrundenMitToleranz(w.MinSchaden);
+    w.MaxSchaden = AbrundenMitToleranz(w.MaxSchaden);
+    w.MinSchadenUnbehindert = AbrundenMitToleranz(w.MinSchadenUnbehindert);
+    w.MaxSchadenUnbehindert = AbrundenMitToleranz(w.MaxSchadenUnbehindert);
 }
 
 void ProzenteRunden(TWaffenwerte &w)
@@ -457,8 +451,8 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
         behFern = std::max(0.0, mindern(L, 0.2) + H - 0.4 * S);
     else
         behFern = std::max(0.0, L + H - 0.4 * S);
-    c.BehinderungNah = std::min(Abgerundet(behNah), 100.0);
-    c.BehinderungFern = std::min(Abgerundet(behFern), 100.0);
+    c.BehinderungNah = std::min(AbrundenMitToleranz(behNah), 100.0);
+    c.BehinderungFern = std::min(AbrundenMitToleranz(behFern), 100.0);
 
     // 6. Dodge.
     auto ausweichen = [&](double x) {

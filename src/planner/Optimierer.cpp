@@ -216,40 +216,7 @@ int AnzahlDurchlaeufe(int32_t h)
 
 namespace {
 
-// Damage averages for one fixed defence (a, r): prefix sums of the damage after armour
-// over the raw damage 0, 1, 2, ... The sums are whole numbers far below 2^53, so the
-// difference of two prefix sums equals the sum the plain formula adds up, and the
-// average is bit for bit the same.
-class TSchadensmittel {
-public:
-    TSchadensmittel(double a, double r) : m_a(a), m_r(r), m_f(1.0 - r / 100.0) { m_summe.push_back(0.0); }
-
-    double Mittel(int64_t min, int64_t max)
-    {
-        if (min > max)
-            return 0.0;
-        if (min < 0 || max >= Grenze)
-            return MittlererSchaden(min, max, m_a, m_r);
-        Erweitern(max);
-        return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
-    }
-
-private:
-    static constexpr int64_t Grenze = int64_t(1) << 21;
-
-    void Erweitern(int64_t max)
-    {
-        for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d) {
-            const double x = std::floor(m_f * static_cast<double>(d) - m_a);
-            m_summe.push_back(m_summe.back() + (x > 0.0 ? x : 0.0));
-        }
-    }
-
-    double m_a, m_r, m_f;
-    std::vector<double> m_summe;
-};
-
-// Excellent heals: prefix sums of floor(1.5 d), the same argument as above.
+// Excellent heals: prefix sums of floor(1.5 d), the same argument as for TSchadensmittel.
 class THeilungsmittel {
 public:
     THeilungsmittel() { m_summe.push_back(0.0); }
