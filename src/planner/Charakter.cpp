@@ -1,6 +1,7 @@
 #include "planner/Charakter.h"
 
 #include "catalogue/Zahlen.h"
+#include "settings/Optionen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,51 +9,13 @@
 
 namespace mvt::planer {
 
-const std::array<const char *, AnzahlWirkungen> WirkungsSchluessel = {
-    "Schwerter",
-    "Dolche",
-    "Aexte",
-    "Keulen",
-    "Stangenwaffen",
-    "Boegen",
-    "Armbrueste",
-    "LeichteRuestungen",
-    "SchwereRuestungen",
-    "Feuermagie",
-    "Wassermagie",
-    "Erdmagie",
-    "Luftmagie",
-    "Bandagieren",
-    "Diebstahl",
-    "Sabotage",
-    "Schattenkunde",
-    "Spurenlesen",
-    "Erkunden",
-    "Feilschen",
-    "Holzverarbeitung",
-    "Steinverarbeitung",
-    "Erzverarbeitung",
-    "StoffUndLederverarbeitung",
-    "Konstruktion",
-    "SchmiedenSchwerter",
-    "SchmiedenDolche",
-    "SchmiedenAexte",
-    "SchmiedenKeulen",
-    "SchmiedenStangenwaffen",
-    "SchmiedenLeichteRuestungen",
-    "SchmiedenSchwereRuestungen",
-    "SchmiedenMagiestaebe",
-    "BognernBoegen",
-    "BognernArmbrueste",
-    "SchneidernLeichteRuestungen",
-    "Alchemie",
-    "Wachdienst",
-};
+// The planner's potencies are the options' potencies, key for key.
+static_assert(AnzahlWirkungen == mvt::AnzahlWirkungen);
 
 int WirkungsIndex(const QString &schluessel)
 {
     for (int i = 0; i < AnzahlWirkungen; ++i)
-        if (schluessel == QLatin1String(WirkungsSchluessel[i]))
+        if (schluessel == QLatin1String(WirkungSchluessel[static_cast<size_t>(i)]))
             return i;
     return -1;
 }

@@ -98,6 +98,14 @@ TEST(CharakterStart, ZusammenfassungWieImSpiel)
     EXPECT_FALSE(a.Fernkampf.Sichtbar);
 }
 
+TEST(CharakterStart, WirkungsschluesselDerOptionsdatei)
+{
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("Schwerter")), 0);
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("Wachdienst")), AnzahlWirkungen - 1);
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("wachdienst")), -1);
+    EXPECT_EQ(WirkungsIndex(QString()), -1);
+}
+
 TEST(CharakterAttribute, SetzenNurMitFreienPunkten)
 {
     TCharakter c;
