@@ -1,5 +1,6 @@
 #include "planner/Charakter.h"
 
+#include "catalogue/Katalog.h"
 #include "catalogue/Zahlen.h"
 #include "settings/Optionen.h"
 
@@ -252,20 +253,13 @@ double AbsorbRunden(double x)
 
 QString Tempowort(int32_t angriffe)
 {
-    switch (angriffe) {
-    case 0:
+    if (angriffe == 0)
         return QStringLiteral("gar nicht");
-    case 1:
-        return QStringLiteral("sehr langsam");
-    case 2:
-        return QStringLiteral("langsam");
-    case 3:
-        return QStringLiteral("normal");
-    case 4:
-        return QStringLiteral("schnell");
-    default:
-        return angriffe < 0 ? QStringLiteral("!FEHLER!") : QStringLiteral("sehr schnell");
-    }
+    if (angriffe < 0)
+        return QStringLiteral("!FEHLER!");
+    if (angriffe > 4)
+        return QStringLiteral("sehr schnell");
+    return Tempobezeichnung(angriffe);
 }
 
 QString TempoText(int32_t angriffe)
