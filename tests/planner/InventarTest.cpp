@@ -1,6 +1,6 @@
-#include "catalogue/Katalog.h"
 #include "catalogue/Textdatei.h"
 #include "planner/Inventar.h"
+#include "PlanerTestKatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog x;
-        KatalogFuellen(x);
-        return x;
-    }();
-    return k;
-}
 
 QString Seite(const char *datei)
 {
