@@ -51,6 +51,9 @@ TEST(InventarText, WeltRasseUndLeereSlots)
     EXPECT_EQ(RasseAusZeile(QStringLiteral("Halbelf")), 5);
     EXPECT_EQ(RasseAusZeile(QStringLiteral("Halbelf ")), 0); // the whole line counts
     EXPECT_EQ(RadioTagAusRasse(2), RasseZwerg);
+    EXPECT_EQ(ImportRassenName(RasseAusZeile(QStringLiteral("Gnom"))), "Gnom");
+    EXPECT_TRUE(ImportRassenName(0).isEmpty());
+    EXPECT_TRUE(ImportRassenName(6).isEmpty());
 
     EXPECT_TRUE(IstLeerzeile(InventarWoerter(QStringLiteral("Kopf kein Gegenstand angelegt."))));
     EXPECT_FALSE(IstLeerzeile(InventarWoerter(QStringLiteral("kein Gegenstand angelegt."))));
