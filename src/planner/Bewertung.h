@@ -44,6 +44,20 @@ double ErwarteterSchadenZweiWaffen(int64_t minH, int64_t maxH, double nH, double
                                    double w, double rb, double b);
 double MittlereHeilung(int64_t min, int64_t max, bool exzellent);
 double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t);
+
+// The same expressions on averages already computed, for the optimiser's caches: one
+// expression each, so that both paths give the same numbers bit for bit.
+// The four damage averages of one weapon: normal and critical hits, unblocked and blocked
+// (the blocked ones stay 0 without a block chance).
+struct TMittelwerte {
+    double m = 0.0, c = 0.0, mb = 0.0, cb = 0.0;
+};
+TMittelwerte Mittelwerte(int64_t min, int64_t max, double a, double r, double rb, double b);
+double ErwartungAusMittelwerten(const TMittelwerte &mw, double n, double t, double k, double w, double b);
+// (nH eH + nN eN) / (nH + nN) of the expected damages of both hands; 0 when neither attacks.
+double ZweiWaffenErwartung(double nH, double eH, double nN, double eN);
+// Normal and excellent average heal weighted by the excellent chance x, times accuracy t.
+double HeilungAusMittelwerten(double normal, double exz, double x, double t);
 // -1 when unbounded.
 double EffektiveLebenspunkte(double lp, double r, double rb, double b, double w);
 
