@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -14,6 +15,16 @@ namespace mvt {
 int64_t Runden(double x);
 // The same, clamped to the 32-bit range.
 int32_t Runden32(double x);
+
+// Products and sums of percentages with a few decimals are whole in fact but land just
+// below in binary (0.66 * 100 = 65.99999999999999). The tolerance lies far below the
+// smallest true distance of such values to the next whole number.
+inline constexpr double RundungsToleranz = 1e-9;
+// floor that keeps such values whole.
+inline double AbrundenMitToleranz(double x)
+{
+    return std::floor(x + RundungsToleranz);
+}
 
 // Two decimals with a comma; a trailing ",00" is dropped: 12.5 -> "12,50", 12 -> "12".
 QString GoldFormatieren(double gold);

@@ -10,7 +10,7 @@ namespace mvt::planer {
 
 int32_t SchadenNachRuestung(double d, double a, double r)
 {
-    const double x = std::floor((1.0 - r / 100.0) * d - a);
+    const double x = AbrundenMitToleranz((1.0 - r / 100.0) * d - a);
     if (!(x > 0.0))
         return 0;
     return x >= 2147483647.0 ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(x);
@@ -23,39 +23,71 @@ double MittlererSchaden(int64_t min, int64_t max, double a, double r)
     const double f = 1.0 - r / 100.0;
     double summe = 0.0;
     for (int64_t d = min; d <= max; ++d) {
-        const double x = std::floor(f * static_cast<double>(d) - a);
+        const double x = AbrundenMitToleranz(f * static_cast<double>(d) - a);
         if (x > 0.0)
             summe += x;
     }
     return summe / static_cast<double>(max - min + 1);
 }
 
+TSchadensmittel::TSchadensmittel(double a, double r) : m_a(a), m_r(r), m_f(1.0 - r / 100.0)
+{
+    m_summe.push_back(0.0);
+}
+
+double TSchadensmittel::Mittel(int64_t min, int64_t max)
+{
+    if (min > max)
+        return 0.0;
+    if (min < 0 || max >= Grenze)
+        return MittlererSchaden(min, max, m_a, m_r);
+    for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d) {
+        const double x = AbrundenMitToleranz(m_f * static_cast<double>(d) - m_a);
+        m_summe.push_back(m_summe.back() + (x > 0.0 ? x : 0.0));
+    }
+    return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
+}
+
+TMittelwerte Mittelwerte(int64_t min, int64_t max, double a, double r, double rb, double b)
+{
+    TMittelwerte mw;
+    mw.m = MittlererSchaden(min, max, a, r);
+    mw.c = MittlererSchaden(2 * min, 2 * max, a, r);
+    // The block terms vanish without a block chance; skip their averages then.
+    if (b != 0.0) {
+        mw.mb = MittlererSchaden(min, max, a, r + rb);
+        mw.cb = MittlererSchaden(2 * min, 2 * max, a, r + rb);
+    }
+    return mw;
+}
+
+double ErwartungAusMittelwerten(const TMittelwerte &mw, double n, double t, double k, double w, double b)
+{
+    const double treffer = mw.m * (100.0 - k) * (100.0 - b) / 10000.0 + mw.c * k * (100.0 - b) / 10000.0 +
+                           mw.mb * (100.0 - k) * b / 10000.0 + mw.cb * k * b / 10000.0;
+    return n * (100.0 - w) / 100.0 * t / 100.0 * treffer;
+}
+
 double ErwarteterSchaden(int64_t min, int64_t max, double n, double t, double k, double r, double a, double w,
                          double rb, double b)
 {
-    const double m = MittlererSchaden(min, max, a, r);
-    const double c = MittlererSchaden(2 * min, 2 * max, a, r);
-    // The block terms vanish without a block chance; skip their averages then.
-    double mb = 0.0, cb = 0.0;
-    if (b != 0.0) {
-        mb = MittlererSchaden(min, max, a, r + rb);
-        cb = MittlererSchaden(2 * min, 2 * max, a, r + rb);
-    }
-    const double treffer = m * (100.0 - k) * (100.0 - b) / 10000.0 + c * k * (100.0 - b) / 10000.0 +
-                           mb * (100.0 - k) * b / 10000.0 + cb * k * b / 10000.0;
-    return n * (100.0 - w) / 100.0 * t / 100.0 * treffer;
+    return ErwartungAusMittelwerten(Mittelwerte(min, max, a, r, rb, b), n, t, k, w, b);
+}
+
+double ZweiWaffenErwartung(double nH, double eH, double nN, double eN)
+{
+    // Two weapons that lost their last attack each to the two-weapon rule attack not at all.
+    if (nH + nN <= 0.0)
+        return 0.0;
+    return (nH * eH + nN * eN) / (nH + nN);
 }
 
 double ErwarteterSchadenZweiWaffen(int64_t minH, int64_t maxH, double nH, double tH, double kH, int64_t minN,
                                    int64_t maxN, double nN, double tN, double kN, double r, double a,
                                    double w, double rb, double b)
 {
-    // Two weapons that lost their last attack each to the two-weapon rule attack not at all.
-    if (nH + nN <= 0.0)
-        return 0.0;
-    const double eH = ErwarteterSchaden(minH, maxH, 1.0, tH, kH, r, a, w, rb, b);
-    const double eN = ErwarteterSchaden(minN, maxN, 1.0, tN, kN, r, a, w, rb, b);
-    return (nH * eH + nN * eN) / (nH + nN);
+    return ZweiWaffenErwartung(nH, ErwarteterSchaden(minH, maxH, 1.0, tH, kH, r, a, w, rb, b), nN,
+                               ErwarteterSchaden(minN, maxN, 1.0, tN, kN, r, a, w, rb, b));
 }
 
 double MittlereHeilung(int64_t min, int64_t max, bool exzellent)
@@ -74,6 +106,11 @@ double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t)
 {
     const double normal = MittlereHeilung(min, max, false);
     const double exz = exzellent != 0.0 ? MittlereHeilung(min, max, true) : 0.0;
+    return HeilungAusMittelwerten(normal, exz, exzellent, t);
+}
+
+double HeilungAusMittelwerten(double normal, double exz, double exzellent, double t)
+{
     return ((100.0 - exzellent) * normal + exzellent * exz) / 100.0 * t / 100.0;
 }
 

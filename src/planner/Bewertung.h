@@ -18,6 +18,21 @@ namespace mvt::planer {
 int32_t SchadenNachRuestung(double d, double a, double r);
 // Average of SchadenNachRuestung over the whole numbers min..max; 0 when min > max.
 double MittlererSchaden(int64_t min, int64_t max, double a, double r);
+// MittlererSchaden for one fixed defence (a, r) and many ranges, as the optimiser needs
+// it: prefix sums of the damage after armour over the raw damage 0, 1, 2, ... The sums are
+// whole numbers far below 2^53, so the difference of two prefix sums equals the sum the
+// plain formula adds up, and the average is bit for bit the same. Ranges below 0 or
+// beyond the table fall back to the plain formula.
+class TSchadensmittel {
+public:
+    TSchadensmittel(double a, double r);
+    double Mittel(int64_t min, int64_t max);
+
+private:
+    static constexpr int64_t Grenze = int64_t(1) << 21;
+    double m_a, m_r, m_f;
+    std::vector<double> m_summe;
+};
 // Expected damage of n attacks with accuracy t and critical chance k against the defence
 // r, a, w (dodge), rb (extra protection on a block), b (block chance).
 double ErwarteterSchaden(int64_t min, int64_t max, double n, double t, double k, double r, double a, double w,
@@ -29,6 +44,20 @@ double ErwarteterSchadenZweiWaffen(int64_t minH, int64_t maxH, double nH, double
                                    double w, double rb, double b);
 double MittlereHeilung(int64_t min, int64_t max, bool exzellent);
 double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t);
+
+// The same expressions on averages already computed, for the optimiser's caches: one
+// expression each, so that both paths give the same numbers bit for bit.
+// The four damage averages of one weapon: normal and critical hits, unblocked and blocked
+// (the blocked ones stay 0 without a block chance).
+struct TMittelwerte {
+    double m = 0.0, c = 0.0, mb = 0.0, cb = 0.0;
+};
+TMittelwerte Mittelwerte(int64_t min, int64_t max, double a, double r, double rb, double b);
+double ErwartungAusMittelwerten(const TMittelwerte &mw, double n, double t, double k, double w, double b);
+// (nH eH + nN eN) / (nH + nN) of the expected damages of both hands; 0 when neither attacks.
+double ZweiWaffenErwartung(double nH, double eH, double nN, double eN);
+// Normal and excellent average heal weighted by the excellent chance x, times accuracy t.
+double HeilungAusMittelwerten(double normal, double exz, double x, double t);
 // -1 when unbounded.
 double EffektiveLebenspunkte(double lp, double r, double rb, double b, double w);
 

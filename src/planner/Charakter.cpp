@@ -1,6 +1,8 @@
 #include "planner/Charakter.h"
 
+#include "catalogue/Katalog.h"
 #include "catalogue/Zahlen.h"
+#include "settings/Optionen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,51 +10,13 @@
 
 namespace mvt::planer {
 
-const std::array<const char *, AnzahlWirkungen> WirkungsSchluessel = {
-    "Schwerter",
-    "Dolche",
-    "Aexte",
-    "Keulen",
-    "Stangenwaffen",
-    "Boegen",
-    "Armbrueste",
-    "LeichteRuestungen",
-    "SchwereRuestungen",
-    "Feuermagie",
-    "Wassermagie",
-    "Erdmagie",
-    "Luftmagie",
-    "Bandagieren",
-    "Diebstahl",
-    "Sabotage",
-    "Schattenkunde",
-    "Spurenlesen",
-    "Erkunden",
-    "Feilschen",
-    "Holzverarbeitung",
-    "Steinverarbeitung",
-    "Erzverarbeitung",
-    "StoffUndLederverarbeitung",
-    "Konstruktion",
-    "SchmiedenSchwerter",
-    "SchmiedenDolche",
-    "SchmiedenAexte",
-    "SchmiedenKeulen",
-    "SchmiedenStangenwaffen",
-    "SchmiedenLeichteRuestungen",
-    "SchmiedenSchwereRuestungen",
-    "SchmiedenMagiestaebe",
-    "BognernBoegen",
-    "BognernArmbrueste",
-    "SchneidernLeichteRuestungen",
-    "Alchemie",
-    "Wachdienst",
-};
+// The planner's potencies are the options' potencies, key for key.
+static_assert(AnzahlWirkungen == mvt::AnzahlWirkungen);
 
 int WirkungsIndex(const QString &schluessel)
 {
     for (int i = 0; i < AnzahlWirkungen; ++i)
-        if (schluessel == QLatin1String(WirkungsSchluessel[i]))
+        if (schluessel == QLatin1String(WirkungSchluessel[static_cast<size_t>(i)]))
             return i;
     return -1;
 }
@@ -80,14 +44,8 @@ int32_t Begrenzt32(int64_t x)
 }
 
 // The values rounded here are sums and products of percentages with at most a few
-// decimals; binary fractions put a whole 29 at 28.999999999999996. A tolerance far below
-// the smallest true distance to the next whole number (or half) keeps such values whole.
-constexpr double Toleranz = 1e-9;
-
-double Abgerundet(double x)
-{
-    return std::floor(x + Toleranz);
-}
+// decimals; binary fractions put a whole 29 at 28.999999999999996 (see RundungsToleranz).
+constexpr double Toleranz = RundungsToleranz;
 
 int32_t &AttributRef(TCharakter &c, TAttribut a)
 {
@@ -295,20 +253,13 @@ double AbsorbRunden(double x)
 
 QString Tempowort(int32_t angriffe)
 {
-    switch (angriffe) {
-    case 0:
+    if (angriffe == 0)
         return QStringLiteral("gar nicht");
-    case 1:
-        return QStringLiteral("sehr langsam");
-    case 2:
-        return QStringLiteral("langsam");
-    case 3:
-        return QStringLiteral("normal");
-    case 4:
-        return QStringLiteral("schnell");
-    default:
-        return angriffe < 0 ? QStringLiteral("!FEHLER!") : QStringLiteral("sehr schnell");
-    }
+    if (angriffe < 0)
+        return QStringLiteral("!FEHLER!");
+    if (angriffe > 4)
+        return QStringLiteral("sehr schnell");
+    return Tempobezeichnung(angriffe);
 }
 
 QString TempoText(int32_t angriffe)
@@ -342,10 +293,10 @@ void Skalieren(TWaffenwerte &w, double f)
 
 void Abrunden(TWaffenwerte &w)
 {
-    w.MinSchaden = Abgerundet(w.MinSchaden);
-    w.MaxSchaden = Abgerundet(w.MaxSchaden);
-    w.MinSchadenUnbehindert = Abgerundet(w.MinSchadenUnbehindert);
-    w.MaxSchadenUnbehindert = Abgerundet(w.MaxSchadenUnbehindert);
+    w.MinSchaden = AbrundenMitToleranz(w.MinSchaden);
+    w.MaxSchaden = AbrundenMitToleranz(w.MaxSchaden);
+    w.MinSchadenUnbehindert = AbrundenMitToleranz(w.MinSchadenUnbehindert);
+    w.MaxSchadenUnbehindert = AbrundenMitToleranz(w.MaxSchadenUnbehindert);
 }
 
 void ProzenteRunden(TWaffenwerte &w)
@@ -457,8 +408,8 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
         behFern = std::max(0.0, mindern(L, 0.2) + H - 0.4 * S);
     else
         behFern = std::max(0.0, L + H - 0.4 * S);
-    c.BehinderungNah = std::min(Abgerundet(behNah), 100.0);
-    c.BehinderungFern = std::min(Abgerundet(behFern), 100.0);
+    c.BehinderungNah = std::min(AbrundenMitToleranz(behNah), 100.0);
+    c.BehinderungFern = std::min(AbrundenMitToleranz(behFern), 100.0);
 
     // 6. Dodge.
     auto ausweichen = [&](double x) {

@@ -207,9 +207,7 @@ struct TPlanerOptionen {
     }();
 };
 
-// File keys of the 38 potencies, index 0..37.
-extern const std::array<const char *, AnzahlWirkungen> WirkungsSchluessel;
-// Index of a potency key, -1 when unknown.
+// Index of a potency key of the options file (WirkungSchluessel), -1 when unknown.
 int WirkungsIndex(const QString &schluessel);
 
 // Potency counts only in Zyrthania-type worlds and with the switch on.

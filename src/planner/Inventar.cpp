@@ -98,7 +98,10 @@ uint8_t WeltAusWort(const QString &wort)
     return 0;
 }
 
-uint8_t RasseAusZeile(const QString &zeile)
+namespace {
+
+// The game's race numbers 1..5 as the inventory page shows them; 0 is no race.
+const std::array<QString, 6> &ImportRassennamen()
 {
     static const std::array<QString, 6> namen = {QString(),
                                                  QStringLiteral("Mensch"),
@@ -106,6 +109,14 @@ uint8_t RasseAusZeile(const QString &zeile)
                                                  QStringLiteral("Gnom"),
                                                  QStringLiteral("Elf"),
                                                  QStringLiteral("Halbelf")};
+    return namen;
+}
+
+} // namespace
+
+uint8_t RasseAusZeile(const QString &zeile)
+{
+    const std::array<QString, 6> &namen = ImportRassennamen();
     for (uint8_t r = 1; r < namen.size(); ++r)
         if (zeile == namen[r])
             return r;
@@ -114,20 +125,7 @@ uint8_t RasseAusZeile(const QString &zeile)
 
 QString ImportRassenName(uint8_t rasse)
 {
-    switch (rasse) {
-    case 1:
-        return QStringLiteral("Mensch");
-    case 2:
-        return QStringLiteral("Zwerg");
-    case 3:
-        return QStringLiteral("Gnom");
-    case 4:
-        return QStringLiteral("Elf");
-    case 5:
-        return QStringLiteral("Halbelf");
-    default:
-        return QString();
-    }
+    return rasse < ImportRassennamen().size() ? ImportRassennamen()[rasse] : QString();
 }
 
 int RadioTagAusRasse(uint8_t rasse)

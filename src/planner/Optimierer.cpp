@@ -216,40 +216,7 @@ int AnzahlDurchlaeufe(int32_t h)
 
 namespace {
 
-// Damage averages for one fixed defence (a, r): prefix sums of the damage after armour
-// over the raw damage 0, 1, 2, ... The sums are whole numbers far below 2^53, so the
-// difference of two prefix sums equals the sum the plain formula adds up, and the
-// average is bit for bit the same.
-class TSchadensmittel {
-public:
-    TSchadensmittel(double a, double r) : m_a(a), m_r(r), m_f(1.0 - r / 100.0) { m_summe.push_back(0.0); }
-
-    double Mittel(int64_t min, int64_t max)
-    {
-        if (min > max)
-            return 0.0;
-        if (min < 0 || max >= Grenze)
-            return MittlererSchaden(min, max, m_a, m_r);
-        Erweitern(max);
-        return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
-    }
-
-private:
-    static constexpr int64_t Grenze = int64_t(1) << 21;
-
-    void Erweitern(int64_t max)
-    {
-        for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d) {
-            const double x = std::floor(m_f * static_cast<double>(d) - m_a);
-            m_summe.push_back(m_summe.back() + (x > 0.0 ? x : 0.0));
-        }
-    }
-
-    double m_a, m_r, m_f;
-    std::vector<double> m_summe;
-};
-
-// Excellent heals: prefix sums of floor(1.5 d), the same argument as above.
+// Excellent heals: prefix sums of floor(1.5 d), the same argument as for TSchadensmittel.
 class THeilungsmittel {
 public:
     THeilungsmittel() { m_summe.push_back(0.0); }
@@ -269,18 +236,6 @@ private:
     static constexpr int64_t Grenze = int64_t(1) << 21;
     std::vector<double> m_summe;
 };
-
-struct TMittelwerte {
-    double m = 0.0, c = 0.0, mb = 0.0, cb = 0.0;
-};
-
-// The expected-damage expression of the evaluation, on averages already computed.
-double ErwartungAusMittelwerten(const TMittelwerte &mw, double n, double t, double k, double w, double b)
-{
-    const double treffer = mw.m * (100.0 - k) * (100.0 - b) / 10000.0 + mw.c * k * (100.0 - b) / 10000.0 +
-                           mw.mb * (100.0 - k) * b / 10000.0 + mw.cb * k * b / 10000.0;
-    return n * (100.0 - w) / 100.0 * t / 100.0 * treffer;
-}
 
 constexpr double Unendlich = 1.7e308;
 
@@ -375,12 +330,7 @@ private:
                     static_cast<int64_t>(std::floor(n.MaxSchaden)), n.Angriffe, n.Treffsicherheit,
                     n.KritischeTreffer, m_g.Ruestschutz, m_g.Absorb, m_g.Ausweichen, m_g.RuestschutzBeiBlock,
                     m_g.Blockchance);
-            const double nH = h.Angriffe, nN = n.Angriffe;
-            if (nH + nN <= 0.0)
-                return 0.0;
-            const double eH = Angriff(h);
-            const double eN = Angriff(n);
-            return (nH * eH + nN * eN) / (nH + nN);
+            return ZweiWaffenErwartung(h.Angriffe, Angriff(h), n.Angriffe, Angriff(n));
         }
         case ModusFernWaffe:
             return Angriff(m_c.Fernwaffe);
@@ -395,7 +345,7 @@ private:
                 return ErwarteteHeilung(min, max, x, z.Treffsicherheit);
             const double normal = MittlereHeilung(min, max, false);
             const double exz = x != 0.0 ? m_heilung.Exzellent(min, max) : 0.0;
-            return ((100.0 - x) * normal + x * exz) / 100.0 * z.Treffsicherheit / 100.0;
+            return HeilungAusMittelwerten(normal, exz, x, z.Treffsicherheit);
         }
         default:
             return Angriff(m_c.Hauptwaffe);
@@ -423,16 +373,9 @@ private:
         schluessel ^= b != 0.0 ? 0x9E3779B97F4A7C15ull : 0;
         auto it = m_defMittel.find(schluessel);
         if (it == m_defMittel.end()) {
-            TMittelwerte mw;
-            mw.m = MittlererSchaden(min, max, a, r);
-            mw.c = MittlererSchaden(2 * min, 2 * max, a, r);
-            if (b != 0.0) {
-                mw.mb = MittlererSchaden(min, max, a, r + rb);
-                mw.cb = MittlererSchaden(2 * min, 2 * max, a, r + rb);
-            }
             if (m_defMittel.size() > 100000)
                 m_defMittel.clear();
-            it = m_defMittel.insert(schluessel, mw);
+            it = m_defMittel.insert(schluessel, Mittelwerte(min, max, a, r, rb, b));
         }
         return ErwartungAusMittelwerten(*it, 1.0, m_g.Treffsicherheit, m_g.KritischeTreffer, w, b);
     }

@@ -1,8 +1,8 @@
 // libFuzzer target of the inventory import: any pasted page must end with the failure
 // message or a count of items, with the computation switched on again, never a crash.
-#include "catalogue/Katalog.h"
 #include "catalogue/Textdatei.h"
 #include "planner/Inventar.h"
+#include "../planner/PlanerTestKatalog.h"
 
 #include <QByteArray>
 
@@ -13,16 +13,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog x;
-        KatalogFuellen(x);
-        return x;
-    }();
-    return k;
-}
 
 void Pruefen(bool bedingung)
 {

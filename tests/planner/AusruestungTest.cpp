@@ -1,5 +1,6 @@
 #include "planner/Ausruestung.h"
 #include "planner/Planer.h"
+#include "PlanerTestKatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-const TKatalog &K()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
 
 TPlaner Frisch()
 {
@@ -32,7 +23,7 @@ TPlaner Frisch()
 TEST(AusruestungWahl, BidenhaenderWirdPlusEins)
 {
     TPlaner p = Frisch();
-    ASSERT_TRUE(WaehleAusruestung(p, K(), SlotHauptwaffe, QString::fromUtf8("Bidenhänder [2H]")));
+    ASSERT_TRUE(WaehleAusruestung(p, Katalog(), SlotHauptwaffe, QString::fromUtf8("Bidenhänder [2H]")));
     EXPECT_EQ(p.Arten[PosHauptwaffe], 2);
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 36);
     EXPECT_EQ(p.Werte.Hauptwaffe.MaxSchaden, 53);
@@ -51,7 +42,7 @@ TEST(AusruestungWahl, BidenhaenderWirdPlusEins)
 
     // With Ctrl held the preset stays at +0.
     ASSERT_TRUE(
-        WaehleAusruestung(p, K(), SlotHauptwaffe, QString::fromUtf8("Bidenhänder [2H]"), false, true));
+        WaehleAusruestung(p, Katalog(), SlotHauptwaffe, QString::fromUtf8("Bidenhänder [2H]"), false, true));
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 35);
     EXPECT_EQ(p.Werte.Hauptwaffe.MaxSchaden, 52);
     EXPECT_EQ(p.Slots[SlotHauptwaffe].Beschriftung, QString::fromUtf8("Bidenhänder [2H]"));
@@ -62,26 +53,26 @@ TEST(AusruestungWahl, BidenhaenderWirdPlusEins)
 TEST(AusruestungWahl, AufwertungNachKategorie)
 {
     TPlaner p = Frisch();
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Bidenaxt [2H]");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Bidenaxt [2H]");
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 35);
     EXPECT_EQ(p.Werte.Hauptwaffe.MaxSchaden, 57);
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Axt");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Axt");
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 10);
     EXPECT_EQ(p.Arten[PosNebenwaffe], 0); // one-handed frees the off hand
     EXPECT_EQ(p.Slots[SlotNebenwaffe].Beschriftung, "- keine Nebenhand -");
-    WaehleAusruestung(p, K(), SlotFernkampf, "Handarmbrust");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Handarmbrust");
     EXPECT_EQ(p.Werte.Fernwaffe.MinSchaden, 34);
     EXPECT_EQ(p.Werte.Fernwaffe.MaxSchaden, 54);
-    WaehleAusruestung(p, K(), SlotHelm, "Mithril-Plattenhelm");
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Mithril-Plattenhelm");
     EXPECT_DOUBLE_EQ(p.Werte.Ruestung[PosHelm].Absorb, 4.9);
     EXPECT_EQ(p.Arten[PosHelm], 2);
-    WaehleAusruestung(p, K(), SlotNebenwaffe, "Lederschild");
+    WaehleAusruestung(p, Katalog(), SlotNebenwaffe, "Lederschild");
     EXPECT_DOUBLE_EQ(p.Werte.Schild.RuestschutzBeiBlock, 27.0);
     // Middle button switches back and forth; training items cannot be upgraded.
-    SchalteAufwertung(p, K(), SlotNebenwaffe);
+    SchalteAufwertung(p, Katalog(), SlotNebenwaffe);
     EXPECT_DOUBLE_EQ(p.Werte.Schild.RuestschutzBeiBlock, 26.0);
     EXPECT_EQ(p.Slots[SlotNebenwaffe].Beschriftung, "Lederschild");
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Schwert (Training)");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Schwert (Training)");
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 6);
     EXPECT_EQ(p.Slots[SlotHauptwaffe].Aufwertung, 0);
 }
@@ -89,17 +80,17 @@ TEST(AusruestungWahl, AufwertungNachKategorie)
 TEST(AusruestungWahl, SchildVerdraengtZweihaender)
 {
     TPlaner p = Frisch();
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Bastardschwert [2H]");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Bastardschwert [2H]");
     SetzeVerzauberung(p, SlotHauptwaffe, VerzauberungAusName("der Übung"));
     EXPECT_EQ(p.Charakter.Geschick, 2);
-    ASSERT_TRUE(WaehleAusruestung(p, K(), SlotNebenwaffe, "Eckschild"));
+    ASSERT_TRUE(WaehleAusruestung(p, Katalog(), SlotNebenwaffe, "Eckschild"));
     EXPECT_EQ(p.Arten[PosHauptwaffe], 0);
     EXPECT_EQ(p.Slots[SlotHauptwaffe].Beschriftung, "- keine Waffe -");
     EXPECT_EQ(p.Arten[PosNebenwaffe], 6);
     EXPECT_EQ(p.Charakter.Geschick, 0);
     EXPECT_TRUE(p.Anzeige.Nahkampf.SchildblockSichtbar);
     // Emptying a blocked off hand is refused.
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Pike [2H]");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Pike [2H]");
     LeereSlot(p, SlotNebenwaffe);
     EXPECT_EQ(p.Arten[PosNebenwaffe], 7);
     LeereSlot(p, SlotHauptwaffe);
@@ -111,31 +102,31 @@ TEST(AusruestungWahl, MunitionFolgtDerFernwaffe)
 {
     TPlaner p = Frisch();
     EXPECT_FALSE(p.Slots[SlotMunition].Sichtbar);
-    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Kurzbogen");
     EXPECT_TRUE(p.Slots[SlotMunition].Sichtbar);
     EXPECT_FALSE(p.Slots[SlotZauber].Sichtbar);
     EXPECT_EQ(p.Arten[PosMunition], 1);
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "Pfeile +1");
-    WaehleAusruestung(p, K(), SlotMunition, "Jagdpfeile", false, true); // ammunition is always upgraded
+    WaehleAusruestung(p, Katalog(), SlotMunition, "Jagdpfeile", false, true); // ammunition is always upgraded
     EXPECT_EQ(p.Werte.Munition.Wirkung, 3);
     EXPECT_EQ(p.Werte.Munition.KritischeTreffer, 1);
-    WaehleAusruestung(p, K(), SlotFernkampf, "Langbogen");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Langbogen");
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "Jagdpfeile +1");
-    WaehleAusruestung(p, K(), SlotFernkampf, "Armbrust");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Armbrust");
     EXPECT_EQ(p.Arten[PosMunition], 2);
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "Bolzen +1");
-    EXPECT_FALSE(WaehleAusruestung(p, K(), SlotMunition, "Jagdpfeile")); // not in the bolt menu
+    EXPECT_FALSE(WaehleAusruestung(p, Katalog(), SlotMunition, "Jagdpfeile")); // not in the bolt menu
     EXPECT_TRUE(p.Anzeige.Fernkampf.Sichtbar);
 
     // A staff needs a spell before the ranged column appears.
-    WaehleAusruestung(p, K(), SlotFernkampf, "Feuer-Stecken");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Feuer-Stecken");
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "Magieessenz +1");
     EXPECT_TRUE(p.Slots[SlotZauber].Sichtbar);
     EXPECT_FALSE(p.Anzeige.Fernkampf.Sichtbar);
-    ASSERT_TRUE(WaehleZauber(p, K(), "Feuerpfeil"));
+    ASSERT_TRUE(WaehleZauber(p, Katalog(), "Feuerpfeil"));
     EXPECT_TRUE(p.Anzeige.Fernkampf.Sichtbar);
     EXPECT_EQ(p.Anzeige.Fernkampf.Waffen[0].Name, "Feuerpfeil");
-    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Kurzbogen");
     EXPECT_EQ(p.Arten[PosZauberElement], 0);
     EXPECT_EQ(p.Slots[SlotZauber].Beschriftung, "- kein Zauber -");
 
@@ -148,15 +139,15 @@ TEST(AusruestungWahl, MunitionFolgtDerFernwaffe)
 TEST(AusruestungWahl, ShiftBehaeltVerzauberung)
 {
     TPlaner p = Frisch();
-    WaehleAusruestung(p, K(), SlotHelm, "Leinen-Haube");
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Leinen-Haube");
     SetzeVerzauberung(p, SlotHelm, VerzauberungAusName("der Ausdauer"));
     EXPECT_EQ(p.Charakter.Konstitution, 1);
     EXPECT_EQ(p.Slots[SlotHelm].Hinweis, "Leinen-Haube der Ausdauer +1");
-    WaehleAusruestung(p, K(), SlotHelm, "Woll-Haube", true);
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Woll-Haube", true);
     EXPECT_EQ(p.Werte.Ruestung[PosHelm].Verzauberung, VerzauberungAusName("der Ausdauer"));
     EXPECT_EQ(p.Charakter.Konstitution, 1);
     EXPECT_EQ(p.Charakter.VerzKonstitution, 1);
-    WaehleAusruestung(p, K(), SlotHelm, "Leder-Helm");
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Leder-Helm");
     EXPECT_EQ(p.Werte.Ruestung[PosHelm].Verzauberung, 0);
     EXPECT_EQ(p.Charakter.Konstitution, 0);
     EXPECT_EQ(p.Charakter.VerzKonstitution, 0);
@@ -166,19 +157,19 @@ TEST(AusruestungWahl, ShiftBehaeltVerzauberung)
 TEST(AusruestungWahl, EigeneTeileUndUngueltiges)
 {
     TPlaner p = Frisch();
-    EXPECT_FALSE(WaehleAusruestung(p, K(), SlotHelm, "Kurzschwert"));
-    EXPECT_FALSE(WaehleAusruestung(p, K(), SlotHelm, "Gibt es nicht"));
+    EXPECT_FALSE(WaehleAusruestung(p, Katalog(), SlotHelm, "Kurzschwert"));
+    EXPECT_FALSE(WaehleAusruestung(p, Katalog(), SlotHelm, "Gibt es nicht"));
     EXPECT_EQ(p.Arten[PosHelm], 0);
-    ASSERT_TRUE(WaehleMenueEintrag(p, K(), SlotHelm, "*eigener Schwerer Helm*"));
+    ASSERT_TRUE(WaehleMenueEintrag(p, Katalog(), SlotHelm, "*eigener Schwerer Helm*"));
     EXPECT_EQ(p.Arten[PosHelm], 2);
     EXPECT_TRUE(p.Slots[SlotHelm].Eigenes);
     EXPECT_EQ(p.Slots[SlotHelm].Beschriftung, "*eigener Schwerer Helm*");
-    ASSERT_TRUE(WaehleMenueEintrag(p, K(), SlotHauptwaffe, "*eigene Stangenwaffe [2H]*"));
+    ASSERT_TRUE(WaehleMenueEintrag(p, Katalog(), SlotHauptwaffe, "*eigene Stangenwaffe [2H]*"));
     EXPECT_EQ(p.Arten[PosHauptwaffe], 8);
     EXPECT_EQ(p.Arten[PosNebenwaffe], 7);
-    SchalteAufwertung(p, K(), SlotHauptwaffe); // own items stay at +0
+    SchalteAufwertung(p, Katalog(), SlotHauptwaffe); // own items stay at +0
     EXPECT_EQ(p.Slots[SlotHauptwaffe].Aufwertung, 0);
-    EXPECT_TRUE(WaehleMenueEintrag(p, K(), SlotHelm, NichtsEintrag));
+    EXPECT_TRUE(WaehleMenueEintrag(p, Katalog(), SlotHelm, NichtsEintrag));
     EXPECT_EQ(p.Slots[SlotHelm].Beschriftung, "- kein Helm -");
 }
 
@@ -215,9 +206,9 @@ TEST(AusruestungMenue, JederPresetIstImKatalog)
                 if (IstEigenerEintrag(e)) {
                     EXPECT_TRUE(EigenesTeilArt(static_cast<TMenue>(m), e).has_value()) << e.toStdString();
                 } else if (m == MenueZauber) {
-                    EXPECT_GT(ZauberSuchen(K(), e), 0) << e.toStdString();
+                    EXPECT_GT(ZauberSuchen(Katalog(), e), 0) << e.toStdString();
                 } else {
-                    const TItemRef r = ItemSuchen(K(), e);
+                    const TItemRef r = ItemSuchen(Katalog(), e);
                     EXPECT_TRUE(r.Tabellencode == TabelleWare || r.Tabellencode == TabelleTraining)
                         << e.toStdString();
                 }
@@ -232,21 +223,23 @@ TEST(AusruestungMenue, JederPresetIstImKatalog)
 
 TEST(AusruestungMenue, Hinweise)
 {
-    EXPECT_EQ(MenueHinweis(K(), MenueHauptwaffe, "Kurzschwert"), "8-12, schnell (4 Angriffe), Stufe 1");
-    EXPECT_EQ(MenueHinweis(K(), MenueHelm, "Leinen-Haube"),
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueHauptwaffe, "Kurzschwert"), "8-12, schnell (4 Angriffe), Stufe 1");
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueHelm, "Leinen-Haube"),
               QString::fromUtf8("0.0% Rüstschutz, 0.4 Absorb, Stufe 1"));
-    EXPECT_EQ(MenueHinweis(K(), MenueHelm, "Mithril-Plattenhelm"),
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueHelm, "Mithril-Plattenhelm"),
               QString::fromUtf8("4.0% Rüstschutz, 4.8 Absorb, 16% Behinderung, Stufe 25"));
-    EXPECT_EQ(MenueHinweis(K(), MenueNebenwaffe, "Lederschild"),
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueNebenwaffe, "Lederschild"),
               QString::fromUtf8("4.0% Rüstschutz, 26.0% Rüstschutz bei Block, Stufe 1"));
-    EXPECT_EQ(MenueHinweis(K(), MenueFernkampf, "Feuer-Stecken").left(28), "+4% Wirkung, +2% Reichweite,");
-    EXPECT_EQ(MenueHinweis(K(), MenuePfeile, "Jagdpfeile"), "2% Wirkung, 1% Kritische Treffer, Stufe 0");
-    EXPECT_EQ(MenueHinweis(K(), MenueZauber, "Feuerpfeil"),
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueFernkampf, "Feuer-Stecken").left(28),
+              "+4% Wirkung, +2% Reichweite,");
+    EXPECT_EQ(MenueHinweis(Katalog(), MenuePfeile, "Jagdpfeile"),
+              "2% Wirkung, 1% Kritische Treffer, Stufe 0");
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueZauber, "Feuerpfeil"),
               "10-16 Sofortschaden, normal (3 Angriffe), Stufe 0");
-    EXPECT_EQ(MenueHinweis(K(), MenueZauber, QString::fromUtf8("Kältefeld")),
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueZauber, QString::fromUtf8("Kältefeld")),
               QString::fromUtf8("9-13 Flächenschaden (3 Felder), langsam (2 Angriffe), Stufe 1"));
-    EXPECT_EQ(MenueHinweis(K(), MenueZauber, "Eile"), "");
-    EXPECT_EQ(MenueHinweis(K(), MenueHelm, "*eigener Leichter Helm*"), "");
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueZauber, "Eile"), "");
+    EXPECT_EQ(MenueHinweis(Katalog(), MenueHelm, "*eigener Leichter Helm*"), "");
 }
 
 TEST(AusruestungText, SlotTexte)
@@ -262,11 +255,11 @@ TEST(AusruestungLoeschen, AllesLoeschen)
 {
     TPlaner p = Frisch();
     LevelEingeben(p, 20);
-    WaehleAusruestung(p, K(), SlotPanzer, "Eisen-Kettenhemd");
+    WaehleAusruestung(p, Katalog(), SlotPanzer, "Eisen-Kettenhemd");
     SetzeVerzauberung(p, SlotPanzer, VerzauberungAusName("der Macht"));
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Flamberge [2H]");
-    WaehleAusruestung(p, K(), SlotFernkampf, "Erde-Stecken");
-    WaehleZauber(p, K(), "Heilung I");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Flamberge [2H]");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Erde-Stecken");
+    WaehleZauber(p, Katalog(), "Heilung I");
     AttributEingeben(p, AttrKonstitution, 30);
     AnsichtWaehlen(p, TAnsicht::Fernkampf);
     EXPECT_EQ(p.Ansicht, TAnsicht::Fernkampf);
@@ -287,25 +280,25 @@ TEST(AusruestungWahl, WechselZwischenWaffeUndSchildNimmtPunkteMit)
     // The off hand keeps one enchantment per kind; a weapon's attribute points must not
     // stay behind when a shield takes its place.
     TPlaner p = Frisch();
-    WaehleAusruestung(p, K(), SlotNebenwaffe, "Dolch");
+    WaehleAusruestung(p, Katalog(), SlotNebenwaffe, "Dolch");
     SetzeVerzauberung(p, SlotNebenwaffe, VerzauberungAusName("der Kraft"));
     EXPECT_EQ(p.Charakter.Staerke, 2);
-    WaehleAusruestung(p, K(), SlotNebenwaffe, "Lederschild");
+    WaehleAusruestung(p, Katalog(), SlotNebenwaffe, "Lederschild");
     EXPECT_EQ(p.Charakter.Staerke, 0);
     EXPECT_EQ(p.Charakter.Attributpunkte, 50);
     EXPECT_EQ(p.Werte.Nebenwaffe.Verzauberung, 0);
     // With Shift the code moves over to the shield.
     SetzeVerzauberung(p, SlotNebenwaffe, VerzauberungAusName("der Wucht"));
-    WaehleAusruestung(p, K(), SlotNebenwaffe, "Stilett", true);
+    WaehleAusruestung(p, Katalog(), SlotNebenwaffe, "Stilett", true);
     EXPECT_EQ(p.Werte.Nebenwaffe.Verzauberung, VerzauberungAusName("der Wucht"));
     EXPECT_EQ(p.Werte.Schild.Verzauberung, 0);
     EXPECT_EQ(p.Charakter.Staerke, 3);
     EXPECT_EQ(p.Slots[SlotNebenwaffe].Hinweis, "Stilett der Wucht +1");
     // The same holds for the ranged slot and for emptying a slot.
-    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Kurzbogen");
     SetzeVerzauberung(p, SlotFernkampf, VerzauberungAusName("des Wissens"));
     EXPECT_EQ(p.Charakter.Intelligenz, 3);
-    WaehleAusruestung(p, K(), SlotFernkampf, "Wasser-Rute");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Wasser-Rute");
     EXPECT_EQ(p.Charakter.Intelligenz, 0);
     LeereSlot(p, SlotNebenwaffe);
     EXPECT_EQ(p.Charakter.Staerke, 0);
@@ -316,16 +309,16 @@ TEST(AusruestungWahl, WertEingebenMachtEigenesTeil)
 {
     TPlaner p = Frisch();
     EXPECT_FALSE(SetzeSlotwert(p, SlotHelm, FeldAbsorb, 2.0)); // nothing equipped: no fields
-    WaehleAusruestung(p, K(), SlotHelm, "Mithril-Plattenhelm");
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Mithril-Plattenhelm");
     SetzeVerzauberung(p, SlotHelm, VerzauberungAusName("der Abwehr"));
     ASSERT_TRUE(SetzeSlotwert(p, SlotHelm, FeldAbsorb, 2.0));
     EXPECT_EQ(p.Slots[SlotHelm].Beschriftung, "*eigener Schwerer Helm*");
     EXPECT_EQ(p.Slots[SlotHelm].Hinweis, "*eigener Schwerer Helm* der Abwehr");
     EXPECT_EQ(p.Slots[SlotHelm].Aufwertung, 0);
     EXPECT_DOUBLE_EQ(p.Charakter.Absorb, 2.4);
-    SchalteAufwertung(p, K(), SlotHelm); // own items cannot be upgraded
+    SchalteAufwertung(p, Katalog(), SlotHelm); // own items cannot be upgraded
     EXPECT_DOUBLE_EQ(p.Werte.Ruestung[PosHelm].Absorb, 2.0);
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Bidenaxt [2H]");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Bidenaxt [2H]");
     ASSERT_TRUE(SetzeSlotwert(p, SlotHauptwaffe, FeldMaxSchaden, 80));
     EXPECT_EQ(p.Slots[SlotHauptwaffe].Beschriftung, "*eigene Axt [2H]*");
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 35);
@@ -337,19 +330,19 @@ TEST(AusruestungWahl, Wertfelder)
 {
     TPlaner p = Frisch();
     EXPECT_TRUE(SlotFelder(p, SlotHelm).empty()); // hidden while the slot is empty
-    WaehleAusruestung(p, K(), SlotHelm, "Mithril-Plattenhelm");
+    WaehleAusruestung(p, Katalog(), SlotHelm, "Mithril-Plattenhelm");
     ASSERT_EQ(SlotFelder(p, SlotHelm).size(), 3u);
     EXPECT_EQ(SlotwertText(p, SlotHelm, FeldAbsorb), "4,9");
     EXPECT_EQ(SlotwertText(p, SlotHelm, FeldBehinderung), "16");
     // Typing 12,34 into Rüs keeps 12,3; 1234 into a damage field keeps 123.
     ASSERT_TRUE(SetzeSlotwertText(p, SlotHelm, FeldRuestschutz, "12,34"));
     EXPECT_DOUBLE_EQ(p.Werte.Ruestung[PosHelm].Ruestschutz, 12.3);
-    WaehleAusruestung(p, K(), SlotHauptwaffe, "Kurzschwert");
+    WaehleAusruestung(p, Katalog(), SlotHauptwaffe, "Kurzschwert");
     ASSERT_TRUE(SetzeSlotwertText(p, SlotHauptwaffe, FeldMaxSchaden, "1234"));
     EXPECT_EQ(p.Werte.Hauptwaffe.MaxSchaden, 123);
     ASSERT_TRUE(SetzeSlotwertText(p, SlotHauptwaffe, FeldMinSchaden, ""));
     EXPECT_EQ(p.Werte.Hauptwaffe.MinSchaden, 0);
-    WaehleAusruestung(p, K(), SlotFernkampf, "Kurzbogen");
+    WaehleAusruestung(p, Katalog(), SlotFernkampf, "Kurzbogen");
     ASSERT_TRUE(SetzeSlotwertText(p, SlotMunition, FeldWirkung, "-5"));
     EXPECT_EQ(p.Werte.Munition.Wirkung, -5);
     EXPECT_EQ(p.Slots[SlotMunition].Beschriftung, "*eigene Pfeile*");
@@ -377,7 +370,7 @@ TEST(AusruestungFolgen, ZufaelligeBedienungHaeltDieBuchfuehrung)
                 break;
             const auto &gruppen = MenueGruppen(static_cast<TMenue>(m));
             const QStringList &e = gruppen[zufall() % gruppen.size()].Eintraege;
-            WaehleMenueEintrag(p, K(), s, e[zufall() % e.size()], zufall() % 2, zufall() % 2);
+            WaehleMenueEintrag(p, Katalog(), s, e[zufall() % e.size()], zufall() % 2, zufall() % 2);
             break;
         }
         case 2: {
@@ -387,7 +380,7 @@ TEST(AusruestungFolgen, ZufaelligeBedienungHaeltDieBuchfuehrung)
             break;
         }
         case 3:
-            SchalteAufwertung(p, K(), s);
+            SchalteAufwertung(p, Katalog(), s);
             break;
         case 4:
             AttributEingeben(p, static_cast<TAttribut>(zufall() % 4), zufall() % 80);

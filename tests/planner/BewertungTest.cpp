@@ -42,6 +42,39 @@ TEST(BewertungFormeln, SchadenNachRuestung)
     EXPECT_DOUBLE_EQ(MittlererSchaden(5, 4, 0, 0), 0.0);
 }
 
+// (1 - 34/100) * 100 is 65.99999999999999 in binary, 66 in fact; the same for 0.7 * 90.
+TEST(BewertungFormeln, GanzeProdukteWerdenNichtEinsTieferAbgerundet)
+{
+    EXPECT_EQ(SchadenNachRuestung(100, 0, 34), 66);
+    EXPECT_EQ(SchadenNachRuestung(90, 0, 30), 63);
+    EXPECT_EQ(SchadenNachRuestung(100, 6, 34), 60);
+    EXPECT_DOUBLE_EQ(MittlererSchaden(100, 100, 0, 34), 66.0);
+    EXPECT_DOUBLE_EQ(MittlererSchaden(50, 51, 0, 34), 33.0);
+
+    TSchadensmittel mittel(0, 34);
+    EXPECT_DOUBLE_EQ(mittel.Mittel(100, 100), 66.0);
+    EXPECT_DOUBLE_EQ(mittel.Mittel(50, 51), 33.0);
+    EXPECT_DOUBLE_EQ(mittel.Mittel(-3, 51), MittlererSchaden(-3, 51, 0, 34));
+}
+
+// The optimiser's prefix sums must give the plain averages bit for bit, or its search
+// would walk differently from the evaluation pages.
+TEST(BewertungFormeln, SchadensmittelGleichDemMittlerenSchaden)
+{
+    for (double r : {0.0, 7.0, 30.0, 34.0, 55.0, 99.5, 120.0})
+        for (double a : {0.0, 0.3, 2.5, 40.0}) {
+            TSchadensmittel mittel(a, r);
+            for (int64_t min = 0; min < 400; min += 37)
+                for (int64_t breite : {0, 1, 5, 60, 250}) {
+                    EXPECT_EQ(mittel.Mittel(min, min + breite), MittlererSchaden(min, min + breite, a, r))
+                        << r << " " << a << " " << min << " " << breite;
+                    EXPECT_EQ(mittel.Mittel(2 * min, 2 * (min + breite)),
+                              MittlererSchaden(2 * min, 2 * (min + breite), a, r));
+                }
+            EXPECT_EQ(mittel.Mittel(9, 8), 0.0);
+        }
+}
+
 TEST(BewertungFormeln, BeispielMit75ProzentTreffsicherheit)
 {
     EXPECT_NEAR(ErwarteterSchaden(10, 16, 1, 100, 4, 0, 0, 0, 0, 0), 13.52, 1e-12);

@@ -98,6 +98,24 @@ TEST(CharakterStart, ZusammenfassungWieImSpiel)
     EXPECT_FALSE(a.Fernkampf.Sichtbar);
 }
 
+// The words come from the catalogue for 1..4; the planner adds the ends.
+TEST(CharakterStart, TempoworteAnDenRaendern)
+{
+    EXPECT_EQ(Tempowort(-1), "!FEHLER!");
+    EXPECT_EQ(Tempowort(0), "gar nicht");
+    EXPECT_EQ(TempoText(1), "sehr langsam (1 Angriff)");
+    EXPECT_EQ(Tempowort(4), "schnell");
+    EXPECT_EQ(TempoText(5), "sehr schnell (5 Angriffe)");
+}
+
+TEST(CharakterStart, WirkungsschluesselDerOptionsdatei)
+{
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("Schwerter")), 0);
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("Wachdienst")), AnzahlWirkungen - 1);
+    EXPECT_EQ(WirkungsIndex(QStringLiteral("wachdienst")), -1);
+    EXPECT_EQ(WirkungsIndex(QString()), -1);
+}
+
 TEST(CharakterAttribute, SetzenNurMitFreienPunkten)
 {
     TCharakter c;

@@ -1,6 +1,6 @@
-#include "catalogue/Katalog.h"
 #include "catalogue/Textdatei.h"
 #include "planner/Inventar.h"
+#include "PlanerTestKatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog x;
-        KatalogFuellen(x);
-        return x;
-    }();
-    return k;
-}
 
 QString Seite(const char *datei)
 {
@@ -61,6 +51,9 @@ TEST(InventarText, WeltRasseUndLeereSlots)
     EXPECT_EQ(RasseAusZeile(QStringLiteral("Halbelf")), 5);
     EXPECT_EQ(RasseAusZeile(QStringLiteral("Halbelf ")), 0); // the whole line counts
     EXPECT_EQ(RadioTagAusRasse(2), RasseZwerg);
+    EXPECT_EQ(ImportRassenName(RasseAusZeile(QStringLiteral("Gnom"))), "Gnom");
+    EXPECT_TRUE(ImportRassenName(0).isEmpty());
+    EXPECT_TRUE(ImportRassenName(6).isEmpty());
 
     EXPECT_TRUE(IstLeerzeile(InventarWoerter(QStringLiteral("Kopf kein Gegenstand angelegt."))));
     EXPECT_FALSE(IstLeerzeile(InventarWoerter(QStringLiteral("kein Gegenstand angelegt."))));

@@ -1,5 +1,5 @@
-#include "catalogue/Katalog.h"
 #include "planner/Optimierer.h"
+#include "PlanerTestKatalog.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +13,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog x;
-        KatalogFuellen(x);
-        return x;
-    }();
-    return k;
-}
 
 struct Optimierer : ::testing::Test {
     TPlaner p;
