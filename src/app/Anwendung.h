@@ -56,6 +56,13 @@ public:
     std::function<void()> StadtUpdateStarten;
     // Extra steps of OptionenAnwenden that belong to later tabs (planner menu hints).
     std::function<void()> WeitereOptionenAnwenden;
+    // Filled by the tabs and windows that own the data, called by whoever changed it (the
+    // settings window after Okay, the price dialog, build list files), so that no window
+    // needs to know another's controls. An empty hook does nothing.
+    std::function<void()> ArtikeldetailsNeuAnzeigen; // details of the selected catalogue item
+    std::function<void()> BaulisteNeuBerechnen;      // analysis, cost pages, profit display
+    std::function<void()> KarteNeuZeichnen;          // map window, only when it is visible
+    std::function<void()> CharakterNeuBerechnen;     // planner: values and evaluation shown again
     // Ends the message loop; by default QCoreApplication::quit.
     std::function<void()> Beenden;
 
