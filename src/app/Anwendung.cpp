@@ -47,6 +47,7 @@ void TAnwendung::FensterErzeugen()
     };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
+    Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, h);
     Erzeugen(Form8, h);
     Erzeugen(Form9, h);

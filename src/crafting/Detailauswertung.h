@@ -112,6 +112,13 @@ struct TDetailanalyse {
 TDetailanalyse DetailanalyseBerechnen(const TKatalog &k, const TOptionen &o, const TCraftingZustand &c,
                                       int modus);
 
+// Cells as tab-separated lines, as spreadsheets paste them: the header row, then the
+// rows. With a selection (row, column of each selected cell) only the rows and columns
+// that hold a selected cell are written, unselected cells among them empty; without one,
+// everything. Tabs and line breaks inside a cell become blanks.
+QString TabellenText(const QStringList &kopf, const std::vector<QStringList> &zeilen,
+                     const std::vector<std::pair<int, int>> &auswahl = {});
+
 // Header texts of the six grids.
 extern const std::array<const char16_t *, 11> KopfProdukte;
 extern const std::array<const char16_t *, 7> KopfZwischenprodukte;

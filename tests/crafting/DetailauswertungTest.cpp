@@ -257,5 +257,15 @@ TEST(Detailanalyse, Textformen)
     EXPECT_EQ(BenoetigteStufe(Katalog(), ArtWare, test::Zeile(u"Magische Ätherbinde")), 20);
 }
 
+TEST(Detailanalyse, TabellenText)
+{
+    const QStringList kopf{"", "A", "B"};
+    const std::vector<QStringList> zeilen{{"x", "1", "2"}, {"y\tz", "3", "4\n5"}, {"w"}};
+    EXPECT_EQ(TabellenText(kopf, zeilen), "\tA\tB\nx\t1\t2\ny z\t3\t4 5\nw\t\t\n");
+    // Cells (0, 0) and (2, 2): rows 0 and 2, columns 0 and 2, the other cells empty; a
+    // position outside the grid is ignored.
+    EXPECT_EQ(TabellenText(kopf, zeilen, {{0, 0}, {2, 2}, {7, 1}, {-1, 0}}), "\tB\nx\t\n\t\n");
+}
+
 } // namespace
 } // namespace mvt
