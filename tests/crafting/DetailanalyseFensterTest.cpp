@@ -220,5 +220,9 @@ private slots:
     }
 };
 
-QTEST_MAIN(DetailanalyseFensterTest)
+QObject *DetailanalyseFensterTestErzeugen()
+{
+    return new DetailanalyseFensterTest;
+}
+
 #include "DetailanalyseFensterTest.moc"

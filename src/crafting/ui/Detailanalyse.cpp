@@ -78,6 +78,7 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(Zeilenhoehe);
@@ -87,8 +88,10 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    // The column widths are fixed; a narrow face lets "11 Std. 54 Min." fit into 78 pixels.
     QFont f = font();
-    f.setPointSize(8);
+    f.setPixelSize(11);
+    f.setStretch(QFont::Condensed);
     setFont(f);
     horizontalHeader()->setFont(f);
     QPalette pal = palette();
@@ -97,7 +100,8 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     setPalette(pal);
     setStyleSheet(QStringLiteral("QHeaderView::section { background: #D3D1A8; color: black; border: none;"
                                  " border-right: 1px solid #A6A37A; border-bottom: 1px solid #A6A37A;"
-                                 " padding: 0px 2px; }"));
+                                 " padding: 0px 2px; }"
+                                 "QTableView::item { padding: 0px 1px; }"));
     setGridStyle(Qt::SolidLine);
 }
 
