@@ -3,6 +3,11 @@
 #include "catalogue/Meldung.h"
 #include "crafting/Detailauswertung.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -255,6 +260,110 @@ TEST(Detailanalyse, Textformen)
     EXPECT_EQ(BenoetigteStufe(Katalog(), ArtGebaeude, test::Zeile(u"Forstanlage I")), 0);
     EXPECT_EQ(BenoetigteStufe(Katalog(), ArtKeine, 1), -1);
     EXPECT_EQ(BenoetigteStufe(Katalog(), ArtWare, test::Zeile(u"Magische Ätherbinde")), 20);
+}
+
+struct TAufruf {
+    int Code = -1;
+    QJsonObject Json;
+    QString Fehler;
+};
+
+TAufruf Analyse(const QStringList &argumente)
+{
+    QProcess p;
+    p.start(QStringLiteral(MVT_CLI), QStringList{"analyse"} + argumente);
+    TAufruf a;
+    if (!p.waitForFinished(30000))
+        return a;
+    a.Code = p.exitCode();
+    a.Json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    a.Fehler = QString::fromUtf8(p.readAllStandardError());
+    return a;
+}
+
+QString Testdatei(const char *name)
+{
+    return QStringLiteral(MVT_TESTDATEN "/crafting/") + QLatin1String(name);
+}
+
+template <size_t N>
+std::vector<std::vector<QString>> Raster(const std::vector<std::array<QString, N>> &zeilen)
+{
+    std::vector<std::vector<QString>> r;
+    for (const auto &z : zeilen)
+        r.push_back(Zeile(z));
+    return r;
+}
+
+std::vector<std::vector<QString>> Raster(const QJsonValue &wert)
+{
+    std::vector<std::vector<QString>> r;
+    for (const QJsonValue &zeile : wert.toArray()) {
+        r.emplace_back();
+        for (const QJsonValue &zelle : zeile.toArray())
+            r.back().push_back(zelle.toString());
+    }
+    return r;
+}
+
+TEST(Detailanalyse, KommandozeileWieDasFenster)
+{
+    const TCraftingZustand c = Berechnet({{"Kurzschwert", 1}});
+    for (int m = 1; m <= 4; ++m) {
+        const TAufruf a = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", QString::number(m)});
+        ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
+        const TDetailanalyse d = DetailanalyseBerechnen(Katalog(), TOptionen{}, c, m);
+        EXPECT_EQ(a.Json["Modus"].toInt(), m);
+        EXPECT_EQ(a.Json["Titel"].toString(), d.Titel);
+        EXPECT_EQ(Raster(a.Json["Produkte"]), Raster(d.Produkte)) << m;
+        EXPECT_EQ(Raster(a.Json["Zwischenprodukte"]), Raster(d.Zwischenprodukte)) << m;
+        EXPECT_EQ(Raster(a.Json["Zutaten"]), Raster(d.Zutaten)) << m;
+        EXPECT_EQ(Raster(a.Json["Gebaeude"]), Raster(d.Gebaeude)) << m;
+        EXPECT_EQ(Raster(a.Json["Fertigkeiten"]), Raster(d.Fertigkeiten)) << m;
+        EXPECT_EQ(a.Json["Gewinn"].toObject()["ProHandwerkswoche"].toString(), d.Gewinn.ProHandwerkswoche);
+        const QJsonArray gruppen = a.Json["Zusammenfassung"].toArray();
+        ASSERT_EQ(gruppen.size(), 5);
+        EXPECT_EQ(gruppen[2].toObject()["Name"].toString(), "Handwerksmaterialien:");
+        EXPECT_EQ(gruppen[0].toObject()["Kosten"].toString(), d.Zusammenfassung[0].KostenText);
+    }
+    // Mode 1 has no intermediate products: an empty list, not one empty row.
+    const TAufruf eins = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", "1"});
+    EXPECT_TRUE(eins.Json["Zwischenprodukte"].toArray().isEmpty());
+    EXPECT_EQ(eins.Json["Produkte"].toArray()[1].toArray()[10].toString(), "100%");
+}
+
+TEST(Detailanalyse, KommandozeileRandfaelle)
+{
+    TAufruf a = Analyse({Testdatei("saphir.mvt_bl"), "--modus", "4"});
+    ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
+    EXPECT_EQ(Raster(a.Json["Produkte"])[1], Texte({"5 Saphir", "10000", "0 Std. 0 Min.", "10000", "10000",
+                                                    "0", "10000", "0", "0", "2000", "100%"}));
+    EXPECT_TRUE(a.Json["Gebaeude"].toArray().isEmpty());
+
+    a = Analyse({Testdatei("binden.mvt_bl"), "--modus", "1"});
+    ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
+    EXPECT_EQ(Raster(a.Json["Fertigkeiten"]).at(0).at(0), "Alchemie");
+
+    // The options raise the Schmiede to level 3 and drop the sale price to a loss.
+    a = Analyse({Testdatei("kurzschwert.mvt_bl"), "--optionen", Testdatei("schmiede_stufe3_verlust.ini"),
+                 "--modus", "1"});
+    ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
+    EXPECT_EQ(Raster(a.Json["Gebaeude"]).at(0),
+              Texte({"Schmiede", "III", "25", "6 Std. 22 Min.", "53", "3"}));
+    const QJsonObject gewinn = a.Json["Gewinn"].toObject();
+    EXPECT_EQ(gewinn["Ueberschrift"].toString(), "Verlust");
+    EXPECT_EQ(gewinn["ProStunde"].toString(), "-59 Gold");
+    EXPECT_EQ(gewinn["ProHandwerkswoche"].toString(), "-4924 Gold");
+
+    for (const char *modus : {"0", "5", "x"}) {
+        a = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", modus});
+        EXPECT_EQ(a.Code, 2) << modus;
+    }
+    EXPECT_EQ(Analyse({Testdatei("kurzschwert.mvt_bl")}).Code, 2);
+    a = Analyse({Testdatei("keine_zahl.mvt_bl"), "--modus", "1"});
+    EXPECT_EQ(a.Code, 1);
+    EXPECT_TRUE(a.Fehler.contains("Fehler: ")) << a.Fehler.toStdString();
+    EXPECT_TRUE(a.Json.isEmpty());
 }
 
 TEST(Detailanalyse, TabellenText)
