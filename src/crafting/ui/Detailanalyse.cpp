@@ -166,11 +166,9 @@ TForm6::TForm6(QWidget *hauptfenster)
                     Rahmen::Groessenveraenderbar, false)
 {
     setObjectName(QStringLiteral("Form6"));
-    // The limits (578 wide, 2048 x 1536) and the start size 797 x 731 are those of the
-    // whole window; the frame takes 8 x 34 pixels of them, as with the export window.
-    setMinimumWidth(570);
-    setMaximumSize(2040, 1502);
-    resize(789, 697);
+    setMinimumWidth(578);
+    setMaximumSize(2048, 1536);
+    resize(797, 731);
     QFont schrift = font();
     schrift.setPointSize(9);
     setFont(schrift);
