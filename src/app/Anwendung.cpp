@@ -50,6 +50,7 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form7, h);
     Erzeugen(Form8, h);
     Erzeugen(Form9, h);
+    BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
