@@ -52,6 +52,7 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form8, h);
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
+    BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();

@@ -15,6 +15,7 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TBausatzrechnerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
@@ -40,6 +41,7 @@ public:
     QWidget *TabSheet4;
     QWidget *TabSheet5;
     QWidget *TabSheet3;
+    TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
     QLabel *LabelWeitereFunktionen;
 

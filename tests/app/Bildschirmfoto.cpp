@@ -1,7 +1,8 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
 //     bildschirmfoto ZIEL.png [SEITE | info | autor]
-// "info" and "autor" take the About window in its two modes instead; "analyse1" to
-// "analyse4" and "export" the detailed analysis and the export window of a sample list.
+// "info" and "autor" take the About window in its two modes instead; "bausatz" the
+// crafting tab with a build list of several entries; "analyse1" to "analyse4" and
+// "export" the detailed analysis and the export window of a sample list.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -9,6 +10,7 @@
 #include "crafting/Analyse.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -53,6 +56,20 @@ int main(int argc, char **argv)
             fenster = anwendung.Form6.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form6.get(), wahl.mid(7).toInt());
         }
+    } else if (wahl == QLatin1String("bausatz")) {
+        mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
+        anwendung.Form1->PageControl1->setCurrentIndex(0);
+        for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
+            mvt::ZurBaulisteHinzufuegen(anwendung.Zustand.Katalog, anwendung.Zustand.Crafting.Bauliste,
+                                        QString::fromUtf8(name), 2);
+        seite->BaulisteGeaendert();
+        seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
+        seite->TreeView2->setCurrentItem(seite->TreeView2->topLevelItem(0));
+        const auto treffer =
+            seite->TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+        if (!treffer.isEmpty())
+            seite->TreeView1->setCurrentItem(treffer.first());
+        seite->PageControl2->setCurrentIndex(1);
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }
