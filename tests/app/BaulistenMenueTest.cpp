@@ -3,6 +3,13 @@
 #include "Pruefstand.h"
 
 #include "crafting/Analyse.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+#include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Exportfenster.h"
+
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QTreeWidget>
 
 #include <QAction>
 #include <QTest>
@@ -197,6 +204,45 @@ private slots:
         // Cancelled: nothing happens.
         m.Laden(QString(), true);
         QCOMPARE(m.Inhalt(), vorher);
+    }
+
+    void GeladeneListeImBaumUndInDenFenstern()
+    {
+        TMenueStand m;
+        TBausatzrechnerSeite *seite = m.s.Haupt().Bausatzrechner;
+        QVERIFY(seite);
+        m.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
+        seite->BaulisteGeaendert();
+        QTreeWidgetItem *erster = seite->TreeView2->topLevelItem(0);
+        erster->setExpanded(true);
+        seite->TreeView2->setCurrentItem(erster->child(0));
+        m.s.DateiAnlegen(QStringLiteral("Dazu.mvt_bl"),
+                         "Hadrik's Morvaren Tool\r\n1.13a\r\n\r\nSaphir 2\r\nKurzschwert 1\r\n");
+        m.Laden(m.s.Pfad(QStringLiteral("Dazu.mvt_bl")), false);
+        // The tree shows the merged list; the open entry and the selected child stay.
+        QCOMPARE(seite->TreeView2->topLevelItemCount(), 2);
+        erster = seite->TreeView2->topLevelItem(0);
+        QCOMPARE(erster->text(0), QStringLiteral("2 Kurzschwert"));
+        QVERIFY(erster->isExpanded());
+        QCOMPARE(seite->TreeView2->currentItem(), erster->child(0));
+        QCOMPARE(seite->TreeView2->topLevelItem(1)->text(0), QStringLiteral("2 Saphir"));
+
+        // The cost tab's button shows the loaded list in its mode; the export window too.
+        seite->PageControl2->setCurrentIndex(2);
+        QToolButton *knopf = seite->Kostenseite[3].SpeedButtonAnalyse;
+        QVERIFY(knopf && knopf->isVisibleTo(seite));
+        knopf->click();
+        TForm6 *f6 = m.s.App.Form6.get();
+        QVERIFY(f6->isVisible());
+        QCOMPARE(f6->Tag, 3);
+        QVERIFY(!m.s.Haupt().isEnabled());
+        QCOMPARE(f6->StringGrid1->rowCount(), 3);
+        QCOMPARE(f6->StringGrid1->item(1, 0)->text(), QStringLiteral("2 Kurzschwert"));
+        f6->close();
+        QVERIFY(m.s.Haupt().isEnabled());
+        m.s.Haupt().NebenfensterZeigen(m.s.App.Form9.get(), 0);
+        QVERIFY(m.s.App.Form9->Memo1->toPlainText().startsWith(QStringLiteral("[u][b]2 Kurzschwert")));
+        m.s.App.Form9->close();
     }
 
     void MisslungenesSchreibenWirdGemeldet()
