@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace mvt::planer {
 
@@ -21,17 +22,20 @@ namespace {
 using Ganz128 = __int128;
 using Natuerlich128 = unsigned __int128;
 
+// The sums below run in 64 bits when the values allow it (every value of the planner)
+// and in 128 bits otherwise; S is the signed, U the unsigned type.
+
 // Sum of floor((a i + b) / m) over i = 0 .. n-1 for a, b >= 0 and m >= 1, by the usual
 // Euclid-like reduction: whole multiples of m in a and b are summed directly, the rest
 // is the same sum with the roles of a and m swapped. Every added part is a part of the
 // result, so nothing exceeds the result's size.
-Natuerlich128 FloorSumme(Natuerlich128 n, Natuerlich128 m, Natuerlich128 a, Natuerlich128 b)
+template <typename U> U FloorSumme(U n, U m, U a, U b)
 {
-    Natuerlich128 summe = 0;
+    U summe = 0;
     while (n > 0) {
         if (a >= m) {
             // n (n - 1) / 2 without overflow: halve the even factor first.
-            const Natuerlich128 dreieck = n % 2 == 0 ? n / 2 * (n - 1) : (n - 1) / 2 * n;
+            const U dreieck = n % 2 == 0 ? n / 2 * (n - 1) : (n - 1) / 2 * n;
             summe += dreieck * (a / m);
             a %= m;
         }
@@ -39,7 +43,7 @@ Natuerlich128 FloorSumme(Natuerlich128 n, Natuerlich128 m, Natuerlich128 a, Natu
             summe += n * (b / m);
             b %= m;
         }
-        const Natuerlich128 y = a * n + b;
+        const U y = a * n + b;
         if (y < m)
             break;
         n = y / m;
@@ -49,19 +53,50 @@ Natuerlich128 FloorSumme(Natuerlich128 n, Natuerlich128 m, Natuerlich128 a, Natu
     return summe;
 }
 
-Ganz128 AbgerundetGeteilt(Ganz128 z, Ganz128 n)
+template <typename S> S AbgerundetGeteilt(S z, S n)
 {
-    const Ganz128 q = z / n;
+    const S q = z / n;
     return (z % n != 0 && ((z < 0) != (n < 0))) ? q - 1 : q;
 }
 
-Ganz128 AufgerundetGeteilt(Ganz128 z, Ganz128 n)
+template <typename S> S AufgerundetGeteilt(S z, S n)
 {
-    return -AbgerundetGeteilt(-z, n);
+    return -AbgerundetGeteilt<S>(-z, n);
+}
+
+// Sum of floor((q d + b) / m) over d = von .. bis (m >= 1); 0 when von > bis.
+template <typename S, typename U> S LineareFloorSumme(S von, S bis, S q, S b, S m)
+{
+    if (von > bis)
+        return 0;
+    const S n = bis - von + 1;
+    if (q < 0) {
+        // d = -e turns the falling line into a rising one over e = -bis .. -von.
+        q = -q;
+        von = -bis;
+    }
+    // d = von + i: floor((q i + c) / m) with c = q von + b = m t + rest, 0 <= rest < m.
+    const S c = q * von + b;
+    const S t = AbgerundetGeteilt<S>(c, m);
+    return n * t + static_cast<S>(FloorSumme<U>(static_cast<U>(n), static_cast<U>(m), static_cast<U>(q),
+                                                static_cast<U>(c - t * m)));
+}
+
+// The same with every term below 0 counted as 0: the terms are positive on one side of
+// the point where q d + b reaches m, and only that part is summed.
+template <typename S, typename U> S PositiveFloorSumme(S von, S bis, S q, S b, S m)
+{
+    if (q > 0)
+        von = std::max(von, AufgerundetGeteilt<S>(m - b, q));
+    else if (q < 0)
+        bis = std::min(bis, AbgerundetGeteilt<S>(m - b, q));
+    else if (b < m)
+        return 0;
+    return LineareFloorSumme<S, U>(von, bis, q, b, m);
 }
 
 // The closed forms cover raw values up to 2^52 (the evaluation's damage values stay below
-// 2^51) and slopes up to 2^10, so every sum stays below 2^115.
+// 2^51) and slopes up to 2^10, so in 128 bits every sum stays below 2^115.
 constexpr int64_t WerteGrenze = int64_t(1) << 52;
 constexpr double SteigungGrenze = 1024.0;
 
@@ -70,37 +105,33 @@ bool InGrenzen(int64_t min, int64_t max)
     return min >= -WerteGrenze && max <= WerteGrenze;
 }
 
-// Sum of floor((q d + b) / m) over d = von .. bis (m >= 1); 0 when von > bis.
-Ganz128 LineareFloorSumme(Ganz128 von, Ganz128 bis, Ganz128 q, Ganz128 b, Ganz128 m)
+// Whether 64 bits hold every intermediate value: |q d + b|, the quotients and n times
+// them stay below 2^60, and a n + b < m (n + 1) in the reduction with m < 2^27, n <= 2^32.
+bool Passt64(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
 {
-    if (von > bis)
-        return 0;
-    const Ganz128 n = bis - von + 1;
-    if (q < 0) {
-        // d = -e turns the falling line into a rising one over e = -bis .. -von.
-        q = -q;
-        von = -bis;
-    }
-    // d = von + i: floor((q i + c) / m) with c = q von + b = m t + rest, 0 <= rest < m.
-    const Ganz128 c = q * von + b;
-    const Ganz128 t = AbgerundetGeteilt(c, m);
-    return n * t + static_cast<Ganz128>(
-                       FloorSumme(static_cast<Natuerlich128>(n), static_cast<Natuerlich128>(m),
-                                  static_cast<Natuerlich128>(q), static_cast<Natuerlich128>(c - t * m)));
+    const double d = std::max(std::fabs(static_cast<double>(lo)), std::fabs(static_cast<double>(hi)));
+    const double n = static_cast<double>(hi) - static_cast<double>(lo) + 1.0;
+    const double wert =
+        std::fabs(static_cast<double>(q)) * d + std::fabs(static_cast<double>(b)) + static_cast<double>(m);
+    constexpr double grenze = 1152921504606846976.0; // 2^60
+    return m < (int64_t(1) << 27) && n <= 4294967296.0 && wert < grenze &&
+           n * (2.0 * wert / static_cast<double>(m) + 2.0) < grenze;
 }
 
-// The same with every term below 0 counted as 0: the terms are positive on one side of
-// the point where q d + b reaches m, and only that part is summed.
-Ganz128 PositiveFloorSumme(int64_t lo, int64_t hi, Ganz128 q, Ganz128 b, Ganz128 m)
+// Max(0, floor((q d + b) / m)) summed over d = lo .. hi.
+Ganz128 SummeDerPositiven(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
 {
-    Ganz128 von = lo, bis = hi;
-    if (q > 0)
-        von = std::max(von, AufgerundetGeteilt(m - b, q));
-    else if (q < 0)
-        bis = std::min(bis, AbgerundetGeteilt(m - b, q));
-    else if (b < m)
-        return 0;
-    return LineareFloorSumme(von, bis, q, b, m);
+    if (Passt64(lo, hi, q, b, m))
+        return PositiveFloorSumme<int64_t, uint64_t>(lo, hi, q, b, m);
+    return PositiveFloorSumme<Ganz128, Natuerlich128>(lo, hi, q, b, m);
+}
+
+// floor((q d + b) / m) summed over d = lo .. hi.
+Ganz128 SummeDerGanzen(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
+{
+    if (Passt64(lo, hi, q, b, m))
+        return LineareFloorSumme<int64_t, uint64_t>(lo, hi, q, b, m);
+    return LineareFloorSumme<Ganz128, Natuerlich128>(lo, hi, q, b, m);
 }
 
 // x as a whole number over 10^k for the smallest k <= maxStellen. A value next to such a
@@ -162,6 +193,11 @@ std::optional<TRuestungsbruch> Ruestungsbruch(double a, double r)
     b.M = Zehnerpotenz(km);
     b.Q = (Zehnerpotenz(kq) - rb->first) * Zehnerpotenz(km - kq);
     b.B = -ab->first * Zehnerpotenz(km - ka);
+    // A reduced fraction shortens the reduction of the floor sums (30 % and 30: 7 d / 10 - 30).
+    const int64_t g = std::gcd(std::gcd(b.Q, b.B), b.M);
+    b.Q /= g;
+    b.B /= g;
+    b.M /= g;
     return b;
 }
 
@@ -193,7 +229,7 @@ double MittlererSchaden(int64_t min, int64_t max, double a, double r)
     const std::optional<TRuestungsbruch> b = Ruestungsbruch(a, r);
     if (!b || !InGrenzen(min, max))
         return MittlererSchadenSummiert(min, max, a, r);
-    return SummeGeteilt(PositiveFloorSumme(min, max, b->Q, b->B, b->M), min, max);
+    return SummeGeteilt(SummeDerPositiven(min, max, b->Q, b->B, b->M), min, max);
 }
 
 TSchadensmittel::TSchadensmittel(double a, double r) : m_a(a), m_r(r)
@@ -212,7 +248,7 @@ double TSchadensmittel::Mittel(int64_t min, int64_t max)
         return 0.0;
     if (!m_bruch || !InGrenzen(min, max))
         return MittlererSchadenSummiert(min, max, m_a, m_r);
-    return SummeGeteilt(PositiveFloorSumme(min, max, m_q, m_b, m_m), min, max);
+    return SummeGeteilt(SummeDerPositiven(min, max, m_q, m_b, m_m), min, max);
 }
 
 TMittelwerte Mittelwerte(int64_t min, int64_t max, double a, double r, double rb, double b)
@@ -276,7 +312,7 @@ double MittlereHeilung(int64_t min, int64_t max, bool exzellent)
     if (!exzellent || !InGrenzen(min, max))
         return MittlereHeilungSummiert(min, max, exzellent);
     // floor(1.5 d) = floor(3 d / 2); 1.5 d is exact in doubles within the bounds.
-    return SummeGeteilt(LineareFloorSumme(min, max, 3, 0, 2), min, max);
+    return SummeGeteilt(SummeDerGanzen(min, max, 3, 0, 2), min, max);
 }
 
 double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t)
