@@ -162,8 +162,6 @@ int64_t Zehnerpotenz(int k)
     return p;
 }
 
-} // namespace
-
 // The damage after armour as an exact fraction: (1 - r/100) d - a = (Q d + B) / M. With r
 // of at most six and a of at most eight decimals, M divides 10^8, so the fraction part
 // of a value that is not whole is at least 10^-8 and the tolerance of the floors (10^-9)
@@ -171,8 +169,6 @@ int64_t Zehnerpotenz(int k)
 // the fraction. The term-by-term form computes the same floors in doubles as long as
 // their rounding stays below the tolerance, which holds for raw damage up to about 2^22
 // (4 million); beyond, the fraction is the exact value and the doubles drift.
-namespace {
-
 // |Q| < 2^37, |B| < 2^57 and M <= 10^8 by the bounds on r and a below.
 struct TRuestungsbruch {
     int64_t Q = 0, B = 0, M = 1;
