@@ -1,11 +1,11 @@
-// The one QApplication of the benchmark cases that need windows, offscreen.
+// One application object for all window cases; deliberately never destroyed, as Qt does
+// not like to be torn down after main has returned.
 #pragma once
 
 #include <QApplication>
 
 namespace mvt::bench {
 
-// Deliberately never destroyed, as Qt does not like to be torn down after main has returned.
 inline void AnwendungSicherstellen()
 {
     if (QApplication::instance())
