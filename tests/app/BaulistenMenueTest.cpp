@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(f6->Tag, 3);
         QVERIFY(!m.s.Haupt().isEnabled());
         QCOMPARE(f6->StringGrid1->rowCount(), 3);
-        QCOMPARE(f6->StringGrid1->item(1, 0)->text(), QStringLiteral("2 Kurzschwert"));
+        QCOMPARE(f6->StringGrid1->Zellentext(1, 0), QStringLiteral("2 Kurzschwert"));
         f6->close();
         QVERIFY(m.s.Haupt().isEnabled());
         m.s.Haupt().NebenfensterZeigen(m.s.App.Form9.get(), 0);

@@ -20,9 +20,8 @@ namespace mvt {
 
 namespace {
 
-// Colours 14215660 and 11063763 (BGR) of the grids.
+// Colour 14215660 (BGR) of the grids; the fixed cells' 11063763 is in the style sheet.
 const QColor Rasterfarbe(0xEC, 0xE9, 0xD8);
-const QColor Festfarbe(0xD3, 0xD1, 0xA8);
 constexpr int Zeilenhoehe = 16;
 constexpr int Links = 8;
 
@@ -80,20 +79,22 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
-    verticalHeader()->hide();
+    for (QHeaderView *kopf : {horizontalHeader(), verticalHeader()}) {
+        kopf->setSectionResizeMode(QHeaderView::Interactive);
+        kopf->setHighlightSections(false);
+        kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     verticalHeader()->setMinimumSectionSize(Zeilenhoehe);
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
     horizontalHeader()->setMinimumSectionSize(12);
     horizontalHeader()->setFixedHeight(Zeilenhoehe + 2);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setHighlightSections(false);
     // The column widths are fixed; a narrow face lets "11 Std. 54 Min." fit into 78 pixels.
     QFont f = font();
     f.setPixelSize(11);
     f.setStretch(QFont::Condensed);
     setFont(f);
     horizontalHeader()->setFont(f);
+    verticalHeader()->setFont(f);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, Rasterfarbe);
     pal.setColor(QPalette::Window, Rasterfarbe);
@@ -101,16 +102,21 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     setStyleSheet(QStringLiteral("QHeaderView::section { background: #D3D1A8; color: black; border: none;"
                                  " border-right: 1px solid #A6A37A; border-bottom: 1px solid #A6A37A;"
                                  " padding: 0px 2px; }"
+                                 "QTableCornerButton::section { background: #D3D1A8; border: none;"
+                                 " border-right: 1px solid #A6A37A; border-bottom: 1px solid #A6A37A; }"
                                  "QTableView::item { padding: 0px 1px; }"));
     setGridStyle(Qt::SolidLine);
 }
 
 void TAnalyseRaster::SpaltenSetzen(const QStringList &kopf, const QList<int> &breiten)
 {
-    setColumnCount(static_cast<int>(kopf.size()));
-    setHorizontalHeaderLabels(kopf);
-    for (int s = 0; s < kopf.size() && s < breiten.size(); ++s)
-        setColumnWidth(s, breiten[s]);
+    m_ecke = kopf.value(0);
+    setColumnCount(std::max<int>(0, static_cast<int>(kopf.size()) - 1));
+    setHorizontalHeaderLabels(kopf.mid(1));
+    if (!breiten.isEmpty())
+        verticalHeader()->setFixedWidth(breiten[0]);
+    for (int s = 1; s < kopf.size() && s < breiten.size(); ++s)
+        setColumnWidth(s - 1, breiten[s]);
 }
 
 void TAnalyseRaster::ZeilenSetzen(const std::vector<QStringList> &zeilen)
@@ -119,13 +125,13 @@ void TAnalyseRaster::ZeilenSetzen(const std::vector<QStringList> &zeilen)
     const int n = std::max<int>(1, static_cast<int>(zeilen.size()));
     setRowCount(n);
     for (int z = 0; z < n; ++z) {
+        const QStringList *reihe =
+            z < static_cast<int>(zeilen.size()) ? &zeilen[static_cast<size_t>(z)] : nullptr;
+        auto text = [&](int s) { return reihe && s < reihe->size() ? (*reihe)[s] : QString(); };
+        setVerticalHeaderItem(z, new QTableWidgetItem(text(0)));
         for (int s = 0; s < columnCount(); ++s) {
-            const QStringList *reihe =
-                z < static_cast<int>(zeilen.size()) ? &zeilen[static_cast<size_t>(z)] : nullptr;
-            auto *zelle = new QTableWidgetItem(reihe && s < reihe->size() ? (*reihe)[s] : QString());
+            auto *zelle = new QTableWidgetItem(text(s + 1));
             zelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (s == 0)
-                zelle->setBackground(Festfarbe);
             setItem(z, s, zelle);
         }
     }
@@ -133,21 +139,43 @@ void TAnalyseRaster::ZeilenSetzen(const std::vector<QStringList> &zeilen)
     scrollToTop();
 }
 
+QString TAnalyseRaster::Zellentext(int zeile, int spalte) const
+{
+    const QTableWidgetItem *i = spalte == 0 ? verticalHeaderItem(zeile) : item(zeile, spalte - 1);
+    return i ? i->text() : QString();
+}
+
+QString TAnalyseRaster::Kopftext(int spalte) const
+{
+    if (spalte == 0)
+        return m_ecke;
+    const QTableWidgetItem *i = horizontalHeaderItem(spalte - 1);
+    return i ? i->text() : QString();
+}
+
+int TAnalyseRaster::Spaltenbreite(int spalte) const
+{
+    return spalte == 0 ? verticalHeader()->width() : columnWidth(spalte - 1);
+}
+
 QString TAnalyseRaster::KopierText() const
 {
     QStringList kopf;
-    for (int s = 0; s < columnCount(); ++s)
-        kopf.append(horizontalHeaderItem(s) ? horizontalHeaderItem(s)->text() : QString());
+    for (int s = 0; s < Spaltenzahl(); ++s)
+        kopf.append(Kopftext(s));
     std::vector<QStringList> zeilen;
     for (int z = 0; z < rowCount(); ++z) {
         QStringList reihe;
-        for (int s = 0; s < columnCount(); ++s)
-            reihe.append(item(z, s) ? item(z, s)->text() : QString());
+        for (int s = 0; s < Spaltenzahl(); ++s)
+            reihe.append(Zellentext(z, s));
         zeilen.push_back(reihe);
     }
+    // A selected cell brings the name of its row along.
     std::vector<std::pair<int, int>> auswahl;
-    for (const QModelIndex &i : selectionModel()->selectedIndexes())
-        auswahl.emplace_back(i.row(), i.column());
+    for (const QModelIndex &i : selectionModel()->selectedIndexes()) {
+        auswahl.emplace_back(i.row(), i.column() + 1);
+        auswahl.emplace_back(i.row(), 0);
+    }
     return TabellenText(kopf, zeilen, auswahl);
 }
 
@@ -327,7 +355,6 @@ void TForm6::LayoutSetzen(bool zwischenprodukte)
     StringGrid3->move(Links, z + 264);
     StringGrid4->move(StringGrid4->x(), z + 264);
     SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), z + 392);
-    Image1->resize(w, m_bildlaufbereich);
     FormResize();
 }
 
@@ -357,8 +384,10 @@ void TForm6::FormResize()
     StringGrid3->setGeometry(Links, StringGrid3->y(), std::max(gebaeude, 0), 120);
     StringGrid4->setGeometry(links, StringGrid3->y(), std::max(breite, 0), 120);
     LabelAnalyseStatic4->move(links, LabelAnalyseStatic3->y());
-    if (Image1->width() != w)
-        Image1->resize(w, m_bildlaufbereich);
+    // The background fills the window also where it is taller than the scroll range.
+    const QSize flaeche(w, std::max(m_bildlaufbereich, ScrollBox->viewport()->height()));
+    if (Image1->size() != flaeche)
+        Image1->resize(flaeche);
     StringGrid1->resize(w - 2 * Links, StringGrid1->height());
     StringGrid5->resize(std::min(w - 2 * Links, 592), StringGrid5->height());
     Bevel1->resize(std::max(w - Bevel1->x() - Links, 40), Bevel1->height());

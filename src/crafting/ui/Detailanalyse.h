@@ -16,23 +16,32 @@ class QToolButton;
 
 namespace mvt {
 
-// A read-only string grid: header row and first column in the fixed colour, 16-pixel
-// rows. Ctrl+C copies the selected cells, or the whole grid when nothing is selected, as
+// A read-only string grid: header row and first column fixed (they do not scroll away) in
+// the fixed colour, 16-pixel rows, columns and rows resizable. The first column is the
+// vertical header; Zellentext and Spaltenbreite count it as column 0. Ctrl+C copies the
+// selected cells with their row names, or the whole grid when nothing is selected, as
 // tab-separated lines with the header row.
 class TAnalyseRaster : public QTableWidget {
     Q_OBJECT
 public:
     TAnalyseRaster(const QString &name, QWidget *eltern);
 
-    // Header texts and column widths; the number of columns follows them.
+    // Header texts and column widths, the first column's included.
     void SpaltenSetzen(const QStringList &kopf, const QList<int> &breiten);
-    // The rows; none gives one empty row.
+    // The rows, each starting with the first column; none gives one empty row.
     void ZeilenSetzen(const std::vector<QStringList> &zeilen);
+    QString Zellentext(int zeile, int spalte) const;
+    QString Kopftext(int spalte) const;
+    int Spaltenbreite(int spalte) const;
+    int Spaltenzahl() const { return columnCount() + 1; }
     // What Ctrl+C puts on the clipboard.
     QString KopierText() const;
 
 protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
+
+private:
+    QString m_ecke; // header text of the first column
 };
 
 class TForm6 : public TNebenfenster {
@@ -73,6 +82,8 @@ public:
 
     // Width of the area the controls are placed in (the scroll box's viewport).
     int Clientbreite() const;
+    // Height the window scrolls over: 688 in mode 1, 912 in modes 2 to 4.
+    int Bildlaufbereich() const { return m_bildlaufbereich; }
 
 protected:
     void FormShow() override;
