@@ -51,14 +51,16 @@ int main(int argc, char **argv)
     rechnen(12, 180, 150, 60);
     s->EditRouteSpeichern->setText(QStringLiteral("Nordostpass"));
     s->SpeedButtonRouteSpeichernClick();
-    rechnen(96, 90, 118, 112);
+    rechnen(70, 70, 125, 118);
     QApplication::processEvents();
     bool ok = a.Form1->grab().save(ziel.filePath(QStringLiteral("routenplaner.png")), "PNG");
 
     mvt::TForm8 *k = a.Form8.get();
     k->resize(760, 640);
     s->SpeedButtonKarteAnzeigenClick();
-    k->KarteZentrieren(96, 90);
+    k->StringGridKarte->ZellgroesseSetzen(13);
+    k->StringGridKarte->ErsteSpalteSetzen(66);
+    k->StringGridKarte->ErsteZeileSetzen(72);
     k->CheckBoxSicherheitszone->setChecked(true);
     k->CheckBoxBauverbotszone->setChecked(true);
     QApplication::processEvents();
