@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrlQuery>
 
@@ -500,6 +501,20 @@ private slots:
         QVERIFY(fertig.wait(10000));
         QVERIFY(k.Routenmarkierung().Markiert(57, 12));
         QVERIFY(k.Routenmarkierung().Markiert(58, 14));
+        // dragging without Shift: two cells' worth (120 px) to the right scrolls past the
+        // last visible column
+        const int vorher = g.ErsteSpalte();
+        const QPoint a(200, 200);
+        QTest::mousePress(g.viewport(), Qt::LeftButton, Qt::NoModifier, a);
+        QVERIFY(k.TimerKarteMove->isActive());
+        QMouseEvent zug(QEvent::MouseMove, QPointF(a + QPoint(120, 0)),
+                        g.viewport()->mapToGlobal(QPointF(a + QPoint(120, 0))), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(g.viewport(), &zug);
+        k.TimerKarteMoveTimer();
+        QCOMPARE(g.ErsteSpalte(), vorher + 2);
+        QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::NoModifier, a);
+        QVERIFY(!k.TimerKarteMove->isActive());
         // a label toggles its box
         QTest::mouseClick(k.LabelMapSicherheitszone, Qt::LeftButton);
         QVERIFY(k.CheckBoxSicherheitszone->isChecked());

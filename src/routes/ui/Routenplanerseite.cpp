@@ -431,7 +431,8 @@ void TRoutenplanerSeite::TabellenTextGrau(QTableWidget *t, bool grau)
 
 void TRoutenplanerSeite::RadioButtonMapClick(int welt)
 {
-    if (welt < 1 || welt > 3 || BerechnungLaeuft() || UebertragungLaeuft())
+    // a click on the selected world changes nothing
+    if (welt < 1 || welt > 3 || welt == m_welten.AktuelleWelt || BerechnungLaeuft() || UebertragungLaeuft())
         return;
     WeltWechseln(m_welten, welt);
     m_letzteKarte = welt;
