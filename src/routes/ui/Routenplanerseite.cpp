@@ -413,10 +413,9 @@ void TRoutenplanerSeite::ErgebnisZeigen()
 {
     for (QWidget *w : m_ergebnisteile)
         w->show();
-    for (QWidget *w : {static_cast<QWidget *>(SpinEditAuftraege), static_cast<QWidget *>(SpinEditVonAuftrag),
-                       static_cast<QWidget *>(SpinEditBisAuftrag), static_cast<QWidget *>(EditRouteSpeichern),
-                       static_cast<QWidget *>(SpeedButtonRouteSpeichern),
-                       static_cast<QWidget *>(SpeedButtonRouteUebertragen)})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             SpinEditAuftraege, SpinEditVonAuftrag, SpinEditBisAuftrag, EditRouteSpeichern,
+             SpeedButtonRouteSpeichern, SpeedButtonRouteUebertragen})
         w->setEnabled(true);
 }
 
@@ -761,19 +760,25 @@ void TRoutenplanerSeite::SpeedButtonRouteUebertragenClick()
         (*m_varianten)[size_t(std::clamp(SpinEditAuftraege->value(), 1, MaxAuftraege) - 1)];
     if (!m_uebertragung.Starten(route.Punkte(), SpinEditVonAuftrag->value(), SpinEditBisAuftrag->value()))
         return;
-    for (QWidget *w :
-         {static_cast<QWidget *>(SpinEditVonAuftrag), static_cast<QWidget *>(SpinEditBisAuftrag),
-          static_cast<QWidget *>(SpinEditAuftraege), static_cast<QWidget *>(SpeedButtonRouteBerechnen),
-          static_cast<QWidget *>(SpeedButtonSwap), static_cast<QWidget *>(SpeedButtonRouteSpeichern),
-          static_cast<QWidget *>(StringGrid3), static_cast<QWidget *>(SpeedButtonRouteUebertragen)})
-        w->setEnabled(false);
-    for (QRadioButton *r : RadioButtonMap)
-        r->setEnabled(false);
-    TabellenTextGrau(StringGrid3, true);
+    UebertragungSperren(true);
     LabelUebertragung->setText(m_uebertragung.LaufText());
     Timer2->setSingleShot(true);
     Timer2->setInterval(1);
     Timer2->start();
+}
+
+void TRoutenplanerSeite::UebertragungSperren(bool sperren)
+{
+    // everything that could change the route, the range or the world, or start another
+    // transfer or a calculation
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             SpinEditVonAuftrag, SpinEditBisAuftrag, SpinEditAuftraege, SpeedButtonRouteBerechnen,
+             SpeedButtonSwap, SpeedButtonRouteSpeichern, StringGrid3, SpeedButtonRouteUebertragen})
+        w->setEnabled(!sperren);
+    TabellenTextGrau(StringGrid3, sperren);
+    // at the end the world selectors follow the main window
+    for (QRadioButton *r : RadioButtonMap)
+        r->setEnabled(!sperren && window()->isEnabled());
 }
 
 void TRoutenplanerSeite::Timer2Timer()
@@ -793,16 +798,7 @@ void TRoutenplanerSeite::Timer2Timer()
         return;
     }
     m_uebertragung.Beenden();
-    for (QWidget *w :
-         {static_cast<QWidget *>(SpeedButtonRouteBerechnen), static_cast<QWidget *>(SpeedButtonSwap),
-          static_cast<QWidget *>(SpeedButtonRouteUebertragen),
-          static_cast<QWidget *>(SpeedButtonRouteSpeichern), static_cast<QWidget *>(StringGrid3),
-          static_cast<QWidget *>(SpinEditVonAuftrag), static_cast<QWidget *>(SpinEditBisAuftrag),
-          static_cast<QWidget *>(SpinEditAuftraege)})
-        w->setEnabled(true);
-    TabellenTextGrau(StringGrid3, false);
-    for (QRadioButton *r : RadioButtonMap)
-        r->setEnabled(window()->isEnabled());
+    UebertragungSperren(false);
     LabelUebertragung->setText(UebertragungAbgeschlossenText());
     emit UebertragungBeendet();
 }

@@ -121,6 +121,7 @@ private:
     void GespeicherteZurueckschreiben();
     void TabellenTextGrau(QTableWidget *t, bool grau);
     void GlyphSetzen();
+    void UebertragungSperren(bool sperren);
     void TabelleMausrad(QTableWidget *t);
     routen::TRoutenliste &Liste();
 
