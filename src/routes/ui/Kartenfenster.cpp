@@ -468,7 +468,10 @@ void TForm8::Anbinden(const TWeltdaten *welten, TOptionen *optionen, int letzteK
     if (optionen && optionen->WinterTheme != CheckBoxWinterTheme->isChecked())
         CheckBoxWinterTheme->setChecked(optionen->WinterTheme); // builds the winter tiles
     StringGridKarte->Anbinden(m_welten, &m_zonen, &m_markierung, &m_kacheln);
-    WeltGewechselt();
+    // the caption stays "Karte" until the window is shown or the world switches
+    if (m_welten)
+        StringGridKarte->SpaltenSetzen(m_welten->Kartengroesse + 1);
+    ZonenUebernehmen();
 }
 
 void TForm8::resizeEvent(QResizeEvent *e)
@@ -505,7 +508,7 @@ void TForm8::FormClose()
 {
     TimerKarteMove->stop();
     QToolTip::hideText();
-    // not modal: the main window was never disabled for this window
+    TNebenfenster::FormClose();
 }
 
 void TForm8::Zeigen()

@@ -392,8 +392,6 @@ void TRoutenplanerSeite::KarteAnbinden(TForm8 *karte)
     if (m_letzteKarte >= 1 && m_letzteKarte <= 3 && m_letzteKarte != m_welten.AktuelleWelt) {
         RadioButtonMap[size_t(m_letzteKarte - 1)]->setChecked(true);
         RadioButtonMapClick(m_letzteKarte);
-    } else {
-        karte->WeltGewechselt();
     }
 }
 
