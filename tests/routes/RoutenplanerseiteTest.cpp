@@ -520,6 +520,50 @@ private slots:
         QVERIFY(k.CheckBoxSicherheitszone->isChecked());
     }
 
+    void KachelnDerDreiZonenblicke()
+    {
+        TKacheln k;
+        k.KachelnErzeugen(false);
+        auto dunkel = [](QRgb f) {
+            const int r = qRed(f), g = qGreen(f), b = qBlue(f), a = (r + g + b) / 3;
+            return qRgb((r + a) / 6, (g + a) / 6, b / 2);
+        };
+        auto rot = [](QRgb f) {
+            const int r = qRed(f), g = qGreen(f), b = qBlue(f), a = (r + g + b) / 3;
+            return qRgb(r, (g + a) / 6, (b + a) / 6);
+        };
+        for (int s : {0, 1, 10, 22}) {
+            const QImage &plain = k.Zonen[size_t(s)][Normal];
+            QCOMPARE(plain.size(), QSize(30, 30));
+            for (const QPoint p : {QPoint(0, 0), QPoint(7, 3), QPoint(29, 29)})
+                QCOMPARE(k.Zonen[size_t(s)][Sicherheit].pixel(p), dunkel(plain.pixel(p)));
+            // position 1 carries a stripe in both hatched looks; position 6 none
+            QCOMPARE(k.Zonen[size_t(s)][Bauverbot].pixel(0, 0), rot(plain.pixel(0, 0)));
+            QCOMPARE(k.Zonen[size_t(s)][Bauverbot].pixel(0, 5), plain.pixel(0, 5));
+            QCOMPARE(k.Zonen[size_t(s)][Beide].pixel(0, 0), rot(plain.pixel(0, 0)));
+            QCOMPARE(k.Zonen[size_t(s)][Beide].pixel(0, 5), dunkel(plain.pixel(0, 5)));
+            // the town tile: the plain tile with the symbol from (4, 4)
+            QCOMPARE(k.Stadt[size_t(s)].pixel(2, 2), plain.pixel(2, 2));
+            QVERIFY(k.Stadt[size_t(s)].pixel(15, 20) != plain.pixel(15, 20));
+        }
+        // the winter look changes the slots that have a winter picture, not the ocean
+        TKacheln w;
+        w.KachelnErzeugen(true);
+        QVERIFY(w.Zonen[0][Normal] != k.Zonen[0][Normal]);
+        QCOMPARE(w.Zonen[10][Normal], k.Zonen[10][Normal]);
+        // Ebene and Hochebene, coast and ocean differ clearly even as a single pixel
+        auto mittel = [](const QImage &b) {
+            const QColor c = b.scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixelColor(0, 0);
+            return c;
+        };
+        auto abstand = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue());
+        };
+        QVERIFY(abstand(mittel(k.Zonen[0][Normal]), mittel(k.Zonen[1][Normal])) > 60);
+        QVERIFY(abstand(mittel(k.Zonen[11][Normal]), mittel(k.Zonen[10][Normal])) > 60);
+    }
+
     void KarteMaltRouteUndZonen()
     {
         TUmgebung u;
