@@ -203,31 +203,41 @@ def wueste(winter):
     return lambda x, y: dune if (y + int(3 * math.sin(x / 3.0))) % 9 in (0, 1) else shade(base, 0.96 + 0.06 * n[y][x])
 
 
+SEITE = {1: (0, -1), 2: (1, 0), 3: (0, 1), 4: (-1, 0)}  # N, E, S, W
+ECKE = {1: ((0, -1), (1, 0)), 2: ((1, 0), (0, 1)), 3: ((0, 1), (-1, 0)), 4: ((0, -1), (-1, 0))}
+DIAGONALE = {1: (1, -1), 2: (1, 1), 3: (-1, 1), 4: (-1, -1)}  # NE, SE, SW, NW
+
+
 def kueste(art, nr, winter):
-    """art '': straight coast with the ocean on one side; 'A': land only in one corner;
-    'B': ocean only in one corner. nr 1..4 turns the picture by quarter turns."""
+    """A land field touching the ocean, as the map generator names them: '' water on one
+    side (1 N, 2 E, 3 S, 4 W); 'A' outer corner, water on two sides (1 NE, 2 SE, 3 SW,
+    4 NW); 'B' inner corner, water only in the diagonal corner (same order)."""
     land = ebene(winter)
     meer = wasser("meer", 11 + nr)
     sand = (226, 226, 220) if winter else (236, 214, 150)
     brandung = (200, 220, 236)
+    m = (S - 1) / 2.0
+
+    def tiefe(x, y):
+        """> 0 in the water, < 0 on land."""
+        if art == "":
+            dx, dy = SEITE[nr]
+            quer = x * dy + y * dx
+            return (x - m) * dx + (y - m) * dy - 8.5 - 1.2 * math.sin(quer / 4.0)
+        if art == "A":
+            (ax, ay), (bx, by) = ECKE[nr]
+            ox, oy = m - (ax + bx) * m, m - (ay + by) * m  # the land-side corner
+            return math.hypot(x - ox, y - oy) - 23.5
+        cx, cy = DIAGONALE[nr]
+        return 10.0 - math.hypot(x - (m + cx * m), y - (m + cy * m))
 
     def f(x, y):
-        # turn the position so that one formula serves the four orientations
-        u, v = x, y
-        for _ in range(nr - 1):
-            u, v = S - 1 - v, u
-        if art == "":
-            d = v - 13.5 - 1.5 * math.sin(u / 4.0)  # ocean north of the line
-        elif art == "A":
-            d = 19.0 - math.hypot(u - (S - 1), v - (S - 1))  # land in the south-east corner
-            d = -d
-        else:
-            d = math.hypot(u, v) - 18.0  # ocean in the north-west corner
-        if d < -1.5:
+        w = tiefe(x, y)
+        if w > 1.0:
             return meer(x, y)
-        if d < -0.5:
+        if w > 0.0:
             return brandung
-        if d < 2.5:
+        if w > -3.0:
             return sand
         return land(x, y)
 

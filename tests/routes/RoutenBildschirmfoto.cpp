@@ -1,6 +1,7 @@
 // Saves PNGs of the route tab and the map window after a calculated route:
-//     routen_bildschirmfoto ZIELORDNER
-// writes routenplaner.png, karte.png (both zones) and karte_winter.png. Runs in a
+//     routen_bildschirmfoto ZIELORDNER [ZELLGROESSE]
+// writes routenplaner.png, karte.png (both zones) and karte_winter.png; with a cell size
+// also karte_zyrthania.png, the coasts of Zyrthania at that size. Runs in a
 // temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -69,5 +71,16 @@ int main(int argc, char **argv)
     k->CheckBoxSicherheitszone->setChecked(false);
     QApplication::processEvents();
     ok = k->grab().save(ziel.filePath(QStringLiteral("karte_winter.png")), "PNG") && ok;
+    if (argc > 2) {
+        // for a look at the coasts: Zyrthania at the given cell size, no zones
+        k->CheckBoxWinterTheme->setChecked(false);
+        k->CheckBoxBauverbotszone->setChecked(false);
+        s->RadioButtonMap[2]->click();
+        k->StringGridKarte->ZellgroesseSetzen(QString::fromLocal8Bit(argv[2]).toInt());
+        k->StringGridKarte->ErsteSpalteSetzen(25);
+        k->StringGridKarte->ErsteZeileSetzen(33);
+        QApplication::processEvents();
+        ok = k->grab().save(ziel.filePath(QStringLiteral("karte_zyrthania.png")), "PNG") && ok;
+    }
     return ok ? 0 : 1;
 }
