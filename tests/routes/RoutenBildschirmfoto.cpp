@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -27,7 +28,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Aufruf: routen_bildschirmfoto ZIELORDNER\n");
         return 2;
     }
-    const QDir ziel(QString::fromLocal8Bit(argv[1]));
+    const QDir ziel(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
     QTemporaryDir ordner;
     QDir::setCurrent(ordner.path());
 

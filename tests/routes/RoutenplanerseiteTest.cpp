@@ -465,6 +465,16 @@ private slots:
                  QStringLiteral("Start- und Zielkoordinaten austauschen"));
         QCOMPARE(u.seite->SpeedButtonRouteUebertragen->accessibleName(),
                  QStringLiteral("Gewählte Aufträge an Morvaren übertragen"));
+        QCOMPARE(u.seite->SpeedButtonRouteBerechnen->accessibleName(), QStringLiteral("Route berechnen"));
+        QCOMPARE(u.seite->SpeedButtonKarteAnzeigen->accessibleName(), QStringLiteral("Karte anzeigen"));
+        // caption labels are the buddies of their fields
+        QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelStart"))->buddy(), u.seite->EditStartX);
+        QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelAuftraege"))->buddy(),
+                 u.seite->SpinEditAuftraege);
+        QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelRouteSpeichern"))->buddy(),
+                 u.seite->EditRouteSpeichern);
+        QCOMPARE(k.LabelWinterTheme->buddy(), k.CheckBoxWinterTheme);
+        QCOMPARE(k.CheckBoxSicherheitszone->accessibleName(), QStringLiteral("Sicherheitszonen"));
     }
 
     void KarteMausSetztStartUndZiel()
