@@ -301,6 +301,8 @@ private slots:
         // saved routes belong to their world
         u.Welt(2);
         QVERIFY(!s.StringGrid2->isVisible());
+        QVERIFY(!s.SpinEditAuftraege->isEnabled());
+        QVERIFY(u.karte->Routenmarkierung().Leer());
         QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
         u.Welt(1);
         QCOMPARE(s.StringGrid3->item(0, 0)->text(), QStringLiteral("Zum Hafen"));
@@ -406,7 +408,10 @@ private slots:
         TUmgebung u;
         TForm8 &k = *u.karte;
         k.resize(700, 600);
+        u.Welt(3);
+        QCOMPARE(k.StringGridKarte->Spalten(), 121);
         u.Welt(2);
+        QCOMPARE(k.StringGridKarte->Spalten(), 201);
         QCOMPARE(k.windowTitle(), QStringLiteral("Karte von Endurias (Stand: 16.02.2018 - 10:08)"));
         QTest::mouseClick(u.seite->SpeedButtonKarteAnzeigen, Qt::LeftButton);
         QVERIFY(k.isVisible());

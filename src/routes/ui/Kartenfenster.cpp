@@ -514,7 +514,8 @@ void TForm8::FormClose()
 void TForm8::Zeigen()
 {
     const bool zuerst = !isVisible() && ErstesZeigen;
-    AufHauptfensterZentrieren();
+    if (!isVisible())
+        AufHauptfensterZentrieren();
     show();
     raise();
     activateWindow();
