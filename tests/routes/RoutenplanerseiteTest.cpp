@@ -7,6 +7,7 @@
 #include "routes/ui/Routenplanerseite.h"
 
 #include <QCheckBox>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrlQuery>
 
 #include <memory>
@@ -197,6 +199,15 @@ private slots:
         QTest::mouseClick(s.SpeedButtonSwap, Qt::LeftButton);
         QCOMPARE(s.EditStartX->text() + s.EditStartY->text() + s.EditZielX->text() + s.EditZielY->text(),
                  QStringLiteral("3412"));
+
+        // Enter in a coordinate edit calculates
+        QSignalSpy fertig(&s, &TRoutenplanerSeite::RouteBerechnet);
+        s.EditZielY->setFocus();
+        QTest::keyClick(s.EditZielY, Qt::Key_Return);
+        QVERIFY(s.BerechnungLaeuft());
+        QVERIFY(fertig.wait(10000));
+        QCOMPARE(s.StringGrid2->item(s.StringGrid2->rowCount() - 1, 1)->text(),
+                 QStringLiteral("Reise nach 1:2"));
     }
 
     void MaxAuftraegeEinsUndZehn()
@@ -605,6 +616,7 @@ private slots:
         QVERIFY(!rot(g.Zellrechteck(25, 34).center().x(), g.Zellrechteck(25, 34).center().y()));
 
         // a town inside a safety zone shows the plain town tile; its neighbour darkens
+        // (found first, the hint below uses it too)
         int tx = 0, ty = 0;
         for (int x = 21; x < letzte && !tx; ++x)
             for (int y = 31; y < 45; ++y)
@@ -626,6 +638,15 @@ private slots:
         k.CheckBoxSicherheitszone->setChecked(true);
         QCOMPARE(zelle(tx, ty), stadtOhne);
         QVERIFY(zelle(tx + 1, ty) != nachbarOhne);
+
+        // the town's text as a hint once the mouse stood still for a tick
+        QCursor::setPos(g.viewport()->mapToGlobal(g.Zellrechteck(tx, ty).center()));
+        if (QCursor::pos() != g.viewport()->mapToGlobal(g.Zellrechteck(tx, ty).center()))
+            QSKIP("the platform does not move the cursor");
+        k.TimerKarteHintTimer();
+        k.TimerKarteHintTimer();
+        QCOMPARE(QToolTip::text(), u.welten->Stadtnamen()[size_t(Zelle(tx, ty))]);
+        QVERIFY(QToolTip::text().startsWith(QStringLiteral("Name: ")));
     }
 };
 
