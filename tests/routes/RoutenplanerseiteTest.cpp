@@ -51,7 +51,7 @@ struct TUmgebung {
     QStringList statusBeiLink;
     bool gesperrtBeiLink = true;
 
-    TUmgebung()
+    explicit TUmgebung(int welt = 1) : letzteKarte(welt)
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
         seite = std::make_unique<TRoutenplanerSeite>(*welten, routen, optionen, letzteKarte);
@@ -329,6 +329,20 @@ private slots:
         QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
         QVERIFY(u.routen.Welt(1)->empty());
         QCOMPARE(s.StringGrid3->horizontalHeaderItem(0)->text(), QStringLiteral("Gespeicherte Routen"));
+    }
+
+    void LetzteKarteUndNeuZeichnen()
+    {
+        // the world shown last is selected when the map window is connected at start
+        TUmgebung u(3);
+        QCOMPARE(u.seite->Welt(), 3);
+        QVERIFY(u.seite->RadioButtonMap[2]->isChecked());
+        QCOMPARE(u.karte->StringGridKarte->Spalten(), 121);
+        // the settings window's Okay: new zone widths reach a shown map
+        u.karte->show();
+        u.optionen.SZone = 7;
+        u.karte->KarteNeuZeichnen();
+        QCOMPARE(u.karte->Zonen().SZone, 7);
     }
 
     void GespeicherteRouteAusserhalbDerKarte()
