@@ -19,6 +19,7 @@ class TBausatzrechnerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
+class TRoutenplanerSeite;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -43,6 +44,7 @@ public:
     QWidget *TabSheet3;
     TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
+    TRoutenplanerSeite *Routenplanerseite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;
