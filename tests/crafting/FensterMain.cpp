@@ -1,22 +1,11 @@
 // Runs the window tests of the crafting calculator, headless.
-#include <QApplication>
-#include <QTest>
-
-#include <memory>
+#include "../Fenstertests.h"
 
 QObject *DetailanalyseFensterTestErzeugen();
 QObject *ExportfensterTestErzeugen();
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    int fehler = 0;
-    for (auto erzeugen : {DetailanalyseFensterTestErzeugen, ExportfensterTestErzeugen}) {
-        std::unique_ptr<QObject> test(erzeugen());
-        fehler += QTest::qExec(test.get(), argc, argv);
-    }
-    return fehler == 0 ? 0 : 1;
+    return mvt::test::FenstertestsAusfuehren(argc, argv,
+                                             {DetailanalyseFensterTestErzeugen, ExportfensterTestErzeugen});
 }
