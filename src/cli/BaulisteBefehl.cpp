@@ -12,6 +12,8 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <memory>
+
 namespace mvt::cli {
 namespace {
 
@@ -35,9 +37,17 @@ QJsonObject AnalyseJson(const TAnalyseErgebnis &a)
 // The program's start-up order: catalogue, default prices, default options, the options
 // file, then the world variant the options select; then the list, recomputed. False when
 // the file cannot be loaded (the model has reported why).
-bool BaulisteVorbereiten(const QString &datei, const QString &optionenPfad, TKatalog &k, TCraftingZustand &c,
-                         TOptionen &optionen)
+struct TBaulistenLauf {
+    TKatalog k;
+    TCraftingZustand c;
+    TOptionen optionen;
+};
+
+bool BaulisteVorbereiten(const QString &datei, const QString &optionenPfad, TBaulistenLauf &lauf)
 {
+    TKatalog &k = lauf.k;
+    TCraftingZustand &c = lauf.c;
+    TOptionen &optionen = lauf.optionen;
     KatalogFuellen(k);
     CraftingZustandAnlegen(k, c);
     StandardOptionenSetzen(optionen);
@@ -63,11 +73,11 @@ int Bauliste(const QStringList &argumente)
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli bauliste DATEI [--optionen INI]"));
         return 2;
     }
-    TKatalog k;
-    TCraftingZustand c;
-    TOptionen optionen;
-    if (!BaulisteVorbereiten(args[0], optionenPfad, k, c, optionen))
+    auto lauf = std::make_unique<TBaulistenLauf>();
+    if (!BaulisteVorbereiten(args[0], optionenPfad, *lauf))
         return 1;
+    const TKatalog &k = lauf->k;
+    const TCraftingZustand &c = lauf->c;
 
     QJsonArray liste;
     for (const TBaulistenKnoten &e : c.Bauliste.Eintraege)
@@ -113,13 +123,13 @@ int AnalyseBefehl(const QStringList &argumente)
             QStringLiteral("Aufruf: morvaren-cli analyse DATEI [--optionen INI] --modus M (M = 1 bis 4)"));
         return 2;
     }
-    TKatalog k;
-    TCraftingZustand c;
-    TOptionen optionen;
-    if (!BaulisteVorbereiten(args[0], optionenPfad, k, c, optionen))
+    auto lauf = std::make_unique<TBaulistenLauf>();
+    if (!BaulisteVorbereiten(args[0], optionenPfad, *lauf))
         return 1;
+    const TKatalog &k = lauf->k;
+    const TCraftingZustand &c = lauf->c;
 
-    const TDetailanalyse d = DetailanalyseBerechnen(k, optionen, c, modus);
+    const TDetailanalyse d = DetailanalyseBerechnen(k, lauf->optionen, c, modus);
     QJsonArray zusammenfassung;
     for (const TZusammenfassungsgruppe &g : d.Zusammenfassung)
         zusammenfassung.append(
