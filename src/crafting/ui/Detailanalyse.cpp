@@ -99,7 +99,8 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
     pal.setColor(QPalette::Base, Rasterfarbe);
     pal.setColor(QPalette::Window, Rasterfarbe);
     setPalette(pal);
-    setStyleSheet(QStringLiteral("QHeaderView::section { background: #D3D1A8; color: black; border: none;"
+    setStyleSheet(QStringLiteral("QHeaderView { background: #ECE9D8; }"
+                                 "QHeaderView::section { background: #D3D1A8; color: black; border: none;"
                                  " border-right: 1px solid #A6A37A; border-bottom: 1px solid #A6A37A;"
                                  " padding: 0px 2px; }"
                                  "QTableCornerButton::section { background: #D3D1A8; border: none;"
