@@ -6,6 +6,7 @@
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -51,6 +52,17 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form8, h);
     Erzeugen(Form9, h);
     Form10 = std::make_unique<TForm10>(h);
+    // The planner page brings the options in and recomputes when the settings changed.
+    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
+        planer->OptimiererfensterVerbinden(Form10.get());
+        auto weitere = WeitereOptionenAnwenden;
+        WeitereOptionenAnwenden = [planer, weitere] {
+            if (weitere)
+                weitere();
+            planer->OptionenUebernehmen();
+        };
+        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
+    }
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }

@@ -13,6 +13,7 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
@@ -39,6 +40,7 @@ public:
     QWidget *TabSheet5;
     QWidget *TabSheet3;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
+    TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;
