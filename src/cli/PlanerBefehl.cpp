@@ -5,6 +5,7 @@
 
 #include "catalogue/Katalog.h"
 #include "cli/PlanerJson.h"
+#include "planner/Charakterdatei.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
 
@@ -91,52 +92,14 @@ QJsonValue JsonOptional(const std::optional<double> &x)
 
 // ---------------------------------------------------------------- input
 
-struct TSlotEintrag {
-    std::optional<QString> Name;
-    bool Strg = false;
-    bool Shift = false;
-    std::optional<QString> Verzauberung;
-};
-
-// Whether a name is an entry of any menu the slot can open.
-bool InSlotMenue(TSlot s, const QString &name)
+// A slot's entry; own items carry their typed values ("Werte").
+TSlotwahl SlotEintragLesen(TSlot s, const QJsonValue &v)
 {
-    if (name == NichtsEintrag)
-        return true;
-    if (s == SlotMunition)
-        return MenueEnthaelt(MenuePfeile, name) || MenueEnthaelt(MenueBolzen, name) ||
-               MenueEnthaelt(MenueEssenzen, name);
-    return MenueEnthaelt(static_cast<TMenue>(MenueVonSlot(s, 0)), name);
-}
-
-TSlotEintrag SlotEintragLesen(TSlot s, const QJsonValue &v)
-{
-    const QString wo = QStringLiteral("Slots.") + SlotName(s);
-    TSlotEintrag e;
-    if (s == SlotZauber) {
-        e.Name = Text(v, wo);
-    } else {
-        const QJsonObject o = Objekt(v, wo);
-        NurSchluessel(o, {"Name", "Aufwertung", "Verzauberung", "Shift"}, wo);
-        if (o.contains("Name"))
-            e.Name = Text(o["Name"], wo + QStringLiteral(".Name"));
-        if (o.contains("Aufwertung")) {
-            const int64_t a = Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung"));
-            if (a != 0 && a != 1)
-                Fehler(QStringLiteral("\"%1.Aufwertung\" muss 0 oder 1 sein.").arg(wo));
-            e.Strg = a == 0;
-        }
-        if (o.contains("Shift"))
-            e.Shift = Wahrheitswert(o["Shift"], wo + QStringLiteral(".Shift"));
-        if (o.contains("Verzauberung"))
-            e.Verzauberung = Text(o["Verzauberung"], wo + QStringLiteral(".Verzauberung"));
-    }
-    if (e.Name && !InSlotMenue(s, *e.Name))
-        Fehler(QStringLiteral("\"%1\" steht nicht im Menü von %2.").arg(*e.Name, wo));
-    if (e.Verzauberung && *e.Verzauberung != KeineVerzauberungEintrag &&
-        VerzauberungAusName(*e.Verzauberung) == 0)
-        Fehler(QStringLiteral("Unbekannte Verzauberung \"%1\" in %2.").arg(*e.Verzauberung, wo));
-    return e;
+    QString fehler;
+    std::optional<TSlotwahl> w = SlotwahlAusJson(s, v, &fehler);
+    if (!w)
+        throw TEingabeFehler{fehler};
+    return *w;
 }
 
 struct TOptimierungsEingabe {
@@ -153,7 +116,7 @@ struct TEingabe {
     TGegnerwerte Gegner;
     std::optional<int32_t> Level;
     std::optional<int64_t> Erfahrung;
-    std::array<std::vector<TSlotEintrag>, AnzahlSlots> Slots{};
+    std::array<std::vector<TSlotwahl>, AnzahlSlots> Slots{};
     std::array<std::optional<int32_t>, 4> Attribute{};
     std::optional<TAnsicht> Ansicht;
     std::optional<TOptimierungsEingabe> Optimierung;
@@ -431,12 +394,8 @@ int Planer(const QStringList &args)
 
     for (int i = 0; i < AnzahlSlots; ++i) {
         const TSlot s = static_cast<TSlot>(i);
-        for (const TSlotEintrag &x : e.Slots[i]) {
-            if (x.Name)
-                WaehleMenueEintrag(p, k, s, *x.Name, x.Shift, x.Strg);
-            if (x.Verzauberung && Verzauberbar(p, s))
-                SetzeVerzauberung(p, s, VerzauberungAusName(*x.Verzauberung));
-        }
+        for (const TSlotwahl &x : e.Slots[i])
+            SlotwahlAnwenden(p, k, s, x);
     }
 
     const TAttribut attribute[4] = {AttrStaerke, AttrGeschick, AttrKonstitution, AttrIntelligenz};

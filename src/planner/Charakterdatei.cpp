@@ -221,6 +221,17 @@ QJsonValue Wert(double x)
 
 } // namespace
 
+std::optional<TSlotwahl> SlotwahlAusJson(TSlot s, const QJsonValue &v, QString *fehler)
+{
+    try {
+        return SlotwahlLesen(s, v);
+    } catch (const TFehler &f) {
+        if (fehler)
+            *fehler = f.Text;
+        return std::nullopt;
+    }
+}
+
 QString SlotFeldName(TSlotFeld f)
 {
     return (f >= 0 && f < 12) ? QLatin1String(FeldNamen[f]) : QString();

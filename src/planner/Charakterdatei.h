@@ -30,6 +30,9 @@ struct TSlotwahl {
     std::optional<QString> Verzauberung; // a name of VerzauberungAusName or "- keine -"
     std::vector<std::pair<TSlotFeld, double>> Werte;
 };
+// One slot's entry of the input (an object, or for the spell also just its name); nullopt
+// with the German message in `fehler` when it is not valid.
+std::optional<TSlotwahl> SlotwahlAusJson(TSlot s, const QJsonValue &v, QString *fehler = nullptr);
 // Applies one entry as the player would: the menu choice (with Ctrl for "+0"), the upgrade
 // when it differs from the requested one, the enchantment, then the typed values.
 void SlotwahlAnwenden(TPlaner &p, const TKatalog &k, TSlot s, const TSlotwahl &w);
