@@ -14,8 +14,8 @@ namespace mvt::planer {
 
 namespace {
 
-const char *const FeldNamen[12] = {"Ruestschutz", "Absorb",     "Behinderung", "RuestschutzBeiBlock",
-                                   "MinSchaden",  "MaxSchaden", "Angriffe",    "Dauer",
+const char *const FeldNamen[12] = {"Ruestschutz", "Absorb",     "Behinderung",     "RuestschutzBeiBlock",
+                                   "MinSchaden",  "MaxSchaden", "Angriffe",        "Dauer",
                                    "Wirkung",     "Reichweite", "Treffsicherheit", "KritischeTreffer"};
 const char *const AttributSchluessel[4] = {"Staerke", "Geschick", "Konstitution", "Intelligenz"};
 const char *const GegnerSchluessel[AnzahlGegnerFelder] = {
@@ -94,7 +94,8 @@ TSlotwahl SlotwahlLesen(TSlot s, const QJsonValue &v)
         if (o.contains("Name"))
             w.Name = Text(o["Name"], wo + QStringLiteral(".Name"));
         if (o.contains("Aufwertung"))
-            w.Aufwertung = static_cast<int>(Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung"), -1, 2));
+            w.Aufwertung =
+                static_cast<int>(Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung"), -1, 2));
         if (w.Aufwertung && *w.Aufwertung != 0 && *w.Aufwertung != 1)
             Fehler(QStringLiteral("\"%1.Aufwertung\" muss 0 oder 1 sein.").arg(wo));
         if (o.contains("Shift")) {
@@ -118,7 +119,8 @@ TSlotwahl SlotwahlLesen(TSlot s, const QJsonValue &v)
     }
     if (w.Name && !InSlotMenue(s, *w.Name))
         Fehler(QStringLiteral("\"%1\" steht nicht im Menü von %2.").arg(*w.Name, wo));
-    if (w.Verzauberung && *w.Verzauberung != KeineVerzauberungEintrag && VerzauberungAusName(*w.Verzauberung) == 0)
+    if (w.Verzauberung && *w.Verzauberung != KeineVerzauberungEintrag &&
+        VerzauberungAusName(*w.Verzauberung) == 0)
         Fehler(QStringLiteral("Unbekannte Verzauberung \"%1\" in %2.").arg(*w.Verzauberung, wo));
     return w;
 }
@@ -137,8 +139,8 @@ TDatei InhaltLesen(const QJsonObject &o, const TPlanerOptionen &optionen)
 {
     // "Wirkung" and "Optimierung" belong to the command line; the tab keeps its own.
     NurSchluessel(o,
-                  {"Welt", "WirkungBerechnen", "Wirkung", "Level", "Erfahrung", "Slots", "Attribute", "Gegner",
-                   "Ansicht", "Optimierung"},
+                  {"Welt", "WirkungBerechnen", "Wirkung", "Level", "Erfahrung", "Slots", "Attribute",
+                   "Gegner", "Ansicht", "Optimierung"},
                   QStringLiteral("der Datei"));
     TDatei d;
     d.Optionen = optionen;
@@ -156,7 +158,8 @@ TDatei InhaltLesen(const QJsonObject &o, const TPlanerOptionen &optionen)
     if (o.contains("Level"))
         d.Level = static_cast<int32_t>(Ganzzahl(o["Level"], QStringLiteral("Level"), 1, MaxLevel));
     if (o.contains("Erfahrung"))
-        d.Erfahrung = Ganzzahl(o["Erfahrung"], QStringLiteral("Erfahrung"), 0, std::numeric_limits<int64_t>::max());
+        d.Erfahrung =
+            Ganzzahl(o["Erfahrung"], QStringLiteral("Erfahrung"), 0, std::numeric_limits<int64_t>::max());
     if (o.contains("Slots")) {
         const QJsonObject s = Objekt(o["Slots"], QStringLiteral("Slots"));
         for (auto it = s.begin(); it != s.end(); ++it) {
@@ -191,7 +194,8 @@ TDatei InhaltLesen(const QJsonObject &o, const TPlanerOptionen &optionen)
         for (int i = 0; i < AnzahlGegnerFelder; ++i) {
             if (!g.contains(GegnerSchluessel[i]))
                 continue;
-            const double x = std::clamp(Zahl(g[GegnerSchluessel[i]], QLatin1String(GegnerSchluessel[i])), 0.0, 1e9);
+            const double x =
+                std::clamp(Zahl(g[GegnerSchluessel[i]], QLatin1String(GegnerSchluessel[i])), 0.0, 1e9);
             TGegnerwerte h;
             h.Leben = static_cast<int32_t>(x);
             h.Ruestschutz = h.Absorb = h.Ausweichen = h.RuestschutzBeiBlock = h.Blockchance = x;
@@ -337,8 +341,7 @@ QString CharakterJsonLesen(TPlaner &p, const TKatalog &k, const QJsonObject &o)
     if (d.Level)
         SetzeLevel(neu.Charakter, *d.Level, neu.Optionen.Welt);
     else if (d.Erfahrung)
-        SetzeErfahrung(neu.Charakter,
-                       std::min(*d.Erfahrung, ErfahrungFuerLevel(MaxLevel, neu.Optionen.Welt)),
+        SetzeErfahrung(neu.Charakter, std::min(*d.Erfahrung, ErfahrungFuerLevel(MaxLevel, neu.Optionen.Welt)),
                        neu.Optionen.Welt);
     for (int i = 0; i < AnzahlSlots; ++i)
         for (const TSlotwahl &w : d.Slots[i])
@@ -360,7 +363,8 @@ QString CharakterJsonLesen(TPlaner &p, const TKatalog &k, const QJsonObject &o)
 QString CharakterdateiSchreiben(const TPlaner &p, const QString &datei)
 {
     QString fehler;
-    if (!DateiSchreiben(datei, QJsonDocument(CharakterJsonSchreiben(p)).toJson(QJsonDocument::Indented), &fehler))
+    if (!DateiSchreiben(datei, QJsonDocument(CharakterJsonSchreiben(p)).toJson(QJsonDocument::Indented),
+                        &fehler))
         return fehler;
     return QString();
 }

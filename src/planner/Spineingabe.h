@@ -19,7 +19,7 @@ struct TSpinGedaechtnis {
     bool Gemerkt = false;
 };
 
-constexpr int64_t SpinMerkdauer = 1000; // ms
+constexpr int64_t SpinMerkdauer = 1000;   // ms
 constexpr int64_t LevelScrollDauer = 750; // ms: quicker level changes restore the attributes
 
 struct TSpinErgebnis {

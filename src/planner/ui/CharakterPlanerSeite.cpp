@@ -35,8 +35,6 @@ using namespace planer;
 
 namespace {
 
-
-
 // Where a value field sits beside its slot button: caption text, caption x and width,
 // field x and width, row (0 or 1), relative to the field area of the slot.
 struct TFeldLage {
@@ -45,39 +43,39 @@ struct TFeldLage {
     int BX, BB, FX, FB, Zeile;
 };
 
-const TFeldLage RuestungsLage[] = {{FeldRuestschutz, u"Rüs", 0, 22, 22, 30, 0},
-                                   {FeldAbsorb, u"Abs", 56, 22, 78, 30, 0},
-                                   {FeldBehinderung, u"Beh", 112, 22, 134, 26, 0}};
-const TFeldLage WaffenLage[] = {{FeldMinSchaden, u"Schaden:", 0, 48, 48, 32, 0},
-                                {FeldMaxSchaden, u"bis", 84, 20, 104, 32, 0},
-                                {FeldAngriffe, u"Angriffe pro Runde:", 0, 108, 108, 22, 1}};
-const TFeldLage SchildLage[] = {{FeldRuestschutz, u"Rüstschutz", 0, 116, 116, 34, 0},
-                                {FeldRuestschutzBeiBlock, u"Rüstschutz bei Block", 0, 116, 116, 34, 1}};
-const TFeldLage StabLage[] = {{FeldWirkung, u"Wirkung:", 0, 64, 64, 32, 0},
-                              {FeldReichweite, u"Reichweite:", 0, 64, 64, 32, 1}};
-const TFeldLage MunitionsLage[] = {{FeldWirkung, u"Wirk", 0, 24, 24, 30, 0},
-                                   {FeldTreffsicherheit, u"Tref", 58, 24, 82, 26, 0},
-                                   {FeldKritischeTreffer, u"Krit", 112, 24, 136, 26, 0}};
-const TFeldLage ZauberLage[] = {{FeldMinSchaden, u"Schaden:", 0, 48, 48, 32, 0},
-                                {FeldMaxSchaden, u"bis", 84, 20, 104, 32, 0},
-                                {FeldAngriffe, u"Angriffe pro Runde:", 0, 100, 100, 20, 1},
-                                {FeldDauer, u"Dauer", 124, 30, 154, 20, 1}};
+const TFeldLage RuestungsLage[] = {{FeldRuestschutz, u"Rüs", 0, 24, 24, 30, 0},
+                                   {FeldAbsorb, u"Abs", 58, 24, 82, 30, 0},
+                                   {FeldBehinderung, u"Beh", 116, 24, 140, 26, 0}};
+const TFeldLage WaffenLage[] = {{FeldMinSchaden, u"Schaden:", 0, 54, 54, 32, 0},
+                                {FeldMaxSchaden, u"bis", 90, 20, 110, 32, 0},
+                                {FeldAngriffe, u"Angriffe pro Runde:", 0, 118, 118, 24, 1}};
+const TFeldLage SchildLage[] = {{FeldRuestschutz, u"Rüstschutz", 0, 126, 126, 38, 0},
+                                {FeldRuestschutzBeiBlock, u"Rüstschutz bei Block", 0, 126, 126, 38, 1}};
+const TFeldLage StabLage[] = {{FeldWirkung, u"Wirkung:", 0, 70, 70, 32, 0},
+                              {FeldReichweite, u"Reichweite:", 0, 70, 70, 32, 1}};
+const TFeldLage MunitionsLage[] = {{FeldWirkung, u"Wirk", 0, 28, 28, 30, 0},
+                                   {FeldTreffsicherheit, u"Tref", 62, 28, 90, 26, 0},
+                                   {FeldKritischeTreffer, u"Krit", 120, 24, 144, 26, 0}};
+const TFeldLage ZauberLage[] = {{FeldMinSchaden, u"Schaden:", 0, 54, 54, 32, 0},
+                                {FeldMaxSchaden, u"bis", 90, 20, 110, 32, 0},
+                                {FeldAngriffe, u"Angriffe pro Runde:", 0, 118, 118, 24, 1},
+                                {FeldDauer, u"Dauer", 84, 34, 118, 24, 1}};
 
-constexpr int SlotX = 212;
+constexpr int SlotX = 218;
 constexpr int SlotY = 6;
 constexpr int SlotAbstand = 38;
-constexpr int SlotBreite = 150;
-constexpr int FeldX = SlotX + SlotBreite + 6;
+constexpr int SlotBreite = 164;
+constexpr int FeldX = SlotX + SlotBreite + 4;
 constexpr int ZeilenHoehe = 19;
 
 const char *const SlotKnopfNamen[AnzahlSlots] = {
-    "SpeedButtonHelm",       "SpeedButtonPanzer",     "SpeedButtonHose",      "SpeedButtonStiefel",
+    "SpeedButtonHelm",       "SpeedButtonPanzer",     "SpeedButtonHose",       "SpeedButtonStiefel",
     "SpeedButtonHandschuhe", "SpeedButtonHauptwaffe", "SpeedButtonNebenwaffe", "SpeedButtonFernkampf",
     "SpeedButtonMunition",   "SpeedButtonZauber"};
 const char *const MenueNamen[AnzahlMenues] = {
-    "PopupMenuHelme",          "PopupMenuPanzer",          "PopupMenuHose",
-    "PopupMenuStiefel",        "PopupMenuHandschuhe",      "PopupMenuHauptwaffe",
-    "PopupMenuNebenwaffe",     "PopupMenuFernkampf",       "PopupMenuMunitionPfeile",
+    "PopupMenuHelme",          "PopupMenuPanzer",           "PopupMenuHose",
+    "PopupMenuStiefel",        "PopupMenuHandschuhe",       "PopupMenuHauptwaffe",
+    "PopupMenuNebenwaffe",     "PopupMenuFernkampf",        "PopupMenuMunitionPfeile",
     "PopupMenuMunitionBolzen", "PopupMenuMunitionEssenzen", "PopupMenuZauber"};
 
 TSlot SlotVonMenue(int m)
@@ -126,7 +124,9 @@ const QColor Rot(255, 0, 0);
 QString VorgabeKnopfName(const QString &name)
 {
     QString n = name;
-    n.replace(u'ü', QStringLiteral("ue")).replace(u'ä', QStringLiteral("ae")).replace(u'ö', QStringLiteral("oe"));
+    n.replace(u'ü', QStringLiteral("ue"))
+        .replace(u'ä', QStringLiteral("ae"))
+        .replace(u'ö', QStringLiteral("oe"));
     n.remove(u' ');
     return QStringLiteral("Button") + n;
 }
@@ -263,11 +263,15 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
         });
     }
 
-    LabelFreieAtrribute = label("LabelFreieAtrribute", 8, 194, 204);
-    LabelMaxLP = label("LabelMaxLP", 8, 212, 204);
-    LabelMaxTraglast = label("LabelMaxTraglast", 8, 228, 204);
-    LabelBewegungsgeschwindigkeit = label("LabelBewegungsgeschwindigkeit", 8, 244, 204);
-    LabelCPWelt = label("LabelCPWelt", 8, 260, 204);
+    LabelFreieAtrribute = label("LabelFreieAtrribute", 8, 194, 208);
+    LabelMaxLP = label("LabelMaxLP", 8, 212, 208);
+    LabelMaxTraglast = label("LabelMaxTraglast", 8, 228, 208);
+    LabelBewegungsgeschwindigkeit = label("LabelBewegungsgeschwindigkeit", 8, 244, 208);
+    LabelCPWelt = label("LabelCPWelt", 8, 260, 208);
+    QFont klein = font();
+    klein.setPixelSize(10);
+    for (QLabel *l : {LabelMaxLP, LabelMaxTraglast, LabelBewegungsgeschwindigkeit, LabelCPWelt})
+        l->setFont(klein);
 
     auto knopf = [this](const char *name, const QString &text, const QString &hinweis, int y) {
         auto *b = new QPushButton(text, this);
@@ -279,7 +283,8 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
     };
     ButtonAttributeOptimieren = knopf(
         "ButtonAttributeOptimieren", QStringLiteral("Attribute optimieren"),
-        QStringLiteral("Öffnet Optionsfenster, um die Attributverteilung gemäß den Vorgaben zu optimieren"), 286);
+        QStringLiteral("Öffnet Optionsfenster, um die Attributverteilung gemäß den Vorgaben zu optimieren"),
+        286);
     ButtonInventarAuslesen =
         knopf("ButtonInventarAuslesen", QStringLiteral("Inventar auslesen"),
               QStringLiteral("Komplette Seite des Morvaren-Inventars kopieren und hier klicken."), 316);
@@ -288,11 +293,12 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
     Fett(LabelInventarAuslesen, true);
     LabelInventarAuslesen->hide();
     KlickbarMachen(LabelInventarAuslesen, [this] { LabelInventarAuslesen->hide(); });
-    ButtonInventarLoeschen = knopf("ButtonInventarLoeschen", QStringLiteral("Alles löschen"),
-                                   QStringLiteral("Alle Items entfernen, Attribute und Level zurüclsetzen."), 362);
+    ButtonInventarLoeschen =
+        knopf("ButtonInventarLoeschen", QStringLiteral("Alles löschen"),
+              QStringLiteral("Alle Items entfernen, Attribute und Level zurüclsetzen."), 362);
 
-    const QString potenzHinweis =
-        QStringLiteral("Wirkung mit einberechnen oder nicht. Werte müssen im Optionsmenü eingetragen werden.");
+    const QString potenzHinweis = QStringLiteral(
+        "Wirkung mit einberechnen oder nicht. Werte müssen im Optionsmenü eingetragen werden.");
     CheckBoxCPWirkungBerechnen = new QCheckBox(this);
     CheckBoxCPWirkungBerechnen->setObjectName(QStringLiteral("CheckBoxCPWirkungBerechnen"));
     CheckBoxCPWirkungBerechnen->setGeometry(10, 394, 18, 18);
@@ -325,13 +331,14 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
             &TCharakterPlanerSeite::ButtonInventarLoeschenClick);
     connect(ButtonCharakterSpeichern, &QPushButton::clicked, this,
             &TCharakterPlanerSeite::ButtonCharakterSpeichernClick);
-    connect(ButtonCharakterLaden, &QPushButton::clicked, this, &TCharakterPlanerSeite::ButtonCharakterLadenClick);
+    connect(ButtonCharakterLaden, &QPushButton::clicked, this,
+            &TCharakterPlanerSeite::ButtonCharakterLadenClick);
 }
 
 void TCharakterPlanerSeite::SlotsAnlegen()
 {
     QFont klein = font();
-    klein.setPixelSize(10);
+    klein.setPixelSize(9);
     for (int i = 0; i < AnzahlSlots; ++i) {
         const TSlot s = static_cast<TSlot>(i);
         const int y = SlotY + SlotAbstand * i;
@@ -349,7 +356,7 @@ void TCharakterPlanerSeite::SlotsAnlegen()
 
         auto *z = new QLabel(this);
         z->setObjectName(QStringLiteral("LabelVerzauberung") + SlotName(s));
-        z->setGeometry(SlotX + 2, y + 22, SlotBreite + 160, 14);
+        z->setGeometry(SlotX, y + 22, SlotBreite + 2, 14);
         z->setFont(klein);
         Farbe(z, QColor(0, 0, 160));
         z->hide();
@@ -451,12 +458,13 @@ void TCharakterPlanerSeite::MenuesAnlegen()
 }
 
 TCharakterPlanerSeite::TSpalte TCharakterPlanerSeite::SpalteAnlegen(const QString &name, const QString &titel,
-                                                                   int x, int y, int h, int waffen)
+                                                                    int x, int y, int h)
 {
     TSpalte sp{};
+    const int waffen = name == QLatin1String("Nahkampf") ? 2 : 1;
     sp.Rahmen = new QFrame(this);
     sp.Rahmen->setObjectName(QStringLiteral("Bevel") + name);
-    sp.Rahmen->setGeometry(x, y, 234, h);
+    sp.Rahmen->setGeometry(x, y, 224, h);
     sp.Rahmen->setFrameShape(QFrame::Panel);
     sp.Wahl = new QRadioButton(this);
     sp.Wahl->setObjectName(QStringLiteral("RadioButtonWerteIm") + name);
@@ -468,21 +476,25 @@ TCharakterPlanerSeite::TSpalte TCharakterPlanerSeite::SpalteAnlegen(const QStrin
     Fett(sp.Titel, true);
     sp.Aktiv = new QLabel(QStringLiteral("aktiv"), this);
     sp.Aktiv->setObjectName(QStringLiteral("LabelAktiv") + name);
-    sp.Aktiv->setGeometry(x + 190, y + 4, 40, 16);
+    sp.Aktiv->setGeometry(x + 184, y + 4, 36, 16);
     Farbe(sp.Aktiv, QColor(0, 128, 0));
     Fett(sp.Aktiv, true);
 
+    QFont klein = font();
+    klein.setPixelSize(10);
     int zy = y + 22;
-    const QString vor = QStringLiteral("Label") + (name == QLatin1String("Nahkampf") ? QStringLiteral("Nah")
-                                                                                      : QStringLiteral("Fern"));
+    const QString vor = QStringLiteral("Label") +
+                        (name == QLatin1String("Nahkampf") ? QStringLiteral("Nah") : QStringLiteral("Fern"));
     auto zeile = [&](const QString &wname, const QString &text, QLabel *&b, QLabel *&w) {
         b = new QLabel(text, this);
         b->setObjectName(vor + wname + QStringLiteral("Beschriftung"));
-        b->setGeometry(x + 6, zy, 94, 14);
+        b->setGeometry(x + 6, zy, 80, 13);
         w = new QLabel(this);
         w->setObjectName(vor + wname);
-        w->setGeometry(x + 100, zy, 130, 14);
-        zy += 14;
+        w->setGeometry(x + 86, zy, 136, 13);
+        b->setFont(klein);
+        w->setFont(klein);
+        zy += 13;
     };
     zeile(QStringLiteral("Ruestschutz"), QStringLiteral("Rüstschutz:"), sp.RuesB, sp.Rues);
     zeile(QStringLiteral("Absorb"), QStringLiteral("Absorb:"), sp.AbsB, sp.Abs);
@@ -495,9 +507,9 @@ TCharakterPlanerSeite::TSpalte TCharakterPlanerSeite::SpalteAnlegen(const QStrin
         const QString n = QStringLiteral("Waffe") + QString::number(i + 1);
         wl.Name = new QLabel(this);
         wl.Name->setObjectName(vor + n + QStringLiteral("Name"));
-        wl.Name->setGeometry(x + 6, zy + 2, 224, 14);
+        wl.Name->setGeometry(x + 6, zy + 1, 214, 14);
         Fett(wl.Name, true);
-        zy += 16;
+        zy += 15;
         zeile(n + QStringLiteral("Schaden"), QStringLiteral("Schaden:"), wl.SchadenB, wl.Schaden);
         zeile(n + QStringLiteral("Tempo"), QStringLiteral("Tempo:"), wl.TempoB, wl.Tempo);
         zeile(n + QStringLiteral("Treffsicherheit"), QStringLiteral("Treffsicherheit:"), wl.TreffB, wl.Treff);
@@ -518,20 +530,22 @@ void TCharakterPlanerSeite::SpaltenAnlegen()
 {
     LabelEffektiveWerte = new QLabel(QStringLiteral("Effektive Werte im Nahkampf"), this);
     LabelEffektiveWerte->setObjectName(QStringLiteral("LabelEffektiveWerte"));
-    LabelEffektiveWerte->setGeometry(548, 4, 234, 16);
+    LabelEffektiveWerte->setGeometry(560, 4, 222, 16);
     Fett(LabelEffektiveWerte, true);
-    m_nah = SpalteAnlegen(QStringLiteral("Nahkampf"), QStringLiteral("Werte im Nahkampf"), 546, 22, 236, 2);
-    m_fern = SpalteAnlegen(QStringLiteral("Fernkampf"), QStringLiteral("Werte im Fernkampf"), 546, 262, 124, 1);
+    m_nah = SpalteAnlegen(QStringLiteral("Nahkampf"), QStringLiteral("Werte im Nahkampf"), 558, 22, 222);
+    m_fern = SpalteAnlegen(QStringLiteral("Fernkampf"), QStringLiteral("Werte im Fernkampf"), 558, 248, 140);
     m_nah.Wahl->setChecked(true);
-    connect(m_nah.Wahl, &QRadioButton::clicked, this, &TCharakterPlanerSeite::RadioButtonWerteImNahkampfClick);
-    connect(m_fern.Wahl, &QRadioButton::clicked, this, &TCharakterPlanerSeite::RadioButtonWerteImFernkampfClick);
+    connect(m_nah.Wahl, &QRadioButton::clicked, this,
+            &TCharakterPlanerSeite::RadioButtonWerteImNahkampfClick);
+    connect(m_fern.Wahl, &QRadioButton::clicked, this,
+            &TCharakterPlanerSeite::RadioButtonWerteImFernkampfClick);
 }
 
 void TCharakterPlanerSeite::BewertungAnlegen()
 {
     PageControl3 = new QTabWidget(this);
     PageControl3->setObjectName(QStringLiteral("PageControl3"));
-    PageControl3->setGeometry(212, 390, 570, 164);
+    PageControl3->setGeometry(218, 392, 564, 162);
     QWidget *seiten[2];
     const char *const seitenNamen[2] = {"TabSheetOffensive", "TabSheetDefensive"};
     for (int i = 0; i < 2; ++i) {
@@ -566,13 +580,13 @@ void TCharakterPlanerSeite::BewertungAnlegen()
         QWidget *s = seiten[l.Seite];
         auto *e = new QLineEdit(start[l.Feld], s);
         e->setObjectName(QLatin1String(l.Name));
-        e->setGeometry(8 + 140 * l.Spalte + 82, 8 + 22 * l.Zeile, 48, 19);
+        e->setGeometry(6 + 138 * l.Spalte + 86, 8 + 22 * l.Zeile, 44, 19);
         auto *b = new QLabel(QString::fromUtf16(l.Text), s);
-        b->setGeometry(8 + 140 * l.Spalte, 10 + 22 * l.Zeile, 80, 16);
+        b->setGeometry(6 + 138 * l.Spalte, 10 + 22 * l.Zeile, 86, 16);
         b->setBuddy(e);
         e->setAccessibleName(QStringLiteral("Gegner ") + QString::fromUtf16(l.Text));
-        const bool ganz = l.Feld == GfLeben || l.Feld == GfMinSchaden || l.Feld == GfMaxSchaden ||
-                          l.Feld == GfAngriffe;
+        const bool ganz =
+            l.Feld == GfLeben || l.Feld == GfMinSchaden || l.Feld == GfMaxSchaden || l.Feld == GfAngriffe;
         ZeichenfilterSetzen(e, ganz ? TZeichenfilter::Ganzzahl : TZeichenfilter::Dezimal);
         e->installEventFilter(this);
         const TGegnerFeld f = l.Feld;
@@ -587,7 +601,7 @@ void TCharakterPlanerSeite::BewertungAnlegen()
             b->setObjectName(VorgabeKnopfName(name));
             b->setAccessibleName(name);
             b->setToolTip(QStringLiteral("Gegnerwerte: ") + name);
-            b->setGeometry(8 + 92 * static_cast<int>(i % 3), 78 + 26 * static_cast<int>(i / 3), 88, 23);
+            b->setGeometry(6 + 91 * static_cast<int>(i % 3), 78 + 26 * static_cast<int>(i / 3), 87, 23);
             connect(b, &QPushButton::clicked, this, [this, name] { GegnerVorgabeClick(name); });
         }
     };
@@ -599,10 +613,10 @@ void TCharakterPlanerSeite::BewertungAnlegen()
             TErgebniszeile &z = zeilen[i];
             z.Beschriftung = new QLabel(s);
             z.Beschriftung->setObjectName(vor + QString::number(i + 1));
-            z.Beschriftung->setGeometry(286, 4 + 16 * i, 136, 15);
+            z.Beschriftung->setGeometry(282, 3 + 16 * i, 148, 15);
             z.Wert = new QLabel(s);
             z.Wert->setObjectName(vor + QStringLiteral("Wert") + QString::number(i + 1));
-            z.Wert->setGeometry(424, 4 + 16 * i, 140, 15);
+            z.Wert->setGeometry(430, 3 + 16 * i, 128, 15);
             QLabel *b = z.Beschriftung;
             QLabel *w = z.Wert;
             auto hervorheben = [b, w] {
@@ -733,8 +747,14 @@ void TCharakterPlanerSeite::SlotsZeigen()
                 const uint8_t typ = Planer.Arten[PosZauberTyp];
                 if (sf == FeldMinSchaden)
                     Text(feld.Beschriftung, ZauberWertBeschriftung(typ));
-                else if (sf == FeldAngriffe)
+                else if (sf == FeldAngriffe) {
                     Text(feld.Beschriftung, ZauberAngriffeBeschriftung(typ));
+                    // The short caption leaves room for the duration beside it.
+                    const int y = SlotY + SlotAbstand * i + ZeilenHoehe;
+                    const int b = ZauberDauerSichtbar(typ) ? 54 : 118;
+                    feld.Beschriftung->setGeometry(FeldX, y + 2, b, 16);
+                    feld.Edit->setGeometry(FeldX + b, y, 24, 18);
+                }
             }
             if (feld.Edit != m_bearbeitet || !a.Eigenes)
                 FeldFarbeSetzen(feld.Edit, a.Eigenes ? EditierbarFarbe : VorgabeFarbe);
@@ -746,7 +766,8 @@ void TCharakterPlanerSeite::SpalteZeigen(TSpalte &sp, const TKampfspalte &k, boo
 {
     const bool sichtbar = !fern || k.Sichtbar;
     for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (w->property("Spalte").toString() == (fern ? QLatin1String("Fernkampf") : QLatin1String("Nahkampf")))
+        if (w->property("Spalte").toString() ==
+            (fern ? QLatin1String("Fernkampf") : QLatin1String("Nahkampf")))
             Zeigen(w, sichtbar);
     Zeigen(sp.Rahmen, sichtbar);
     Zeigen(sp.Wahl, sichtbar);
@@ -769,8 +790,8 @@ void TCharakterPlanerSeite::SpalteZeigen(TSpalte &sp, const TKampfspalte &k, boo
     for (int i = 0; i < n; ++i) {
         TWaffenlabels &wl = sp.Waffen[i];
         const bool da = i < static_cast<int>(k.Waffen.size());
-        for (QLabel *l : {wl.Name, wl.SchadenB, wl.Schaden, wl.TempoB, wl.Tempo, wl.TreffB, wl.Treff, wl.KritB,
-                          wl.Krit})
+        for (QLabel *l :
+             {wl.Name, wl.SchadenB, wl.Schaden, wl.TempoB, wl.Tempo, wl.TreffB, wl.Treff, wl.KritB, wl.Krit})
             Zeigen(l, da);
         if (!da)
             continue;
@@ -791,8 +812,8 @@ void TCharakterPlanerSeite::AnsichtZeigen()
     const bool nah = Planer.Ansicht == TAnsicht::Nahkampf;
     m_nah.Wahl->setChecked(nah);
     m_fern.Wahl->setChecked(!nah);
-    Text(LabelEffektiveWerte,
-         nah ? QStringLiteral("Effektive Werte im Nahkampf") : QStringLiteral("Effektive Werte im Fernkampf"));
+    Text(LabelEffektiveWerte, nah ? QStringLiteral("Effektive Werte im Nahkampf")
+                                  : QStringLiteral("Effektive Werte im Fernkampf"));
     Zeigen(m_nah.Aktiv, nah);
     Zeigen(m_fern.Aktiv, !nah && !m_fern.Rahmen->isHidden());
     m_nah.Rahmen->setFrameShadow(nah ? QFrame::Sunken : QFrame::Raised);
@@ -1077,9 +1098,9 @@ void TCharakterPlanerSeite::InventarTextAuslesen(const QString &text)
 
 void TCharakterPlanerSeite::ButtonCharakterSpeichernClick()
 {
-    const QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Charakter speichern"),
-                                                       QStringLiteral("Charakter.json"),
-                                                       QStringLiteral("Charakter (*.json)"));
+    const QString datei =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Charakter speichern"),
+                                     QStringLiteral("Charakter.json"), QStringLiteral("Charakter (*.json)"));
     if (!datei.isEmpty())
         CharakterSpeichern(datei);
 }
@@ -1132,8 +1153,12 @@ bool TCharakterPlanerSeite::CharakterLaden(const QString &datei)
 void TCharakterPlanerSeite::OptimierungGestartet()
 {
     m_optimierungSperrt = true;
-    QWidget *sperren[] = {SpinEditLevel,          EditErfahrung,          ButtonInventarAuslesen,
-                          ButtonInventarLoeschen, CheckBoxCPWirkungBerechnen, ButtonCharakterLaden};
+    QWidget *sperren[] = {SpinEditLevel,
+                          EditErfahrung,
+                          ButtonInventarAuslesen,
+                          ButtonInventarLoeschen,
+                          CheckBoxCPWirkungBerechnen,
+                          ButtonCharakterLaden};
     for (QWidget *w : sperren)
         w->setEnabled(false);
     for (QSpinBox *s : m_attribut)
@@ -1182,7 +1207,8 @@ bool TCharakterPlanerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
         if (objekt != m_slotKnopf[i])
             continue;
         const TSlot s = static_cast<TSlot>(i);
-        if (typ == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(ereignis)->button() == Qt::MiddleButton) {
+        if (typ == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent *>(ereignis)->button() == Qt::MiddleButton) {
             if (!m_optimierungSperrt && s != SlotZauber) {
                 SchalteAufwertung(Planer, m_katalog, s);
                 Anzeigen();

@@ -130,7 +130,7 @@ private:
     void MenuesAnlegen();
     void SpaltenAnlegen();
     void BewertungAnlegen();
-    TSpalte SpalteAnlegen(const QString &name, const QString &titel, int x, int y, int h, int waffen);
+    TSpalte SpalteAnlegen(const QString &name, const QString &titel, int x, int y, int h);
     void SpalteZeigen(TSpalte &sp, const planer::TKampfspalte &k, bool fern);
     void SlotsZeigen();
     void BewertungZeigen();

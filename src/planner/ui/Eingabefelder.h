@@ -17,16 +17,16 @@ class QWidget;
 namespace mvt {
 
 // Colours of the planner's fields.
-inline const QColor VorgabeFarbe(236, 233, 216);   // preset values (grey)
+inline const QColor VorgabeFarbe(236, 233, 216);    // preset values (grey)
 inline const QColor EditierbarFarbe(248, 247, 241); // typed values (near white)
 inline const QColor FehlerFarbe(255, 85, 85);       // minimum above maximum
 inline const QColor HellrotFarbe(255, 200, 200);    // opponent field that cannot be read
 inline const QColor HellgruenFarbe(230, 255, 230);  // attributes found by the optimiser
 
 enum class TZeichenfilter {
-    Dezimal,     // digits and one decimal comma ("." becomes ",")
-    Ganzzahl,    // digits
-    Vorzeichen,  // digits and one "-"
+    Dezimal,    // digits and one decimal comma ("." becomes ",")
+    Ganzzahl,   // digits
+    Vorzeichen, // digits and one "-"
 };
 
 // Installs the key filter; backspace, Ctrl+C and Ctrl+V always pass.

@@ -100,9 +100,13 @@ void TForm10::Anlegen()
     for (const TLage &l : lagen) {
         auto *e = new QLineEdit(start[l.Feld], this);
         e->setObjectName(QLatin1String(l.Name));
-        e->setGeometry(l.X + 68, l.Y, 40, 19);
+        const bool links = l.X < 100;
+        e->setGeometry(links ? 80 : 190, l.Y, links ? 34 : 38, 19);
         e->setToolTip(gegnerHinweis);
-        QLabel *b = Beschriftung(this, QString::fromUtf16(l.Text), l.X, l.Y + 2, 68);
+        QLabel *b = Beschriftung(this, QString::fromUtf16(l.Text), links ? 6 : 118, l.Y + 2, links ? 74 : 72);
+        QFont klein = b->font();
+        klein.setPixelSize(10);
+        b->setFont(klein);
         b->setBuddy(e);
         b->setToolTip(gegnerHinweis);
         e->setAccessibleName(QStringLiteral("Gegner ") + QString::fromUtf16(l.Text));
@@ -198,13 +202,15 @@ void TForm10::Anlegen()
     connect(CheckBoxGegnerBeruecksichtigen, &QCheckBox::clicked, this,
             &TForm10::CheckBoxGegnerBeruecksichtigenClick);
 
-    const QString mindestHinweis = QStringLiteral("Attribute, die bei der Optimierung mindestens vergeben werden sollen.");
+    const QString mindestHinweis =
+        QStringLiteral("Attribute, die bei der Optimierung mindestens vergeben werden sollen.");
     const QString reserviertHinweis = QStringLiteral(
         "Anzahl der Attributpunkte, die nach der Optimierung noch zur Verwendung übrig sein sollen.");
     Beschriftung(this, QStringLiteral("Mindest-Attribute"), 8, 276, 110, true)->setToolTip(mindestHinweis);
     const char *const spinNamen[5] = {"SpinEditStaerke", "SpinEditGeschick", "SpinEditKonstitution",
                                       "SpinEditIntelligenz", "SpinEditReserviert"};
-    const char16_t *const spinTexte[5] = {u"Stärke", u"Geschick", u"Konstitution", u"Intelligenz", u"Reserviert"};
+    const char16_t *const spinTexte[5] = {u"Stärke", u"Geschick", u"Konstitution", u"Intelligenz",
+                                          u"Reserviert"};
     for (int i = 0; i < 5; ++i) {
         auto *s = new QSpinBox(this);
         s->setObjectName(QLatin1String(spinNamen[i]));
@@ -212,7 +218,8 @@ void TForm10::Anlegen()
         const int y = i == EingabeReserviert ? 404 : 294 + 24 * i;
         s->setGeometry(74, y, 50, 20);
         s->setToolTip(i == EingabeReserviert ? reserviertHinweis : mindestHinweis);
-        QLabel *b = Beschriftung(this, QString::fromUtf16(spinTexte[i]), 8, y + 2, 66, i == EingabeReserviert);
+        QLabel *b =
+            Beschriftung(this, QString::fromUtf16(spinTexte[i]), 8, y + 2, 66, i == EingabeReserviert);
         b->setBuddy(s);
         b->setToolTip(s->toolTip());
         s->setAccessibleName((i == EingabeReserviert ? QString() : QStringLiteral("Mindest-")) +
@@ -226,25 +233,27 @@ void TForm10::Anlegen()
         });
     }
 
-    const QString bleibenHinweis = QStringLiteral(
-        "Anzahl der Attributpunkte, die für den Optimierungsprozess verwendet werden können. Muss größer als 0 "
-        "sein.");
+    const QString bleibenHinweis =
+        QStringLiteral("Anzahl der Attributpunkte, die für den Optimierungsprozess verwendet werden können. "
+                       "Muss größer als 0 "
+                       "sein.");
     LabelAttributeBleibenFuerOptimierung = Beschriftung(this, QString(), 8, 430, 80);
-    LabelAttributeBleibenFuerOptimierung->setObjectName(QStringLiteral("LabelAttributeBleibenFuerOptimierung"));
+    LabelAttributeBleibenFuerOptimierung->setObjectName(
+        QStringLiteral("LabelAttributeBleibenFuerOptimierung"));
     LabelAttributeBleibenFuerOptimierung->setToolTip(bleibenHinweis);
     LabelFuerOptimierung = Beschriftung(this, QStringLiteral("für Optimieung)"), 90, 430, 120);
     LabelFuerOptimierung->setObjectName(QStringLiteral("LabelFuerOptimierung"));
     LabelFuerOptimierung->setToolTip(bleibenHinweis);
 
-    const QString rassenHinweis = QStringLiteral(
-        "Auswahl der Rasse überträgt die jeweiligen Startattribute als Mindestwerte. Für die Berechnung selbst "
-        "spielt die Rasse keine Rolle.");
+    const QString rassenHinweis = QStringLiteral("Auswahl der Rasse überträgt die jeweiligen Startattribute "
+                                                 "als Mindestwerte. Für die Berechnung selbst "
+                                                 "spielt die Rasse keine Rolle.");
     Beschriftung(this, QStringLiteral("Rasse"), 140, 276, 80, true)->setToolTip(rassenHinweis);
-    const char *const rassenNamen[8] = {nullptr,          "RadioButtonMensch", "RadioButtonElf",
-                                        "RadioButtonHalbelf", "RadioButtonZwerg", "RadioButtonGnom",
-                                        "RadioButtonFrei",    "RadioButtonLeer"};
-    const char16_t *const rassenTexte[8] = {nullptr,     u" Mensch", u" Elf",    u" Halbelf",
-                                            u" Zwerg",   u" Gnom",   u" >Frei<", u" >Leer<"};
+    const char *const rassenNamen[8] = {
+        nullptr,           "RadioButtonMensch", "RadioButtonElf", "RadioButtonHalbelf", "RadioButtonZwerg",
+        "RadioButtonGnom", "RadioButtonFrei",   "RadioButtonLeer"};
+    const char16_t *const rassenTexte[8] = {nullptr,   u" Mensch", u" Elf",    u" Halbelf",
+                                            u" Zwerg", u" Gnom",   u" >Frei<", u" >Leer<"};
     for (int r = RasseMensch; r <= RasseLeer; ++r) {
         auto *b = new QRadioButton(QString::fromUtf16(rassenTexte[r]), this);
         b->setObjectName(QLatin1String(rassenNamen[r]));
@@ -333,7 +342,8 @@ void TForm10::BleibenZeigen()
     const TOptimiererZustand &z = m_seite->Optimierer;
     const TCharakter &c = m_seite->Planer.Charakter;
     LabelAttributeBleibenFuerOptimierung->setText(VerbleibendePunkteText(z, c));
-    const QColor farbe = VerbleibendePunkte(z, c) <= 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+    const QColor farbe =
+        VerbleibendePunkte(z, c) <= 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
     Textfarbe(LabelAttributeBleibenFuerOptimierung, farbe);
     Textfarbe(LabelFuerOptimierung, farbe);
 }
@@ -356,8 +366,10 @@ void TForm10::GegnerTextSetzen(TGegnerFeld f, const QString &text)
 
 void TForm10::GegnerFarbenSetzen(bool minimumUngueltig, bool maximumUngueltig)
 {
-    FeldFarbeSetzen(m_gegner[GfMinSchaden], minimumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
-    FeldFarbeSetzen(m_gegner[GfMaxSchaden], maximumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
+    FeldFarbeSetzen(m_gegner[GfMinSchaden],
+                    minimumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
+    FeldFarbeSetzen(m_gegner[GfMaxSchaden],
+                    maximumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
 }
 
 void TForm10::MindestwertGeaendert(int eingabe)
@@ -366,10 +378,11 @@ void TForm10::MindestwertGeaendert(int eingabe)
         return;
     TOptimiererZustand &z = m_seite->Optimierer;
     const int32_t untergrenze = eingabe == EingabeReserviert ? 0 : z.Untergrenze[eingabe];
-    const std::optional<int32_t> wert =
-        SpinPruefen(m_mindest[eingabe], m_gedaechtnis[eingabe], m_seite->Uhr ? m_seite->Uhr() : 0, untergrenze);
+    const std::optional<int32_t> wert = SpinPruefen(m_mindest[eingabe], m_gedaechtnis[eingabe],
+                                                    m_seite->Uhr ? m_seite->Uhr() : 0, untergrenze);
     if (wert)
-        planer::MindestwertGeaendert(z, m_seite->Planer.Charakter, static_cast<TMindestEingabe>(eingabe), *wert);
+        planer::MindestwertGeaendert(z, m_seite->Planer.Charakter, static_cast<TMindestEingabe>(eingabe),
+                                     *wert);
     ZustandAnzeigen();
 }
 
@@ -411,8 +424,9 @@ void TForm10::EingabenSperren(bool sperren)
         s->setEnabled(!sperren);
     for (int r = RasseMensch; r <= RasseLeer; ++r)
         m_rasse[r]->setEnabled(!sperren);
-    for (QWidget *w : std::initializer_list<QWidget *>{SpeedButtonNahkampf, SpeedButtonFernkampf,
-                                                        CheckBoxGegnerBeruecksichtigen, ButtonAttributeOptimieren})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{SpeedButtonNahkampf, SpeedButtonFernkampf,
+                                          CheckBoxGegnerBeruecksichtigen, ButtonAttributeOptimieren})
         w->setEnabled(!sperren);
     ScrollBarPrioritaet->setVisible(!sperren);
     ProgressBar1->setVisible(sperren);

@@ -90,7 +90,7 @@ private:
     QLabel *LabelOffensivProzent;
     QLabel *LabelDefensivProzent;
     QCheckBox *CheckBoxGegnerBeruecksichtigen;
-    std::array<QSpinBox *, 5> m_mindest{}; // Stärke, Geschick, Konstitution, Intelligenz, Reserviert
+    std::array<QSpinBox *, 5> m_mindest{};   // Stärke, Geschick, Konstitution, Intelligenz, Reserviert
     std::array<QRadioButton *, 8> m_rasse{}; // by race tag 1..7
     QLabel *LabelAttributeBleibenFuerOptimierung;
     QLabel *LabelFuerOptimierung;

@@ -63,7 +63,8 @@ int main(int argc, char **argv)
     wahl(SlotNebenwaffe, "Lederschild");
     wahl(SlotFernkampf, "Feuer-Stecken");
     wahl(SlotZauber, "Feuerball");
-    for (auto [a, v] : {std::pair{AttrStaerke, 60}, {AttrGeschick, 80}, {AttrKonstitution, 40}, {AttrIntelligenz, 20}})
+    for (auto [a, v] :
+         {std::pair{AttrStaerke, 60}, {AttrGeschick, 80}, {AttrKonstitution, 40}, {AttrIntelligenz, 20}})
         SetzeAttribut(p.Charakter, a, v);
     seite.CharakterNeuBerechnen();
     seite.GegnerVorgabeClick(QStringLiteral("Leder 2"));
@@ -75,7 +76,8 @@ int main(int argc, char **argv)
         rc |= h.grab().save(ziel.filePath(QStringLiteral("charakterplaner_offensive.png")), "PNG") ? 0 : 1;
         pc3->setCurrentIndex(1);
         QTimer::singleShot(200, [&] {
-            rc |= h.grab().save(ziel.filePath(QStringLiteral("charakterplaner_defensive.png")), "PNG") ? 0 : 1;
+            rc |=
+                h.grab().save(ziel.filePath(QStringLiteral("charakterplaner_defensive.png")), "PNG") ? 0 : 1;
             pc3->setCurrentIndex(0);
             seite.findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren"))->click();
             QTimer::singleShot(300, [&] {
@@ -88,7 +90,8 @@ int main(int argc, char **argv)
                 maler.drawPixmap(0, 78, opt);
                 maler.drawPixmap(opt.width() + 9, 0, haupt);
                 maler.end();
-                rc |= bild.save(ziel.filePath(QStringLiteral("charakterplaner_optimierer.png")), "PNG") ? 0 : 1;
+                rc |=
+                    bild.save(ziel.filePath(QStringLiteral("charakterplaner_optimierer.png")), "PNG") ? 0 : 1;
                 QApplication::quit();
             });
         });

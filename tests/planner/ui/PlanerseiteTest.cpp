@@ -97,17 +97,15 @@ class PlanerseiteTest : public QObject {
     };
 
 private slots:
-    void initTestCase()
-    {
-        KatalogFuellen(m_katalog);
-    }
+    void initTestCase() { KatalogFuellen(m_katalog); }
 
     void startwerteUndBarrierefreiheit()
     {
         TStand s(m_katalog);
         QCOMPARE(s.Text("LabelFreieAtrribute"), QStringLiteral("Freie Attributpunkte: 50"));
         QCOMPARE(s.Text("LabelMaxLP"), QStringLiteral("Maximale Lebenspunkte: 140"));
-        QCOMPARE(s.Text("LabelBewegungsgeschwindigkeit"), QStringLiteral("Bewegungsgeschw.: schnell (8 Schritte)"));
+        QCOMPARE(s.Text("LabelBewegungsgeschwindigkeit"),
+                 QStringLiteral("Bewegungsgeschw.: schnell (8 Schritte)"));
         QCOMPARE(s.Text("LabelNahWaffe1Name"), QStringLiteral("Waffenlos"));
         QCOMPARE(s.Text("LabelNahWaffe1Tempo"), QStringLiteral("normal (3 Angriffe)"));
         QCOMPARE(s.Text("LabelCPWelt"), QStringLiteral("Zyrthania"));
@@ -291,8 +289,10 @@ private slots:
         QVERIFY(kraft);
         verz->hide();
         kraft->trigger();
-        QCOMPARE(s.Text("LabelVerzauberungFernkampf"), QStringLiteral("der Präzision (+0.6% Treffsicherheit)"));
-        QVERIFY(s.Teil<QToolButton>("SpeedButtonFernkampf")->toolTip().contains(QStringLiteral("der Präzision")));
+        QCOMPARE(s.Text("LabelVerzauberungFernkampf"),
+                 QStringLiteral("der Präzision (+0.6% Treffsicherheit)"));
+        QVERIFY(
+            s.Teil<QToolButton>("SpeedButtonFernkampf")->toolTip().contains(QStringLiteral("der Präzision")));
 
         // The same choices through the model as the command line makes them.
         TPlaner cli;
@@ -300,7 +300,8 @@ private slots:
         SlotwahlAnwenden(cli, m_katalog, SlotNebenwaffe, {QStringLiteral("Lederschild"), {}, false, {}, {}});
         SlotwahlAnwenden(cli, m_katalog, SlotFernkampf,
                          {QStringLiteral("Handarmbrust"), 0, false, QStringLiteral("der Präzision"), {}});
-        QCOMPARE(s.Seite->Planer.Anzeige.Fernkampf.Waffen[0].Schaden, cli.Anzeige.Fernkampf.Waffen[0].Schaden);
+        QCOMPARE(s.Seite->Planer.Anzeige.Fernkampf.Waffen[0].Schaden,
+                 cli.Anzeige.Fernkampf.Waffen[0].Schaden);
         QCOMPARE(s.Text("LabelFernWaffe1Treffsicherheit"), cli.Anzeige.Fernkampf.Waffen[0].Treffsicherheit);
         QCOMPARE(s.Text("LabelNahSchildblock"), cli.Anzeige.Nahkampf.Schildblock);
     }
@@ -325,7 +326,8 @@ private slots:
         QCOMPARE(c.Staerke + c.Geschick + c.Konstitution + c.Intelligenz, 0);
         QCOMPARE(s.Text("LabelFreieAtrribute"), QStringLiteral("Freie Attributpunkte: 50"));
         QCOMPARE(s.Teil<QToolButton>("SpeedButtonHelm")->text(), QStringLiteral("- kein Helm -"));
-        QCOMPARE(s.Teil<QToolButton>("SpeedButtonFernkampf")->text(), QStringLiteral("- keine Fernkampfwaffe -"));
+        QCOMPARE(s.Teil<QToolButton>("SpeedButtonFernkampf")->text(),
+                 QStringLiteral("- keine Fernkampfwaffe -"));
         QVERIFY(s.Teil<QToolButton>("SpeedButtonZauber")->isHidden());
         QVERIFY(s.Teil<QRadioButton>("RadioButtonWerteImNahkampf")->isChecked());
         QCOMPARE(s.Text("LabelEffektiveWerte"), QStringLiteral("Effektive Werte im Nahkampf"));
@@ -518,7 +520,8 @@ private slots:
         h.show();
         h.PageControl1->setCurrentIndex(TForm1::SeiteCharakterPlaner);
         TForm10 &opt = *s.App.Form10;
-        QPushButton *knopf = h.CharakterPlanerSeite->findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren"));
+        QPushButton *knopf =
+            h.CharakterPlanerSeite->findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren"));
         QVERIFY(knopf);
         knopf->click();
         QVERIFY(opt.isVisible());
@@ -533,7 +536,8 @@ private slots:
         // The settings window's hook recomputes with the changed options.
         s.App.Zustand.Optionen.CPWorld = 2;
         s.App.CharakterNeuBerechnen();
-        QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))->isEnabled());
+        QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))
+                     ->isEnabled());
         // Ctrl through the main window's flag: the preset stays at +0.
         h.StrgGedrueckt = true;
         h.CharakterPlanerSeite->MenueEintragGewaehlt(SlotHauptwaffe, QStringLiteral("Kurzschwert"));
