@@ -15,24 +15,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchAnwendung.h"
+
 #include <memory>
 
 using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-void AnwendungStarten()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvaren-bench";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 struct TPlanerseiteStand {
     TKatalog Katalog;
@@ -71,7 +61,7 @@ struct TPlanerseiteStand {
 
 void BM_PlanerseiteAttributAenderung(benchmark::State &state)
 {
-    AnwendungStarten();
+    bench::AnwendungSicherstellen();
     TPlanerseiteStand s;
     QSpinBox *staerke = s.Seite->AttributEingabe(AttrStaerke);
     int wert = 0;
@@ -87,7 +77,7 @@ BENCHMARK(BM_PlanerseiteAttributAenderung)->Unit(benchmark::kMillisecond);
 // keeps answering; reports the longest gap between two events on the window's thread.
 void BM_PlanerseiteOptimiererLevel999(benchmark::State &state)
 {
-    AnwendungStarten();
+    bench::AnwendungSicherstellen();
     TPlanerseiteStand s;
     auto *knopf = s.Fenster->findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren"));
     s.Fenster->findChild<QScrollBar *>(QStringLiteral("ScrollBarPrioritaet"))->setValue(50);

@@ -13,22 +13,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchAnwendung.h"
+
 namespace {
 
-// One application object for all cases; deliberately never destroyed, as Qt does not
-// like to be torn down after main has returned.
-void AnwendungSicherstellen()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvaren-bench";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+using mvt::bench::AnwendungSicherstellen;
 
 void Start(benchmark::State &state, bool mitOptionen)
 {

@@ -2,6 +2,7 @@
 
 #include "catalogue/Textdatei.h"
 #include "catalogue/Zahlen.h"
+#include "planner/JsonEingabe.h"
 #include "settings/Optionen.h"
 
 #include <QJsonArray>
@@ -22,55 +23,7 @@ const char *const GegnerSchluessel[AnzahlGegnerFelder] = {
     "Leben",      "Ruestschutz", "Absorb",   "Ausweichen",      "RuestschutzBeiBlock", "Blockchance",
     "MinSchaden", "MaxSchaden",  "Angriffe", "Treffsicherheit", "KritischeTreffer"};
 
-struct TFehler {
-    QString Text;
-};
-
-[[noreturn]] void Fehler(const QString &text)
-{
-    throw TFehler{QStringLiteral("Fehler: ") + text};
-}
-
-void NurSchluessel(const QJsonObject &o, const QStringList &erlaubt, const QString &wo)
-{
-    for (auto it = o.begin(); it != o.end(); ++it)
-        if (!erlaubt.contains(it.key()))
-            Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.").arg(it.key(), wo));
-}
-
-double Zahl(const QJsonValue &v, const QString &name)
-{
-    if (!v.isDouble() || !std::isfinite(v.toDouble()))
-        Fehler(QStringLiteral("\"%1\" muss eine Zahl sein.").arg(name));
-    return v.toDouble();
-}
-
-// Whole numbers beyond the range are cut to its ends.
-int64_t Ganzzahl(const QJsonValue &v, const QString &name, int64_t min, int64_t max)
-{
-    const double d = Zahl(v, name);
-    if (d != std::floor(d))
-        Fehler(QStringLiteral("\"%1\" muss eine ganze Zahl sein.").arg(name));
-    if (d <= static_cast<double>(min))
-        return min;
-    if (d >= static_cast<double>(max))
-        return max;
-    return static_cast<int64_t>(d);
-}
-
-QJsonObject Objekt(const QJsonValue &v, const QString &name)
-{
-    if (!v.isObject())
-        Fehler(QStringLiteral("\"%1\" muss ein Objekt sein.").arg(name));
-    return v.toObject();
-}
-
-QString Text(const QJsonValue &v, const QString &name)
-{
-    if (!v.isString())
-        Fehler(QStringLiteral("\"%1\" muss ein Text sein.").arg(name));
-    return v.toString();
-}
+using namespace json;
 
 bool InSlotMenue(TSlot s, const QString &name)
 {
@@ -94,15 +47,12 @@ TSlotwahl SlotwahlLesen(TSlot s, const QJsonValue &v)
         if (o.contains("Name"))
             w.Name = Text(o["Name"], wo + QStringLiteral(".Name"));
         if (o.contains("Aufwertung"))
-            w.Aufwertung =
-                static_cast<int>(Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung"), -1, 2));
+            w.Aufwertung = static_cast<int>(
+                std::clamp<int64_t>(Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung")), -1, 2));
         if (w.Aufwertung && *w.Aufwertung != 0 && *w.Aufwertung != 1)
             Fehler(QStringLiteral("\"%1.Aufwertung\" muss 0 oder 1 sein.").arg(wo));
-        if (o.contains("Shift")) {
-            if (!o["Shift"].isBool())
-                Fehler(QStringLiteral("\"%1.Shift\" muss true oder false sein.").arg(wo));
-            w.Shift = o["Shift"].toBool();
-        }
+        if (o.contains("Shift"))
+            w.Shift = Wahrheitswert(o["Shift"], wo + QStringLiteral(".Shift"));
         if (o.contains("Verzauberung"))
             w.Verzauberung = Text(o["Verzauberung"], wo + QStringLiteral(".Verzauberung"));
         if (o.contains("Werte")) {
@@ -125,41 +75,94 @@ TSlotwahl SlotwahlLesen(TSlot s, const QJsonValue &v)
     return w;
 }
 
-struct TDatei {
-    TPlanerOptionen Optionen;
-    TGegnerwerte Gegner;
-    std::optional<int32_t> Level;
-    std::optional<int64_t> Erfahrung;
-    std::array<std::vector<TSlotwahl>, AnzahlSlots> Slots{};
-    std::array<std::optional<int32_t>, 4> Attribute{};
-    std::optional<TAnsicht> Ansicht;
-};
-
-TDatei InhaltLesen(const QJsonObject &o, const TPlanerOptionen &optionen)
+QJsonValue Wert(double x)
 {
-    // "Wirkung" and "Optimierung" belong to the command line; the tab keeps its own.
+    return std::isfinite(x) ? QJsonValue(x) : QJsonValue(0);
+}
+
+} // namespace
+
+std::array<std::optional<int32_t>, 4> AttributeLesen(const QJsonValue &v, const QString &wo)
+{
+    const QJsonObject o = Objekt(v, wo);
+    NurSchluessel(o, {"Staerke", "Geschick", "Konstitution", "Intelligenz"}, wo);
+    std::array<std::optional<int32_t>, 4> a{};
+    for (int i = 0; i < 4; ++i)
+        if (o.contains(AttributSchluessel[i]))
+            a[i] = Ganzzahl32(o[AttributSchluessel[i]], wo + u'.' + QLatin1String(AttributSchluessel[i]));
+    return a;
+}
+
+TAnsicht AnsichtLesen(const QJsonValue &v, const QString &wo)
+{
+    const QString t = Text(v, wo);
+    if (t == QLatin1String("Nahkampf"))
+        return TAnsicht::Nahkampf;
+    if (t == QLatin1String("Fernkampf"))
+        return TAnsicht::Fernkampf;
+    Fehler(QStringLiteral("\"%1\" muss \"Nahkampf\" oder \"Fernkampf\" sein.").arg(wo));
+}
+
+namespace {
+
+TGegnerwerte GegnerLesen(const QJsonValue &v)
+{
+    const QJsonObject o = Objekt(v, QStringLiteral("Gegner"));
+    QStringList erlaubt;
+    for (const char *k : GegnerSchluessel)
+        erlaubt << QLatin1String(k);
+    NurSchluessel(o, erlaubt, QStringLiteral("Gegner"));
+    TGegnerwerte g;
+    // The opponent fields take no sign; percentages above 100 read as 100, and the
+    // damage and attack fields hold at most four and two digits.
+    auto ganz = [&](const char *k, int32_t &ziel, int32_t max) {
+        if (o.contains(k))
+            ziel = std::clamp(Ganzzahl32(o[k], QStringLiteral("Gegner.") + QLatin1String(k)), 0, max);
+    };
+    auto prozent = [&](const char *k, double &ziel, double max) {
+        if (o.contains(k))
+            ziel = std::clamp(Zahl(o[k], QStringLiteral("Gegner.") + QLatin1String(k)), 0.0, max);
+    };
+    ganz("Leben", g.Leben, std::numeric_limits<int32_t>::max());
+    prozent("Ruestschutz", g.Ruestschutz, 100.0);
+    prozent("Absorb", g.Absorb, 9999.9);
+    prozent("Ausweichen", g.Ausweichen, 100.0);
+    prozent("RuestschutzBeiBlock", g.RuestschutzBeiBlock, 100.0);
+    prozent("Blockchance", g.Blockchance, 100.0);
+    ganz("MinSchaden", g.MinSchaden, 9999);
+    ganz("MaxSchaden", g.MaxSchaden, 9999);
+    ganz("Angriffe", g.Angriffe, 99);
+    prozent("Treffsicherheit", g.Treffsicherheit, 100.0);
+    prozent("KritischeTreffer", g.KritischeTreffer, 100.0);
+    return g;
+}
+
+} // namespace
+
+TCharakterEingabe CharakterEingabeLesen(const QJsonObject &o, const QStringList &weitere)
+{
     NurSchluessel(o,
-                  {"Welt", "WirkungBerechnen", "Wirkung", "Level", "Erfahrung", "Slots", "Attribute",
-                   "Gegner", "Ansicht", "Optimierung"},
-                  QStringLiteral("der Datei"));
-    TDatei d;
-    d.Optionen = optionen;
+                  QStringList{"Welt", "WirkungBerechnen", "Level", "Erfahrung", "Slots", "Attribute",
+                              "Gegner", "Ansicht"} +
+                      weitere,
+                  QStringLiteral("der Eingabe"));
+    TCharakterEingabe e;
     if (o.contains("Welt")) {
-        const int64_t w = Ganzzahl(o["Welt"], QStringLiteral("Welt"), -1, 256);
+        const int64_t w = Ganzzahl(o["Welt"], QStringLiteral("Welt"));
         if (w < 0 || w > 255)
             Fehler(QStringLiteral("\"Welt\" muss zwischen 0 und 255 liegen."));
-        d.Optionen.Welt = static_cast<uint8_t>(w);
+        e.Welt = static_cast<uint8_t>(w);
     }
-    if (o.contains("WirkungBerechnen")) {
-        if (!o["WirkungBerechnen"].isBool())
-            Fehler(QStringLiteral("\"WirkungBerechnen\" muss true oder false sein."));
-        d.Optionen.WirkungBerechnen = o["WirkungBerechnen"].toBool();
-    }
+    if (o.contains("WirkungBerechnen"))
+        e.WirkungBerechnen = Wahrheitswert(o["WirkungBerechnen"], QStringLiteral("WirkungBerechnen"));
     if (o.contains("Level"))
-        d.Level = static_cast<int32_t>(Ganzzahl(o["Level"], QStringLiteral("Level"), 1, MaxLevel));
-    if (o.contains("Erfahrung"))
-        d.Erfahrung =
-            Ganzzahl(o["Erfahrung"], QStringLiteral("Erfahrung"), 0, std::numeric_limits<int64_t>::max());
+        e.Level = std::clamp(Ganzzahl32(o["Level"], QStringLiteral("Level")), 1, MaxLevel);
+    if (o.contains("Erfahrung")) {
+        const int64_t x = Ganzzahl(o["Erfahrung"], QStringLiteral("Erfahrung"));
+        if (x < 0)
+            Fehler(QStringLiteral("\"Erfahrung\" darf nicht negativ sein."));
+        e.Erfahrung = x;
+    }
     if (o.contains("Slots")) {
         const QJsonObject s = Objekt(o["Slots"], QStringLiteral("Slots"));
         for (auto it = s.begin(); it != s.end(); ++it) {
@@ -169,67 +172,26 @@ TDatei InhaltLesen(const QJsonObject &o, const TPlanerOptionen &optionen)
             const TSlot t = static_cast<TSlot>(slot);
             if (it.value().isArray()) {
                 for (const QJsonValue &x : it.value().toArray())
-                    d.Slots[slot].push_back(SlotwahlLesen(t, x));
+                    e.Slots[slot].push_back(SlotwahlLesen(t, x));
             } else {
-                d.Slots[slot].push_back(SlotwahlLesen(t, it.value()));
+                e.Slots[slot].push_back(SlotwahlLesen(t, it.value()));
             }
         }
     }
-    if (o.contains("Attribute")) {
-        const QJsonObject a = Objekt(o["Attribute"], QStringLiteral("Attribute"));
-        NurSchluessel(a, {"Staerke", "Geschick", "Konstitution", "Intelligenz"}, QStringLiteral("Attribute"));
-        for (int i = 0; i < 4; ++i)
-            if (a.contains(AttributSchluessel[i]))
-                d.Attribute[i] = static_cast<int32_t>(
-                    Ganzzahl(a[AttributSchluessel[i]], QLatin1String(AttributSchluessel[i]), 0, 9999));
-    }
-    if (o.contains("Gegner")) {
-        const QJsonObject g = Objekt(o["Gegner"], QStringLiteral("Gegner"));
-        QStringList erlaubt;
-        for (const char *k : GegnerSchluessel)
-            erlaubt << QLatin1String(k);
-        NurSchluessel(g, erlaubt, QStringLiteral("Gegner"));
-        // Through the field texts, so the values are cut exactly as typed ones would be.
-        TGegnerTexte t = GegnerTexte(d.Gegner);
-        for (int i = 0; i < AnzahlGegnerFelder; ++i) {
-            if (!g.contains(GegnerSchluessel[i]))
-                continue;
-            const double x =
-                std::clamp(Zahl(g[GegnerSchluessel[i]], QLatin1String(GegnerSchluessel[i])), 0.0, 1e9);
-            TGegnerwerte h;
-            h.Leben = static_cast<int32_t>(x);
-            h.Ruestschutz = h.Absorb = h.Ausweichen = h.RuestschutzBeiBlock = h.Blockchance = x;
-            h.MinSchaden = h.MaxSchaden = h.Angriffe = static_cast<int32_t>(x);
-            h.Treffsicherheit = h.KritischeTreffer = x;
-            const TGegnerFeld f = static_cast<TGegnerFeld>(i);
-            t[i] = GegnerFeldBereinigen(f, GegnerTexte(h)[i]);
-        }
-        d.Gegner = GegnerwerteAusTexten(t);
-    }
-    if (o.contains("Ansicht")) {
-        const QString a = Text(o["Ansicht"], QStringLiteral("Ansicht"));
-        if (a == QLatin1String("Nahkampf"))
-            d.Ansicht = TAnsicht::Nahkampf;
-        else if (a == QLatin1String("Fernkampf"))
-            d.Ansicht = TAnsicht::Fernkampf;
-        else
-            Fehler(QStringLiteral("\"Ansicht\" muss \"Nahkampf\" oder \"Fernkampf\" sein."));
-    }
-    return d;
+    if (o.contains("Attribute"))
+        e.Attribute = AttributeLesen(o["Attribute"], QStringLiteral("Attribute"));
+    if (o.contains("Gegner"))
+        e.Gegner = GegnerLesen(o["Gegner"]);
+    if (o.contains("Ansicht"))
+        e.Ansicht = AnsichtLesen(o["Ansicht"], QStringLiteral("Ansicht"));
+    return e;
 }
-
-QJsonValue Wert(double x)
-{
-    return std::isfinite(x) ? QJsonValue(x) : QJsonValue(0);
-}
-
-} // namespace
 
 std::optional<TSlotwahl> SlotwahlAusJson(TSlot s, const QJsonValue &v, QString *fehler)
 {
     try {
         return SlotwahlLesen(s, v);
-    } catch (const TFehler &f) {
+    } catch (const TJsonFehler &f) {
         if (fehler)
             *fehler = f.Text;
         return std::nullopt;
@@ -326,15 +288,19 @@ QJsonObject CharakterJsonSchreiben(const TPlaner &p)
 
 QString CharakterJsonLesen(TPlaner &p, const TKatalog &k, const QJsonObject &o)
 {
-    TDatei d;
+    TCharakterEingabe d;
     try {
-        d = InhaltLesen(o, p.Optionen);
-    } catch (const TFehler &f) {
+        // "Wirkung" and "Optimierung" belong to the command line; the tab keeps its own.
+        d = CharakterEingabeLesen(o, {"Wirkung", "Optimierung"});
+    } catch (const TJsonFehler &f) {
         return f.Text;
     }
     // Everything is checked; now the character is built afresh, computing once at the end.
     TPlaner neu = p;
-    neu.Optionen = d.Optionen;
+    if (d.Welt)
+        neu.Optionen.Welt = *d.Welt;
+    if (d.WirkungBerechnen)
+        neu.Optionen.WirkungBerechnen = *d.WirkungBerechnen;
     neu.Gegner = d.Gegner;
     PlanerStarten(neu);
     neu.BerechnungAusgesetzt = true;
@@ -350,7 +316,9 @@ QString CharakterJsonLesen(TPlaner &p, const TKatalog &k, const QJsonObject &o)
         if (!d.Attribute[i])
             continue;
         const TAttribut a = static_cast<TAttribut>(i);
-        SetzeAttribut(neu.Charakter, a, std::max(*d.Attribute[i], Attributuntergrenze(neu.Charakter, a)));
+        // The spin input holds 0..9999 and never less than the enchantment floor.
+        SetzeAttribut(neu.Charakter, a,
+                      std::max(std::min(*d.Attribute[i], 9999), Attributuntergrenze(neu.Charakter, a)));
     }
     neu.BerechnungAusgesetzt = false;
     Aktualisieren(neu);

@@ -9,6 +9,7 @@
 #include "planner/Planer.h"
 
 #include <QJsonObject>
+#include <QStringList>
 #include <QString>
 
 #include <optional>
@@ -36,6 +37,24 @@ std::optional<TSlotwahl> SlotwahlAusJson(TSlot s, const QJsonValue &v, QString *
 // Applies one entry as the player would: the menu choice (with Ctrl for "+0"), the upgrade
 // when it differs from the requested one, the enchantment, then the typed values.
 void SlotwahlAnwenden(TPlaner &p, const TKatalog &k, TSlot s, const TSlotwahl &w);
+
+// The character part of the input, read and checked; throws json::TJsonFehler with the
+// German message. `weitere` are the keys the caller reads itself (the command line's
+// "Wirkung" and "Optimierung").
+struct TCharakterEingabe {
+    std::optional<uint8_t> Welt;
+    std::optional<bool> WirkungBerechnen;
+    TGegnerwerte Gegner;
+    std::optional<int32_t> Level; // 1..999
+    std::optional<int64_t> Erfahrung;
+    std::array<std::vector<TSlotwahl>, AnzahlSlots> Slots{};
+    std::array<std::optional<int32_t>, 4> Attribute{};
+    std::optional<TAnsicht> Ansicht;
+};
+TCharakterEingabe CharakterEingabeLesen(const QJsonObject &o, const QStringList &weitere);
+// Parts of it the command line's optimiser input uses too.
+std::array<std::optional<int32_t>, 4> AttributeLesen(const QJsonValue &v, const QString &wo);
+TAnsicht AnsichtLesen(const QJsonValue &v, const QString &wo);
 
 // The character's file content.
 QJsonObject CharakterJsonSchreiben(const TPlaner &p);

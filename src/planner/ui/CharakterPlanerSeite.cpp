@@ -1150,43 +1150,36 @@ bool TCharakterPlanerSeite::CharakterLaden(const QString &datei)
 
 // ---------------------------------------------------------------- optimiser
 
-void TCharakterPlanerSeite::OptimierungGestartet()
+void TCharakterPlanerSeite::EingabenFreigeben(bool an)
 {
-    m_optimierungSperrt = true;
-    QWidget *sperren[] = {SpinEditLevel,
-                          EditErfahrung,
-                          ButtonInventarAuslesen,
-                          ButtonInventarLoeschen,
-                          CheckBoxCPWirkungBerechnen,
-                          ButtonCharakterLaden};
-    for (QWidget *w : sperren)
-        w->setEnabled(false);
+    // Everything that changes the character the search works on.
+    m_optimierungSperrt = !an;
+    QWidget *eingaben[] = {SpinEditLevel, EditErfahrung, ButtonInventarAuslesen, ButtonInventarLoeschen,
+                           ButtonCharakterLaden};
+    for (QWidget *w : eingaben)
+        w->setEnabled(an);
     for (QSpinBox *s : m_attribut)
-        s->setEnabled(false);
+        s->setEnabled(an);
     for (QToolButton *b : m_slotKnopf)
-        b->setEnabled(false);
+        b->setEnabled(an);
     for (auto &slot : m_felder)
         for (TFeld &f : slot)
             if (f.Edit)
-                f.Edit->setEnabled(false);
+                f.Edit->setEnabled(an);
+    if (an)
+        PotenzschalterZeigen();
+    else
+        CheckBoxCPWirkungBerechnen->setEnabled(false);
+}
+
+void TCharakterPlanerSeite::OptimierungGestartet()
+{
+    EingabenFreigeben(false);
 }
 
 void TCharakterPlanerSeite::OptimierungBeendet(const TOptimierungsErgebnis &e, bool anwenden)
 {
-    m_optimierungSperrt = false;
-    QWidget *freigeben[] = {SpinEditLevel, EditErfahrung, ButtonInventarAuslesen, ButtonInventarLoeschen,
-                            ButtonCharakterLaden};
-    for (QWidget *w : freigeben)
-        w->setEnabled(true);
-    PotenzschalterZeigen();
-    for (QSpinBox *s : m_attribut)
-        s->setEnabled(true);
-    for (QToolButton *b : m_slotKnopf)
-        b->setEnabled(true);
-    for (auto &slot : m_felder)
-        for (TFeld &f : slot)
-            if (f.Edit)
-                f.Edit->setEnabled(true);
+    EingabenFreigeben(true);
     if (!anwenden) {
         Optimierer.OptimierungLaeuft = false;
         Anzeigen();

@@ -139,6 +139,7 @@ private:
     void AttributfarbenZuruecksetzen();
     void NachAenderung(); // Aktualisieren + Anzeigen + optimiser window refreshed
     void PotenzschalterZeigen();
+    void EingabenFreigeben(bool an);
     bool Shift() const;
     bool Strg() const;
     int64_t Jetzt() const;
