@@ -1208,6 +1208,12 @@ bool TCharakterPlanerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
             }
             return true;
         }
+        // Enter opens the slot's menu like Space does.
+        if (typ == QEvent::KeyPress && (static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Return ||
+                                        static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Enter)) {
+            SpeedButtonSlotClick(s);
+            return true;
+        }
         // "+" on a focused slot button: the upgrade from the keyboard.
         if (typ == QEvent::KeyPress && static_cast<QKeyEvent *>(ereignis)->text() == QLatin1String("+")) {
             if (!m_optimierungSperrt && s != SlotZauber) {

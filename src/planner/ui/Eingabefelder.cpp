@@ -99,7 +99,31 @@ private:
     std::function<void()> m_bei0;
 };
 
+class TNullfilter : public QObject {
+public:
+    explicit TNullfilter(QLineEdit *feld) : QObject(feld), m_feld(feld) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::FocusOut) {
+            const QString t = m_feld->text();
+            if (!KommazahlLesen(t) && !GanzzahlLesen(t))
+                m_feld->setText(QStringLiteral("0"));
+        }
+        return false;
+    }
+
+private:
+    QLineEdit *m_feld;
+};
+
 } // namespace
+
+void NullBeimVerlassen(QLineEdit *feld)
+{
+    feld->installEventFilter(new TNullfilter(feld));
+}
 
 void ZeichenfilterSetzen(QLineEdit *feld, TZeichenfilter filter)
 {

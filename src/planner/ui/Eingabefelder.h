@@ -49,6 +49,9 @@ void SpinSetzen(QSpinBox *spin, int32_t wert);
 // through the change handler `bei0`.
 void SpinVerlassenBehandeln(QSpinBox *spin, planer::TSpinGedaechtnis &g, std::function<void()> bei0);
 
+// Leaving a number field whose text is not a number sets "0" (through its change handler).
+void NullBeimVerlassen(QLineEdit *feld);
+
 // Calls `klick` when the widget is clicked with the left button (labels that act).
 void KlickbarMachen(QWidget *w, std::function<void()> klick);
 

@@ -113,6 +113,7 @@ void TForm10::Anlegen()
         const bool ganz =
             l.Feld == GfLeben || l.Feld == GfMinSchaden || l.Feld == GfMaxSchaden || l.Feld == GfAngriffe;
         ZeichenfilterSetzen(e, ganz ? TZeichenfilter::Ganzzahl : TZeichenfilter::Dezimal);
+        NullBeimVerlassen(e);
         // Leben, Ausweichen and the opponent's attacks do not change the search's result.
         if (l.Feld == GfLeben || l.Feld == GfAusweichen || l.Feld == GfAngriffe)
             FeldFarbeSetzen(e, QColor(240, 240, 240));
@@ -260,6 +261,7 @@ void TForm10::Anlegen()
         b->setGeometry(140, 294 + 18 * (r - 1), 90, 18);
         b->setToolTip(rassenHinweis);
         b->setProperty("tag", r);
+        b->setAccessibleName(b->text().trimmed());
         m_rasse[r] = b;
         connect(b, &QRadioButton::clicked, this, [this, r] { RadioButtonRasseClick(r); });
     }

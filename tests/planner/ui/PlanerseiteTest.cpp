@@ -11,7 +11,9 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "settings/Optionen.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QJsonDocument>
 #include <QLabel>
@@ -128,6 +130,47 @@ private slots:
             if (a->data().toString() == QLatin1String("Mithril-Plattenhelm"))
                 hinweis = a->statusTip().contains(QStringLiteral("Stufe"));
         QVERIFY(hinweis);
+    }
+
+    void tastatur()
+    {
+        TStand s(m_katalog);
+        QToolButton *helm = s.Teil<QToolButton>("SpeedButtonHelm");
+        helm->setFocus();
+        QTest::keyClick(helm, Qt::Key_Return);
+        QMenu *helme = s.Teil<QMenu>("PopupMenuHelme");
+        QTRY_VERIFY(helme->isVisible());
+        helme->hide();
+        QVERIFY(s.Waehlen("PopupMenuHelme", QStringLiteral("Leinen-Haube")));
+        // The context-menu key opens the enchantment menu; "+" switches the upgrade.
+        QContextMenuEvent taste(QContextMenuEvent::Keyboard, QPoint(4, 4), helm->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(helm, &taste);
+        QMenu *verz = s.Teil<QMenu>("PopupMenuVerzauberungen");
+        QTRY_VERIFY(verz->isVisible());
+        verz->hide();
+        QCOMPARE(helm->text(), QStringLiteral("Leinen-Haube +1"));
+        QTest::keyClick(helm, Qt::Key_Plus);
+        QCOMPARE(helm->text(), QStringLiteral("Leinen-Haube"));
+        // The optimiser window's controls carry their names too.
+        for (QWidget *w : s.Fenster->findChildren<QWidget *>()) {
+            const auto *knopf = qobject_cast<QAbstractButton *>(w);
+            const bool bedienbar =
+                knopf || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QScrollBar *>(w) ||
+                (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()));
+            if (bedienbar)
+                QVERIFY2(!w->accessibleName().isEmpty() || (knopf && !knopf->text().isEmpty()),
+                         qPrintable(w->objectName()));
+        }
+        // Leaving an opponent field of the optimiser window that holds no number: "0" in both.
+        QLineEdit *leben = s.Edit("EditGegnerLeben", s.Fenster.get());
+        s.Fenster->show();
+        s.Fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.Fenster.get()));
+        leben->setFocus();
+        leben->clear();
+        s.Edit("EditGegnerAbsorb", s.Fenster.get())->setFocus();
+        QCOMPARE(leben->text(), QStringLiteral("0"));
+        QCOMPARE(s.Edit("EditGegnerLeben")->text(), QStringLiteral("0"));
     }
 
     void spinEingabeMerktSichEineSekunde()
