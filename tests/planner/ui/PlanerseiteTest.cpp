@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QJsonDocument>
@@ -437,8 +439,19 @@ private slots:
         QFile f(QStringLiteral(MVT_TESTDATEN "/planner/inventar/voll.txt"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString seite = TextDekodieren(f.readAll());
-        s.Seite->InventarTextAuslesen(seite);
+        // From the clipboard, as the button reads it.
+        QGuiApplication::clipboard()->setText(seite);
+        QTest::mouseClick(s.Teil<QPushButton>("ButtonInventarAuslesen"), Qt::LeftButton);
         QLabel *m = s.Teil<QLabel>("LabelInventarAuslesen");
+        // The same page through the model, as `morvaren-cli inventar` reads it.
+        TPlaner q;
+        PlanerStarten(q);
+        TOptimiererZustand z;
+        InventarAuslesen(q, z, m_katalog, seite);
+        for (int i = 0; i < AnzahlSlots; ++i)
+            QCOMPARE(s.Seite->Planer.Slots[i].Beschriftung, q.Slots[i].Beschriftung);
+        QCOMPARE(s.Text("LabelMaxLP"), q.Anzeige.MaximaleLebenspunkte);
+        QCOMPARE(s.Text("LabelNahWaffe1Schaden"), q.Anzeige.Nahkampf.Waffen[0].Schaden);
         QCOMPARE(m->text(), QStringLiteral("7 Items gelesen"));
         QVERIFY(!m->isHidden());
         QCOMPARE(s.Spin("SpinEditStaerke")->value(), 22);
