@@ -1,6 +1,5 @@
-// The application object the window benchmarks need, offscreen unless a platform is set;
-// one for all cases and deliberately never destroyed, as Qt does not like to be torn down
-// after main has returned.
+// One application object for all window cases; deliberately never destroyed, as Qt does
+// not like to be torn down after main has returned.
 #pragma once
 
 #include <QApplication>

@@ -1,5 +1,6 @@
 // Start-up of the program: the ten windows with the catalogue and the options, offscreen.
 #include "app/Anwendung.h"
+#include "BenchAnwendung.h"
 #include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
 #include "ui/JpegBild.h"
@@ -12,8 +13,6 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
-
-#include "BenchAnwendung.h"
 
 namespace {
 

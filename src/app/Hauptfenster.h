@@ -17,6 +17,7 @@ class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
+class TRoutenplanerSeite;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -40,6 +41,7 @@ public:
     QWidget *TabSheet5;
     QWidget *TabSheet3;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
+    TRoutenplanerSeite *Routenplanerseite = nullptr;
     TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
     QLabel *LabelWeitereFunktionen;
 

@@ -9,6 +9,7 @@
 #include "planner/JsonEingabe.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
+#include "settings/Optionen.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -101,7 +102,8 @@ TEingabe EingabeLesen(const QJsonObject &o)
             const int i = WirkungsIndex(it.key());
             if (i < 0)
                 Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in Wirkung.").arg(it.key()));
-            e.Optionen.Wirkung[i] = Zahl(it.value(), QStringLiteral("Wirkung.") + it.key());
+            // Kept within the range the options file allows, as hand-edited values may not be.
+            e.Optionen.Wirkung[i] = WirkungBegrenzen(Zahl(it.value(), QStringLiteral("Wirkung.") + it.key()));
         }
     }
     e.Gegner = c.Gegner;

@@ -139,6 +139,25 @@ TEST(CharakterPlanerBefehl, FalscheEingabenEndenMitCode2)
               "unbesiegbar");
 }
 
+// Hand-edited potencies are brought into the options file's range 0,52 ... 99,0; an
+// absurd one no longer makes the evaluation sum over billions of heal values.
+TEST(CharakterPlanerBefehl, WirkungImBereich)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    auto lauf = [](const char *wirkung) {
+        return MitText(QByteArray(R"({"Wirkung":{"Erdmagie":)") + wirkung +
+                       R"(},"Slots":{"Fernkampf":{"Name":"Erde-Langholz"},"Zauber":"Heilung II"},)"
+                       R"("Ansicht":"Fernkampf"})");
+    };
+    const TLauf riesig = lauf("4294967295"), hoch = lauf("99"), null = lauf("0"), tief = lauf("0.52");
+    ASSERT_EQ(riesig.Code, 0) << riesig.Fehler.toStdString();
+    ASSERT_EQ(null.Code, 0) << null.Fehler.toStdString();
+    EXPECT_EQ(riesig.Ausgabe, hoch.Ausgabe);
+    EXPECT_EQ(null.Ausgabe, tief.Ausgabe);
+    EXPECT_NE(hoch.Ausgabe["Charakter"], tief.Ausgabe["Charakter"]);
+}
+
 // A character saved by the tab is an input of `planer`: own items with their typed values,
 // a preset at +0, ammunition at +0 and experience between two levels come out as saved,
 // and saving what was loaded gives the same file.
