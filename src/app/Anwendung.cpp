@@ -6,6 +6,7 @@
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
@@ -56,6 +57,17 @@ void TAnwendung::FensterErzeugen()
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Erzeugen(Form9, h);
     Form10 = std::make_unique<TForm10>(h);
+    // The planner page brings the options in and recomputes when the settings changed.
+    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
+        planer->OptimiererfensterVerbinden(Form10.get());
+        auto weitere = WeitereOptionenAnwenden;
+        WeitereOptionenAnwenden = [planer, weitere] {
+            if (weitere)
+                weitere();
+            planer->OptionenUebernehmen();
+        };
+        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
+    }
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }

@@ -13,6 +13,7 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
@@ -41,6 +42,7 @@ public:
     QWidget *TabSheet3;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
     TRoutenplanerSeite *Routenplanerseite = nullptr;
+    TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;
