@@ -241,7 +241,9 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     TagSetzen(SpeedButtonBauen, 0);
     connect(SpeedButtonBauen, &QToolButton::clicked, this, &TBausatzrechnerSeite::SpeedButtonBauenClick);
     for (QSpinBox *feld : {SpinEditBaumenge1, SpinEditBaumenge2}) {
-        connect(feld, &QSpinBox::textChanged, this, [this, feld] { SpinEditBaumengeChange(feld); });
+        // The editor's own signal, which also reports an emptied field.
+        connect(feld->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
+                [this, feld] { SpinEditBaumengeChange(feld); });
         feld->installEventFilter(this);
     }
     LabelBaumenge1->installEventFilter(this);
@@ -265,7 +267,8 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
             &TBausatzrechnerSeite::SpeedButtonLoeschenClick);
     SpinEditBaumenge3 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge3"), 0, 99999, 0,
                                    {x + 92, 506, 58, 24}, QStringLiteral("Menge in Stück"));
-    connect(SpinEditBaumenge3, &QSpinBox::textChanged, this, &TBausatzrechnerSeite::SpinEditBaumenge3Change);
+    connect(SpinEditBaumenge3->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
+            &TBausatzrechnerSeite::SpinEditBaumenge3Change);
     SpinEditBaumenge3->installEventFilter(this);
     SpeedButtonBearbeiten =
         Knopf(this, QStringLiteral("SpeedButtonBearbeiten"), QStringLiteral("Menge anpassen"),
