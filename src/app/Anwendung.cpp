@@ -40,6 +40,10 @@ void TAnwendung::FensterErzeugen()
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
     Erzeugen(Form3, h);
+    Form3->Anbinden(Zustand.Katalog, Zustand.Crafting, [this] {
+        if (BaulisteNeuBerechnen)
+            BaulisteNeuBerechnen();
+    });
     Erzeugen(Form4, h);
     Form4->PruefungStarten = [this] {
         if (VersionspruefungStarten)
