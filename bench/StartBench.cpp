@@ -1,4 +1,5 @@
 // Start-up of the program: the ten windows with the catalogue and the options, offscreen.
+#include "BenchAnwendung.h"
 #include "app/Anwendung.h"
 #include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
@@ -14,21 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// One application object for all cases; deliberately never destroyed, as Qt does not
-// like to be torn down after main has returned.
-void AnwendungSicherstellen()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvaren-bench";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void Start(benchmark::State &state, bool mitOptionen)
 {
