@@ -1,11 +1,13 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
 //     bildschirmfoto ZIEL.png [SEITE | info | autor]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
-// crafting tab with a build list of several entries.
+// crafting tab with a build list of several entries; "preisdialog" the price dialog on
+// that list's purchase prices of page 4.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "settings/ui/Preisdialog.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 
 #include <QApplication>
@@ -40,7 +42,7 @@ int main(int argc, char **argv)
     if (wahl == QLatin1String("info") || wahl == QLatin1String("autor")) {
         fenster = anwendung.Form5.get();
         anwendung.Form1->NebenfensterZeigen(anwendung.Form5.get(), wahl == QLatin1String("info") ? 1 : 2);
-    } else if (wahl == QLatin1String("bausatz")) {
+    } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);
         for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
@@ -54,6 +56,10 @@ int main(int argc, char **argv)
         if (!treffer.isEmpty())
             seite->TreeView1->setCurrentItem(treffer.first());
         seite->PageControl2->setCurrentIndex(1);
+        if (wahl == QLatin1String("preisdialog")) {
+            fenster = anwendung.Form3.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);
+        }
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

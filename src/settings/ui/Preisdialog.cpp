@@ -220,7 +220,7 @@ void TForm3::Anordnen()
     SpeedButtonOkay->move(Rand, knopfY);
     SpeedButtonAbbrechen->move(Rand + 36, knopfY);
     Zellen->resize(std::max(ScrollBox1->viewport()->width(), Rand * 2 + breite * spalten),
-                   knopfY + 30 + Rand);
+                   std::max(ScrollBox1->viewport()->height(), knopfY + 30 + Rand));
     ScrollBox1->verticalScrollBar()->setValue(scroll);
 }
 
