@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -330,6 +331,36 @@ private slots:
         s.seite.SpinEditBaumenge3->setValue(0);
         QTest::keyClick(s.seite.SpinEditBaumenge3, Qt::Key_Return);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("5 Kurzschwert")});
+    }
+
+    void FensterAusDerSeite()
+    {
+        Seite s(m_katalog);
+        QList<int> preisdialog, analyse;
+        int export_ = 0;
+        s.seite.PreisdialogOeffnen = [&](int tag) { preisdialog << tag; };
+        s.seite.DetailanalyseOeffnen = [&](int tag) { analyse << tag; };
+        s.seite.ExportOeffnen = [&] { ++export_; };
+        s.seite.BaulistealsTextanzeigen1->setEnabled(true);
+        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(!s.seite.BaulistealsTextanzeigen1->isEnabled()); // nothing to show yet
+        s.seite.PopupMenuTextAnzeigen->hide();
+
+        for (const char *name : {"Kurzschwert", "Saphir", "Salz", "Jaspis", "Onyx"})
+            s.Hinzufuegen(QString::fromUtf8(name), 1);
+        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(s.seite.BaulistealsTextanzeigen1->isEnabled());
+        s.seite.BaulistealsTextanzeigen1->trigger();
+        s.seite.PopupMenuTextAnzeigen->hide();
+        QCOMPARE(export_, 1);
+
+        s.seite.PageControl2->setCurrentIndex(1);
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonKosten2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonVerkaufspreis2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonGebaeude2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonAnalyse2"))->click();
+        QCOMPARE(preisdialog, (QList<int>{22, 21, 23}));
+        QCOMPARE(analyse, QList<int>{2});
     }
 
     void WirkungsschalterUndMengendialog()
