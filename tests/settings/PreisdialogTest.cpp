@@ -78,6 +78,37 @@ private slots:
         QCOMPARE(m_neu, 1);
     }
 
+    void SchliessenAusEinemFeldUndScrollen()
+    {
+        for (const char *name : {"Jaspis", "Onyx", "Pyrit", "Achat", "Topas", "Lapis", "Diamant", "Kristall"})
+            ZurBaulisteHinzufuegen(m_katalog, m_c.Bauliste, QString::fromUtf8(name), 1);
+        AllesNeuBerechnen(m_katalog, TOptionen{}, m_c);
+        TForm3 d(&m_haupt);
+        d.Anbinden(m_katalog, m_c, [this] { ++m_neu; });
+        d.Tag = 11;
+        d.resize(330, 200);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        // Scrolled down, a wider window keeps the scroll position as far as it can.
+        QScrollBar *leiste = d.ScrollBox1->verticalScrollBar();
+        QVERIFY(leiste->maximum() > 40);
+        leiste->setValue(40);
+        d.resize(340, 200);
+        QCOMPARE(leiste->value(), 40);
+
+        // Escape from an emptied gold field: the rows go, nothing is stored.
+        QLineEdit *gold = d.Zeilen()[0].Gold;
+        gold->setFocus();
+        gold->selectAll();
+        QTest::keyClick(gold, Qt::Key_Backspace);
+        QTest::keyClick(gold, Qt::Key_Escape);
+        QVERIFY(!d.isVisible());
+        QVERIFY(d.Zeilen().empty());
+        QCOMPARE(Verkauf("Kurzschwert"), 1200.0);
+        QCOMPARE(m_neu, 0);
+    }
+
     void EinkaufspreiseDesModus()
     {
         TForm3 d(&m_haupt);

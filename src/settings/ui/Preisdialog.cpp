@@ -197,6 +197,9 @@ void TForm3::ZeilenAnlegen()
 
 void TForm3::ZeilenEntfernen()
 {
+    // Out of the cells first, so that no field handles a focus change while it goes.
+    if (QWidget *f = focusWidget(); f && Zellen->isAncestorOf(f))
+        f->clearFocus();
     for (TZeile &z : m_zeilen)
         delete z.Zelle;
     m_zeilen.clear();
