@@ -1,7 +1,8 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
 //     bildschirmfoto ZIEL.png [SEITE | info | autor]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
-// crafting tab with a build list of several entries; "preisdialog" the price dialog on
+// crafting tab with a build list of several entries (a third argument names the item
+// shown in the catalogue); "preisdialog" the price dialog on
 // that list's purchase prices of page 4.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
@@ -51,8 +52,9 @@ int main(int argc, char **argv)
         seite->BaulisteGeaendert();
         seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
         seite->TreeView2->setCurrentItem(seite->TreeView2->topLevelItem(0));
-        const auto treffer =
-            seite->TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+        const auto treffer = seite->TreeView1->findItems(argc > 3 ? QString::fromLocal8Bit(argv[3])
+                                                                  : QStringLiteral("Kurzschwert"),
+                                                         Qt::MatchExactly | Qt::MatchRecursive);
         if (!treffer.isEmpty())
             seite->TreeView1->setCurrentItem(treffer.first());
         seite->PageControl2->setCurrentIndex(1);

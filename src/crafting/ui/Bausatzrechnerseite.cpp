@@ -520,6 +520,8 @@ void TBausatzrechnerSeite::ItemDetailsAnzeigen()
         LabelZutat[0]->setText(d.ZutatUeberschrift);
         LabelZutat[0]->show();
         for (int i = 1; i <= 5; ++i) {
+            // Components of a building have the whole width; ingredients share it.
+            LabelZutat[i]->resize(gebaeude ? 280 : 138, LabelZutat[i]->height());
             LabelZutat[i]->setText(d.Zutat[i]);
             LabelZutat[i]->setVisible(i <= d.Zutatzeilen);
         }
