@@ -22,7 +22,7 @@ struct TSeitenBank {
 
     TSeitenBank()
     {
-        AnwendungSicherstellen();
+        bench::AnwendungSicherstellen();
         KatalogFuellen(katalog);
         WeltvarianteAnwenden(katalog, 3);
         CraftingZustandAnlegen(katalog, crafting);

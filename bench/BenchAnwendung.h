@@ -1,10 +1,11 @@
-// The one QApplication of the benchmark cases that need windows, offscreen.
+// One application object for all window cases; deliberately never destroyed, as Qt does
+// not like to be torn down after main has returned.
 #pragma once
 
 #include <QApplication>
 
-// One application object for all cases; deliberately never destroyed, as Qt does not
-// like to be torn down after main has returned.
+namespace mvt::bench {
+
 inline void AnwendungSicherstellen()
 {
     if (QApplication::instance())
@@ -17,3 +18,5 @@ inline void AnwendungSicherstellen()
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 }
+
+} // namespace mvt::bench

@@ -1,6 +1,6 @@
 // Start-up of the program: the ten windows with the catalogue and the options, offscreen.
-#include "BenchAnwendung.h"
 #include "app/Anwendung.h"
+#include "BenchAnwendung.h"
 #include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
 #include "ui/JpegBild.h"
@@ -15,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+using mvt::bench::AnwendungSicherstellen;
 
 void Start(benchmark::State &state, bool mitOptionen)
 {

@@ -7,7 +7,9 @@
 #include "crafting/ui/Mengendialog.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
+#include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
@@ -53,16 +55,15 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form6, h);
     Erzeugen(Form7, h);
     Erzeugen(Form8, h);
+    Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
+    Form1->Routenplanerseite->KarteAnbinden(Form8.get());
+    KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Erzeugen(Form9, h);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }
-
-// Lowest interval of the travel order transfer that the settings window allows; a
-// smaller value from a hand-edited file would fire the timer as fast as it can.
-constexpr int KleinstesUebertragungsintervall = 200;
 
 void OptionenAnwenden(TAnwendung &a)
 {
@@ -104,7 +105,7 @@ void OptionenAnwenden(TAnwendung &a)
             c->setChecked(o.WinterTheme);
 
     // 6. Interval of the travel order transfer.
-    h->Timer2->setInterval(std::max(o.TransmissionInterval, KleinstesUebertragungsintervall));
+    h->Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
 
     // 7. Recipe rules of the crafting world (other values change nothing).
     WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);

@@ -4,6 +4,7 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
+#include "routes/Welten.h"
 #include "settings/GespeicherteRouten.h"
 #include "settings/Optionen.h"
 #include "settings/OptionenDatei.h"
@@ -32,6 +33,7 @@ struct TProgrammzustand {
     TCraftingZustand Crafting; // build list, prices, production buildings
     TOptionen Optionen;
     TGespeicherteRouten Routen;
+    routen::TWeltdaten Weltkarten; // the grids of the three worlds and the current one
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
     int32_t LastMap = 1;

@@ -10,6 +10,7 @@
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 
 #include <QAction>
@@ -230,6 +231,7 @@ void TForm1::FormCreate()
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
     Bausatzrechner->Aufbauen();
+    routen::KartendatenLaden(z.Weltkarten);
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
@@ -237,6 +239,10 @@ void TForm1::FormCreate()
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname) && m_app.OptionenLaden)
         m_app.OptionenLaden(z);
+    // 23. The route tab with the saved routes of the selected world.
+    Routenplanerseite =
+        new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
+    Routenplanerseite->setGeometry(0, 0, 784, 556);
 
     // Centred on the screen.
     if (QScreen *bildschirm = screen()) {

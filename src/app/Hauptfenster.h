@@ -17,6 +17,7 @@ class TBausatzrechnerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
+class TRoutenplanerSeite;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -41,6 +42,7 @@ public:
     QWidget *TabSheet3;
     TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
+    TRoutenplanerSeite *Routenplanerseite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;
