@@ -43,6 +43,10 @@ void TAnwendung::FensterErzeugen()
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
     Erzeugen(Form3, h);
+    Form3->Anbinden(Zustand.Katalog, Zustand.Crafting, [this] {
+        if (BaulisteNeuBerechnen)
+            BaulisteNeuBerechnen();
+    });
     Erzeugen(Form4, h);
     Form4->PruefungStarten = [this] {
         if (VersionspruefungStarten)
@@ -56,6 +60,7 @@ void TAnwendung::FensterErzeugen()
     Form1->Routenplanerseite->KarteAnbinden(Form8.get());
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Erzeugen(Form9, h);
+    BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     // The planner page brings the options in and recomputes when the settings changed.
     if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {

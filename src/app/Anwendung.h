@@ -86,6 +86,8 @@ public:
 
 // Connects OptionenLaden and OptionenSpeichern to the options file module.
 void OptionenDateiAnbinden(TAnwendung &a);
+// Connects the crafting tab with the windows it opens, the key flags and the hooks.
+void BausatzrechnerAnbinden(TAnwendung &a);
 
 // Pushes the options into the windows: the saved page, tool-tips, check boxes, the
 // transfer timer and the crafting world variant.

@@ -7,6 +7,7 @@
 #include "app/Webseite.h"
 #include "catalogue/Meldung.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -143,6 +144,10 @@ void TForm1::SeitenAnlegen()
         *s.feld = w;
     }
 
+    Bausatzrechner = new TBausatzrechnerSeite(m_app.Zustand.Katalog, m_app.Zustand.Crafting,
+                                              m_app.Zustand.Optionen, TabSheet1);
+    Bausatzrechner->setGeometry(0, 0, 784, 556);
+
     // The combat tab keeps a reference to the catalogue, which FormCreate fills later.
     Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
     Kampfberichtseite->setGeometry(0, 0, 784, 556);
@@ -234,6 +239,7 @@ void TForm1::FormCreate()
     // requirement lists with an empty build list.
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    Bausatzrechner->Aufbauen();
     routen::KartendatenLaden(z.Weltkarten);
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();

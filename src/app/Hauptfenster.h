@@ -13,6 +13,7 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TBausatzrechnerSeite;
 class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
@@ -40,6 +41,7 @@ public:
     QWidget *TabSheet4;
     QWidget *TabSheet5;
     QWidget *TabSheet3;
+    TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
     TRoutenplanerSeite *Routenplanerseite = nullptr;
     TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
