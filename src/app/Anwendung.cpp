@@ -6,6 +6,7 @@
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
@@ -42,6 +43,10 @@ void TAnwendung::FensterErzeugen()
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
     Erzeugen(Form3, h);
+    Form3->Anbinden(Zustand.Katalog, Zustand.Crafting, [this] {
+        if (BaulisteNeuBerechnen)
+            BaulisteNeuBerechnen();
+    });
     Erzeugen(Form4, h);
     Form4->PruefungStarten = [this] {
         if (VersionspruefungStarten)
@@ -59,6 +64,17 @@ void TAnwendung::FensterErzeugen()
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
+    // The planner page brings the options in and recomputes when the settings changed.
+    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
+        planer->OptimiererfensterVerbinden(Form10.get());
+        auto weitere = WeitereOptionenAnwenden;
+        WeitereOptionenAnwenden = [planer, weitere] {
+            if (weitere)
+                weitere();
+            planer->OptionenUebernehmen();
+        };
+        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
+    }
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }

@@ -16,6 +16,7 @@ namespace mvt {
 
 class TAnwendung;
 class TBausatzrechnerSeite;
+class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
@@ -45,6 +46,7 @@ public:
     TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
     TRoutenplanerSeite *Routenplanerseite = nullptr;
+    TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;

@@ -1,8 +1,10 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
 //     bildschirmfoto ZIEL.png [SEITE | info | autor]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
-// crafting tab with a build list of several entries; "analyse1" to "analyse4" and
-// "export" the detailed analysis and the export window of a sample list.
+// crafting tab with a build list of several entries (a third argument names the item
+// shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
+// of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
+// window of a sample list.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -10,6 +12,7 @@
 #include "crafting/Analyse.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
+#include "settings/ui/Preisdialog.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 
 #include <QApplication>
@@ -56,7 +59,7 @@ int main(int argc, char **argv)
             fenster = anwendung.Form6.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form6.get(), wahl.mid(7).toInt());
         }
-    } else if (wahl == QLatin1String("bausatz")) {
+    } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);
         for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
@@ -65,11 +68,16 @@ int main(int argc, char **argv)
         seite->BaulisteGeaendert();
         seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
         seite->TreeView2->setCurrentItem(seite->TreeView2->topLevelItem(0));
-        const auto treffer =
-            seite->TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+        const auto treffer = seite->TreeView1->findItems(argc > 3 ? QString::fromLocal8Bit(argv[3])
+                                                                  : QStringLiteral("Kurzschwert"),
+                                                         Qt::MatchExactly | Qt::MatchRecursive);
         if (!treffer.isEmpty())
             seite->TreeView1->setCurrentItem(treffer.first());
         seite->PageControl2->setCurrentIndex(1);
+        if (wahl == QLatin1String("preisdialog")) {
+            fenster = anwendung.Form3.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);
+        }
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

@@ -239,7 +239,9 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     TagSetzen(SpeedButtonBauen, 0);
     connect(SpeedButtonBauen, &QToolButton::clicked, this, &TBausatzrechnerSeite::SpeedButtonBauenClick);
     for (QSpinBox *feld : {SpinEditBaumenge1, SpinEditBaumenge2}) {
-        connect(feld, &QSpinBox::textChanged, this, [this, feld] { SpinEditBaumengeChange(feld); });
+        // The editor's own signal, which also reports an emptied field.
+        connect(feld->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
+                [this, feld] { SpinEditBaumengeChange(feld); });
         feld->installEventFilter(this);
     }
     LabelBaumenge1->installEventFilter(this);
@@ -263,7 +265,8 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
             &TBausatzrechnerSeite::SpeedButtonLoeschenClick);
     SpinEditBaumenge3 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge3"), 0, 99999, 0,
                                    {x + 92, 506, 58, 24}, QStringLiteral("Menge in Stück"));
-    connect(SpinEditBaumenge3, &QSpinBox::textChanged, this, &TBausatzrechnerSeite::SpinEditBaumenge3Change);
+    connect(SpinEditBaumenge3->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
+            &TBausatzrechnerSeite::SpinEditBaumenge3Change);
     SpinEditBaumenge3->installEventFilter(this);
     SpeedButtonBearbeiten =
         Knopf(this, QStringLiteral("SpeedButtonBearbeiten"), QStringLiteral("Menge anpassen"),
@@ -321,8 +324,10 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
         knopf->setFont(klein);
         knopf->setGeometry(486 + 148 * ((k - 1) % 2), 4 + 25 * ((k - 1) / 2), 146, 23);
         PageControl2Knoepfe->addButton(knopf, k - 1);
-        KostenseiteAnlegen(k);
     }
+    // After the four buttons, so that the tab order reaches them before the page's fields.
+    for (int k = 1; k <= AnzahlModi; ++k)
+        KostenseiteAnlegen(k);
     PageControl2Knoepfe->button(0)->setChecked(true);
     connect(PageControl2Knoepfe, &QButtonGroup::idClicked, PageControl2, &QTabWidget::setCurrentIndex);
     connect(PageControl2, &QTabWidget::currentChanged, this, [this](int seite) {
@@ -513,6 +518,8 @@ void TBausatzrechnerSeite::ItemDetailsAnzeigen()
         LabelZutat[0]->setText(d.ZutatUeberschrift);
         LabelZutat[0]->show();
         for (int i = 1; i <= 5; ++i) {
+            // Components of a building have the whole width; ingredients share it.
+            LabelZutat[i]->resize(gebaeude ? 280 : 138, LabelZutat[i]->height());
             LabelZutat[i]->setText(d.Zutat[i]);
             LabelZutat[i]->setVisible(i <= d.Zutatzeilen);
         }
@@ -621,13 +628,8 @@ void TBausatzrechnerSeite::MengendialogBestaetigt(int modus, int64_t n)
     } else {
         if (!SpeedButtonLoeschen->isEnabled())
             return;
-        const TAenderung a = MengeFestlegen(m_katalog, m_crafting.Bauliste, name, stueck);
-        if (a == TAenderung::Keine)
+        if (!AenderungZeigen(MengeFestlegen(m_katalog, m_crafting.Bauliste, name, stueck)))
             return;
-        if (a == TAenderung::Geloescht)
-            KnotenEntfernen(TreeView2->currentItem());
-        else
-            BaulisteAnzeigen();
     }
     AllesNeuBerechnen();
 }
@@ -702,6 +704,15 @@ void TBausatzrechnerSeite::KnotenEntfernen(QTreeWidgetItem *knoten)
     Bearbeitungsknoepfe();
 }
 
+bool TBausatzrechnerSeite::AenderungZeigen(TAenderung a)
+{
+    if (a == TAenderung::Geloescht)
+        KnotenEntfernen(TreeView2->currentItem()); // the other nodes keep their places
+    else if (a == TAenderung::Geaendert)
+        BaulisteAnzeigen();
+    return a != TAenderung::Keine;
+}
+
 void TBausatzrechnerSeite::SpeedButtonLoeschenClick()
 {
     const TSammelEintrag item = Baulistenauswahl();
@@ -719,13 +730,8 @@ void TBausatzrechnerSeite::SpeedButtonBearbeitenClick()
     const TSammelEintrag item = Baulistenauswahl();
     if (!SpeedButtonBearbeiten->isEnabled() || item.Art == ArtKeine)
         return;
-    const TAenderung a =
-        MengeFestlegen(m_katalog, m_crafting.Bauliste, KnotenName(m_katalog, item.Art, item.Index),
-                       SpinEditBaumenge3->value());
-    if (a == TAenderung::Geloescht)
-        KnotenEntfernen(TreeView2->currentItem());
-    else if (a == TAenderung::Geaendert)
-        BaulisteAnzeigen();
+    AenderungZeigen(MengeFestlegen(m_katalog, m_crafting.Bauliste,
+                                   KnotenName(m_katalog, item.Art, item.Index), SpinEditBaumenge3->value()));
     if (m_crafting.Bauliste.Leer()) {
         SpeedButtonBearbeiten->setEnabled(false);
         TagSetzen(SpeedButtonBearbeiten, 0);
@@ -738,12 +744,8 @@ void TBausatzrechnerSeite::BausatzAbziehenClick()
     const TSammelEintrag item = Baulistenauswahl();
     if (!SpeedButtonLoeschen->isEnabled() || item.Art == ArtKeine)
         return;
-    const TAenderung a =
-        BausatzAbziehen(m_katalog, m_crafting.Bauliste, KnotenName(m_katalog, item.Art, item.Index));
-    if (a == TAenderung::Geloescht)
-        KnotenEntfernen(TreeView2->currentItem());
-    else if (a == TAenderung::Geaendert)
-        BaulisteAnzeigen();
+    AenderungZeigen(
+        BausatzAbziehen(m_katalog, m_crafting.Bauliste, KnotenName(m_katalog, item.Art, item.Index)));
     AllesNeuBerechnen();
 }
 

@@ -149,6 +149,8 @@ private:
     void EinenBausatzHinzufuegen();
     void BausatzAbziehenClick();
     void KnotenEntfernen(QTreeWidgetItem *knoten);
+    // Follows a change of the selected entry in the view; false when nothing changed.
+    bool AenderungZeigen(TAenderung a);
     void Bearbeitungsknoepfe();
     TSammelEintrag Katalogauswahl() const;
     TSammelEintrag Baulistenauswahl() const;

@@ -31,7 +31,9 @@ TForm2::TForm2(QWidget *hauptfenster) : TNebenfenster(hauptfenster, QString(), R
     SpinEditAnzahl->setGeometry(12, 64, 90, 26);
     SpinEditAnzahl->setAccessibleName(QStringLiteral("Anzahl"));
     SpinEditAnzahl->installEventFilter(this);
-    connect(SpinEditAnzahl, &QSpinBox::textChanged, this, &TForm2::SpinEditAnzahlChange);
+    // The editor's own signal, which also reports an emptied field.
+    connect(SpinEditAnzahl->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
+            &TForm2::SpinEditAnzahlChange);
     Label1->setBuddy(SpinEditAnzahl);
 
     SpeedButtonOkay = new QToolButton(this);
