@@ -34,20 +34,22 @@ QJsonObject AnalyseJson(const TAnalyseErgebnis &a)
                        {"GewinnProStunde", a.GewinnProStunde}};
 }
 
-// The program's start-up order: catalogue, default prices, default options, the options
-// file, then the world variant the options select; then the list, recomputed. False when
-// the file cannot be loaded (the model has reported why).
+// What both commands work on; on the heap, as the catalogue tables are large.
 struct TBaulistenLauf {
     TKatalog k;
     TCraftingZustand c;
     TOptionen optionen;
 };
 
-bool BaulisteVorbereiten(const QString &datei, const QString &optionenPfad, TBaulistenLauf &lauf)
+// The program's start-up order: catalogue, default prices, default options, the options
+// file, then the world variant the options select; then the list, recomputed. nullptr
+// when the file cannot be loaded (the model has reported why).
+std::unique_ptr<TBaulistenLauf> BaulisteVorbereiten(const QString &datei, const QString &optionenPfad)
 {
-    TKatalog &k = lauf.k;
-    TCraftingZustand &c = lauf.c;
-    TOptionen &optionen = lauf.optionen;
+    auto lauf = std::make_unique<TBaulistenLauf>();
+    TKatalog &k = lauf->k;
+    TCraftingZustand &c = lauf->c;
+    TOptionen &optionen = lauf->optionen;
     KatalogFuellen(k);
     CraftingZustandAnlegen(k, c);
     StandardOptionenSetzen(optionen);
@@ -59,9 +61,9 @@ bool BaulisteVorbereiten(const QString &datei, const QString &optionenPfad, TBau
     WeltvarianteAnwenden(k, optionen.BSRWorld);
 
     if (!BaulisteLaden(k, c.Bauliste, datei, TLadeArt::Ersetzen))
-        return false;
+        return nullptr;
     AllesNeuBerechnen(k, optionen, c);
-    return true;
+    return lauf;
 }
 
 int Bauliste(const QStringList &argumente)
@@ -73,8 +75,8 @@ int Bauliste(const QStringList &argumente)
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli bauliste DATEI [--optionen INI]"));
         return 2;
     }
-    auto lauf = std::make_unique<TBaulistenLauf>();
-    if (!BaulisteVorbereiten(args[0], optionenPfad, *lauf))
+    const auto lauf = BaulisteVorbereiten(args[0], optionenPfad);
+    if (!lauf)
         return 1;
     const TKatalog &k = lauf->k;
     const TCraftingZustand &c = lauf->c;
@@ -123,8 +125,8 @@ int AnalyseBefehl(const QStringList &argumente)
             QStringLiteral("Aufruf: morvaren-cli analyse DATEI [--optionen INI] --modus M (M = 1 bis 4)"));
         return 2;
     }
-    auto lauf = std::make_unique<TBaulistenLauf>();
-    if (!BaulisteVorbereiten(args[0], optionenPfad, *lauf))
+    const auto lauf = BaulisteVorbereiten(args[0], optionenPfad);
+    if (!lauf)
         return 1;
     const TKatalog &k = lauf->k;
     const TCraftingZustand &c = lauf->c;
