@@ -54,12 +54,14 @@ void TAnwendung::FensterErzeugen()
     };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
+    Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, h);
     Erzeugen(Form8, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
     Form1->Routenplanerseite->KarteAnbinden(Form8.get());
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Erzeugen(Form9, h);
+    Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     // The planner page brings the options in and recomputes when the settings changed.

@@ -2,12 +2,16 @@
 //     bildschirmfoto ZIEL.png [SEITE | info | autor]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
 // crafting tab with a build list of several entries (a third argument names the item
-// shown in the catalogue); "preisdialog" the price dialog on
-// that list's purchase prices of page 4.
+// shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
+// of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
+// window of a sample list.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "crafting/Analyse.h"
+#include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Exportfenster.h"
 #include "settings/ui/Preisdialog.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 
@@ -43,6 +47,18 @@ int main(int argc, char **argv)
     if (wahl == QLatin1String("info") || wahl == QLatin1String("autor")) {
         fenster = anwendung.Form5.get();
         anwendung.Form1->NebenfensterZeigen(anwendung.Form5.get(), wahl == QLatin1String("info") ? 1 : 2);
+    } else if (wahl.startsWith(QLatin1String("analyse")) || wahl == QLatin1String("export")) {
+        mvt::TProgrammzustand &z = anwendung.Zustand;
+        for (auto [name, stueck] : {std::pair{"Kurzschwert", 3}, {"Kriegsbolzen", 2}, {"Saphir", 1}})
+            mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), stueck);
+        mvt::AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+        if (wahl == QLatin1String("export")) {
+            fenster = anwendung.Form9.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form9.get(), 0);
+        } else {
+            fenster = anwendung.Form6.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form6.get(), wahl.mid(7).toInt());
+        }
     } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);
