@@ -1,24 +1,19 @@
 // morvaren-cli katalog and zauber as a script sees them: JSON, exit codes, messages.
+#include "../CliLauf.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-struct Lauf {
-    int Code = -1;
-    QByteArray Ausgabe;
-    QString Fehler;
-};
+using Lauf = mvt::test::TCliLauf;
+using mvt::test::CliAufrufen;
 
 Lauf Aufrufen(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(MVT_CLI), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+    return CliAufrufen(args);
 }
 
 QJsonObject Objekt(const QStringList &args)

@@ -2,11 +2,11 @@
 
 #include "catalogue/Meldung.h"
 #include "crafting/Detailauswertung.h"
+#include "../CliLauf.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -262,23 +262,9 @@ TEST(Detailanalyse, Textformen)
     EXPECT_EQ(BenoetigteStufe(Katalog(), ArtWare, test::Zeile(u"Magische Ätherbinde")), 20);
 }
 
-struct TAufruf {
-    int Code = -1;
-    QJsonObject Json;
-    QString Fehler;
-};
-
-TAufruf Analyse(const QStringList &argumente)
+test::TCliLauf Analyse(const QStringList &argumente)
 {
-    QProcess p;
-    p.start(QStringLiteral(MVT_CLI), QStringList{"analyse"} + argumente);
-    TAufruf a;
-    if (!p.waitForFinished(30000))
-        return a;
-    a.Code = p.exitCode();
-    a.Json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    a.Fehler = QString::fromUtf8(p.readAllStandardError());
-    return a;
+    return test::CliAufrufen(QStringList{"analyse"} + argumente);
 }
 
 QString Testdatei(const char *name)
@@ -310,7 +296,7 @@ TEST(Detailanalyse, KommandozeileWieDasFenster)
 {
     const TCraftingZustand c = Berechnet({{"Kurzschwert", 1}});
     for (int m = 1; m <= 4; ++m) {
-        const TAufruf a = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", QString::number(m)});
+        const test::TCliLauf a = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", QString::number(m)});
         ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
         const TDetailanalyse d = DetailanalyseBerechnen(Katalog(), TOptionen{}, c, m);
         EXPECT_EQ(a.Json["Modus"].toInt(), m);
@@ -327,14 +313,14 @@ TEST(Detailanalyse, KommandozeileWieDasFenster)
         EXPECT_EQ(gruppen[0].toObject()["Kosten"].toString(), d.Zusammenfassung[0].KostenText);
     }
     // Mode 1 has no intermediate products: an empty list, not one empty row.
-    const TAufruf eins = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", "1"});
+    const test::TCliLauf eins = Analyse({Testdatei("kurzschwert.mvt_bl"), "--modus", "1"});
     EXPECT_TRUE(eins.Json["Zwischenprodukte"].toArray().isEmpty());
     EXPECT_EQ(eins.Json["Produkte"].toArray()[1].toArray()[10].toString(), "100%");
 }
 
 TEST(Detailanalyse, KommandozeileRandfaelle)
 {
-    TAufruf a = Analyse({Testdatei("saphir.mvt_bl"), "--modus", "4"});
+    test::TCliLauf a = Analyse({Testdatei("saphir.mvt_bl"), "--modus", "4"});
     ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
     EXPECT_EQ(Raster(a.Json["Produkte"])[1], Texte({"5 Saphir", "10000", "0 Std. 0 Min.", "10000", "10000",
                                                     "0", "10000", "0", "0", "2000", "100%"}));

@@ -2,46 +2,24 @@
 // tests/data/planner/planer. Skipped when the command-line tool has not been built.
 #include "PlanerTestKatalog.h"
 #include "planner/Charakterdatei.h"
+#include "../CliLauf.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 namespace {
 
-QString CliPfad()
-{
-    std::error_code f;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", f);
-    if (f)
-        return {};
-    const auto cli = exe.parent_path() / "morvaren-cli";
-    return std::filesystem::exists(cli) ? QString::fromStdString(cli.string()) : QString();
-}
-
-struct TLauf {
-    int Code = -1;
-    QJsonObject Ausgabe;
-    QString Fehler;
-};
+using mvt::test::CliPfad;
+using TLauf = mvt::test::TCliLauf;
 
 TLauf Starten(const QString &datei)
 {
-    TLauf l;
-    QProcess p;
-    p.start(CliPfad(), {QStringLiteral("planer"), datei});
-    if (!p.waitForFinished(60000))
-        return l;
-    l.Code = p.exitCode();
-    l.Ausgabe = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-    l.Fehler = QString::fromUtf8(p.readAllStandardError());
-    return l;
+    return mvt::test::CliAufrufen({QStringLiteral("planer"), datei});
 }
 
 TLauf MitText(const QByteArray &json)
@@ -67,7 +45,7 @@ TEST(CharakterPlanerBefehl, BeispielEingabe)
         GTEST_SKIP() << "morvaren-cli fehlt";
     const TLauf l = Starten(Daten("beispiel.json"));
     ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
-    const QJsonObject slotJson = l.Ausgabe["Slots"].toObject();
+    const QJsonObject slotJson = l.Json["Slots"].toObject();
     const QJsonObject haupt = slotJson["Hauptwaffe"].toObject();
     EXPECT_EQ(haupt["Beschriftung"].toString(), QString::fromUtf8("Bidenhänder [2H] +1"));
     EXPECT_EQ(haupt["Hinweis"].toString(), QString::fromUtf8("Bidenhänder der Kraft [2H] +1"));
@@ -76,7 +54,7 @@ TEST(CharakterPlanerBefehl, BeispielEingabe)
               QString::fromUtf8("- von Zweihänder belegt -"));
     EXPECT_EQ(slotJson["Panzer"].toObject()["Aufwertung"].toInt(), 0);
     EXPECT_TRUE(slotJson["Munition"].toObject()["Verzauberung"].isNull());
-    const QJsonObject c = l.Ausgabe["Charakter"].toObject();
+    const QJsonObject c = l.Json["Charakter"].toObject();
     EXPECT_EQ(c["Level"].toInt(), 20);
     EXPECT_EQ(c["Staerke"].toInt(), 30);
     EXPECT_EQ(c["FreiePunkte"].toInt(), 47);
@@ -84,12 +62,12 @@ TEST(CharakterPlanerBefehl, BeispielEingabe)
     EXPECT_TRUE(c["Zauber"].toObject().contains("Dauer"));
     EXPECT_FALSE(c["Hauptwaffe"].toObject().contains("Dauer"));
     EXPECT_EQ(c["Verzauberungen"].toArray().size(), 8);
-    EXPECT_EQ(l.Ausgabe["Arten"].toArray().size(), 11);
-    EXPECT_EQ(l.Ausgabe["Ansicht"].toString(), "Fernkampf");
-    EXPECT_EQ(l.Ausgabe["Anzeige"].toObject()["Fernkampf"].toObject()["Waffe"].toObject()["Name"].toString(),
+    EXPECT_EQ(l.Json["Arten"].toArray().size(), 11);
+    EXPECT_EQ(l.Json["Ansicht"].toString(), "Fernkampf");
+    EXPECT_EQ(l.Json["Anzeige"].toObject()["Fernkampf"].toObject()["Waffe"].toObject()["Name"].toString(),
               "Feuerpfeil");
-    EXPECT_EQ(l.Ausgabe["Offensive"].toObject()["Modus"].toString(), "Schaden");
-    EXPECT_FALSE(l.Ausgabe.contains("Optimierung"));
+    EXPECT_EQ(l.Json["Offensive"].toObject()["Modus"].toString(), "Schaden");
+    EXPECT_FALSE(l.Json.contains("Optimierung"));
 }
 
 TEST(CharakterPlanerBefehl, HeilungUndOptimierung)
@@ -98,18 +76,18 @@ TEST(CharakterPlanerBefehl, HeilungUndOptimierung)
         GTEST_SKIP() << "morvaren-cli fehlt";
     const TLauf h = Starten(Daten("heilung.json"));
     ASSERT_EQ(h.Code, 0) << h.Fehler.toStdString();
-    const QJsonObject o = h.Ausgabe["Offensive"].toObject();
+    const QJsonObject o = h.Json["Offensive"].toObject();
     EXPECT_EQ(o["Modus"].toString(), "Heilung");
     EXPECT_TRUE(o["GegnerBesiegtIn"].isNull());
     EXPECT_FALSE(o["Texte"].toObject().contains(QString::fromUtf8("Waffeneffektivität")));
-    EXPECT_EQ(h.Ausgabe["Slots"].toObject()["Zauber"].toObject()["Beschriftung"].toString(), "Heilung II");
+    EXPECT_EQ(h.Json["Slots"].toObject()["Zauber"].toObject()["Beschriftung"].toString(), "Heilung II");
 
     const TLauf z = Starten(Daten("optimierung.json"));
     ASSERT_EQ(z.Code, 0) << z.Fehler.toStdString();
-    const QJsonObject e = z.Ausgabe["Optimierung"].toObject();
+    const QJsonObject e = z.Json["Optimierung"].toObject();
     EXPECT_EQ(e["Kampfmodus"].toInt(), 1);
     EXPECT_TRUE(e["Warnung"].isNull());
-    const QJsonObject c = z.Ausgabe["Charakter"].toObject();
+    const QJsonObject c = z.Json["Charakter"].toObject();
     EXPECT_EQ(c["Staerke"].toInt(), e["Staerke"].toInt());
     EXPECT_GE(c["FreiePunkte"].toInt(), 5); // the reserve stays free
 }
@@ -131,12 +109,10 @@ TEST(CharakterPlanerBefehl, FalscheEingabenEndenMitCode2)
     // Values beyond the fields' limits are cut, not refused.
     const TLauf l = MitText(R"({"Level": 5000, "Gegner": {"Ausweichen": 250}})");
     ASSERT_EQ(l.Code, 0);
-    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Level"].toInt(), 999);
-    EXPECT_EQ(l.Ausgabe["Offensive"]
-                  .toObject()["Texte"]
-                  .toObject()[QString::fromUtf8("Gegner besiegt in")]
-                  .toString(),
-              "unbesiegbar");
+    EXPECT_EQ(l.Json["Charakter"].toObject()["Level"].toInt(), 999);
+    EXPECT_EQ(
+        l.Json["Offensive"].toObject()["Texte"].toObject()[QString::fromUtf8("Gegner besiegt in")].toString(),
+        "unbesiegbar");
 }
 
 // Hand-edited potencies are brought into the options file's range 0,52 ... 99,0; an
@@ -153,9 +129,9 @@ TEST(CharakterPlanerBefehl, WirkungImBereich)
     const TLauf riesig = lauf("4294967295"), hoch = lauf("99"), null = lauf("0"), tief = lauf("0.52");
     ASSERT_EQ(riesig.Code, 0) << riesig.Fehler.toStdString();
     ASSERT_EQ(null.Code, 0) << null.Fehler.toStdString();
-    EXPECT_EQ(riesig.Ausgabe, hoch.Ausgabe);
-    EXPECT_EQ(null.Ausgabe, tief.Ausgabe);
-    EXPECT_NE(hoch.Ausgabe["Charakter"], tief.Ausgabe["Charakter"]);
+    EXPECT_EQ(riesig.Json, hoch.Json);
+    EXPECT_EQ(null.Json, tief.Json);
+    EXPECT_NE(hoch.Json["Charakter"], tief.Json["Charakter"]);
 }
 
 // A character saved by the tab is an input of `planer`: own items with their typed values,
@@ -187,15 +163,15 @@ TEST(CharakterPlanerBefehl, GespeicherterCharakter)
     ASSERT_TRUE(CharakterdateiSchreiben(p, datei.fileName()).isEmpty());
     const TLauf l = Starten(datei.fileName());
     ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
-    const QJsonObject plaetze = l.Ausgabe["Slots"].toObject();
+    const QJsonObject plaetze = l.Json["Slots"].toObject();
     EXPECT_EQ(plaetze["Helm"].toObject()["Beschriftung"].toString(), p.Slots[SlotHelm].Beschriftung);
     EXPECT_EQ(plaetze["Hauptwaffe"].toObject()["Beschriftung"].toString(), QStringLiteral("Axt"));
     EXPECT_EQ(plaetze["Munition"].toObject()["Aufwertung"].toInt(), 0);
-    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Erfahrung"].toDouble(), 30000.0);
-    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Staerke"].toInt(), 40);
-    EXPECT_EQ(l.Ausgabe["Anzeige"].toObject()["MaximaleLebenspunkte"].toString(),
+    EXPECT_EQ(l.Json["Charakter"].toObject()["Erfahrung"].toDouble(), 30000.0);
+    EXPECT_EQ(l.Json["Charakter"].toObject()["Staerke"].toInt(), 40);
+    EXPECT_EQ(l.Json["Anzeige"].toObject()["MaximaleLebenspunkte"].toString(),
               p.Anzeige.MaximaleLebenspunkte);
-    EXPECT_EQ(l.Ausgabe["Ansicht"].toString(), QStringLiteral("Fernkampf"));
+    EXPECT_EQ(l.Json["Ansicht"].toString(), QStringLiteral("Fernkampf"));
 
     TPlaner geladen;
     PlanerStarten(geladen);
