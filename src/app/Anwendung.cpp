@@ -2,6 +2,7 @@
 
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "app/Webseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
@@ -45,6 +46,9 @@ void TAnwendung::FensterErzeugen()
         if (VersionspruefungStarten)
             VersionspruefungStarten();
     };
+    Form4->NextVersionCheck = &Zustand.NextVersionCheck;
+    Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
+    Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
     Erzeugen(Form7, h);

@@ -4,6 +4,8 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
+#include "online/HttpAbruf.h"
+#include "routes/Welten.h"
 #include "settings/GespeicherteRouten.h"
 #include "settings/Optionen.h"
 #include "settings/OptionenDatei.h"
@@ -35,6 +37,9 @@ struct TProgrammzustand {
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
     int32_t LastMap = 1;
+    // The grids of the three worlds and the stamp of the town list they carry.
+    routen::TWeltdaten Welten;
+    QString StadtlistenStand;
 };
 
 class TAnwendung {
@@ -84,6 +89,10 @@ public:
 
 // Connects OptionenLaden and OptionenSpeichern to the options file module.
 void OptionenDateiAnbinden(TAnwendung &a);
+
+// Connects the version check and the town list update to the tool's web site at basis
+// ("http://host[:port]"); without this call both do nothing (tests, tools).
+void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
 
 // Pushes the options into the windows: the saved page, tool-tips, check boxes, the
 // transfer timer and the crafting world variant.

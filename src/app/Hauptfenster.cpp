@@ -7,6 +7,7 @@
 #include "app/Webseite.h"
 #include "catalogue/Meldung.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -224,6 +225,9 @@ void TForm1::FormCreate()
     // requirement lists with an empty build list.
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    // The terrain and town grids of the three worlds, with the stamp of their town list.
+    routen::KartendatenLaden(z.Welten);
+    z.StadtlistenStand = online::EingebauterStadtlistenStand;
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");

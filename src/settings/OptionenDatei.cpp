@@ -12,7 +12,6 @@ namespace mvt {
 namespace {
 
 const QString Programmname = QStringLiteral("Hadrik's Morvaren Tool");
-const QString Programmversion = QStringLiteral("1.13a");
 
 const std::array<QString, 4> RoutenKoepfe = {QString(), QStringLiteral("ROUTES DUNLADAN"),
                                              QStringLiteral("ROUTES ENDURIAS"),
