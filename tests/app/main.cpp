@@ -6,6 +6,7 @@
 
 QObject *FensterTestErzeugen();
 QObject *JpegBildTestErzeugen();
+QObject *OnlineTestErzeugen();
 
 int main(int argc, char **argv)
 {
@@ -18,5 +19,7 @@ int main(int argc, char **argv)
     fehler += QTest::qExec(fenster.get(), argc, argv);
     std::unique_ptr<QObject> jpeg(JpegBildTestErzeugen());
     fehler += QTest::qExec(jpeg.get(), argc, argv);
+    std::unique_ptr<QObject> online(OnlineTestErzeugen());
+    fehler += QTest::qExec(online.get(), argc, argv);
     return fehler == 0 ? 0 : 1;
 }
