@@ -55,16 +55,6 @@ void RezeptAufloesen(const TKatalog &k, TBedarfsliste &ziel,
     }
 }
 
-std::optional<double> PreistextLesen(const QString &text)
-{
-    if (text.trimmed().isEmpty())
-        return std::nullopt;
-    const std::optional<double> wert = KommazahlLesen(text);
-    if (!wert)
-        MeldungZeigen(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return wert;
-}
-
 } // namespace
 
 TBedarfsliste *TCraftingZustand::Bedarfsliste(int k)
@@ -316,13 +306,6 @@ const TPreispaar *Preise(const TCraftingZustand &c, uint8_t art, int32_t index)
     return Preise(const_cast<TCraftingZustand &>(c), art, index);
 }
 
-int32_t Prozent(double preis, double referenz)
-{
-    if (!(referenz > 0.0))
-        return 0;
-    return Runden32(preis * 100.0 / referenz);
-}
-
 std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
                                            const QString &text)
 {
@@ -373,9 +356,7 @@ QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent)
     const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
     if (art == ArtKeine)
         return {};
-    const int64_t produkt =
-        static_cast<int64_t>(prozent) * static_cast<int64_t>(Referenzwert(k, art, ref.Index));
-    return GoldFormatieren(static_cast<double>(produkt) / 100.0);
+    return GoldAusProzent(prozent, Referenzwert(k, art, ref.Index));
 }
 
 void PreiseZuruecksetzen(const TKatalog &k, TCraftingZustand &c)

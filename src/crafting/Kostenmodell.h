@@ -6,6 +6,7 @@
 #include "catalogue/Katalog.h"
 #include "crafting/Bauliste.h"
 #include "settings/Optionen.h"
+#include "settings/Preiskopplung.h"
 
 #include <QString>
 
@@ -112,8 +113,6 @@ double Referenzwert(const TKatalog &k, uint8_t art, int32_t index);
 // The price pair of an item; nullptr for kinds or rows without one.
 TPreispaar *Preise(TCraftingZustand &c, uint8_t art, int32_t index);
 const TPreispaar *Preise(const TCraftingZustand &c, uint8_t art, int32_t index);
-// price × 100 / reference to the nearest integer (0 when there is no reference).
-int32_t Prozent(double preis, double referenz);
 
 // Store a price given as text ("617,5") and return its percentage. Nothing is stored (and
 // nullopt returned) for an empty text, an unknown name, a building given to

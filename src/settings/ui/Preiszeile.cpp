@@ -1,0 +1,114 @@
+#include "settings/ui/Preiszeile.h"
+
+#include "catalogue/Zahlen.h"
+#include "settings/Preiskopplung.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSpinBox>
+
+namespace mvt {
+
+bool TGoldfeldFilter::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    auto *feld = qobject_cast<QLineEdit *>(objekt);
+    const auto *taste = static_cast<QKeyEvent *>(ereignis);
+    const QString text = taste->text();
+    // Control keys (Tab, Enter, Escape, Ctrl+A, Ctrl+X ...) stay with the field and the window.
+    if (!feld || text.size() != 1 || text[0].unicode() < 0x20)
+        return false;
+    const std::optional<QChar> zeichen = ZeichenPruefen(feld->text(), text[0]);
+    if (!zeichen)
+        return true;
+    if (*zeichen != text[0]) {
+        feld->insert(QString(*zeichen));
+        return true;
+    }
+    return false;
+}
+
+TPreiszeile::TPreiszeile(QLineEdit *gold, QSpinBox *prozent, QObject *eltern)
+    : QObject(eltern), m_gold(gold), m_prozent(prozent)
+{
+    m_gold->installEventFilter(new TGoldfeldFilter(m_gold));
+    m_gold->installEventFilter(this);
+    m_prozent->installEventFilter(this);
+    connect(m_gold, &QLineEdit::textChanged, this, &TPreiszeile::GoldGeaendert);
+    connect(m_prozent, &QSpinBox::valueChanged, this, &TPreiszeile::ProzentGeaendert);
+}
+
+void TPreiszeile::Anzeigen(double gold)
+{
+    const bool vorher = m_kopplung;
+    m_kopplung = false;
+    m_gold->setText(GoldFormatieren(gold));
+    m_prozent->setValue(Prozent(gold, m_referenz));
+    m_kopplung = vorher;
+}
+
+void TPreiszeile::ProzentSetzen(int32_t prozent)
+{
+    if (m_prozent->value() == prozent)
+        GoldAusProzentSchreiben(); // no change signal, but the gold is meant to follow
+    else
+        m_prozent->setValue(prozent);
+}
+
+void TPreiszeile::GoldGeaendert()
+{
+    if (m_bereinigt || !m_kopplung)
+        return;
+    const TBereinigterPreistext neu = PreistextMitCaretBereinigen(m_gold->text(), m_gold->cursorPosition());
+    if (neu.Text != m_gold->text()) {
+        m_bereinigt = true;
+        m_gold->setText(neu.Text);
+        m_bereinigt = false;
+    }
+    m_gold->setCursorPosition(neu.Caret);
+    if (neu.Text.isEmpty())
+        return;
+    const std::optional<int32_t> prozent =
+        Speichern ? Speichern(neu.Text) : ProzentAusGoldtext(neu.Text, m_referenz);
+    if (!prozent)
+        return;
+    m_sperre = true;
+    m_prozent->setValue(*prozent);
+    m_sperre = false;
+}
+
+void TPreiszeile::ProzentGeaendert()
+{
+    if (m_sperre || !m_kopplung || m_prozent->cleanText().isEmpty())
+        return;
+    GoldAusProzentSchreiben();
+}
+
+void TPreiszeile::GoldAusProzentSchreiben()
+{
+    if (!m_kopplung)
+        return;
+    const QString gold = GoldAusProzent(m_prozent->value(), m_referenz);
+    if (gold == m_gold->text())
+        GoldGeaendert(); // the same text raises no change, yet the price is meant to be stored
+    else
+        m_gold->setText(gold);
+}
+
+bool TPreiszeile::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    if (ereignis->type() != QEvent::FocusOut)
+        return false;
+    if (objekt == m_gold) {
+        if (m_gold->text().isEmpty())
+            m_gold->setText(QStringLiteral("0"));
+        m_gold->setCursorPosition(0);
+    } else if (objekt == m_prozent && m_prozent->cleanText().isEmpty()) {
+        // Before the spin box's own focus handling, which would bring back the old value.
+        ProzentSetzen(0);
+    }
+    return false;
+}
+
+} // namespace mvt
