@@ -375,7 +375,7 @@ QStringList OptionenZeilen(const TKatalog &k, const TOptionenQuelle &q)
 
     auto wirkung = [&](int i) {
         z << Schluessel(WirkungSchluessel[static_cast<size_t>(i)],
-                        FestFormatieren(o.Wirkung[static_cast<size_t>(i)], 2).replace(u'.', u','));
+                        FestMitKomma(o.Wirkung[static_cast<size_t>(i)], 2));
     };
     for (int i = 20; i < AnzahlWirkungen; ++i)
         wirkung(i);
