@@ -27,6 +27,9 @@ TAnwendung::TAnwendung() : Beenden([] { QCoreApplication::quit(); }) {}
 TAnwendung::~TAnwendung() = default;
 
 namespace {
+// What the settings window works on and whom it tells after Okay.
+TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a);
+
 template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
 {
     feld = std::make_unique<T>(hauptfenster);
@@ -52,12 +55,55 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
     Erzeugen(Form7, h);
+    Form7->Anbinden(EinstellungenAnbindung(*this));
     Erzeugen(Form8, h);
     Erzeugen(Form9, h);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }
+
+namespace {
+TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a)
+{
+    TProgrammzustand &z = a.Zustand;
+    TEinstellungsAnbindung b;
+    b.Katalog = &z.Katalog;
+    b.Crafting = &z.Crafting;
+    b.Optionen = &z.Optionen;
+    b.NextVersionCheck = &z.NextVersionCheck;
+    // The hooks are read when Okay runs, so tabs created later can still fill them.
+    auto haken = [&a](std::function<void()> TAnwendung::*h) {
+        return [&a, h] {
+            if (a.*h)
+                (a.*h)();
+        };
+    };
+    b.ArtikeldetailsNeuAnzeigen = haken(&TAnwendung::ArtikeldetailsNeuAnzeigen);
+    b.BaulisteNeuBerechnen = haken(&TAnwendung::BaulisteNeuBerechnen);
+    b.KarteNeuZeichnen = haken(&TAnwendung::KarteNeuZeichnen);
+    b.CharakterNeuBerechnen = haken(&TAnwendung::CharakterNeuBerechnen);
+    b.OptionenAnwenden = [&a] { OptionenAnwenden(a); };
+    b.OptionenSpeichern = [&a] {
+        if (a.OptionenSpeichern)
+            a.OptionenSpeichern(a.Zustand);
+    };
+    // The planner's potency switch on the main window applies only to Zyrthania.
+    b.PlanerweltAnwenden = [&a] {
+        TForm1 *h = a.Form1.get();
+        if (!h || !a.Form7)
+            return;
+        const bool zyrthania = a.Zustand.Optionen.CPWorld == 3;
+        if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))) {
+            c->setEnabled(zyrthania);
+            c->setChecked(a.Form7->CheckBoxCPWirkungBerechnen->isChecked());
+        }
+        if (auto *l = h->findChild<QWidget *>(QStringLiteral("LabelCPWirkungBerechnen")))
+            l->setEnabled(zyrthania);
+    };
+    return b;
+}
+} // namespace
 
 // Lowest interval of the travel order transfer that the settings window allows; a
 // smaller value from a hand-edited file would fire the timer as fast as it can.
