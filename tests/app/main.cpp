@@ -7,6 +7,7 @@
 QObject *FensterTestErzeugen();
 QObject *JpegBildTestErzeugen();
 QObject *OnlineTestErzeugen();
+QObject *EinstellungsfensterTestErzeugen();
 
 int main(int argc, char **argv)
 {
@@ -21,5 +22,7 @@ int main(int argc, char **argv)
     fehler += QTest::qExec(jpeg.get(), argc, argv);
     std::unique_ptr<QObject> online(OnlineTestErzeugen());
     fehler += QTest::qExec(online.get(), argc, argv);
+    std::unique_ptr<QObject> einstellungen(EinstellungsfensterTestErzeugen());
+    fehler += QTest::qExec(einstellungen.get(), argc, argv);
     return fehler == 0 ? 0 : 1;
 }

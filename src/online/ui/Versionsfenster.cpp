@@ -83,7 +83,7 @@ double TForm4::JetztTage() const
 
 void TForm4::FormShow()
 {
-    if (PruefungStarten)
+    if (PruefungStarten && !m_ergebnisZeigen)
         PruefungStarten();
 }
 
@@ -112,9 +112,12 @@ void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
     Label3->show();
     if (JetztTage() > Naechste()) {
         if (!isVisible()) {
+            // Showing the result must not start a second check.
+            m_ergebnisZeigen = true;
             AufHauptfensterZentrieren();
             show();
             raise();
+            m_ergebnisZeigen = false;
         }
         if (QWidget *h = Hauptfenster())
             h->setEnabled(false);

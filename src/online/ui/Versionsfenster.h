@@ -52,6 +52,7 @@ protected:
 
 private:
     double JetztTage() const;
+    bool m_ergebnisZeigen = false;
     double Naechste() const { return NextVersionCheck ? *NextVersionCheck : 0.0; }
 };
 

@@ -131,6 +131,8 @@ QTableWidget *Wertliste(QWidget *eltern, const char *name, const QString &kopf, 
     t->setItemDelegateForColumn(1, new TWirkungsDelegat(t));
     t->setEditTriggers(QAbstractItemView::AllEditTriggers);
     t->setAccessibleName(kopf);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = von; i <= bis; ++i) {
         auto *n = new QTableWidgetItem(QString::fromUtf16(WirkungsNamen[static_cast<size_t>(i)]));
         n->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -188,15 +190,15 @@ void TForm7::SeiteMorvarenTool(QWidget *seite)
 
     auto *gruppe =
         Benannt(new QGroupBox(QStringLiteral("Wirkung der Fertigkeiten"), seite), "GroupBoxWirkung");
-    gruppe->setGeometry(8, 64, 900, 482);
+    gruppe->setGeometry(8, 64, 900, 450);
     ValueListEditorFertigkeiten =
         Wertliste(gruppe, "ValueListEditorFertigkeiten", Ueberschrift[0], 0, AnzahlFertigkeitsWirkungen - 1);
-    ValueListEditorFertigkeiten->setGeometry(10, 24, 250, 410);
+    ValueListEditorFertigkeiten->setGeometry(10, 24, 250, 20 * 19 + 30);
     ValueListEditorHandwerk = Wertliste(gruppe, "ValueListEditorHandwerk", Ueberschrift[1],
                                         AnzahlFertigkeitsWirkungen, AnzahlWirkungen - 1);
-    ValueListEditorHandwerk->setGeometry(270, 24, 290, 372);
+    ValueListEditorHandwerk->setGeometry(272, 24, 310, 18 * 19 + 30);
     ValueListEditorFertigkeiten->setColumnWidth(0, 160);
-    ValueListEditorHandwerk->setColumnWidth(0, 210);
+    ValueListEditorHandwerk->setColumnWidth(0, 230);
 
     for (QTableWidget *liste : {ValueListEditorFertigkeiten, ValueListEditorHandwerk}) {
         liste->installEventFilter(this);
@@ -215,15 +217,15 @@ void TForm7::SeiteMorvarenTool(QWidget *seite)
     }
 
     ButtonWirkungenZuruecksetzen = Knopf(gruppe, "ButtonWirkungenZuruecksetzen",
-                                         QStringLiteral("alle auf 1,00 zurücksetzen"), 576, 24, 230);
+                                         QStringLiteral("alle auf 1,00 zurücksetzen"), 600, 24, 230);
     ButtonReadWirkungClipboard = Knopf(gruppe, "ButtonReadWirkungClipboard",
-                                       QStringLiteral("aus Zwischenablage kopieren"), 576, 60, 230);
+                                       QStringLiteral("aus Zwischenablage kopieren"), 600, 60, 230);
     connect(ButtonWirkungenZuruecksetzen, &QPushButton::clicked, this,
             &TForm7::ButtonWirkungenZuruecksetzenClick);
     connect(ButtonReadWirkungClipboard, &QPushButton::clicked, this,
             &TForm7::ButtonReadWirkungClipboardClick);
     LabelWirksamkeitImportOkay = Benannt(new QLabel(gruppe), "LabelWirksamkeitImportOkay");
-    LabelWirksamkeitImportOkay->setGeometry(576, 92, 310, 22);
+    LabelWirksamkeitImportOkay->setGeometry(600, 92, 310, 22);
     LabelWirksamkeitImportOkay->hide();
     auto *anleitung = new QLabel(
         QStringLiteral(
@@ -233,12 +235,12 @@ void TForm7::SeiteMorvarenTool(QWidget *seite)
         gruppe);
     anleitung->setWordWrap(true);
     anleitung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    anleitung->setGeometry(576, 122, 310, 100);
+    anleitung->setGeometry(600, 122, 290, 100);
     auto *klassisch = new QLabel(
         QStringLiteral("1,00 entspricht dem klassischen Modus, bevor die Wirkung eingeführt wurde."), gruppe);
     klassisch->setWordWrap(true);
     klassisch->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    klassisch->setGeometry(576, 230, 310, 60);
+    klassisch->setGeometry(600, 230, 290, 60);
 }
 
 void TForm7::SeiteBausatzrechner(QWidget *seite)
