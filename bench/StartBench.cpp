@@ -1,5 +1,6 @@
 // Start-up of the program: the ten windows with the catalogue and the options, offscreen.
 #include "app/Anwendung.h"
+#include "BenchAnwendung.h"
 #include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
 #include "ui/JpegBild.h"
@@ -19,20 +20,7 @@
 
 namespace {
 
-// One application object for all cases; deliberately never destroyed, as Qt does not
-// like to be torn down after main has returned.
-void AnwendungSicherstellen()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "morvaren-bench";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-}
+using mvt::bench::AnwendungSicherstellen;
 
 void Start(benchmark::State &state, bool mitOptionen)
 {

@@ -6,9 +6,12 @@
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
+#include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
+#include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
@@ -57,6 +60,10 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form7, h);
     Form7->Anbinden(EinstellungenAnbindung(*this));
     Erzeugen(Form8, h);
+    Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
+    Form1->Routenplanerseite->KarteAnbinden(Form8.get());
+    KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
+    Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
@@ -105,10 +112,6 @@ TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a)
 }
 } // namespace
 
-// Lowest interval of the travel order transfer that the settings window allows; a
-// smaller value from a hand-edited file would fire the timer as fast as it can.
-constexpr int KleinstesUebertragungsintervall = 200;
-
 void OptionenAnwenden(TAnwendung &a)
 {
     TOptionen &o = a.Zustand.Optionen;
@@ -149,7 +152,7 @@ void OptionenAnwenden(TAnwendung &a)
             c->setChecked(o.WinterTheme);
 
     // 6. Interval of the travel order transfer.
-    h->Timer2->setInterval(std::max(o.TransmissionInterval, KleinstesUebertragungsintervall));
+    h->Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
 
     // 7. Recipe rules of the crafting world (other values change nothing).
     WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);

@@ -34,11 +34,11 @@ struct TProgrammzustand {
     TCraftingZustand Crafting; // build list, prices, production buildings
     TOptionen Optionen;
     TGespeicherteRouten Routen;
+    routen::TWeltdaten Weltkarten; // the grids of the three worlds and the current one
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
     int32_t LastMap = 1;
-    // The grids of the three worlds and the stamp of the town list they carry.
-    routen::TWeltdaten Welten;
+    // The stamp of the town list the world grids carry.
     QString StadtlistenStand;
 };
 

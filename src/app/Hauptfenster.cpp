@@ -10,6 +10,7 @@
 #include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 
 #include <QAction>
@@ -226,7 +227,7 @@ void TForm1::FormCreate()
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
     // The terrain and town grids of the three worlds, with the stamp of their town list.
-    routen::KartendatenLaden(z.Welten);
+    routen::KartendatenLaden(z.Weltkarten);
     z.StadtlistenStand = online::EingebauterStadtlistenStand;
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
@@ -235,6 +236,10 @@ void TForm1::FormCreate()
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname) && m_app.OptionenLaden)
         m_app.OptionenLaden(z);
+    // 23. The route tab with the saved routes of the selected world.
+    Routenplanerseite =
+        new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
+    Routenplanerseite->setGeometry(0, 0, 784, 556);
 
     // Centred on the screen.
     if (QScreen *bildschirm = screen()) {

@@ -16,6 +16,7 @@ class TAnwendung;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
+class TRoutenplanerSeite;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -39,6 +40,7 @@ public:
     QWidget *TabSheet5;
     QWidget *TabSheet3;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
+    TRoutenplanerSeite *Routenplanerseite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;

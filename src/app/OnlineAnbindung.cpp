@@ -34,12 +34,12 @@ void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenz
         TProgrammzustand &z = a.Zustand;
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)
-            grund[i] = z.Welten.Welten[i].Grundgelaende;
+            grund[i] = z.Weltkarten.Welten[i].Grundgelaende;
         TStadtUpdateThread::TSchritte schritte;
         // Queued calls run between the window thread's own operations, so a world is never
         // seen half-built; the route search works on its own copy of the grids.
         schritte.WeltInstallieren = [&a](TStadtdaten &d) {
-            StadtdatenInstallieren(a.Zustand.Welten, std::move(d));
+            StadtdatenInstallieren(a.Zustand.Weltkarten, std::move(d));
             if (a.KarteNeuZeichnen)
                 a.KarteNeuZeichnen();
         };
@@ -47,7 +47,7 @@ void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenz
         schritte.StandSetzen = [&a](const QString &stand) {
             a.Zustand.StadtlistenStand = stand;
             if (a.Form8)
-                a.Form8->setWindowTitle(Kartentitel(a.Zustand.Welten.AktuelleWelt, stand));
+                a.Form8->BeschriftungSetzen();
             if (a.KarteNeuZeichnen)
                 a.KarteNeuZeichnen();
         };

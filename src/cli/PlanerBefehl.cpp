@@ -7,6 +7,7 @@
 #include "cli/PlanerJson.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
+#include "settings/Optionen.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -268,7 +269,8 @@ TEingabe EingabeLesen(const QJsonObject &o)
             const int i = WirkungsIndex(it.key());
             if (i < 0)
                 Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in Wirkung.").arg(it.key()));
-            e.Optionen.Wirkung[i] = Zahl(it.value(), QStringLiteral("Wirkung.") + it.key());
+            // Kept within the range the options file allows, as hand-edited values may not be.
+            e.Optionen.Wirkung[i] = WirkungBegrenzen(Zahl(it.value(), QStringLiteral("Wirkung.") + it.key()));
         }
     }
     if (o.contains("Level"))

@@ -19,12 +19,6 @@ QString StandAnzeigen(const QString &stand)
            QStringLiteral(" - ") + stand.mid(11, 2) + QLatin1Char(':') + stand.mid(14, 2);
 }
 
-QString Kartentitel(int welt, const QString &stand)
-{
-    return QStringLiteral("Karte von ") + QLatin1String(Weltangaben(welt).Name) +
-           QStringLiteral(" (Stand: ") + StandAnzeigen(stand) + QLatin1Char(')');
-}
-
 namespace {
 
 struct TArbeitssatz {

@@ -28,8 +28,6 @@ inline const QString MeldungStadtCount = QStringLiteral("Fehler: StadtCount = 2"
 // The stamp for the map caption: "16.02.2018 - 10:08"; longer texts (the error text)
 // unchanged; shorter ones "!FEHLER!".
 QString StandAnzeigen(const QString &stand);
-// "Karte von Dunladan (Stand: 16.02.2018 - 10:08)".
-QString Kartentitel(int welt, const QString &stand);
 
 // The new town grids of one world, built completely before anyone sees them.
 struct TStadtdaten {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace mvt::planer {
 
@@ -16,7 +17,194 @@ int32_t SchadenNachRuestung(double d, double a, double r)
     return x >= 2147483647.0 ? std::numeric_limits<int32_t>::max() : static_cast<int32_t>(x);
 }
 
-double MittlererSchaden(int64_t min, int64_t max, double a, double r)
+namespace {
+
+using Ganz128 = __int128;
+using Natuerlich128 = unsigned __int128;
+
+// The sums below run in 64 bits when the values allow it (every value of the planner)
+// and in 128 bits otherwise; S is the signed, U the unsigned type.
+
+// Sum of floor((a i + b) / m) over i = 0 .. n-1 for a, b >= 0 and m >= 1, by the usual
+// Euclid-like reduction: whole multiples of m in a and b are summed directly, the rest
+// is the same sum with the roles of a and m swapped. Every added part is a part of the
+// result, so nothing exceeds the result's size.
+template <typename U> U FloorSumme(U n, U m, U a, U b)
+{
+    U summe = 0;
+    while (n > 0) {
+        if (a >= m) {
+            // n (n - 1) / 2 without overflow: halve the even factor first.
+            const U dreieck = n % 2 == 0 ? n / 2 * (n - 1) : (n - 1) / 2 * n;
+            summe += dreieck * (a / m);
+            a %= m;
+        }
+        if (b >= m) {
+            summe += n * (b / m);
+            b %= m;
+        }
+        const U y = a * n + b;
+        if (y < m)
+            break;
+        n = y / m;
+        b = y % m;
+        std::swap(m, a);
+    }
+    return summe;
+}
+
+template <typename S> S AbgerundetGeteilt(S z, S n)
+{
+    const S q = z / n;
+    return (z % n != 0 && ((z < 0) != (n < 0))) ? q - 1 : q;
+}
+
+template <typename S> S AufgerundetGeteilt(S z, S n)
+{
+    return -AbgerundetGeteilt<S>(-z, n);
+}
+
+// Sum of floor((q d + b) / m) over d = von .. bis (m >= 1); 0 when von > bis.
+template <typename S, typename U> S LineareFloorSumme(S von, S bis, S q, S b, S m)
+{
+    if (von > bis)
+        return 0;
+    const S n = bis - von + 1;
+    if (q < 0) {
+        // d = -e turns the falling line into a rising one over e = -bis .. -von.
+        q = -q;
+        von = -bis;
+    }
+    // d = von + i: floor((q i + c) / m) with c = q von + b = m t + rest, 0 <= rest < m.
+    const S c = q * von + b;
+    const S t = AbgerundetGeteilt<S>(c, m);
+    return n * t + static_cast<S>(FloorSumme<U>(static_cast<U>(n), static_cast<U>(m), static_cast<U>(q),
+                                                static_cast<U>(c - t * m)));
+}
+
+// The same with every term below 0 counted as 0: the terms are positive on one side of
+// the point where q d + b reaches m, and only that part is summed.
+template <typename S, typename U> S PositiveFloorSumme(S von, S bis, S q, S b, S m)
+{
+    if (q > 0)
+        von = std::max(von, AufgerundetGeteilt<S>(m - b, q));
+    else if (q < 0)
+        bis = std::min(bis, AbgerundetGeteilt<S>(m - b, q));
+    else if (b < m)
+        return 0;
+    return LineareFloorSumme<S, U>(von, bis, q, b, m);
+}
+
+// The closed forms cover raw values up to 2^52 (the evaluation's damage values stay below
+// 2^51) and slopes up to 2^10, so in 128 bits every sum stays below 2^115.
+constexpr int64_t WerteGrenze = int64_t(1) << 52;
+constexpr double SteigungGrenze = 1024.0;
+
+bool InGrenzen(int64_t min, int64_t max)
+{
+    return min >= -WerteGrenze && max <= WerteGrenze;
+}
+
+// Whether 64 bits hold every intermediate value: |q d + b|, the quotients and n times
+// them stay below 2^60, and a n + b < m (n + 1) in the reduction with m < 2^27, n <= 2^32.
+bool Passt64(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
+{
+    const double d = std::max(std::fabs(static_cast<double>(lo)), std::fabs(static_cast<double>(hi)));
+    const double n = static_cast<double>(hi) - static_cast<double>(lo) + 1.0;
+    const double wert =
+        std::fabs(static_cast<double>(q)) * d + std::fabs(static_cast<double>(b)) + static_cast<double>(m);
+    constexpr double grenze = 1152921504606846976.0; // 2^60
+    return m < (int64_t(1) << 27) && n <= 4294967296.0 && wert < grenze &&
+           n * (2.0 * wert / static_cast<double>(m) + 2.0) < grenze;
+}
+
+// Max(0, floor((q d + b) / m)) summed over d = lo .. hi.
+Ganz128 SummeDerPositiven(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
+{
+    if (Passt64(lo, hi, q, b, m))
+        return PositiveFloorSumme<int64_t, uint64_t>(lo, hi, q, b, m);
+    return PositiveFloorSumme<Ganz128, Natuerlich128>(lo, hi, q, b, m);
+}
+
+// floor((q d + b) / m) summed over d = lo .. hi.
+Ganz128 SummeDerGanzen(int64_t lo, int64_t hi, int64_t q, int64_t b, int64_t m)
+{
+    if (Passt64(lo, hi, q, b, m))
+        return LineareFloorSumme<int64_t, uint64_t>(lo, hi, q, b, m);
+    return LineareFloorSumme<Ganz128, Natuerlich128>(lo, hi, q, b, m);
+}
+
+// x as a whole number over 10^k for the smallest k <= maxStellen. A value next to such a
+// decimal by a few units of its last place counts as that decimal: sums and products of
+// decimals land there (26.1 + 55.3 = 81.39999999999999).
+std::optional<std::pair<int64_t, int>> Dezimalbruch(double x, int maxStellen)
+{
+    if (!std::isfinite(x))
+        return std::nullopt;
+    double p = 1.0;
+    for (int k = 0; k <= maxStellen; ++k, p *= 10.0) {
+        const double s = x * p;
+        // Beyond 2^50 every double is whole and the test would say nothing.
+        if (std::fabs(s) > 1125899906842624.0)
+            return std::nullopt;
+        const double n = std::nearbyint(s);
+        if (std::fabs(s - n) <= 16.0 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::fabs(s)))
+            return std::pair{static_cast<int64_t>(n), k};
+    }
+    return std::nullopt;
+}
+
+int64_t Zehnerpotenz(int k)
+{
+    int64_t p = 1;
+    while (k-- > 0)
+        p *= 10;
+    return p;
+}
+
+// The damage after armour as an exact fraction: (1 - r/100) d - a = (Q d + B) / M. With r
+// of at most six and a of at most eight decimals, M divides 10^8, so the fraction part
+// of a value that is not whole is at least 10^-8 and the tolerance of the floors (10^-9)
+// never lifts it to the next whole number: floor with tolerance is the plain floor of
+// the fraction. The term-by-term form computes the same floors in doubles as long as
+// their rounding stays below the tolerance, which holds for raw damage up to about 2^22
+// (4 million); beyond, the fraction is the exact value and the doubles drift.
+// |Q| < 2^37, |B| < 2^57 and M <= 10^8 by the bounds on r and a below.
+struct TRuestungsbruch {
+    int64_t Q = 0, B = 0, M = 1;
+};
+
+std::optional<TRuestungsbruch> Ruestungsbruch(double a, double r)
+{
+    if (!(std::fabs(r) <= 100.0 * SteigungGrenze) || !(std::fabs(a) <= 1e9))
+        return std::nullopt;
+    const auto rb = Dezimalbruch(r, 6);
+    const auto ab = Dezimalbruch(a, 8);
+    if (!rb || !ab)
+        return std::nullopt;
+    // q = 1 - R / 10^(k+2) = (10^(k+2) - R) / 10^(k+2), a = A / 10^j.
+    const int kq = rb->second + 2, ka = ab->second;
+    const int km = std::max(kq, ka);
+    TRuestungsbruch b;
+    b.M = Zehnerpotenz(km);
+    b.Q = (Zehnerpotenz(kq) - rb->first) * Zehnerpotenz(km - kq);
+    b.B = -ab->first * Zehnerpotenz(km - ka);
+    // A reduced fraction shortens the reduction of the floor sums (30 % and 30: 7 d / 10 - 30).
+    const int64_t g = std::gcd(std::gcd(b.Q, b.B), b.M);
+    b.Q /= g;
+    b.B /= g;
+    b.M /= g;
+    return b;
+}
+
+double SummeGeteilt(Ganz128 summe, int64_t min, int64_t max)
+{
+    return static_cast<double>(summe) / static_cast<double>(max - min + 1);
+}
+
+} // namespace
+
+double MittlererSchadenSummiert(int64_t min, int64_t max, double a, double r)
 {
     if (min > max)
         return 0.0;
@@ -30,22 +218,33 @@ double MittlererSchaden(int64_t min, int64_t max, double a, double r)
     return summe / static_cast<double>(max - min + 1);
 }
 
-TSchadensmittel::TSchadensmittel(double a, double r) : m_a(a), m_r(r), m_f(1.0 - r / 100.0)
+double MittlererSchaden(int64_t min, int64_t max, double a, double r)
 {
-    m_summe.push_back(0.0);
+    if (min > max)
+        return 0.0;
+    const std::optional<TRuestungsbruch> b = Ruestungsbruch(a, r);
+    if (!b || !InGrenzen(min, max))
+        return MittlererSchadenSummiert(min, max, a, r);
+    return SummeGeteilt(SummeDerPositiven(min, max, b->Q, b->B, b->M), min, max);
+}
+
+TSchadensmittel::TSchadensmittel(double a, double r) : m_a(a), m_r(r)
+{
+    if (const std::optional<TRuestungsbruch> b = Ruestungsbruch(a, r)) {
+        m_bruch = true;
+        m_q = b->Q;
+        m_b = b->B;
+        m_m = b->M;
+    }
 }
 
 double TSchadensmittel::Mittel(int64_t min, int64_t max)
 {
     if (min > max)
         return 0.0;
-    if (min < 0 || max >= Grenze)
-        return MittlererSchaden(min, max, m_a, m_r);
-    for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d) {
-        const double x = AbrundenMitToleranz(m_f * static_cast<double>(d) - m_a);
-        m_summe.push_back(m_summe.back() + (x > 0.0 ? x : 0.0));
-    }
-    return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
+    if (!m_bruch || !InGrenzen(min, max))
+        return MittlererSchadenSummiert(min, max, m_a, m_r);
+    return SummeGeteilt(SummeDerPositiven(min, max, m_q, m_b, m_m), min, max);
 }
 
 TMittelwerte Mittelwerte(int64_t min, int64_t max, double a, double r, double rb, double b)
@@ -90,7 +289,7 @@ double ErwarteterSchadenZweiWaffen(int64_t minH, int64_t maxH, double nH, double
                                ErwarteterSchaden(minN, maxN, 1.0, tN, kN, r, a, w, rb, b));
 }
 
-double MittlereHeilung(int64_t min, int64_t max, bool exzellent)
+double MittlereHeilungSummiert(int64_t min, int64_t max, bool exzellent)
 {
     if (min > max)
         return 0.0;
@@ -100,6 +299,16 @@ double MittlereHeilung(int64_t min, int64_t max, bool exzellent)
     for (int64_t d = min; d <= max; ++d)
         summe += std::floor(1.5 * static_cast<double>(d));
     return summe / static_cast<double>(max - min + 1);
+}
+
+double MittlereHeilung(int64_t min, int64_t max, bool exzellent)
+{
+    if (min > max)
+        return 0.0;
+    if (!exzellent || !InGrenzen(min, max))
+        return MittlereHeilungSummiert(min, max, exzellent);
+    // floor(1.5 d) = floor(3 d / 2); 1.5 d is exact in doubles within the bounds.
+    return SummeGeteilt(SummeDerGanzen(min, max, 3, 0, 2), min, max);
 }
 
 double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t)

@@ -16,22 +16,25 @@ namespace mvt::planer {
 
 // Max(0, floor((1 - r/100) * d - a)).
 int32_t SchadenNachRuestung(double d, double a, double r);
-// Average of SchadenNachRuestung over the whole numbers min..max; 0 when min > max.
+// Average of SchadenNachRuestung over the whole numbers min..max; 0 when min > max. A
+// closed form of the floor sum when r has at most six and a at most eight decimals (all
+// values of the planner), so the time does not depend on max - min; identical to the
+// term-by-term sum wherever that sum's doubles keep the tolerance of the floors.
 double MittlererSchaden(int64_t min, int64_t max, double a, double r);
+// The same added up term by term: the reference of the closed form, and its fallback.
+double MittlererSchadenSummiert(int64_t min, int64_t max, double a, double r);
 // MittlererSchaden for one fixed defence (a, r) and many ranges, as the optimiser needs
-// it: prefix sums of the damage after armour over the raw damage 0, 1, 2, ... The sums are
-// whole numbers far below 2^53, so the difference of two prefix sums equals the sum the
-// plain formula adds up, and the average is bit for bit the same. Ranges below 0 or
-// beyond the table fall back to the plain formula.
+// it: the exact fraction of the defence is found once.
 class TSchadensmittel {
 public:
     TSchadensmittel(double a, double r);
     double Mittel(int64_t min, int64_t max);
 
 private:
-    static constexpr int64_t Grenze = int64_t(1) << 21;
-    double m_a, m_r, m_f;
-    std::vector<double> m_summe;
+    double m_a, m_r;
+    // (1 - r/100) d - a = (m_q d + m_b) / m_m; false when r or a has too many decimals.
+    bool m_bruch = false;
+    int64_t m_q = 0, m_b = 0, m_m = 1;
 };
 // Expected damage of n attacks with accuracy t and critical chance k against the defence
 // r, a, w (dodge), rb (extra protection on a block), b (block chance).
@@ -42,7 +45,10 @@ double ErwarteterSchaden(int64_t min, int64_t max, double n, double t, double k,
 double ErwarteterSchadenZweiWaffen(int64_t minH, int64_t maxH, double nH, double tH, double kH, int64_t minN,
                                    int64_t maxN, double nN, double tN, double kN, double r, double a,
                                    double w, double rb, double b);
+// Average heal over min..max; with exzellent the average of floor(1.5 d), in closed form.
 double MittlereHeilung(int64_t min, int64_t max, bool exzellent);
+// The same added up term by term: the reference of the closed form.
+double MittlereHeilungSummiert(int64_t min, int64_t max, bool exzellent);
 double ErwarteteHeilung(int64_t min, int64_t max, double exzellent, double t);
 
 // The same expressions on averages already computed, for the optimiser's caches: one

@@ -216,27 +216,6 @@ int AnzahlDurchlaeufe(int32_t h)
 
 namespace {
 
-// Excellent heals: prefix sums of floor(1.5 d), the same argument as for TSchadensmittel.
-class THeilungsmittel {
-public:
-    THeilungsmittel() { m_summe.push_back(0.0); }
-
-    double Exzellent(int64_t min, int64_t max)
-    {
-        if (min > max)
-            return 0.0;
-        if (min < 0 || max >= Grenze)
-            return MittlereHeilung(min, max, true);
-        for (int64_t d = static_cast<int64_t>(m_summe.size()) - 1; d <= max; ++d)
-            m_summe.push_back(m_summe.back() + std::floor(1.5 * static_cast<double>(d)));
-        return (m_summe[max + 1] - m_summe[min]) / static_cast<double>(max - min + 1);
-    }
-
-private:
-    static constexpr int64_t Grenze = int64_t(1) << 21;
-    std::vector<double> m_summe;
-};
-
 constexpr double Unendlich = 1.7e308;
 
 enum TZiel : int { ZielOffensive = 0, ZielDefensive = 1, ZielKombiniert = 2 };
@@ -337,15 +316,11 @@ private:
         case ModusFernZauber:
             return Angriff(m_c.Zauber);
         case ModusFernHeilung: {
+            // The heal averages are closed forms already; nothing to cache.
             const TWaffenwerte &z = m_c.Zauber;
-            const int64_t min = static_cast<int64_t>(std::floor(z.MinSchaden));
-            const int64_t max = static_cast<int64_t>(std::floor(z.MaxSchaden));
-            const double x = z.KritischeTreffer;
-            if (m_opt.Referenzformeln)
-                return ErwarteteHeilung(min, max, x, z.Treffsicherheit);
-            const double normal = MittlereHeilung(min, max, false);
-            const double exz = x != 0.0 ? m_heilung.Exzellent(min, max) : 0.0;
-            return HeilungAusMittelwerten(normal, exz, x, z.Treffsicherheit);
+            return ErwarteteHeilung(static_cast<int64_t>(std::floor(z.MinSchaden)),
+                                    static_cast<int64_t>(std::floor(z.MaxSchaden)), z.KritischeTreffer,
+                                    z.Treffsicherheit);
         }
         default:
             return Angriff(m_c.Hauptwaffe);
@@ -436,7 +411,6 @@ private:
     double m_off0 = 0.0, m_z0 = 0.0, m_a0 = 0.0;
     double m_offStern = 0.0, m_zStern = 0.0, m_aStern = 0.0;
     std::optional<TSchadensmittel> m_offensiv, m_offensivBlock;
-    THeilungsmittel m_heilung;
     QHash<uint64_t, TMittelwerte> m_defMittel;
     double m_defR = -1.0, m_defRb = -1.0;
 };

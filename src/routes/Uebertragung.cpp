@@ -2,6 +2,7 @@
 
 #include "catalogue/Zahlen.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <mutex>
@@ -44,6 +45,41 @@ QString AuftragsLink(int welt, int x, int y, const QString &token)
            QStringLiteral("/morvaren.html?page=group_travel&action=group_task_travel&token=") + token +
            QStringLiteral("&town_id=1&selection=0&freex=") + QString::number(x) + QStringLiteral("&freey=") +
            QString::number(y);
+}
+
+bool TUebertragung::Starten(const std::vector<Wegpunkt> &punkte, int von, int bis)
+{
+    const int auftraege = static_cast<int>(punkte.size()) - 1;
+    if (auftraege < 1)
+        return false;
+    m_punkte = punkte;
+    m_von = std::clamp(von, 1, auftraege);
+    m_bis = std::clamp(bis, m_von, std::min(auftraege, m_von + 9));
+    m_naechster = m_von;
+    m_laeuft = true;
+    return true;
+}
+
+std::optional<Wegpunkt> TUebertragung::Naechster()
+{
+    if (!m_laeuft || m_naechster > m_bis)
+        return std::nullopt;
+    return m_punkte[static_cast<size_t>(m_naechster++)];
+}
+
+QString TUebertragung::LaufText() const
+{
+    return QStringLiteral("Übertragung läuft: %1 von %2").arg(std::max(1, Gesendet())).arg(Gesamt());
+}
+
+QString KeineUebertragungText()
+{
+    return QStringLiteral("Keine Übertragung");
+}
+
+QString UebertragungAbgeschlossenText()
+{
+    return QStringLiteral("Übertragung abgeschlossen");
 }
 
 } // namespace mvt::routen

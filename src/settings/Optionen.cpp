@@ -67,4 +67,12 @@ bool VersionMindestens(const QString &a, const QString &b)
     return zeichen(a, 4) >= zeichen(b, 4);
 }
 
+double WirkungBegrenzen(double wert, double min, double max)
+{
+    // Written so that a NaN, which passes every comparison, ends up at the minimum.
+    if (!(wert >= min))
+        return min;
+    return wert > max ? max : wert;
+}
+
 } // namespace mvt

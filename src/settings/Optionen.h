@@ -19,11 +19,19 @@ constexpr int WirkungsindexHandwerk(int handwerk)
 // Keys of the potencies in the POTENCY section, by Wirkung index 0..37.
 extern const std::array<const char *, AnzahlWirkungen> WirkungSchluessel;
 
+// Bounds of the potency fields.
+inline constexpr double MinimaleWirkung = 0.52;
+inline constexpr double MaximaleWirkung = 99.0;
+// A potency read from outside (options file, script input) brought into min..max.
+// Potencies divide production times and multiply combat values, so a value beyond the
+// fields' range would stall both calculators.
+double WirkungBegrenzen(double wert, double min = MinimaleWirkung, double max = MaximaleWirkung);
+
 struct TOptionen {
     int32_t ActivePageIndex = 0;
     bool ShowHints = true;
-    double MinWirkung = 0.52; // not stored; bounds of the potency fields
-    double MaxWirkung = 99.0;
+    double MinWirkung = MinimaleWirkung; // not stored; bounds of the potency fields
+    double MaxWirkung = MaximaleWirkung;
     std::array<double, AnzahlWirkungen> Wirkung{};
     bool TreeViewAutoExpand = false;
     bool SaveParameters = true;

@@ -188,8 +188,7 @@ void WirkungLesen(TOptionen &o, const TSchluesselZeile &s)
     for (int i = 0; i < AnzahlWirkungen; ++i) {
         if (s.Schluessel != QLatin1String(WirkungSchluessel[static_cast<size_t>(i)]))
             continue;
-        // Potencies divide production times: keep them in the settings window's range.
-        o.Wirkung[static_cast<size_t>(i)] = std::clamp(Kommazahl(s.Wert), o.MinWirkung, o.MaxWirkung);
+        o.Wirkung[static_cast<size_t>(i)] = WirkungBegrenzen(Kommazahl(s.Wert), o.MinWirkung, o.MaxWirkung);
         return;
     }
 }

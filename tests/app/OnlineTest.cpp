@@ -208,7 +208,7 @@ void OnlineTest::stadtlisteWirdInstalliert()
     u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
-    const auto &w = u.S.App.Zustand.Welten.Welten;
+    const auto &w = u.S.App.Zustand.Weltkarten.Welten;
     QCOMPARE(w[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("Eckhausen"));
     QCOMPARE(w[1].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("Zwei"));
     QCOMPARE(w[2].Stadtnamen[routen::Zelle(3, 3)], QStringLiteral("Drei"));
@@ -224,11 +224,11 @@ void OnlineTest::fehlerhafteStadtliste()
     u.Server.Setzen("/TownListDate.txt", 200, "2020.01.01.00.00\r\n");
     u.Server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n0a1001B\r\n\r\n003003C\r\n\r\n");
     u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
-    const QString endurias = u.S.App.Zustand.Welten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
+    const QString endurias = u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, online::StadtlistenFehlerStand);
-    QCOMPARE(u.S.App.Zustand.Welten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
-    QCOMPARE(u.S.App.Zustand.Welten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
+    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
+    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
     QVERIFY(u.S.App.Form8->windowTitle().endsWith(online::StadtlistenFehlerStand + QLatin1Char(')')));
 }
 

@@ -51,8 +51,6 @@ TEST(StandAnzeigen, SechzehnZeichenLaengerKuerzer)
     EXPECT_EQ(StandAnzeigen(EingebauterStadtlistenStand), QStringLiteral("16.02.2018 - 10:08"));
     EXPECT_EQ(StandAnzeigen(StadtlistenFehlerStand), StadtlistenFehlerStand);
     EXPECT_EQ(StandAnzeigen(QStringLiteral("2018.02.16.10.0")), QStringLiteral("!FEHLER!"));
-    EXPECT_EQ(Kartentitel(3, EingebauterStadtlistenStand),
-              QStringLiteral("Karte von Zyrthania (Stand: 16.02.2018 - 10:08)"));
 }
 
 TEST(StadtlisteVerarbeiten, StadtInDerEckeUndZweiStaedteNahebei)

@@ -57,8 +57,8 @@ TEST(BewertungFormeln, GanzeProdukteWerdenNichtEinsTieferAbgerundet)
     EXPECT_DOUBLE_EQ(mittel.Mittel(-3, 51), MittlererSchaden(-3, 51, 0, 34));
 }
 
-// The optimiser's prefix sums must give the plain averages bit for bit, or its search
-// would walk differently from the evaluation pages.
+// The optimiser's averages for one fixed defence must give the plain averages bit for
+// bit, or its search would walk differently from the evaluation pages.
 TEST(BewertungFormeln, SchadensmittelGleichDemMittlerenSchaden)
 {
     for (double r : {0.0, 7.0, 30.0, 34.0, 55.0, 99.5, 120.0})

@@ -135,3 +135,22 @@ TEST(CharakterPlanerBefehl, FalscheEingabenEndenMitCode2)
                   .toString(),
               "unbesiegbar");
 }
+
+// Hand-edited potencies are brought into the options file's range 0,52 ... 99,0; an
+// absurd one no longer makes the evaluation sum over billions of heal values.
+TEST(CharakterPlanerBefehl, WirkungImBereich)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    auto lauf = [](const char *wirkung) {
+        return MitText(QByteArray(R"({"Wirkung":{"Erdmagie":)") + wirkung +
+                       R"(},"Slots":{"Fernkampf":{"Name":"Erde-Langholz"},"Zauber":"Heilung II"},)"
+                       R"("Ansicht":"Fernkampf"})");
+    };
+    const TLauf riesig = lauf("4294967295"), hoch = lauf("99"), null = lauf("0"), tief = lauf("0.52");
+    ASSERT_EQ(riesig.Code, 0) << riesig.Fehler.toStdString();
+    ASSERT_EQ(null.Code, 0) << null.Fehler.toStdString();
+    EXPECT_EQ(riesig.Ausgabe, hoch.Ausgabe);
+    EXPECT_EQ(null.Ausgabe, tief.Ausgabe);
+    EXPECT_NE(hoch.Ausgabe["Charakter"], tief.Ausgabe["Charakter"]);
+}

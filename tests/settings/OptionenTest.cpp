@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace mvt {
 namespace {
 
@@ -41,6 +43,16 @@ TEST(Optionen, StandardwerteSetzen)
     EXPECT_TRUE(o.SaveParameters);
     EXPECT_STREQ(WirkungSchluessel[WirkungsindexHandwerk(1)], "Holzverarbeitung");
     EXPECT_STREQ(WirkungSchluessel[WirkungsindexHandwerk(18)], "Wachdienst");
+}
+
+TEST(Optionen, WirkungBegrenzen)
+{
+    EXPECT_EQ(WirkungBegrenzen(4294967295.0), 99.0);
+    EXPECT_EQ(WirkungBegrenzen(0.0), 0.52);
+    EXPECT_EQ(WirkungBegrenzen(-3.0), 0.52);
+    EXPECT_EQ(WirkungBegrenzen(1.25), 1.25);
+    EXPECT_EQ(WirkungBegrenzen(std::nan("")), 0.52);
+    EXPECT_EQ(WirkungBegrenzen(5.0, 1.0, 2.0), 2.0);
 }
 
 } // namespace

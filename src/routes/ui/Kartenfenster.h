@@ -1,15 +1,188 @@
-// Map window TForm8 ("Karte"): the current world with towns, zones and the route.
-// Not modal: the main window stays usable while it is shown.
+// Map window TForm8 ("Karte"): the current world with towns, zones and the route, zoom,
+// scrolling, start and target by mouse. Not modal: the main window stays usable.
 #pragma once
 
+#include "routes/Kartenmodell.h"
+#include "settings/Optionen.h"
 #include "ui/Nebenfenster.h"
 
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QPoint>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QTimer;
+class QToolButton;
+
 namespace mvt {
+
+// Makes the pictures of the map window and the route tab available (":/karte/...").
+void KartenbilderLaden();
+
+// The 23 terrain slots with their four zone looks and the 23 town tiles of one look
+// (normal or winter), made once per look from the 30 x 30 pictures.
+struct TKacheln {
+    std::array<std::array<QImage, 4>, routen::AnzahlKachelslots> Zonen;
+    std::array<QImage, routen::AnzahlKachelslots> Stadt;
+    void KachelnErzeugen(bool winter);
+    const QImage &Kachel(routen::TKachelwahl k, routen::TZonenblick z) const
+    {
+        return k.Stadt ? Stadt[size_t(k.Slot)] : Zonen[size_t(k.Slot)][z];
+    }
+};
+
+// StringGridKarte: the map as one custom-painted surface that paints only the visible
+// cells, with the coordinate row and column fixed at the top and left.
+class TKartenflaeche : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TKartenflaeche(QWidget *eltern);
+
+    void Anbinden(const routen::TWeltdaten *welten, const routen::TZonenoptionen *zonen,
+                  const routen::TRoutenmarkierung *markierung, const TKacheln *kacheln);
+
+    int Zellgroesse() const { return m_zellgroesse; }
+    void ZellgroesseSetzen(int groesse);
+    // Columns (= rows) including the coordinate column: Kartengroesse + 1.
+    int Spalten() const { return m_spalten; }
+    void SpaltenSetzen(int spalten);
+    // First visible map column/row (1-based) and how many are visible (partly or fully).
+    int ErsteSpalte() const;
+    int ErsteZeile() const;
+    int SichtbareSpalten() const;
+    int SichtbareZeilen() const;
+    int VolleSpalten() const;
+    int VolleZeilen() const;
+    void ErsteSpalteSetzen(int spalte);
+    void ErsteZeileSetzen(int zeile);
+    // Selects a cell: scrolls it into view as a grid does.
+    void ZelleWaehlen(int x, int y);
+    // Field under a point of the viewport; (0, 0) outside the map cells.
+    QPoint FeldBei(QPoint p) const;
+    // Rectangle of a field's cell in the viewport.
+    QRect Zellrechteck(int x, int y) const;
+    void ZelleNeuZeichnen(int x, int y, int rand);
+
+    // Paints the visible area into a painter (also used by the benchmark).
+    void Malen(QPainter &p, const QRect &bereich) const;
+
+signals:
+    void Mausbewegung(QMouseEvent *e);
+    void Maustaste(QMouseEvent *e, bool gedrueckt);
+    void Mausrad(QWheelEvent *e);
+    void Taste(QKeyEvent *e, bool gedrueckt);
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    bool viewportEvent(QEvent *e) override;
+
+private:
+    void LeistenAnpassen();
+    const QImage &Skaliert(routen::TKachelwahl k, routen::TZonenblick z) const;
+
+    const routen::TWeltdaten *m_welten = nullptr;
+    const routen::TZonenoptionen *m_zonen = nullptr;
+    const routen::TRoutenmarkierung *m_markierung = nullptr;
+    const TKacheln *m_kacheln = nullptr;
+    int m_zellgroesse = routen::ZoomstufeStandard;
+    int m_spalten = 201;
+    // Tiles stretched to the cell size, made again when the size or the look changes.
+    mutable std::array<QImage, routen::AnzahlKachelslots * 5> m_skaliert;
+    mutable int m_skaliertGroesse = 0;
+    mutable const TKacheln *m_skaliertVon = nullptr;
+    mutable quint64 m_skaliertStand = 0;
+
+public:
+    // Increased by whoever rebuilds the tiles, so that the stretched copies follow.
+    quint64 Kachelstand = 1;
+};
 
 class TForm8 : public TNebenfenster {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *hauptfenster);
+
+    void FormCreate() override;
+    // The world data and options (zones, winter look, LastMap) of the program.
+    void Anbinden(const routen::TWeltdaten *welten, TOptionen *optionen, int letzteKarte);
+
+    // Set at program start, cleared by the first displayed or loaded route.
+    bool ErstesZeigen = true;
+    // Shows the window; the first time it jumps to the middle of the world.
+    void Zeigen();
+    // After a world switch: grid size, marks cleared, repaint, caption.
+    void WeltGewechselt();
+    void RouteZeigen(const routen::Wegpunktliste &route, bool zentrieren);
+    void MarkierungenLoeschen();
+    void MarkierteZellenNeuZeichnen();
+    void KarteZentrieren(int x, int y);
+    // Repaints the map when the window is shown (the settings window's Okay).
+    void KarteNeuZeichnen();
+    void KachelnErzeugen(bool winter);
+    void BeschriftungSetzen();
+
+    // Filled by the route tab.
+    std::function<void(int x, int y)> StartSetzen;
+    std::function<void(int x, int y)> ZielSetzen;
+    // Enter or Space: a calculation without centring, when the tab allows one.
+    std::function<void()> BerechnungStarten;
+    // The date of the town list in the caption ("16.02.2018 - 10:08").
+    std::function<QString()> Stand;
+
+    void SpeedButtonZoomPlusClick();
+    void SpeedButtonZoomMinusClick();
+    void SpeedButtonZoomResetClick();
+    void CheckBoxWinterThemeClick();
+    void TimerKarteHintTimer();
+    void TimerKarteMoveTimer();
+
+    const routen::TRoutenmarkierung &Routenmarkierung() const { return m_markierung; }
+    routen::TZonenoptionen &Zonen() { return m_zonen; }
+
+    QCheckBox *CheckBoxSicherheitszone, *CheckBoxBauverbotszone, *CheckBoxWinterTheme;
+    QLabel *LabelMapSicherheitszone, *LabelMapBauverbotszone, *LabelWinterTheme, *LabelKoordinaten;
+    QToolButton *SpeedButtonZoomPlus, *SpeedButtonZoomMinus, *SpeedButtonZoomReset;
+    TKartenflaeche *StringGridKarte;
+    QTimer *TimerKarteHint, *TimerKarteMove;
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    void resizeEvent(QResizeEvent *e) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void StringGridKarteMouseMove(QMouseEvent *e);
+    void StringGridKarteMouseDown(QMouseEvent *e);
+    void StringGridKarteMouseUp(QMouseEvent *e);
+    void StringGridKarteMouseWheel(QWheelEvent *e);
+    void StringGridKarteKeyDown(QKeyEvent *e);
+    void StringGridKarteKeyUp(QKeyEvent *e);
+    void Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift);
+    void ZonenUebernehmen();
+
+    const routen::TWeltdaten *m_welten = nullptr;
+    TOptionen *m_optionen = nullptr;
+    routen::TZonenoptionen m_zonen;
+    routen::TRoutenmarkierung m_markierung;
+    TKacheln m_kacheln;
+    bool m_shift = false;
+    bool m_strg = false;
+    QPoint m_druckpunkt;         // screen position of the press that started dragging
+    QPoint m_letzteMausGlobal;   // last mouse position over the map, for dragging
+    QPoint m_letzteMaus{-1, -1}; // cursor at the previous hint tick
+    bool m_hinweisGezeigt = false;
 };
 
 } // namespace mvt

@@ -1,0 +1,164 @@
+// The tab "Routenplaner": world selectors, start and target, the search on a worker
+// thread, the order list with its figures, the saved routes of the world and the
+// transfer of orders to the game through the browser.
+// The main window embeds it as a page; it works as well on its own (tests, screenshots).
+#pragma once
+
+#include "routes/Auftraege.h"
+#include "routes/GespeicherteRouten.h"
+#include "routes/Routensuche.h"
+#include "routes/Uebertragung.h"
+#include "settings/GespeicherteRouten.h"
+#include "settings/Optionen.h"
+
+#include <QPointer>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+class QTimer;
+class QToolButton;
+
+namespace mvt {
+
+class TForm8;
+class TRoutenplanerSeite;
+
+// One search on its own copies of the coordinates and options: the field chain, the
+// merged orders and the 101 variants. Every window change goes to the window's thread.
+class TRoutenPlanungThread : public QThread {
+    Q_OBJECT
+public:
+    TRoutenPlanungThread(TRoutenplanerSeite *seite, routen::TSuchparameter parameter);
+
+protected:
+    void run() override;
+
+private:
+    TRoutenplanerSeite *m_seite; // only the receiver of queued calls
+    routen::TSuchparameter m_parameter;
+};
+
+class TRoutenplanerSeite : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Breite = 784;
+    static constexpr int Hoehe = 556;
+
+    // timer1, timer2: the main window's timers of the result hand-over and the transfer;
+    // the page makes its own when none are given.
+    TRoutenplanerSeite(routen::TWeltdaten &welten, TGespeicherteRouten &gespeichert, TOptionen &optionen,
+                       int32_t &letzteKarte, QWidget *parent = nullptr, QTimer *timer1 = nullptr,
+                       QTimer *timer2 = nullptr);
+    ~TRoutenplanerSeite() override;
+
+    // Connects the map window (created after the main window).
+    void KarteAnbinden(TForm8 *karte);
+    // The saved routes of the selected world into StringGrid3 (also after the options
+    // file has been read again).
+    void GespeicherteRoutenZeigen();
+
+    // The shell "open" of a link; tests record the links instead of starting a browser.
+    std::function<void(const QUrl &)> UrlOeffnen;
+
+    const routen::TRoutenvarianten &Routenvarianten() const { return *m_varianten; }
+    bool BerechnungLaeuft() const { return !m_thread.isNull() || m_ergebnis != nullptr; }
+    bool UebertragungLaeuft() const { return m_uebertragung.Laeuft(); }
+    int Welt() const { return m_welten.AktuelleWelt; }
+
+public slots:
+    void RadioButtonMapClick(int welt);
+    void SpeedButtonSwapClick();
+    void SpeedButtonRouteBerechnenClick();
+    void SpeedButtonKarteAnzeigenClick();
+    // zentrieren: centre the map window on the start when the result is shown.
+    void RouteBerechnenStarten(bool zentrieren);
+    void Timer1Timer();
+    void RouteAnzeigen(bool zentrieren);
+    void SpinEditAuftraegeChange(const QString &text);
+    void SpinEditVonAuftragChange(int von);
+    void SpinEditBisAuftragChange(int bis);
+    void SpeedButtonRouteSpeichernClick();
+    void EditRouteSpeichernChange(const QString &text);
+    void StringGrid3SelectCell(int zeile);
+    void StringGrid3Loeschen();
+    void SpeedButtonRouteUebertragenClick();
+    void Timer2Timer();
+    // Start and target from the map window.
+    void StartSetzen(int x, int y);
+    void ZielSetzen(int x, int y);
+
+    // Called by the worker through the window's event queue.
+    void FortschrittZeigen(qint64 position, qint64 maximum);
+    void SucheBeendet(std::shared_ptr<routen::TRoutenvarianten> varianten);
+
+signals:
+    // The result of a search has been shown.
+    void RouteBerechnet();
+    // The last link of a transfer has been opened.
+    void UebertragungBeendet();
+
+protected:
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void Aufbauen();
+    void ErgebnisVerbergen();
+    void ErgebnisZeigen();
+    void KoordinatenVerlassen();
+    void SpinEditsVerlassen();
+    void GespeicherteZurueckschreiben();
+    void TabellenTextGrau(QTableWidget *t, bool grau);
+    void GlyphSetzen();
+    void UebertragungSperren(bool sperren);
+    void TabelleMausrad(QTableWidget *t);
+    routen::TRoutenliste &Liste();
+
+    routen::TWeltdaten &m_welten;
+    TGespeicherteRouten &m_gespeichert;
+    TOptionen &m_optionen;
+    int32_t &m_letzteKarte;
+    routen::TRoutenlisten m_listen;
+    std::unique_ptr<routen::TRoutenvarianten> m_varianten;
+    std::shared_ptr<routen::TRoutenvarianten> m_ergebnis; // handed over, not yet shown
+    QPointer<TRoutenPlanungThread> m_thread;
+    QPointer<TForm8> m_karte;
+    routen::TUebertragung m_uebertragung;
+    bool m_zentrieren = false;
+    int m_tag = 10;           // StringGrid2.Tag: "Max. Aufträge" of the shown variant
+    int m_geladeneZeile = -1; // StringGrid3.Tag
+    qint64 m_fortschritt = 0;
+
+public:
+    std::array<QRadioButton *, 3> RadioButtonMap{};
+    std::array<QLabel *, 3> LabelMap{};
+    QLineEdit *EditStartX, *EditStartY, *EditZielX, *EditZielY;
+    QToolButton *SpeedButtonSwap, *SpeedButtonRouteBerechnen, *SpeedButtonKarteAnzeigen;
+    QProgressBar *ProgressBar2;
+    QLabel *LabelBitteWarten, *LabelHinweis1, *LabelHinweis;
+    QTableWidget *StringGrid2, *StringGrid3;
+    QLabel *LabelReisezeit1, *LabelAnkunft1, *LabelZeitersparnis1, *LabelOptimalitaet1, *LabelFelder1,
+        *LabelZeitProFeld1, *LabelAuftragsanzahl1, *LabelOptimaleLaenge1;
+    QSpinBox *SpinEditAuftraege, *SpinEditVonAuftrag, *SpinEditBisAuftrag;
+    QLineEdit *EditRouteSpeichern;
+    QLabel *LabelRouteSpeichern;
+    QToolButton *SpeedButtonRouteSpeichern, *SpeedButtonRouteUebertragen;
+    QLabel *LabelUebertragung;
+    QTimer *Timer1, *Timer2;
+
+private:
+    QList<QWidget *> m_ergebnisteile; // hidden together on a world switch
+};
+
+} // namespace mvt
