@@ -110,6 +110,8 @@ void BM_EinstellungenErstesZeigen(benchmark::State &state)
         b.A->Form1->Einstellungen1Click();
         b.A->Form7->close();
     }
+    if (b.A->Form7->AufgebauteZeilen() == 0)
+        state.SkipWithError("keine Preiszeilen beim ersten Zeigen");
 }
 
 void BM_EinstellungenSpaeteresZeigen(benchmark::State &state)
