@@ -8,6 +8,7 @@
 #include "crafting/ui/Mengendialog.h"
 #include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
@@ -47,6 +48,10 @@ void TAnwendung::FensterErzeugen()
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
     Erzeugen(Form3, h);
+    Form3->Anbinden(Zustand.Katalog, Zustand.Crafting, [this] {
+        if (BaulisteNeuBerechnen)
+            BaulisteNeuBerechnen();
+    });
     Erzeugen(Form4, h);
     Form4->PruefungStarten = [this] {
         if (VersionspruefungStarten)
@@ -65,7 +70,19 @@ void TAnwendung::FensterErzeugen()
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
+    BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
+    // The planner page brings the options in and recomputes when the settings changed.
+    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
+        planer->OptimiererfensterVerbinden(Form10.get());
+        auto weitere = WeitereOptionenAnwenden;
+        WeitereOptionenAnwenden = [planer, weitere] {
+            if (weitere)
+                weitere();
+            planer->OptionenUebernehmen();
+        };
+        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
+    }
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }

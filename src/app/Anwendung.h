@@ -89,6 +89,8 @@ public:
 
 // Connects OptionenLaden and OptionenSpeichern to the options file module.
 void OptionenDateiAnbinden(TAnwendung &a);
+// Connects the crafting tab with the windows it opens, the key flags and the hooks.
+void BausatzrechnerAnbinden(TAnwendung &a);
 
 // Connects the version check and the town list update to the tool's web site at basis
 // ("http://host[:port]"); without this call both do nothing (tests, tools).

@@ -7,8 +7,10 @@
 #include "app/Webseite.h"
 #include "catalogue/Meldung.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -143,9 +145,16 @@ void TForm1::SeitenAnlegen()
         *s.feld = w;
     }
 
+    Bausatzrechner = new TBausatzrechnerSeite(m_app.Zustand.Katalog, m_app.Zustand.Crafting,
+                                              m_app.Zustand.Optionen, TabSheet1);
+    Bausatzrechner->setGeometry(0, 0, 784, 556);
+
     // The combat tab keeps a reference to the catalogue, which FormCreate fills later.
     Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
     Kampfberichtseite->setGeometry(0, 0, 784, 556);
+    CharakterPlanerSeite =
+        new TCharakterPlanerSeite(m_app.Zustand.Katalog, m_app.Zustand.Optionen, TabSheet5);
+    CharakterPlanerSeite->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
     LabelWeitereFunktionen->setObjectName(QStringLiteral("LabelWeitereFunktionen"));
@@ -217,6 +226,11 @@ void TForm1::FormCreate()
     // 3. Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
     MenuItemHint = new TMenuItemHint(this);
     MenuItemHint->MenueAnbinden(menuBar());
+    for (QMenu *m : CharakterPlanerSeite->PopupMenues())
+        PopupMenueAnbinden(m);
+    CharakterPlanerSeite->ShiftGedrueckt = [this] { return ShiftGedrueckt; };
+    CharakterPlanerSeite->StrgGedrueckt = [this] { return StrgGedrueckt; };
+    CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
     // 5. Last shown world map: Dunladan, unless the options say otherwise.
     z.LastMap = 1;
     // 7. The background picture, decoded once for the whole run.
@@ -226,6 +240,7 @@ void TForm1::FormCreate()
     // requirement lists with an empty build list.
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    Bausatzrechner->Aufbauen();
     // The terrain and town grids of the three worlds, with the stamp of their town list.
     routen::KartendatenLaden(z.Weltkarten);
     z.StadtlistenStand = online::EingebauterStadtlistenStand;

@@ -13,6 +13,8 @@ class QTimer;
 namespace mvt {
 
 class TAnwendung;
+class TBausatzrechnerSeite;
+class TCharakterPlanerSeite;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
@@ -39,8 +41,10 @@ public:
     QWidget *TabSheet4;
     QWidget *TabSheet5;
     QWidget *TabSheet3;
+    TBausatzrechnerSeite *Bausatzrechner = nullptr;
     TKampfberichtSeite *Kampfberichtseite = nullptr;
     TRoutenplanerSeite *Routenplanerseite = nullptr;
+    TCharakterPlanerSeite *CharakterPlanerSeite = nullptr;
     QLabel *LabelWeitereFunktionen;
 
     QMenu *Datei1;

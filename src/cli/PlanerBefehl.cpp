@@ -5,6 +5,8 @@
 
 #include "catalogue/Katalog.h"
 #include "cli/PlanerJson.h"
+#include "planner/Charakterdatei.h"
+#include "planner/JsonEingabe.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
 #include "settings/Optionen.h"
@@ -21,69 +23,10 @@ namespace {
 
 using namespace mvt::planer;
 
+using namespace mvt::planer::json;
+
 // Bad input ends the command with its German message and exit code 2.
-struct TEingabeFehler {
-    QString Text;
-};
-
-[[noreturn]] void Fehler(const QString &text)
-{
-    throw TEingabeFehler{QStringLiteral("Fehler: ") + text};
-}
-
-void NurSchluessel(const QJsonObject &o, const QStringList &erlaubt, const QString &wo)
-{
-    for (auto it = o.begin(); it != o.end(); ++it)
-        if (!erlaubt.contains(it.key()))
-            Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.").arg(it.key(), wo));
-}
-
-QJsonObject Objekt(const QJsonValue &v, const QString &name)
-{
-    if (!v.isObject())
-        Fehler(QStringLiteral("\"%1\" muss ein Objekt sein.").arg(name));
-    return v.toObject();
-}
-
-double Zahl(const QJsonValue &v, const QString &name)
-{
-    if (!v.isDouble() || !std::isfinite(v.toDouble()))
-        Fehler(QStringLiteral("\"%1\" muss eine Zahl sein.").arg(name));
-    return v.toDouble();
-}
-
-// A whole number; beyond the 64-bit range it is cut to the range's end.
-int64_t Ganzzahl(const QJsonValue &v, const QString &name)
-{
-    const double d = v.isDouble() ? v.toDouble() : std::nan("");
-    if (!std::isfinite(d) || d != std::floor(d))
-        Fehler(QStringLiteral("\"%1\" muss eine ganze Zahl sein.").arg(name));
-    if (d >= 9.2e18)
-        return std::numeric_limits<int64_t>::max();
-    if (d <= -9.2e18)
-        return std::numeric_limits<int64_t>::min();
-    return static_cast<int64_t>(d);
-}
-
-int32_t Ganzzahl32(const QJsonValue &v, const QString &name)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(Ganzzahl(v, name), std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-bool Wahrheitswert(const QJsonValue &v, const QString &name)
-{
-    if (!v.isBool())
-        Fehler(QStringLiteral("\"%1\" muss true oder false sein.").arg(name));
-    return v.toBool();
-}
-
-QString Text(const QJsonValue &v, const QString &name)
-{
-    if (!v.isString())
-        Fehler(QStringLiteral("\"%1\" muss ein Text sein.").arg(name));
-    return v.toString();
-}
+using TEingabeFehler = TJsonFehler;
 
 QJsonValue JsonOptional(const std::optional<double> &x)
 {
@@ -91,54 +34,6 @@ QJsonValue JsonOptional(const std::optional<double> &x)
 }
 
 // ---------------------------------------------------------------- input
-
-struct TSlotEintrag {
-    std::optional<QString> Name;
-    bool Strg = false;
-    bool Shift = false;
-    std::optional<QString> Verzauberung;
-};
-
-// Whether a name is an entry of any menu the slot can open.
-bool InSlotMenue(TSlot s, const QString &name)
-{
-    if (name == NichtsEintrag)
-        return true;
-    if (s == SlotMunition)
-        return MenueEnthaelt(MenuePfeile, name) || MenueEnthaelt(MenueBolzen, name) ||
-               MenueEnthaelt(MenueEssenzen, name);
-    return MenueEnthaelt(static_cast<TMenue>(MenueVonSlot(s, 0)), name);
-}
-
-TSlotEintrag SlotEintragLesen(TSlot s, const QJsonValue &v)
-{
-    const QString wo = QStringLiteral("Slots.") + SlotName(s);
-    TSlotEintrag e;
-    if (s == SlotZauber) {
-        e.Name = Text(v, wo);
-    } else {
-        const QJsonObject o = Objekt(v, wo);
-        NurSchluessel(o, {"Name", "Aufwertung", "Verzauberung", "Shift"}, wo);
-        if (o.contains("Name"))
-            e.Name = Text(o["Name"], wo + QStringLiteral(".Name"));
-        if (o.contains("Aufwertung")) {
-            const int64_t a = Ganzzahl(o["Aufwertung"], wo + QStringLiteral(".Aufwertung"));
-            if (a != 0 && a != 1)
-                Fehler(QStringLiteral("\"%1.Aufwertung\" muss 0 oder 1 sein.").arg(wo));
-            e.Strg = a == 0;
-        }
-        if (o.contains("Shift"))
-            e.Shift = Wahrheitswert(o["Shift"], wo + QStringLiteral(".Shift"));
-        if (o.contains("Verzauberung"))
-            e.Verzauberung = Text(o["Verzauberung"], wo + QStringLiteral(".Verzauberung"));
-    }
-    if (e.Name && !InSlotMenue(s, *e.Name))
-        Fehler(QStringLiteral("\"%1\" steht nicht im Menü von %2.").arg(*e.Name, wo));
-    if (e.Verzauberung && *e.Verzauberung != KeineVerzauberungEintrag &&
-        VerzauberungAusName(*e.Verzauberung) == 0)
-        Fehler(QStringLiteral("Unbekannte Verzauberung \"%1\" in %2.").arg(*e.Verzauberung, wo));
-    return e;
-}
 
 struct TOptimierungsEingabe {
     TKampfart Kampfart = TKampfart::Nahkampf;
@@ -154,66 +49,11 @@ struct TEingabe {
     TGegnerwerte Gegner;
     std::optional<int32_t> Level;
     std::optional<int64_t> Erfahrung;
-    std::array<std::vector<TSlotEintrag>, AnzahlSlots> Slots{};
+    std::array<std::vector<TSlotwahl>, AnzahlSlots> Slots{};
     std::array<std::optional<int32_t>, 4> Attribute{};
     std::optional<TAnsicht> Ansicht;
     std::optional<TOptimierungsEingabe> Optimierung;
 };
-
-const char *const AttributSchluessel[4] = {"Staerke", "Geschick", "Konstitution", "Intelligenz"};
-
-std::array<std::optional<int32_t>, 4> AttributeLesen(const QJsonValue &v, const QString &wo)
-{
-    const QJsonObject o = Objekt(v, wo);
-    NurSchluessel(o, {"Staerke", "Geschick", "Konstitution", "Intelligenz"}, wo);
-    std::array<std::optional<int32_t>, 4> a{};
-    for (int i = 0; i < 4; ++i)
-        if (o.contains(AttributSchluessel[i]))
-            a[i] = Ganzzahl32(o[AttributSchluessel[i]], wo + u'.' + QLatin1String(AttributSchluessel[i]));
-    return a;
-}
-
-TGegnerwerte GegnerLesen(const QJsonValue &v)
-{
-    const QJsonObject o = Objekt(v, QStringLiteral("Gegner"));
-    NurSchluessel(o,
-                  {"Leben", "Ruestschutz", "Absorb", "Ausweichen", "RuestschutzBeiBlock", "Blockchance",
-                   "MinSchaden", "MaxSchaden", "Angriffe", "Treffsicherheit", "KritischeTreffer"},
-                  QStringLiteral("Gegner"));
-    TGegnerwerte g;
-    // The opponent fields take no sign; percentages above 100 read as 100, and the
-    // damage and attack fields hold at most four and two digits.
-    auto ganz = [&](const char *k, int32_t &ziel, int32_t max) {
-        if (o.contains(k))
-            ziel = std::clamp(Ganzzahl32(o[k], QStringLiteral("Gegner.") + QLatin1String(k)), 0, max);
-    };
-    auto prozent = [&](const char *k, double &ziel, double max) {
-        if (o.contains(k))
-            ziel = std::clamp(Zahl(o[k], QStringLiteral("Gegner.") + QLatin1String(k)), 0.0, max);
-    };
-    ganz("Leben", g.Leben, std::numeric_limits<int32_t>::max());
-    prozent("Ruestschutz", g.Ruestschutz, 100.0);
-    prozent("Absorb", g.Absorb, 9999.9);
-    prozent("Ausweichen", g.Ausweichen, 100.0);
-    prozent("RuestschutzBeiBlock", g.RuestschutzBeiBlock, 100.0);
-    prozent("Blockchance", g.Blockchance, 100.0);
-    ganz("MinSchaden", g.MinSchaden, 9999);
-    ganz("MaxSchaden", g.MaxSchaden, 9999);
-    ganz("Angriffe", g.Angriffe, 99);
-    prozent("Treffsicherheit", g.Treffsicherheit, 100.0);
-    prozent("KritischeTreffer", g.KritischeTreffer, 100.0);
-    return g;
-}
-
-TAnsicht AnsichtLesen(const QJsonValue &v, const QString &wo)
-{
-    const QString t = Text(v, wo);
-    if (t == QLatin1String("Nahkampf"))
-        return TAnsicht::Nahkampf;
-    if (t == QLatin1String("Fernkampf"))
-        return TAnsicht::Fernkampf;
-    Fehler(QStringLiteral("\"%1\" muss \"Nahkampf\" oder \"Fernkampf\" sein.").arg(wo));
-}
 
 TOptimierungsEingabe OptimierungLesen(const QJsonValue &v)
 {
@@ -249,20 +89,13 @@ TOptimierungsEingabe OptimierungLesen(const QJsonValue &v)
 
 TEingabe EingabeLesen(const QJsonObject &o)
 {
-    NurSchluessel(o,
-                  {"Welt", "WirkungBerechnen", "Wirkung", "Level", "Erfahrung", "Slots", "Attribute",
-                   "Gegner", "Ansicht", "Optimierung"},
-                  QStringLiteral("der Eingabe"));
+    // The character part is the same as in the tab's character files.
+    const TCharakterEingabe c = CharakterEingabeLesen(o, {"Wirkung", "Optimierung"});
     TEingabe e;
-    if (o.contains("Welt")) {
-        const int64_t w = Ganzzahl(o["Welt"], QStringLiteral("Welt"));
-        if (w < 0 || w > 255)
-            Fehler(QStringLiteral("\"Welt\" muss zwischen 0 und 255 liegen."));
-        e.Optionen.Welt = static_cast<uint8_t>(w);
-    }
-    if (o.contains("WirkungBerechnen"))
-        e.Optionen.WirkungBerechnen =
-            Wahrheitswert(o["WirkungBerechnen"], QStringLiteral("WirkungBerechnen"));
+    if (c.Welt)
+        e.Optionen.Welt = *c.Welt;
+    if (c.WirkungBerechnen)
+        e.Optionen.WirkungBerechnen = *c.WirkungBerechnen;
     if (o.contains("Wirkung")) {
         const QJsonObject w = Objekt(o["Wirkung"], QStringLiteral("Wirkung"));
         for (auto it = w.begin(); it != w.end(); ++it) {
@@ -273,35 +106,12 @@ TEingabe EingabeLesen(const QJsonObject &o)
             e.Optionen.Wirkung[i] = WirkungBegrenzen(Zahl(it.value(), QStringLiteral("Wirkung.") + it.key()));
         }
     }
-    if (o.contains("Level"))
-        e.Level = std::clamp(Ganzzahl32(o["Level"], QStringLiteral("Level")), 1, MaxLevel);
-    if (o.contains("Erfahrung")) {
-        const int64_t x = Ganzzahl(o["Erfahrung"], QStringLiteral("Erfahrung"));
-        if (x < 0)
-            Fehler(QStringLiteral("\"Erfahrung\" darf nicht negativ sein."));
-        e.Erfahrung = x;
-    }
-    if (o.contains("Slots")) {
-        const QJsonObject s = Objekt(o["Slots"], QStringLiteral("Slots"));
-        for (auto it = s.begin(); it != s.end(); ++it) {
-            const int slot = SlotAusName(it.key());
-            if (slot < 0)
-                Fehler(QStringLiteral("Unbekannter Slot \"%1\".").arg(it.key()));
-            const TSlot t = static_cast<TSlot>(slot);
-            if (it.value().isArray()) {
-                for (const QJsonValue &x : it.value().toArray())
-                    e.Slots[slot].push_back(SlotEintragLesen(t, x));
-            } else {
-                e.Slots[slot].push_back(SlotEintragLesen(t, it.value()));
-            }
-        }
-    }
-    if (o.contains("Attribute"))
-        e.Attribute = AttributeLesen(o["Attribute"], QStringLiteral("Attribute"));
-    if (o.contains("Gegner"))
-        e.Gegner = GegnerLesen(o["Gegner"]);
-    if (o.contains("Ansicht"))
-        e.Ansicht = AnsichtLesen(o["Ansicht"], QStringLiteral("Ansicht"));
+    e.Gegner = c.Gegner;
+    e.Level = c.Level;
+    e.Erfahrung = c.Erfahrung;
+    e.Slots = c.Slots;
+    e.Attribute = c.Attribute;
+    e.Ansicht = c.Ansicht;
     if (o.contains("Optimierung"))
         e.Optimierung = OptimierungLesen(o["Optimierung"]);
     return e;
@@ -433,12 +243,8 @@ int Planer(const QStringList &args)
 
     for (int i = 0; i < AnzahlSlots; ++i) {
         const TSlot s = static_cast<TSlot>(i);
-        for (const TSlotEintrag &x : e.Slots[i]) {
-            if (x.Name)
-                WaehleMenueEintrag(p, k, s, *x.Name, x.Shift, x.Strg);
-            if (x.Verzauberung && Verzauberbar(p, s))
-                SetzeVerzauberung(p, s, VerzauberungAusName(*x.Verzauberung));
-        }
+        for (const TSlotwahl &x : e.Slots[i])
+            SlotwahlAnwenden(p, k, s, x);
     }
 
     const TAttribut attribute[4] = {AttrStaerke, AttrGeschick, AttrKonstitution, AttrIntelligenz};

@@ -1,14 +1,19 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
-//     bildschirmfoto ZIEL.png [SEITE | info | autor | version | einstellungen:S[:U[:P]]]
-// "info" and "autor" take the About window in its two modes instead, "version" the version
-// window with a newer version found, "einstellungen" the settings window on page S (and
-// sub-page U, price page P).
+//     bildschirmfoto ZIEL.png [SEITE | info | autor | bausatz | preisdialog | version |
+//                              einstellungen:S[:U[:P]]]
+// "info" and "autor" take the About window in its two modes instead; "bausatz" the
+// crafting tab with a build list of several entries (a third argument names the item
+// shown in the catalogue); "preisdialog" the price dialog on
+// that list's purchase prices of page 4; "version" the version window with a newer
+// version found, "einstellungen" the settings window on page S (and sub-page U, price page P).
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/ui/Versionsfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
+#include "settings/ui/Preisdialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -58,6 +64,25 @@ int main(int argc, char **argv)
             f->PageControl2->setCurrentIndex(teile[2].toInt());
         if (teile.size() > 3)
             f->PageControlPreise->setCurrentIndex(teile[3].toInt());
+    } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
+        mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
+        anwendung.Form1->PageControl1->setCurrentIndex(0);
+        for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
+            mvt::ZurBaulisteHinzufuegen(anwendung.Zustand.Katalog, anwendung.Zustand.Crafting.Bauliste,
+                                        QString::fromUtf8(name), 2);
+        seite->BaulisteGeaendert();
+        seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
+        seite->TreeView2->setCurrentItem(seite->TreeView2->topLevelItem(0));
+        const auto treffer = seite->TreeView1->findItems(argc > 3 ? QString::fromLocal8Bit(argv[3])
+                                                                  : QStringLiteral("Kurzschwert"),
+                                                         Qt::MatchExactly | Qt::MatchRecursive);
+        if (!treffer.isEmpty())
+            seite->TreeView1->setCurrentItem(treffer.first());
+        seite->PageControl2->setCurrentIndex(1);
+        if (wahl == QLatin1String("preisdialog")) {
+            fenster = anwendung.Form3.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);
+        }
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

@@ -61,8 +61,7 @@ TEST(Katalogbaum, AlleWarenGenauEinmalUnterIhrenGruppen)
     EXPECT_TRUE(Finden(baum, {u"Produktion", u"Bauteile", u"I   Kalk & Buche"}));
     EXPECT_TRUE(Finden(baum, {u"Produktion", u"Bauteile", u"IV Granit & Esche"}));
     EXPECT_TRUE(Finden(baum, {u"Produktion", u"Schwerter", u"VI Edelstein"}));
-    const TKatalogKnoten *kupfer =
-        Finden(baum, {u"Produktion", u"Schwere Rüstungen (Metall)", u"I   Kupfer"});
+    const TKatalogKnoten *kupfer = Finden(baum, {u"Produktion", u"Schwere Rüstungen (Metall)", u"I   Kupfer"});
     ASSERT_TRUE(kupfer);
     ASSERT_EQ(kupfer->Kinder.size(), 12u);
     // Chain pieces, their shield, plate pieces, their shield.
@@ -116,18 +115,9 @@ TEST(Artikeldetails, Gebaeude)
     EXPECT_FALSE(forst.HerstellungSichtbar[2]);
 }
 
-TCraftingZustand Berechnet(std::initializer_list<std::pair<const char16_t *, int64_t>> eintraege)
-{
-    TCraftingZustand c = test::NeuerZustand();
-    for (auto [name, stueck] : eintraege)
-        ZurBaulisteHinzufuegen(Katalog(), c.Bauliste, QString::fromUtf16(name), stueck);
-    AllesNeuBerechnen(Katalog(), TOptionen{}, c);
-    return c;
-}
-
 TEST(Kostenseiten, GebaeudeUndAlleKnoepfe)
 {
-    const TCraftingZustand c = Berechnet({{u"Kurzschwert", 1}});
+    const TCraftingZustand c = test::MitListe({{"Kurzschwert", 1}});
     const auto seiten = KostenseitenBestimmen(Katalog(), c);
     EXPECT_TRUE(seiten[1].GebaeudeSichtbar);
     EXPECT_EQ(seiten[1].GebaeudeStufen[0], QStringLiteral("Schmiede I"));
@@ -141,12 +131,12 @@ TEST(Kostenseiten, GebaeudeUndAlleKnoepfe)
     EXPECT_EQ(seiten[1].Einkauf[0].Name, QStringLiteral("Kupferbarren"));
     EXPECT_EQ(seiten[2].Zutaten, 3);
 
-    const TCraftingZustand edel = Berechnet({{u"Saphir", 1}});
+    const TCraftingZustand edel = test::MitListe({{"Saphir", 1}});
     const auto e = KostenseitenBestimmen(Katalog(), edel);
     for (int k = 1; k <= AnzahlModi; ++k)
         EXPECT_FALSE(e[static_cast<size_t>(k)].GebaeudeSichtbar) << k;
 
-    const TCraftingZustand zwei = Berechnet({{u"Kurzschwert", 1}, {u"Saphir", 1}});
+    const TCraftingZustand zwei = test::MitListe({{"Kurzschwert", 1}, {"Saphir", 1}});
     const auto z = KostenseitenBestimmen(Katalog(), zwei);
     EXPECT_TRUE(z[1].VerkaufAlle);
     EXPECT_EQ(z[1].Verkauf.Name, QStringLiteral("Kurzschwert")) << "the sale row stays on the first entry";
@@ -156,18 +146,14 @@ TEST(Kostenseiten, FuenfUndSechsEinkaufszeilenUndPreisdialog)
 {
     // Page 1 buys the two ingredients of the sword and the three bought materials.
     const TCraftingZustand fuenf =
-        Berechnet({{u"Kurzschwert", 1}, {u"Saphir", 1}, {u"Buchenholz", 6}, {u"Salz", 1}, {u"Jaspis", 1}});
+        test::MitListe({{"Kurzschwert", 1}, {"Saphir", 1}, {"Buchenholz", 6}, {"Salz", 1}, {"Jaspis", 1}});
     const auto f = KostenseitenBestimmen(Katalog(), fuenf);
     ASSERT_EQ(f[1].Zutaten, 5);
     EXPECT_EQ(f[1].Einkauf.size(), 5u);
     EXPECT_FALSE(f[1].EinkaufAlle);
 
-    const TCraftingZustand sechs = Berechnet({{u"Kurzschwert", 1},
-                                              {u"Saphir", 1},
-                                              {u"Buchenholz", 6},
-                                              {u"Salz", 1},
-                                              {u"Jaspis", 1},
-                                              {u"Onyx", 1}});
+    const TCraftingZustand sechs = test::MitListe(
+        {{"Kurzschwert", 1}, {"Saphir", 1}, {"Buchenholz", 6}, {"Salz", 1}, {"Jaspis", 1}, {"Onyx", 1}});
     const auto s = KostenseitenBestimmen(Katalog(), sechs);
     ASSERT_EQ(s[1].Zutaten, 6);
     EXPECT_EQ(s[1].Einkauf.size(), 5u);
@@ -175,8 +161,8 @@ TEST(Kostenseiten, FuenfUndSechsEinkaufszeilenUndPreisdialog)
 
     EXPECT_EQ(PreisdialogZeilen(Katalog(), sechs, 11).size(), 6u) << "one row per entry";
     EXPECT_EQ(PreisdialogZeilen(Katalog(), sechs, 12).size(), 6u);
-    EXPECT_EQ(PreisdialogGebaeude(Berechnet({{u"Kurzschwert", 1}}), 13).size(), 1u);
-    EXPECT_EQ(PreisdialogGebaeude(Berechnet({{u"Kurzschwert", 1}}), 23).size(), 2u);
+    EXPECT_EQ(PreisdialogGebaeude(test::MitListe({{"Kurzschwert", 1}}), 13).size(), 1u);
+    EXPECT_EQ(PreisdialogGebaeude(test::MitListe({{"Kurzschwert", 1}}), 23).size(), 2u);
     EXPECT_TRUE(PreisdialogZeilen(Katalog(), sechs, 53).empty());
     EXPECT_TRUE(PreisdialogGebaeude(sechs, 73).empty());
 }

@@ -4,6 +4,9 @@
 #include "catalogue/Katalog.h"
 #include "crafting/Analyse.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace mvt::test {
 
 inline TKatalog &Katalog()
@@ -21,6 +24,17 @@ inline TCraftingZustand NeuerZustand()
 {
     TCraftingZustand c;
     CraftingZustandAnlegen(Katalog(), c);
+    return c;
+}
+
+// A state with these entries (names, pieces), recomputed with the given options.
+inline TCraftingZustand MitListe(std::initializer_list<std::pair<const char *, int64_t>> eintraege,
+                                 const TOptionen &o = TOptionen{})
+{
+    TCraftingZustand c = NeuerZustand();
+    for (auto [name, stueck] : eintraege)
+        ZurBaulisteHinzufuegen(Katalog(), c.Bauliste, QString::fromUtf8(name), stueck);
+    AllesNeuBerechnen(Katalog(), o, c);
     return c;
 }
 

@@ -8,6 +8,7 @@ namespace mvt {
 namespace {
 
 using test::Katalog;
+using test::MitListe;
 using test::Zeile;
 
 struct Zeileninhalt {
@@ -27,15 +28,6 @@ std::vector<Zeileninhalt> Inhalt(const TBedarfsliste &l)
 void PrintTo(const Zeileninhalt &z, std::ostream *os)
 {
     *os << z.Name.toStdString() << " " << z.Menge;
-}
-
-TCraftingZustand MitListe(std::initializer_list<std::pair<const char *, int64_t>> eintraege)
-{
-    TCraftingZustand c = test::NeuerZustand();
-    for (auto [name, stueck] : eintraege)
-        ZurBaulisteHinzufuegen(Katalog(), c.Bauliste, QString::fromUtf8(name), stueck);
-    AllesNeuBerechnen(Katalog(), TOptionen{}, c);
-    return c;
 }
 
 TEST(Kostenmodell, Herstellungsdauer)

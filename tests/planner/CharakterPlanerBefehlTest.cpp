@@ -1,5 +1,8 @@
 // The planer subcommand of morvaren-cli, run as a process on the input files of
 // tests/data/planner/planer. Skipped when the command-line tool has not been built.
+#include "PlanerTestKatalog.h"
+#include "planner/Charakterdatei.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -153,4 +156,88 @@ TEST(CharakterPlanerBefehl, WirkungImBereich)
     EXPECT_EQ(riesig.Ausgabe, hoch.Ausgabe);
     EXPECT_EQ(null.Ausgabe, tief.Ausgabe);
     EXPECT_NE(hoch.Ausgabe["Charakter"], tief.Ausgabe["Charakter"]);
+}
+
+// A character saved by the tab is an input of `planer`: own items with their typed values,
+// a preset at +0, ammunition at +0 and experience between two levels come out as saved,
+// and saving what was loaded gives the same file.
+TEST(CharakterPlanerBefehl, GespeicherterCharakter)
+{
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    using namespace mvt::planer;
+    const mvt::TKatalog &k = Katalog();
+    TPlaner p;
+    PlanerStarten(p);
+    ErfahrungEingeben(p, 30000);
+    WaehleMenueEintrag(p, k, SlotHelm, QStringLiteral("*eigener Schwerer Helm*"));
+    SetzeSlotwertText(p, SlotHelm, FeldRuestschutz, QStringLiteral("4,5"));
+    SetzeSlotwertText(p, SlotHelm, FeldBehinderung, QStringLiteral("9"));
+    WaehleMenueEintrag(p, k, SlotHauptwaffe, QStringLiteral("Axt"), false, true);
+    SetzeVerzauberung(p, SlotHauptwaffe, VerzauberungAusName(QStringLiteral("der Wucht")));
+    WaehleMenueEintrag(p, k, SlotFernkampf, QStringLiteral("Jagdbogen"));
+    SchalteAufwertung(p, k, SlotMunition);
+    AttributEingeben(p, AttrStaerke, 40);
+    GegnerVorgabeAnwenden(p.Gegner, QStringLiteral("Leder 2"));
+    Aktualisieren(p);
+    AnsichtWaehlen(p, TAnsicht::Fernkampf);
+
+    QTemporaryFile datei;
+    ASSERT_TRUE(datei.open());
+    ASSERT_TRUE(CharakterdateiSchreiben(p, datei.fileName()).isEmpty());
+    const TLauf l = Starten(datei.fileName());
+    ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
+    const QJsonObject plaetze = l.Ausgabe["Slots"].toObject();
+    EXPECT_EQ(plaetze["Helm"].toObject()["Beschriftung"].toString(), p.Slots[SlotHelm].Beschriftung);
+    EXPECT_EQ(plaetze["Hauptwaffe"].toObject()["Beschriftung"].toString(), QStringLiteral("Axt"));
+    EXPECT_EQ(plaetze["Munition"].toObject()["Aufwertung"].toInt(), 0);
+    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Erfahrung"].toDouble(), 30000.0);
+    EXPECT_EQ(l.Ausgabe["Charakter"].toObject()["Staerke"].toInt(), 40);
+    EXPECT_EQ(l.Ausgabe["Anzeige"].toObject()["MaximaleLebenspunkte"].toString(),
+              p.Anzeige.MaximaleLebenspunkte);
+    EXPECT_EQ(l.Ausgabe["Ansicht"].toString(), QStringLiteral("Fernkampf"));
+
+    TPlaner geladen;
+    PlanerStarten(geladen);
+    ASSERT_TRUE(CharakterdateiLesen(geladen, k, datei.fileName()).isEmpty());
+    EXPECT_EQ(QJsonDocument(CharakterJsonSchreiben(geladen)).toJson(),
+              QJsonDocument(CharakterJsonSchreiben(p)).toJson());
+    EXPECT_EQ(geladen.Werte.Ruestung[SlotHelm].Behinderung, 9);
+    EXPECT_EQ(geladen.Bewertung.Offensive.Zeilen[2].Wert, p.Bewertung.Offensive.Zeilen[2].Wert);
+}
+
+// A file that does not fit leaves the character exactly as it was, with a German message.
+TEST(CharakterPlanerBefehl, KaputteCharakterdateiAendertNichts)
+{
+    using namespace mvt::planer;
+    const mvt::TKatalog &k = Katalog();
+    TPlaner p;
+    PlanerStarten(p);
+    LevelEingeben(p, 7);
+    WaehleMenueEintrag(p, k, SlotHelm, QStringLiteral("Leinen-Haube"));
+    const QByteArray vorher = QJsonDocument(CharakterJsonSchreiben(p)).toJson();
+    const char *const kaputt[] = {
+        R"({"Level": 3, "Slots": {"Kopf": {"Name": "Leinen-Haube"}}})",
+        R"({"Level": 3, "Slots": {"Helm": {"Name": "Axt"}}})",
+        R"({"Level": 3, "Slots": {"Helm": {"Name": "Leinen-Haube", "Aufwertung": 2}}})",
+        R"({"Level": 3, "Slots": {"Helm": {"Name": "Leinen-Haube", "Werte": {"Schaden": 3}}}})",
+        R"({"Level": 3, "Slots": {"Helm": {"Name": "Leinen-Haube", "Verzauberung": "des Pudels"}}})",
+        R"({"Level": "drei"})",
+        R"({"Erfahrung": -5})",
+        R"({"Attribute": {"Staerke": 1.5}})",
+        R"({"Gegner": {"Leben": "viel"}})",
+        R"({"Ansicht": "Seitwaerts"})",
+        R"({"Unbekannt": 1})",
+        R"([1, 2, 3])",
+    };
+    for (const char *text : kaputt) {
+        QTemporaryFile datei;
+        ASSERT_TRUE(datei.open());
+        datei.write(text);
+        datei.flush();
+        const QString fehler = CharakterdateiLesen(p, k, datei.fileName());
+        EXPECT_TRUE(fehler.startsWith(QStringLiteral("Fehler: "))) << text;
+        EXPECT_EQ(QJsonDocument(CharakterJsonSchreiben(p)).toJson(), vorher) << text;
+    }
+    EXPECT_FALSE(CharakterdateiLesen(p, k, QStringLiteral("/gibt/es/nicht.json")).isEmpty());
 }

@@ -1,14 +1,20 @@
-// Quantity dialog TForm2: how many pieces of an item go into the build list.
+// Quantity dialog TForm2: how many kits of an item go into the build list.
 // Mode (Tag): 1 = add from the item browser, 2 = set from the build list.
 #pragma once
 
 #include "ui/Nebenfenster.h"
+
+#include <cstdint>
+#include <functional>
 
 class QLabel;
 class QSpinBox;
 class QToolButton;
 
 namespace mvt {
+
+struct TKatalog;
+struct TBauliste;
 
 class TForm2 : public TNebenfenster {
     Q_OBJECT
@@ -20,8 +26,29 @@ public:
     QToolButton *SpeedButtonOkay;
     QToolButton *SpeedButtonAbbrechen;
 
+    // Pressed-state flags of Shift and Ctrl kept while the dialog has the focus (the
+    // main window's, when connected).
+    bool *UmschaltGedrueckt = &m_umschalt;
+    bool *StrgGedrueckt = &m_strg;
+
+    // Caption, question and start value for the item (Art, Index) in the mode Tag.
+    void Vorbereiten(const TKatalog &k, const TBauliste &b, uint8_t art, int32_t index);
+    // Okay: the mode and the number of kits; the dialog closes afterwards.
+    std::function<void(int modus, int64_t bausaetze)> Bestaetigt;
+
     // Horizontal centre on the mouse pointer, top 117 pixels above it.
     void AnMauszeigerPlatzieren();
+
+    void SpeedButtonOkayClick();
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void SpinEditAnzahlChange();
+    bool m_umschalt = false;
+    bool m_strg = false;
 };
 
 } // namespace mvt

@@ -1,6 +1,48 @@
 #include "settings/ui/Preisdialog.h"
 
+#include "catalogue/Zahlen.h"
+#include "crafting/Kostenseiten.h"
+#include "settings/ui/Preiszeile.h"
+#include "ui/Bilder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include <algorithm>
+
 namespace mvt {
+
+namespace {
+
+constexpr int Rand = 4;
+constexpr int Kopfhoehe = 32; // the master row above the cells
+
+QToolButton *Glyphknopf(QWidget *eltern, const char *name, const QString &hinweis, const QIcon &glyphe)
+{
+    auto *b = new QToolButton(eltern);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hinweis);
+    b->setAccessibleName(hinweis);
+    b->setIcon(glyphe);
+    b->setIconSize(QSize(24, 24));
+    b->setAutoRaise(true);
+    b->resize(30, 30);
+    return b;
+}
+
+QLabel *Beschriftung(QWidget *eltern, const QString &text, QRect ort)
+{
+    auto *l = new QLabel(text, eltern);
+    l->setGeometry(ort);
+    return l;
+}
+
+} // namespace
 
 TForm3::TForm3(QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true)
@@ -9,6 +51,255 @@ TForm3::TForm3(QWidget *hauptfenster)
     setMinimumSize(150, 200);
     setMaximumSize(1024, 800);
     resize(470, 360);
+
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setWidgetResizable(false);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Zellen = new THintergrund;
+    Zellen->setObjectName(QStringLiteral("Zellen"));
+    ScrollBox1->setWidget(Zellen);
+
+    Label1 = Beschriftung(Zellen, QStringLiteral("Alle:               %"), {Rand, Rand + 4, 120, 20});
+    Label1->setObjectName(QStringLiteral("Label1"));
+    SpinEditVerkaufspreisProzentMaster = new QSpinBox(Zellen);
+    SpinEditVerkaufspreisProzentMaster->setObjectName(QStringLiteral("SpinEditVerkaufspreisProzentMaster"));
+    SpinEditVerkaufspreisProzentMaster->setRange(0, 999);
+    SpinEditVerkaufspreisProzentMaster->setGeometry(Rand + 30, Rand + 3, 54, 22);
+    SpinEditVerkaufspreisProzentMaster->setAccessibleName(QStringLiteral("Alle in Prozent"));
+    Label1->setBuddy(SpinEditVerkaufspreisProzentMaster);
+    connect(SpinEditVerkaufspreisProzentMaster, &QSpinBox::valueChanged, this, &TForm3::MasterProzentChange);
+
+    ComboboxGebaeudeMaster = new QComboBox(Zellen);
+    ComboboxGebaeudeMaster->setObjectName(QStringLiteral("ComboboxGebaeudeMaster"));
+    for (const char *s : {"Alle Stufe I", "Alle Stufe II", "Alle Stufe III", "Alle Stufe IV", "Alle Stufe V"})
+        ComboboxGebaeudeMaster->addItem(QLatin1String(s));
+    ComboboxGebaeudeMaster->setGeometry(Rand, Rand + 3, 110, 22);
+    ComboboxGebaeudeMaster->setAccessibleName(QStringLiteral("Alle Stufen"));
+    connect(ComboboxGebaeudeMaster, &QComboBox::currentIndexChanged, this, &TForm3::MasterStufeChange);
+    SpinEditGebaeude = new QSpinBox(Zellen);
+    SpinEditGebaeude->setObjectName(QStringLiteral("SpinEditGebaeude"));
+    SpinEditGebaeude->setRange(0, 500);
+    SpinEditGebaeude->setGeometry(Rand + 116, Rand + 3, 54, 22);
+    SpinEditGebaeude->setAccessibleName(QStringLiteral("Alle Schichtkosten in Gold"));
+    connect(SpinEditGebaeude, &QSpinBox::valueChanged, this, &TForm3::MasterSchichtChange);
+    LabelGebaeudeGold = Beschriftung(Zellen, QStringLiteral("Gold"), {Rand + 174, Rand + 4, 40, 20});
+    LabelGebaeudeGold->setObjectName(QStringLiteral("LabelGebaeudeGold"));
+
+    SpeedButtonOkay = Glyphknopf(Zellen, "SpeedButtonOkay", QStringLiteral("Okay"), GlyphOkay());
+    connect(SpeedButtonOkay, &QToolButton::clicked, this, &TForm3::SpeedButtonOkayClick);
+    SpeedButtonAbbrechen =
+        Glyphknopf(Zellen, "SpeedButtonAbbrechen", QStringLiteral("Abbrechen"), GlyphAbbrechen());
+    connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
+}
+
+void TForm3::Anbinden(const TKatalog &katalog, TCraftingZustand &crafting, std::function<void()> neuBerechnen)
+{
+    m_katalog = &katalog;
+    m_crafting = &crafting;
+    m_neuBerechnen = std::move(neuBerechnen);
+}
+
+void TForm3::FormShow()
+{
+    ZeilenEntfernen();
+    switch (Art()) {
+    case 1:
+        setWindowTitle(QStringLiteral("Verkaufspreise der Waren"));
+        break;
+    case 2:
+        setWindowTitle(QStringLiteral("Einkaufspreise der Zutaten"));
+        break;
+    default:
+        setWindowTitle(QStringLiteral("Gebäudestufen und Schichtkosten"));
+        break;
+    }
+    const bool gebaeude = Art() == 3;
+    Label1->setVisible(!gebaeude);
+    SpinEditVerkaufspreisProzentMaster->setVisible(!gebaeude);
+    ComboboxGebaeudeMaster->setVisible(gebaeude);
+    SpinEditGebaeude->setVisible(gebaeude);
+    LabelGebaeudeGold->setVisible(gebaeude);
+    ZeilenAnlegen();
+    Anordnen();
+    if (!m_zeilen.empty())
+        (gebaeude ? static_cast<QWidget *>(m_zeilen.front().Stufe) : m_zeilen.front().Gold)->setFocus();
+}
+
+void TForm3::ZeilenAnlegen()
+{
+    if (!m_katalog || !m_crafting)
+        return;
+    m_fuellen = true;
+    const bool gebaeude = Art() == 3;
+    if (gebaeude) {
+        ComboboxGebaeudeMaster->setCurrentIndex(m_master.Stufe);
+        SpinEditGebaeude->setValue(m_master.Schichtkosten);
+        for (int art : PreisdialogGebaeude(*m_crafting, Tag)) {
+            TZeile z;
+            z.Art = art;
+            z.Zelle = new QWidget(Zellen);
+            z.Zelle->resize(GebaeudezelleBreite, GebaeudezelleHoehe);
+            z.Stufe = new QComboBox(z.Zelle);
+            z.Stufe->setObjectName(QStringLiteral("ComboBoxGebaeude%1").arg(art));
+            for (const QString &s : Stufennamen(art))
+                z.Stufe->addItem(s);
+            z.Stufe->setGeometry(0, 4, 124, 22);
+            const TVorhandeneHandwerksgebaeude &h = m_crafting->Handwerksgebaeude[static_cast<size_t>(art)];
+            z.Stufe->setCurrentIndex(std::clamp(h.Stufe, 1, 5) - 1);
+            z.Stufe->setAccessibleName(QString::fromUtf16(HandwerksgebaeudeNamen[static_cast<size_t>(art)]) +
+                                       QStringLiteral(", Stufe"));
+            z.Schichtkosten = new QSpinBox(z.Zelle);
+            z.Schichtkosten->setObjectName(QStringLiteral("SpinEditSchichtkosten%1").arg(art));
+            z.Schichtkosten->setRange(0, 500);
+            z.Schichtkosten->setValue(h.Schichtkosten);
+            z.Schichtkosten->setGeometry(0, 30, 60, 22);
+            z.Schichtkosten->setAccessibleName(
+                QString::fromUtf16(HandwerksgebaeudeNamen[static_cast<size_t>(art)]) +
+                QStringLiteral(", Schichtkosten in Gold"));
+            Beschriftung(z.Zelle, QStringLiteral("Gold"), {64, 30, 40, 22});
+            z.Zelle->show();
+            m_zeilen.push_back(z);
+        }
+    } else {
+        SpinEditVerkaufspreisProzentMaster->setValue(Art() == 1 ? m_master.Verkauf : m_master.Einkauf);
+        int nummer = 0;
+        for (const TPreiszeilenDaten &d : PreisdialogZeilen(*m_katalog, *m_crafting, Tag)) {
+            ++nummer;
+            TZeile z;
+            z.Zelle = new QWidget(Zellen);
+            z.Zelle->resize(PreiszelleBreite, PreiszelleHoehe);
+            z.Name = Beschriftung(z.Zelle, d.Name, {0, 2, PreiszelleBreite - 4, 18});
+            z.Name->setObjectName(QStringLiteral("LabelName%1").arg(nummer));
+            z.Name->setToolTip(d.Name);
+            z.Gold = new QLineEdit(z.Zelle);
+            z.Gold->setObjectName(QStringLiteral("EditGold%1").arg(nummer));
+            z.Gold->setGeometry(0, 22, 62, 22);
+            z.Gold->setAccessibleName(d.Name + QStringLiteral(", Preis in Gold"));
+            z.Name->setBuddy(z.Gold);
+            Beschriftung(z.Zelle, QStringLiteral("G"), {64, 22, 10, 22});
+            z.Prozent = new QSpinBox(z.Zelle);
+            z.Prozent->setObjectName(QStringLiteral("SpinEditProzent%1").arg(nummer));
+            z.Prozent->setRange(0, 999);
+            z.Prozent->setGeometry(76, 22, 54, 22);
+            z.Prozent->setAccessibleName(d.Name + QStringLiteral(", Preis in Prozent"));
+            Beschriftung(z.Zelle, QStringLiteral("%"), {132, 22, 14, 22});
+            z.Kopplung = new TPreiszeile(z.Gold, z.Prozent, z.Zelle);
+            z.Kopplung->ReferenzSetzen(d.Referenz);
+            z.Kopplung->Anzeigen(d.Gold);
+            z.Zelle->show();
+            m_zeilen.push_back(z);
+        }
+    }
+    m_fuellen = false;
+}
+
+void TForm3::ZeilenEntfernen()
+{
+    // Out of the cells first, so that no field handles a focus change while it goes.
+    if (QWidget *f = focusWidget(); f && Zellen->isAncestorOf(f))
+        f->clearFocus();
+    for (TZeile &z : m_zeilen)
+        delete z.Zelle;
+    m_zeilen.clear();
+}
+
+void TForm3::Anordnen()
+{
+    const bool gebaeude = Art() == 3;
+    const int breite = gebaeude ? GebaeudezelleBreite : PreiszelleBreite;
+    const int hoehe = gebaeude ? GebaeudezelleHoehe : PreiszelleHoehe;
+    const int verfuegbar =
+        ScrollBox1->width() - ScrollBox1->verticalScrollBar()->sizeHint().width() - 2 * Rand;
+    const int spalten = std::max(1, verfuegbar / breite);
+    const int zeilen = (static_cast<int>(m_zeilen.size()) + spalten - 1) / spalten;
+    const int scroll = ScrollBox1->verticalScrollBar()->value();
+
+    for (size_t i = 0; i < m_zeilen.size(); ++i)
+        m_zeilen[i].Zelle->move(Rand + breite * static_cast<int>(i % spalten),
+                                Rand + Kopfhoehe + hoehe * static_cast<int>(i / spalten));
+    const int knopfY = Rand + Kopfhoehe + hoehe * zeilen + 6;
+    SpeedButtonOkay->move(Rand, knopfY);
+    SpeedButtonAbbrechen->move(Rand + 36, knopfY);
+    Zellen->resize(std::max(ScrollBox1->viewport()->width(), Rand * 2 + breite * spalten),
+                   std::max(ScrollBox1->viewport()->height(), knopfY + 30 + Rand));
+    ScrollBox1->verticalScrollBar()->setValue(scroll);
+}
+
+void TForm3::resizeEvent(QResizeEvent *ereignis)
+{
+    TNebenfenster::resizeEvent(ereignis);
+    ScrollBox1->setGeometry(rect());
+    Anordnen();
+}
+
+void TForm3::MasterProzentChange()
+{
+    if (m_fuellen || SpinEditVerkaufspreisProzentMaster->cleanText().isEmpty())
+        return;
+    for (TZeile &z : m_zeilen)
+        if (z.Kopplung)
+            z.Kopplung->ProzentSetzen(SpinEditVerkaufspreisProzentMaster->value());
+}
+
+void TForm3::MasterStufeChange(int index)
+{
+    if (m_fuellen || index < 0)
+        return;
+    for (TZeile &z : m_zeilen)
+        if (z.Stufe)
+            z.Stufe->setCurrentIndex(index);
+}
+
+void TForm3::MasterSchichtChange()
+{
+    if (m_fuellen || SpinEditGebaeude->cleanText().isEmpty())
+        return;
+    for (TZeile &z : m_zeilen)
+        if (z.Schichtkosten)
+            z.Schichtkosten->setValue(SpinEditGebaeude->value());
+}
+
+void TForm3::SpeedButtonOkayClick()
+{
+    if (!m_katalog || !m_crafting)
+        return;
+    switch (Art()) {
+    case 1:
+    case 2:
+        for (const TZeile &z : m_zeilen) {
+            if (Art() == 1)
+                VerkaufspreisSetzen(*m_katalog, *m_crafting, z.Name->text(), z.Gold->text());
+            else
+                EinkaufspreisSetzen(*m_katalog, *m_crafting, z.Name->text(), z.Gold->text());
+        }
+        (Art() == 1 ? m_master.Verkauf : m_master.Einkauf) = SpinEditVerkaufspreisProzentMaster->value();
+        break;
+    default:
+        for (const TZeile &z : m_zeilen) {
+            TVorhandeneHandwerksgebaeude &h = m_crafting->Handwerksgebaeude[static_cast<size_t>(z.Art)];
+            h.Stufe = z.Stufe->currentIndex() + 1;
+            h.Schichtkosten = GanzzahlLesen(z.Schichtkosten->cleanText()).value_or(0);
+        }
+        m_master.Stufe = ComboboxGebaeudeMaster->currentIndex();
+        m_master.Schichtkosten = SpinEditGebaeude->value();
+        break;
+    }
+    close();
+    if (m_neuBerechnen)
+        m_neuBerechnen();
+}
+
+void TForm3::FormClose()
+{
+    ZeilenEntfernen();
+    m_fuellen = true;
+    SpinEditVerkaufspreisProzentMaster->setValue(Art() == 2 ? m_master.Einkauf : m_master.Verkauf);
+    ComboboxGebaeudeMaster->setCurrentIndex(m_master.Stufe);
+    SpinEditGebaeude->setValue(m_master.Schichtkosten);
+    m_fuellen = false;
+    TNebenfenster::FormClose();
 }
 
 } // namespace mvt

@@ -100,11 +100,13 @@ bool TPreiszeile::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (ereignis->type() != QEvent::FocusOut)
         return false;
-    if (objekt == m_gold) {
+    // A field that loses the focus because it is being destroyed is no QLineEdit or
+    // QSpinBox any more; it is left alone.
+    if (objekt == m_gold && qobject_cast<QLineEdit *>(objekt)) {
         if (m_gold->text().isEmpty())
             m_gold->setText(QStringLiteral("0"));
         m_gold->setCursorPosition(0);
-    } else if (objekt == m_prozent && m_prozent->cleanText().isEmpty()) {
+    } else if (objekt == m_prozent && qobject_cast<QSpinBox *>(objekt) && m_prozent->cleanText().isEmpty()) {
         // Before the spin box's own focus handling, which would bring back the old value.
         ProzentSetzen(0);
     }

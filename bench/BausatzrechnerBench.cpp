@@ -1,0 +1,78 @@
+// The crafting tab on real widgets, offscreen: one change of a 200-entry build list and
+// one price edit, each as the player waits for it.
+#include "BenchAnwendung.h"
+#include "crafting/Analyse.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace mvt;
+
+namespace {
+
+struct TSeitenBank {
+    TKatalog katalog;
+    TCraftingZustand crafting;
+    TOptionen optionen;
+    std::unique_ptr<TBausatzrechnerSeite> seite;
+
+    TSeitenBank()
+    {
+        bench::AnwendungSicherstellen();
+        KatalogFuellen(katalog);
+        WeltvarianteAnwenden(katalog, 3);
+        CraftingZustandAnlegen(katalog, crafting);
+        seite = std::make_unique<TBausatzrechnerSeite>(katalog, crafting, optionen);
+        seite->Aufbauen();
+        seite->show();
+        // 200 entries: kits over the whole table, then buildings; row 2 stays out for the case.
+        for (int i = 0; i < 150; ++i)
+            ZurBaulisteHinzufuegen(katalog, crafting.Bauliste, katalog.WarenTabelle[3 + i * 3].Name, 3);
+        for (int i = 0; i < 50; ++i)
+            ZurBaulisteHinzufuegen(katalog, crafting.Bauliste, katalog.GebaeudeTabelle[1 + i * 2].Name, 1);
+        seite->BaulisteGeaendert();
+    }
+};
+
+TSeitenBank &Bank()
+{
+    static TSeitenBank b;
+    return b;
+}
+
+// Adding one entry: the list, its tree view, the cost pages and the analysis.
+void BM_BausatzrechnerEintragHinzufuegen(benchmark::State &state)
+{
+    TSeitenBank &b = Bank();
+    const QString name = b.katalog.WarenTabelle[2].Name;
+    const TItemRef ref = ItemSuchen(b.katalog, name);
+    for (auto _ : state) {
+        ZurBaulisteHinzufuegen(b.katalog, b.crafting.Bauliste, name, 1);
+        b.seite->BaulisteAnzeigen();
+        b.seite->AllesNeuBerechnen();
+        state.PauseTiming();
+        EintragSuchen(b.crafting.Bauliste, ArtWare, ref.Index);
+        EintragLoeschen(b.crafting.Bauliste);
+        state.ResumeTiming();
+    }
+    state.counters["Eintraege"] = b.crafting.Bauliste.Anzahl() + 1;
+}
+BENCHMARK(BM_BausatzrechnerEintragHinzufuegen)->Unit(benchmark::kMillisecond);
+
+// A typed price: BerechneAnalyse and AnalyseAnzeigen through the price field.
+void BM_BausatzrechnerPreisTippen(benchmark::State &state)
+{
+    TSeitenBank &b = Bank();
+    QLineEdit *gold = b.seite->Kostenseite[1].EditVerkaufspreisGold;
+    int i = 0;
+    for (auto _ : state)
+        gold->setText(QString::number(1000 + (++i % 500)));
+    state.counters["Eintraege"] = b.crafting.Bauliste.Anzahl();
+}
+BENCHMARK(BM_BausatzrechnerPreisTippen)->Unit(benchmark::kMillisecond);
+
+} // namespace

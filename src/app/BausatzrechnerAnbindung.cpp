@@ -1,0 +1,50 @@
+// The crafting tab meets the quantity dialog, the price dialog, the detailed analysis,
+// the export window and the main window's key flags here, so that none of them needs
+// to know the others.
+#include "app/Anwendung.h"
+#include "app/Hauptfenster.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+#include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Exportfenster.h"
+#include "crafting/ui/Mengendialog.h"
+#include "settings/ui/Preisdialog.h"
+
+namespace mvt {
+
+void BausatzrechnerAnbinden(TAnwendung &a)
+{
+    TForm1 *h = a.Form1.get();
+    TBausatzrechnerSeite *seite = h ? h->Bausatzrechner : nullptr;
+    if (!seite)
+        return;
+    seite->StrgGedrueckt = &h->StrgGedrueckt;
+    seite->UmschaltGedrueckt = &h->ShiftGedrueckt;
+    h->PopupMenueAnbinden(seite->PopupMenuTextAnzeigen);
+
+    seite->MengendialogOeffnen = [&a, h, seite](int modus) {
+        TForm2 *d = a.Form2.get();
+        const TSammelEintrag item = seite->MengendialogItem(modus);
+        if (!d || item.Art == ArtKeine)
+            return;
+        h->setEnabled(false);
+        d->Tag = modus;
+        d->Vorbereiten(a.Zustand.Katalog, a.Zustand.Crafting.Bauliste, item.Art, item.Index);
+        d->AnMauszeigerPlatzieren();
+        d->show();
+        d->raise();
+        d->activateWindow();
+    };
+    if (TForm2 *d = a.Form2.get()) {
+        d->StrgGedrueckt = &h->StrgGedrueckt;
+        d->UmschaltGedrueckt = &h->ShiftGedrueckt;
+        d->Bestaetigt = [seite](int modus, int64_t n) { seite->MengendialogBestaetigt(modus, n); };
+    }
+    seite->PreisdialogOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form3.get(), tag); };
+    seite->DetailanalyseOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form6.get(), tag); };
+    seite->ExportOeffnen = [&a, h] { h->NebenfensterZeigen(a.Form9.get(), 0); };
+
+    a.BaulisteNeuBerechnen = [seite] { seite->Neuberechnen(); };
+    a.ArtikeldetailsNeuAnzeigen = [seite] { seite->ItemDetailsAnzeigen(); };
+}
+
+} // namespace mvt

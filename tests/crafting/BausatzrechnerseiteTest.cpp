@@ -1,0 +1,419 @@
+// Window tests of the crafting tab, offscreen: the item browser, the build list with its
+// keys and clicks, the cost pages and the analysis as a player sees them.
+#include "catalogue/Katalog.h"
+#include "catalogue/Meldung.h"
+#include "crafting/Analyse.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+#include "crafting/ui/Mengendialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace mvt;
+
+class BausatzrechnerseiteTest : public QObject {
+    Q_OBJECT
+
+    TKatalog m_katalog;
+
+    struct Seite {
+        TCraftingZustand crafting;
+        TOptionen optionen;
+        TBausatzrechnerSeite seite;
+        explicit Seite(const TKatalog &k) : seite(k, crafting, optionen)
+        {
+            CraftingZustandAnlegen(k, crafting);
+            seite.Aufbauen();
+            seite.show();
+        }
+        template <class T> T *Teil(const QString &name)
+        {
+            T *t = seite.findChild<T *>(name);
+            if (!t)
+                qFatal("Steuerelement %s fehlt", qPrintable(name));
+            return t;
+        }
+        QString Text(const QString &name) { return Teil<QLabel>(name)->text(); }
+        bool Sichtbar(const QString &name) { return Teil<QWidget>(name)->isVisible(); }
+        void Waehlen(const QString &name)
+        {
+            const auto treffer = seite.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+            if (treffer.isEmpty())
+                qFatal("%s fehlt im Katalog", qPrintable(name));
+            seite.TreeView1->setCurrentItem(treffer.first());
+        }
+        void Hinzufuegen(const QString &name, int bausaetze)
+        {
+            Waehlen(name);
+            seite.RadioButtonBaumenge1->setChecked(true);
+            seite.SpinEditBaumenge1->setValue(bausaetze);
+            QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
+        }
+        QStringList Bauliste()
+        {
+            QStringList texte;
+            for (int i = 0; i < seite.TreeView2->topLevelItemCount(); ++i)
+                texte << seite.TreeView2->topLevelItem(i)->text(0);
+            return texte;
+        }
+        QStringList Analyse(int k)
+        {
+            QStringList texte;
+            for (int i = 1; i <= 8; ++i)
+                texte
+                    << seite.Kostenseite[static_cast<size_t>(k)].LabelAnalyse[static_cast<size_t>(i)]->text();
+            return texte;
+        }
+        void KlickMit(QTreeWidget *baum, QTreeWidgetItem *item, bool strg)
+        {
+            bool &flagge = strg ? *seite.StrgGedrueckt : *seite.UmschaltGedrueckt;
+            flagge = true;
+            QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, baum->visualItemRect(item).center());
+            flagge = false;
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        KatalogFuellen(m_katalog);
+        WeltvarianteAnwenden(m_katalog, 3);
+    }
+
+    void StartzustandUndZugang()
+    {
+        Seite s(m_katalog);
+        QVERIFY(!s.seite.PageControl2->isVisible());
+        QVERIFY(!s.seite.SpeedButtonBauen->isEnabled());
+        QVERIFY(!s.seite.SpeedButtonLoeschen->isEnabled());
+        QVERIFY(s.seite.RadioButtonBaumenge1->isChecked());
+        QCOMPARE(s.seite.SpinEditBaumenge3->value(), 0);
+        QCOMPARE(s.seite.TreeView1->topLevelItemCount(), 6);
+        QCOMPARE(s.seite.SpeedButtonBauen->accessibleName(), QStringLiteral("Hinzufügen"));
+        QCOMPARE(s.seite.SpeedButtonLoeschen->toolTip(), QStringLiteral("Entfernen"));
+        QCOMPARE(s.seite.SpeedButtonBearbeiten->accessibleName(), QStringLiteral("Menge anpassen"));
+        QCOMPARE(s.seite.LabelBaumenge1->buddy(), s.seite.SpinEditBaumenge1);
+        QCOMPARE(s.Teil<QLabel>(QStringLiteral("LabelVerkaufspreis1"))->buddy(),
+                 s.Teil<QWidget>(QStringLiteral("EditVerkaufspreisGold")));
+        QCOMPARE(s.seite.LabelWirkungBerechnen->text(), QStringLiteral("  Wirkung einkalkulieren"));
+    }
+
+    void ArtikeldetailsImFenster()
+    {
+        Seite s(m_katalog);
+        s.Waehlen(QStringLiteral("Buchenholz"));
+        QVERIFY(s.seite.SpeedButtonBauen->isEnabled());
+        QCOMPARE(s.seite.SpeedButtonBauen->property("Tag").toInt(), 1);
+        QStringList sichtbar;
+        for (QLabel *l : s.seite.findChildren<QLabel *>()) {
+            const QString n = l->objectName();
+            if (l->isVisible() && !l->text().isEmpty() &&
+                (n.startsWith(QLatin1String("LabelItem")) || n.startsWith(QLatin1String("LabelZutat")) ||
+                 n.startsWith(QLatin1String("LabelHerstellung")) ||
+                 n.startsWith(QLatin1String("LabelMarktwert"))) &&
+                !n.endsWith(u'0'))
+                sichtbar << l->text();
+        }
+        QCOMPARE(sichtbar.size(), 12);
+        QVERIFY(sichtbar.contains(QStringLiteral("2.400 kg   (0.400 kg / Stk.)")));
+        QVERIFY(sichtbar.contains(QStringLiteral("120 Gold Bausatz")));
+        QCOMPARE(s.seite.LabelItem[2]->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
+        QVERIFY(s.seite.LabelItem[3]->palette().color(QPalette::WindowText) != QColor(0x77, 0x77, 0x77));
+
+        s.Waehlen(QStringLiteral("Produktion"));
+        QVERIFY(!s.seite.SpeedButtonBauen->isEnabled());
+        QVERIFY(!s.seite.LabelItem[1]->isVisible());
+        QVERIFY(!s.seite.LabelMarktwert[1]->isVisible());
+
+        s.Waehlen(QStringLiteral("Tempel II"));
+        QCOMPARE(s.seite.LabelHerstellung[1]->text(), QStringLiteral("Stadtrecht"));
+        QCOMPARE(s.seite.LabelHerstellung[2]->text(), QStringLiteral("Tempel I"));
+        QVERIFY(s.seite.LabelHerstellung[2]->isVisible());
+        QVERIFY(s.seite.LabelHerstellung[1]->y() > s.seite.LabelZutat[1]->y()); // below the components
+        QVERIFY(!s.seite.LabelMarktwert[0]->isVisible());
+        s.Waehlen(QStringLiteral("Forstanlage III"));
+        QCOMPARE(s.seite.LabelItem[3]->text(), QStringLiteral("1600 Strukturpunkte, 5 Arbeitsplätze"));
+        QCOMPARE(s.seite.LabelItem[4]->text(), QStringLiteral("300 Gold / Tag"));
+        QVERIFY(!s.seite.LabelHerstellung[2]->isVisible());
+    }
+
+    void KurzschwertRechnetDasBeispiel()
+    {
+        Seite s(m_katalog);
+        s.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
+        QVERIFY(s.seite.PageControl2->isVisible());
+        QCOMPARE(s.Analyse(1),
+                 (QStringList{"1200", "7 Std. 0 Min.", "878", "820", "58", "1200", "322 Gold", "46 Gold"}));
+        QCOMPARE(s.Analyse(2),
+                 (QStringList{"1200", "8 Std. 24 Min.", "750", "680", "70", "1200", "450 Gold", "54 Gold"}));
+        const QStringList drei = {"1200", "11 Std. 54 Min.", "639",    "540", "99",
+                                  "1200", "561 Gold",        "47 Gold"};
+        QCOMPARE(s.Analyse(3), drei);
+        QCOMPARE(s.Analyse(4), drei);
+        QCOMPARE(s.Text(QStringLiteral("LabelAnalyseStatic7")), QStringLiteral("Gewinn:"));
+        QCOMPARE(s.Teil<QLabel>(QStringLiteral("LabelAnalyse7"))->palette().color(QPalette::WindowText),
+                 QColor(0, 0x80, 0));
+        // The duration caption ends before the duration text.
+        QLabel *dauer = s.Teil<QLabel>(QStringLiteral("LabelAnalyseStatic2"));
+        QVERIFY(dauer->geometry().right() + 8 <= s.Teil<QLabel>(QStringLiteral("LabelAnalyse2"))->x());
+
+        // Buildings: one kind on page 1, two (Schmiede and Schmelze) on page 2.
+        QComboBox *combo1 = s.Teil<QComboBox>(QStringLiteral("ComboBoxGebaeude"));
+        QVERIFY(combo1->isVisible());
+        QCOMPARE(combo1->count(), 5);
+        QCOMPARE(combo1->itemText(0), QStringLiteral("Schmiede I"));
+        QCOMPARE(combo1->itemText(4), QStringLiteral("Schmiede V"));
+        QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonGebaeude"))->isHidden());
+        QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonGebaeude2"))->isHidden() == false);
+        QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonVerkaufspreis"))->isHidden());
+
+        // A level changed on page 2 changes every page that uses the Schmiede.
+        const QString vorher = s.Analyse(1)[1];
+        s.seite.PageControl2->setCurrentIndex(1);
+        s.Teil<QComboBox>(QStringLiteral("ComboBoxGebaeude2"))->setCurrentIndex(4);
+        QCOMPARE(s.crafting.Handwerksgebaeude[9].Stufe, 5);
+        QVERIFY(s.Analyse(1)[1] != vorher);
+        s.seite.PageControl2->setCurrentIndex(0);
+        QCOMPARE(combo1->currentIndex(), 4);
+    }
+
+    void EdelsteinUndEinkaufszeilen()
+    {
+        Seite s(m_katalog);
+        s.Hinzufuegen(QStringLiteral("Saphir"), 1);
+        for (int k = 1; k <= 4; ++k) {
+            const QString suffix = k == 1 ? QString() : QString::number(k) + u'_';
+            QCOMPARE(s.Text(QStringLiteral("LabelGebaeude") + suffix + u'1'),
+                     QStringLiteral("-kein Gebäude benötigt-"));
+            QVERIFY(s.Teil<QWidget>(QStringLiteral("LabelGebaeude") + suffix + u'1')->isHidden() == false);
+        }
+        for (const char *name : {"Kurzschwert", "Salz", "Jaspis"})
+            s.Hinzufuegen(QString::fromUtf8(name), 1);
+        QToolButton *alle = s.Teil<QToolButton>(QStringLiteral("SpeedButtonKosten"));
+        QVERIFY(s.Teil<QWidget>(QStringLiteral("EditKostenGold5"))->isHidden() == false);
+        QVERIFY(alle->isHidden()); // five rows fit
+        QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonVerkaufspreis"))->isHidden() == false);
+        QCOMPARE(s.Text(QStringLiteral("LabelVerkaufspreis1")), QStringLiteral("Saphir"));
+        s.Hinzufuegen(QStringLiteral("Onyx"), 1);
+        QVERIFY(alle->isHidden() == false);
+    }
+
+    void PreisfelderTippen()
+    {
+        Seite s(m_katalog);
+        s.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
+        QLineEdit *gold = s.Teil<QLineEdit>(QStringLiteral("EditVerkaufspreisGold"));
+        QSpinBox *prozent = s.Teil<QSpinBox>(QStringLiteral("SpinEditVerkaufspreisProzent"));
+        s.seite.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.seite));
+
+        prozent->setFocus();
+        prozent->selectAll();
+        QTest::keyClicks(prozent, QStringLiteral("150"));
+        QCOMPARE(gold->text(), QStringLiteral("1800"));
+        QCOMPARE(
+            s.crafting
+                .Warenpreise[static_cast<size_t>(ItemSuchen(m_katalog, QStringLiteral("Kurzschwert")).Index)]
+                .Verkaufspreis,
+            1800.0);
+        QCOMPARE(s.Analyse(1)[5], QStringLiteral("1800"));
+
+        gold->setFocus();
+        gold->selectAll();
+        QTest::keyClicks(gold, QStringLiteral("12345678"));
+        QCOMPARE(gold->text(), QStringLiteral("1234567"));
+        gold->selectAll();
+        QTest::keyClicks(gold, QStringLiteral("1.239"));
+        QCOMPARE(gold->text(), QStringLiteral("1,23"));
+        QTest::keyClicks(gold, QStringLiteral(","));
+        QCOMPARE(gold->text(), QStringLiteral("1,23"));
+
+        // An emptied purchase field stores 0 when it is left.
+        QLineEdit *einkauf = s.Teil<QLineEdit>(QStringLiteral("EditKostenGold1"));
+        einkauf->setFocus();
+        einkauf->selectAll();
+        QTest::keyClick(einkauf, Qt::Key_Backspace);
+        s.seite.TreeView2->setFocus();
+        QCOMPARE(einkauf->text(), QStringLiteral("0"));
+        QCOMPARE(s.Teil<QSpinBox>(QStringLiteral("SpinEditKostenProzent1"))->value(), 0);
+        QCOMPARE(
+            s.crafting
+                .Zutatpreise[static_cast<size_t>(ItemSuchen(m_katalog, QStringLiteral("Kupferbarren")).Index)]
+                .Einkaufspreis,
+            0.0);
+
+        // A lone comma pasted in is reported; nothing is stored.
+        MeldungsRekorder rekorder;
+        const double vorher =
+            s.crafting
+                .Warenpreise[static_cast<size_t>(ItemSuchen(m_katalog, QStringLiteral("Kurzschwert")).Index)]
+                .Verkaufspreis;
+        gold->setText(QStringLiteral(","));
+        QCOMPARE(rekorder.Meldungen, QStringList{QStringLiteral("',' is not a valid floating point value")});
+        QCOMPARE(
+            s.crafting
+                .Warenpreise[static_cast<size_t>(ItemSuchen(m_katalog, QStringLiteral("Kurzschwert")).Index)]
+                .Verkaufspreis,
+            vorher);
+    }
+
+    void StrgKlickEnterUndEntfernen()
+    {
+        Seite s(m_katalog);
+        s.Hinzufuegen(QStringLiteral("Buchenholz"), 2);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("12 Buchenholz")});
+        QTreeWidgetItem *eintrag = s.seite.TreeView2->topLevelItem(0);
+        s.KlickMit(s.seite.TreeView2, eintrag, true);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("6 Buchenholz")});
+        s.KlickMit(s.seite.TreeView2, s.seite.TreeView2->topLevelItem(0), true);
+        QVERIFY(s.Bauliste().isEmpty());
+        QVERIFY(s.crafting.Bauliste.Leer());
+        QVERIFY(!s.seite.PageControl2->isVisible());
+
+        // Enter in the kit field adds 3 kits of 6 pieces.
+        s.Waehlen(QStringLiteral("Buchenholz"));
+        s.seite.SpinEditBaumenge1->setValue(3);
+        QTest::keyClick(s.seite.SpinEditBaumenge1, Qt::Key_Return);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("18 Buchenholz")});
+
+        // Ctrl + click in the catalogue adds one kit; Delete removes the selected entry.
+        s.Waehlen(QStringLiteral("Kurzschwert"));
+        s.KlickMit(s.seite.TreeView1, s.seite.TreeView1->currentItem(), true);
+        QCOMPARE(s.Bauliste(), (QStringList{"18 Buchenholz", "1 Kurzschwert"}));
+        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
+        QVERIFY(s.seite.SpeedButtonLoeschen->isEnabled());
+        QCOMPARE(s.seite.SpinEditBaumenge3->value(), 18);
+        QTest::keyClick(s.seite.TreeView2, Qt::Key_Delete);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
+
+        // A child node disables both buttons.
+        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0)->child(0));
+        QVERIFY(!s.seite.SpeedButtonLoeschen->isEnabled());
+        QVERIFY(!s.seite.SpeedButtonBearbeiten->isEnabled());
+    }
+
+    void MengeAnpassenBehaeltAnsicht()
+    {
+        Seite s(m_katalog);
+        s.Hinzufuegen(QStringLiteral("Kurzschwert"), 2);
+        s.Hinzufuegen(QStringLiteral("Saphir"), 1);
+        QTreeWidgetItem *schwert = s.seite.TreeView2->topLevelItem(0);
+        schwert->setExpanded(true);
+        schwert->child(0)->setExpanded(true);
+        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
+        s.seite.SpinEditBaumenge3->setValue(5);
+        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
+        schwert = s.seite.TreeView2->topLevelItem(0);
+        QCOMPARE(schwert->text(0), QStringLiteral("5 Kurzschwert"));
+        QVERIFY(schwert->isExpanded());
+        QVERIFY(schwert->child(0)->isExpanded());
+        QCOMPARE(s.seite.TreeView2->currentItem(), schwert);
+
+        // A Ctrl click does not expand a node.
+        QTreeWidgetItem *saphir = s.seite.TreeView2->topLevelItem(1);
+        *s.seite.StrgGedrueckt = true;
+        s.seite.TreeView2->expandItem(saphir);
+        *s.seite.StrgGedrueckt = false;
+        QVERIFY(!saphir->isExpanded());
+
+        // 0 removes the entry; the list empties and the cost area hides.
+        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(1));
+        s.seite.SpinEditBaumenge3->setValue(0);
+        QTest::keyClick(s.seite.SpinEditBaumenge3, Qt::Key_Return);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("5 Kurzschwert")});
+    }
+
+    void FensterAusDerSeite()
+    {
+        Seite s(m_katalog);
+        QList<int> preisdialog, analyse;
+        int export_ = 0;
+        s.seite.PreisdialogOeffnen = [&](int tag) { preisdialog << tag; };
+        s.seite.DetailanalyseOeffnen = [&](int tag) { analyse << tag; };
+        s.seite.ExportOeffnen = [&] { ++export_; };
+        s.seite.BaulistealsTextanzeigen1->setEnabled(true);
+        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(!s.seite.BaulistealsTextanzeigen1->isEnabled()); // nothing to show yet
+        s.seite.PopupMenuTextAnzeigen->hide();
+
+        for (const char *name : {"Kurzschwert", "Saphir", "Salz", "Jaspis", "Onyx"})
+            s.Hinzufuegen(QString::fromUtf8(name), 1);
+        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(s.seite.BaulistealsTextanzeigen1->isEnabled());
+        s.seite.BaulistealsTextanzeigen1->trigger();
+        s.seite.PopupMenuTextAnzeigen->hide();
+        QCOMPARE(export_, 1);
+
+        s.seite.PageControl2->setCurrentIndex(1);
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonKosten2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonVerkaufspreis2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonGebaeude2"))->click();
+        s.Teil<QToolButton>(QStringLiteral("SpeedButtonAnalyse2"))->click();
+        QCOMPARE(preisdialog, (QList<int>{22, 21, 23}));
+        QCOMPARE(analyse, QList<int>{2});
+    }
+
+    void WirkungsschalterUndMengendialog()
+    {
+        Seite s(m_katalog);
+        s.optionen.Wirkung[static_cast<size_t>(WirkungsindexHandwerk(6))] = 2.0; // Schmieden (Schwerter)
+        s.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
+        const QString mit = s.Analyse(1)[1];
+        QTest::mouseClick(s.seite.LabelWirkungBerechnen, Qt::LeftButton);
+        QVERIFY(!s.seite.CheckBoxWirkungBerechnen->isChecked());
+        QVERIFY(!s.optionen.CalcPotency);
+        QCOMPARE(s.Analyse(1)[1], QStringLiteral("7 Std. 0 Min."));
+        QVERIFY(mit != s.Analyse(1)[1]);
+
+        // Shift + click opens the quantity dialog; its Okay adds kits.
+        TForm2 dialog(nullptr);
+        int geoeffnet = 0;
+        s.seite.MengendialogOeffnen = [&](int modus) {
+            ++geoeffnet;
+            dialog.Tag = modus;
+            const TSammelEintrag item = s.seite.MengendialogItem(modus);
+            dialog.Vorbereiten(m_katalog, s.crafting.Bauliste, item.Art, item.Index);
+            dialog.show();
+        };
+        dialog.Bestaetigt = [&](int modus, int64_t n) { s.seite.MengendialogBestaetigt(modus, n); };
+        s.Waehlen(QStringLiteral("Buchenholz"));
+        s.KlickMit(s.seite.TreeView1, s.seite.TreeView1->currentItem(), false);
+        QCOMPARE(geoeffnet, 1);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Bausätze hinzufügen: 6 Buchenholz"));
+        QCOMPARE(
+            dialog.Label1->text(),
+            QStringLiteral("Wie viele Bausätze \"6 Buchenholz\" sollen der Bauliste hinzugefügt werden?"));
+        QCOMPARE(dialog.SpinEditAnzahl->value(), 1);
+        dialog.SpinEditAnzahl->setValue(2);
+        QTest::keyClick(dialog.SpinEditAnzahl, Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(s.Bauliste(), (QStringList{"1 Kurzschwert", "12 Buchenholz"}));
+
+        // Mode 2 on the entry: starts at its kits, 0 removes it.
+        s.KlickMit(s.seite.TreeView2, s.seite.TreeView2->topLevelItem(1), false);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Anzahl festlegen: 6 Buchenholz"));
+        QCOMPARE(dialog.SpinEditAnzahl->value(), 2);
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.SpinEditAnzahl->selectAll();
+        QTest::keyClick(dialog.SpinEditAnzahl, Qt::Key_Backspace);
+        QVERIFY(!dialog.SpeedButtonOkay->isEnabled());
+        QTest::keyClicks(dialog.SpinEditAnzahl, QStringLiteral("0"));
+        QVERIFY(dialog.SpeedButtonOkay->isEnabled());
+        QTest::mouseClick(dialog.SpeedButtonOkay, Qt::LeftButton);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
+    }
+};
+
+QTEST_MAIN(BausatzrechnerseiteTest)
+#include "BausatzrechnerseiteTest.moc"
