@@ -25,6 +25,7 @@ class OnlineTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void programmstartMitNeuerVersionUndStadtliste();
     void manuelleSucheZeigtNeueVersion();
     void gleicheUndAeltereVersion();
     void automatischMitNeuerVersion();
@@ -59,6 +60,28 @@ struct TUmgebung {
 };
 
 } // namespace
+
+void OnlineTest::programmstartMitNeuerVersionUndStadtliste()
+{
+    // As the program starts: nothing stops the one-second timer.
+    TLokalerServer server;
+    server.Setzen("/LatestVersion.txt", 200, "1.14\r\n01.03.2018\r\n");
+    server.Setzen("/TownListDate.txt", 200, "2018.03.01.12.00\r\n");
+    server.Setzen("/TownList.txt", 200, "010010Neustadt\r\n\r\n\r\n");
+    TPruefstand s;
+    OnlineDiensteAnbinden(s.App, QString::fromStdString(server.Basis()));
+    s.Erzeugen();
+    QCOMPARE(s.App.Zustand.NextVersionCheck, 0.0);
+    QVERIFY(!s.App.Form4->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(s.App.Form4->isVisible(), 5000);
+    QCOMPARE(s.App.Form4->Label1->text(), QStringLiteral("Eine neue Version ist verfügbar!"));
+    QVERIFY(!s.Haupt().isEnabled());
+    QTRY_COMPARE(s.App.Zustand.StadtlistenStand, QStringLiteral("2018.03.01.12.00"));
+    s.App.Form8->BeschriftungSetzen();
+    QCOMPARE(s.App.Form8->windowTitle(), QStringLiteral("Karte von Dunladan (Stand: 01.03.2018 - 12:00)"));
+    s.App.Form4->close();
+    QVERIFY(s.Haupt().isEnabled());
+}
 
 void OnlineTest::manuelleSucheZeigtNeueVersion()
 {
