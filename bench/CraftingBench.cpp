@@ -1,4 +1,11 @@
+#include "BenchAnwendung.h"
+#include "catalogue/Meldung.h"
+#include "catalogue/Textdatei.h"
 #include "crafting/Analyse.h"
+#include "crafting/BaulistenDatei.h"
+#include "crafting/ui/Detailanalyse.h"
+
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -61,5 +68,64 @@ void BM_BerechneAnalyse(benchmark::State &state)
     }
 }
 BENCHMARK(BM_BerechneAnalyse)->Arg(1)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// TForm6 shown for mode 4 on a large list: the model rows and the six grids, offscreen.
+void BM_DetailanalyseZeigen(benchmark::State &state)
+{
+    bench::AnwendungSicherstellen();
+    TCraftingZustand c = ListeMit(static_cast<int>(state.range(0)));
+    const TOptionen o;
+    AllesNeuBerechnen(BenchKatalog(), o, c);
+    QWidget haupt;
+    TForm6 form(&haupt);
+    form.FormCreate();
+    form.DatenAnbinden(BenchKatalog(), o, c);
+    form.Tag = 4;
+    for (auto _ : state) {
+        form.show();
+        form.hide();
+    }
+    state.counters["Zeilen"] = form.StringGrid1->rowCount();
+}
+BENCHMARK(BM_DetailanalyseZeigen)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// The model half alone, for comparison.
+void BM_DetailanalyseBerechnen(benchmark::State &state)
+{
+    TCraftingZustand c = ListeMit(static_cast<int>(state.range(0)));
+    const TOptionen o;
+    AllesNeuBerechnen(BenchKatalog(), o, c);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DetailanalyseBerechnen(BenchKatalog(), o, c, 4));
+}
+BENCHMARK(BM_DetailanalyseBerechnen)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// Loading a file of 1000 entry lines (goods repeat, so some lines merge) into an empty list.
+void BM_BaulisteLaden(benchmark::State &state)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("gross.mvt_bl"));
+    TBauliste gross;
+    const int n = static_cast<int>(state.range(0));
+    const TKatalog &k = BenchKatalog();
+    QStringList zeilen = BaulistenDateiZeilen(k, gross);
+    for (int i = 0; i < n; ++i) {
+        const QString name = i % 5 == 4 ? k.GebaeudeTabelle[1 + i % AnzahlGebaeude].Name
+                                        : k.WarenTabelle[1 + (i * 7) % AnzahlWaren].Name;
+        zeilen.append(name + QStringLiteral(" ") + QString::number(1 + i % 9));
+    }
+    if (!TextdateiSchreiben(pfad, zeilen))
+        state.SkipWithError("Datei nicht geschrieben");
+    MeldungsRekorder meldungen;
+    for (auto _ : state) {
+        TBauliste b;
+        if (!BaulisteLaden(k, b, pfad, TLadeArt::Ersetzen))
+            state.SkipWithError("Datei nicht geladen");
+        benchmark::DoNotOptimize(b.Anzahl());
+    }
+    if (!meldungen.Meldungen.isEmpty())
+        state.SkipWithError(meldungen.Meldungen.first().toUtf8().constData());
+}
+BENCHMARK(BM_BaulisteLaden)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace

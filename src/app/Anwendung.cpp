@@ -62,6 +62,7 @@ void TAnwendung::FensterErzeugen()
     Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
+    Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, h);
     Form7->Anbinden(EinstellungenAnbindung(*this));
     Erzeugen(Form8, h);
@@ -70,6 +71,7 @@ void TAnwendung::FensterErzeugen()
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
+    Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     // The planner page brings the options in and recomputes when the settings changed.

@@ -68,6 +68,9 @@ public:
     std::function<void()> BaulisteNeuBerechnen;      // analysis, cost pages, profit display
     std::function<void()> KarteNeuZeichnen;          // map window, only when it is visible
     std::function<void()> CharakterNeuBerechnen;     // planner: values and evaluation shown again
+    // The build list changed from outside (a loaded file): its tree shown again with the
+    // expanded and selected nodes kept, then the full recomputation.
+    std::function<void()> BaulisteGeaendert;
     // Ends the message loop; by default QCoreApplication::quit.
     std::function<void()> Beenden;
 

@@ -44,6 +44,7 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     seite->ExportOeffnen = [&a, h] { h->NebenfensterZeigen(a.Form9.get(), 0); };
 
     a.BaulisteNeuBerechnen = [seite] { seite->Neuberechnen(); };
+    a.BaulisteGeaendert = [seite] { seite->BaulisteGeaendert(); };
     a.ArtikeldetailsNeuAnzeigen = [seite] { seite->ItemDetailsAnzeigen(); };
 }
 

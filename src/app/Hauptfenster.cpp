@@ -7,6 +7,7 @@
 #include "app/Webseite.h"
 #include "catalogue/Meldung.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
@@ -182,10 +183,6 @@ void TForm1::MenueAnlegen()
         Eintrag(Datei1, "Baulisteladeneinfgen1", QStringLiteral("Bauliste laden (einfügen)..."));
     Datei1->addSeparator();
     Beenden1 = Eintrag(Datei1, "Beenden1", QStringLiteral("Beenden"));
-    // The build list entries are connected and enabled by the crafting tab.
-    Baulistespeichern1->setEnabled(false);
-    Baulisteladenersetzen1->setEnabled(false);
-    Baulisteladeneinfgen1->setEnabled(false);
 
     Bearbeiten1 = leiste->addMenu(QStringLiteral("Bearbeiten"));
     Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
@@ -206,6 +203,9 @@ void TForm1::MenueAnlegen()
     bermich1 = Eintrag(Hilfe1, "bermich1", QStringLiteral("Über mich..."));
 
     connect(NachneuerVersionsuchen1, &QAction::triggered, this, &TForm1::NachneuerVersionsuchen1Click);
+    connect(Baulistespeichern1, &QAction::triggered, this, &TForm1::Baulistespeichern1Click);
+    connect(Baulisteladenersetzen1, &QAction::triggered, this, &TForm1::Baulisteladenersetzen1Click);
+    connect(Baulisteladeneinfgen1, &QAction::triggered, this, &TForm1::Baulisteladeneinfgen1Click);
     connect(Beenden1, &QAction::triggered, this, &TForm1::Beenden1Click);
     connect(Einstellungen1, &QAction::triggered, this, &TForm1::Einstellungen1Click);
     connect(ProjektWebseite1, &QAction::triggered, this, &TForm1::ProjektWebseite1Click);
@@ -294,6 +294,40 @@ void TForm1::NachneuerVersionsuchen1Click()
         return;
     }
     NebenfensterZeigen(f, 0);
+}
+
+TBaulistenDateiAufruf TForm1::Baulistenaufruf()
+{
+    return {this, &BaulistenDialoge, DialogOrdner, StandardBaulistenname, BaulistenFilter};
+}
+
+void TForm1::Baulistespeichern1Click()
+{
+    TProgrammzustand &z = m_app.Zustand;
+    BaulisteSpeichernMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste);
+    HintergrundZeichnen();
+}
+
+void TForm1::BaulisteLadenClick(TLadeArt art)
+{
+    TProgrammzustand &z = m_app.Zustand;
+    if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
+        if (m_app.BaulisteGeaendert)
+            m_app.BaulisteGeaendert();
+        else
+            AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+    }
+    HintergrundZeichnen();
+}
+
+void TForm1::Baulisteladenersetzen1Click()
+{
+    BaulisteLadenClick(TLadeArt::Ersetzen);
+}
+
+void TForm1::Baulisteladeneinfgen1Click()
+{
+    BaulisteLadenClick(TLadeArt::Einfuegen);
 }
 
 void TForm1::Beenden1Click()

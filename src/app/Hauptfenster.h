@@ -2,6 +2,8 @@
 // online services, the menu hints, the background, and the options at start and close.
 #pragma once
 
+#include "crafting/ui/BaulistenMenue.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -74,6 +76,8 @@ public:
     static const QString BaulistenFilter;
     QString DialogOrdner;
     QString StandardBaulistenname;
+    // The platform's dialogs; tests replace them.
+    TBaulistenDialoge BaulistenDialoge = PlattformBaulistenDialoge();
 
     // Pressed-state flags, kept by the key and mouse handlers, read by the tabs.
     bool ShiftGedrueckt = false;
@@ -91,6 +95,9 @@ public:
     void NebenfensterZeigen(TNebenfenster *fenster, int tag);
 
     void NachneuerVersionsuchen1Click();
+    void Baulistespeichern1Click();
+    void Baulisteladenersetzen1Click();
+    void Baulisteladeneinfgen1Click();
     void Beenden1Click();
     void Einstellungen1Click();
     void ProjektWebseite1Click();
@@ -113,6 +120,8 @@ private:
     void MenueAnlegen();
     void SeitenAnlegen();
     void FormClose();
+    TBaulistenDateiAufruf Baulistenaufruf();
+    void BaulisteLadenClick(TLadeArt art);
 
     TAnwendung &m_app;
 };

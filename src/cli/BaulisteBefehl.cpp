@@ -1,13 +1,18 @@
 // morvaren-cli bauliste DATEI [--optionen INI]
+// morvaren-cli analyse DATEI [--optionen INI] --modus M
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
+#include "catalogue/Zahlen.h"
 #include "crafting/Analyse.h"
 #include "crafting/BaulistenDatei.h"
+#include "crafting/Detailauswertung.h"
 #include "settings/OptionenDatei.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <memory>
 
 namespace mvt::cli {
 namespace {
@@ -29,6 +34,38 @@ QJsonObject AnalyseJson(const TAnalyseErgebnis &a)
                        {"GewinnProStunde", a.GewinnProStunde}};
 }
 
+// What both commands work on; on the heap, as the catalogue tables are large.
+struct TBaulistenLauf {
+    TKatalog k;
+    TCraftingZustand c;
+    TOptionen optionen;
+};
+
+// The program's start-up order: catalogue, default prices, default options, the options
+// file, then the world variant the options select; then the list, recomputed. nullptr
+// when the file cannot be loaded (the model has reported why).
+std::unique_ptr<TBaulistenLauf> BaulisteVorbereiten(const QString &datei, const QString &optionenPfad)
+{
+    auto lauf = std::make_unique<TBaulistenLauf>();
+    TKatalog &k = lauf->k;
+    TCraftingZustand &c = lauf->c;
+    TOptionen &optionen = lauf->optionen;
+    KatalogFuellen(k);
+    CraftingZustandAnlegen(k, c);
+    StandardOptionenSetzen(optionen);
+    TGespeicherteRouten routen;
+    double naechstePruefung = 0.0;
+    int32_t karte = WeltDunladan;
+    if (!optionenPfad.isEmpty())
+        OptionenLaden(k, {optionen, c, routen, naechstePruefung, karte}, optionenPfad);
+    WeltvarianteAnwenden(k, optionen.BSRWorld);
+
+    if (!BaulisteLaden(k, c.Bauliste, datei, TLadeArt::Ersetzen))
+        return nullptr;
+    AllesNeuBerechnen(k, optionen, c);
+    return lauf;
+}
+
 int Bauliste(const QStringList &argumente)
 {
     QStringList args = argumente;
@@ -38,25 +75,11 @@ int Bauliste(const QStringList &argumente)
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli bauliste DATEI [--optionen INI]"));
         return 2;
     }
-
-    // The program's start-up order: catalogue, default prices, default options, the
-    // options file, then the world variant the options select.
-    TKatalog k;
-    KatalogFuellen(k);
-    TCraftingZustand c;
-    CraftingZustandAnlegen(k, c);
-    TOptionen optionen;
-    StandardOptionenSetzen(optionen);
-    TGespeicherteRouten routen;
-    double naechstePruefung = 0.0;
-    int32_t karte = WeltDunladan;
-    if (!optionenPfad.isEmpty())
-        OptionenLaden(k, {optionen, c, routen, naechstePruefung, karte}, optionenPfad);
-    WeltvarianteAnwenden(k, optionen.BSRWorld);
-
-    if (!BaulisteLaden(k, c.Bauliste, args[0], TLadeArt::Ersetzen))
+    const auto lauf = BaulisteVorbereiten(args[0], optionenPfad);
+    if (!lauf)
         return 1;
-    AllesNeuBerechnen(k, optionen, c);
+    const TKatalog &k = lauf->k;
+    const TCraftingZustand &c = lauf->c;
 
     QJsonArray liste;
     for (const TBaulistenKnoten &e : c.Bauliste.Eintraege)
@@ -78,8 +101,61 @@ int Bauliste(const QStringList &argumente)
     return 0;
 }
 
+template <size_t N> QJsonArray RasterJson(const std::vector<std::array<QString, N>> &zeilen)
+{
+    QJsonArray raster;
+    for (const auto &zeile : zeilen) {
+        QJsonArray zellen;
+        for (const QString &t : zeile)
+            zellen.append(t);
+        raster.append(zellen);
+    }
+    return raster;
+}
+
+int AnalyseBefehl(const QStringList &argumente)
+{
+    QStringList args = argumente;
+    bool fehlerhaft = false;
+    const QString optionenPfad = OptionNehmen(args, "--optionen", &fehlerhaft).value_or(QString());
+    const std::optional<QString> modusText = OptionNehmen(args, "--modus", &fehlerhaft);
+    const int32_t modus = modusText ? GanzzahlLesen(*modusText).value_or(0) : 0;
+    if (fehlerhaft || args.size() != 1 || modus < 1 || modus > AnzahlModi) {
+        FehlerAusgeben(
+            QStringLiteral("Aufruf: morvaren-cli analyse DATEI [--optionen INI] --modus M (M = 1 bis 4)"));
+        return 2;
+    }
+    const auto lauf = BaulisteVorbereiten(args[0], optionenPfad);
+    if (!lauf)
+        return 1;
+    const TKatalog &k = lauf->k;
+    const TCraftingZustand &c = lauf->c;
+
+    const TDetailanalyse d = DetailanalyseBerechnen(k, lauf->optionen, c, modus);
+    QJsonArray zusammenfassung;
+    for (const TZusammenfassungsgruppe &g : d.Zusammenfassung)
+        zusammenfassung.append(
+            QJsonObject{{"Name", g.Name}, {"Anzahl", g.AnzahlText}, {"Kosten", g.KostenText}});
+    JsonAusgeben(QJsonObject{{"Modus", d.Modus},
+                             {"Titel", d.Titel},
+                             {"Produkte", RasterJson(d.Produkte)},
+                             {"Zwischenprodukte", RasterJson(d.Zwischenprodukte)},
+                             {"Zutaten", RasterJson(d.Zutaten)},
+                             {"Gewinn", QJsonObject{{"Ueberschrift", d.Gewinn.Ueberschrift},
+                                                    {"ProStunde", d.Gewinn.ProStunde},
+                                                    {"ProHandwerkstag", d.Gewinn.ProHandwerkstag},
+                                                    {"ProHandwerkswoche", d.Gewinn.ProHandwerkswoche}}},
+                             {"Zusammenfassung", zusammenfassung},
+                             {"Gebaeude", RasterJson(d.Gebaeude)},
+                             {"Fertigkeiten", RasterJson(d.Fertigkeiten)}});
+    return 0;
+}
+
 const BefehlRegistrierung bauliste("bauliste", "Bauliste laden, durchrechnen und als JSON ausgeben",
                                    Bauliste);
+const BefehlRegistrierung analyse("analyse",
+                                  "Detaillierte Analyse einer Bauliste für einen Produktionsmodus als JSON",
+                                  AnalyseBefehl);
 
 } // namespace
 } // namespace mvt::cli

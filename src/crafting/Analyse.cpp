@@ -16,7 +16,9 @@ void Produzieren(const TKatalog &k, const TOptionen &o, const TCraftingZustand &
     a.Schichtanteil += Schichtkostenanteil(c, h.Gebaeude, h.Minuten);
 }
 
-double Marktwert(const TKatalog &k, const TBaulistenKnoten &e)
+} // namespace
+
+double EintragMarktwert(const TKatalog &k, const TBaulistenKnoten &e)
 {
     if (e.Art != ArtGebaeude)
         return Referenzwert(k, e.Art, e.Index) * e.Menge;
@@ -28,15 +30,12 @@ double Marktwert(const TKatalog &k, const TBaulistenKnoten &e)
     return summe;
 }
 
-void Abschliessen(TAnalyseErgebnis &a)
+void ErgebnisAbschliessen(TAnalyseErgebnis &a)
 {
     a.Herstellungskosten = a.Schichtanteil + a.Zutatenanteil;
     a.Gewinn = a.Verkaufserloes - a.Herstellungskosten;
-    if (a.Gesamtdauer != 0.0)
-        a.GewinnProStunde = a.Gewinn / a.Gesamtdauer * 60.0;
+    a.GewinnProStunde = a.Gesamtdauer != 0.0 ? a.Gewinn / a.Gesamtdauer * 60.0 : 0.0;
 }
-
-} // namespace
 
 void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
 {
@@ -44,7 +43,7 @@ void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
     TAnalyseErgebnis &eins = c.Analyse[1];
     for (const TBaulistenKnoten &e : c.Bauliste.Eintraege) {
         Produzieren(k, o, c, eins, e.Art, e.Index, e.Menge);
-        eins.Marktwert += Marktwert(k, e);
+        eins.Marktwert += EintragMarktwert(k, e);
         if (const TPreispaar *p = Preise(c, e.Art, e.Index))
             eins.Verkaufserloes += p->Verkaufspreis * e.Menge;
     }
@@ -61,7 +60,7 @@ void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
             c.Analyse[static_cast<size_t>(modus)].Zutatenanteil += z.Menge * p->Einkaufspreis;
         }
     }
-    Abschliessen(eins);
+    ErgebnisAbschliessen(eins);
     for (int modus = 2; modus <= AnzahlModi; ++modus) {
         TAnalyseErgebnis &a = c.Analyse[static_cast<size_t>(modus)];
         const TAnalyseErgebnis &vorher = c.Analyse[static_cast<size_t>(modus - 1)];
@@ -69,7 +68,7 @@ void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
         a.Verkaufserloes = eins.Verkaufserloes;
         a.Gesamtdauer += vorher.Gesamtdauer;
         a.Schichtanteil += vorher.Schichtanteil;
-        Abschliessen(a);
+        ErgebnisAbschliessen(a);
     }
 }
 
@@ -89,6 +88,11 @@ bool AllesNeuBerechnen(const TKatalog &k, const TOptionen &o, TCraftingZustand &
     return true;
 }
 
+QString BetragText(double betrag)
+{
+    return QString::number(Runden(betrag));
+}
+
 QString StundenMinutenText(double minuten)
 {
     const int64_t n = Runden(minuten);
@@ -96,17 +100,19 @@ QString StundenMinutenText(double minuten)
            QStringLiteral(" Min.");
 }
 
+std::array<QString, 8> AnalyseWerteZahlen(const TAnalyseErgebnis &a)
+{
+    return {BetragText(a.Marktwert),     StundenMinutenText(a.Gesamtdauer), BetragText(a.Herstellungskosten),
+            BetragText(a.Zutatenanteil), BetragText(a.Schichtanteil),       BetragText(a.Verkaufserloes),
+            BetragText(a.Gewinn),        BetragText(a.GewinnProStunde)};
+}
+
 std::array<QString, 8> AnalyseWerteTexte(const TAnalyseErgebnis &a)
 {
-    auto zahl = [](double x) { return QString::number(Runden(x)); };
-    return {zahl(a.Marktwert),
-            StundenMinutenText(a.Gesamtdauer),
-            zahl(a.Herstellungskosten),
-            zahl(a.Zutatenanteil),
-            zahl(a.Schichtanteil),
-            zahl(a.Verkaufserloes),
-            zahl(a.Gewinn) + QStringLiteral(" Gold"),
-            zahl(a.GewinnProStunde) + QStringLiteral(" Gold")};
+    std::array<QString, 8> texte = AnalyseWerteZahlen(a);
+    texte[6] += QStringLiteral(" Gold");
+    texte[7] += QStringLiteral(" Gold");
+    return texte;
 }
 
 QString GewinnBeschriftung(double gewinn)

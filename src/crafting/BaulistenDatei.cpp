@@ -5,6 +5,8 @@
 #include "catalogue/Zahlen.h"
 #include "settings/Optionen.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace mvt {
@@ -102,6 +104,18 @@ bool BaulisteSpeichern(const TKatalog &k, const TBauliste &b, const QString &pfa
         return false;
     }
     return true;
+}
+
+bool BaulisteUnterGewaehltemNamenSpeichern(const TKatalog &k, const TBauliste &b, const QString &gewaehlt)
+{
+    if (gewaehlt.isEmpty())
+        return false;
+    const QString pfad = BaulistenEndungErzwingen(gewaehlt);
+    if (pfad != gewaehlt && QFileInfo::exists(pfad) &&
+        !FrageStellen(
+            QStringLiteral("Die Datei \"%1\" existiert bereits. Soll sie ersetzt werden?").arg(pfad)))
+        return false;
+    return BaulisteSpeichern(k, b, pfad);
 }
 
 std::optional<std::vector<TBaulistenDateiEintrag>>

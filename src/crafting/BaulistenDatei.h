@@ -34,6 +34,12 @@ QStringList BaulistenDateiZeilen(const TKatalog &k, const TBauliste &b);
 // Writes the file atomically to exactly this path; a failure is reported and returns false.
 bool BaulisteSpeichern(const TKatalog &k, const TBauliste &b, const QString &pfad);
 
+// "Bauliste speichern...": writes to the path the save dialog returned, with the extension
+// forced. The dialog asked before overwriting the path it returned; when forcing the
+// extension leads onto another file that exists, the player is asked here (FrageStellen).
+// False when nothing was written (refused, or the write failed and was reported).
+bool BaulisteUnterGewaehltemNamenSpeichern(const TKatalog &k, const TBauliste &b, const QString &gewaehlt);
+
 struct TBaulistenDateiEintrag {
     uint8_t Art = ArtKeine;
     int32_t Index = -1;

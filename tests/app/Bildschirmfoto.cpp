@@ -3,14 +3,18 @@
 //                              einstellungen:S[:U[:P]]]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
 // crafting tab with a build list of several entries (a third argument names the item
-// shown in the catalogue); "preisdialog" the price dialog on
-// that list's purchase prices of page 4; "version" the version window with a newer
-// version found, "einstellungen" the settings window on page S (and sub-page U, price page P).
+// shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
+// of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
+// window of a sample list; "version" the version window with a newer version found,
+// "einstellungen" the settings window on page S (and sub-page U, price page P).
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
+#include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Exportfenster.h"
 #include "online/ui/Versionsfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
@@ -64,6 +68,18 @@ int main(int argc, char **argv)
             f->PageControl2->setCurrentIndex(teile[2].toInt());
         if (teile.size() > 3)
             f->PageControlPreise->setCurrentIndex(teile[3].toInt());
+    } else if (wahl.startsWith(QLatin1String("analyse")) || wahl == QLatin1String("export")) {
+        mvt::TProgrammzustand &z = anwendung.Zustand;
+        for (auto [name, stueck] : {std::pair{"Kurzschwert", 3}, {"Kriegsbolzen", 2}, {"Saphir", 1}})
+            mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), stueck);
+        mvt::AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+        if (wahl == QLatin1String("export")) {
+            fenster = anwendung.Form9.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form9.get(), 0);
+        } else {
+            fenster = anwendung.Form6.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.Form6.get(), wahl.mid(7).toInt());
+        }
     } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);

@@ -3,6 +3,7 @@
 #include "catalogue/Zahlen.h"
 #include "crafting/Analyse.h"
 #include "crafting/Artikeldetails.h"
+#include "crafting/Detailauswertung.h"
 #include "crafting/Katalogbaum.h"
 #include "settings/ui/Preiszeile.h"
 #include "ui/Bilder.h"
@@ -34,9 +35,6 @@ constexpr int Tag1 = 1;
 const QColor Grau(0x77, 0x77, 0x77);
 const QColor Gruen(0x00, 0x80, 0x00);
 const QColor Dunkelrot(0x80, 0x00, 0x00);
-
-const char16_t *const Modusnamen[] = {u"", u"Einfache Produktion", u"+ Zutaten produzieren Lv1",
-                                      u"+ Zutaten produzieren Lv2", u"Alles selbst produzieren"};
 
 // Captions of the analysis table, top to bottom; the seventh is set by the profit.
 const char16_t *const AnalyseBeschriftungen[] = {u"",
@@ -318,7 +316,7 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     for (int k = 1; k <= AnzahlModi; ++k) {
         auto *knopf = new QToolButton(this);
         knopf->setObjectName(QStringLiteral("PageControl2Seite%1").arg(k));
-        knopf->setText(QString::fromUtf16(Modusnamen[k]));
+        knopf->setText(ProduktionsmodusName(k));
         knopf->setAccessibleName(knopf->text());
         knopf->setCheckable(true);
         QFont klein = knopf->font();
@@ -344,7 +342,7 @@ void TBausatzrechnerSeite::KostenseiteAnlegen(int k)
     TKostenseitenSteuerung &s = Kostenseite[static_cast<size_t>(k)];
     auto *seite = new THintergrund;
     seite->setObjectName(QStringLiteral("TabSheet2_%1").arg(k));
-    PageControl2->addTab(seite, QString::fromUtf16(Modusnamen[k]));
+    PageControl2->addTab(seite, ProduktionsmodusName(k));
     s.TabSheet = seite;
 
     auto beschriftung = [&](const QString &name, const QString &text, QRect ort, bool fett = false) {

@@ -1,19 +1,102 @@
 // Detailed analysis window TForm6: the build list broken down for one production mode
-// (Tag = mode 1 to 4).
+// (Tag = mode 1 to 4). Every showing rebuilds all grids and labels from the current data.
 #pragma once
 
+#include "crafting/Detailauswertung.h"
 #include "ui/Nebenfenster.h"
 
+#include <QTableWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QScrollArea;
 class QToolButton;
 
 namespace mvt {
+
+// A read-only string grid: header row and first column fixed (they do not scroll away) in
+// the fixed colour, 16-pixel rows, columns and rows resizable. The first column is the
+// vertical header; Zellentext and Spaltenbreite count it as column 0. Ctrl+C copies the
+// selected cells with their row names, or the whole grid when nothing is selected, as
+// tab-separated lines with the header row.
+class TAnalyseRaster : public QTableWidget {
+    Q_OBJECT
+public:
+    TAnalyseRaster(const QString &name, QWidget *eltern);
+
+    // Header texts and column widths, the first column's included.
+    void SpaltenSetzen(const QStringList &kopf, const QList<int> &breiten);
+    // The rows, each starting with the first column; none gives one empty row.
+    void ZeilenSetzen(const std::vector<QStringList> &zeilen);
+    QString Zellentext(int zeile, int spalte) const;
+    QString Kopftext(int spalte) const;
+    int Spaltenbreite(int spalte) const;
+    int Spaltenzahl() const { return columnCount() + 1; }
+    // What Ctrl+C puts on the clipboard.
+    QString KopierText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *ereignis) override;
+
+private:
+    QString m_ecke; // header text of the first column
+};
 
 class TForm6 : public TNebenfenster {
     Q_OBJECT
 public:
     explicit TForm6(QWidget *hauptfenster);
 
+    // The data the window shows; set once by the application before the first showing.
+    void DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen, const TCraftingZustand &crafting);
+
+    void FormCreate() override;
+    // Places the buildings and skills grids for a client width.
+    void FormResize();
+    void SpeedButtonAbbrechenClick();
+
+    QScrollArea *ScrollBox;
+    QWidget *Image1; // the tiled background, 2048 x 1536, scrolled with the controls
+    QLabel *LabelAnalyseStatic1;
+    QLabel *LabelAnalyseStatic2;
+    QLabel *LabelAnalyseStatic3;
+    QLabel *LabelAnalyseStatic4;
+    QLabel *LabelAnalyseStatic5;
+    QLabel *LabelAnalyseStatic6;
+    TAnalyseRaster *StringGrid1;
+    TAnalyseRaster *StringGrid2;
+    TAnalyseRaster *StringGrid3;
+    TAnalyseRaster *StringGrid4;
+    TAnalyseRaster *StringGrid5;
+    QFrame *Bevel1;
+    QLabel *LabelInformationenStatic1;
+    QLabel *LabelInformationenStatic2;
+    std::array<QLabel *, 3> LabelGewinnStatic{};
+    std::array<QLabel *, 3> LabelGewinn{};                                   // LabelGewinn1 .. 3
+    std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelKostenStatic{}; // 1 .. 5
+    std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelAnzahl{};
+    std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelKosten{};
     QToolButton *SpeedButtonAbbrechen;
+
+    // Width of the area the controls are placed in (the scroll box's viewport).
+    int Clientbreite() const;
+    // Height the window scrolls over: 688 in mode 1, 912 in modes 2 to 4.
+    int Bildlaufbereich() const { return m_bildlaufbereich; }
+
+protected:
+    void FormShow() override;
+    void resizeEvent(QResizeEvent *ereignis) override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void LayoutSetzen(bool zwischenprodukte);
+
+    const TKatalog *m_katalog = nullptr;
+    const TOptionen *m_optionen = nullptr;
+    const TCraftingZustand *m_crafting = nullptr;
+    int m_bildlaufbereich = 688;
 };
 
 } // namespace mvt

@@ -1,0 +1,11 @@
+// Runs the window tests of the crafting calculator, headless.
+#include "../Fenstertests.h"
+
+QObject *DetailanalyseFensterTestErzeugen();
+QObject *ExportfensterTestErzeugen();
+
+int main(int argc, char **argv)
+{
+    return mvt::test::FenstertestsAusfuehren(argc, argv,
+                                             {DetailanalyseFensterTestErzeugen, ExportfensterTestErzeugen});
+}
