@@ -5,14 +5,18 @@
 #include "app/Hauptfenster.h"
 #include "ui/JpegBild.h"
 #include "catalogue/Meldung.h"
+#include "settings/ui/Einstellungsfenster.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -66,8 +70,92 @@ void BM_HintergrundDekodieren(benchmark::State &state)
         benchmark::DoNotOptimize(mvt::JpegDekodieren(daten));
 }
 
+// The settings window: its first showing in a fresh program (on the price page of the
+// crafting calculator, so that rows are created), a later showing, every price page
+// created, and Okay with the options file written.
+struct TEinstellungsBank {
+    QTemporaryDir Ordner;
+    QString Vorher = QDir::currentPath();
+    mvt::MeldungsRekorder Meldungen;
+    std::unique_ptr<mvt::TAnwendung> A;
+    TEinstellungsBank()
+    {
+        AnwendungSicherstellen();
+        QDir::setCurrent(Ordner.path());
+        Neu();
+    }
+    ~TEinstellungsBank() { QDir::setCurrent(Vorher); }
+    void Neu()
+    {
+        A.reset();
+        A = std::make_unique<mvt::TAnwendung>();
+        mvt::OptionenDateiAnbinden(*A);
+        A->Beenden = [] {};
+        A->FensterErzeugen();
+        A->Form1->TimerUpdateCheck->stop();
+        // Only the page choice; the rows of the price page are left to the showing.
+        const QSignalBlocker sperre(A->Form7->PageControl2);
+        A->Form7->PageControl1->setCurrentIndex(1);
+        A->Form7->PageControl2->setCurrentIndex(1);
+    }
+};
+
+void BM_EinstellungenErstesZeigen(benchmark::State &state)
+{
+    TEinstellungsBank b;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.Neu();
+        state.ResumeTiming();
+        b.A->Form1->Einstellungen1Click();
+        b.A->Form7->close();
+    }
+    if (b.A->Form7->AufgebauteZeilen() == 0)
+        state.SkipWithError("keine Preiszeilen beim ersten Zeigen");
+}
+
+void BM_EinstellungenSpaeteresZeigen(benchmark::State &state)
+{
+    TEinstellungsBank b;
+    b.A->Form1->Einstellungen1Click();
+    b.A->Form7->close();
+    for (auto _ : state) {
+        b.A->Form1->Einstellungen1Click();
+        b.A->Form7->close();
+    }
+}
+
+void BM_EinstellungenAlleZeilen(benchmark::State &state)
+{
+    TEinstellungsBank b;
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.Neu();
+        state.ResumeTiming();
+        for (int s = 0; s < b.A->Form7->PageControlPreise->count(); ++s)
+            b.A->Form7->PreisseiteAufbauen(s);
+    }
+}
+
+void BM_EinstellungenOkay(benchmark::State &state)
+{
+    TEinstellungsBank b;
+    for (int s = 0; s < b.A->Form7->PageControlPreise->count(); ++s)
+        b.A->Form7->PreisseiteAufbauen(s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        b.A->Form1->Einstellungen1Click();
+        state.ResumeTiming();
+        b.A->Form7->ButtonOkayClick();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_EinstellungenErstesZeigen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinstellungenSpaeteresZeigen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinstellungenAlleZeilen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EinstellungenOkay)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartOhneOptionen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartMitOptionen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HintergrundDekodieren)->Unit(benchmark::kMicrosecond);

@@ -2,9 +2,11 @@
 
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "app/Webseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
+#include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -29,6 +31,9 @@ TAnwendung::TAnwendung() : Beenden([] { QCoreApplication::quit(); }) {}
 TAnwendung::~TAnwendung() = default;
 
 namespace {
+// What the settings window works on and whom it tells after Okay.
+TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a);
+
 template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
 {
     feld = std::make_unique<T>(hauptfenster);
@@ -52,14 +57,19 @@ void TAnwendung::FensterErzeugen()
         if (VersionspruefungStarten)
             VersionspruefungStarten();
     };
+    Form4->NextVersionCheck = &Zustand.NextVersionCheck;
+    Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
+    Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
     Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, h);
+    Form7->Anbinden(EinstellungenAnbindung(*this));
     Erzeugen(Form8, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
     Form1->Routenplanerseite->KarteAnbinden(Form8.get());
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
+    Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
@@ -78,6 +88,48 @@ void TAnwendung::FensterErzeugen()
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
 }
+
+namespace {
+TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a)
+{
+    TProgrammzustand &z = a.Zustand;
+    TEinstellungsAnbindung b;
+    b.Katalog = &z.Katalog;
+    b.Crafting = &z.Crafting;
+    b.Optionen = &z.Optionen;
+    b.NextVersionCheck = &z.NextVersionCheck;
+    // The hooks are read when Okay runs, so tabs created later can still fill them.
+    auto haken = [&a](std::function<void()> TAnwendung::*h) {
+        return [&a, h] {
+            if (a.*h)
+                (a.*h)();
+        };
+    };
+    b.ArtikeldetailsNeuAnzeigen = haken(&TAnwendung::ArtikeldetailsNeuAnzeigen);
+    b.BaulisteNeuBerechnen = haken(&TAnwendung::BaulisteNeuBerechnen);
+    b.KarteNeuZeichnen = haken(&TAnwendung::KarteNeuZeichnen);
+    b.CharakterNeuBerechnen = haken(&TAnwendung::CharakterNeuBerechnen);
+    b.OptionenAnwenden = [&a] { OptionenAnwenden(a); };
+    b.OptionenSpeichern = [&a] {
+        if (a.OptionenSpeichern)
+            a.OptionenSpeichern(a.Zustand);
+    };
+    // The planner's potency switch on the main window applies only to Zyrthania.
+    b.PlanerweltAnwenden = [&a] {
+        TForm1 *h = a.Form1.get();
+        if (!h || !a.Form7)
+            return;
+        const bool zyrthania = a.Zustand.Optionen.CPWorld == 3;
+        if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))) {
+            c->setEnabled(zyrthania);
+            c->setChecked(a.Form7->CheckBoxCPWirkungBerechnen->isChecked());
+        }
+        if (auto *l = h->findChild<QWidget *>(QStringLiteral("LabelCPWirkungBerechnen")))
+            l->setEnabled(zyrthania);
+    };
+    return b;
+}
+} // namespace
 
 void OptionenAnwenden(TAnwendung &a)
 {

@@ -4,6 +4,7 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
+#include "online/HttpAbruf.h"
 #include "routes/Welten.h"
 #include "settings/GespeicherteRouten.h"
 #include "settings/Optionen.h"
@@ -37,6 +38,8 @@ struct TProgrammzustand {
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
     int32_t LastMap = 1;
+    // The stamp of the town list the world grids carry.
+    QString StadtlistenStand;
 };
 
 class TAnwendung {
@@ -91,6 +94,10 @@ public:
 void OptionenDateiAnbinden(TAnwendung &a);
 // Connects the crafting tab with the windows it opens, the key flags and the hooks.
 void BausatzrechnerAnbinden(TAnwendung &a);
+
+// Connects the version check and the town list update to the tool's web site at basis
+// ("http://host[:port]"); without this call both do nothing (tests, tools).
+void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
 
 // Pushes the options into the windows: the saved page, tool-tips, check boxes, the
 // transfer timer and the crafting world variant.

@@ -9,6 +9,7 @@
 #include "combat/ui/Kampfberichtseite.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
+#include "online/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -240,7 +241,9 @@ void TForm1::FormCreate()
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
     Bausatzrechner->Aufbauen();
+    // The terrain and town grids of the three worlds, with the stamp of their town list.
     routen::KartendatenLaden(z.Weltkarten);
+    z.StadtlistenStand = online::EingebauterStadtlistenStand;
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");

@@ -2,6 +2,7 @@
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Meldungsfenster.h"
+#include "app/Webseite.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
 
     mvt::TAnwendung anwendung;
     mvt::OptionenDateiAnbinden(anwendung);
+    mvt::OnlineDiensteAnbinden(anwendung, mvt::WebseiteHost);
     anwendung.FensterErzeugen();
     anwendung.Form1->show();
     return QApplication::exec();

@@ -38,6 +38,11 @@ QString ZahlAllgemein(double x);
 
 // Fixed number of decimals with a full stop ("13.52").
 QString FestFormatieren(double x, int nachkommastellen);
+// The same with a decimal comma ("1,00"), as potencies are shown and stored.
+inline QString FestMitKomma(double x, int nachkommastellen)
+{
+    return FestFormatieren(x, nachkommastellen).replace(u'.', u',');
+}
 
 // Parses a decimal number with a comma (a full stop is not accepted, as in the game
 // tool's number fields); surrounding blanks are ignored. nullopt when it is not a number.

@@ -1,6 +1,7 @@
 // morvaren-cli karte: the grids and towns of one world as the program loads them.
 #include "cli/Befehle.h"
 
+#include "online/StadtlisteDatei.h"
 #include "routes/Welten.h"
 
 #include <QJsonArray>
@@ -25,13 +26,16 @@ QJsonArray GitterJson(const uint8_t *gitter, int groesse)
     return zeilen;
 }
 
-int Karte(const QStringList &args)
+int Karte(const QStringList &argumente)
 {
     using mvt::cli::FehlerAusgeben;
-    bool ok = false;
-    const int welt = args.size() == 2 && args[0] == QLatin1String("--welt") ? args[1].toInt(&ok) : 0;
+    QStringList args = argumente;
+    bool fehlerhaft = false;
+    const std::optional<QString> stadtliste = mvt::cli::OptionNehmen(args, "--stadtliste", &fehlerhaft);
+    bool ok = !fehlerhaft;
+    const int welt = ok && args.size() == 2 && args[0] == QLatin1String("--welt") ? args[1].toInt(&ok) : 0;
     if (!ok) {
-        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli karte --welt N"));
+        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli karte --welt N [--stadtliste DATEI]"));
         return 2;
     }
     if (welt < 1 || welt > AnzahlWelten) {
@@ -41,6 +45,10 @@ int Karte(const QStringList &args)
     }
     auto daten = std::make_unique<TWeltdaten>();
     KartendatenLaden(*daten);
+    // The world after a town list update from that file (with the stamp of a newer list).
+    if (stadtliste &&
+        !mvt::online::StadtlisteDateiAnwenden(*daten, *stadtliste, QStringLiteral("9999.12.31.23.59")))
+        return 1;
     WeltWechseln(*daten, welt);
     const int n = daten->Kartengroesse;
     const TWeltgitter &g = daten->Aktuell();

@@ -3,6 +3,7 @@
 #include "catalogue/Meldung.h"
 #include "catalogue/Textdatei.h"
 #include "catalogue/Zahlen.h"
+#include "settings/Optionen.h"
 
 #include <QFileInfo>
 
@@ -13,7 +14,6 @@ namespace mvt {
 namespace {
 
 const QString Programmname = QStringLiteral("Hadrik's Morvaren Tool");
-const QString Programmversion = QStringLiteral("1.13a");
 
 bool IstZweiwortName(const QString &erstes, const QString &zweites)
 {

@@ -140,6 +140,19 @@ void ZyrthaniakarteLesen(TWeltgitter &welt, const QStringList &zeilen)
     }
 }
 
+void StadtEintragen(TGitter &gelaende, TGitter &stadtabstand, std::vector<QString> &stadtnamen, int groesse,
+                    int x, int y, const QString &name)
+{
+    stadtnamen[static_cast<size_t>(Zelle(x, y))] = name;
+    for (int k = std::max(1, x - Stadtreichweite); k <= std::min(groesse, x + Stadtreichweite); ++k)
+        for (int i = std::max(1, y - Stadtreichweite); i <= std::min(groesse, y + Stadtreichweite); ++i) {
+            uint8_t &a = stadtabstand[static_cast<size_t>(Zelle(k, i))];
+            a = static_cast<uint8_t>(std::min<int>(a, std::max(std::abs(x - k), std::abs(y - i))));
+        }
+    uint8_t &g = gelaende[static_cast<size_t>(Zelle(x, y))];
+    g = Stadtvariante(g);
+}
+
 int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
 {
     groesse = std::clamp(groesse, 1, GitterKante);
@@ -156,14 +169,7 @@ int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
             ++uebersprungen;
             continue;
         }
-        welt.Stadtnamen[static_cast<size_t>(Zelle(x, y))] = zeile.mid(6);
-        for (int k = std::max(1, x - Stadtreichweite); k <= std::min(groesse, x + Stadtreichweite); ++k)
-            for (int i = std::max(1, y - Stadtreichweite); i <= std::min(groesse, y + Stadtreichweite); ++i) {
-                uint8_t &a = welt.Stadtabstand[static_cast<size_t>(Zelle(k, i))];
-                a = static_cast<uint8_t>(std::min<int>(a, std::max(std::abs(x - k), std::abs(y - i))));
-            }
-        uint8_t &g = welt.Gelaende[static_cast<size_t>(Zelle(x, y))];
-        g = Stadtvariante(g);
+        StadtEintragen(welt.Gelaende, welt.Stadtabstand, welt.Stadtnamen, groesse, x, y, zeile.mid(6));
     }
     return uebersprungen;
 }

@@ -85,6 +85,11 @@ void BuchstabenkarteLesen(TWeltgitter &welt, const QStringList &zeilen);
 // of the field before them.
 void ZyrthaniakarteLesen(TWeltgitter &welt, const QStringList &zeilen);
 
+// Enters one town at (x, y), both within 1..groesse, into a world's three town grids: its
+// name, the town variant of the terrain code, and the distances within Stadtreichweite.
+void StadtEintragen(TGitter &gelaende, TGitter &stadtabstand, std::vector<QString> &stadtnamen, int groesse,
+                    int x, int y, const QString &name);
+
 // Rebuilds Gelaende, Stadtabstand and Stadtnamen of a world from Grundgelaende and a town
 // list ("XXXYYYName: ..."). Lines without a valid position on the map are skipped; the
 // number of skipped lines is returned.

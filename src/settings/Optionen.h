@@ -57,6 +57,9 @@ void StandardOptionenSetzen(TOptionen &o);
 // True when version a ("1.13a", "1.08d", "1.11") is the same as or newer than b.
 bool VersionMindestens(const QString &a, const QString &b);
 
+// The version of this program, written into its files and compared with the web site's.
+inline const QString Programmversion = QStringLiteral("1.13a");
+
 // The value that switches the automatic version check off.
 constexpr double VersionspruefungAus = 9999999.0;
 

@@ -12,7 +12,6 @@ namespace mvt {
 namespace {
 
 const QString Programmname = QStringLiteral("Hadrik's Morvaren Tool");
-const QString Programmversion = QStringLiteral("1.13a");
 
 const std::array<QString, 4> RoutenKoepfe = {QString(), QStringLiteral("ROUTES DUNLADAN"),
                                              QStringLiteral("ROUTES ENDURIAS"),
@@ -375,7 +374,7 @@ QStringList OptionenZeilen(const TKatalog &k, const TOptionenQuelle &q)
 
     auto wirkung = [&](int i) {
         z << Schluessel(WirkungSchluessel[static_cast<size_t>(i)],
-                        FestFormatieren(o.Wirkung[static_cast<size_t>(i)], 2).replace(u'.', u','));
+                        FestMitKomma(o.Wirkung[static_cast<size_t>(i)], 2));
     };
     for (int i = 20; i < AnzahlWirkungen; ++i)
         wirkung(i);

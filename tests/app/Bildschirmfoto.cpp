@@ -1,19 +1,23 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
-//     bildschirmfoto ZIEL.png [SEITE | info | autor]
+//     bildschirmfoto ZIEL.png [SEITE | info | autor | bausatz | preisdialog | version |
+//                              einstellungen:S[:U[:P]]]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
 // crafting tab with a build list of several entries (a third argument names the item
 // shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
 // of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
-// window of a sample list.
+// window of a sample list; "version" the version window with a newer version found,
+// "einstellungen" the settings window on page S (and sub-page U, price page P).
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
 #include "crafting/Analyse.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
+#include "online/ui/Versionsfenster.h"
+#include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
-#include "crafting/ui/Bausatzrechnerseite.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +51,23 @@ int main(int argc, char **argv)
     if (wahl == QLatin1String("info") || wahl == QLatin1String("autor")) {
         fenster = anwendung.Form5.get();
         anwendung.Form1->NebenfensterZeigen(anwendung.Form5.get(), wahl == QLatin1String("info") ? 1 : 2);
+    } else if (wahl == QLatin1String("version")) {
+        fenster = anwendung.Form4.get();
+        mvt::TForm4 *f = anwendung.Form4.get();
+        anwendung.Form1->NebenfensterZeigen(f, 0);
+        f->SucheAnzeigen();
+        f->ErgebnisZeigen({mvt::online::TPruefergebnis::NeueVersion,
+                           {QStringLiteral("1.14"), QStringLiteral("01.03.2018 - 12:00 Uhr")}});
+    } else if (wahl.startsWith(QLatin1String("einstellungen"))) {
+        mvt::TForm7 *f = anwendung.Form7.get();
+        fenster = f;
+        const QStringList teile = wahl.split(u':');
+        anwendung.Form1->NebenfensterZeigen(f, 0);
+        f->PageControl1->setCurrentIndex(teile.value(1).toInt());
+        if (teile.size() > 2)
+            f->PageControl2->setCurrentIndex(teile[2].toInt());
+        if (teile.size() > 3)
+            f->PageControlPreise->setCurrentIndex(teile[3].toInt());
     } else if (wahl.startsWith(QLatin1String("analyse")) || wahl == QLatin1String("export")) {
         mvt::TProgrammzustand &z = anwendung.Zustand;
         for (auto [name, stueck] : {std::pair{"Kurzschwert", 3}, {"Kriegsbolzen", 2}, {"Saphir", 1}})

@@ -4,9 +4,13 @@
 QObject *FensterTestErzeugen();
 QObject *JpegBildTestErzeugen();
 QObject *BaulistenMenueTestErzeugen();
+QObject *OnlineTestErzeugen();
+QObject *EinstellungsfensterTestErzeugen();
 
 int main(int argc, char **argv)
 {
-    return mvt::test::FenstertestsAusfuehren(
-        argc, argv, {FensterTestErzeugen, JpegBildTestErzeugen, BaulistenMenueTestErzeugen});
+    return mvt::test::FenstertestsAusfuehren(argc, argv,
+                                             {FensterTestErzeugen, JpegBildTestErzeugen,
+                                              BaulistenMenueTestErzeugen, OnlineTestErzeugen,
+                                              EinstellungsfensterTestErzeugen});
 }

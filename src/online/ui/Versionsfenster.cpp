@@ -1,10 +1,18 @@
 #include "online/ui/Versionsfenster.h"
 
+#include "catalogue/Zahlen.h"
+#include "settings/Optionen.h"
 #include "ui/Bilder.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolButton>
 
 namespace mvt {
+
+using namespace online;
 
 TForm4::TForm4(QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Programmaktualisierung"), Rahmen::Dialog, true)
@@ -12,19 +20,151 @@ TForm4::TForm4(QWidget *hauptfenster)
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(352, 170);
 
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(16, 14, 320, 36);
+    Label1->setWordWrap(true);
+    QFont fett = Label1->font();
+    fett.setBold(true);
+    Label1->setFont(fett);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(16, 54, 320, 20);
+    Label2->hide();
+
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setGeometry(16, 78, 320, 20);
+    Label3->setCursor(Qt::PointingHandCursor);
+    Label3->setStyleSheet(QStringLiteral("color: #aa0000; text-decoration: underline;")); // colour 170
+    Label3->setFocusPolicy(Qt::StrongFocus);
+    Label3->installEventFilter(this);
+    Label3->hide();
+
+    CheckBoxAutoUpdate = new QCheckBox(this);
+    CheckBoxAutoUpdate->setObjectName(QStringLiteral("CheckBoxAutoUpdate"));
+    CheckBoxAutoUpdate->setGeometry(16, 138, 20, 20);
+    CheckBoxAutoUpdate->setChecked(true);
+    Label4 = new QLabel(QStringLiteral("Regelmäßige Checks beim Programmstart"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setGeometry(38, 138, 260, 20);
+    Label4->setBuddy(CheckBoxAutoUpdate);
+    Label4->installEventFilter(this);
+    CheckBoxAutoUpdate->setAccessibleName(Label4->text());
+    connect(CheckBoxAutoUpdate, &QCheckBox::toggled, this, &TForm4::CheckBoxAutoUpdateClick);
+
     SpeedButtonAbbrechen = new QToolButton(this);
     SpeedButtonAbbrechen->setObjectName(QStringLiteral("SpeedButtonAbbrechen"));
     SpeedButtonAbbrechen->setToolTip(QStringLiteral("Fenster schließen"));
+    SpeedButtonAbbrechen->setAccessibleName(SpeedButtonAbbrechen->toolTip());
     SpeedButtonAbbrechen->setIcon(GlyphAbbrechen());
     SpeedButtonAbbrechen->setAutoRaise(true);
     SpeedButtonAbbrechen->setGeometry(318, 136, 30, 30);
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
+
+    Label1->setAccessibleName(QStringLiteral("Status"));
+    Label2->setAccessibleName(QStringLiteral("Neue Version"));
+    Label3->setAccessibleName(QStringLiteral("Download-Seite öffnen"));
+    setTabOrder(Label3, CheckBoxAutoUpdate);
+    setTabOrder(CheckBoxAutoUpdate, SpeedButtonAbbrechen);
+}
+
+void TForm4::DownloadadresseSetzen(const QString &adresse)
+{
+    Label3->setText(adresse);
+    Label3->setToolTip(adresse);
+}
+
+double TForm4::JetztTage() const
+{
+    return Jetzt ? Jetzt() : JetztAlsTageszahl();
 }
 
 void TForm4::FormShow()
 {
-    if (PruefungStarten)
+    if (PruefungStarten && !m_ergebnisZeigen)
         PruefungStarten();
+}
+
+void TForm4::CheckBoxSetzen()
+{
+    // A change of state runs the box's own rule, as a click would.
+    CheckBoxAutoUpdate->setChecked(Naechste() != VersionspruefungAus);
+}
+
+void TForm4::SucheAnzeigen()
+{
+    Label1->setText(TextSuche);
+    Label2->hide();
+    Label3->hide();
+}
+
+void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
+{
+    Label1->setText(Statustext(a.Ergebnis));
+    if (a.Ergebnis != TPruefergebnis::NeueVersion) {
+        Tag = 0;
+        return;
+    }
+    Label2->setText(Versionszeile(a.Datei));
+    Label2->show();
+    Label3->show();
+    if (JetztTage() > Naechste()) {
+        if (!isVisible()) {
+            // Showing the result must not start a second check.
+            m_ergebnisZeigen = true;
+            AufHauptfensterZentrieren();
+            show();
+            raise();
+            m_ergebnisZeigen = false;
+        }
+        if (QWidget *h = Hauptfenster())
+            h->setEnabled(false);
+    } else {
+        Tag = 0; // an automatic start stays hidden, a manual one stays shown
+    }
+}
+
+void TForm4::CheckBoxAutoUpdateClick()
+{
+    if (NextVersionCheck)
+        *NextVersionCheck =
+            NachVersionsfensterSchalter(CheckBoxAutoUpdate->isChecked(), *NextVersionCheck, JetztTage());
+}
+
+void TForm4::Label3Click()
+{
+    if (DownloadseiteOeffnen)
+        DownloadseiteOeffnen();
+}
+
+void TForm4::FormClose()
+{
+    if (Tag == 1) {
+        Tag = 0;
+        if (NextVersionCheck)
+            *NextVersionCheck = NachAutomatischerAnzeige(*NextVersionCheck, JetztTage());
+    }
+    TNebenfenster::FormClose();
+}
+
+bool TForm4::eventFilter(QObject *objekt, QEvent *ereignis)
+{
+    const bool klick = ereignis->type() == QEvent::MouseButtonRelease &&
+                       static_cast<QMouseEvent *>(ereignis)->button() == Qt::LeftButton;
+    const bool taste = ereignis->type() == QEvent::KeyPress &&
+                       (static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Return ||
+                        static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Space);
+    if (objekt == Label3 && (klick || taste)) {
+        Label3Click();
+        return true;
+    }
+    if (objekt == Label4 && klick) {
+        CheckBoxAutoUpdate->toggle();
+        return true;
+    }
+    return TNebenfenster::eventFilter(objekt, ereignis);
 }
 
 } // namespace mvt

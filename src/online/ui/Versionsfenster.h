@@ -2,10 +2,13 @@
 // Tag 1 marks the automatic check of the start, 0 no check running.
 #pragma once
 
+#include "online/Versionspruefung.h"
 #include "ui/Nebenfenster.h"
 
 #include <functional>
 
+class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace mvt {
@@ -15,13 +18,42 @@ class TForm4 : public TNebenfenster {
 public:
     explicit TForm4(QWidget *hauptfenster);
 
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QCheckBox *CheckBoxAutoUpdate;
+    QLabel *Label4;
     QToolButton *SpeedButtonAbbrechen;
 
     // Starts the check thread; run by every showing, also the invisible one of the start.
     std::function<void()> PruefungStarten;
+    // The program's NextVersionCheck (days since 30 Dec 1899; 9999999 = off).
+    double *NextVersionCheck = nullptr;
+    // The clock, replaceable by tests.
+    std::function<double()> Jetzt;
+    // Opens the download page in the browser.
+    std::function<void()> DownloadseiteOeffnen;
+
+    // Address of the download page shown in Label3.
+    void DownloadadresseSetzen(const QString &adresse);
+
+    // The steps of the check, each run on the window's thread when the worker hands it over.
+    void CheckBoxSetzen();
+    void SucheAnzeigen();
+    void ErgebnisZeigen(const online::TVersionsauskunft &a);
+
+    void CheckBoxAutoUpdateClick();
+    void Label3Click();
 
 protected:
     void FormShow() override;
+    void FormClose() override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    double JetztTage() const;
+    bool m_ergebnisZeigen = false;
+    double Naechste() const { return NextVersionCheck ? *NextVersionCheck : 0.0; }
 };
 
 } // namespace mvt

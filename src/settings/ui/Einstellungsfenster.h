@@ -1,14 +1,150 @@
 // Settings window TForm7 ("Einstellungen"): every option, price, building level and potency.
+// The controls exist for the whole run and are reloaded from the data at every showing;
+// the 719 price rows of a price page are created the first time that page is shown.
 #pragma once
 
+#include "settings/Einstellungen.h"
 #include "ui/Nebenfenster.h"
 
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+
 namespace mvt {
+
+class TPreiszeile;
+
+// What the window works on and whom it tells after Okay; set once after creation.
+struct TEinstellungsAnbindung {
+    TKatalog *Katalog = nullptr;
+    TCraftingZustand *Crafting = nullptr;
+    TOptionen *Optionen = nullptr;
+    double *NextVersionCheck = nullptr;
+    std::function<double()> Jetzt; // the clock; empty: the system clock
+    std::function<void()> ArtikeldetailsNeuAnzeigen;
+    std::function<void()> BaulisteNeuBerechnen;
+    std::function<void()> PlanerweltAnwenden; // main window's planner check box by CPWorld
+    std::function<void()> OptionenAnwenden;
+    std::function<void()> OptionenSpeichern;
+    std::function<void()> KarteNeuZeichnen;
+    std::function<void()> CharakterNeuBerechnen;
+};
 
 class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
     explicit TForm7(QWidget *hauptfenster);
+    ~TForm7() override;
+
+    void Anbinden(TEinstellungsAnbindung a) { m_a = std::move(a); }
+
+    QTabWidget *PageControl1;
+    // "Morvaren Tool"
+    QCheckBox *CheckBoxShowHints;
+    QCheckBox *CheckBoxAutoUpdate;
+    QTableWidget *ValueListEditorFertigkeiten;
+    QTableWidget *ValueListEditorHandwerk;
+    QPushButton *ButtonWirkungenZuruecksetzen;
+    QPushButton *ButtonReadWirkungClipboard;
+    QLabel *LabelWirksamkeitImportOkay;
+    // "Bausatzrechner"
+    QTabWidget *PageControl2;
+    QCheckBox *CheckBoxTreeViewAutoExpand;
+    QCheckBox *CheckBoxSaveUserAngaben;
+    QPushButton *ButtonPreiseZuruecksetzen;
+    QRadioButton *RadioButtonBSRAlteWelt;
+    QRadioButton *RadioButtonBSRNeueWelt;
+    QCheckBox *CheckBoxBSRWirkungBerechnen;
+    QTabWidget *PageControlPreise;
+    QComboBox *ComboboxGebaeudeMaster;
+    QSpinBox *SpinEditGebaeude;
+    std::array<QComboBox *, AnzahlHandwerksgebaeude + 1> ComboBoxGebaeude{};
+    std::array<QSpinBox *, AnzahlHandwerksgebaeude + 1> SpinEditSchichtkosten{};
+    // "Routenplaner"
+    QSpinBox *SpinEditUebertragungsintervall;
+    QSpinBox *SpinEditSZone;
+    QSpinBox *SpinEditBZone;
+    QSpinBox *SpinEditSZoneHS;
+    QSpinBox *SpinEditBZoneHS;
+    QPushButton *ZonenZuruecksetzen;
+    QCheckBox *CheckBoxStadtAutoUpdate;
+    QCheckBox *CheckBoxAuftragsOptimierung;
+    // "Charakter-Planer"
+    QCheckBox *CheckBoxCPWirkungBerechnen;
+    QRadioButton *RadioButtonCPAlteWelt;
+    QRadioButton *RadioButtonCPNeueWelt;
+
+    QPushButton *ButtonOkay;
+    QPushButton *ButtonAbbrechen;
+
+    // The 33 "Alle" boxes in the order of AlleBoxen().
+    std::array<QSpinBox *, AnzahlAlleBoxen> AlleBox{};
+    // One price row's controls; null until its page has been shown.
+    struct TPreisZeilenFelder {
+        QLabel *Name = nullptr;
+        QLineEdit *VerkaufGold = nullptr;
+        QSpinBox *VerkaufProzent = nullptr;
+        TPreiszeile *Verkauf = nullptr;
+        QLineEdit *EinkaufGold = nullptr;
+        QSpinBox *EinkaufProzent = nullptr;
+        TPreiszeile *Einkauf = nullptr;
+    };
+    const TPreisZeilenFelder &Preiszeile(int zeile) const { return m_zeilen[static_cast<size_t>(zeile)]; }
+    // Creates the rows of price page `seite` now (tests, benchmarks); showing the page does it too.
+    void PreisseiteAufbauen(int seite);
+    int AufgebauteZeilen() const;
+
+    TErinnerteWerte Erinnert;
+
+    void FormShowAusfuehren() { FormShow(); }
+    void ButtonOkayClick();
+    void ButtonAbbrechenClick();
+    void ButtonPreiseZuruecksetzenClick();
+    void ZonenZuruecksetzenClick();
+    void ButtonWirkungenZuruecksetzenClick();
+    void ButtonReadWirkungClipboardClick();
+    void ComboboxGebaeudeMasterChange(int position);
+    void SpinEditGebaeudeChange(int wert);
+    void RadioButtonCPWeltClick();
+    void AlleBoxChange(int box);
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+
+private:
+    void SeiteMorvarenTool(QWidget *seite);
+    void SeiteBausatzrechner(QWidget *seite);
+    void SeitePreise(QWidget *seite);
+    void SeiteGebaeude(QWidget *seite);
+    void SeiteRoutenplaner(QWidget *seite);
+    void SeiteCharakterPlaner(QWidget *seite);
+    void ZeileAnzeigen(int zeile);
+    void AlleWerteZeigen();
+    void WirkungZeilePruefen(QTableWidget *liste, int zeile);
+    TEinstellungsDaten Daten();
+    double JetztTage() const;
+    bool Angebunden() const { return m_a.Katalog && m_a.Crafting && m_a.Optionen && m_a.NextVersionCheck; }
+
+    TEinstellungsAnbindung m_a;
+    std::vector<TPreisZeilenFelder> m_zeilen;
+    std::vector<QWidget *> m_preisflaechen;              // content widget per price page
+    std::vector<std::vector<QWidget *>> m_unterflaechen; // per page, per sub-page
+    std::vector<bool> m_seiteAufgebaut;
+    std::array<int, 2> m_gemerkteWirkungszeile{0, 0}; // Fertigkeiten, Handwerk
+    bool m_pruefeWirkung = false;
 };
 
 } // namespace mvt

@@ -1,0 +1,26 @@
+// HTTP GET of one address into a local file, through libcurl. The only network access of
+// the program: the version file and the town list of the tool's web site.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace mvt::online {
+
+struct THttpGrenzen {
+    // A server that accepts the connection and never answers must not keep a check
+    // running for good.
+    long VerbindungMs = 10'000;
+    long GesamtMs = 60'000;
+    // Larger answers are refused as a whole; the files we fetch are a few hundred kB.
+    int64_t HoechstBytes = 16 * 1024 * 1024;
+};
+
+// Fetches url into the file at pfad (created or overwritten). True only for a complete
+// body with a 2xx status; on false the file may hold a part and the caller deletes it.
+// Sends "text/html, */*" as accepted types and the user agent the web site knows, accepts
+// cookies, uses no proxy. Safe to call from several threads at once.
+bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &grenzen = {});
+
+} // namespace mvt::online

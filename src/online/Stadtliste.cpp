@@ -1,0 +1,137 @@
+#include "online/Stadtliste.h"
+
+#include "catalogue/Textdatei.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace mvt::online {
+
+using namespace routen;
+
+QString StandAnzeigen(const QString &stand)
+{
+    if (stand.size() > 16)
+        return stand;
+    if (stand.size() < 16)
+        return QStringLiteral("!FEHLER!");
+    return stand.mid(8, 2) + QLatin1Char('.') + stand.mid(5, 2) + QLatin1Char('.') + stand.mid(0, 4) +
+           QStringLiteral(" - ") + stand.mid(11, 2) + QLatin1Char(':') + stand.mid(14, 2);
+}
+
+namespace {
+
+struct TArbeitssatz {
+    TStadtdaten Daten;
+    std::vector<bool> Belegt = std::vector<bool>(GitterZellen);
+
+    void Beginnen(int welt, const TGitter &grund)
+    {
+        Daten.Welt = welt;
+        Daten.Gelaende = grund;
+        Daten.Stadtabstand.assign(GitterZellen, KeinStadtabstand);
+        Daten.Stadtnamen.assign(GitterZellen, QString());
+        Daten.Staedte = 0;
+        std::fill(Belegt.begin(), Belegt.end(), false);
+    }
+};
+
+} // namespace
+
+bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grund,
+                           const TStadtlistenEmpfaenger &empfaenger)
+{
+    static const TGitter leer(GitterZellen);
+    auto grundVon = [&](int welt) -> const TGitter & {
+        const TGitter *g = grund[static_cast<size_t>(welt - 1)];
+        return g && g->size() == GitterZellen ? *g : leer;
+    };
+    TArbeitssatz satz;
+    int welt = 1;
+    satz.Beginnen(welt, grundVon(welt));
+    int bloecke = 0;
+    auto uebergeben = [&] {
+        if (empfaenger.WeltFertig)
+            empfaenger.WeltFertig(std::move(satz.Daten));
+    };
+    for (const QString &zeile : zeilen) {
+        if (zeile.isEmpty()) {
+            if (bloecke < 2) {
+                uebergeben();
+                ++welt;
+                satz.Beginnen(welt, grundVon(welt));
+            } else if (empfaenger.Meldung) {
+                empfaenger.Meldung(MeldungStadtCount);
+            }
+            ++bloecke;
+            continue;
+        }
+        if (zeile.size() < 6)
+            return false;
+        bool okF = false, okS = false;
+        const int f = zeile.left(3).toInt(&okF);
+        const int s = zeile.mid(3, 3).toInt(&okS);
+        if (!okF || !okS)
+            return false;
+        const int groesse = Weltangaben(welt).Groesse;
+        if (f < 1 || s < 1 || f > groesse || s > groesse)
+            continue; // no cell of this world
+        const auto zelle = static_cast<size_t>(Zelle(f, s));
+        if (!satz.Belegt[zelle]) {
+            satz.Belegt[zelle] = true;
+            ++satz.Daten.Staedte;
+        }
+        StadtEintragen(satz.Daten.Gelaende, satz.Daten.Stadtabstand, satz.Daten.Stadtnamen, groesse, f, s,
+                       zeile.mid(6));
+    }
+    uebergeben();
+    return true;
+}
+
+namespace {
+
+// Fetches one file into the temporary file and takes its lines; the file is gone after.
+std::optional<QStringList> Holen(const QString &url, const QString &temp, const THttpGrenzen &grenzen)
+{
+    std::optional<QStringList> zeilen;
+    if (HttpHolen(url, temp, grenzen))
+        if (const std::optional<QByteArray> inhalt = DateiLesen(temp))
+            zeilen = ZeilenTrennen(TextDekodieren(*inhalt));
+    QFile::remove(temp);
+    return zeilen;
+}
+
+} // namespace
+
+TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString &ordner, const QString &stand,
+                                            const TGrundgelaende &grund,
+                                            const TStadtlistenEmpfaenger &empfaenger,
+                                            const THttpGrenzen &grenzen)
+{
+    const QString temp = QDir(ordner).filePath(StadtlisteTemp);
+    const std::optional<QStringList> datum = Holen(basis + StadtlistenDatumPfad, temp, grenzen);
+    if (!datum)
+        return {};
+    const QString neu = datum->isEmpty() ? QString() : datum->first();
+    if (!(neu > stand)) // plain character codes, as the stamps are of fixed form
+        return {};
+    const std::optional<QStringList> liste = Holen(basis + StadtlistePfad, temp, grenzen);
+    if (!liste)
+        return {};
+    if (!StadtlisteVerarbeiten(*liste, grund, empfaenger))
+        return {StadtlistenFehlerStand};
+    return {neu};
+}
+
+void StadtdatenInstallieren(TWeltdaten &welten, TStadtdaten &&d)
+{
+    if (d.Welt < 1 || d.Welt > AnzahlWelten || d.Gelaende.size() != GitterZellen ||
+        d.Stadtabstand.size() != GitterZellen || d.Stadtnamen.size() != GitterZellen)
+        return;
+    TWeltgitter &w = welten.Welten[static_cast<size_t>(d.Welt - 1)];
+    w.Gelaende = std::move(d.Gelaende);
+    w.Stadtabstand = std::move(d.Stadtabstand);
+    w.Stadtnamen = std::move(d.Stadtnamen);
+}
+
+} // namespace mvt::online

@@ -1,0 +1,71 @@
+// The town list update: the stamp of the town data in use, the download of a newer list
+// from the tool's web site and the rebuilding of the three worlds' town grids from it.
+#pragma once
+
+#include "online/HttpAbruf.h"
+#include "routes/Welten.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace mvt::online {
+
+inline const QString StadtlistenDatumPfad = QStringLiteral("/TownListDate.txt");
+inline const QString StadtlistePfad = QStringLiteral("/TownList.txt");
+inline const QString StadtlisteTemp = QStringLiteral("2_MVTdownloadTMP.txt");
+
+// Stamp of the built-in town data: "JJJJ.MM.TT.hh.mm".
+inline const QString EingebauterStadtlistenStand = QStringLiteral("2018.02.16.10.08");
+// Stamp after a list that could not be read; the map caption shows it in full.
+inline const QString StadtlistenFehlerStand = QStringLiteral(
+    "Unbekannt - Fehler beim Download der Stadtinformationen. Womöglich ist die Version des Tools veraltet.");
+inline const QString MeldungStadtCount = QStringLiteral("Fehler: StadtCount = 2");
+
+// The stamp for the map caption: "16.02.2018 - 10:08"; longer texts (the error text)
+// unchanged; shorter ones "!FEHLER!".
+QString StandAnzeigen(const QString &stand);
+
+// The new town grids of one world, built completely before anyone sees them.
+struct TStadtdaten {
+    int Welt = 1; // 1..3
+    routen::TGitter Gelaende;
+    routen::TGitter Stadtabstand;
+    std::vector<QString> Stadtnamen;
+    int Staedte = 0; // cells that carry a town
+};
+
+// Base terrain of the three worlds, by world - 1; the list never changes it.
+using TGrundgelaende = std::array<const routen::TGitter *, routen::AnzahlWelten>;
+
+struct TStadtlistenEmpfaenger {
+    std::function<void(TStadtdaten &&)> WeltFertig; // each finished world, in order
+    std::function<void(const QString &)> Meldung;   // "Fehler: StadtCount = 2"
+};
+
+// Builds the worlds from the lines of "/TownList.txt": three blocks separated by empty
+// lines, each line "FFFSSSName". A coordinate outside the world skips its line; a line
+// shorter than six characters or a coordinate that is not a number ends the processing
+// with false (the block being read is dropped, worlds handed over before stay).
+bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grund,
+                           const TStadtlistenEmpfaenger &empfaenger);
+
+// The end of one update: the stamp to use from now on, or nullopt when nothing changes.
+struct TStadtlistenAusgang {
+    std::optional<QString> NeuerStand;
+};
+
+// The whole update against basis: the date file, the comparison with stand, the list,
+// the processing. Temporary file in ordner, deleted in every case. Blocks.
+TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString &ordner, const QString &stand,
+                                            const TGrundgelaende &grund,
+                                            const TStadtlistenEmpfaenger &empfaenger,
+                                            const THttpGrenzen &grenzen = {});
+
+// Installs a finished world into the grids of the program.
+void StadtdatenInstallieren(routen::TWeltdaten &welten, TStadtdaten &&d);
+
+} // namespace mvt::online

@@ -1,0 +1,199 @@
+// Town list processing on plain base terrain, and the update against a local server.
+#include "LokalerServer.h"
+
+#include "catalogue/Meldung.h"
+#include "online/Stadtliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace mvt;
+using namespace mvt::online;
+using namespace mvt::routen;
+using mvt::pruefung::TLokalerServer;
+
+namespace {
+
+// Base terrain: Ebene everywhere except Ozean on Endurias, so each world is recognisable.
+struct TGrund {
+    std::array<TGitter, AnzahlWelten> Gitter{TGitter(GitterZellen, Ebene), TGitter(GitterZellen, Ozean),
+                                             TGitter(GitterZellen, Wald)};
+    TGrundgelaende Zeiger() const { return {&Gitter[0], &Gitter[1], &Gitter[2]}; }
+};
+
+struct TErgebnis {
+    std::vector<TStadtdaten> Welten;
+    QStringList Meldungen;
+    bool Ok = false;
+};
+
+TErgebnis Verarbeiten(const QStringList &zeilen)
+{
+    TGrund g;
+    TErgebnis e;
+    TStadtlistenEmpfaenger emp;
+    emp.WeltFertig = [&](TStadtdaten &&d) { e.Welten.push_back(std::move(d)); };
+    emp.Meldung = [&](const QString &m) { e.Meldungen << m; };
+    e.Ok = StadtlisteVerarbeiten(zeilen, g.Zeiger(), emp);
+    return e;
+}
+
+uint8_t Abstand(const TStadtdaten &d, int f, int s)
+{
+    return d.Stadtabstand[static_cast<size_t>(Zelle(f, s))];
+}
+
+TEST(StandAnzeigen, SechzehnZeichenLaengerKuerzer)
+{
+    EXPECT_EQ(StandAnzeigen(EingebauterStadtlistenStand), QStringLiteral("16.02.2018 - 10:08"));
+    EXPECT_EQ(StandAnzeigen(StadtlistenFehlerStand), StadtlistenFehlerStand);
+    EXPECT_EQ(StandAnzeigen(QStringLiteral("2018.02.16.10.0")), QStringLiteral("!FEHLER!"));
+}
+
+TEST(StadtlisteVerarbeiten, StadtInDerEckeUndZweiStaedteNahebei)
+{
+    const auto e =
+        Verarbeiten({QStringLiteral("001001Eckhausen"), QString(), QStringLiteral("050050Westdorf"),
+                     QStringLiteral("050053Ostdorf"), QString()});
+    ASSERT_TRUE(e.Ok);
+    ASSERT_EQ(e.Welten.size(), 3u);
+    const TStadtdaten &d = e.Welten[0];
+    EXPECT_EQ(d.Welt, 1);
+    EXPECT_EQ(d.Staedte, 1);
+    EXPECT_EQ(d.Stadtnamen[static_cast<size_t>(Zelle(1, 1))], QStringLiteral("Eckhausen"));
+    EXPECT_EQ(d.Gelaende[static_cast<size_t>(Zelle(1, 1))], 7); // Ebene with a town
+    EXPECT_EQ(d.Gelaende[static_cast<size_t>(Zelle(1, 2))], Ebene);
+    EXPECT_EQ(Abstand(d, 1, 1), 0);
+    EXPECT_EQ(Abstand(d, 11, 11), 10);
+    EXPECT_EQ(Abstand(d, 11, 4), 10);
+    EXPECT_EQ(Abstand(d, 12, 1), KeinStadtabstand);
+    EXPECT_EQ(Abstand(d, 1, 12), KeinStadtabstand);
+
+    const TStadtdaten &en = e.Welten[1];
+    EXPECT_EQ(en.Welt, 2);
+    EXPECT_EQ(en.Staedte, 2);
+    EXPECT_EQ(en.Gelaende[static_cast<size_t>(Zelle(50, 50))], Ozean + 16);
+    // On the line between and beside them every cell has the distance to the nearer town.
+    const int erwartet[] = {3, 2, 1, 0, 1, 1, 0, 1, 2, 3};
+    for (int s = 47; s <= 56; ++s)
+        EXPECT_EQ(Abstand(en, 50, s), erwartet[s - 47]) << s;
+    EXPECT_EQ(e.Welten[2].Staedte, 0);
+    EXPECT_TRUE(e.Meldungen.isEmpty());
+}
+
+TEST(StadtlisteVerarbeiten, DoppelteStadtBehaeltDenSpaeterenNamen)
+{
+    const auto e =
+        Verarbeiten({QStringLiteral("010010Alt"), QStringLiteral("010010Neu"), QString(), QString()});
+    ASSERT_TRUE(e.Ok);
+    EXPECT_EQ(e.Welten[0].Stadtnamen[static_cast<size_t>(Zelle(10, 10))], QStringLiteral("Neu"));
+    EXPECT_EQ(e.Welten[0].Gelaende[static_cast<size_t>(Zelle(10, 10))], 7);
+    EXPECT_EQ(e.Welten[0].Staedte, 1);
+}
+
+TEST(StadtlisteVerarbeiten, AusserhalbDerWeltWirdUebersprungen)
+{
+    const auto e = Verarbeiten({QStringLiteral("000005Null"), QStringLiteral("201005Zuweit"),
+                                QStringLiteral("-01005Minus"), QStringLiteral("200200Rand"), QString(),
+                                QString(), QStringLiteral("121010Jenseits"), QStringLiteral("120120Letzte")});
+    ASSERT_TRUE(e.Ok);
+    EXPECT_EQ(e.Welten[0].Staedte, 1);
+    EXPECT_EQ(Abstand(e.Welten[0], 200, 190), 10);
+    EXPECT_EQ(e.Welten[2].Staedte, 1); // Zyrthania has 120 x 120 fields
+    EXPECT_EQ(e.Welten[2].Stadtnamen[static_cast<size_t>(Zelle(120, 120))], QStringLiteral("Letzte"));
+}
+
+TEST(StadtlisteVerarbeiten, FehlerImEnduriasBlockLaesstDunladanStehen)
+{
+    auto e = Verarbeiten({QStringLiteral("010010Eins"), QString(), QStringLiteral("0x0010Kaputt"), QString(),
+                          QStringLiteral("005005Drei")});
+    EXPECT_FALSE(e.Ok);
+    ASSERT_EQ(e.Welten.size(), 1u);
+    EXPECT_EQ(e.Welten[0].Welt, 1);
+    e = Verarbeiten({QStringLiteral("01001"), QString(), QString()}); // shorter than six
+    EXPECT_FALSE(e.Ok);
+    EXPECT_TRUE(e.Welten.empty());
+}
+
+TEST(StadtlisteVerarbeiten, VierterBlockGehoertZuZyrthania)
+{
+    const auto e = Verarbeiten(
+        {QString(), QString(), QStringLiteral("001001A"), QString(), QString(), QStringLiteral("002002B")});
+    ASSERT_TRUE(e.Ok);
+    ASSERT_EQ(e.Welten.size(), 3u);
+    EXPECT_EQ(e.Meldungen, QStringList({MeldungStadtCount, MeldungStadtCount}));
+    EXPECT_EQ(e.Welten[2].Staedte, 2);
+}
+
+struct StadtUpdateTest : ::testing::Test {
+    TLokalerServer server;
+    QTemporaryDir ordner;
+    TGrund grund;
+    std::vector<TStadtdaten> welten;
+    TStadtlistenAusgang Aktualisieren(const QString &stand = EingebauterStadtlistenStand)
+    {
+        TStadtlistenEmpfaenger e;
+        e.WeltFertig = [&](TStadtdaten &&d) { welten.push_back(std::move(d)); };
+        return StadtlisteAktualisieren(QString::fromStdString(server.Basis()), ordner.path(), stand,
+                                       grund.Zeiger(), e);
+    }
+    bool TempDa() const
+    {
+        return QFile::exists(QDir(ordner.path()).filePath(QStringLiteral("2_MVTdownloadTMP.txt")));
+    }
+};
+
+TEST_F(StadtUpdateTest, GleicherStandFragtKeinZweitesMal)
+{
+    server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.08\r\n");
+    server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n\r\n");
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    EXPECT_EQ(server.AnzahlFuer("/TownListDate.txt"), 1);
+    EXPECT_EQ(server.AnzahlFuer("/TownList.txt"), 0);
+    EXPECT_TRUE(welten.empty());
+    EXPECT_FALSE(TempDa());
+}
+
+TEST_F(StadtUpdateTest, EineMinuteNeuerWirdInstalliert)
+{
+    server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.09\r\n");
+    server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n100100B\r\n\r\n050050C\r\n");
+    const auto aus = Aktualisieren();
+    ASSERT_TRUE(aus.NeuerStand);
+    EXPECT_EQ(*aus.NeuerStand, QStringLiteral("2018.02.16.10.09"));
+    ASSERT_EQ(welten.size(), 3u);
+    EXPECT_EQ(welten[1].Stadtnamen[static_cast<size_t>(Zelle(100, 100))], QStringLiteral("B"));
+    EXPECT_FALSE(TempDa());
+
+    TWeltdaten daten;
+    StadtdatenInstallieren(daten, std::move(welten[2]));
+    EXPECT_EQ(daten.Welten[2].Stadtnamen[static_cast<size_t>(Zelle(50, 50))], QStringLiteral("C"));
+    EXPECT_EQ(daten.Welten[2].Stadtabstand[static_cast<size_t>(Zelle(50, 60))], 10);
+}
+
+TEST_F(StadtUpdateTest, FehlerhafteListeGibtDenFehlerstand)
+{
+    server.Setzen("/TownListDate.txt", 200, "2019.01.01.00.00\r\n");
+    server.Setzen("/TownList.txt", 200, "001001A\r\n\r\nabcdefB\r\n");
+    const auto aus = Aktualisieren();
+    ASSERT_TRUE(aus.NeuerStand);
+    EXPECT_EQ(*aus.NeuerStand, StadtlistenFehlerStand);
+    EXPECT_EQ(welten.size(), 1u);
+}
+
+TEST_F(StadtUpdateTest, FehlschlaegeAendernNichts)
+{
+    // Older stamp, broken list download, no server: nothing changes, nothing is reported.
+    server.Setzen("/TownListDate.txt", 200, "2017.12.31.23.59\r\n");
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    server.Setzen("/TownListDate.txt", 200, "2019.01.01.00.00\r\n");
+    server.Setzen("/TownList.txt", {200, "001001A\r\n\r\n", TLokalerServer::Art::Abgebrochen});
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    EXPECT_TRUE(welten.empty());
+    EXPECT_FALSE(TempDa());
+}
+
+} // namespace
