@@ -1,27 +1,20 @@
 // morvaren-cli stadtliste and karte --stadtliste as a script sees them.
+#include "../CliLauf.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TAufruf {
-    int Code = -1;
-    QJsonObject Json;
-    QString Fehler;
-};
+using mvt::test::TCliLauf;
 
-TAufruf Aufrufen(const QStringList &args)
+TCliLauf Aufrufen(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(MVT_CLI), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QJsonDocument::fromJson(p.readAllStandardOutput()).object(),
-            QString::fromUtf8(p.readAllStandardError())};
+    return mvt::test::CliAufrufen(args);
 }
 
 TEST(StadtlisteCli, DreiBloeckeMeldungenUndFehler)
@@ -32,7 +25,7 @@ TEST(StadtlisteCli, DreiBloeckeMeldungenUndFehler)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("001001A\r\n\r\n002002B\r\n003003C\r\n\r\n004004D\r\n\r\n005005E\r\n");
     f.close();
-    TAufruf a = Aufrufen({QStringLiteral("stadtliste"), datei});
+    TCliLauf a = Aufrufen({QStringLiteral("stadtliste"), datei});
     ASSERT_EQ(a.Code, 0) << a.Fehler.toStdString();
     EXPECT_EQ(a.Json[QStringLiteral("Stand")].toString(), QStringLiteral("9999.12.31.23.59"));
     const QJsonArray welten = a.Json[QStringLiteral("Welten")].toArray();
