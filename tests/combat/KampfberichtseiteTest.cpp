@@ -285,6 +285,18 @@ private slots:
         QCOMPARE(Text(w, "LabelFehler"), QStringLiteral("Fehler: 0"));
     }
 
+    // What a screen reader announces for the memo and the glyph buttons.
+    void BedienelementeHabenNamen()
+    {
+        TKampfberichtSeite w(m_katalog);
+        QCOMPARE(Teil<QPlainTextEdit>(w, "Memo1")->accessibleName(), QStringLiteral("Kampfbericht"));
+        for (const char *name : {"SpeedButtonTextLoeschen", "SpeedButtonAuswerten", "SpeedButtonZurueck"}) {
+            auto *b = Teil<QToolButton>(w, name);
+            QVERIFY2(!b->accessibleName().isEmpty(), name);
+            QCOMPARE(b->accessibleName(), b->toolTip());
+        }
+    }
+
     // A long report is read on the worker: the window keeps handling events and sees the
     // progress grow step by step.
     void LangerBerichtBleibtBedienbar()

@@ -102,6 +102,8 @@ QToolButton *Knopf(QWidget *eltern, const char *name, const QString &hinweis, QS
     auto *b = new QToolButton(eltern);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(hinweis);
+    // A glyph alone says nothing to a screen reader; the hint is the button's name.
+    b->setAccessibleName(hinweis);
     b->setIcon(eltern->style()->standardIcon(bild));
     b->setAutoRaise(true);
     b->setGeometry(x, y, 25, 25);
@@ -150,6 +152,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setAccessibleName(QStringLiteral("Kampfbericht"));
     Memo1->setGeometry(8, 4, 768, 514);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->installEventFilter(this);
