@@ -1,6 +1,7 @@
 // libFuzzer target of the planner's character files: any file content must end with a
 // German message and the character unchanged, or with a character whose values are in
 // range, never a crash.
+#include "Pruefen.h"
 #include "planner/Charakterdatei.h"
 #include "../planner/PlanerTestKatalog.h"
 
@@ -12,16 +13,6 @@
 
 using namespace mvt;
 using namespace mvt::planer;
-
-namespace {
-
-void Pruefen(bool bedingung)
-{
-    if (!bedingung)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {

@@ -1,5 +1,6 @@
 // libFuzzer target of the inventory import: any pasted page must end with the failure
 // message or a count of items, with the computation switched on again, never a crash.
+#include "Pruefen.h"
 #include "catalogue/Textdatei.h"
 #include "planner/Inventar.h"
 #include "../planner/PlanerTestKatalog.h"
@@ -13,12 +14,6 @@ using namespace mvt;
 using namespace mvt::planer;
 
 namespace {
-
-void Pruefen(bool bedingung)
-{
-    if (!bedingung)
-        __builtin_trap();
-}
 
 void PruefeErgebnis(const TPlaner &p, const TInventarErgebnis &e)
 {

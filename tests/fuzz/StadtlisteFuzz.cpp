@@ -1,5 +1,6 @@
 // libFuzzer target of the town list processing: any downloaded list gives at most three
 // complete worlds whose grids keep their size and whose distances stay in range.
+#include "Pruefen.h"
 #include "catalogue/Textdatei.h"
 #include "online/Stadtliste.h"
 
@@ -11,16 +12,6 @@
 using namespace mvt;
 using namespace mvt::online;
 using namespace mvt::routen;
-
-namespace {
-
-void Pruefen(bool bedingung)
-{
-    if (!bedingung)
-        __builtin_trap();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
