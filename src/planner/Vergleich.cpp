@@ -38,6 +38,25 @@ TZahlen Zerlegen(const QString &text)
     return z;
 }
 
+// The words of a text are the caption's business; the difference keeps numbers, signs,
+// units like "%" and the brackets that group them: "schnell (+1 Angriffe)" -> "+1",
+// "10.40 % (27 % Schaden)" -> "... (+1 %)".
+QString OhneWoerter(QString t)
+{
+    static const QRegularExpression wort(QStringLiteral("\\p{L}+"));
+    static const QRegularExpression leer(QStringLiteral("\\s+"));
+    t.remove(wort);
+    t.replace(QStringLiteral("( "), QStringLiteral("(")).replace(QStringLiteral(" )"), QStringLiteral(")"));
+    t = t.replace(leer, QStringLiteral(" ")).trimmed();
+    t.replace(QStringLiteral(" )"), QStringLiteral(")"));
+    t.remove(QStringLiteral("()"));
+    t = t.trimmed();
+    // A lone bracketed number needs no brackets.
+    if (t.startsWith(u'(') && t.endsWith(u')') && t.count(u'(') == 1)
+        t = t.mid(1, t.size() - 2);
+    return t;
+}
+
 QString Differenz(double d, int stellen, bool komma)
 {
     QString t = MitVorzeichen(d, stellen);
@@ -106,7 +125,7 @@ TVergleichswert TextVergleich(const QString &aktuell, const QString &basis, bool
             if (v.Richtung == 0)
                 v.Richtung = Richtung(d, hoeherBesser);
         }
-        v.Text = v.Text.trimmed();
+        v.Text = OhneWoerter(v.Text);
         return v;
     }
     if (a.Werte.size() == 1 && b.Werte.size() == 1) {

@@ -19,7 +19,8 @@ struct TVergleichswert {
 };
 
 // The difference of two shown texts. Texts of the same form ("8 - 12" and "9 - 14") give
-// the difference of each number in its own decimals and separator ("+1 - +2"); a single
+// the difference of each number in its own decimals and separator ("+1 - +2"), without
+// the words of the text ("12,2 Runden" against "14,8 Runden": "−2,6"); a single
 // number in differently worded texts gives that number's difference; otherwise the base
 // text. Equal texts without a number give nothing. `hoeherBesser`: whether a larger first
 // changed number is better.

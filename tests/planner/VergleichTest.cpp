@@ -17,10 +17,12 @@ TEST(Vergleich, TextUnterschiede)
     const TFall faelle[] = {
         // Each number in its own decimals and separator; the first change decides.
         {"9 - 14", "8 - 12", true, "+1 - +2", 1},
-        {"12,2 Runden", "14,8 Runden", false, "\u22122,6 Runden", 1},
-        {"10.40 % (27 % Schaden)", "12.00 % (26 % Schaden)", true, "\u22121.60 % (+1 % Schaden)", -1},
+        {"12,2 Runden", "14,8 Runden", false, "\u22122,6", 1},
+        {"1200   (1500)", "1000   (1500)", true, "+200 (\u00b10)", 1},
+        {"10.40 % (27 % Schaden)", "12.00 % (26 % Schaden)", true, "\u22121.60 % (+1 %)", -1},
         {"20.00 %", "20.00 %", true, "\u00b10.00 %", 0},
         // Differently worded texts with one number each: the number alone.
+        {"schnell (4 Angriffe)", "schnell (4 Angriffe)", true, "\u00b10", 0},
         {"normal (3 Angriffe)", "schnell (4 Angriffe)", true, "\u22121", -1},
         // A negative number is one, the dash of a range is not.
         {"-1   (unverwundbar)", "250   (300)", true, "Basis: 250   (300)", 0},
