@@ -1,10 +1,14 @@
 #include "app/MenueHinweis.h"
 
+#include <cmath>
+
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace mvt {
@@ -69,21 +73,47 @@ void TMenuItemHint::MenuItemAuswaehlen(QAction *eintrag)
     if (eintrag && !eintrag->statusTip().isEmpty()) {
         m_eintrag = eintrag;
         m_text = eintrag->statusTip();
+        m_html = eintrag->property("HinweisHtml").toString();
         m_zeigeTimer.start();
     } else {
         m_eintrag = nullptr;
         m_text.clear();
+        m_html.clear();
     }
 }
 
+namespace {
+
+void HtmlVorbereiten(QTextDocument &d, const QString &html, const QFont &schrift)
+{
+    d.setDefaultFont(schrift);
+    d.setDocumentMargin(0);
+    d.setHtml(html);
+}
+
+} // namespace
+
 void TMenuItemHint::Zeigen()
 {
+    // The entry may have filled in its hint when it was selected (the planner's what-if).
+    if (m_eintrag && !m_eintrag->statusTip().isEmpty()) {
+        m_text = m_eintrag->statusTip();
+        m_html = m_eintrag->property("HinweisHtml").toString();
+    }
     if (m_text.isEmpty())
         return;
-    const QFontMetrics fm(font());
-    const QRect text = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, m_text);
+    QSize groesse;
+    if (!m_html.isEmpty()) {
+        QTextDocument d;
+        HtmlVorbereiten(d, m_html, font());
+        groesse = QSize(static_cast<int>(std::ceil(d.idealWidth())),
+                        static_cast<int>(std::ceil(d.size().height())));
+    } else {
+        const QFontMetrics fm(font());
+        groesse = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop, m_text).size();
+    }
     const QPoint maus = QCursor::pos();
-    setGeometry(maus.x() + Abstand, maus.y() + Abstand, text.width() + 6, text.height() + 4);
+    setGeometry(maus.x() + Abstand, maus.y() + Abstand, groesse.width() + 6, groesse.height() + 4);
     show();
     raise();
     update();
@@ -95,6 +125,16 @@ void TMenuItemHint::paintEvent(QPaintEvent *)
     p.fillRect(rect(), palette().color(QPalette::ToolTipBase));
     p.setPen(palette().color(QPalette::ToolTipText));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (!m_html.isEmpty()) {
+        QTextDocument d;
+        HtmlVorbereiten(d, m_html, font());
+        d.setTextWidth(width() - 6);
+        QAbstractTextDocumentLayout::PaintContext ctx;
+        ctx.palette.setColor(QPalette::Text, palette().color(QPalette::ToolTipText));
+        p.translate(3, 2);
+        d.documentLayout()->draw(&p, ctx);
+        return;
+    }
     p.drawText(rect().adjusted(3, 2, -3, -2), Qt::AlignLeft | Qt::AlignTop, m_text);
 }
 

@@ -1,6 +1,7 @@
 // TMenuItemHint: the hint of a menu entry, shown 100 ms after the entry is selected,
 // 14 pixels right of and below the mouse pointer, and hidden as soon as another entry is
-// selected or the menu closes. A menu entry's hint is its QAction::statusTip().
+// selected or the menu closes. A menu entry's hint is its QAction::statusTip(); an entry
+// whose hint has coloured parts carries that form as HTML in its property "HinweisHtml".
 #pragma once
 
 #include <QPointer>
@@ -28,6 +29,7 @@ public:
 
     QAction *Eintrag() const { return m_eintrag; }
     QString Text() const { return m_text; }
+    QString Html() const { return m_html; }
     QTimer &ZeigeTimer() { return m_zeigeTimer; }
 
     static constexpr int Verzoegerung = 100;
@@ -46,6 +48,7 @@ private:
     QTimer m_zeigeTimer;
     QPointer<QAction> m_eintrag;
     QString m_text;
+    QString m_html;
 };
 
 } // namespace mvt

@@ -11,7 +11,9 @@
 #include "planner/Planer.h"
 #include "settings/Optionen.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -53,6 +55,10 @@ struct TEingabe {
     std::array<std::optional<int32_t>, 4> Attribute{};
     std::optional<TAnsicht> Ansicht;
     std::optional<TOptimierungsEingabe> Optimierung;
+    // Choices whose effect is printed, and the character the differences are taken against
+    // (none or one).
+    std::vector<std::pair<TSlot, QString>> Vergleich;
+    std::vector<TEingabe> Basis;
 };
 
 TOptimierungsEingabe OptimierungLesen(const QJsonValue &v)
@@ -87,10 +93,38 @@ TOptimierungsEingabe OptimierungLesen(const QJsonValue &v)
     return e;
 }
 
-TEingabe EingabeLesen(const QJsonObject &o)
+std::vector<std::pair<TSlot, QString>> VergleichLesen(const QJsonValue &v)
+{
+    if (!v.isArray())
+        Fehler(QStringLiteral("\"Vergleich\" muss eine Liste sein."));
+    std::vector<std::pair<TSlot, QString>> r;
+    const QJsonArray liste = v.toArray();
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        const QString wo = QStringLiteral("Vergleich[%1]").arg(i);
+        const QJsonObject o = Objekt(liste[i], wo);
+        NurSchluessel(o, {"Slot", "Name"}, wo);
+        if (!o.contains("Slot") || !o.contains("Name"))
+            Fehler(QStringLiteral("\"%1\" braucht \"Slot\" und \"Name\".").arg(wo));
+        const QString slotName = Text(o["Slot"], wo + QStringLiteral(".Slot"));
+        const int slot = SlotAusName(slotName);
+        if (slot < 0)
+            Fehler(QStringLiteral("Unbekannter Slot \"%1\" in %2.").arg(slotName, wo));
+        const QString name = Text(o["Name"], wo + QStringLiteral(".Name"));
+        // The same check as a slot entry of the input.
+        QString fehler;
+        if (!SlotwahlAusJson(static_cast<TSlot>(slot), QJsonObject{{"Name", name}}, &fehler))
+            throw TJsonFehler{fehler};
+        r.emplace_back(static_cast<TSlot>(slot), name);
+    }
+    return r;
+}
+
+TEingabe EingabeLesen(const QJsonObject &o, const QDir &ordner, bool mitVergleich = true)
 {
     // The character part is the same as in the tab's character files.
-    const TCharakterEingabe c = CharakterEingabeLesen(o, {"Wirkung", "Optimierung"});
+    const QStringList weitere = mitVergleich ? QStringList{"Wirkung", "Optimierung", "Vergleich", "Basis"}
+                                             : QStringList{"Wirkung", "Optimierung"};
+    const TCharakterEingabe c = CharakterEingabeLesen(o, weitere);
     TEingabe e;
     if (c.Welt)
         e.Optionen.Welt = *c.Welt;
@@ -114,6 +148,26 @@ TEingabe EingabeLesen(const QJsonObject &o)
     e.Ansicht = c.Ansicht;
     if (o.contains("Optimierung"))
         e.Optimierung = OptimierungLesen(o["Optimierung"]);
+    if (o.contains("Vergleich"))
+        e.Vergleich = VergleichLesen(o["Vergleich"]);
+    if (o.contains("Basis")) {
+        // The base is written inline or named as a file beside the input.
+        const QJsonValue b = o["Basis"];
+        QJsonObject basis;
+        if (b.isString()) {
+            QFile datei(ordner.filePath(b.toString()));
+            QJsonParseError pf;
+            if (!datei.open(QIODevice::ReadOnly))
+                Fehler(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(b.toString()));
+            const QJsonDocument doc = QJsonDocument::fromJson(datei.readAll(), &pf);
+            if (pf.error != QJsonParseError::NoError || !doc.isObject())
+                Fehler(QStringLiteral("\"Basis\" ist kein JSON-Objekt."));
+            basis = doc.object();
+        } else {
+            basis = Objekt(b, QStringLiteral("Basis"));
+        }
+        e.Basis.push_back(EingabeLesen(basis, ordner, false));
+    }
     return e;
 }
 
@@ -197,33 +251,9 @@ QJsonObject DefensiveJson(const TDefensivErgebnis &d)
 
 // ---------------------------------------------------------------- run
 
-int Planer(const QStringList &args)
+// The whole output of one input, as the player would get it on the tab.
+QJsonObject Ausfuehren(const TEingabe &e, const TKatalog &k)
 {
-    if (args.size() != 1) {
-        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli planer EINGABE.json"));
-        return 2;
-    }
-    QFile datei(args[0]);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        FehlerAusgeben(QStringLiteral("Fehler: Die Datei \"%1\" kann nicht gelesen werden.").arg(args[0]));
-        return 2;
-    }
-    QJsonParseError pf;
-    const QJsonDocument doc = QJsonDocument::fromJson(datei.readAll(), &pf);
-    if (pf.error != QJsonParseError::NoError || !doc.isObject()) {
-        FehlerAusgeben(QStringLiteral("Fehler: Die Eingabe ist kein JSON-Objekt."));
-        return 2;
-    }
-    TEingabe e;
-    try {
-        e = EingabeLesen(doc.object());
-    } catch (const TEingabeFehler &f) {
-        FehlerAusgeben(f.Text);
-        return 2;
-    }
-
-    TKatalog k;
-    KatalogFuellen(k);
     TPlaner p;
     TOptimiererZustand z;
     // Enchantments move the lower limits of the optimiser's minimum inputs, as in the window.
@@ -297,6 +327,77 @@ int Planer(const QStringList &args)
                     {"Defensive", DefensiveJson(p.Bewertung.Defensive)}};
     if (e.Optimierung)
         aus["Optimierung"] = optimierung;
+    return aus;
+}
+
+// value with minus value without, for every number of a result block; a number on one side
+// only gives null.
+QJsonObject ZahlenUnterschied(const QJsonObject &mit, const QJsonObject &ohne)
+{
+    QJsonObject r;
+    for (auto it = mit.begin(); it != mit.end(); ++it) {
+        const QJsonValue a = it.value();
+        const QJsonValue b = ohne.value(it.key());
+        if (a.isDouble() && b.isDouble())
+            r[it.key()] = JsonZahl(a.toDouble() - b.toDouble());
+        else if (a.isDouble() || b.isDouble() || (a.isNull() && b.isNull()))
+            r[it.key()] = QJsonValue(QJsonValue::Null);
+    }
+    return r;
+}
+
+QJsonObject BlockUnterschied(const QJsonObject &mit, const QJsonObject &ohne)
+{
+    return QJsonObject{
+        {"Offensive", ZahlenUnterschied(mit["Offensive"].toObject(), ohne["Offensive"].toObject())},
+        {"Defensive", ZahlenUnterschied(mit["Defensive"].toObject(), ohne["Defensive"].toObject())}};
+}
+
+int Planer(const QStringList &args)
+{
+    if (args.size() != 1) {
+        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli planer EINGABE.json"));
+        return 2;
+    }
+    QFile datei(args[0]);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        FehlerAusgeben(QStringLiteral("Fehler: Die Datei \"%1\" kann nicht gelesen werden.").arg(args[0]));
+        return 2;
+    }
+    QJsonParseError pf;
+    const QJsonDocument doc = QJsonDocument::fromJson(datei.readAll(), &pf);
+    if (pf.error != QJsonParseError::NoError || !doc.isObject()) {
+        FehlerAusgeben(QStringLiteral("Fehler: Die Eingabe ist kein JSON-Objekt."));
+        return 2;
+    }
+    TEingabe e;
+    try {
+        e = EingabeLesen(doc.object(), QFileInfo(args[0]).absoluteDir());
+    } catch (const TEingabeFehler &f) {
+        FehlerAusgeben(f.Text);
+        return 2;
+    }
+
+    TKatalog k;
+    KatalogFuellen(k);
+    QJsonObject aus = Ausfuehren(e, k);
+    if (!e.Vergleich.empty()) {
+        // Each choice as the same input with only that slot's entry would give it.
+        QJsonArray vergleich;
+        for (const auto &[slot, name] : e.Vergleich) {
+            TEingabe mit = e;
+            TSlotwahl w;
+            w.Name = name;
+            mit.Slots[slot] = {w};
+            QJsonObject u = BlockUnterschied(Ausfuehren(mit, k), aus);
+            u["Slot"] = SlotName(slot);
+            u["Name"] = name;
+            vergleich.append(u);
+        }
+        aus["Vergleich"] = vergleich;
+    }
+    if (!e.Basis.empty())
+        aus["Unterschiede"] = BlockUnterschied(aus, Ausfuehren(e.Basis.front(), k));
     JsonAusgeben(aus);
     return 0;
 }

@@ -4,8 +4,12 @@
 #include "catalogue/Meldung.h"
 #include "catalogue/Zahlen.h"
 #include "planner/Charakterdatei.h"
+#include "planner/Vergleich.h"
+#include "planner/WasWaereWenn.h"
 #include "planner/ui/Eingabefelder.h"
+#include "planner/ui/MenueeintragZugang.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "planner/ui/Vergleichsanzeige.h"
 #include "settings/Optionen.h"
 
 #include <QApplication>
@@ -155,6 +159,7 @@ TCharakterPlanerSeite::TCharakterPlanerSeite(const TKatalog &katalog, TOptionen 
     MenuesAnlegen();
     SpaltenAnlegen();
     BewertungAnlegen();
+    VergleichAnlegen();
 
     m_meldungsTimer = new QTimer(this);
     m_meldungsTimer->setObjectName(QStringLiteral("TimerInventarAuslesenMeldungLoeschen"));
@@ -420,9 +425,11 @@ void TCharakterPlanerSeite::MenuesAnlegen()
         auto *menue = new QMenu(this);
         menue->setObjectName(QLatin1String(MenueNamen[m]));
         const TSlot s = SlotVonMenue(m);
-        auto eintrag = [this, s](QMenu *ziel, const QString &text) {
+        auto eintrag = [this, s, m](QMenu *ziel, const QString &text) {
             QAction *a = ziel->addAction(text);
             a->setData(text);
+            a->setProperty("Slot", static_cast<int>(s));
+            a->setProperty("Menue", m);
             connect(a, &QAction::triggered, this, [this, s, text] { MenueEintragGewaehlt(s, text); });
         };
         for (const TMenueGruppe &g : MenueGruppen(static_cast<TMenue>(m))) {
@@ -430,12 +437,14 @@ void TCharakterPlanerSeite::MenuesAnlegen()
             if (!g.Titel.isEmpty()) {
                 ziel = menue->addMenu(g.Titel);
                 ziel->setObjectName(QLatin1String(MenueNamen[m]) + QStringLiteral("_") + g.Titel);
+                WasWaereWennAnbinden(ziel);
             }
             for (const QString &e : g.Eintraege)
                 eintrag(ziel, e);
         }
         menue->addSeparator();
         eintrag(menue, NichtsEintrag);
+        WasWaereWennAnbinden(menue);
         m_menue[m] = menue;
     }
 
@@ -673,8 +682,10 @@ void TCharakterPlanerSeite::OptionenUebernehmen()
 {
     for (int m = 0; m < AnzahlMenues; ++m)
         for (QAction *a : m_menue[m]->findChildren<QAction *>())
-            if (a->data().isValid())
+            if (a->data().isValid()) {
                 a->setStatusTip(MenueHinweis(m_katalog, static_cast<TMenue>(m), a->data().toString()));
+                a->setProperty("HinweisHtml", QVariant());
+            }
     CharakterNeuBerechnen();
 }
 
@@ -838,6 +849,9 @@ void TCharakterPlanerSeite::BewertungZeigen()
     if (Planer.Bewertung.Offensive.Berechnet)
         zeilen(m_offensiv, Planer.Bewertung.Offensive.Zeilen);
     zeilen(m_defensiv, Planer.Bewertung.Defensive.Zeilen);
+    // Every change of what is shown ends here: the what-if hints are stale now.
+    ++m_anzeigeStand;
+    VergleichZeigen();
 }
 
 void TCharakterPlanerSeite::GegnerFarbenZeigen()
@@ -1248,6 +1262,170 @@ bool TCharakterPlanerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
                     SlotwertGeaendert(static_cast<TSlot>(i), static_cast<TSlotFeld>(f));
     }
     return false;
+}
+
+// ---------------------------------------------------------------- what-if hints
+
+namespace {
+
+const QString GruenHtml = QStringLiteral("#008000");
+const QString RotHtml = QStringLiteral("#ff0000");
+
+// The description of a planner menu entry for the accessibility interface; null for any
+// other action.
+QString MenueeintragBeschreibung(QAction *a)
+{
+    if (!a->property("Slot").isValid())
+        return QString();
+    for (QObject *o = a->parent(); o; o = o->parent())
+        if (auto *seite = qobject_cast<TCharakterPlanerSeite *>(o)) {
+            const QString t = seite->WasWaereWennHinweis(a);
+            return t.isNull() ? QStringLiteral("") : t;
+        }
+    return QString();
+}
+
+} // namespace
+
+void TCharakterPlanerSeite::WasWaereWennAnbinden(QMenu *menue)
+{
+    // Bound before the main window's hint window binds the menu, so the hint is complete
+    // when that window reads it.
+    connect(menue, &QMenu::hovered, this, [this](QAction *a) { WasWaereWennHinweis(a); });
+}
+
+QString TCharakterPlanerSeite::WasWaereWennHinweis(QAction *eintrag)
+{
+    if (!eintrag || !eintrag->property("Slot").isValid())
+        return QString();
+    if (eintrag->property("WasWaereWennStand").toInt() == m_anzeigeStand)
+        return eintrag->statusTip();
+    const TSlot s = static_cast<TSlot>(eintrag->property("Slot").toInt());
+    const TMenue m = static_cast<TMenue>(eintrag->property("Menue").toInt());
+    const QString name = eintrag->data().toString();
+    QString text = MenueHinweis(m_katalog, m, name);
+    QString html = text.toHtmlEscaped();
+    std::vector<TUnterschiedsZeile> zeilen;
+    if (!m_optimierungSperrt)
+        if (const std::optional<TKennwerte> w = WasWaereWenn(Planer, m_katalog, s, name))
+            zeilen = UnterschiedsZeilen(Kennwerte(Planer), *w);
+    if (!zeilen.empty() && !text.isEmpty()) {
+        text += QStringLiteral("\n\n");
+        html += QStringLiteral("<br><br>");
+    }
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        if (i > 0) {
+            text += u'\n';
+            html += QStringLiteral("<br>");
+        }
+        text += zeilen[i].Text;
+        html += QStringLiteral("<span style=\"color:%1\">%2</span>")
+                    .arg(zeilen[i].Besser ? GruenHtml : RotHtml, zeilen[i].Text.toHtmlEscaped());
+    }
+    // The hint window draws the coloured form; the plain one is the hint and the
+    // description.
+    eintrag->setStatusTip(text);
+    eintrag->setProperty("HinweisHtml", html);
+    eintrag->setProperty("WasWaereWennStand", m_anzeigeStand);
+    return text;
+}
+
+// ---------------------------------------------------------------- comparison
+
+void TCharakterPlanerSeite::VergleichAnlegen()
+{
+    m_vergleichsanzeige = std::make_unique<TVergleichsanzeige>();
+    MenueeintragZugangInstallieren(MenueeintragBeschreibung);
+    auto knopf = [this](const char *name, const QString &text, const QString &hinweis, int y) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(hinweis);
+        b->setAccessibleName(text);
+        b->setGeometry(8, y, 180, 24);
+        return b;
+    };
+    ButtonVergleichen =
+        knopf("ButtonVergleichen", QStringLiteral("Vergleichen mit..."),
+              QStringLiteral("Gespeicherten Charakter laden und jeden Wert mit ihm vergleichen"), 432);
+    ButtonVergleichBeenden =
+        knopf("ButtonVergleichBeenden", QStringLiteral("Vergleich beenden"),
+              QStringLiteral("Die Unterschiede zum gespeicherten Charakter ausblenden"), 460);
+    ButtonVergleichBeenden->setEnabled(false);
+    // In the Tab order after the potency switch, before the character files.
+    setTabOrder(CheckBoxCPWirkungBerechnen, ButtonVergleichen);
+    setTabOrder(ButtonVergleichen, ButtonVergleichBeenden);
+    setTabOrder(ButtonVergleichBeenden, ButtonCharakterSpeichern);
+    connect(ButtonVergleichen, &QPushButton::clicked, this, &TCharakterPlanerSeite::ButtonVergleichenClick);
+    connect(ButtonVergleichBeenden, &QPushButton::clicked, this,
+            &TCharakterPlanerSeite::ButtonVergleichBeendenClick);
+}
+
+void TCharakterPlanerSeite::ButtonVergleichenClick()
+{
+    const QString datei = QFileDialog::getOpenFileName(this, QStringLiteral("Vergleichen mit"), QString(),
+                                                       QStringLiteral("Charakter (*.json)"));
+    if (!datei.isEmpty())
+        VergleichLaden(datei);
+}
+
+bool TCharakterPlanerSeite::VergleichLaden(const QString &datei)
+{
+    auto basis = std::make_unique<TPlaner>();
+    basis->Optionen = Planer.Optionen;
+    PlanerStarten(*basis);
+    const QString fehler = CharakterdateiLesen(*basis, m_katalog, datei);
+    if (!fehler.isEmpty()) {
+        MeldungZeigen(fehler);
+        return false;
+    }
+    m_basis = std::move(basis);
+    ButtonVergleichBeenden->setEnabled(true);
+    VergleichZeigen();
+    return true;
+}
+
+void TCharakterPlanerSeite::ButtonVergleichBeendenClick()
+{
+    m_basis.reset();
+    // Focus stays on the page's controls rather than on a disabled button.
+    if (ButtonVergleichBeenden->hasFocus())
+        ButtonVergleichen->setFocus();
+    ButtonVergleichBeenden->setEnabled(false);
+    VergleichZeigen();
+}
+
+void TCharakterPlanerSeite::VergleichZeigen()
+{
+    if (!m_vergleichsanzeige)
+        return;
+    if (!m_basis) {
+        m_vergleichsanzeige->Leeren();
+        return;
+    }
+    BasisAngleichen(*m_basis, Planer);
+    const TVergleich v = VergleichBerechnen(Planer, *m_basis);
+    TVergleichsanzeige &a = *m_vergleichsanzeige;
+    auto spalte = [&a](TSpalte &sp, const TSpaltenVergleich &sv) {
+        a.Setzen(sp.Rues, sv.Ruestschutz);
+        a.Setzen(sp.Abs, sv.Absorb);
+        a.Setzen(sp.Ausw, sv.Ausweichen);
+        a.Setzen(sp.Beh, sv.Behinderung);
+        a.Setzen(sp.Block, sv.Schildblock);
+        for (size_t i = 0; i < sp.Waffen.size(); ++i) {
+            if (!sp.Waffen[i].Schaden)
+                continue;
+            a.Setzen(sp.Waffen[i].Schaden, sv.Waffen[i][0]);
+            a.Setzen(sp.Waffen[i].Tempo, sv.Waffen[i][1]);
+            a.Setzen(sp.Waffen[i].Treff, sv.Waffen[i][2]);
+            a.Setzen(sp.Waffen[i].Krit, sv.Waffen[i][3]);
+        }
+    };
+    spalte(m_nah, v.Nahkampf);
+    spalte(m_fern, v.Fernkampf);
+    for (size_t i = 0; i < m_offensiv.size(); ++i) {
+        a.Setzen(m_offensiv[i].Wert, v.Offensive[i]);
+        a.Setzen(m_defensiv[i].Wert, v.Defensive[i]);
+    }
 }
 
 } // namespace mvt

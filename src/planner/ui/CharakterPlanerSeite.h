@@ -15,7 +15,9 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -33,6 +35,7 @@ namespace mvt {
 struct TKatalog;
 struct TOptionen;
 class TForm10;
+class TVergleichsanzeige;
 
 class TCharakterPlanerSeite : public QWidget {
     Q_OBJECT
@@ -94,6 +97,15 @@ public:
     bool CharakterSpeichern(const QString &datei);
     bool CharakterLaden(const QString &datei);
 
+    // The hint of an equipment menu entry followed by what choosing it would change; made
+    // when the entry is hovered and kept until the character, opponent or view changes.
+    QString WasWaereWennHinweis(QAction *eintrag);
+    // "Vergleichen mit...": a character file as the comparison base; the character stays.
+    void ButtonVergleichenClick();
+    void ButtonVergleichBeendenClick();
+    bool VergleichLaden(const QString &datei);
+    bool VergleichAktiv() const { return m_basis != nullptr; }
+
     // From the optimiser window: an opponent text typed there, the search's start and end.
     void GegnerTextUebernehmen(planer::TGegnerFeld f, const QString &text);
     void OptimierungGestartet();
@@ -140,6 +152,9 @@ private:
     void NachAenderung(); // Aktualisieren + Anzeigen + optimiser window refreshed
     void PotenzschalterZeigen();
     void EingabenFreigeben(bool an);
+    void VergleichAnlegen();
+    void WasWaereWennAnbinden(QMenu *menue);
+    void VergleichZeigen();
     bool Shift() const;
     bool Strg() const;
     int64_t Jetzt() const;
@@ -179,6 +194,14 @@ private:
     QLabel *LabelCPWirkungBerechnen;
     QPushButton *ButtonCharakterSpeichern;
     QPushButton *ButtonCharakterLaden;
+    QPushButton *ButtonVergleichen = nullptr;
+    QPushButton *ButtonVergleichBeenden = nullptr;
+
+    // Comparison base (not part of the options) and the second texts it gives.
+    std::unique_ptr<planer::TPlaner> m_basis;
+    std::unique_ptr<TVergleichsanzeige> m_vergleichsanzeige;
+    // Counts the shown states; a menu entry's what-if hint belongs to one of them.
+    int m_anzeigeStand = 1;
 
     // Slots.
     std::array<QToolButton *, planer::AnzahlSlots> m_slotKnopf{};

@@ -1,0 +1,61 @@
+#include "planner/ui/Vergleichsanzeige.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace mvt {
+
+namespace {
+
+QColor RichtungsFarbe(int richtung)
+{
+    if (richtung > 0)
+        return QColor(0, 128, 0);
+    if (richtung < 0)
+        return QColor(255, 0, 0);
+    return QColor(96, 96, 96);
+}
+
+} // namespace
+
+void TVergleichsanzeige::Setzen(QLabel *wert, const planer::TVergleichswert &v)
+{
+    if (!wert)
+        return;
+    QLabel *l = m_labels.value(wert, nullptr);
+    if (!l) {
+        l = new QLabel(wert->parentWidget());
+        l->setObjectName(wert->objectName() + QStringLiteral("Vergleich"));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Clicks go to the value below (highlighting, choosing the column).
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QFont f = wert->font();
+        f.setPixelSize(std::max(8, (f.pixelSize() > 0 ? f.pixelSize() : 11) - 1));
+        l->setFont(f);
+        m_labels.insert(wert, l);
+    }
+    // Right of the value's own text, within the value's width; what does not fit is elided
+    // (the full text stays the accessible name).
+    const QRect g = wert->geometry();
+    const int belegt = std::min(g.width(), wert->fontMetrics().horizontalAdvance(wert->text()) + 6);
+    l->setGeometry(g.x() + belegt, g.y(), g.width() - belegt, g.height());
+    const bool zeigen = !wert->isHidden() && !v.Text.isEmpty();
+    if (zeigen) {
+        l->setText(l->fontMetrics().elidedText(v.Text, Qt::ElideRight, l->width()));
+        l->setAccessibleName(v.Text);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, RichtungsFarbe(v.Richtung));
+        l->setPalette(p);
+        l->raise();
+    }
+    l->setVisible(zeigen);
+}
+
+void TVergleichsanzeige::Leeren()
+{
+    for (QLabel *l : std::as_const(m_labels))
+        l->hide();
+}
+
+} // namespace mvt
