@@ -268,17 +268,17 @@ def buchstabe_m(cx, top, h, w):
     ]
 
 
-def logo(width=102, height=67):
-    def bg(x, y):
-        # soft vignette on parchment
-        d = math.hypot((x - width / 2) / (width / 2), (y - height / 2) / (height / 2))
-        return mix(PERGAMENT, (222, 206, 170), min(1.0, max(0.0, d - 0.35)) * 0.9)
-
-    c = Leinwand(width, height, bg)
-    cx = width / 2
+def logo_zeichnen(c, cx):
+    """The emblem on canvas c, centred on x = cx; the shield spans y 6 to 62, the swords
+    reach 42 to either side. tools/symbol_generator.py draws the program's icon with it."""
     # crossed swords behind the shield
     schwert(c, (cx + 40, 6), (cx - 30, 62), 3.4)
     schwert(c, (cx - 40, 6), (cx + 30, 62), 3.4)
+    schild_zeichnen(c, cx)
+
+
+def schild_zeichnen(c, cx):
+    """The shield with the crowned "M" and the star, without the swords."""
     # shield: shadow, gold rim, red field with a subtle light from the top left
     sh = schild(cx, 6, 46, 56)
     c.polygon(versetzt(sh, 1.3, 1.6), (60, 35, 20), 0.4)
@@ -306,6 +306,16 @@ def logo(width=102, height=67):
         a = -math.pi / 2 + i * math.pi / 5
         stern.append((cx + r * math.cos(a), 47 + r * math.sin(a)))
     c.polygon(stern, GOLD)
+
+
+def logo(width=102, height=67):
+    def bg(x, y):
+        # soft vignette on parchment
+        d = math.hypot((x - width / 2) / (width / 2), (y - height / 2) / (height / 2))
+        return mix(PERGAMENT, (222, 206, 170), min(1.0, max(0.0, d - 0.35)) * 0.9)
+
+    c = Leinwand(width, height, bg)
+    logo_zeichnen(c, width / 2)
     return c.pixels()
 
 

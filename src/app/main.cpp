@@ -2,6 +2,7 @@
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Meldungsfenster.h"
+#include "app/Programmstart.h"
 #include "app/Webseite.h"
 
 #include <QApplication>
@@ -9,11 +10,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Hadrik's Morvaren Tool"));
-    // The main window ends the program itself (FormClose or "Beenden"), also while a
-    // secondary window such as the docked optimiser is still visible.
-    QApplication::setQuitOnLastWindowClosed(false);
+    mvt::AnwendungEinrichten();
+    const auto uebersetzung = mvt::QtUebersetzungLaden(mvt::QtUebersetzungsordner());
     mvt::MeldungsfensterInstallieren();
 
     mvt::TAnwendung anwendung;

@@ -1,9 +1,13 @@
 #include "online/HttpAbruf.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -13,18 +17,28 @@ namespace {
 
 struct TZiel {
     QFile *Datei;
-    int64_t Geschrieben = 0;
+    CURL *Griff;
+    int64_t Gelesen = 0; // body bytes of every answer of the chain
     int64_t Hoechst;
     bool Schreibfehler = false;
 };
+
+bool IstUmleitung(long status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
 
 size_t Schreiben(char *daten, size_t groesse, size_t anzahl, void *nutzer)
 {
     auto *ziel = static_cast<TZiel *>(nutzer);
     const size_t n = groesse * anzahl;
-    ziel->Geschrieben += static_cast<int64_t>(n);
-    if (ziel->Geschrieben > ziel->Hoechst)
+    ziel->Gelesen += static_cast<int64_t>(n);
+    if (ziel->Gelesen > ziel->Hoechst)
         return 0; // any short count makes curl abort the transfer
+    long status = 0;
+    curl_easy_getinfo(ziel->Griff, CURLINFO_RESPONSE_CODE, &status);
+    if (IstUmleitung(status))
+        return n; // the body of a redirect is read and dropped
     if (ziel->Datei->write(daten, static_cast<qint64>(n)) != static_cast<qint64>(n)) {
         ziel->Schreibfehler = true;
         return 0;
@@ -45,10 +59,17 @@ struct TListenLoescher {
     void operator()(curl_slist *l) const { curl_slist_free_all(l); }
 };
 
+bool HttpOderHttps(const char *url)
+{
+    return std::strncmp(url, "http://", 7) == 0 || std::strncmp(url, "https://", 8) == 0;
+}
+
 } // namespace
 
 bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &grenzen)
 {
+    using Uhr = std::chrono::steady_clock;
+    const Uhr::time_point beginn = Uhr::now();
     CurlEinmalStarten();
     QFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -59,11 +80,10 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
         return false;
     std::unique_ptr<curl_slist, TListenLoescher> kopf(curl_slist_append(nullptr, "Accept: text/html, */*"));
 
-    TZiel ziel{&datei, 0, grenzen.HoechstBytes};
-    const QByteArray adresse = url.toUtf8();
     CURL *h = c.get();
-    curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http");
+    TZiel ziel{&datei, h, 0, grenzen.HoechstBytes};
+    const QByteArray stellen = grenzen.Zertifizierungsstellen.toLocal8Bit();
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
     curl_easy_setopt(h, CURLOPT_HTTPHEADER, kopf.get());
     curl_easy_setopt(h, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
@@ -71,20 +91,57 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
     curl_easy_setopt(h, CURLOPT_PROXY, "");      // no proxy, also none from the environment
     curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L); // runs on worker threads
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, grenzen.VerbindungMs);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, grenzen.GesamtMs);
-    curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(grenzen.HoechstBytes));
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!stellen.isEmpty())
+        curl_easy_setopt(h, CURLOPT_CAINFO, stellen.constData());
+    // Redirects are followed here rather than by curl, so that the byte limit can count
+    // the bodies of every answer and a loop ends at its first repetition.
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, Schreiben);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &ziel);
 
-    const CURLcode ergebnis = curl_easy_perform(h);
-    long status = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+    QByteArray adresse = url.toUtf8();
+    QSet<QByteArray> besucht{adresse};
+    bool erfolg = false;
+    for (int umleitungen = 0;; ++umleitungen) {
+        const long vergangen = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Uhr::now() - beginn).count());
+        const long rest = grenzen.GesamtMs - vergangen;
+        const int64_t restBytes = grenzen.HoechstBytes - ziel.Gelesen;
+        if (rest <= 0 || restBytes < 0)
+            break;
+        curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
+        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, rest);
+        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, std::min(grenzen.VerbindungMs, rest));
+        // An announced body beyond what is left of the limit is refused before it is read.
+        curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE,
+                         static_cast<curl_off_t>(std::max<int64_t>(restBytes, 1)));
+
+        const CURLcode ergebnis = curl_easy_perform(h);
+        long status = 0;
+        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+        if (ergebnis != CURLE_OK || ziel.Gelesen > grenzen.HoechstBytes)
+            break;
+        if (IstUmleitung(status)) {
+            char *ort = nullptr;
+            curl_easy_getinfo(h, CURLINFO_REDIRECT_URL, &ort);
+            if (!ort || !HttpOderHttps(ort) || umleitungen >= grenzen.HoechstUmleitungen)
+                break;
+            adresse = QByteArray(ort);
+            if (besucht.contains(adresse))
+                break; // a loop never ends in a file
+            besucht.insert(adresse);
+            continue;
+        }
+        // curl reports a body shorter than its Content-Length or a broken chunked body as
+        // an error.
+        erfolg = status >= 200 && status < 300;
+        break;
+    }
     const bool geschrieben = datei.flush() && !ziel.Schreibfehler;
     datei.close();
-    // curl reports a body shorter than its Content-Length or a broken chunked body as an error.
-    return ergebnis == CURLE_OK && status >= 200 && status < 300 && geschrieben &&
-           ziel.Geschrieben <= grenzen.HoechstBytes;
+    return erfolg && geschrieben;
 }
 
 } // namespace mvt::online

@@ -10,17 +10,25 @@ namespace mvt::online {
 
 struct THttpGrenzen {
     // A server that accepts the connection and never answers must not keep a check
-    // running for good.
+    // running for good. Both time-outs count from the first request, not per redirect.
     long VerbindungMs = 10'000;
     long GesamtMs = 60'000;
     // Larger answers are refused as a whole; the files we fetch are a few hundred kB.
+    // The bodies of the redirect answers count too.
     int64_t HoechstBytes = 16 * 1024 * 1024;
+    // Redirects followed before the download counts as failed.
+    int HoechstUmleitungen = 5;
+    // Certificate authorities for HTTPS as a PEM file; empty: the system's store. Tests
+    // trust a certificate of their own this way, for their run only.
+    QString Zertifizierungsstellen;
 };
 
 // Fetches url into the file at pfad (created or overwritten). True only for a complete
 // body with a 2xx status; on false the file may hold a part and the caller deletes it.
-// Sends "text/html, */*" as accepted types and the user agent the web site knows, accepts
-// cookies, uses no proxy. Safe to call from several threads at once.
+// Follows redirects to HTTP or HTTPS addresses (certificates checked); a loop, one
+// redirect too many or another scheme is a failure. Sends "text/html, */*" as accepted
+// types and the user agent the web site knows, accepts cookies, uses no proxy. Safe to
+// call from several threads at once.
 bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &grenzen = {});
 
 } // namespace mvt::online

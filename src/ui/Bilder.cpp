@@ -122,4 +122,12 @@ QIcon GlyphAbbrechen()
     return QIcon(GlyphMalen(false));
 }
 
+QIcon Programmsymbol()
+{
+    QIcon symbol;
+    for (int n : SymbolGroessen)
+        symbol.addFile(QStringLiteral(":/symbol/morvaren-tool-%1.png").arg(n), QSize(n, n));
+    return symbol;
+}
+
 } // namespace mvt

@@ -40,4 +40,8 @@ protected:
 QIcon GlyphOkay();
 QIcon GlyphAbbrechen();
 
+// The program's icon, made from the game logo, in the sizes of SymbolGroessen.
+inline constexpr int SymbolGroessen[] = {16, 24, 32, 48, 64, 128, 256};
+QIcon Programmsymbol();
+
 } // namespace mvt

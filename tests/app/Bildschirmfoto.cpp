@@ -1,16 +1,18 @@
 // Saves a PNG of the main window as it looks after start-up, with the menu bar:
 //     bildschirmfoto ZIEL.png [SEITE | info | autor | bausatz | preisdialog | version |
-//                              einstellungen:S[:U[:P]]]
+//                              einstellungen:S[:U[:P]] | dateidialog]
 // "info" and "autor" take the About window in its two modes instead; "bausatz" the
 // crafting tab with a build list of several entries (a third argument names the item
 // shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
 // of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
 // window of a sample list; "version" the version window with a newer version found,
-// "einstellungen" the settings window on page S (and sub-page U, price page P).
+// "einstellungen" the settings window on page S (and sub-page U, price page P);
+// "dateidialog" the file dialog of "Bauliste speichern..." (Qt's own dialog, German).
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "app/Programmstart.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
@@ -21,6 +23,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTabWidget>
@@ -32,13 +36,16 @@
 
 int main(int argc, char **argv)
 {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    mvt::AnwendungEinrichten();
+    const auto uebersetzung = mvt::QtUebersetzungLaden(mvt::QtUebersetzungsordner());
     if (argc < 2) {
         std::fprintf(stderr, "Aufruf: bildschirmfoto ZIEL.png [SEITE]\n");
         return 2;
     }
     const QString ziel = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    QTemporaryDir ordner;
+    QTemporaryDir ordner(QDir::temp().filePath(QStringLiteral("morvaren-XXXXXX")));
     QDir::setCurrent(ordner.path());
 
     mvt::TAnwendung anwendung;
@@ -99,6 +106,35 @@ int main(int argc, char **argv)
             fenster = anwendung.Form3.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);
         }
+    } else if (wahl == QLatin1String("dateidialog")) {
+        // A folder with a few build lists, as a player's would look.
+        QDir(ordner.path()).mkdir(QStringLiteral("Baulisten"));
+        anwendung.Form1->DialogOrdner = QDir(ordner.path()).filePath(QStringLiteral("Baulisten"));
+        for (const char *name :
+             {"Schwertschmiede.mvt_bl", "Burgausbau.mvt_bl", "Handelsware Woche 7.mvt_bl"}) {
+            QFile f(QDir(anwendung.Form1->DialogOrdner).filePath(QString::fromUtf8(name)));
+            if (f.open(QIODevice::WriteOnly))
+                f.write("Hadrik's Morvaren Tool - Bauliste\r\n");
+        }
+        int rc = 1;
+        // The dialog runs its own event loop inside the menu action; it is taken from there.
+        QTimer *warten = new QTimer(&app);
+        QObject::connect(warten, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            warten->stop();
+            dialog->resize(760, 430);
+            QTimer::singleShot(500, dialog, [&, dialog] {
+                rc = dialog->grab().save(ziel, "PNG") ? 0 : 1;
+                dialog->reject();
+                QApplication::quit();
+            });
+        });
+        warten->start(50);
+        QTimer::singleShot(300, [&] { anwendung.Form1->Baulistespeichern1->trigger(); });
+        QApplication::exec();
+        return rc;
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

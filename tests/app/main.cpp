@@ -6,11 +6,12 @@ QObject *JpegBildTestErzeugen();
 QObject *BaulistenMenueTestErzeugen();
 QObject *OnlineTestErzeugen();
 QObject *EinstellungsfensterTestErzeugen();
+QObject *UebersetzungTestErzeugen();
 
 int main(int argc, char **argv)
 {
     return mvt::test::FenstertestsAusfuehren(argc, argv,
                                              {FensterTestErzeugen, JpegBildTestErzeugen,
                                               BaulistenMenueTestErzeugen, OnlineTestErzeugen,
-                                              EinstellungsfensterTestErzeugen});
+                                              EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen});
 }

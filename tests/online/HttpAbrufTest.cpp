@@ -1,5 +1,6 @@
 // The HTTP wrapper against a local server: what counts as success and what as failure.
 #include "LokalerServer.h"
+#include "LokalerTlsServer.h"
 
 #include "online/HttpAbruf.h"
 
@@ -12,6 +13,7 @@
 
 using namespace mvt::online;
 using mvt::pruefung::TLokalerServer;
+using mvt::pruefung::TLokalerTlsServer;
 
 namespace {
 
@@ -96,6 +98,109 @@ TEST_F(HttpAbrufTest, OhneServerUndOhneHttpIstFehlschlag)
     EXPECT_FALSE(HttpHolen(QStringLiteral("http://127.0.0.1:%1/x").arg(frei), Datei()));
     EXPECT_FALSE(HttpHolen(QStringLiteral("file:///etc/hostname"), Datei()));
     EXPECT_FALSE(HttpHolen(Url("/x"), ordner.filePath(QStringLiteral("fehlt/ziel.txt"))));
+}
+
+TEST_F(HttpAbrufTest, UmleitungenZuEinemAnderenPortWerdenVerfolgt)
+{
+    TLokalerServer neu;
+    neu.Setzen("/TownList.txt", 200, "001002Stadt\r\n");
+    const std::string ziel = neu.Basis() + "/TownList.txt";
+    server.Umleiten("/dauerhaft", 301, ziel, "umgezogen");
+    server.Umleiten("/vorlaeufig", 302, ziel);
+    for (const char *pfad : {"/dauerhaft", "/vorlaeufig"}) {
+        ASSERT_TRUE(HttpHolen(Url(pfad), Datei())) << pfad;
+        // Only the last answer's body lands in the file, not the redirect's.
+        EXPECT_EQ(Inhalt(), QByteArray("001002Stadt\r\n")) << pfad;
+    }
+    const auto anfragen = neu.Anfragen();
+    ASSERT_EQ(anfragen.size(), 2u);
+    EXPECT_NE(anfragen[1].find("User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"), std::string::npos);
+}
+
+TEST_F(HttpAbrufTest, FuenfUmleitungenGeltenDieSechsteNicht)
+{
+    // /k0 -> /k1 -> ... -> /kN, which answers with the file.
+    auto kette = [&](const std::string &name, int umleitungen) {
+        for (int i = 0; i < umleitungen; ++i)
+            server.Umleiten("/" + name + std::to_string(i), 302, "/" + name + std::to_string(i + 1));
+        server.Setzen("/" + name + std::to_string(umleitungen), 200, "angekommen");
+    };
+    kette("fuenf", 5);
+    kette("sechs", 6);
+    EXPECT_TRUE(HttpHolen(Url("/fuenf0"), Datei()));
+    EXPECT_EQ(Inhalt(), QByteArray("angekommen"));
+    EXPECT_FALSE(HttpHolen(Url("/sechs0"), Datei()));
+    EXPECT_EQ(server.AnzahlFuer("/sechs5"), 1);
+    EXPECT_EQ(server.AnzahlFuer("/sechs6"), 0); // the sixth redirect is not followed
+}
+
+TEST_F(HttpAbrufTest, SchleifeUndFremdeSchemataSindFehlschlaege)
+{
+    server.Umleiten("/a", 301, "/b");
+    server.Umleiten("/b", 302, server.Basis() + "/a");
+    EXPECT_FALSE(HttpHolen(Url("/a"), Datei()));
+    EXPECT_EQ(server.AnzahlFuer("/a"), 1); // ends at the first repetition
+    server.Umleiten("/selbst", 301, "/selbst");
+    EXPECT_FALSE(HttpHolen(Url("/selbst"), Datei()));
+
+    server.Umleiten("/ftp", 301, "ftp://127.0.0.1:" + std::to_string(server.Port()) + "/LatestVersion.txt");
+    EXPECT_FALSE(HttpHolen(Url("/ftp"), Datei()));
+    server.Umleiten("/datei", 302, "file:///etc/hostname");
+    EXPECT_FALSE(HttpHolen(Url("/datei"), Datei()));
+    EXPECT_TRUE(Inhalt().isEmpty());
+    server.Setzen("/ohneziel", 301, "nirgends");
+    EXPECT_FALSE(HttpHolen(Url("/ohneziel"), Datei()));
+}
+
+TEST_F(HttpAbrufTest, ZeitUndGroesseGeltenFuerDieGanzeKette)
+{
+    // Three answers of 300 ms each: every one alone is within 700 ms, the chain is not.
+    server.Umleiten("/z0", 302, "/z1");
+    server.Umleiten("/z1", 302, "/z2");
+    server.Setzen("/z2", 200, "spaet");
+    for (const char *pfad : {"/z0", "/z1", "/z2"})
+        server.Verzoegern(pfad, 300);
+    THttpGrenzen kurz;
+    kurz.GesamtMs = 700;
+    EXPECT_TRUE(HttpHolen(Url("/z2"), Datei(), kurz));
+    EXPECT_FALSE(HttpHolen(Url("/z0"), Datei(), kurz));
+
+    // 8 bytes in the redirect's body and 8 in the file.
+    server.Umleiten("/g0", 301, "/g1", "12345678");
+    server.Setzen("/g1", 200, "abcdefgh");
+    THttpGrenzen klein;
+    klein.HoechstBytes = 12;
+    EXPECT_TRUE(HttpHolen(Url("/g1"), Datei(), klein));
+    EXPECT_FALSE(HttpHolen(Url("/g0"), Datei(), klein));
+    klein.HoechstBytes = 16;
+    EXPECT_TRUE(HttpHolen(Url("/g0"), Datei(), klein));
+    EXPECT_EQ(Inhalt(), QByteArray("abcdefgh"));
+}
+
+TEST_F(HttpAbrufTest, HttpsNurMitGeprueftemZertifikat)
+{
+    TLokalerTlsServer tls;
+    ASSERT_TRUE(tls.Bereit());
+    tls.Setzen(QStringLiteral("TownListDate.txt"), "2018.02.16.10.09\n");
+    const QString adresse = QString::fromStdString(tls.Basis()) + QStringLiteral("/TownListDate.txt");
+
+    THttpGrenzen vertraut;
+    vertraut.Zertifizierungsstellen = tls.Zertifikat();
+    ASSERT_TRUE(HttpHolen(adresse, Datei(), vertraut));
+    EXPECT_EQ(Inhalt(), QByteArray("2018.02.16.10.09\n"));
+    // The move of a web site to HTTPS: a redirect from the plain address.
+    server.Umleiten("/TownListDate.txt", 301, adresse.toStdString());
+    EXPECT_TRUE(HttpHolen(Url("/TownListDate.txt"), Datei(), vertraut));
+    EXPECT_EQ(Inhalt(), QByteArray("2018.02.16.10.09\n"));
+
+    // The system's authorities do not know the test's certificate, nor does another one.
+    EXPECT_FALSE(HttpHolen(adresse, Datei()));
+    EXPECT_FALSE(HttpHolen(Url("/TownListDate.txt"), Datei()));
+    QTemporaryDir anderer;
+    ASSERT_TRUE(mvt::pruefung::ZertifikatErzeugen(anderer.path(), QStringLiteral("fremd")));
+    THttpGrenzen fremd;
+    fremd.Zertifizierungsstellen = anderer.filePath(QStringLiteral("fremd.pem"));
+    EXPECT_FALSE(HttpHolen(adresse, Datei(), fremd));
 }
 
 } // namespace

@@ -72,6 +72,19 @@ public:
     {
         Setzen(pfad, TAntwort{status, std::move(inhalt)});
     }
+    // Answers pfad with a redirect (301, 302, ...) to ort, which may be relative.
+    void Umleiten(const std::string &pfad, int status, const std::string &ort, std::string inhalt = "")
+    {
+        Setzen(pfad, TAntwort{status, std::move(inhalt)});
+        std::lock_guard<std::mutex> sperre(m_mutex);
+        m_orte[pfad] = ort;
+    }
+    // The answer for pfad comes only after ms milliseconds.
+    void Verzoegern(const std::string &pfad, int ms)
+    {
+        std::lock_guard<std::mutex> sperre(m_mutex);
+        m_verzoegerungen[pfad] = ms;
+    }
     // Every request's first line and headers, in order of arrival.
     std::vector<std::string> Anfragen() const
     {
@@ -130,14 +143,23 @@ private:
         if (const size_t a = anfrage.find(' '); a != std::string::npos)
             pfad = anfrage.substr(a + 1, anfrage.find(' ', a + 1) - a - 1);
         TAntwort antwort{404, "nicht da"};
+        std::string ort;
+        int verzoegerung = 0;
         {
             std::lock_guard<std::mutex> sperre(m_mutex);
             m_anfragen.push_back(anfrage);
             if (auto it = m_antworten.find(pfad); it != m_antworten.end())
                 antwort = it->second;
+            if (auto it = m_orte.find(pfad); it != m_orte.end())
+                ort = it->second;
+            if (auto it = m_verzoegerungen.find(pfad); it != m_verzoegerungen.end())
+                verzoegerung = it->second;
         }
+        for (int ms = 0; ms < verzoegerung && !m_ende; ms += 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         auto kopf = [&](long long laenge) {
             return "HTTP/1.1 " + std::to_string(antwort.Status) + " X\r\nContent-Type: text/plain\r\n" +
+                   (ort.empty() ? std::string() : "Location: " + ort + "\r\n") +
                    "Content-Length: " + std::to_string(laenge) + "\r\nConnection: close\r\n\r\n";
         };
         switch (antwort.Weise) {
@@ -174,6 +196,8 @@ private:
     std::vector<std::thread> m_verbindungen; // touched by the accepting thread only
     mutable std::mutex m_mutex;
     std::map<std::string, TAntwort> m_antworten;
+    std::map<std::string, std::string> m_orte;
+    std::map<std::string, int> m_verzoegerungen;
     std::vector<std::string> m_anfragen;
 };
 

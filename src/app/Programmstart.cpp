@@ -1,0 +1,38 @@
+#include "app/Programmstart.h"
+
+#include "ui/Bilder.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+
+namespace mvt {
+
+void AnwendungEinrichten()
+{
+    QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hadrik's Morvaren Tool"));
+    // Matches the menu entry's desktop file, so that the desktop shows its icon for our windows.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.morvaren_tool"));
+    // The default icon of every window, secondary windows and dialogs included.
+    QApplication::setWindowIcon(Programmsymbol());
+    // The main window ends the program itself (FormClose or "Beenden"), also while a
+    // secondary window such as the docked optimiser is still visible.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QString QtUebersetzungsordner()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+std::unique_ptr<QTranslator> QtUebersetzungLaden(const QString &ordner)
+{
+    auto uebersetzung = std::make_unique<QTranslator>();
+    // German whatever the system's language: the whole program speaks German.
+    if (!uebersetzung->load(QStringLiteral("qtbase_de"), ordner) ||
+        !QCoreApplication::installTranslator(uebersetzung.get()))
+        return nullptr;
+    return uebersetzung;
+}
+
+} // namespace mvt

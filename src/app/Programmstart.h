@@ -1,0 +1,24 @@
+// What the program sets up before its windows exist: its names, the icon every window
+// shows, and Qt's German texts for the standard dialogs and menus.
+#pragma once
+
+#include <QString>
+#include <QTranslator>
+
+#include <memory>
+
+namespace mvt {
+
+// Names and window icon of the application; the main window ends the program itself.
+void AnwendungEinrichten();
+
+// Where the system keeps Qt's translations (Debian: qt6-translations-l10n).
+QString QtUebersetzungsordner();
+
+// Installs "qtbase_de" from ordner, so that file dialogs, message box buttons and the
+// context menus of text fields read German. Null when the file is missing or unreadable:
+// the program then shows Qt's English texts and works as before. The translation stays
+// installed as long as the returned object lives.
+std::unique_ptr<QTranslator> QtUebersetzungLaden(const QString &ordner);
+
+} // namespace mvt
