@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolTip>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -325,11 +326,17 @@ void TRundendiagramm::paintEvent(QPaintEvent *)
             }
         }
         p.setPen(
-            QPen(Farben[r], 2, r == Vergleich ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        if (linie.size() == 1)
+            QPen(Farben[r], 2, r == Vergleich ? Qt::DashLine : Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        if (linie.size() == 1) {
             p.drawEllipse(linie.first(), 2.5, 2.5);
-        else
-            p.drawPolyline(linie);
+            continue;
+        }
+        // Segment by segment: one polyline of many steep zigzags makes the rasteriser
+        // work on a huge self-overlapping outline, which is many times slower.
+        QVarLengthArray<QLineF, 1024> strecken;
+        for (qsizetype i = 1; i < linie.size(); ++i)
+            strecken.append(QLineF(linie[i - 1], linie[i]));
+        p.drawLines(strecken.constData(), int(strecken.size()));
     }
     p.setClipping(false);
 
