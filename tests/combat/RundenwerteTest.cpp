@@ -52,97 +52,49 @@ void SummenPruefen(const Kampfauswertung &a, const QString &bericht)
 }
 
 // A random report with every line kind, Runde headers at random places (also none, and
-// lines before the first), blocks, criticals, ticks with and without caster, and broken lines.
+// lines before the first), blocks, criticals, ticks with and without caster, broken lines.
 QString Erzeugen(uint32_t saat)
 {
     std::mt19937 z(saat);
     auto w = [&z](int n) { return int(z() % uint32_t(n)); };
     const QStringList namen{"Hadrik", "Syl die Flinke", "Ork #1", "Ork #2", "Troll", "Mirla"};
-    const char *waffen[] = {"Kurzschwert", "Speer", "Langbogen", "Feuerball", "Keule", "Axt"};
-    const char *dots[] = {"Hitzekegel", "Giftige Wolke"};
-    const char *hots[] = {"Regeneration I"};
-    const char *zauber[] = {"Eile", "Fluch", "Steinhaut"};
+    // %1 actor, %2 target, %3 and %4 numbers.
+    const QStringList vorlagen{
+        "%1 [Kurzschwert] greift %2 an: verursacht %3 Schaden (krit. Treffer) (%4 Schaden geblockt).",
+        "%1 [Speer] greift %2 an: verursacht %3 Schaden (%4 Schaden geblockt).",
+        "%1 [Langbogen] greift %2 an: verursacht %3 Schaden.",
+        "%1 [Feuerball] greift %2 an: kein Schaden.",
+        "%1 [Keule] greift %2 an: weicht aus.",
+        "%1 [Axt] greift %2 an: verfehlt.",
+        "%1 [Axt] greift %2 an: verursacht viel Schaden.",
+        "%1 zaubert [Heilung I] auf %2: heilt %3 Lebenspunkte (exzellenter Heilerfolg).",
+        "%1 zaubert [Heilung I] auf %2: heilt %3 Lebenspunkte.",
+        "%1 zaubert [Heilung I] auf %2: misslingt.",
+        "%1 zaubert [Hitzekegel] auf %2: erfolgreich.",
+        "%1 zaubert [Giftige Wolke] auf %2: weicht aus.",
+        "[Hitzekegel] wirkt auf %2: verursacht %3 Schaden (krit. Treffer).",
+        "[Giftige Wolke] wirkt auf %2: kein Schaden (krit. Treffer).",
+        "%1 zaubert [Regeneration I] auf %2: erfolgreich.",
+        "[Regeneration I] wirkt auf %2: heilt %3 Lebenspunkte.",
+        "%1 zaubert [Fluch] auf %2: verfehlt.",
+        "%1 zaubert [Eile] auf %2: erfolgreich.",
+        "%1 nähert sich %2.",
+        "%1 wechselt in den Nahkampf.",
+        "%1 wechselt in den Fernkampf.",
+        "%1 sinkt kampfunfähig zu Boden.",
+    };
     const bool mitRunden = w(5) != 0;
-    const int zeilen = 20 + w(200);
     QString t;
-    int runde = 0;
-    for (int i = 0; i < zeilen; ++i) {
-        const QString zeit = QStringLiteral("%1:%2 ").arg(i / 30).arg(i % 60, 2, 10, QLatin1Char('0'));
-        const QString &x = namen[w(namen.size())];
-        const QString &y = namen[w(namen.size())];
-        switch (w(13)) {
-        case 0:
+    for (int i = 0, n = 20 + w(200), runde = 0; i < n; ++i) {
+        if (w(12) == 0) {
             if (mitRunden)
                 t += QStringLiteral("Runde %1\n").arg(++runde + w(2));
-            break;
-        case 1:
-        case 2:
-        case 3: {
-            QString e;
-            switch (w(5)) {
-            case 0:
-                e = QStringLiteral("verursacht %1 Schaden").arg(w(40));
-                if (w(3) == 0)
-                    e += QStringLiteral(" (krit. Treffer)");
-                if (w(3) == 0)
-                    e += QStringLiteral(" (%1 Schaden geblockt)").arg(1 + w(9));
-                e += u'.';
-                break;
-            case 1:
-                e = QStringLiteral("kein Schaden.");
-                break;
-            case 2:
-                e = QStringLiteral("weicht aus.");
-                break;
-            case 3:
-                e = QStringLiteral("verfehlt.");
-                break;
-            default:
-                e = QStringLiteral("verursacht viel Schaden."); // a reading error
-                break;
-            }
-            t += zeit + x + " [" + waffen[w(6)] + "] greift " + y + " an: " + e + '\n';
-            break;
+            continue;
         }
-        case 4:
-            t += zeit + x + " zaubert [Heilung I] auf " + y +
-                 (w(4) == 0 ? QStringLiteral(": misslingt.\n")
-                            : QStringLiteral(": heilt %1 Lebenspunkte%2.\n")
-                                  .arg(w(20))
-                                  .arg(w(3) == 0 ? QStringLiteral(" (exzellenter Heilerfolg)") : QString()));
-            break;
-        case 5:
-            t += zeit + x + " zaubert [" + dots[w(2)] + "] auf " + y +
-                 (w(3) == 0 ? QStringLiteral(": weicht aus.\n") : QStringLiteral(": erfolgreich.\n"));
-            break;
-        case 6:
-            t += zeit + '[' + dots[w(2)] + "] wirkt auf " + y +
-                 (w(4) == 0 ? QStringLiteral(": kein Schaden (krit. Treffer).\n")
-                            : QStringLiteral(": verursacht %1 Schaden%2.\n")
-                                  .arg(w(15))
-                                  .arg(w(3) == 0 ? QStringLiteral(" (krit. Treffer)") : QString()));
-            break;
-        case 7:
-            t += zeit + x + " zaubert [" + hots[0] + "] auf " + y + ": erfolgreich.\n";
-            break;
-        case 8:
-            t += zeit + '[' + hots[0] + "] wirkt auf " + y +
-                 QStringLiteral(": heilt %1 Lebenspunkte.\n").arg(w(9));
-            break;
-        case 9:
-            t += zeit + x + " zaubert [" + zauber[w(3)] + "] auf " + y +
-                 (w(2) == 0 ? QStringLiteral(": verfehlt.\n") : QStringLiteral(": erfolgreich.\n"));
-            break;
-        case 10:
-            t += zeit + x + " nähert sich " + y + ".\n";
-            break;
-        case 11:
-            t += zeit + x + (w(2) ? " wechselt in den Nahkampf.\n" : " wechselt in den Fernkampf.\n");
-            break;
-        default:
-            t += zeit + x + " sinkt kampfunfähig zu Boden.\n";
-            break;
-        }
+        QString zeile = vorlagen[w(vorlagen.size())];
+        zeile.replace("%1", namen[w(namen.size())]).replace("%2", namen[w(namen.size())]);
+        zeile.replace("%3", QString::number(w(40))).replace("%4", QString::number(1 + w(9)));
+        t += QStringLiteral("%1:%2 ").arg(i / 30).arg(i % 60, 2, 10, QLatin1Char('0')) + zeile + u'\n';
     }
     return t;
 }
