@@ -141,6 +141,16 @@ private slots:
         QVERIFY(r7.Schaden > 0 && r7.SchadenErhalten > 0);
         QToolTip::hideText();
 
+        // Reachable by Tab from the table; the arrow keys walk the Runden with the tool tip.
+        t->setFocus();
+        for (int i = 0; i < 80 && QApplication::focusWidget() != d; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), d);
+        QTest::keyClick(d, Qt::Key_Home);
+        QTest::keyClick(d, Qt::Key_Right);
+        QTRY_VERIFY(QToolTip::text().startsWith(QStringLiteral("Runde 2\n")));
+        QToolTip::hideText();
+
         // Ctrl+click on a second fighter adds its damage line and keeps the first selected.
         const QColor vergleich(0xE6, 0x7E, 0x00), ausgeteilt(0xC6, 0x28, 0x28), erhalten(0x15, 0x65, 0xC0),
             heilung(0x2E, 0x7D, 0x32);

@@ -619,6 +619,9 @@ void TKampfberichtSeite::DiagrammEinrichten()
     Rundendiagramm->setFont(klein);
     Rundendiagramm->hide();
     DiagrammAnpassen();
+    // Tab walked the cells of the table round and round and never reached the controls
+    // after it; rows are chosen with the arrow keys.
+    StringGrid1->setTabKeyNavigation(false);
 }
 
 void TKampfberichtSeite::DiagrammAnpassen()
