@@ -1,9 +1,16 @@
 #include "catalogue/Katalog.h"
 #include "combat/Kampfbericht.h"
+#include "combat/ui/Rundendiagramm.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QString>
+
+#include <sys/resource.h>
+
+#include "BenchAnwendung.h"
 
 using namespace mvt;
 
@@ -103,13 +110,15 @@ const TKatalog &BenchKatalog()
 
 } // namespace
 
-// Evaluating a long report: 100,000 lines, 40 fighters. Items are lines.
+// Evaluating a long report: 100,000 lines, 40 fighters. Items are lines. The second
+// argument switches the figures per Runde off (0) or on (1), to show what they cost.
 static void BM_KampfberichtAuswerten(benchmark::State &state)
 {
     const QString text = KampfberichtErzeugen(int(state.range(0)), 40);
     const TKatalog &k = BenchKatalog();
     for (auto _ : state) {
         Kampfauswertung a;
+        a.RundenErfassen = state.range(1) != 0;
         const int32_t fehler = KampfberichtAuswerten(text, a, k);
         benchmark::DoNotOptimize(fehler);
         if (a.Kaempfer.size() != 40)
@@ -118,7 +127,82 @@ static void BM_KampfberichtAuswerten(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_KampfberichtAuswerten)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KampfberichtAuswerten)
+    ->ArgNames({"Zeilen", "ProRunde"})
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A duel of 100,000 Runden: a header and two attacks per Runde.
+QString LangesDuell(int runden)
+{
+    QString text;
+    text.reserve(qsizetype(runden) * 110);
+    for (int r = 1; r <= runden; ++r) {
+        const int s = r * 24;
+        const QString zeit = QStringLiteral("%1:%2 ").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+        text += QStringLiteral("Runde %1\n").arg(r);
+        text += zeit +
+                QStringLiteral("Hadrik [Kurzschwert] greift Troll an: verursacht %1 Schaden.\n").arg(r % 17);
+        text += zeit + QStringLiteral("Troll [Keule] greift Hadrik an: weicht aus.\n");
+    }
+    return text;
+}
+
+long SpitzeMB()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss / 1024; // kilobytes on Linux
+}
+
+} // namespace
+
+// Memory of a report of 100,000 Runden: the peak resident size of the process while the
+// report text is held and evaluated (run this case alone to read it for this case only).
+static void BM_KampfberichtHunderttausendRunden(benchmark::State &state)
+{
+    const TKatalog &k = BenchKatalog();
+    for (auto _ : state) {
+        const QString text = LangesDuell(100000);
+        Kampfauswertung a;
+        KampfberichtAuswerten(text, a, k);
+        if (a.Runden != 100000 || a.Kaempfer.size() != 2 || a.Kaempfer[0]->ProRunde.size() != 100000)
+            state.SkipWithError("unerwartetes Ergebnis");
+    }
+    state.counters["SpitzeMB"] = double(SpitzeMB());
+}
+BENCHMARK(BM_KampfberichtHunderttausendRunden)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Drawing the chart of a fighter with 500 Runden at the size the tab gives it.
+static void BM_RundendiagrammZeichnen(benchmark::State &state)
+{
+    bench::AnwendungSicherstellen();
+    TKaempfer k;
+    k.Name = QStringLiteral("Hadrik");
+    for (int r = 1; r <= 500; ++r) {
+        TRundenwerte w;
+        w.Runde = r;
+        w.Schaden = (r * 37) % 90;
+        w.SchadenErhalten = (r * 53) % 70;
+        w.Heilung = (r * 11) % 40;
+        k.ProRunde.push_back(w);
+    }
+    TKaempfer v = k;
+    v.Name = QStringLiteral("Troll");
+    TRundendiagramm d;
+    d.resize(int(state.range(0)), 116);
+    d.KaempferSetzen(&k, 500);
+    d.VergleichSetzen(&v);
+    QImage bild(d.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&bild);
+        d.render(&p);
+    }
+}
+BENCHMARK(BM_RundendiagrammZeichnen)->Arg(768)->Arg(1536)->Unit(benchmark::kMillisecond);
 
 // Classification alone, the part every line goes through.
 static void BM_ZeileKlassifizieren(benchmark::State &state)

@@ -5,12 +5,22 @@
 #include "catalogue/Katalog.h"
 #include "catalogue/Textdatei.h"
 #include "combat/Kampfbericht.h"
+#include "combat/Kampftabelle.h"
+#include "combat/Statistiktext.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <cstdio>
+
 namespace mvt::cli {
 namespace {
+
+void TextAusgeben(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stdout);
+}
 
 QJsonValue Referenz(const TKaempfer *k)
 {
@@ -97,7 +107,21 @@ QJsonObject StatusJson(const TKampfstatus &s)
     return o;
 }
 
-QJsonObject KaempferJson(const TKaempfer &k)
+// The fighter's Runden with a booking, in order, each with its number and figures.
+QJsonArray ProRundeJson(const TKaempfer &k)
+{
+    QJsonArray runden;
+    for (const TRundenwerte &r : k.ProRunde) {
+        QJsonObject o{{"Runde", r.Runde}};
+#define MVT_JSON(f) o.insert(QStringLiteral(#f), r.f);
+        MVT_RUNDENWERTE(MVT_JSON)
+#undef MVT_JSON
+        runden.append(o);
+    }
+    return runden;
+}
+
+QJsonObject KaempferJson(const TKaempfer &k, const QJsonArray &proRunde)
 {
     return QJsonObject{{"Name", k.Name},
                        {"Ueberlebt", k.Ueberlebt},
@@ -123,17 +147,20 @@ QJsonObject KaempferJson(const TKaempfer &k)
                                               {"Unbestimmt", StatusJson(k.Status[Unbestimmt])},
                                               {"Gesamt", StatusJson(k.Status[Gesamt])}}},
                        {"LetzterDOTZauberer", Referenz(k.LetzterDOTZauberer)},
-                       {"LetzterHOTZauberer", Referenz(k.LetzterHOTZauberer)}};
+                       {"LetzterHOTZauberer", Referenz(k.LetzterHOTZauberer)},
+                       {"ProRunde", proRunde}};
 }
 
 int Kampfbericht(const QStringList &args)
 {
-    if (args.size() != 1) {
-        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli kampfbericht DATEI"));
+    QStringList dateien = args;
+    const bool forum = dateien.removeAll(QStringLiteral("--forum")) > 0;
+    if (dateien.size() != 1) {
+        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli kampfbericht DATEI [--forum]"));
         return 2;
     }
     QString fehler;
-    const auto bytes = DateiLesen(args[0], &fehler);
+    const auto bytes = DateiLesen(dateien[0], &fehler);
     if (!bytes) {
         FehlerAusgeben(fehler);
         return 1;
@@ -144,9 +171,17 @@ int Kampfbericht(const QStringList &args)
     KampfberichtAuswerten(TextDekodieren(*bytes), a, katalog);
     if (a.AbschlussFehler)
         FehlerAusgeben(AuswertungsfehlerText());
+    if (forum) {
+        // The table as the tab shows it right after the evaluation: list order.
+        std::vector<QStringList> zeilen;
+        for (const auto &k : a.Kaempfer)
+            zeilen.push_back(TabellenZeile(*k));
+        TextAusgeben(ForumText(TabellenKopf(), zeilen, a.Runden, a.Fehler));
+        return 0;
+    }
     QJsonArray kaempfer;
     for (const auto &k : a.Kaempfer)
-        kaempfer.append(KaempferJson(*k));
+        kaempfer.append(KaempferJson(*k, ProRundeJson(*k)));
     JsonAusgeben(QJsonObject{{"Runden", a.Runden}, {"Fehler", a.Fehler}, {"Kaempfer", kaempfer}});
     return 0;
 }

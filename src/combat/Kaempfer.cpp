@@ -192,6 +192,28 @@ TAbgeleitet Ableiten(const TAktionswerte &a)
     return r;
 }
 
+} // namespace
+
+void RundenwerteBuchen(TRundenwerte &r, const TAktionswerte &gebucht, bool ausgeteilt)
+{
+    const TAbgeleitet d = Ableiten(gebucht);
+    if (ausgeteilt) {
+        Addieren(r.Schaden, d.Schaden);
+        Addieren(r.Heilung, d.Heilung);
+        Addieren(r.Angriffe, d.Angriffe);
+        Addieren(r.TrefferGesamt, d.TrefferGesamt);
+        Addieren(r.Kritische, d.Kritische);
+    } else {
+        Addieren(r.SchadenErhalten, d.Schaden);
+        Addieren(r.HeilungErhalten, d.Heilung);
+        Addieren(r.AngriffeErhalten, d.Angriffe);
+        Addieren(r.TrefferErhalten, d.TrefferGesamt);
+        Addieren(r.AusgewichenErhalten, d.Ausgewichen);
+        Addieren(r.BlocksErhalten, gebucht.AnzBlocks);
+    }
+}
+
+namespace {
 void Quote(double &ziel, int32_t zaehler, int32_t nenner)
 {
     if (nenner > 0)

@@ -203,6 +203,33 @@ struct TKampfstatus {
     TWaffen Waffen;
 };
 
+// The figures a fighter collects per Runde, named as the derived values of its total block.
+#define MVT_RUNDENWERTE(X)                                                                                   \
+    X(Schaden)                                                                                               \
+    X(SchadenErhalten)                                                                                       \
+    X(Heilung)                                                                                               \
+    X(HeilungErhalten)                                                                                       \
+    X(Angriffe)                                                                                              \
+    X(AngriffeErhalten)                                                                                      \
+    X(TrefferGesamt)                                                                                         \
+    X(TrefferErhalten)                                                                                       \
+    X(Kritische)                                                                                             \
+    X(AusgewichenErhalten)                                                                                   \
+    X(BlocksErhalten)
+
+// One Runde of one fighter. Runde counts the Runde headers in report order; what comes
+// before the first header belongs to Runde 1.
+struct TRundenwerte {
+    int32_t Runde = 1;
+#define MVT_FELD(f) int32_t f = 0;
+    MVT_RUNDENWERTE(MVT_FELD)
+#undef MVT_FELD
+};
+
+// Adds what one booking counted into one side of a block (ausgeteilt: the A-side) to
+// the figures of a Runde, by the same sums as the total block's derived values.
+void RundenwerteBuchen(TRundenwerte &r, const TAktionswerte &gebucht, bool ausgeteilt);
+
 // Indexes of TKaempfer::Status.
 enum TPhasenblock : int { Nahkampf = 0, Fernkampf = 1, Unbestimmt = 2, Gesamt = 3 };
 
@@ -244,6 +271,9 @@ struct TKaempfer {
     std::array<TKampfstatus, 4> Status{};
     TKaempfer *LetzterDOTZauberer = nullptr;
     TKaempfer *LetzterHOTZauberer = nullptr;
+    // Only the Runden with a booking of this fighter, in order: a long report with many
+    // fighters would otherwise hold mostly empty Runden.
+    std::vector<TRundenwerte> ProRunde;
 
     // The block that collects the fighter's actions in its current phase.
     TKampfstatus &Block() { return Status[Phase == 1 ? Nahkampf : Phase == 2 ? Fernkampf : Unbestimmt]; }
@@ -256,6 +286,8 @@ struct Kampfauswertung {
     int32_t Fehler = 0;
     // The finishing passes failed (memory); the caller tells the user, on its own thread.
     bool AbschlussFehler = false;
+    // Collect the figures per Runde (TKaempfer::ProRunde); off only to measure their cost.
+    bool RundenErfassen = true;
     std::vector<std::unique_ptr<TKaempfer>> Kaempfer;
     QHash<QString, TKaempfer *> Index;
 };

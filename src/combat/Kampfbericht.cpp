@@ -390,6 +390,29 @@ private:
     QHash<QString, uint8_t> m_klassen;
     int32_t m_zeit = 0;
 
+    // The fighter's figures of the Runde being read; created at its first booking.
+    TRundenwerte &Runde(TKaempfer &k)
+    {
+        const int32_t runde = std::max<int32_t>(m_a.Runden, 1);
+        if (k.ProRunde.empty() || k.ProRunde.back().Runde != runde) {
+            k.ProRunde.emplace_back();
+            k.ProRunde.back().Runde = runde;
+        }
+        return k.ProRunde.back();
+    }
+
+    // Counts into one side of a block of k and, by the same counting, into k's current
+    // Runde, so that the Runden always add up to the totals.
+    template <class Zaehlung> void Buchen(TKaempfer &k, TAktionswerte &w, bool ausgeteilt, Zaehlung &&zaehlen)
+    {
+        zaehlen(w);
+        if (!m_a.RundenErfassen)
+            return;
+        TAktionswerte gebucht;
+        zaehlen(gebucht);
+        RundenwerteBuchen(Runde(k), gebucht, ausgeteilt);
+    }
+
     // A name made of the words from von up to (not including) bis; a name needs a word.
     static bool Name(const TWorte &w, qsizetype von, qsizetype bis, QString &name)
     {
@@ -533,15 +556,17 @@ private:
         angreifer.LetzteAktionKeinAngriff = false;
 
         const TTrefferElement treffer{p.Waffe, p.Schaden, p.Blockiert ? p.GeblocktSchaden : 0, p.Kritisch};
-        TrefferZaehlen(ab.Ausgeteilt, p);
+        const auto treffen = [&p](TAktionswerte &w) { TrefferZaehlen(w, p); };
+        const auto blocken = [&p](TAktionswerte &w) { BlockZaehlen(w, p.GeblocktSchaden); };
+        Buchen(angreifer, ab.Ausgeteilt, true, treffen);
         if (p.Ergebnis == 0) {
             GegnerAnhaengen(ab.Ausgeteilt, ziel.Name, treffer);
             if (p.Blockiert)
-                BlockZaehlen(ab.Ausgeteilt, p.GeblocktSchaden);
+                Buchen(angreifer, ab.Ausgeteilt, true, blocken);
         }
 
         TKampfstatus &zb = ziel.Block();
-        TrefferZaehlen(zb.Eingesteckt, p);
+        Buchen(ziel, zb.Eingesteckt, false, treffen);
         if (p.Ergebnis != 0)
             return;
         GegnerAnhaengen(zb.Eingesteckt, angreifer.Name, treffer);
@@ -549,12 +574,12 @@ private:
             return;
         // Only melee fighters block: a block decides or changes the target's phase.
         if (ziel.Phase == 0) {
-            BlockZaehlen(zb.Eingesteckt, p.GeblocktSchaden);
+            Buchen(ziel, zb.Eingesteckt, false, blocken);
             StatusZuordnen(ziel, 1);
         } else if (ziel.Phase == 1) {
-            BlockZaehlen(zb.Eingesteckt, p.GeblocktSchaden);
+            Buchen(ziel, zb.Eingesteckt, false, blocken);
         } else {
-            BlockZaehlen(ziel.Status[Nahkampf].Eingesteckt, p.GeblocktSchaden);
+            Buchen(ziel, ziel.Status[Nahkampf].Eingesteckt, false, blocken);
             ziel.Phase = 1;
         }
     }
@@ -611,12 +636,13 @@ private:
         AktionSetzen(zauberer, AktionHeilung, m_zeit);
         zauberer.Phase = 2;
         TKampfstatus &fern = zauberer.Status[Fernkampf];
-        HeilungZaehlen(fern.Ausgeteilt, p);
+        const auto heilen = [&p](TAktionswerte &w) { HeilungZaehlen(w, p); };
+        Buchen(zauberer, fern.Ausgeteilt, true, heilen);
         TEinzelWaffe &e = Eintrag(fern, p.Zauber);
         AbstandMerken(e, m_zeit);
         if (p.Ergebnis == 0)
             WaffeTreffer(e, p.Exzellent, p.Menge);
-        HeilungZaehlen(ziel.Block().Eingesteckt, p);
+        Buchen(ziel, ziel.Block().Eingesteckt, false, heilen);
         return true;
     }
 
@@ -640,9 +666,10 @@ private:
         auto zaehlen = [&](int32_t TAktionswerte::*erfolg, int32_t TAktionswerte::*verfehlt,
                            int32_t TAktionswerte::*ausgewichen) {
             int32_t TAktionswerte::*feld = ergebnis == 0 ? erfolg : ergebnis == 1 ? verfehlt : ausgewichen;
-            Addieren(fern.Ausgeteilt.*feld, 1);
+            const auto einmal = [feld](TAktionswerte &w) { Addieren(w.*feld, 1); };
+            Buchen(zauberer, fern.Ausgeteilt, true, einmal);
             // The target's block is looked up again: caster and target may be one fighter.
-            Addieren(ziel.Block().Eingesteckt.*feld, 1);
+            Buchen(ziel, ziel.Block().Eingesteckt, false, einmal);
         };
         switch (art) {
         case ZeileSchadenszauber:
@@ -725,7 +752,8 @@ private:
         TKaempfer &ziel = KaempferHolen(m_a, zielName);
         TKaempfer *zauberer = ziel.LetzterDOTZauberer;
         TKampfstatus &zb = ziel.Block();
-        TickZaehlen(zb.Eingesteckt, p);
+        const auto ticken = [&p](TAktionswerte &w) { TickZaehlen(w, p); };
+        Buchen(ziel, zb.Eingesteckt, false, ticken);
         if (!zauberer)
             return false;
         const TTrefferElement treffer{p.Zauber, p.Schaden, 0, p.Kritisch};
@@ -733,7 +761,7 @@ private:
         TKampfstatus &fern = zauberer->Status[Fernkampf];
         WaffeTreffer(Eintrag(fern, p.Zauber), p.Kritisch, p.Schaden);
         ziel.LetzterAngreifer = zauberer;
-        TickZaehlen(fern.Ausgeteilt, p);
+        Buchen(*zauberer, fern.Ausgeteilt, true, ticken);
         GegnerAnhaengen(fern.Ausgeteilt, ziel.Name, treffer);
         return true;
     }
@@ -753,12 +781,13 @@ private:
         p.Exzellent = ende + 3 < w.size() && w[ende + 3] == u"(exzellenter";
         TKaempfer &ziel = KaempferHolen(m_a, zielName);
         TKaempfer *zauberer = ziel.LetzterHOTZauberer;
-        HeilTickZaehlen(ziel.Block().Eingesteckt, p);
+        const auto heilen = [&p](TAktionswerte &w) { HeilTickZaehlen(w, p); };
+        Buchen(ziel, ziel.Block().Eingesteckt, false, heilen);
         if (!zauberer)
             return false;
         TKampfstatus &fern = zauberer->Status[Fernkampf];
         WaffeTreffer(Eintrag(fern, p.Zauber), p.Exzellent, p.Menge);
-        HeilTickZaehlen(fern.Ausgeteilt, p);
+        Buchen(*zauberer, fern.Ausgeteilt, true, heilen);
         return true;
     }
 

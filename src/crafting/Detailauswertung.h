@@ -3,6 +3,7 @@
 // the result record Analyse. Texts are exactly as the cells show them.
 #pragma once
 
+#include "catalogue/Tabellentext.h"
 #include "crafting/Analyse.h"
 
 #include <QString>
@@ -111,13 +112,6 @@ struct TDetailanalyse {
 // outside 1..4 counts as 1.
 TDetailanalyse DetailanalyseBerechnen(const TKatalog &k, const TOptionen &o, const TCraftingZustand &c,
                                       int modus);
-
-// Cells as tab-separated lines, as spreadsheets paste them: the header row, then the
-// rows. With a selection (row, column of each selected cell) only the rows and columns
-// that hold a selected cell are written, unselected cells among them empty; without one,
-// everything. Tabs and line breaks inside a cell become blanks.
-QString TabellenText(const QStringList &kopf, const std::vector<QStringList> &zeilen,
-                     const std::vector<std::pair<int, int>> &auswahl = {});
 
 // Header texts of the six grids.
 extern const std::array<const char16_t *, 11> KopfProdukte;

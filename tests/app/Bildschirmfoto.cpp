@@ -8,11 +8,15 @@
 // window of a sample list; "version" the version window with a newer version found,
 // "einstellungen" the settings window on page S (and sub-page U, price page P);
 // "dateidialog" the file dialog of "Bauliste speichern..." (Qt's own dialog, German).
+// "kampfbericht:DATEI:NAME[:VERGLEICH]" the combat tab with the report DATEI evaluated,
+// the fighter NAME shown and VERGLEICH added to its chart by Ctrl+click.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
 #include "app/Programmstart.h"
+#include "catalogue/Textdatei.h"
+#include "combat/ui/Kampfberichtseite.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
@@ -25,6 +29,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTabWidget>
@@ -135,6 +144,32 @@ int main(int argc, char **argv)
         QTimer::singleShot(300, [&] { anwendung.Form1->Baulistespeichern1->trigger(); });
         QApplication::exec();
         return rc;
+    } else if (wahl.startsWith(QLatin1String("kampfbericht:"))) {
+        const QStringList teile = wahl.split(u':');
+        mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
+        anwendung.Form1->PageControl1->setCurrentIndex(1);
+        QFile bericht(teile.value(1));
+        if (!bericht.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "Bericht nicht lesbar\n");
+            return 1;
+        }
+        seite->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))
+            ->setPlainText(mvt::TextDekodieren(bericht.readAll()));
+        QSignalSpy fertig(seite, &mvt::TKampfberichtSeite::AuswertungFertig);
+        QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonAuswerten")),
+                          Qt::LeftButton);
+        if (!fertig.wait(30000))
+            return 1;
+        auto *tabelle = seite->findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
+        auto klicken = [tabelle](const QString &name, Qt::KeyboardModifiers tasten) {
+            for (int r = 0; r < tabelle->rowCount(); ++r)
+                if (tabelle->item(r, 0) && tabelle->item(r, 0)->text() == name)
+                    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, tasten,
+                                      tabelle->visualRect(tabelle->model()->index(r, 0)).center());
+        };
+        klicken(teile.value(2), {});
+        if (teile.size() > 3)
+            klicken(teile[3], Qt::ControlModifier);
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

@@ -3,9 +3,15 @@
 #include "catalogue/Meldung.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
+#include "combat/Statistiktext.h"
+#include "combat/ui/Rundendiagramm.h"
 #include "combat/ui/Waffendarstellung.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,24 +62,23 @@ namespace {
 
 struct TKopf {
     const char *Name;
-    const char *Beschriftung;
     const char *Hinweis;
 };
-// Two-line captions as the table shows them; the break is the platform's line break.
+// The captions come from the model (two lines, the break is the platform's line break).
 const TKopf Koepfe[13] = {
-    {"SpeedButtonName", "Name", ""},
-    {"SpeedButtonSchadenAusgeteilt", "Schaden\nausgeteilt", "Ausgeteilter Gesamtschaden"},
-    {"SpeedButtonAngriffeAusgeteilt", "Angriffe\nausgeteilt", "Anzahl an Angriffe gegen den Feind"},
-    {"SpeedButtonSchnittschadenAusgeteilt", "Schaden\npro Runde", "Durchschnittsschaden pro Runde"},
-    {"SpeedButtonTreffer", "Treffer", "Treffsicherheit, entsprechend der Charakter-Eigenschaften"},
-    {"SpeedButtonKritisch", "Kritisch", "Kritische Trefferrate, entsprechend der Charakter-Eigenschaften"},
-    {"SpeedButtonBesterTreffer", "Bester\nTreffer", "Bester Schadenstreffer"},
-    {"SpeedButtonHeilungAusgeteilt", "Heilung\nausgeteilt", "Gesamtmenge ausgeteilter Heilung"},
-    {"SpeedButtonSchadenEingesteckt", "Schaden\nerhalten", "Eingesteckter Gesamtschaden"},
-    {"SpeedButtonTrefferEingesteckt", "Treffer\nerhalten", "Anzahl an eingesteckten Treffern"},
-    {"SpeedButtonAusgewichen", "Aus-\ngewichen", "Ausweichrate, entsprechend der Charakter-Eigenschaften"},
-    {"SpeedButtonGeblockt", "Geblockt", "Blockrate, entsprechend der Charakter-Eigenschaften"},
-    {"SpeedButtonHeilungEingesteckt", "Heilung\nerhalten", "Gesamtmenge empfangener Heilung"},
+    {"SpeedButtonName", ""},
+    {"SpeedButtonSchadenAusgeteilt", "Ausgeteilter Gesamtschaden"},
+    {"SpeedButtonAngriffeAusgeteilt", "Anzahl an Angriffe gegen den Feind"},
+    {"SpeedButtonSchnittschadenAusgeteilt", "Durchschnittsschaden pro Runde"},
+    {"SpeedButtonTreffer", "Treffsicherheit, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonKritisch", "Kritische Trefferrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonBesterTreffer", "Bester Schadenstreffer"},
+    {"SpeedButtonHeilungAusgeteilt", "Gesamtmenge ausgeteilter Heilung"},
+    {"SpeedButtonSchadenEingesteckt", "Eingesteckter Gesamtschaden"},
+    {"SpeedButtonTrefferEingesteckt", "Anzahl an eingesteckten Treffern"},
+    {"SpeedButtonAusgewichen", "Ausweichrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonGeblockt", "Blockrate, entsprechend der Charakter-Eigenschaften"},
+    {"SpeedButtonHeilungEingesteckt", "Gesamtmenge empfangener Heilung"},
 };
 
 constexpr int Spaltenbreite = 54;
@@ -84,6 +89,11 @@ constexpr int TabelleOben = 32;
 constexpr int TabelleBreite = 759;
 constexpr int TabelleBreiteMitLeiste = 776;
 constexpr int Namensbreite = TabelleBreite - 2 - 12 * Spaltenbreite;
+constexpr int DetailOben = 248;
+// The detail boxes leave the lower part to the chart; they scroll.
+constexpr int DetailHoehe = 150;
+constexpr int DiagrammAbstand = 4;
+constexpr int UntererRand = 38; // error label and back button
 constexpr int WaffenStart = 56;
 constexpr int WaffenAbstand = 32;
 
@@ -237,7 +247,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     for (int i = 0; i < KampftabelleSpalten; ++i) {
         auto *b = new QToolButton(this);
         b->setObjectName(QLatin1String(Koepfe[i].Name));
-        b->setText(QString::fromUtf8(Koepfe[i].Beschriftung));
+        b->setText(TabellenKopf()[i]);
         b->setFont(klein);
         if (*Koepfe[i].Hinweis)
             b->setToolTip(QString::fromUtf8(Koepfe[i].Hinweis));
@@ -250,9 +260,9 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     }
     m_sortierzustand.fill(1);
 
-    ScrollBoxKB1 = Box(this, "ScrollBoxKB1", 8, 248, 250, 270);
-    ScrollBoxKB2 = Box(this, "ScrollBoxKB2", 262, 248, 258, 270);
-    ScrollBoxKB3 = Box(this, "ScrollBoxKB3", 524, 248, 252, 270);
+    ScrollBoxKB1 = Box(this, "ScrollBoxKB1", 8, DetailOben, 250, DetailHoehe);
+    ScrollBoxKB2 = Box(this, "ScrollBoxKB2", 262, DetailOben, 258, DetailHoehe);
+    ScrollBoxKB3 = Box(this, "ScrollBoxKB3", 524, DetailOben, 252, DetailHoehe);
     for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
         box->setFont(klein);
 
@@ -326,6 +336,8 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
                     8 + TWaffendarstellung::Wertabstand);
         y += 13;
     }
+    DiagrammEinrichten();
+    TeilenEinrichten();
 }
 
 TKampfberichtSeite::~TKampfberichtSeite()
@@ -374,6 +386,8 @@ bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
     }
     if (objekt == StringGrid1->viewport() && ereignis->type() == QEvent::Wheel)
         StringGridMouseWheelDown();
+    if (objekt == StringGrid1->viewport() && Vergleichsklick(ereignis))
+        return true;
     return QWidget::eventFilter(objekt, ereignis);
 }
 
@@ -393,6 +407,7 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
     }
     // The fighters of the previous report are released before the next one is read.
     m_auswertung = std::make_shared<Kampfauswertung>();
+    Rundendiagramm->KaempferSetzen(nullptr, 0);
     Memo1->hide();
     SpeedButtonAuswerten->hide();
     SpeedButtonTextLoeschen->hide();
@@ -478,6 +493,7 @@ void TKampfberichtSeite::DetailsVerbergen()
     ScrollBoxKB1->hide();
     ScrollBoxKB2->hide();
     ScrollBoxKB3->hide();
+    Rundendiagramm->hide();
 }
 
 void TKampfberichtSeite::Sortieren(int spalte)
@@ -584,6 +600,131 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
     }
     LabelNahkampfWerte->show();
     LabelFernkampfWerte->show();
+    Rundendiagramm->KaempferSetzen(&k, m_auswertung->Runden);
+    Rundendiagramm->show();
+}
+
+} // namespace mvt
+
+namespace mvt {
+
+// ---------------------------------------------------------------------------------------
+// Chart and comparison
+
+void TKampfberichtSeite::DiagrammEinrichten()
+{
+    Rundendiagramm = new TRundendiagramm(this);
+    QFont klein = font();
+    klein.setPixelSize(10);
+    Rundendiagramm->setFont(klein);
+    Rundendiagramm->hide();
+    DiagrammAnpassen();
+    // Tab walked the cells of the table round and round and never reached the controls
+    // after it; rows are chosen with the arrow keys.
+    StringGrid1->setTabKeyNavigation(false);
+}
+
+void TKampfberichtSeite::DiagrammAnpassen()
+{
+    const int oben = DetailOben + DetailHoehe + DiagrammAbstand;
+    Rundendiagramm->setGeometry(TabelleLinks, oben, std::max(width() - 2 * TabelleLinks, 1),
+                                std::max(height() - oben - UntererRand, 1));
+}
+
+void TKampfberichtSeite::resizeEvent(QResizeEvent *ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    if (Rundendiagramm)
+        DiagrammAnpassen();
+}
+
+bool TKampfberichtSeite::Vergleichsklick(QEvent *ereignis)
+{
+    const QEvent::Type art = ereignis->type();
+    if (art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease &&
+        art != QEvent::MouseButtonDblClick)
+        return false;
+    if (art != QEvent::MouseButtonPress) {
+        const bool schlucken = m_vergleichsklick;
+        if (art == QEvent::MouseButtonRelease)
+            m_vergleichsklick = false;
+        return schlucken;
+    }
+    auto *maus = static_cast<QMouseEvent *>(ereignis);
+    // The modifier is read now: the event may carry a stale state.
+    if (maus->button() != Qt::LeftButton ||
+        !(QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) || Tag() < 0)
+        return false;
+    const int zeile = StringGrid1->rowAt(maus->position().toPoint().y());
+    const QTableWidgetItem *zelle = zeile >= 0 ? StringGrid1->item(zeile, 0) : nullptr;
+    if (!zelle)
+        return false;
+    m_vergleichsklick = true;
+    const TKaempfer *k = KaempferFinden(*m_auswertung, zelle->text());
+    // A second Ctrl+click on the compared fighter removes it again.
+    Rundendiagramm->VergleichSetzen(k && k->Name != Rundendiagramm->Vergleichsname() ? k : nullptr);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Sharing
+
+void TKampfberichtSeite::TeilenEinrichten()
+{
+    PopupMenuStatistik = new QMenu(this);
+    PopupMenuStatistik->setObjectName(QStringLiteral("PopupMenuStatistik"));
+    AlsForumtextkopieren1 = PopupMenuStatistik->addAction(QStringLiteral("Als Forumtext kopieren"));
+    AlsForumtextkopieren1->setObjectName(QStringLiteral("AlsForumtextkopieren1"));
+    AlsTabellekopieren1 = PopupMenuStatistik->addAction(QStringLiteral("Als Tabelle kopieren"));
+    AlsTabellekopieren1->setObjectName(QStringLiteral("AlsTabellekopieren1"));
+    AlsTabellekopieren1->setShortcut(QKeySequence::Copy);
+    AlsTabellekopieren1->setShortcutVisibleInContextMenu(true);
+    connect(AlsForumtextkopieren1, &QAction::triggered, this,
+            &TKampfberichtSeite::AlsForumtextkopieren1Click);
+    connect(AlsTabellekopieren1, &QAction::triggered, this, &TKampfberichtSeite::AlsTabellekopieren1Click);
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint &wo) {
+        PopupMenuStatistik->popup(StringGrid1->viewport()->mapToGlobal(wo));
+    });
+    // Ctrl+C on the table copies it for a spreadsheet, as in the detailed analysis window.
+    auto *kopieren = new QShortcut(QKeySequence::Copy, StringGrid1);
+    kopieren->setContext(Qt::WidgetShortcut);
+    connect(kopieren, &QShortcut::activated, this, &TKampfberichtSeite::AlsTabellekopieren1Click);
+}
+
+std::vector<QStringList> TKampfberichtSeite::ZeilenWieGezeigt(QStringList &kopf) const
+{
+    std::vector<int> spalten;
+    for (int s = 0; s < KampftabelleSpalten; ++s)
+        if (!StringGrid1->isColumnHidden(s)) {
+            spalten.push_back(s);
+            kopf << TabellenKopf()[s];
+        }
+    std::vector<QStringList> zeilen;
+    for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+        if (!StringGrid1->item(r, 0)) // the empty row while the worker runs
+            continue;
+        QStringList zeile;
+        for (int s : spalten)
+            zeile << (StringGrid1->item(r, s) ? StringGrid1->item(r, s)->text() : QString());
+        zeilen.push_back(zeile);
+    }
+    return zeilen;
+}
+
+void TKampfberichtSeite::AlsForumtextkopieren1Click()
+{
+    QStringList kopf;
+    const auto zeilen = ZeilenWieGezeigt(kopf);
+    QGuiApplication::clipboard()->setText(
+        ForumText(kopf, zeilen, m_auswertung->Runden, m_auswertung->Fehler));
+}
+
+void TKampfberichtSeite::AlsTabellekopieren1Click()
+{
+    QStringList kopf;
+    const auto zeilen = ZeilenWieGezeigt(kopf);
+    QGuiApplication::clipboard()->setText(TabellenKopie(kopf, zeilen, m_auswertung->Fehler));
 }
 
 } // namespace mvt

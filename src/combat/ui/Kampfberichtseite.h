@@ -11,8 +11,11 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QScrollArea;
@@ -23,6 +26,7 @@ namespace mvt {
 
 struct TKatalog;
 class TKampfberichtSeite;
+class TRundendiagramm;
 class TWaffendarstellung;
 
 // Runs one evaluation on its own copy of the text and hands every window change to the
@@ -77,6 +81,10 @@ public slots:
     // Wheel over the table: without a selection, the first row is selected.
     void StringGridMouseWheelDown();
 
+    // Popup menu of the table: the table as shown, for the forum or a spreadsheet.
+    void AlsForumtextkopieren1Click();
+    void AlsTabellekopieren1Click();
+
     // Called by the worker through the window's event queue.
     void FortschrittZeigen(int zeile, int zeilen);
     void AuswertungBeendet(std::shared_ptr<Kampfauswertung> ergebnis);
@@ -87,12 +95,20 @@ signals:
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    void resizeEvent(QResizeEvent *ereignis) override;
 
 private:
     void Sortieren(int spalte);
     void TagSetzen(int zeile);
     void KaempferZeigen(const TKaempfer &k);
     void DetailsVerbergen();
+    // Sharing the table.
+    void TeilenEinrichten();
+    std::vector<QStringList> ZeilenWieGezeigt(QStringList &kopf) const;
+    // Chart below the detail boxes; Ctrl+click on a row adds that fighter for comparison.
+    void DiagrammEinrichten();
+    void DiagrammAnpassen();
+    bool Vergleichsklick(QEvent *ereignis);
     QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
                         int x, int y, int wertX);
 
@@ -102,6 +118,7 @@ private:
     std::array<int, 13> m_sortierzustand{};
     std::array<QToolButton *, 13> m_kopfknoepfe{};
     QList<TWaffendarstellung *> m_waffen;
+    bool m_vergleichsklick = false; // the release of a comparison click is swallowed too
 
     QPlainTextEdit *Memo1;
     QToolButton *SpeedButtonAuswerten;
@@ -116,6 +133,10 @@ private:
     QScrollArea *ScrollBoxKB1;
     QScrollArea *ScrollBoxKB2;
     QScrollArea *ScrollBoxKB3;
+    TRundendiagramm *Rundendiagramm = nullptr;
+    QMenu *PopupMenuStatistik = nullptr;
+    QAction *AlsForumtextkopieren1 = nullptr;
+    QAction *AlsTabellekopieren1 = nullptr;
 };
 
 } // namespace mvt
