@@ -9,7 +9,7 @@
 // "einstellungen" the settings window on page S (and sub-page U, price page P);
 // "dateidialog" the file dialog of "Bauliste speichern..." (Qt's own dialog, German).
 // "kampfbericht:DATEI:NAME[:VERGLEICH]" the combat tab with the report DATEI evaluated,
-// the fighter NAME shown and VERGLEICH added to its chart by Ctrl+click.
+// the fighter NAME shown and, with VERGLEICH, the chart shown with VERGLEICH added by Ctrl+click.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -168,8 +168,12 @@ int main(int argc, char **argv)
                                       tabelle->visualRect(tabelle->model()->index(r, 0)).center());
         };
         klicken(teile.value(2), {});
-        if (teile.size() > 3)
+        // With a fighter to compare, the chart is shown in place of the detail boxes.
+        if (teile.size() > 3) {
+            QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonVerlauf")),
+                              Qt::LeftButton);
             klicken(teile[3], Qt::ControlModifier);
+        }
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

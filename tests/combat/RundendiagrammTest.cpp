@@ -99,11 +99,20 @@ private slots:
         auto *d = Teil<TRundendiagramm>(w, "Rundendiagramm");
         QVERIFY(d->isHidden()); // no fighter chosen yet
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, Zeilenmitte(t, "Hadrik"));
-        QVERIFY(d->isVisible());
-        // Below the detail boxes, above the back button, across the page.
-        QVERIFY(d->geometry().top() > Teil<QWidget>(w, "ScrollBoxKB1")->geometry().bottom());
+        // The boxes come first; the switch in their caption row puts the chart in their place.
+        auto *box = Teil<QWidget>(w, "ScrollBoxKB1");
+        auto *verlauf = Teil<QToolButton>(w, "SpeedButtonVerlauf");
+        QVERIFY(box->isVisible() && d->isHidden() && verlauf->isVisible());
+        QCOMPARE(box->height(), 270); // the detail values keep their room
+        QTest::mouseClick(verlauf, Qt::LeftButton);
+        QVERIFY(d->isVisible() && box->isHidden());
+        QCOMPARE(d->geometry().top(), box->geometry().top());
         QVERIFY(d->geometry().bottom() < Teil<QWidget>(w, "SpeedButtonZurueck")->geometry().top());
         QCOMPARE(d->width(), w.width() - 16);
+        // The switch stays on for the next fighter and is a toggle a screen reader can name.
+        QAccessibleInterface *schalter = QAccessible::queryAccessibleInterface(verlauf);
+        QCOMPARE(schalter->text(QAccessible::Name), QStringLiteral("Verlauf pro Runde"));
+        QVERIFY(schalter->state().checkable && schalter->state().checked);
 
         const TKaempfer &h = *KaempferFinden(w.Auswertung(), "Hadrik");
         QCOMPARE(w.Auswertung().Runden, 24);
@@ -143,8 +152,9 @@ private slots:
 
         // Reachable by Tab from the table; the arrow keys walk the Runden with the tool tip.
         t->setFocus();
-        for (int i = 0; i < 80 && QApplication::focusWidget() != d; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(t, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), verlauf);
+        QTest::keyClick(verlauf, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), d);
         QTest::keyClick(d, Qt::Key_Home);
         QTest::keyClick(d, Qt::Key_Right);
@@ -183,6 +193,12 @@ private slots:
         QCOMPARE(d->Vergleichsname(), QString());
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, Zeilenmitte(t, "Mirla die Weise"));
         QCOMPARE(d->Kaempfername(), QStringLiteral("Mirla die Weise"));
+        QVERIFY(d->isVisible() && box->isHidden());
+        // Space on the switch brings the boxes back.
+        verlauf->setFocus();
+        QTest::keyClick(verlauf, Qt::Key_Space);
+        QVERIFY(d->isHidden() && box->isVisible());
+        QTest::keyClick(verlauf, Qt::Key_Space);
 
         // The chart follows the page's size.
         w.resize(1000, 700);

@@ -90,9 +90,7 @@ constexpr int TabelleBreite = 759;
 constexpr int TabelleBreiteMitLeiste = 776;
 constexpr int Namensbreite = TabelleBreite - 2 - 12 * Spaltenbreite;
 constexpr int DetailOben = 248;
-// The detail boxes leave the lower part to the chart; they scroll.
-constexpr int DetailHoehe = 150;
-constexpr int DiagrammAbstand = 4;
+constexpr int DetailHoehe = 270;
 constexpr int UntererRand = 38; // error label and back button
 constexpr int WaffenStart = 56;
 constexpr int WaffenAbstand = 32;
@@ -204,7 +202,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     LabelNahkampfWerte->hide();
     LabelFernkampfWerte = new QLabel(QStringLiteral("Fernkampf"), this);
     LabelFernkampfWerte->setObjectName(QStringLiteral("LabelFernkampfWerte"));
-    LabelFernkampfWerte->setGeometry(524, 230, 252, 16);
+    LabelFernkampfWerte->setGeometry(524, 230, 110, 16);
     LabelFernkampfWerte->setFont(fett);
     LabelFernkampfWerte->hide();
 
@@ -494,6 +492,7 @@ void TKampfberichtSeite::DetailsVerbergen()
     ScrollBoxKB2->hide();
     ScrollBoxKB3->hide();
     Rundendiagramm->hide();
+    SpeedButtonVerlauf->hide();
 }
 
 void TKampfberichtSeite::Sortieren(int spalte)
@@ -594,14 +593,22 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
     };
     panele(ScrollBoxKB2, k.Status[Nahkampf].Waffen);
     panele(ScrollBoxKB3, k.Status[Fernkampf].Waffen);
-    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3}) {
-        box->show();
+    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
         InhaltAnpassen(box);
-    }
-    LabelNahkampfWerte->show();
-    LabelFernkampfWerte->show();
     Rundendiagramm->KaempferSetzen(&k, m_auswertung->Runden);
-    Rundendiagramm->show();
+    SpeedButtonVerlauf->show();
+    DetailbereichZeigen();
+}
+
+void TKampfberichtSeite::DetailbereichZeigen()
+{
+    // The chart takes the place of the three boxes, which keep their full height.
+    const bool verlauf = SpeedButtonVerlauf->isChecked();
+    for (QWidget *w : {static_cast<QWidget *>(ScrollBoxKB1), static_cast<QWidget *>(ScrollBoxKB2),
+                       static_cast<QWidget *>(ScrollBoxKB3), static_cast<QWidget *>(LabelNahkampfWerte),
+                       static_cast<QWidget *>(LabelFernkampfWerte)})
+        w->setVisible(!verlauf);
+    Rundendiagramm->setVisible(verlauf);
 }
 
 } // namespace mvt
@@ -619,6 +626,22 @@ void TKampfberichtSeite::DiagrammEinrichten()
     Rundendiagramm->setFont(klein);
     Rundendiagramm->hide();
     DiagrammAnpassen();
+    // The fixed window has no room below the boxes, so a switch in their caption row shows
+    // the chart in their place.
+    SpeedButtonVerlauf = new QToolButton(this);
+    SpeedButtonVerlauf->setObjectName(QStringLiteral("SpeedButtonVerlauf"));
+    SpeedButtonVerlauf->setText(QStringLiteral("Verlauf pro Runde"));
+    SpeedButtonVerlauf->setToolTip(
+        QStringLiteral("Schaden und Heilung Runde für Runde statt der Einzelwerte"));
+    SpeedButtonVerlauf->setCheckable(true);
+    SpeedButtonVerlauf->setFocusPolicy(Qt::StrongFocus);
+    SpeedButtonVerlauf->setFont(klein);
+    SpeedButtonVerlauf->setGeometry(636, 227, 140, 20);
+    SpeedButtonVerlauf->hide();
+    connect(SpeedButtonVerlauf, &QToolButton::toggled, this, [this] { DetailbereichZeigen(); });
+    // Tab from the table goes to the switch, then to the chart.
+    setTabOrder(StringGrid1, SpeedButtonVerlauf);
+    setTabOrder(SpeedButtonVerlauf, Rundendiagramm);
     // Tab walked the cells of the table round and round and never reached the controls
     // after it; rows are chosen with the arrow keys.
     StringGrid1->setTabKeyNavigation(false);
@@ -626,9 +649,8 @@ void TKampfberichtSeite::DiagrammEinrichten()
 
 void TKampfberichtSeite::DiagrammAnpassen()
 {
-    const int oben = DetailOben + DetailHoehe + DiagrammAbstand;
-    Rundendiagramm->setGeometry(TabelleLinks, oben, std::max(width() - 2 * TabelleLinks, 1),
-                                std::max(height() - oben - UntererRand, 1));
+    Rundendiagramm->setGeometry(TabelleLinks, DetailOben, std::max(width() - 2 * TabelleLinks, 1),
+                                std::max(height() - DetailOben - UntererRand, 1));
 }
 
 void TKampfberichtSeite::resizeEvent(QResizeEvent *ereignis)

@@ -105,8 +105,9 @@ private:
     // Sharing the table.
     void TeilenEinrichten();
     std::vector<QStringList> ZeilenWieGezeigt(QStringList &kopf) const;
-    // Chart below the detail boxes; Ctrl+click on a row adds that fighter for comparison.
+    // Chart in place of the detail boxes; Ctrl+click on a row adds that fighter for comparison.
     void DiagrammEinrichten();
+    void DetailbereichZeigen();
     void DiagrammAnpassen();
     bool Vergleichsklick(QEvent *ereignis);
     QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
@@ -134,6 +135,7 @@ private:
     QScrollArea *ScrollBoxKB2;
     QScrollArea *ScrollBoxKB3;
     TRundendiagramm *Rundendiagramm = nullptr;
+    QToolButton *SpeedButtonVerlauf = nullptr;
     QMenu *PopupMenuStatistik = nullptr;
     QAction *AlsForumtextkopieren1 = nullptr;
     QAction *AlsTabellekopieren1 = nullptr;
