@@ -1,4 +1,5 @@
 #include "combat/ui/Kampfberichtseite.h"
+#include "ui/Einpassen.h"
 
 #include "catalogue/Meldung.h"
 #include "combat/Kampfbericht.h"
@@ -404,6 +405,8 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
     m_thread = new TAuswertungThread(this, Memo1->toPlainText(), m_katalog);
     connect(m_thread.data(), &QThread::finished, m_thread.data(), &QObject::deleteLater);
     m_thread->start();
+    // The hint stands alone on its line; a fighter's name shares it with the columns.
+    LabelKaempfername->resize(768, LabelKaempfername->height());
     LabelKaempfername->setText(Auswahlhinweis);
     LabelKaempfername->show();
     StringGrid1->show();
@@ -423,8 +426,9 @@ void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> erge
 {
     m_auswertung = std::move(ergebnis);
     LabelFehler->setText(QStringLiteral("Fehler: ") + QString::number(m_auswertung->Fehler));
-    Einfaerben(LabelFehler,
-               m_auswertung->Fehler > 0 ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    Einfaerben(LabelFehler, m_auswertung->Fehler > 0
+                                ? QColor(Qt::red)
+                                : palette().color(QPalette::Active, QPalette::WindowText));
     const auto &kaempfer = m_auswertung->Kaempfer;
     {
         const QSignalBlocker sperre(StringGrid1);
@@ -556,8 +560,9 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
 {
     qDeleteAll(m_waffen);
     m_waffen.clear();
-    LabelKaempfername->setText(k.Name);
-    const QColor normal = palette().color(QPalette::WindowText);
+    LabelKaempfername->resize(250, LabelKaempfername->height());
+    TextEinpassen(LabelKaempfername, k.Name, 10);
+    const QColor normal = palette().color(QPalette::Active, QPalette::WindowText);
     for (const TDetailwert &d : DetailWerte(k)) {
         QLabel *wert = findChild<QLabel *>(d.Label);
         QLabel *beschriftung = findChild<QLabel *>(d.Label + QLatin1Char('X'));

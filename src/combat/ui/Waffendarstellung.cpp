@@ -9,7 +9,8 @@ void Einfaerben(QLabel *l, bool grau)
 {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText,
-               grau ? QColor(Qt::gray) : l->parentWidget()->palette().color(QPalette::WindowText));
+               grau ? QColor(Qt::gray)
+                    : l->parentWidget()->palette().color(QPalette::Active, QPalette::WindowText));
     l->setPalette(p);
 }
 } // namespace
