@@ -6,11 +6,13 @@
 // shown in the catalogue); "preisdialog" the price dialog on that list's purchase prices
 // of page 4; "analyse1" to "analyse4" and "export" the detailed analysis and the export
 // window of a sample list; "version" the version window with a newer version found,
-// "einstellungen" the settings window on page S (and sub-page U, price page P).
+// "einstellungen" the settings window on page S (and sub-page U, price page P);
+// "kampfbericht" the combat tab with the report of the file named third, evaluated.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "combat/ui/Kampfberichtseite.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
@@ -21,9 +23,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QToolButton>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -99,6 +106,18 @@ int main(int argc, char **argv)
             fenster = anwendung.Form3.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);
         }
+    } else if (wahl == QLatin1String("kampfbericht") && argc > 3) {
+        mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
+        anwendung.Form1->PageControl1->setCurrentIndex(1);
+        QFile bericht(QString::fromLocal8Bit(argv[3]));
+        if (bericht.open(QIODevice::ReadOnly))
+            seite->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))
+                ->setPlainText(QString::fromUtf8(bericht.readAll()));
+        QSignalSpy fertig(seite, &mvt::TKampfberichtSeite::AuswertungFertig);
+        seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonAuswerten"))->click();
+        fertig.wait(20000);
+        if (auto *tabelle = seite->findChild<QTableWidget *>(QStringLiteral("StringGrid1")))
+            tabelle->selectRow(1);
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());
     }

@@ -381,6 +381,13 @@ private slots:
         QTest::mouseClick(k.findChild<QToolButton *>(QStringLiteral("SpeedButtonAuswerten")), Qt::LeftButton);
         QVERIFY(fertig.wait(20000));
         p.P.Pruefen(&k);
+        // Every fighter's details.
+        auto *kaempfer = k.findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
+        QVERIFY(kaempfer->rowCount() > 5);
+        for (int z = 0; z < kaempfer->rowCount(); ++z) {
+            kaempfer->selectRow(z);
+            p.P.Pruefen(&k);
+        }
 
         for (int tag : {1, 2}) {
             p.Nebenfenster(p.S.App.Form5.get(), tag);

@@ -220,7 +220,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     StringGrid1->setWordWrap(false);
     // "100.00 %" must fit a column of 54 pixels.
     QFont klein = schrift;
-    klein.setPixelSize(10);
+    klein.setPixelSize(DetailSchrift);
     StringGrid1->setFont(klein);
     StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setGeometry(TabelleLinks, TabelleOben, TabelleBreite, SichtbareZeilen * Zeilenhoehe + 2);
@@ -347,6 +347,12 @@ QLabel *TKampfberichtSeite::Beschriftet(QWidget *box, const char *name, const QS
     b->setToolTip(hinweis);
     auto *w = new QLabel(QStringLiteral("-"), box);
     w->setObjectName(QLatin1String(name));
+    // Set on the rows themselves: under the main window's style sheet the content of a
+    // scroll box does not pass the box's small font on, and the captions ran into the values.
+    QFont klein = font();
+    klein.setPixelSize(DetailSchrift);
+    b->setFont(klein);
+    w->setFont(klein);
     w->move(wertX, y);
     w->setToolTip(hinweis);
     b->adjustSize();
