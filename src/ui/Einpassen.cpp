@@ -1,5 +1,6 @@
 #include "ui/Einpassen.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QString>
@@ -8,21 +9,23 @@ namespace mvt {
 
 void TextEinpassen(QLabel *l, const QString &text, int kleinsteGroesse)
 {
-    QVariant grund = l->property("mvtGrundschrift");
-    if (!grund.isValid()) {
-        grund = l->font();
-        l->setProperty("mvtGrundschrift", grund);
-    }
-    QFont f = grund.value<QFont>();
+    // The size the label has without us: remembered only while it is shrunk, so that a
+    // label keeps following the fonts of its window until a text needs less.
+    const QVariant gemerkt = l->property("mvtGrundgroesse");
+    QFont f = l->font();
+    const int grund = gemerkt.isValid() ? gemerkt.toInt() : QFontInfo(f).pixelSize();
     const int breite = l->contentsRect().width() - 2 * l->margin();
-    const int groesse = f.pixelSize() > 0 ? f.pixelSize() : QFontMetrics(f).height();
-    for (int g = groesse; g >= std::min(groesse, kleinsteGroesse); --g) {
-        f.setPixelSize(g);
+    int groesse = grund;
+    for (; groesse > kleinsteGroesse; --groesse) {
+        f.setPixelSize(groesse);
         if (QFontMetrics(f).horizontalAdvance(text) <= breite)
             break;
     }
-    if (l->font() != f)
+    f.setPixelSize(groesse);
+    if (groesse != grund || gemerkt.isValid()) {
         l->setFont(f);
+        l->setProperty("mvtGrundgroesse", groesse != grund ? QVariant(grund) : QVariant());
+    }
     const QString gezeigt = QFontMetrics(f).elidedText(text, Qt::ElideRight, breite);
     if (l->text() != gezeigt)
         l->setText(gezeigt);

@@ -45,6 +45,9 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString ziel = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    // Files named on the command line are found before the working folder changes.
+    const QString berichtsdatei =
+        argc > 3 ? QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath() : QString();
     QTemporaryDir ordner;
     QDir::setCurrent(ordner.path());
 
@@ -109,7 +112,7 @@ int main(int argc, char **argv)
     } else if (wahl == QLatin1String("kampfbericht") && argc > 3) {
         mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
         anwendung.Form1->PageControl1->setCurrentIndex(1);
-        QFile bericht(QString::fromLocal8Bit(argv[3]));
+        QFile bericht(berichtsdatei);
         if (bericht.open(QIODevice::ReadOnly))
             seite->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))
                 ->setPlainText(QString::fromUtf8(bericht.readAll()));

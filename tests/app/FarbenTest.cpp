@@ -185,6 +185,42 @@ private slots:
         QVERIFY(Anteil(p.Slotfeld(SlotHelm, FeldRuestschutz), grau) > 0.6);
     }
 
+    void slotbeschriftungMitUndOhneRand()
+    {
+        TProgramm p;
+        p.Seite(p.S.Haupt().TabSheet5);
+        auto *knopf = p.Teil<QToolButton>(&p.Planer(), QStringLiteral("SpeedButtonHelm"));
+        // First and last column of the caption's dark pixels, inside the button's frame.
+        auto raender = [knopf] {
+            const QImage bild = knopf->grab().toImage();
+            int links = bild.width(), rechts = -1;
+            for (int y = 4; y < bild.height() - 4; ++y)
+                for (int x = 2; x < bild.width() - 2; ++x)
+                    if (bild.pixelColor(x, y).lightness() < 100) {
+                        links = std::min(links, x);
+                        rechts = std::max(rechts, x);
+                    }
+            return std::pair{links, bild.width() - 1 - rechts};
+        };
+        QVERIFY(p.Waehlen("PopupMenuHelme", QStringLiteral("Kupfer-Plattenhelm")));
+        auto [links, rechts] = raender();
+        QVERIFY2(links >= 6 && links <= 8 && rechts > links + 10,
+                 qPrintable(QStringLiteral("%1 %2").arg(links).arg(rechts)));
+
+        emit knopf->customContextMenuRequested(QPoint(5, 5));
+        auto *verzauberungen = p.Teil<QMenu>(&p.Planer(), QStringLiteral("PopupMenuVerzauberungen"));
+        verzauberungen->hide();
+        QAction *kraft = nullptr;
+        for (QAction *a : verzauberungen->findChildren<QAction *>())
+            if (a->text().startsWith(QStringLiteral("der Kraft")))
+                kraft = a;
+        QVERIFY(kraft);
+        kraft->trigger();
+        QVERIFY(p.Teil<QLabel>(&p.Planer(), QStringLiteral("LabelVerzauberungHelm"))->isVisible());
+        std::tie(links, rechts) = raender();
+        QVERIFY2(std::abs(links - rechts) <= 2, qPrintable(QStringLiteral("%1 %2").arg(links).arg(rechts)));
+    }
+
     void gewinnGruenVerlustDunkelrot()
     {
         TProgramm p;
