@@ -1,6 +1,6 @@
 // What the running program draws, checked in the grabbed picture: the prescribed colours
-// of fields and labels, the grey and black lines of the item details, and where the map
-// window puts a route's start when it is opened for the first time.
+// of fields and labels, the grey and black lines of the item details, the margin of a slot
+// caption, and where the map window puts a route's start when it is opened the first time.
 #include "Pruefstand.h"
 
 #include "crafting/ui/Bausatzrechnerseite.h"

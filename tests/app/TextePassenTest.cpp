@@ -1,7 +1,8 @@
 // Every text of every window fits the room it has: labels, buttons, table headers, table
-// cells and tabs, measured with the font each control draws with, in the states that show
-// the longest texts (every planner item and enchantment, every catalogue item, a long
-// route, every page of the settings window, the cost pages with long names).
+// cells and tabs, measured with the font each control draws with, and no label's text runs
+// into its neighbour's, in the states that show the longest texts (every planner item and
+// enchantment, every catalogue item, every fighter, a long route, every page of the
+// settings window, the cost pages with long names).
 #include "Pruefstand.h"
 
 #include "app/Infofenster.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -418,6 +420,12 @@ private slots:
         QSignalSpy fertig(&r, &TRoutenplanerSeite::RouteBerechnet);
         QTest::mouseClick(r.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(fertig.wait(60000));
+        p.P.Pruefen(&r);
+        // One order for the whole way: the longest travel time of a single order.
+        auto *auftraege = r.findChild<QSpinBox *>(QStringLiteral("SpinEditAuftraege"));
+        QVERIFY(auftraege);
+        auftraege->setValue(1);
+        QTRY_COMPARE(r.findChild<QTableWidget *>(QStringLiteral("StringGrid2"))->rowCount(), 1);
         p.P.Pruefen(&r);
         QTest::mouseClick(r.SpeedButtonKarteAnzeigen, Qt::LeftButton);
         p.P.Pruefen(p.S.App.Form8.get());
