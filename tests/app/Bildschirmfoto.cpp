@@ -55,6 +55,8 @@ int main(int argc, char **argv)
     }
     const QString ziel = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     QTemporaryDir ordner(QDir::temp().filePath(QStringLiteral("morvaren-XXXXXX")));
+    // Files named on the command line are found before the working folder changes.
+    const QDir startordner = QDir::current();
     QDir::setCurrent(ordner.path());
 
     mvt::TAnwendung anwendung;
@@ -148,7 +150,7 @@ int main(int argc, char **argv)
         const QStringList teile = wahl.split(u':');
         mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
         anwendung.Form1->PageControl1->setCurrentIndex(1);
-        QFile bericht(teile.value(1));
+        QFile bericht(startordner.absoluteFilePath(teile.value(1)));
         if (!bericht.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "Bericht nicht lesbar\n");
             return 1;

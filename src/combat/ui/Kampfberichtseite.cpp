@@ -1,4 +1,5 @@
 #include "combat/ui/Kampfberichtseite.h"
+#include "ui/Einpassen.h"
 
 #include "catalogue/Meldung.h"
 #include "combat/Kampfbericht.h"
@@ -227,7 +228,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     StringGrid1->setWordWrap(false);
     // "100.00 %" must fit a column of 54 pixels.
     QFont klein = schrift;
-    klein.setPixelSize(10);
+    klein.setPixelSize(DetailSchrift);
     StringGrid1->setFont(klein);
     StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setGeometry(TabelleLinks, TabelleOben, TabelleBreite, SichtbareZeilen * Zeilenhoehe + 2);
@@ -356,6 +357,12 @@ QLabel *TKampfberichtSeite::Beschriftet(QWidget *box, const char *name, const QS
     b->setToolTip(hinweis);
     auto *w = new QLabel(QStringLiteral("-"), box);
     w->setObjectName(QLatin1String(name));
+    // Set on the rows themselves: under the main window's style sheet the content of a
+    // scroll box does not pass the box's small font on, and the captions ran into the values.
+    QFont klein = font();
+    klein.setPixelSize(DetailSchrift);
+    b->setFont(klein);
+    w->setFont(klein);
     w->move(wertX, y);
     w->setToolTip(hinweis);
     b->adjustSize();
@@ -417,6 +424,8 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
     m_thread = new TAuswertungThread(this, Memo1->toPlainText(), m_katalog);
     connect(m_thread.data(), &QThread::finished, m_thread.data(), &QObject::deleteLater);
     m_thread->start();
+    // The hint stands alone on its line; a fighter's name shares it with the columns.
+    LabelKaempfername->resize(768, LabelKaempfername->height());
     LabelKaempfername->setText(Auswahlhinweis);
     LabelKaempfername->show();
     StringGrid1->show();
@@ -436,8 +445,9 @@ void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> erge
 {
     m_auswertung = std::move(ergebnis);
     LabelFehler->setText(QStringLiteral("Fehler: ") + QString::number(m_auswertung->Fehler));
-    Einfaerben(LabelFehler,
-               m_auswertung->Fehler > 0 ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    Einfaerben(LabelFehler, m_auswertung->Fehler > 0
+                                ? QColor(Qt::red)
+                                : palette().color(QPalette::Active, QPalette::WindowText));
     const auto &kaempfer = m_auswertung->Kaempfer;
     {
         const QSignalBlocker sperre(StringGrid1);
@@ -571,8 +581,9 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
 {
     qDeleteAll(m_waffen);
     m_waffen.clear();
-    LabelKaempfername->setText(k.Name);
-    const QColor normal = palette().color(QPalette::WindowText);
+    LabelKaempfername->resize(250, LabelKaempfername->height());
+    TextEinpassen(LabelKaempfername, k.Name, 10);
+    const QColor normal = palette().color(QPalette::Active, QPalette::WindowText);
     for (const TDetailwert &d : DetailWerte(k)) {
         QLabel *wert = findChild<QLabel *>(d.Label);
         QLabel *beschriftung = findChild<QLabel *>(d.Label + QLatin1Char('X'));

@@ -9,7 +9,8 @@ void Einfaerben(QLabel *l, bool grau)
 {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText,
-               grau ? QColor(Qt::gray) : l->parentWidget()->palette().color(QPalette::WindowText));
+               grau ? QColor(Qt::gray)
+                    : l->parentWidget()->palette().color(QPalette::Active, QPalette::WindowText));
     l->setPalette(p);
 }
 } // namespace
@@ -23,6 +24,7 @@ TWaffendarstellung::TWaffendarstellung(const TEinzelWaffe &waffe, const TKatalog
     setTextFormat(Qt::PlainText);
     setText(waffe.Name);
     QFont fett = font();
+    fett.setPixelSize(DetailSchrift); // as the rows beside it; see TKampfberichtSeite::Beschriftet
     fett.setBold(true);
     setFont(fett);
 
@@ -35,7 +37,7 @@ TWaffendarstellung::TWaffendarstellung(const TEinzelWaffe &waffe, const TKatalog
         auto *b = new QLabel(z.Beschriftung, this);
         auto *w = new QLabel(z.Wert, this);
         for (QLabel *l : {b, w}) {
-            QFont normal = l->font();
+            QFont normal = font(); // the panel's own, set above
             normal.setBold(false);
             l->setFont(normal);
             l->setTextFormat(Qt::PlainText);

@@ -10,6 +10,9 @@ namespace mvt {
 
 struct TKatalog;
 
+// Pixel size of the detail view's rows, the weapon panels included.
+inline constexpr int DetailSchrift = 10;
+
 class TWaffendarstellung : public QLabel {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
 #include "crafting/ui/Bausatzrechnerseite.h"
+#include "ui/Einpassen.h"
 
 #include "catalogue/Zahlen.h"
 #include "crafting/Analyse.h"
@@ -53,8 +54,15 @@ constexpr int AnalyseRechts = 284;
 void Farbe(QWidget *w, const QColor &farbe)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText,
-               farbe.isValid() ? farbe : w->parentWidget()->palette().color(QPalette::WindowText));
+    if (farbe.isValid()) {
+        p.setColor(QPalette::WindowText, farbe);
+    } else {
+        // Every colour group of the parent: read while the main window is disabled (a
+        // secondary window is open), its current group would be the disabled grey.
+        const QPalette &eltern = w->parentWidget()->palette();
+        for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(g, QPalette::WindowText, eltern.color(g, QPalette::WindowText));
+    }
     w->setPalette(p);
 }
 
@@ -204,7 +212,7 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
                                      {x, 94 + 16 * i, 138, 16}, i == 0);
     for (int i = 0; i <= 4; ++i)
         LabelHerstellung[i] = Beschriftung(this, QStringLiteral("LabelHerstellung%1").arg(i), QString(),
-                                           {x + 140, 94 + 16 * i, 140, 16}, i == 0);
+                                           {x + 140, 94 + 16 * i, 144, 16}, i == 0);
     LabelHerstellungSpezial =
         Beschriftung(this, QStringLiteral("LabelHerstellungSpezial"), QString(), {x, 94, 280, 96});
     LabelHerstellungSpezial->setWordWrap(true);
@@ -844,7 +852,7 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
                  s.LabelVerkaufspreisGold, s.SpinEditVerkaufspreisProzent, s.LabelVerkaufspreisProzent})
             w->show();
         s.SpeedButtonVerkaufspreis->setVisible(d.VerkaufAlle);
-        s.LabelVerkaufspreis1->setText(d.Verkauf.Name);
+        TextEinpassen(s.LabelVerkaufspreis1, d.Verkauf.Name, 10);
         s.LabelVerkaufspreis1->setToolTip(d.Verkauf.Name);
         zeigen(s.Verkaufszeile, d.Verkauf, true);
         s.EditVerkaufspreisGold->setAccessibleName(d.Verkauf.Name +

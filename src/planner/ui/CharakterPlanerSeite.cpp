@@ -10,6 +10,7 @@
 #include "planner/ui/MenueeintragZugang.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "planner/ui/Vergleichsanzeige.h"
+#include "ui/Einpassen.h"
 #include "settings/Optionen.h"
 
 #include <QApplication>
@@ -29,6 +30,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -50,7 +53,7 @@ struct TFeldLage {
 const TFeldLage RuestungsLage[] = {{FeldRuestschutz, u"Rüs", 0, 24, 24, 30, 0},
                                    {FeldAbsorb, u"Abs", 58, 24, 82, 30, 0},
                                    {FeldBehinderung, u"Beh", 116, 24, 140, 26, 0}};
-const TFeldLage WaffenLage[] = {{FeldMinSchaden, u"Schaden:", 0, 54, 54, 32, 0},
+const TFeldLage WaffenLage[] = {{FeldMinSchaden, u"Schaden:", 0, 56, 56, 32, 0},
                                 {FeldMaxSchaden, u"bis", 90, 20, 110, 32, 0},
                                 {FeldAngriffe, u"Angriffe pro Runde:", 0, 118, 118, 24, 1}};
 const TFeldLage SchildLage[] = {{FeldRuestschutz, u"Rüstschutz", 0, 126, 126, 38, 0},
@@ -60,10 +63,10 @@ const TFeldLage StabLage[] = {{FeldWirkung, u"Wirkung:", 0, 70, 70, 32, 0},
 const TFeldLage MunitionsLage[] = {{FeldWirkung, u"Wirk", 0, 28, 28, 30, 0},
                                    {FeldTreffsicherheit, u"Tref", 62, 28, 90, 26, 0},
                                    {FeldKritischeTreffer, u"Krit", 120, 24, 144, 26, 0}};
-const TFeldLage ZauberLage[] = {{FeldMinSchaden, u"Schaden:", 0, 54, 54, 32, 0},
+const TFeldLage ZauberLage[] = {{FeldMinSchaden, u"Schaden:", 0, 56, 56, 32, 0},
                                 {FeldMaxSchaden, u"bis", 90, 20, 110, 32, 0},
                                 {FeldAngriffe, u"Angriffe pro Runde:", 0, 118, 118, 24, 1},
-                                {FeldDauer, u"Dauer", 84, 34, 118, 24, 1}};
+                                {FeldDauer, u"Dauer", 82, 36, 118, 24, 1}};
 
 constexpr int SlotX = 218;
 constexpr int SlotY = 6;
@@ -122,6 +125,11 @@ void Text(QLabel *l, const QString &t)
 }
 
 const QColor Normalfarbe(0, 0, 0);
+
+QString FarbStand(const TSlotAnzeige &a)
+{
+    return a.Basisname + u'|' + QString::number(a.Aufwertung) + u'|' + QString::number(a.Eigenes);
+}
 const QColor Rot(255, 0, 0);
 
 // ASCII object name of a preset ("Schütze" -> "ButtonSchuetze", "Leder 1" -> "ButtonLeder1").
@@ -134,6 +142,50 @@ QString VorgabeKnopfName(const QString &name)
     n.remove(u' ');
     return QStringLiteral("Button") + n;
 }
+
+// A slot button: the caption starts 6 pixels from the left edge, or is centred without
+// that margin while the slot is enchanted. A long item name takes a smaller font (down to
+// 9 pixels) rather than losing its end; what still does not fit is elided, the hint keeps
+// the whole name.
+class TSlotKnopf : public QToolButton {
+public:
+    explicit TSlotKnopf(QWidget *eltern) : QToolButton(eltern), m_grundschrift(eltern->font()) {}
+
+    void Anzeigen(const QString &text, bool mitRand)
+    {
+        if (text == this->text() && mitRand == m_mitRand)
+            return;
+        m_mitRand = mitRand;
+        setContentsMargins(mitRand ? 6 : 3, 0, 3, 0);
+        setText(text);
+        QFont f = m_grundschrift;
+        for (int groesse = m_grundschrift.pixelSize(); groesse >= 9; --groesse) {
+            f.setPixelSize(groesse);
+            if (QFontMetrics(f).horizontalAdvance(text) <= contentsRect().width())
+                break;
+        }
+        setFont(f);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionToolButton o;
+        initStyleOption(&o);
+        o.text.clear();
+        p.drawComplexControl(QStyle::CC_ToolButton, o);
+        const QRect platz = contentsRect();
+        const QString text = fontMetrics().elidedText(this->text(), Qt::ElideRight, platz.width());
+        p.drawItemText(platz, (m_mitRand ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, palette(),
+                       isEnabled(), text, QPalette::ButtonText);
+    }
+
+private:
+    QFont m_grundschrift;
+    bool m_mitRand = true;
+};
 
 } // namespace
 
@@ -347,7 +399,7 @@ void TCharakterPlanerSeite::SlotsAnlegen()
     for (int i = 0; i < AnzahlSlots; ++i) {
         const TSlot s = static_cast<TSlot>(i);
         const int y = SlotY + SlotAbstand * i;
-        auto *b = new QToolButton(this);
+        auto *b = new TSlotKnopf(this);
         b->setObjectName(QLatin1String(SlotKnopfNamen[i]));
         b->setGeometry(SlotX, y, SlotBreite, 22);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -361,7 +413,8 @@ void TCharakterPlanerSeite::SlotsAnlegen()
 
         auto *z = new QLabel(this);
         z->setObjectName(QStringLiteral("LabelVerzauberung") + SlotName(s));
-        z->setGeometry(SlotX, y + 22, SlotBreite + 2, 14);
+        // Armour slots have no second row of fields: their line may run on below the fields.
+        z->setGeometry(SlotX, y + 22, s <= SlotHandschuhe ? FeldX + 166 - SlotX : SlotBreite + 2, 14);
         z->setFont(klein);
         Farbe(z, QColor(0, 0, 160));
         z->hide();
@@ -729,24 +782,26 @@ void TCharakterPlanerSeite::SlotsZeigen()
     for (int i = 0; i < AnzahlSlots; ++i) {
         const TSlot s = static_cast<TSlot>(i);
         const TSlotAnzeige &a = Planer.Slots[i];
-        QToolButton *b = m_slotKnopf[i];
-        if (b->text() != a.Beschriftung) {
-            b->setText(a.Beschriftung);
-            b->setAccessibleName(a.Beschriftung);
-        }
-        b->setToolTip(a.Hinweis);
-        Zeigen(b, a.Sichtbar);
+        auto *b = static_cast<TSlotKnopf *>(m_slotKnopf[i]);
         const Verzauberungscode code = a.Belegt ? SlotVerzauberung(Planer, s) : 0;
         const QString zeile = (s <= SlotFernkampf && code != 0) ? VerzauberungsZeile(code) : QString();
-        Text(m_verzauberungsZeile[i], zeile);
+        if (b->text() != a.Beschriftung)
+            b->setAccessibleName(a.Beschriftung);
+        b->Anzeigen(a.Beschriftung, zeile.isEmpty());
+        b->setToolTip(a.Hinweis);
+        Zeigen(b, a.Sichtbar);
+        TextEinpassen(m_verzauberungsZeile[i], zeile, 8);
         Zeigen(m_verzauberungsZeile[i], !zeile.isEmpty() && a.Sichtbar);
 
         const std::vector<TSlotFeld> felder = a.Sichtbar ? SlotFelder(Planer, s) : std::vector<TSlotFeld>{};
+        const QString stand = FarbStand(a);
+        const bool neueWahl = stand != m_farbStand[i];
         for (int f = 0; f < 12; ++f) {
             TFeld &feld = m_felder[i][f];
             if (!feld.Edit)
                 continue;
             const bool sichtbar = std::find(felder.begin(), felder.end(), f) != felder.end();
+            const bool erscheint = sichtbar && feld.Edit->isHidden();
             Zeigen(feld.Edit, sichtbar);
             Zeigen(feld.Beschriftung, sichtbar);
             if (!sichtbar)
@@ -767,9 +822,10 @@ void TCharakterPlanerSeite::SlotsZeigen()
                     feld.Edit->setGeometry(FeldX + b, y, 24, 18);
                 }
             }
-            if (feld.Edit != m_bearbeitet || !a.Eigenes)
+            if (neueWahl || erscheint)
                 FeldFarbeSetzen(feld.Edit, a.Eigenes ? EditierbarFarbe : VorgabeFarbe);
         }
+        m_farbStand[i] = stand;
     }
 }
 
@@ -807,7 +863,7 @@ void TCharakterPlanerSeite::SpalteZeigen(TSpalte &sp, const TKampfspalte &k, boo
         if (!da)
             continue;
         const TWaffenzeile &z = k.Waffen[i];
-        Text(wl.Name, z.Name);
+        TextEinpassen(wl.Name, z.Name, 9);
         Text(wl.SchadenB, k.SchadenBeschriftung + u':');
         Text(wl.Schaden, z.Schaden);
         Text(wl.Tempo, z.Tempo);
@@ -863,7 +919,7 @@ void TCharakterPlanerSeite::GegnerFarbenZeigen()
     const bool maxFalsch = GegnerMaximumUngueltig(t);
     for (int i = 0; i < AnzahlGegnerFelder; ++i) {
         const bool rot = (i == GfMinSchaden && minFalsch) || (i == GfMaxSchaden && maxFalsch);
-        FeldFarbeSetzen(m_gegner[i], rot ? HellrotFarbe : palette().color(QPalette::Base));
+        FeldFarbeSetzen(m_gegner[i], rot ? HellrotFarbe : palette().color(QPalette::Active, QPalette::Base));
     }
     if (m_form10)
         m_form10->GegnerFarbenSetzen(minFalsch, maxFalsch);
@@ -872,7 +928,7 @@ void TCharakterPlanerSeite::GegnerFarbenZeigen()
 void TCharakterPlanerSeite::AttributfarbenZuruecksetzen()
 {
     for (QSpinBox *s : m_attribut)
-        FeldFarbeSetzen(s, palette().color(QPalette::Base));
+        FeldFarbeSetzen(s, palette().color(QPalette::Active, QPalette::Base));
 }
 
 // ---------------------------------------------------------------- character inputs
@@ -910,7 +966,7 @@ void TCharakterPlanerSeite::SpinEditAttributChange(TAttribut a)
         SetzeAttribut(Planer.Charakter, a, *wert);
         NachAenderung();
     }
-    FeldFarbeSetzen(s, palette().color(QPalette::Base));
+    FeldFarbeSetzen(s, palette().color(QPalette::Active, QPalette::Base));
 }
 
 void TCharakterPlanerSeite::EditErfahrungChange()
@@ -1022,6 +1078,8 @@ void TCharakterPlanerSeite::SlotwertGeaendert(TSlot s, TSlotFeld f)
                                : ZiffernBegrenzen(e->text(), g.N, g.M));
     m_bearbeitet = e;
     SetzeSlotwertText(Planer, s, f, e->text());
+    // The slot is an own item now; its other fields keep the colour they have.
+    m_farbStand[s] = FarbStand(Planer.Slots[s]);
     FeldFarbeSetzen(e, EditierbarFarbe);
     Anzeigen();
     // The damage partner: light red while the minimum is above the maximum.

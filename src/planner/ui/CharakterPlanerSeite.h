@@ -173,6 +173,9 @@ private:
     // damage partner's colour from when it was entered.
     QLineEdit *m_bearbeitet = nullptr;
     QColor m_partnerFarbe;
+    // The slot's item when its value fields were last coloured: the colours follow a choice
+    // of item, while typing into one field colours only that field.
+    std::array<QString, planer::AnzahlSlots> m_farbStand{};
     bool m_optimierungSperrt = false;
 
     // Character area.

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -147,6 +148,14 @@ void FeldFarbeSetzen(QWidget *feld, const QColor &farbe)
         return;
     p.setColor(QPalette::Base, farbe);
     feld->setPalette(p);
+    // Under the main window's style sheet the edit inside a spin box keeps a palette of
+    // its own and would paint over the colour, leaving it only on the border.
+    if (qobject_cast<QAbstractSpinBox *>(feld))
+        if (QLineEdit *e = feld->findChild<QLineEdit *>()) {
+            QPalette ep = e->palette();
+            ep.setColor(QPalette::Base, farbe);
+            e->setPalette(ep);
+        }
 }
 
 QColor FeldFarbe(const QWidget *feld)

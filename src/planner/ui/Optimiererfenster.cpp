@@ -207,7 +207,7 @@ void TForm10::Anlegen()
         QStringLiteral("Attribute, die bei der Optimierung mindestens vergeben werden sollen.");
     const QString reserviertHinweis = QStringLiteral(
         "Anzahl der Attributpunkte, die nach der Optimierung noch zur Verwendung übrig sein sollen.");
-    Beschriftung(this, QStringLiteral("Mindest-Attribute"), 8, 276, 110, true)->setToolTip(mindestHinweis);
+    Beschriftung(this, QStringLiteral("Mindest-Attribute"), 8, 276, 114, true)->setToolTip(mindestHinweis);
     const char *const spinNamen[5] = {"SpinEditStaerke", "SpinEditGeschick", "SpinEditKonstitution",
                                       "SpinEditIntelligenz", "SpinEditReserviert"};
     const char16_t *const spinTexte[5] = {u"Stärke", u"Geschick", u"Konstitution", u"Intelligenz",
@@ -344,8 +344,9 @@ void TForm10::BleibenZeigen()
     const TOptimiererZustand &z = m_seite->Optimierer;
     const TCharakter &c = m_seite->Planer.Charakter;
     LabelAttributeBleibenFuerOptimierung->setText(VerbleibendePunkteText(z, c));
-    const QColor farbe =
-        VerbleibendePunkte(z, c) <= 0 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+    const QColor farbe = VerbleibendePunkte(z, c) <= 0
+                             ? QColor(255, 0, 0)
+                             : palette().color(QPalette::Active, QPalette::WindowText);
     Textfarbe(LabelAttributeBleibenFuerOptimierung, farbe);
     Textfarbe(LabelFuerOptimierung, farbe);
 }
@@ -369,9 +370,9 @@ void TForm10::GegnerTextSetzen(TGegnerFeld f, const QString &text)
 void TForm10::GegnerFarbenSetzen(bool minimumUngueltig, bool maximumUngueltig)
 {
     FeldFarbeSetzen(m_gegner[GfMinSchaden],
-                    minimumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
+                    minimumUngueltig ? HellrotFarbe : palette().color(QPalette::Active, QPalette::Base));
     FeldFarbeSetzen(m_gegner[GfMaxSchaden],
-                    maximumUngueltig ? HellrotFarbe : palette().color(QPalette::Base));
+                    maximumUngueltig ? HellrotFarbe : palette().color(QPalette::Active, QPalette::Base));
 }
 
 void TForm10::MindestwertGeaendert(int eingabe)

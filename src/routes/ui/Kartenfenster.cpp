@@ -502,6 +502,12 @@ void TForm8::FormShow()
 {
     ZonenUebernehmen();
     BeschriftungSetzen();
+    // The grid has its size now.
+    m_einmalGezeigt = true;
+    if (m_offeneZentrierung) {
+        KarteZentrieren(m_offeneZentrierung->x(), m_offeneZentrierung->y());
+        m_offeneZentrierung.reset();
+    }
 }
 
 void TForm8::FormClose()
@@ -573,8 +579,12 @@ void TForm8::RouteZeigen(const Wegpunktliste &route, bool zentrieren)
     MarkierungenLoeschen();
     m_markierung.RouteMarkieren(route);
     MarkierteZellenNeuZeichnen();
-    if (zentrieren && !route.Leer())
-        KarteZentrieren(route.Erster().x, route.Erster().y);
+    if (zentrieren && !route.Leer()) {
+        if (m_einmalGezeigt)
+            KarteZentrieren(route.Erster().x, route.Erster().y);
+        else
+            m_offeneZentrierung = QPoint(route.Erster().x, route.Erster().y);
+    }
 }
 
 namespace {

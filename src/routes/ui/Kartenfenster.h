@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -183,6 +184,10 @@ private:
     QPoint m_letzteMausGlobal;   // last mouse position over the map, for dragging
     QPoint m_letzteMaus{-1, -1}; // cursor at the previous hint tick
     bool m_hinweisGezeigt = false;
+    // A route's start to centre once the window is shown: the grid has no size before its
+    // first showing.
+    std::optional<QPoint> m_offeneZentrierung;
+    bool m_einmalGezeigt = false;
 };
 
 } // namespace mvt

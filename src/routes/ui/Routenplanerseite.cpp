@@ -1,4 +1,5 @@
 #include "routes/ui/Routenplanerseite.h"
+#include "ui/Einpassen.h"
 
 #include "catalogue/Meldung.h"
 #include "routes/Kartenmodell.h"
@@ -279,8 +280,8 @@ void TRoutenplanerSeite::Aufbauen()
     for (const TErgebnis &e : ergebnisse) {
         QByteArray name(e.name);
         name.chop(1);
-        auto *b = Beschriftung(this, name.constData(), QString::fromUtf8(e.beschriftung), 494, y, 112);
-        auto *w = Beschriftung(this, e.name, QString(), 608, y, 166);
+        auto *b = Beschriftung(this, name.constData(), QString::fromUtf8(e.beschriftung), 494, y, 116);
+        auto *w = Beschriftung(this, e.name, QString(), 612, y, 162);
         w->setFont(fett);
         b->setBuddy(w);
         w->setAccessibleName(b->text());
@@ -420,7 +421,7 @@ void TRoutenplanerSeite::ErgebnisZeigen()
 void TRoutenplanerSeite::TabellenTextGrau(QTableWidget *t, bool grau)
 {
     QPalette p = t->palette();
-    const QColor farbe = grau ? QColor(Qt::gray) : palette().color(QPalette::Text);
+    const QColor farbe = grau ? QColor(Qt::gray) : palette().color(QPalette::Active, QPalette::Text);
     p.setColor(QPalette::Active, QPalette::Text, farbe);
     p.setColor(QPalette::Inactive, QPalette::Text, farbe);
     t->setPalette(p);
@@ -602,10 +603,11 @@ void TRoutenplanerSeite::RouteAnzeigen(bool zentrieren)
             }
         }
     }
-    LabelReisezeit1->setText(DauerText(e.Reisezeit));
-    LabelAnkunft1->setText(AnkunftText(e.Reisezeit, jetzt));
-    LabelZeitersparnis1->setText(e.ZeitersparnisText());
-    LabelOptimalitaet1->setText(e.OptimalitaetText());
+    // Long figures of a long route take a smaller font rather than run out of the box.
+    TextEinpassen(LabelReisezeit1, DauerText(e.Reisezeit), 9);
+    TextEinpassen(LabelAnkunft1, AnkunftText(e.Reisezeit, jetzt), 9);
+    TextEinpassen(LabelZeitersparnis1, e.ZeitersparnisText(), 9);
+    TextEinpassen(LabelOptimalitaet1, e.OptimalitaetText(), 9);
     LabelFelder1->setText(QString::number(e.Felder));
     LabelZeitProFeld1->setText(e.ZeitProFeldText());
     LabelAuftragsanzahl1->setText(QString::number(e.Auftragsanzahl));
