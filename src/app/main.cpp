@@ -10,7 +10,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Hadrik's Morvaren Tool"));
+    // No display name: the window system would append it to every window's caption
+    // ("Karte — Hadrik's Morvaren Tool"), and each window shows exactly its own caption.
     // The main window ends the program itself (FormClose or "Beenden"), also while a
     // secondary window such as the docked optimiser is still visible.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,11 +6,13 @@ QObject *JpegBildTestErzeugen();
 QObject *BaulistenMenueTestErzeugen();
 QObject *OnlineTestErzeugen();
 QObject *EinstellungsfensterTestErzeugen();
+QObject *TastaturTestErzeugen();
+QObject *BarrierefreiheitTestErzeugen();
 
 int main(int argc, char **argv)
 {
-    return mvt::test::FenstertestsAusfuehren(argc, argv,
-                                             {FensterTestErzeugen, JpegBildTestErzeugen,
-                                              BaulistenMenueTestErzeugen, OnlineTestErzeugen,
-                                              EinstellungsfensterTestErzeugen});
+    return mvt::test::FenstertestsAusfuehren(
+        argc, argv,
+        {FensterTestErzeugen, JpegBildTestErzeugen, BaulistenMenueTestErzeugen, OnlineTestErzeugen,
+         EinstellungsfensterTestErzeugen, TastaturTestErzeugen, BarrierefreiheitTestErzeugen});
 }
