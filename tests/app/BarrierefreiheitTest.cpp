@@ -164,6 +164,11 @@ void BarrierefreiheitTest::alleNebenfenster()
     for (const auto &n : v.Nebenfenster()) {
         QWidget *f = n.Oeffnen();
         QVERIFY2(f && f->isVisible(), qPrintable(n.Name));
+        if (f == v.S.App.Form4.get()) // the version window reads its status and the new version
+            for (QLabel *l : {v.S.App.Form4->Label1, v.S.App.Form4->Label2}) {
+                QVERIFY(l->isVisible() && !l->text().isEmpty());
+                QCOMPARE(Vorgelesen(l), l->text());
+            }
         SeitenDurchgehen(f, [&](const QString &seite) { fehler << Pruefen(f, seite); });
         v.Schliessen(f);
     }

@@ -11,6 +11,7 @@
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
+#include "online/Versionspruefung.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -111,6 +112,15 @@ struct TVollerStand {
 
         TRoutenplanerSeite &r = *h.Routenplanerseite;
         r.StringGrid3->setCurrentCell(0, 0);
+
+        // A version check that finds a newer version, so that the version window shows
+        // its status, the new version and the link.
+        S.App.VersionspruefungStarten = [this] {
+            online::TVersionsauskunft a;
+            a.Ergebnis = online::TPruefergebnis::NeueVersion;
+            a.Datei = {QStringLiteral("1.14"), QStringLiteral("01.03.2018")};
+            S.App.Form4->ErgebnisZeigen(a);
+        };
     }
 
     TForm1 &Haupt() { return S.Haupt(); }
