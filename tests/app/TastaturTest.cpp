@@ -121,6 +121,40 @@ QStringList Rundgang(QWidget *fenster, const QString &seite)
     return fehler;
 }
 
+// Inside a group of exclusive buttons the arrow keys reach every member from the checked
+// one (choosing it on the way, as a click would); the checked one is chosen again after.
+QStringList Pfeiltasten(QWidget *fenster, const QString &seite)
+{
+    QStringList fehler;
+    QList<const QObject *> gesehen;
+    for (QAbstractButton *b : fenster->findChildren<QAbstractButton *>()) {
+        const QObject *gruppe = Halt(b);
+        if (gruppe == b || gesehen.contains(gruppe) || !b->isChecked() || !b->isVisibleTo(fenster) ||
+            !b->isEnabled())
+            continue;
+        gesehen << gruppe;
+        QList<QAbstractButton *> mitglieder;
+        for (QAbstractButton *m : fenster->findChildren<QAbstractButton *>())
+            if (Halt(m) == gruppe && m->isVisibleTo(fenster) && m->isEnabled())
+                mitglieder << m;
+        QList<QAbstractButton *> erreicht{b};
+        for (int i = 0; i < erreicht.size(); ++i)
+            for (Qt::Key taste : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up}) {
+                erreicht[i]->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(erreicht[i], taste);
+                if (auto *jetzt = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+                    jetzt && mitglieder.contains(jetzt) && !erreicht.contains(jetzt))
+                    erreicht << jetzt;
+            }
+        b->click();
+        for (QAbstractButton *m : mitglieder)
+            if (!erreicht.contains(m))
+                fehler << fenster->objectName() + seite + QStringLiteral(": die Pfeiltasten erreichen ") +
+                              Steuername(m) + QStringLiteral(" nie");
+    }
+    return fehler;
+}
+
 QAction *Eintrag(QMenu *menue, const QString &daten)
 {
     for (QAction *a : menue->findChildren<QAction *>())
@@ -149,7 +183,7 @@ void TastaturTest::tabDurchAlleSeitenDesHauptfensters()
     int seiten = 0;
     SeitenDurchgehen(&h, [&](const QString &seite) {
         ++seiten;
-        fehler << Rundgang(&h, seite);
+        fehler << Rundgang(&h, seite) << Pfeiltasten(&h, seite);
     });
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
     // Five main pages, the crafting page with its four cost pages, the planner's sub-pages.
@@ -164,7 +198,8 @@ void TastaturTest::tabDurchAlleNebenfenster()
         QWidget *f = n.Oeffnen();
         QVERIFY2(f && f->isVisible(), qPrintable(n.Name));
         QVERIFY2(TVollerStand::Aktivieren(f), qPrintable(n.Name));
-        SeitenDurchgehen(f, [&](const QString &seite) { fehler << Rundgang(f, seite); });
+        SeitenDurchgehen(
+            f, [&](const QString &seite) { fehler << Rundgang(f, seite) << Pfeiltasten(f, seite); });
         v.Schliessen(f);
     }
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
