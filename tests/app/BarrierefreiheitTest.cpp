@@ -19,6 +19,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include <algorithm>
+
 using namespace mvt;
 using namespace mvt::pruefung;
 
@@ -68,23 +70,25 @@ bool Bedienbar(QWidget *w)
            qobject_cast<QAbstractSlider *>(w) || qobject_cast<QTabBar *>(w);
 }
 
-// The control right of a label on the same line, the way a caption is followed by its field
-// or value.
-QWidget *RechterNachbar(QLabel *l)
+// The controls right of a label on the same line, nearest first, the way a caption is
+// followed by its field or value (values may stand at the right margin).
+QList<QWidget *> RechteNachbarn(QLabel *l)
 {
     QWidget *eltern = l->parentWidget();
     const QRect r = l->geometry();
-    QWidget *bester = nullptr;
+    QList<QWidget *> nachbarn;
     for (QWidget *w : eltern->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (w == l || !w->isVisibleTo(l->window()) || w->geometry().isEmpty())
             continue;
         const QRect g = w->geometry();
         const bool gleicheZeile = g.top() <= r.center().y() && r.center().y() <= g.bottom();
         const int luecke = g.left() - r.right();
-        if (gleicheZeile && luecke >= -2 && luecke <= 24 && (!bester || g.left() < bester->geometry().left()))
-            bester = w;
+        if (gleicheZeile && luecke >= -2 && luecke <= 200)
+            nachbarn << w;
     }
-    return bester;
+    std::sort(nachbarn.begin(), nachbarn.end(),
+              [](QWidget *a, QWidget *b) { return a->geometry().left() < b->geometry().left(); });
+    return nachbarn;
 }
 
 bool Verbunden(QLabel *beschriftung, QWidget *feld)
@@ -124,9 +128,11 @@ QStringList Pruefen(QWidget *fenster, const QString &seite)
         // ("Einkaufspreise:") head a section instead.
         const QString text = Gezeigt(l).trimmed();
         if (text.size() > 1 && text.endsWith(QLatin1Char(':')) && !l->font().bold())
-            if (QWidget *feld = RechterNachbar(l); feld && !Verbunden(l, feld))
-                fehler << ort + Steuername(l) + QStringLiteral(" ist nicht mit ") + Steuername(feld) +
-                              QStringLiteral(" verbunden");
+            if (const QList<QWidget *> zeile = RechteNachbarn(l);
+                !zeile.isEmpty() &&
+                std::none_of(zeile.begin(), zeile.end(), [l](QWidget *feld) { return Verbunden(l, feld); }))
+                fehler << ort + Steuername(l) + QStringLiteral(" ist nicht mit ") +
+                              Steuername(zeile.first()) + QStringLiteral(" verbunden");
     }
     return fehler;
 }

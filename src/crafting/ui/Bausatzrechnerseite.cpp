@@ -449,6 +449,7 @@ void TBausatzrechnerSeite::KostenseiteAnlegen(int k)
                                                QString::fromUtf16(AnalyseBeschriftungen[i]), {4, y, 150, 16});
         s.LabelAnalyse[i] =
             beschriftung(Name("LabelAnalyse", k, i), QString(), {156, y, AnalyseRechts - 156, 16});
+        s.LabelAnalyseStatic[i]->setBuddy(s.LabelAnalyse[i]); // caption and value, for screen readers
     }
     s.SpeedButtonAnalyse = Knopf(seite, Name("SpeedButtonAnalyse", k),
                                  QStringLiteral("Detaillierte Übersicht"), {4, 478, 160, 20});

@@ -273,7 +273,7 @@ TForm6::TForm6(QWidget *hauptfenster)
         LabelAnzahl[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         LabelKosten[i] = Beschriftung(("LabelKosten" + nr).c_str(), QString(), f, i == 0);
         LabelKosten[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LabelKostenStatic[i]->setBuddy(LabelAnzahl[i]);
+        LabelKostenStatic[i]->setBuddy(LabelKosten[i]);
     }
 
     SpeedButtonAbbrechen = new QToolButton(f);
