@@ -1,6 +1,5 @@
-// The crafting tab meets the quantity dialog, the price dialog, the detailed analysis,
-// the export window and the main window's key flags here, so that none of them needs
-// to know the others.
+// The crafting tab meets the quantity dialog, the price dialog, the detailed analysis and
+// the export window here, so that none of them needs to know the others.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
@@ -17,8 +16,6 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     TBausatzrechnerSeite *seite = h ? h->Bausatzrechner : nullptr;
     if (!seite)
         return;
-    seite->StrgGedrueckt = &h->StrgGedrueckt;
-    seite->UmschaltGedrueckt = &h->ShiftGedrueckt;
     h->PopupMenueAnbinden(seite->PopupMenuTextAnzeigen);
 
     seite->MengendialogOeffnen = [&a, h, seite](int modus) {
@@ -35,8 +32,6 @@ void BausatzrechnerAnbinden(TAnwendung &a)
         d->activateWindow();
     };
     if (TForm2 *d = a.Form2.get()) {
-        d->StrgGedrueckt = &h->StrgGedrueckt;
-        d->UmschaltGedrueckt = &h->ShiftGedrueckt;
         d->Bestaetigt = [seite](int modus, int64_t n) { seite->MengendialogBestaetigt(modus, n); };
     }
     seite->PreisdialogOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form3.get(), tag); };

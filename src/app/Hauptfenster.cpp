@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -97,7 +96,7 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
     TimerInventarAuslesenMeldungLoeschen = Zeitgeber(this, "TimerInventarAuslesenMeldungLoeschen", 3000);
     connect(TimerUpdateCheck, &QTimer::timeout, this, &TForm1::TimerUpdateCheckTimer);
 
-    // Key preview and the pressed-state flags; also the tool-tip switch of every window.
+    // The mouse button flags; also the tool-tip switch of every window.
     qApp->installEventFilter(this);
 }
 
@@ -228,8 +227,6 @@ void TForm1::FormCreate()
     MenuItemHint->MenueAnbinden(menuBar());
     for (QMenu *m : CharakterPlanerSeite->PopupMenues())
         PopupMenueAnbinden(m);
-    CharakterPlanerSeite->ShiftGedrueckt = [this] { return ShiftGedrueckt; };
-    CharakterPlanerSeite->StrgGedrueckt = [this] { return StrgGedrueckt; };
     CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
     // 5. Last shown world map: Dunladan, unless the options say otherwise.
     z.LastMap = 1;
@@ -333,6 +330,8 @@ void TForm1::Baulisteladeneinfgen1Click()
 void TForm1::Beenden1Click()
 {
     // Ends the message loop at once; FormClose does not run, options.ini stays as it is.
+    // Quitting closes the windows first, so the close handler must know.
+    Beendend = true;
     if (m_app.Beenden)
         m_app.Beenden();
 }
@@ -415,6 +414,10 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *ereignis)
 {
+    if (Beendend) {
+        ereignis->accept();
+        return;
+    }
     FormClose();
     ereignis->accept();
     if (m_app.Beenden)
@@ -448,16 +451,6 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
     if (fenster != this)
         return false;
     switch (typ) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        const bool gedrueckt = typ == QEvent::KeyPress;
-        const int taste = static_cast<QKeyEvent *>(ereignis)->key();
-        if (taste == Qt::Key_Shift)
-            ShiftGedrueckt = gedrueckt;
-        else if (taste == Qt::Key_Control)
-            StrgGedrueckt = gedrueckt;
-        break;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease: {
         const bool gedrueckt = typ == QEvent::MouseButtonPress;

@@ -79,13 +79,14 @@ public:
     // The platform's dialogs; tests replace them.
     TBaulistenDialoge BaulistenDialoge = PlattformBaulistenDialoge();
 
-    // Pressed-state flags, kept by the key and mouse handlers, read by the tabs.
-    bool ShiftGedrueckt = false;
-    bool StrgGedrueckt = false;
+    // Pressed-state flags of the mouse buttons, kept by the mouse handlers. Ctrl and Shift
+    // are asked of the keyboard when an action needs them (ui/Umschalttasten.h).
     bool LinkeMaustasteGedrueckt = false;
     bool RechteMaustasteGedrueckt = false;
     // Set once FormClose has run.
     bool Schliessend = false;
+    // Set by "Beenden": the windows close without FormClose, options.ini stays as it is.
+    bool Beendend = false;
 
     // Popup menus of the tabs register here, so that their entries show hints too.
     void PopupMenueAnbinden(QMenu *menue);

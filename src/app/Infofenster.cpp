@@ -65,6 +65,7 @@ TForm5::TForm5(QWidget *hauptfenster)
     SpeedButtonAbbrechen = new QToolButton(this);
     SpeedButtonAbbrechen->setObjectName(QStringLiteral("SpeedButtonAbbrechen"));
     SpeedButtonAbbrechen->setToolTip(QStringLiteral("Fenster schließen"));
+    SpeedButtonAbbrechen->setAccessibleName(SpeedButtonAbbrechen->toolTip());
     SpeedButtonAbbrechen->setIcon(GlyphAbbrechen());
     SpeedButtonAbbrechen->setAutoRaise(true);
     SpeedButtonAbbrechen->setGeometry(404, 228, 30, 30);

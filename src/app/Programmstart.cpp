@@ -10,7 +10,8 @@ namespace mvt {
 void AnwendungEinrichten()
 {
     QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Hadrik's Morvaren Tool"));
+    // No display name: the window system would append it to every window's caption
+    // ("Karte — Hadrik's Morvaren Tool"), and each window shows exactly its own caption.
     // Matches the menu entry's desktop file, so that the desktop shows its icon for our windows.
     QApplication::setDesktopFileName(QStringLiteral("org.example.morvaren_tool"));
     // The default icon of every window, secondary windows and dialogs included.

@@ -243,6 +243,14 @@ const std::array<TAlleBox, AnzahlAlleBoxen> &AlleBoxen()
     return boxen;
 }
 
+namespace {
+// Material tiers are five levels wide: 0-4, 5-9, 10-14, 15-19, 20 and above.
+int Materialstufe(int32_t stufe)
+{
+    return stufe < 0 ? -1 : stufe / 5;
+}
+} // namespace
+
 bool NeueStufengruppe(const TKatalog &k, int vorige, int zeile)
 {
     if (vorige <= 0)
@@ -253,12 +261,18 @@ bool NeueStufengruppe(const TKatalog &k, int vorige, int zeile)
     if (a.Art != b.Art)
         return true;
     switch (b.Art) {
-    case ArtRohstoff: // ordered by kind, each kind through all tiers
-        return Rohstoff(k, a.Index)->Kategorie != Rohstoff(k, b.Index)->Kategorie;
-    case ArtZutat:
+    case ArtRohstoff: {
+        const TRohstoff *ra = Rohstoff(k, a.Index), *rb = Rohstoff(k, b.Index);
+        if (ra->Kategorie != rb->Kategorie)
+            return true;
+        // Wood, stone, ore, cloth, pelts and dust run each through all five tiers: one
+        // material with its tiers is the group. Gems and crafting materials go by tier.
+        return rb->Kategorie > 6 && Materialstufe(ra->Stufe) != Materialstufe(rb->Stufe);
+    }
+    case ArtZutat: // boards, bricks, bars, cloth, leather: each through all tiers
         return Zutat(k, a.Index)->Kategorie != Zutat(k, b.Index)->Kategorie;
     case ArtWare:
-        return Ware(k, a.Index)->Stufe != Ware(k, b.Index)->Stufe;
+        return Materialstufe(Ware(k, a.Index)->Stufe) != Materialstufe(Ware(k, b.Index)->Stufe);
     case ArtGebaeude: // the levels of one building kind together
         return Gebaeude(k, a.Index)->Art != Gebaeude(k, b.Index)->Art;
     default:

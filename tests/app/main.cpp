@@ -7,11 +7,14 @@ QObject *BaulistenMenueTestErzeugen();
 QObject *OnlineTestErzeugen();
 QObject *EinstellungsfensterTestErzeugen();
 QObject *UebersetzungTestErzeugen();
+QObject *TastaturTestErzeugen();
+QObject *BarrierefreiheitTestErzeugen();
 
 int main(int argc, char **argv)
 {
     return mvt::test::FenstertestsAusfuehren(argc, argv,
                                              {FensterTestErzeugen, JpegBildTestErzeugen,
                                               BaulistenMenueTestErzeugen, OnlineTestErzeugen,
-                                              EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen});
+                                              EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen,
+                                              TastaturTestErzeugen, BarrierefreiheitTestErzeugen});
 }

@@ -1,5 +1,6 @@
 // Window tests of the crafting tab, offscreen: the item browser, the build list with its
 // keys and clicks, the cost pages and the analysis as a player sees them.
+#include "../Fenstertests.h"
 #include "catalogue/Katalog.h"
 #include "catalogue/Meldung.h"
 #include "crafting/Analyse.h"
@@ -75,10 +76,9 @@ class BausatzrechnerseiteTest : public QObject {
         }
         void KlickMit(QTreeWidget *baum, QTreeWidgetItem *item, bool strg)
         {
-            bool &flagge = strg ? *seite.StrgGedrueckt : *seite.UmschaltGedrueckt;
-            flagge = true;
-            QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, baum->visualItemRect(item).center());
-            flagge = false;
+            mvt::test::TTasteGehalten taste(&seite, strg ? Qt::Key_Control : Qt::Key_Shift);
+            QTest::mouseClick(baum->viewport(), Qt::LeftButton, taste.Modifikator(),
+                              baum->visualItemRect(item).center());
         }
     };
 
@@ -321,9 +321,10 @@ private slots:
 
         // A Ctrl click does not expand a node.
         QTreeWidgetItem *saphir = s.seite.TreeView2->topLevelItem(1);
-        *s.seite.StrgGedrueckt = true;
-        s.seite.TreeView2->expandItem(saphir);
-        *s.seite.StrgGedrueckt = false;
+        {
+            mvt::test::TTasteGehalten strg(&s.seite, Qt::Key_Control);
+            s.seite.TreeView2->expandItem(saphir);
+        }
         QVERIFY(!saphir->isExpanded());
 
         // 0 removes the entry; the list empties and the cost area hides.
@@ -331,6 +332,35 @@ private slots:
         s.seite.SpinEditBaumenge3->setValue(0);
         QTest::keyClick(s.seite.SpinEditBaumenge3, Qt::Key_Return);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("5 Kurzschwert")});
+    }
+
+    void GeleerteMengeGibtBeimVerlassenFrei()
+    {
+        Seite s(m_katalog);
+        s.seite.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.seite));
+        s.Waehlen(QStringLiteral("Kurzschwert"));
+        auto leerenUndVerlassen = [](QSpinBox *feld, QToolButton *knopf) {
+            feld->setFocus();
+            feld->selectAll();
+            QTest::keyClick(feld, Qt::Key_Backspace);
+            QVERIFY2(!knopf->isEnabled(), qPrintable(feld->objectName())); // an empty field adds nothing
+            QTest::keyClick(feld, Qt::Key_Tab);
+            QCOMPARE(feld->text(), QStringLiteral("1"));
+            QVERIFY2(knopf->isEnabled(), qPrintable(feld->objectName())); // 1 is shown: 1 is added
+        };
+        leerenUndVerlassen(s.seite.SpinEditBaumenge1, s.seite.SpeedButtonBauen);
+        leerenUndVerlassen(s.seite.SpinEditBaumenge2, s.seite.SpeedButtonBauen);
+        QTest::mouseClick(s.seite.SpeedButtonBauen, Qt::LeftButton);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
+
+        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
+        s.seite.SpinEditBaumenge3->setValue(3);
+        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("3 Kurzschwert")});
+        leerenUndVerlassen(s.seite.SpinEditBaumenge3, s.seite.SpeedButtonBearbeiten);
+        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
+        QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
     }
 
     void FensterAusDerSeite()

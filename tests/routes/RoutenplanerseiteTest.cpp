@@ -1,6 +1,7 @@
 // Window tests of the route tab and the map window, offscreen: searches on the worker,
 // the order list and its figures, the order range, saved routes, the transfer with the
 // browser replaced by a recorder, and the map's zoom, mouse and painting.
+#include "../Fenstertests.h"
 #include "catalogue/Meldung.h"
 #include "routes/Kartenmodell.h"
 #include "routes/ui/Kartenfenster.h"
@@ -24,6 +25,7 @@
 #include <QUrlQuery>
 
 #include <memory>
+#include <optional>
 
 using namespace mvt;
 using namespace mvt::routen;
@@ -331,6 +333,45 @@ private slots:
         QCOMPARE(s.StringGrid3->horizontalHeaderItem(0)->text(), QStringLiteral("Gespeicherte Routen"));
     }
 
+    void SpeichernNachDemCursor()
+    {
+        TUmgebung u;
+        TRoutenplanerSeite &s = *u.seite;
+        QVERIFY(u.Rechnen(10, 10, 30, 40));
+        auto speichern = [&](const QString &name) {
+            s.EditRouteSpeichern->setFocus();
+            s.EditRouteSpeichern->setText(name);
+            QTest::keyClick(s.EditRouteSpeichern, Qt::Key_Return);
+        };
+        auto namen = [&] {
+            QStringList n;
+            for (const TGespeicherteRoute &r : *u.routen.Welt(1))
+                n << r.Name;
+            return n;
+        };
+        for (const char *n : {"A", "B", "C"})
+            speichern(QLatin1String(n));
+        QCOMPARE(namen(), QStringList({"A", "B", "C"}));
+        // Deleting the first route puts the cursor on its successor: the next route goes in
+        // after that one, and the one after it behind the new one.
+        s.StringGrid3->setFocus();
+        s.StringGrid3->setCurrentCell(0, 0);
+        s.StringGrid3->selectRow(0);
+        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
+        QCOMPARE(namen(), QStringList({"B", "C"}));
+        speichern(QStringLiteral("D"));
+        QCOMPARE(namen(), QStringList({"B", "D", "C"}));
+        speichern(QStringLiteral("E"));
+        QCOMPARE(namen(), QStringList({"B", "D", "E", "C"}));
+        // A world switch keeps each world's cursor.
+        u.Welt(2);
+        u.Welt(1);
+        QVERIFY(u.Rechnen(10, 10, 30, 40));
+        speichern(QStringLiteral("F"));
+        QCOMPARE(namen(), QStringList({"B", "D", "E", "F", "C"}));
+        QCOMPARE(u.Spalte(s.StringGrid3, 0), namen()); // the table shows the list as it is kept
+    }
+
     void LetzteKarteUndNeuZeichnen()
     {
         // the world shown last is selected when the map window is connected at start
@@ -469,21 +510,26 @@ private slots:
         QCOMPARE(g.Zellgroesse(), 80);
         // Ctrl + wheel zooms, the wheel alone scrolls rows, with Shift columns
         g.ZellgroesseSetzen(30);
-        auto rad = [&](int delta, Qt::KeyboardModifiers m) {
+        // Ctrl and Shift held on the keyboard while the wheel turns.
+        auto rad = [&](int delta, Qt::Key taste) {
+            std::optional<mvt::test::TTasteGehalten> gehalten;
+            if (taste != Qt::Key_unknown)
+                gehalten.emplace(&g, taste);
             const QPoint p(100, 100);
-            QWheelEvent e(p, g.viewport()->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton, m,
+            QWheelEvent e(p, g.viewport()->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          gehalten ? Qt::KeyboardModifiers(gehalten->Modifikator()) : Qt::NoModifier,
                           Qt::NoScrollPhase, false);
             QCoreApplication::sendEvent(g.viewport(), &e);
         };
-        rad(120, Qt::ControlModifier);
+        rad(120, Qt::Key_Control);
         QCOMPARE(g.Zellgroesse(), 31);
         const int zeile = g.ErsteZeile(), spalte = g.ErsteSpalte();
-        rad(-120, Qt::NoModifier);
+        rad(-120, Qt::Key_unknown);
         QCOMPARE(g.ErsteZeile(), zeile + 3);
-        rad(-120, Qt::ShiftModifier);
+        rad(-120, Qt::Key_Shift);
         QCOMPARE(g.ErsteSpalte(), spalte + 3);
-        rad(120, Qt::ShiftModifier);
-        rad(120, Qt::ShiftModifier);
+        rad(120, Qt::Key_Shift);
+        rad(120, Qt::Key_Shift);
         QCOMPARE(g.ErsteSpalte(), 1);
         // the arrow keys move the view
         g.setFocus();

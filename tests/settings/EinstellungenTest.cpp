@@ -2,6 +2,7 @@
 // price rows and pages, what showing and Okay do with the data, the price reset.
 #include "settings/Einstellungen.h"
 
+#include "catalogue/Katalog.h"
 #include "catalogue/Zahlen.h"
 #include "settings/Optionen.h"
 
@@ -78,6 +79,41 @@ TEST(Preiszeilen, ReihenfolgeSeitenUndAlleBoxen)
         sichtbar += b.Sichtbar;
     EXPECT_EQ(sichtbar, 26);
     EXPECT_EQ(Preisseiten().size(), 19u);
+}
+
+// The price pages leave a gap before every row that opens a new group of one material tier
+// (tiers five levels wide); the goods that run each through all tiers are grouped by kind.
+TEST(Preiszeilen, GruppenNachMaterialstufe)
+{
+    TKatalog k;
+    KatalogFuellen(k);
+    auto neueGruppe = [&k](const char16_t *name) {
+        const TItemRef r = ItemSuchen(k, QString::fromUtf16(name));
+        const uint8_t art = r.Tabellencode == TabelleGebaeude ? uint8_t(ArtGebaeude) : r.Tabellencode;
+        const int zeile = PreiszeileVon(art, r.Index);
+        return zeile > 1 && NeueStufengruppe(k, zeile - 1, zeile);
+    };
+    // Swords of levels 1 and 3 share tier 0; the Breitschwert (5) opens tier 5, the
+    // Bidenhänder (10) tier 10; the Säbel (8) stays with the Breitschwert.
+    EXPECT_FALSE(neueGruppe(u"Schwert"));
+    EXPECT_TRUE(neueGruppe(u"Breitschwert"));
+    EXPECT_FALSE(neueGruppe(u"Säbel"));
+    EXPECT_TRUE(neueGruppe(u"Bidenhänder [2H]"));
+    // Crafting materials: the tiers 0, 10 and 20 are three groups.
+    EXPECT_FALSE(neueGruppe(u"Mörtel"));
+    EXPECT_TRUE(neueGruppe(u"Schleifstein"));
+    EXPECT_FALSE(neueGruppe(u"Elbenhaar"));
+    EXPECT_TRUE(neueGruppe(u"Griffband"));
+    // Gems, three to a tier.
+    EXPECT_FALSE(neueGruppe(u"Kristall"));
+    EXPECT_TRUE(neueGruppe(u"Jaspis"));
+    // Wood, stone and ore each through their five tiers.
+    EXPECT_FALSE(neueGruppe(u"Birkenholz"));
+    EXPECT_TRUE(neueGruppe(u"Kalkstein"));
+    EXPECT_FALSE(neueGruppe(u"Eisenbarren"));
+    // Building components, four to a tier.
+    EXPECT_FALSE(neueGruppe(u"Buchen-Stützbalken"));
+    EXPECT_TRUE(neueGruppe(u"Sand-Mauerstück"));
 }
 
 struct DatenTest : ::testing::Test {

@@ -164,6 +164,8 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     Memo1->setAccessibleName(QStringLiteral("Kampfbericht"));
     Memo1->setGeometry(8, 4, 768, 514);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A combat report has no tabs worth typing; Tab moves on as in every other field.
+    Memo1->setTabChangesFocus(true);
     Memo1->installEventFilter(this);
 
     SpeedButtonTextLoeschen = Knopf(this, "SpeedButtonTextLoeschen", QStringLiteral("Text löschen"),
@@ -210,6 +212,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     StringGrid1 = new QTableWidget(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setColumnCount(KampftabelleSpalten);
+    StringGrid1->setTabKeyNavigation(false); // Tab leaves the table, the arrow keys move inside
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setMinimumSectionSize(Zeilenhoehe);

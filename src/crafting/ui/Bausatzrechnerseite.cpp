@@ -8,6 +8,7 @@
 #include "crafting/Katalogbaum.h"
 #include "settings/ui/Preiszeile.h"
 #include "ui/Bilder.h"
+#include "ui/Umschalttasten.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -196,7 +197,7 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     TreeView1 = Baum(this, QStringLiteral("TreeView1"), {4, 4, 190, 548}, QStringLiteral("Katalog"));
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TBausatzrechnerSeite::TreeView1Change);
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] {
-        if (!*StrgGedrueckt)
+        if (!Strg())
             EinenBausatzHinzufuegen();
     });
     TreeView1->installEventFilter(this);
@@ -261,7 +262,7 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     connect(TreeView2, &QTreeWidget::currentItemChanged, this, &TBausatzrechnerSeite::TreeView2Change);
     connect(TreeView2, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         // A Ctrl click on the expand mark only subtracts.
-        if (*StrgGedrueckt)
+        if (Strg())
             TreeView2->collapseItem(item);
     });
     TreeView2->installEventFilter(this);
@@ -320,6 +321,9 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     PageControl2->setGeometry(486, 54, 294, 498);
     PageControl2->tabBar()->hide();
+    // The hidden tab bar is the page control's focus proxy: Tab would end there.
+    PageControl2->setFocusPolicy(Qt::NoFocus);
+    PageControl2->tabBar()->setFocusPolicy(Qt::NoFocus);
     PageControl2->setDocumentMode(true);
     for (int k = 1; k <= AnzahlModi; ++k) {
         auto *knopf = new QToolButton(this);
@@ -337,7 +341,11 @@ void TBausatzrechnerSeite::SteuerelementeAnlegen()
     for (int k = 1; k <= AnzahlModi; ++k)
         KostenseiteAnlegen(k);
     PageControl2Knoepfe->button(0)->setChecked(true);
-    connect(PageControl2Knoepfe, &QButtonGroup::idClicked, PageControl2, &QTabWidget::setCurrentIndex);
+    // The checked state, not the click: a screen reader's toggle action switches too.
+    connect(PageControl2Knoepfe, &QButtonGroup::idToggled, this, [this](int seite, bool an) {
+        if (an)
+            PageControl2->setCurrentIndex(seite);
+    });
     connect(PageControl2, &QTabWidget::currentChanged, this, [this](int seite) {
         if (QAbstractButton *b = PageControl2Knoepfe->button(seite))
             b->setChecked(true);
@@ -449,6 +457,7 @@ void TBausatzrechnerSeite::KostenseiteAnlegen(int k)
                                                QString::fromUtf16(AnalyseBeschriftungen[i]), {4, y, 150, 16});
         s.LabelAnalyse[i] =
             beschriftung(Name("LabelAnalyse", k, i), QString(), {156, y, AnalyseRechts - 156, 16});
+        s.LabelAnalyseStatic[i]->setBuddy(s.LabelAnalyse[i]); // caption and value, for screen readers
     }
     s.SpeedButtonAnalyse = Knopf(seite, Name("SpeedButtonAnalyse", k),
                                  QStringLiteral("Detaillierte Übersicht"), {4, 478, 160, 20});
@@ -668,11 +677,12 @@ void TBausatzrechnerSeite::BaulisteAnzeigen()
             BaulistenknotenAnlegen(m_katalog, e,
                                    new QTreeWidgetItem(TreeView2, QStringList{KnotenText(m_katalog, e)}));
         const std::vector<QTreeWidgetItem *> nachher = AlleKnoten(TreeView2);
-        const bool strg = std::exchange(*StrgGedrueckt, false); // the expansion guard must not refuse these
+        // The expansion guard must not refuse these.
+        const bool ausgesetzt = std::exchange(m_strgAusgesetzt, true);
         for (int i : offen)
             if (i < static_cast<int>(nachher.size()))
                 nachher[static_cast<size_t>(i)]->setExpanded(true);
-        *StrgGedrueckt = strg;
+        m_strgAusgesetzt = ausgesetzt;
         if (ausgewaehlt >= 0 && ausgewaehlt < static_cast<int>(nachher.size()))
             TreeView2->setCurrentItem(nachher[static_cast<size_t>(ausgewaehlt)]);
     }
@@ -683,7 +693,7 @@ void TBausatzrechnerSeite::BaulisteAnzeigen()
 void TBausatzrechnerSeite::TreeView2Change()
 {
     QTreeWidgetItem *item = TreeView2->currentItem();
-    if (m_optionen.TreeViewAutoExpand && item && !*StrgGedrueckt)
+    if (m_optionen.TreeViewAutoExpand && item && !Strg())
         item->setExpanded(true);
     const bool oben = item && !item->parent();
     SpeedButtonLoeschen->setEnabled(oben);
@@ -980,6 +990,11 @@ void TBausatzrechnerSeite::AnalyseLeeren()
 
 // ---------------------------------------------------------------- keys and mouse
 
+bool TBausatzrechnerSeite::Strg() const
+{
+    return !m_strgAusgesetzt && StrgGehalten();
+}
+
 bool TBausatzrechnerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     const QEvent::Type typ = ereignis->type();
@@ -996,19 +1011,20 @@ bool TBausatzrechnerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
         if (maus->button() != Qt::LeftButton)
             return false;
         const bool baum1 = objekt == TreeView1->viewport();
-        if ((baum1 || objekt == TreeView2->viewport()) && (*StrgGedrueckt || *UmschaltGedrueckt)) {
+        const bool strg = Strg();
+        if ((baum1 || objekt == TreeView2->viewport()) && (strg || UmschaltGehalten())) {
             QTreeWidget *baum = baum1 ? TreeView1 : TreeView2;
             if (QTreeWidgetItem *item = baum->itemAt(maus->position().toPoint()))
                 baum->setCurrentItem(item);
-            if (*StrgGedrueckt) {
-                // The flag is cleared while the operation runs, so that the rebuilt view
-                // may expand its nodes again.
-                *StrgGedrueckt = false;
+            if (strg) {
+                // Ctrl is set aside while the operation runs, so that the rebuilt view may
+                // expand its nodes again.
+                const bool ausgesetzt = std::exchange(m_strgAusgesetzt, true);
                 if (baum1)
                     EinenBausatzHinzufuegen();
                 else
                     BausatzAbziehenClick();
-                *StrgGedrueckt = true;
+                m_strgAusgesetzt = ausgesetzt;
             } else if (baum1 ? SpeedButtonBauen->isEnabled() : SpeedButtonLoeschen->isEnabled()) {
                 if (MengendialogOeffnen)
                     MengendialogOeffnen(baum1 ? DialogHinzufuegen : DialogFestlegen);
@@ -1049,8 +1065,15 @@ bool TBausatzrechnerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
         // Before the spin box's own handling: an empty or invalid text becomes 1 (0 for a
         // shift cost), instead of the previous value.
         auto *feld = qobject_cast<QSpinBox *>(objekt);
-        if (feld && !GanzzahlLesen(feld->cleanText()))
+        if (feld && !GanzzahlLesen(feld->cleanText())) {
             feld->setValue(feld->objectName().startsWith(QLatin1String("SpinEditGebaeude")) ? 0 : 1);
+            // The spin box puts the text back without a change signal: the buttons that
+            // follow the field's validity must see the new text.
+            if (feld == SpinEditBaumenge1 || feld == SpinEditBaumenge2)
+                SpinEditBaumengeChange(feld);
+            else if (feld == SpinEditBaumenge3)
+                SpinEditBaumenge3Change();
+        }
     }
     return false;
 }

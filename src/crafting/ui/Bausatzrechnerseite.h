@@ -88,10 +88,6 @@ public:
     std::function<void()> ExportOeffnen;                // TForm9
     std::function<void(int modus)> MengendialogOeffnen; // TForm2, 1 add, 2 set
 
-    // The main window's pressed-state flags of Shift and Ctrl; by default this page's own.
-    bool *UmschaltGedrueckt = &m_umschalt;
-    bool *StrgGedrueckt = &m_strg;
-
     // The quantity dialog's Okay: mode 1 adds n kits of the selected catalogue item, mode
     // 2 sets the selected build-list entry to n kits (0 removes it).
     void MengendialogBestaetigt(int modus, int64_t n);
@@ -161,8 +157,10 @@ private:
     const TKatalog &m_katalog;
     TCraftingZustand &m_crafting;
     TOptionen &m_optionen;
-    bool m_umschalt = false;
-    bool m_strg = false;
+    // Ctrl held, as the tree handlers see it: set aside while an operation started by a
+    // Ctrl click runs, so that the rebuilt trees may expand their nodes again.
+    bool Strg() const;
+    bool m_strgAusgesetzt = false;
     bool m_fuellen = false; // KostenseitenAufbauen writes the controls
     bool m_baumGebaut = false;
     std::array<TKostenseite, AnzahlModi + 1> m_seiten{};

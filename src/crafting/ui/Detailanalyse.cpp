@@ -74,6 +74,7 @@ TAnalyseRaster::TAnalyseRaster(const QString &name, QWidget *eltern) : QTableWid
 {
     setObjectName(name);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the table, the arrow keys move inside
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
@@ -258,6 +259,7 @@ TForm6::TForm6(QWidget *hauptfenster)
                                             QString::fromLatin1(gewinnTexte[i]), f);
         LabelGewinn[i] = Beschriftung(("LabelGewinn" + std::to_string(i + 1)).c_str(), QString(), f);
         LabelGewinn[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        LabelGewinnStatic[i]->setBuddy(LabelGewinn[i]); // caption and value, for screen readers
     }
     LabelInformationenStatic2 =
         Beschriftung("LabelInformationenStatic2", QStringLiteral("Benötigte Zutaten"), f, true);
@@ -271,6 +273,7 @@ TForm6::TForm6(QWidget *hauptfenster)
         LabelAnzahl[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         LabelKosten[i] = Beschriftung(("LabelKosten" + nr).c_str(), QString(), f, i == 0);
         LabelKosten[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        LabelKostenStatic[i]->setBuddy(LabelKosten[i]);
     }
 
     SpeedButtonAbbrechen = new QToolButton(f);

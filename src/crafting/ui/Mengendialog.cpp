@@ -99,14 +99,9 @@ bool TForm2::eventFilter(QObject *objekt, QEvent *ereignis)
 {
     if (objekt != SpinEditAnzahl)
         return false;
-    if (ereignis->type() == QEvent::KeyPress || ereignis->type() == QEvent::KeyRelease) {
-        const bool gedrueckt = ereignis->type() == QEvent::KeyPress;
+    if (ereignis->type() == QEvent::KeyPress) {
         const int taste = static_cast<QKeyEvent *>(ereignis)->key();
-        if (taste == Qt::Key_Shift)
-            *UmschaltGedrueckt = gedrueckt;
-        else if (taste == Qt::Key_Control)
-            *StrgGedrueckt = gedrueckt;
-        else if (gedrueckt && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             SpeedButtonOkayClick();
             return true;
         }

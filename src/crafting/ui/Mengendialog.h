@@ -26,11 +26,6 @@ public:
     QToolButton *SpeedButtonOkay;
     QToolButton *SpeedButtonAbbrechen;
 
-    // Pressed-state flags of Shift and Ctrl kept while the dialog has the focus (the
-    // main window's, when connected).
-    bool *UmschaltGedrueckt = &m_umschalt;
-    bool *StrgGedrueckt = &m_strg;
-
     // Caption, question and start value for the item (Art, Index) in the mode Tag.
     void Vorbereiten(const TKatalog &k, const TBauliste &b, uint8_t art, int32_t index);
     // Okay: the mode and the number of kits; the dialog closes afterwards.
@@ -47,8 +42,6 @@ protected:
 
 private:
     void SpinEditAnzahlChange();
-    bool m_umschalt = false;
-    bool m_strg = false;
 };
 
 } // namespace mvt

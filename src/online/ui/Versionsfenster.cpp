@@ -63,8 +63,6 @@ TForm4::TForm4(QWidget *hauptfenster)
     SpeedButtonAbbrechen->setGeometry(318, 136, 30, 30);
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
 
-    Label1->setAccessibleName(QStringLiteral("Status"));
-    Label2->setAccessibleName(QStringLiteral("Neue Version"));
     Label3->setAccessibleName(QStringLiteral("Download-Seite öffnen"));
     setTabOrder(Label3, CheckBoxAutoUpdate);
     setTabOrder(CheckBoxAutoUpdate, SpeedButtonAbbrechen);

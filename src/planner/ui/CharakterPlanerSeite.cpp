@@ -11,6 +11,7 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "planner/ui/Vergleichsanzeige.h"
 #include "ui/Einpassen.h"
+#include "ui/Umschalttasten.h"
 #include "settings/Optionen.h"
 
 #include <QApplication>
@@ -243,12 +244,12 @@ void TCharakterPlanerSeite::MeldungsTimerSetzen(QTimer *timer)
 
 bool TCharakterPlanerSeite::Shift() const
 {
-    return (ShiftGedrueckt && ShiftGedrueckt()) || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+    return UmschaltGehalten();
 }
 
 bool TCharakterPlanerSeite::Strg() const
 {
-    return (StrgGedrueckt && StrgGedrueckt()) || (QGuiApplication::keyboardModifiers() & Qt::ControlModifier);
+    return StrgGehalten();
 }
 
 int64_t TCharakterPlanerSeite::Jetzt() const
@@ -274,7 +275,7 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
         return l;
     };
 
-    SpinEditLevel = new QSpinBox(this);
+    SpinEditLevel = SpinEingabeErzeugen(this);
     SpinEditLevel->setObjectName(QStringLiteral("SpinEditLevel"));
     SpinEditLevel->setRange(0, MaxLevel); // the lower limit 1 is the entry check's
     SpinEditLevel->setGeometry(96, 6, 92, 20);
@@ -295,16 +296,17 @@ void TCharakterPlanerSeite::CharakterbereichAnlegen()
     ZeichenfilterSetzen(EditErfahrung, TZeichenfilter::Ganzzahl);
     connect(EditErfahrung, &QLineEdit::textChanged, this, [this] { EditErfahrungChange(); });
 
-    beschriftung(QStringLiteral("Level-Up bei:"), 8, 54, 86);
+    // The captions label their values, which a screen reader reads as the figures.
     LabelLevelUpBei = label("LabelLevelUpBei", 96, 55, 100);
-    beschriftung(QStringLiteral("noch:"), 8, 70, 86);
+    beschriftung(QStringLiteral("Level-Up bei:"), 8, 54, 86, LabelLevelUpBei);
     LabelLevelUpNoch = label("LabelLevelUpNoch", 96, 71, 100);
+    beschriftung(QStringLiteral("noch:"), 8, 70, 86, LabelLevelUpNoch);
 
     const char *const namen[4] = {"SpinEditStaerke", "SpinEditGeschick", "SpinEditKonstitution",
                                   "SpinEditIntelligenz"};
     const char16_t *const texte[4] = {u"Stärke", u"Geschicklichkeit", u"Konstitution", u"Intelligenz"};
     for (int i = 0; i < 4; ++i) {
-        auto *s = new QSpinBox(this);
+        auto *s = SpinEingabeErzeugen(this);
         s->setObjectName(QLatin1String(namen[i]));
         s->setRange(0, 9999);
         s->setGeometry(116, 94 + 24 * i, 72, 20);
@@ -556,6 +558,7 @@ TCharakterPlanerSeite::TSpalte TCharakterPlanerSeite::SpalteAnlegen(const QStrin
         w->setGeometry(x + 86, zy, 136, 13);
         b->setFont(klein);
         w->setFont(klein);
+        b->setBuddy(w); // the caption labels the value a screen reader reads
         zy += 13;
     };
     zeile(QStringLiteral("Ruestschutz"), QStringLiteral("Rüstschutz:"), sp.RuesB, sp.Rues);

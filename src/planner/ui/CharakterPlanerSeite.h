@@ -50,9 +50,6 @@ public:
     planer::TPlaner Planer;
     planer::TOptimiererZustand Optimierer;
 
-    // Pressed-state flags of the main window, read when a menu entry is chosen.
-    std::function<bool()> ShiftGedrueckt;
-    std::function<bool()> StrgGedrueckt;
     // Milliseconds of a steady clock; tests replace it.
     std::function<int64_t()> Uhr;
     // The message timer of the import (the main window owns it; the page makes its own

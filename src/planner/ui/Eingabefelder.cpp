@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace mvt {
 
 namespace {
@@ -119,7 +121,46 @@ private:
     QLineEdit *m_feld;
 };
 
+// Digits only; how they are brought into the range is the entry check's business.
+class TSpinEingabe : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString &text, int &pos) const override
+    {
+        if (text.isEmpty())
+            return QValidator::Intermediate;
+        for (QChar c : text)
+            if (c < u'0' || c > u'9')
+                return QValidator::Invalid;
+        // Above the upper limit the field shows the limit at once, also when the value
+        // stays the same and no change handler runs.
+        if (Zahl(text) > maximum()) {
+            text = QString::number(maximum());
+            pos = static_cast<int>(text.size());
+        }
+        return QValidator::Acceptable;
+    }
+    int valueFromText(const QString &text) const override
+    {
+        return static_cast<int>(std::clamp<qlonglong>(Zahl(text), minimum(), maximum()));
+    }
+
+private:
+    qlonglong Zahl(const QString &text) const
+    {
+        // Many digits are above every upper limit.
+        return text.size() > 12 ? qlonglong(maximum()) + 1 : text.toLongLong();
+    }
+};
+
 } // namespace
+
+QSpinBox *SpinEingabeErzeugen(QWidget *eltern)
+{
+    return new TSpinEingabe(eltern);
+}
 
 void NullBeimVerlassen(QLineEdit *feld)
 {

@@ -38,6 +38,11 @@ void TextSetzen(QLineEdit *feld, const QString &text);
 void FeldFarbeSetzen(QWidget *feld, const QColor &farbe);
 QColor FeldFarbe(const QWidget *feld);
 
+// A spin input whose typed digits reach the entry check even beyond the upper limit, so
+// that typing 1000 into a field that ends at 999 gives 999 instead of refusing the last
+// digit. Use it for every input checked by SpinPruefen.
+QSpinBox *SpinEingabeErzeugen(QWidget *eltern);
+
 // PruefeSpinEingabe on a spin input: the checked value is stored without firing the change
 // handler (caret restored; at the end after a replacement by the lower limit, so that the
 // next digit is typed behind it). nullopt for an empty text.

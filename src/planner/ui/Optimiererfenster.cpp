@@ -213,7 +213,7 @@ void TForm10::Anlegen()
     const char16_t *const spinTexte[5] = {u"Stärke", u"Geschick", u"Konstitution", u"Intelligenz",
                                           u"Reserviert"};
     for (int i = 0; i < 5; ++i) {
-        auto *s = new QSpinBox(this);
+        auto *s = SpinEingabeErzeugen(this);
         s->setObjectName(QLatin1String(spinNamen[i]));
         s->setRange(0, i == EingabeReserviert ? ReserviertMaximum : MindestwertMaximum);
         const int y = i == EingabeReserviert ? 404 : 294 + 24 * i;

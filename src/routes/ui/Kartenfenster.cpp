@@ -1,5 +1,7 @@
 #include "routes/ui/Kartenfenster.h"
 
+#include "ui/Umschalttasten.h"
+
 #include <QCheckBox>
 #include <QCursor>
 #include <QKeyEvent>
@@ -401,7 +403,6 @@ TForm8::TForm8(QWidget *hauptfenster)
 
     LabelKoordinaten = new QLabel(this);
     LabelKoordinaten->setObjectName(QStringLiteral("LabelKoordinaten"));
-    LabelKoordinaten->setAccessibleName(QStringLiteral("Koordinaten unter der Maus"));
     LabelKoordinaten->setTextFormat(Qt::PlainText);
     QFont gross = schrift;
     gross.setBold(true);
@@ -430,8 +431,6 @@ TForm8::TForm8(QWidget *hauptfenster)
     connect(StringGridKarte, &TKartenflaeche::Taste, this, [this](QKeyEvent *e, bool gedrueckt) {
         if (gedrueckt)
             StringGridKarteKeyDown(e);
-        else
-            StringGridKarteKeyUp(e);
     });
 
     TimerKarteHint = new QTimer(this);
@@ -672,15 +671,14 @@ void TForm8::Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift)
 void TForm8::StringGridKarteMouseMove(QMouseEvent *e)
 {
     m_letzteMausGlobal = e->globalPosition().toPoint();
-    Mausfeld(e->position().toPoint(), e->buttons(), m_shift || (e->modifiers() & Qt::ShiftModifier));
+    Mausfeld(e->position().toPoint(), e->buttons(), UmschaltGehalten());
 }
 
 void TForm8::StringGridKarteMouseDown(QMouseEvent *e)
 {
     QToolTip::hideText(); // a click switches the hint off
     m_hinweisGezeigt = true;
-    const bool shift = m_shift || (e->modifiers() & Qt::ShiftModifier);
-    if (shift) {
+    if (UmschaltGehalten()) {
         Mausfeld(e->position().toPoint(), e->buttons(), true);
         return;
     }
@@ -696,7 +694,7 @@ void TForm8::StringGridKarteMouseUp(QMouseEvent *e)
     if (!(e->buttons() & (Qt::LeftButton | Qt::RightButton)))
         TimerKarteMove->stop();
     if (e->button() == Qt::RightButton)
-        Mausfeld(e->position().toPoint(), e->buttons(), m_shift || (e->modifiers() & Qt::ShiftModifier));
+        Mausfeld(e->position().toPoint(), e->buttons(), UmschaltGehalten());
 }
 
 void TForm8::TimerKarteMoveTimer()
@@ -715,8 +713,7 @@ void TForm8::StringGridKarteMouseWheel(QWheelEvent *e)
     if (delta == 0)
         return;
     const bool runter = delta < 0;
-    const Qt::KeyboardModifiers m = e->modifiers();
-    if (m_strg || (m & Qt::ControlModifier)) {
+    if (StrgGehalten()) {
         if (runter)
             SpeedButtonZoomMinusClick();
         else
@@ -725,7 +722,7 @@ void TForm8::StringGridKarteMouseWheel(QWheelEvent *e)
     }
     TKartenflaeche *k = StringGridKarte;
     const int schritt = runter ? 3 : -3;
-    if (m_shift || (m & Qt::ShiftModifier))
+    if (UmschaltGehalten())
         k->ErsteSpalteSetzen(
             std::clamp(k->ErsteSpalte() + schritt, 1, std::max(1, k->Spalten() - k->VolleSpalten())));
     else
@@ -744,11 +741,7 @@ void TForm8::StringGridKarteKeyDown(QKeyEvent *e)
             BerechnungStarten();
         break;
     case Qt::Key_Shift:
-        m_shift = true;
         TimerKarteMove->stop();
-        break;
-    case Qt::Key_Control:
-        m_strg = true;
         break;
     // the arrow keys move the view one field
     case Qt::Key_Left:
@@ -774,14 +767,6 @@ void TForm8::StringGridKarteKeyDown(QKeyEvent *e)
         return;
     }
     e->accept();
-}
-
-void TForm8::StringGridKarteKeyUp(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Shift)
-        m_shift = false;
-    else if (e->key() == Qt::Key_Control)
-        m_strg = false;
 }
 
 void TForm8::TimerKarteHintTimer()

@@ -169,7 +169,6 @@ private:
     void StringGridKarteMouseUp(QMouseEvent *e);
     void StringGridKarteMouseWheel(QWheelEvent *e);
     void StringGridKarteKeyDown(QKeyEvent *e);
-    void StringGridKarteKeyUp(QKeyEvent *e);
     void Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift);
     void ZonenUebernehmen();
 
@@ -178,8 +177,6 @@ private:
     routen::TZonenoptionen m_zonen;
     routen::TRoutenmarkierung m_markierung;
     TKacheln m_kacheln;
-    bool m_shift = false;
-    bool m_strg = false;
     QPoint m_druckpunkt;         // screen position of the press that started dragging
     QPoint m_letzteMausGlobal;   // last mouse position over the map, for dragging
     QPoint m_letzteMaus{-1, -1}; // cursor at the previous hint tick

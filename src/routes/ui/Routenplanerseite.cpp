@@ -283,8 +283,8 @@ void TRoutenplanerSeite::Aufbauen()
         auto *b = Beschriftung(this, name.constData(), QString::fromUtf8(e.beschriftung), 494, y, 116);
         auto *w = Beschriftung(this, e.name, QString(), 612, y, 162);
         w->setFont(fett);
+        // The caption labels its value; a screen reader reads the value as the name.
         b->setBuddy(w);
-        w->setAccessibleName(b->text());
         *e.feld = w;
         m_ergebnisteile << b << w;
         y += 20;
@@ -314,7 +314,6 @@ void TRoutenplanerSeite::Aufbauen()
     connect(SpeedButtonRouteUebertragen, &QToolButton::clicked, this,
             &TRoutenplanerSeite::SpeedButtonRouteUebertragenClick);
     LabelUebertragung = Beschriftung(this, "LabelUebertragung", KeineUebertragungText(), 494, 336, 282);
-    LabelUebertragung->setAccessibleName(QStringLiteral("Stand der Übertragung"));
     LabelHinweis = Beschriftung(this, "LabelHinweis", TextHinweis, 494, 360, 282, 80);
     LabelHinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelHinweis->setWordWrap(true);
@@ -695,7 +694,14 @@ void TRoutenplanerSeite::SpeedButtonRouteSpeichernClick()
 
 void TRoutenplanerSeite::GespeicherteRoutenZeigen()
 {
-    m_listen = RoutenlistenAusOptionen(m_gespeichert);
+    // The lists are read back from the options record, which keeps no cursor: a list that
+    // is still the same keeps where its cursor was (after a save on the new route, after a
+    // delete on the successor), so that the next save goes in after it.
+    TRoutenlisten neu = RoutenlistenAusOptionen(m_gespeichert);
+    for (size_t w = 0; w < neu.Welten.size(); ++w)
+        if (neu.Welten[w].Anzahl() == m_listen.Welten[w].Anzahl() && m_listen.Welten[w].Cursor() >= 0)
+            neu.Welten[w].CursorSetzen(m_listen.Welten[w].Cursor());
+    m_listen = std::move(neu);
     const std::vector<TRoutentabellenzeile> zeilen = RoutentabelleZeilen(Liste());
     const QSignalBlocker sperre(StringGrid3);
     StringGrid3->clearContents();
@@ -856,13 +862,15 @@ bool TRoutenplanerSeite::eventFilter(QObject *objekt, QEvent *ereignis)
                 SpeedButtonRouteBerechnenClick();
             return true;
         }
-        // digits, backspace, Ctrl+C and Ctrl+V; every other typed key is swallowed
-        if (taste->matches(QKeySequence::Copy) || taste->matches(QKeySequence::Paste))
-            return false;
+        // Only typed characters other than digits are swallowed; navigation and editing
+        // keys (Tab, Delete, Backspace, arrows, Ctrl shortcuts) keep their meaning.
         const QString text = taste->text();
-        if (text.isEmpty() || taste->key() == Qt::Key_Backspace)
-            return false; // navigation and editing keys
-        return !(text.size() == 1 && text[0].isDigit() && text[0].unicode() < 128);
+        if (text.isEmpty() || (taste->modifiers() & Qt::ControlModifier))
+            return false;
+        for (QChar c : text)
+            if (!c.isPrint())
+                return false;
+        return !(text.size() == 1 && text[0] >= u'0' && text[0] <= u'9');
     }
     if (eingabe && (objekt == SpinEditVonAuftrag || objekt == SpinEditBisAuftrag)) {
         if (SpeedButtonRouteBerechnen->isEnabled())

@@ -130,6 +130,7 @@ QTableWidget *Wertliste(QWidget *eltern, const char *name, const QString &kopf, 
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setItemDelegateForColumn(1, new TWirkungsDelegat(t));
     t->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    t->setTabKeyNavigation(false); // Tab leaves the list, the arrow keys move inside
     t->setAccessibleName(kopf);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,214 @@
+// The windows as a screen reader reads them, through QAccessible: every control a person
+// can operate has a name, every label is read as the text it shows, every caption is tied
+// to what it captions, and the cost-page buttons work through their accessibility actions.
+#include "Rundgang.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+#include <algorithm>
+
+using namespace mvt;
+using namespace mvt::pruefung;
+
+namespace {
+
+QAccessibleInterface *Zugang(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+QString Vorgelesen(QWidget *w)
+{
+    QAccessibleInterface *i = Zugang(w);
+    return i ? i->text(QAccessible::Name) : QString();
+}
+
+// The text a label shows: without markup and without the mnemonic marks.
+QString Gezeigt(const QLabel *l)
+{
+    QString t = l->text();
+    if (l->textFormat() == Qt::RichText || (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(t)))
+        t = QTextDocumentFragment::fromHtml(t).toPlainText();
+    if (l->buddy()) {
+        t.replace(QLatin1String("&&"), QLatin1String("\x01"));
+        t.remove(QLatin1Char('&'));
+        t.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    }
+    return t;
+}
+
+// What a person can operate: buttons, fields, lists, tables, sliders, page tabs, links.
+bool Bedienbar(QWidget *w)
+{
+    if (qobject_cast<QScrollBar *>(w) &&
+        qobject_cast<QAbstractScrollArea *>(w->parentWidget()->parentWidget()))
+        return false; // the scroll bars of a list or table belong to it
+    if (qobject_cast<QHeaderView *>(w) || qobject_cast<QAbstractItemView *>(w->parentWidget()))
+        return false; // so do its headers and corner button
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return !qobject_cast<QAbstractSpinBox *>(e->parentWidget()) &&
+               !qobject_cast<QComboBox *>(e->parentWidget());
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->focusPolicy() != Qt::NoFocus;
+    return qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+           qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractItemView *>(w) ||
+           qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w) ||
+           qobject_cast<QAbstractSlider *>(w) || qobject_cast<QTabBar *>(w);
+}
+
+// The controls right of a label on the same line, nearest first, the way a caption is
+// followed by its field or value (values may stand at the right margin).
+QList<QWidget *> RechteNachbarn(QLabel *l)
+{
+    QWidget *eltern = l->parentWidget();
+    const QRect r = l->geometry();
+    QList<QWidget *> nachbarn;
+    for (QWidget *w : eltern->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w == l || !w->isVisibleTo(l->window()) || w->geometry().isEmpty())
+            continue;
+        const QRect g = w->geometry();
+        const bool gleicheZeile = g.top() <= r.center().y() && r.center().y() <= g.bottom();
+        const int luecke = g.left() - r.right();
+        if (gleicheZeile && luecke >= -2 && luecke <= 200)
+            nachbarn << w;
+    }
+    std::sort(nachbarn.begin(), nachbarn.end(),
+              [](QWidget *a, QWidget *b) { return a->geometry().left() < b->geometry().left(); });
+    return nachbarn;
+}
+
+bool Verbunden(QLabel *beschriftung, QWidget *feld)
+{
+    QAccessibleInterface *l = Zugang(beschriftung);
+    QAccessibleInterface *f = Zugang(feld);
+    if (!l || !f)
+        return false;
+    for (const auto &[anderes, art] : l->relations(QAccessible::Labelled | QAccessible::Label))
+        if (anderes == f)
+            return true;
+    for (const auto &[anderes, art] : f->relations(QAccessible::Labelled | QAccessible::Label))
+        if (anderes == l)
+            return true;
+    return false;
+}
+
+// Everything a screen reader would say wrong about the window as it is now.
+QStringList Pruefen(QWidget *fenster, const QString &seite)
+{
+    QStringList fehler;
+    const QString ort = fenster->objectName() + seite + QStringLiteral(": ");
+    for (QWidget *w : fenster->findChildren<QWidget *>()) {
+        if (w->window() != fenster || !w->isVisibleTo(fenster))
+            continue;
+        if (Bedienbar(w) && Vorgelesen(w).trimmed().isEmpty()) {
+            fehler << ort + Steuername(w) + QStringLiteral(" hat keinen Namen");
+            continue;
+        }
+        auto *l = qobject_cast<QLabel *>(w);
+        if (!l || Bedienbar(l) || Gezeigt(l).isEmpty())
+            continue;
+        if (Vorgelesen(l) != Gezeigt(l))
+            fehler << ort + Steuername(l) + QStringLiteral(" wird als \"") + Vorgelesen(l) +
+                          QStringLiteral("\" gelesen, zeigt aber \"") + Gezeigt(l) + QLatin1Char('"');
+        // A caption ("Reisezeit:") is tied to the field or value that follows it; bold texts
+        // ("Einkaufspreise:") head a section instead.
+        const QString text = Gezeigt(l).trimmed();
+        if (text.size() > 1 && text.endsWith(QLatin1Char(':')) && !l->font().bold())
+            if (const QList<QWidget *> zeile = RechteNachbarn(l);
+                !zeile.isEmpty() &&
+                std::none_of(zeile.begin(), zeile.end(), [l](QWidget *feld) { return Verbunden(l, feld); }))
+                fehler << ort + Steuername(l) + QStringLiteral(" ist nicht mit ") +
+                              Steuername(zeile.first()) + QStringLiteral(" verbunden");
+    }
+    return fehler;
+}
+
+} // namespace
+
+class BarrierefreiheitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hauptfensterAlleSeiten();
+    void alleNebenfenster();
+    void kostenseitenknoepfeUeberIhreAktion();
+};
+
+void BarrierefreiheitTest::hauptfensterAlleSeiten()
+{
+    TVollerStand v;
+    TForm1 &h = v.Haupt();
+    QStringList fehler;
+    SeitenDurchgehen(&h, [&](const QString &seite) { fehler << Pruefen(&h, seite); });
+    // The route results are value labels, read as their figures.
+    h.PageControl1->setCurrentIndex(2);
+    const QLabel *reisezeit = h.Routenplanerseite->LabelReisezeit1;
+    QVERIFY(reisezeit->isVisible());
+    QVERIFY(!reisezeit->text().isEmpty());
+    QCOMPARE(Vorgelesen(h.Routenplanerseite->LabelReisezeit1), reisezeit->text());
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
+}
+
+void BarrierefreiheitTest::alleNebenfenster()
+{
+    TVollerStand v;
+    QStringList fehler;
+    for (const auto &n : v.Nebenfenster()) {
+        QWidget *f = n.Oeffnen();
+        QVERIFY2(f && f->isVisible(), qPrintable(n.Name));
+        if (f == v.S.App.Form4.get()) // the version window reads its status and the new version
+            for (QLabel *l : {v.S.App.Form4->Label1, v.S.App.Form4->Label2}) {
+                QVERIFY(l->isVisible() && !l->text().isEmpty());
+                QCOMPARE(Vorgelesen(l), l->text());
+            }
+        SeitenDurchgehen(f, [&](const QString &seite) { fehler << Pruefen(f, seite); });
+        v.Schliessen(f);
+    }
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
+}
+
+void BarrierefreiheitTest::kostenseitenknoepfeUeberIhreAktion()
+{
+    TVollerStand v;
+    TBausatzrechnerSeite &b = *v.Haupt().Bausatzrechner;
+    QVERIFY(b.PageControl2->isVisible());
+    auto knopf = [&](int k) {
+        return b.findChild<QToolButton *>(QStringLiteral("PageControl2Seite%1").arg(k));
+    };
+    QCOMPARE(b.PageControl2->currentIndex(), 0);
+    // Pressing, as a screen reader's default action does.
+    QAccessibleActionInterface *druck = Zugang(knopf(2))->actionInterface();
+    QVERIFY(druck);
+    druck->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(b.PageControl2->currentIndex(), 1);
+    QVERIFY(knopf(2)->isChecked());
+    // Toggling, the action a screen reader offers for a checkable button.
+    QAccessibleActionInterface *schalter = Zugang(knopf(4))->actionInterface();
+    QVERIFY(schalter->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    schalter->doAction(QAccessibleActionInterface::toggleAction());
+    QTRY_COMPARE(b.PageControl2->currentIndex(), 3);
+    QVERIFY(!knopf(2)->isChecked());
+    // The page is read as selected: its button reports the checked state.
+    QVERIFY(Zugang(knopf(4))->state().checked);
+}
+
+QObject *BarrierefreiheitTestErzeugen()
+{
+    return new BarrierefreiheitTest;
+}
+
+#include "BarrierefreiheitTest.moc"
