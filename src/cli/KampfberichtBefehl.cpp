@@ -126,6 +126,19 @@ QJsonObject KaempferJson(const TKaempfer &k)
                        {"LetzterHOTZauberer", Referenz(k.LetzterHOTZauberer)}};
 }
 
+// The document {"Fehler", "Kaempfer", "Runden"} (keys in the order QJsonObject writes
+// them), one fighter at a time: built whole it takes some 20 kB per fighter in memory,
+// gigabytes for a long report.
+void KampfberichtAusgeben(const Kampfauswertung &a)
+{
+    Ausgeben("{\n    \"Fehler\": " + QByteArray::number(a.Fehler) + ",\n    \"Kaempfer\": [\n");
+    for (size_t i = 0; i < a.Kaempfer.size(); ++i) {
+        JsonArrayElementAusgeben(KaempferJson(*a.Kaempfer[i]));
+        Ausgeben(i + 1 < a.Kaempfer.size() ? ",\n" : "\n");
+    }
+    Ausgeben("    ],\n    \"Runden\": " + QByteArray::number(a.Runden) + "\n}\n");
+}
+
 int Kampfbericht(const QStringList &args)
 {
     if (args.size() != 1) {
@@ -144,10 +157,7 @@ int Kampfbericht(const QStringList &args)
     KampfberichtAuswerten(TextDekodieren(*bytes), a, katalog);
     if (a.AbschlussFehler)
         FehlerAusgeben(AuswertungsfehlerText());
-    QJsonArray kaempfer;
-    for (const auto &k : a.Kaempfer)
-        kaempfer.append(KaempferJson(*k));
-    JsonAusgeben(QJsonObject{{"Runden", a.Runden}, {"Fehler", a.Fehler}, {"Kaempfer", kaempfer}});
+    KampfberichtAusgeben(a);
     return 0;
 }
 
