@@ -231,3 +231,19 @@ TEST(CliEingabegrenzen, MeldungenZitierenKurzUndNennenDieDatei)
     EXPECT_EQ(l.Fehler.trimmed(),
               QStringLiteral("Fehler: Die Datei \"%1\" konnte nicht gelesen werden.").arg(fehlt));
 }
+
+TEST(CliEingabegrenzen, SpeichermangelEndetMitDeutscherMeldung)
+{
+    // A name of 40 MB within the size limit: with little memory the evaluation runs out of
+    // it somewhere; the tool ends with its error exit instead of "terminate called ...".
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("langer_name.txt"));
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("0:01 " + QByteArray(40'000'000, 'x') + " [Axt] greift y an: verfehlt.\n");
+    }
+    const TBegrenzterLauf l = BegrenztAufrufen({"kampfbericht", pfad}, 350'000);
+    EXPECT_EQ(l.Code, 1) << l.Fehler;
+    EXPECT_EQ(l.Fehler, "Fehler: Nicht genügend Arbeitsspeicher, um diese Eingabe zu verarbeiten.\n");
+}
