@@ -1086,8 +1086,7 @@ TEST(TabellenRegeln, TrainingsItemsHabenIhreEigenenSentinels)
 
 TEST(TabellenRegeln, GebaeudeBauteileUndWert)
 {
-    static const QString roemisch[] = {Q("I"),  Q("II"),  Q("III"),  Q("IV"), Q("V"),
-                                       Q("VI"), Q("VII"), Q("VIII"), Q("IX")};
+    static const QString roemisch[] = {Q("I"), Q("II"), Q("III"), Q("IV"), Q("V"), Q("VI"), Q("VII"), Q("VIII"), Q("IX")};
     int lagerStufen = 0;
     for (int b = 1; b <= AnzahlGebaeude; ++b) {
         const TGebaeude &g = K().GebaeudeTabelle[b];
@@ -1188,14 +1187,13 @@ bool GleichBisAufVariante(const TWare &a, const TWare &b)
         zutaten &= a.Zutaten[s].Name == b.Zutaten[s].Name && a.Zutaten[s].Anzahl == b.Zutaten[s].Anzahl;
     return zutaten && a.Name == b.Name && a.Gewicht == b.Gewicht && a.Stufe == b.Stufe &&
            a.Kategorie == b.Kategorie && a.MinSchaden == b.MinSchaden && a.MaxSchaden == b.MaxSchaden &&
-           a.SchadenProRunde == b.SchadenProRunde && a.Tempo == b.Tempo &&
-           a.Zusatzwirkung == b.Zusatzwirkung && a.Treffsicherheit == b.Treffsicherheit &&
-           a.KritischeTreffer == b.KritischeTreffer && a.StabWirkung == b.StabWirkung &&
-           a.Reichweite == b.Reichweite && a.Element == b.Element && a.Ruestschutz == b.Ruestschutz &&
-           a.Absorb == b.Absorb && a.Behinderung == b.Behinderung && a.HeilungMin == b.HeilungMin &&
-           a.HeilungMax == b.HeilungMax && a.HeilungProzentMin == b.HeilungProzentMin &&
-           a.HeilungProzentMax == b.HeilungProzentMax && a.Herstellungsstufe == b.Herstellungsstufe &&
-           a.Dauer == b.Dauer;
+           a.SchadenProRunde == b.SchadenProRunde && a.Tempo == b.Tempo && a.Zusatzwirkung == b.Zusatzwirkung &&
+           a.Treffsicherheit == b.Treffsicherheit && a.KritischeTreffer == b.KritischeTreffer &&
+           a.StabWirkung == b.StabWirkung && a.Reichweite == b.Reichweite && a.Element == b.Element &&
+           a.Ruestschutz == b.Ruestschutz && a.Absorb == b.Absorb && a.Behinderung == b.Behinderung &&
+           a.HeilungMin == b.HeilungMin && a.HeilungMax == b.HeilungMax &&
+           a.HeilungProzentMin == b.HeilungProzentMin && a.HeilungProzentMax == b.HeilungProzentMax &&
+           a.Herstellungsstufe == b.Herstellungsstufe && a.Dauer == b.Dauer;
 }
 } // namespace
 
