@@ -4,11 +4,21 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QTemporaryDir>
 
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "BenchAnwendung.h"
 
@@ -218,3 +228,94 @@ static void BM_ZeileKlassifizieren(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * zeilen.size());
 }
 BENCHMARK(BM_ZeileKlassifizieren)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// Runs "morvaren-cli kampfbericht pfad" with its output thrown away; the peak resident
+// memory of the tool in kB, or -1 when it failed.
+long CliKampfbericht(const std::string &pfad, double *sekunden)
+{
+    // MVT_BENCH_CLI names another build of the tool, to compare with an older version.
+    std::error_code f;
+    const std::string cli =
+        qEnvironmentVariableIsSet("MVT_BENCH_CLI")
+            ? qEnvironmentVariable("MVT_BENCH_CLI").toStdString()
+            : (std::filesystem::read_symlink("/proc/self/exe", f).parent_path() / "morvaren-cli").string();
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const int leer = ::open("/dev/null", O_WRONLY);
+        ::dup2(leer, 1);
+        ::dup2(leer, 2);
+        ::execl(cli.c_str(), cli.c_str(), "kampfbericht", pfad.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage nutzung{};
+    const bool ok =
+        ::wait4(kind, &status, 0, &nutzung) == kind && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    *sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return ok ? nutzung.ru_maxrss : -1;
+}
+
+// A report of n attacks, each between two fighters not seen before: 2n fighters.
+QString PaarberichtErzeugen(int n)
+{
+    QString text = QStringLiteral("Runde 1\n");
+    for (int i = 0; i < n; ++i)
+        text += QStringLiteral("0:%1 Held %2 [Kurzschwert] greift Ork %2 an: verursacht %3 Schaden.\n")
+                    .arg(i % 60, 2, 10, QLatin1Char('0'))
+                    .arg(i)
+                    .arg(5 + i % 30);
+    return text;
+}
+
+void CliBerichtMessen(benchmark::State &state, const QString &text)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("bericht.txt"));
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) < 0) {
+        state.SkipWithError("Bericht nicht geschrieben");
+        return;
+    }
+    f.close();
+    long spitze = 0;
+    for (auto _ : state) {
+        double sekunden = 0;
+        const long kb = CliKampfbericht(pfad.toStdString(), &sekunden);
+        if (kb < 0) {
+            state.SkipWithError("morvaren-cli kampfbericht fehlgeschlagen");
+            return;
+        }
+        spitze = std::max(spitze, kb);
+        state.SetIterationTime(sekunden);
+    }
+    state.counters["SpitzeMB"] = double(spitze) / 1024.0;
+}
+
+} // namespace
+
+// The whole command: read, evaluate, write the JSON of every fighter (standard output to
+// /dev/null). The 100,000-line group report with 40 fighters, and a report of one attack
+// per line between fighters not seen before (range(0) lines, twice as many fighters),
+// where the JSON, some 20 kB per fighter, is nearly all of the work.
+static void BM_KampfberichtCliGruppe(benchmark::State &state)
+{
+    CliBerichtMessen(state, KampfberichtErzeugen(int(state.range(0)), 40));
+}
+BENCHMARK(BM_KampfberichtCliGruppe)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+static void BM_KampfberichtCliVieleKaempfer(benchmark::State &state)
+{
+    CliBerichtMessen(state, PaarberichtErzeugen(int(state.range(0))));
+}
+BENCHMARK(BM_KampfberichtCliVieleKaempfer)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);

@@ -28,7 +28,11 @@ namespace mvt {
 
 TAnwendung::TAnwendung() : Beenden([] { QCoreApplication::quit(); }) {}
 
-TAnwendung::~TAnwendung() = default;
+TAnwendung::~TAnwendung()
+{
+    if (Programmende)
+        Programmende();
+}
 
 namespace {
 // What the settings window works on and whom it tells after Okay.

@@ -73,6 +73,9 @@ public:
     std::function<void()> BaulisteGeaendert;
     // Ends the message loop; by default QCoreApplication::quit.
     std::function<void()> Beenden;
+    // Runs when the application object goes at the end of the program, after the message
+    // loop; workers still running are not waited for.
+    std::function<void()> Programmende;
 
     // Creates TForm1 ... TForm10 in this order; each creation handler runs right after
     // its window has been registered here, as the later windows rely on the earlier.
@@ -96,7 +99,9 @@ void OptionenDateiAnbinden(TAnwendung &a);
 void BausatzrechnerAnbinden(TAnwendung &a);
 
 // Connects the version check and the town list update to the tool's web site at basis
-// ("http://host[:port]"); without this call both do nothing (tests, tools).
+// ("http://host[:port]"); without this call both do nothing (tests, tools). Their temporary
+// files live in the working folder of this call: stale ones are removed here, and the
+// ones of workers still running when the program ends are removed then.
 void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
 
 // Pushes the options into the windows: the saved page, tool-tips, check boxes, the

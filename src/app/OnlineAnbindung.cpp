@@ -15,7 +15,11 @@ using namespace online;
 
 void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenzen &grenzen)
 {
-    a.VersionspruefungStarten = [&a, basis, grenzen] {
+    const QString ordner = QDir::currentPath();
+    DownloadDateienEntfernen(ordner);
+    a.Programmende = [ordner] { DownloadDateienEntfernen(ordner); };
+
+    a.VersionspruefungStarten = [&a, basis, grenzen, ordner] {
         TForm4 *f = a.Form4.get();
         if (!f)
             return;
@@ -24,10 +28,10 @@ void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenz
         schritte.CheckBoxSetzen = [fenster] { fenster->CheckBoxSetzen(); };
         schritte.SucheAnzeigen = [fenster] { fenster->SucheAnzeigen(); };
         schritte.Ergebnis = [fenster](const TVersionsauskunft &e) { fenster->ErgebnisZeigen(e); };
-        (new TUpdateThread(f, {basis, QDir::currentPath(), grenzen}, std::move(schritte)))->start();
+        (new TUpdateThread(f, {basis, ordner, grenzen}, std::move(schritte)))->start();
     };
 
-    a.StadtUpdateStarten = [&a, basis, grenzen] {
+    a.StadtUpdateStarten = [&a, basis, grenzen, ordner] {
         TForm1 *h = a.Form1.get();
         if (!h)
             return;
@@ -51,8 +55,8 @@ void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenz
             if (a.KarteNeuZeichnen)
                 a.KarteNeuZeichnen();
         };
-        (new TStadtUpdateThread(h, {basis, QDir::currentPath(), grenzen}, z.StadtlistenStand,
-                                std::move(grund), std::move(schritte)))
+        (new TStadtUpdateThread(h, {basis, ordner, grenzen}, z.StadtlistenStand, std::move(grund),
+                                std::move(schritte)))
             ->start();
     };
 }

@@ -27,6 +27,16 @@ void MeldungZeigen(const QString &text)
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
 
+QString Zitat(const QString &text)
+{
+    if (text.size() <= HoechstZitatlaenge)
+        return text;
+    qsizetype n = HoechstZitatlaenge;
+    if (text[n - 1].isHighSurrogate()) // never half a character
+        --n;
+    return text.left(n) + QChar(0x2026);
+}
+
 bool FrageStellen(const QString &text)
 {
     if (Fragefunktion())

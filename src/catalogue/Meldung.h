@@ -14,6 +14,11 @@ using TMeldungsFunktion = std::function<void(const QString &text)>;
 using TFrageFunktion = std::function<bool(const QString &text)>;
 
 void MeldungZeigen(const QString &text);
+
+// A piece of outside input quoted in a message: its first 200 characters, "…" after a cut.
+// A message box lays out a name of 300 kB for seconds.
+inline constexpr qsizetype HoechstZitatlaenge = 200;
+QString Zitat(const QString &text);
 // Yes/No question; true for "Ja".
 bool FrageStellen(const QString &text);
 

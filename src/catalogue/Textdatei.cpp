@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace mvt {
 
 namespace {
@@ -81,15 +83,48 @@ QStringList ZeilenTrennen(const QString &text)
     return zeilen;
 }
 
-std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler)
+std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler, qint64 hoechst)
 {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
+    auto fehlschlag = [&](const QString &text) -> std::optional<QByteArray> {
         if (fehler)
-            *fehler = QStringLiteral("Fehler: Die Datei \"%1\" konnte nicht gelesen werden.").arg(pfad);
+            *fehler = text.arg(pfad);
         return std::nullopt;
+    };
+    const QString nichtLesbar = QStringLiteral("Fehler: Die Datei \"%1\" konnte nicht gelesen werden.");
+    const QString zuGross = QStringLiteral("Fehler: Die Datei \"%1\" ist zu groß (mehr als %2 MB).")
+                                .arg(QStringLiteral("%1"), QString::number(hoechst / (1024 * 1024)));
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return fehlschlag(nichtLesbar);
+    // Devices and pipes report no size: read in blocks and stop one byte past the limit.
+    if (!f.isSequential() && f.size() > hoechst)
+        return fehlschlag(zuGross);
+    QByteArray inhalt;
+    if (!f.isSequential())
+        inhalt.reserve(static_cast<qsizetype>(f.size()) + 1); // + 1: the read that finds the end
+    constexpr qint64 Block = 1024 * 1024;
+    for (;;) {
+        qint64 weiter = std::min(Block, hoechst + 1 - inhalt.size());
+        // Blocks of the known size; a file that grows while it is read, and files such as those
+        // in /proc that report the size 0, are still caught at the limit.
+        if (!f.isSequential() && f.size() > 0)
+            weiter = std::min(weiter, std::max<qint64>(f.size() - inhalt.size(), 0) + 1);
+        if (weiter <= 0)
+            break;
+        const qsizetype alt = inhalt.size();
+        if (alt + weiter > inhalt.capacity()) // doubling keeps the copies linear
+            inhalt.reserve(std::max<qsizetype>(2 * inhalt.capacity(), alt + static_cast<qsizetype>(weiter)));
+        inhalt.resize(alt + static_cast<qsizetype>(weiter));
+        const qint64 n = f.read(inhalt.data() + alt, weiter);
+        inhalt.resize(alt + static_cast<qsizetype>(std::max<qint64>(n, 0)));
+        if (n < 0)
+            return fehlschlag(nichtLesbar);
+        if (n == 0)
+            break;
     }
-    return f.readAll();
+    if (inhalt.size() > hoechst)
+        return fehlschlag(zuGross);
+    return inhalt;
 }
 
 std::optional<QStringList> TextdateiLesen(const QString &pfad, QString *fehler)

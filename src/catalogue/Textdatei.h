@@ -19,6 +19,10 @@ QString TextDekodieren(const QByteArray &bytes);
 // Splits at CR LF, LF or a lone CR. A final line break does not add an empty line.
 QStringList ZeilenTrennen(const QString &text);
 
+// Largest file any reader takes; far above every real file (the longest combat reports
+// are a few MB), small enough that a device or a huge file cannot exhaust the memory.
+inline constexpr qint64 HoechstDateigroesse = qint64(64) * 1024 * 1024;
+
 // Reads a whole Windows-1252 file into lines; nullopt (with a German reason in
 // *fehler) when it cannot be read.
 std::optional<QStringList> TextdateiLesen(const QString &pfad, QString *fehler = nullptr);
@@ -27,6 +31,9 @@ std::optional<QStringList> TextdateiLesen(const QString &pfad, QString *fehler =
 bool TextdateiSchreiben(const QString &pfad, const QStringList &zeilen, QString *fehler = nullptr);
 // Same for raw bytes.
 bool DateiSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler = nullptr);
-std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler = nullptr);
+// The whole file, at most hoechst bytes; a longer file or a device is refused with a German
+// reason in *fehler.
+std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler = nullptr,
+                                     qint64 hoechst = HoechstDateigroesse);
 
 } // namespace mvt

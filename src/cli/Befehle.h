@@ -15,9 +15,14 @@ namespace mvt::cli {
 // Arguments after the subcommand's name; returns the exit code.
 using BefehlFunktion = std::function<int(const QStringList &argumente)>;
 
+// fehlercode: the command's exit code for input it cannot read, also used when the memory
+// runs out while it works.
 struct BefehlRegistrierung {
-    BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f);
+    BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f, int fehlercode = 1);
 };
+
+inline const QString SpeicherFehlerText =
+    QStringLiteral("Fehler: Nicht genügend Arbeitsspeicher, um diese Eingabe zu verarbeiten.");
 
 // Takes "NAME WERT" out of the arguments. nullopt when NAME is absent; when NAME is the
 // last argument, *fehlerhaft is set.
@@ -25,6 +30,12 @@ std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *f
 
 // Prints the value as indented UTF-8 JSON on standard output.
 void JsonAusgeben(const QJsonValue &wert);
+// Prints one object as JsonAusgeben writes an element of an array that is the value of
+// a key of the top object (indented by 8 spaces), without its final line break; for a
+// document written piece by piece.
+void JsonArrayElementAusgeben(const QJsonObject &objekt);
+// Raw UTF-8 bytes on standard output.
+void Ausgeben(const QByteArray &text);
 // German error text on standard error.
 void FehlerAusgeben(const QString &text);
 

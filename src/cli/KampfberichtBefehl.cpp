@@ -151,6 +151,19 @@ QJsonObject KaempferJson(const TKaempfer &k, const QJsonArray &proRunde)
                        {"ProRunde", proRunde}};
 }
 
+// The document {"Fehler", "Kaempfer", "Runden"} (keys in the order QJsonObject writes
+// them), one fighter at a time: built whole it takes some 20 kB per fighter in memory,
+// gigabytes for a long report.
+void KampfberichtAusgeben(const Kampfauswertung &a)
+{
+    Ausgeben("{\n    \"Fehler\": " + QByteArray::number(a.Fehler) + ",\n    \"Kaempfer\": [\n");
+    for (size_t i = 0; i < a.Kaempfer.size(); ++i) {
+        JsonArrayElementAusgeben(KaempferJson(*a.Kaempfer[i], ProRundeJson(*a.Kaempfer[i])));
+        Ausgeben(i + 1 < a.Kaempfer.size() ? ",\n" : "\n");
+    }
+    Ausgeben("    ],\n    \"Runden\": " + QByteArray::number(a.Runden) + "\n}\n");
+}
+
 int Kampfbericht(const QStringList &args)
 {
     QStringList dateien = args;
@@ -179,10 +192,7 @@ int Kampfbericht(const QStringList &args)
         TextAusgeben(ForumText(TabellenKopf(), zeilen, a.Runden, a.Fehler));
         return 0;
     }
-    QJsonArray kaempfer;
-    for (const auto &k : a.Kaempfer)
-        kaempfer.append(KaempferJson(*k, ProRundeJson(*k)));
-    JsonAusgeben(QJsonObject{{"Runden", a.Runden}, {"Fehler", a.Fehler}, {"Kaempfer", kaempfer}});
+    KampfberichtAusgeben(a);
     return 0;
 }
 

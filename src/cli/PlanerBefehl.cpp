@@ -2,6 +2,8 @@
 // player would on the planner tab and prints the character, the slots, the summary, both
 // evaluation pages and, when asked for, the optimiser's result.
 #include "cli/Befehle.h"
+#include "catalogue/Meldung.h"
+#include "catalogue/Textdatei.h"
 
 #include "catalogue/Katalog.h"
 #include "cli/PlanerJson.h"
@@ -12,7 +14,6 @@
 #include "settings/Optionen.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -84,7 +85,7 @@ TOptimierungsEingabe OptimierungLesen(const QJsonValue &v)
         const QString r = Text(o["Rasse"], wo + QStringLiteral(".Rasse"));
         e.Rasse = RasseAusName(r);
         if (e.Rasse < 0)
-            Fehler(QStringLiteral("Unbekannte Rasse \"%1\".").arg(r));
+            Fehler(QStringLiteral("Unbekannte Rasse \"%1\".").arg(Zitat(r)));
     }
     if (o.contains("Minimum"))
         e.Minimum = AttributeLesen(o["Minimum"], wo + QStringLiteral(".Minimum"));
@@ -135,7 +136,7 @@ TEingabe EingabeLesen(const QJsonObject &o, const QDir &ordner, bool mitVergleic
         for (auto it = w.begin(); it != w.end(); ++it) {
             const int i = WirkungsIndex(it.key());
             if (i < 0)
-                Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in Wirkung.").arg(it.key()));
+                Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in Wirkung.").arg(Zitat(it.key())));
             // Kept within the range the options file allows, as hand-edited values may not be.
             e.Optionen.Wirkung[i] = WirkungBegrenzen(Zahl(it.value(), QStringLiteral("Wirkung.") + it.key()));
         }
@@ -155,11 +156,12 @@ TEingabe EingabeLesen(const QJsonObject &o, const QDir &ordner, bool mitVergleic
         const QJsonValue b = o["Basis"];
         QJsonObject basis;
         if (b.isString()) {
-            QFile datei(ordner.filePath(b.toString()));
+            QString grund;
+            const std::optional<QByteArray> inhalt = DateiLesen(ordner.filePath(b.toString()), &grund);
+            if (!inhalt)
+                throw TEingabeFehler{grund};
             QJsonParseError pf;
-            if (!datei.open(QIODevice::ReadOnly))
-                Fehler(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(b.toString()));
-            const QJsonDocument doc = QJsonDocument::fromJson(datei.readAll(), &pf);
+            const QJsonDocument doc = QJsonDocument::fromJson(*inhalt, &pf);
             if (pf.error != QJsonParseError::NoError || !doc.isObject())
                 Fehler(QStringLiteral("\"Basis\" ist kein JSON-Objekt."));
             basis = doc.object();
@@ -359,13 +361,14 @@ int Planer(const QStringList &args)
         FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli planer EINGABE.json"));
         return 2;
     }
-    QFile datei(args[0]);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        FehlerAusgeben(QStringLiteral("Fehler: Die Datei \"%1\" kann nicht gelesen werden.").arg(args[0]));
+    QString fehler;
+    const std::optional<QByteArray> inhalt = DateiLesen(args[0], &fehler);
+    if (!inhalt) {
+        FehlerAusgeben(fehler);
         return 2;
     }
     QJsonParseError pf;
-    const QJsonDocument doc = QJsonDocument::fromJson(datei.readAll(), &pf);
+    const QJsonDocument doc = QJsonDocument::fromJson(*inhalt, &pf);
     if (pf.error != QJsonParseError::NoError || !doc.isObject()) {
         FehlerAusgeben(QStringLiteral("Fehler: Die Eingabe ist kein JSON-Objekt."));
         return 2;
@@ -403,7 +406,7 @@ int Planer(const QStringList &args)
 }
 
 const BefehlRegistrierung planer("planer", "Charakter-Planer: Eingabe anwenden, Werte und Bewertung als JSON",
-                                 Planer);
+                                 Planer, 2);
 
 } // namespace
 } // namespace mvt::cli

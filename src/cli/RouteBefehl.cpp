@@ -1,6 +1,7 @@
 // morvaren-cli route: the fastest route between two fields of a world and its order
 // variants, as the route tab computes them.
 #include "cli/Befehle.h"
+#include "catalogue/Meldung.h"
 
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
@@ -74,13 +75,15 @@ int Route(const QStringList &args)
         } else if (a == QLatin1String("--start") && hatWert) {
             start = PaarLesen(args[++i]);
             if (!start) {
-                FehlerAusgeben(QStringLiteral("Fehler: Ungültige Startkoordinaten \"%1\"!").arg(args[i]));
+                FehlerAusgeben(
+                    QStringLiteral("Fehler: Ungültige Startkoordinaten \"%1\"!").arg(mvt::Zitat(args[i])));
                 return Bedienfehler;
             }
         } else if (a == QLatin1String("--ziel") && hatWert) {
             ziel = PaarLesen(args[++i]);
             if (!ziel) {
-                FehlerAusgeben(QStringLiteral("Fehler: Ungültige Zielkoordinaten \"%1\"!").arg(args[i]));
+                FehlerAusgeben(
+                    QStringLiteral("Fehler: Ungültige Zielkoordinaten \"%1\"!").arg(mvt::Zitat(args[i])));
                 return Bedienfehler;
             }
         } else if (a == QLatin1String("--auftraege") && hatWert) {
@@ -92,7 +95,8 @@ int Route(const QStringList &args)
             }
             auftraege = *k;
         } else {
-            FehlerAusgeben(QStringLiteral("Fehler: Unbekanntes Argument \"%1\"!\n").arg(a) + aufruf);
+            FehlerAusgeben(QStringLiteral("Fehler: Unbekanntes Argument \"%1\"!\n").arg(mvt::Zitat(a)) +
+                           aufruf);
             return Bedienfehler;
         }
     }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <map>
+#include <new>
 #include <string>
 
 namespace mvt::cli {
@@ -16,6 +17,7 @@ namespace {
 struct Befehl {
     std::string hilfe;
     BefehlFunktion f;
+    int fehlercode = 1;
 };
 std::map<std::string, Befehl> &Befehlstabelle()
 {
@@ -24,9 +26,10 @@ std::map<std::string, Befehl> &Befehlstabelle()
 }
 } // namespace
 
-BefehlRegistrierung::BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f)
+BefehlRegistrierung::BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f,
+                                         int fehlercode)
 {
-    Befehlstabelle()[name] = {hilfe, std::move(f)};
+    Befehlstabelle()[name] = {hilfe, std::move(f), fehlercode};
 }
 
 void JsonAusgeben(const QJsonValue &wert)
@@ -36,8 +39,24 @@ void JsonAusgeben(const QJsonValue &wert)
         doc = QJsonDocument(wert.toArray());
     else
         doc = QJsonDocument(wert.toObject());
-    const QByteArray text = doc.toJson(QJsonDocument::Indented);
+    Ausgeben(doc.toJson(QJsonDocument::Indented));
+}
+
+void Ausgeben(const QByteArray &text)
+{
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+}
+
+void JsonArrayElementAusgeben(const QJsonObject &objekt)
+{
+    // Written as the only element of the array "Kaempfer" of a small document, the object
+    // comes out at the indentation it has there; its lines are cut out unchanged.
+    const QByteArray text =
+        QJsonDocument(QJsonObject{{QStringLiteral("a"), QJsonArray{objekt}}}).toJson(QJsonDocument::Indented);
+    const qsizetype anfang = text.indexOf("[\n") + 2;
+    const qsizetype ende = text.lastIndexOf("\n    ]");
+    if (anfang >= 2 && ende > anfang)
+        Ausgeben(QByteArray::fromRawData(text.constData() + anfang, ende - anfang));
 }
 
 std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *fehlerhaft)
@@ -83,5 +102,12 @@ int main(int argc, char **argv)
         FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Befehl: ") + QString::fromStdString(name));
         return 2;
     }
-    return it->second.f(args);
+    try {
+        return it->second.f(args);
+    } catch (const std::bad_alloc &) {
+        // Whatever the input, the tool ends with a German message and the error exit.
+        std::fflush(stdout);
+        FehlerAusgeben(SpeicherFehlerText);
+        return it->second.fehlercode;
+    }
 }

@@ -137,12 +137,14 @@ BaulistenDateiLesen(const TKatalog &k, const QStringList &zeilen, QString *fehle
         const TItemRef ref = ItemSuchen(k, teile.Name);
         const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
         if (art == ArtKeine)
-            return ungueltig(nr, QStringLiteral("\"%1\" ist kein bekannter Gegenstand.").arg(teile.Name));
+            return ungueltig(nr,
+                             QStringLiteral("\"%1\" ist kein bekannter Gegenstand.").arg(Zitat(teile.Name)));
         const std::optional<double> menge = KommazahlLesen(teile.Wert1);
         if (!menge)
-            return ungueltig(nr, QStringLiteral("\"%1\" ist keine gültige Menge.").arg(teile.Wert1));
+            return ungueltig(nr, QStringLiteral("\"%1\" ist keine gültige Menge.").arg(Zitat(teile.Wert1)));
         if (!(*menge > 0.0))
-            return ungueltig(nr, QStringLiteral("Die Menge %1 ist nicht größer als 0.").arg(teile.Wert1));
+            return ungueltig(nr,
+                             QStringLiteral("Die Menge %1 ist nicht größer als 0.").arg(Zitat(teile.Wert1)));
         eintraege.push_back({art, ref.Index, std::min(*menge, BaulistenHoechstmenge)});
     }
     return eintraege;

@@ -1,8 +1,18 @@
 #include "online/Hintergrundabruf.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <memory>
 
 namespace mvt::online {
+
+void DownloadDateienEntfernen(const QString &ordner)
+{
+    const QDir d(ordner);
+    for (const QString &name : {VersionsdateiTemp, StadtlisteTemp})
+        QFile::remove(d.filePath(name));
+}
 
 THintergrundThread::THintergrundThread(QObject *empfaenger, TAbrufziel ziel)
     : m_ziel(std::move(ziel)), m_empfaenger(empfaenger)

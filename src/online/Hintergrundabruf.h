@@ -13,6 +13,10 @@
 
 namespace mvt::online {
 
+// Removes the temporary files of both workers from ordner: left over from a run that was
+// killed, or still open in a worker that hangs at the end of the program.
+void DownloadDateienEntfernen(const QString &ordner);
+
 // Where the worker fetches from and puts its temporary file.
 struct TAbrufziel {
     QString Basis;  // "http://host[:port]" without a trailing slash

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace mvt::online {
 
 using namespace routen;
@@ -17,6 +19,29 @@ QString StandAnzeigen(const QString &stand)
         return QStringLiteral("!FEHLER!");
     return stand.mid(8, 2) + QLatin1Char('.') + stand.mid(5, 2) + QLatin1Char('.') + stand.mid(0, 4) +
            QStringLiteral(" - ") + stand.mid(11, 2) + QLatin1Char(':') + stand.mid(14, 2);
+}
+
+bool IstStadtlistenStand(const QString &stand)
+{
+    if (stand.size() != EingebauterStadtlistenStand.size())
+        return false;
+    for (qsizetype i = 0; i < stand.size(); ++i) {
+        const bool punkt = i == 4 || i == 7 || i == 10 || i == 13;
+        const QChar c = stand[i];
+        if (punkt ? c != QLatin1Char('.') : (c < QLatin1Char('0') || c > QLatin1Char('9')))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QString> NeuererStand(const QStringList &datumsdatei, const QString &stand)
+{
+    const QString neu = datumsdatei.isEmpty() ? QString() : datumsdatei.first();
+    // Only a stamp of the fixed form may reach the comparison and the map caption; of two
+    // such stamps the later one is the greater text.
+    if (!IstStadtlistenStand(neu) || !(neu > stand))
+        return std::nullopt;
+    return neu;
 }
 
 namespace {
@@ -60,7 +85,9 @@ bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grun
                 uebergeben();
                 ++welt;
                 satz.Beginnen(welt, grundVon(welt));
-            } else if (empfaenger.Meldung) {
+            } else if (bloecke == 2 && empfaenger.Meldung) {
+                // Once per list: each message is a modal box, and a list of empty lines
+                // must not stack one box per line.
                 empfaenger.Meldung(MeldungStadtCount);
             }
             ++bloecke;
@@ -109,18 +136,21 @@ TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString 
                                             const THttpGrenzen &grenzen)
 {
     const QString temp = QDir(ordner).filePath(StadtlisteTemp);
-    const std::optional<QStringList> datum = Holen(basis + StadtlistenDatumPfad, temp, grenzen);
+    // The date file is one short line; anything much larger is no date file.
+    THttpGrenzen datumGrenzen = grenzen;
+    datumGrenzen.HoechstBytes = std::min<int64_t>(grenzen.HoechstBytes, HoechstDatumsdatei);
+    const std::optional<QStringList> datum = Holen(basis + StadtlistenDatumPfad, temp, datumGrenzen);
     if (!datum)
         return {};
-    const QString neu = datum->isEmpty() ? QString() : datum->first();
-    if (!(neu > stand)) // plain character codes, as the stamps are of fixed form
+    const std::optional<QString> neu = NeuererStand(*datum, stand);
+    if (!neu)
         return {};
     const std::optional<QStringList> liste = Holen(basis + StadtlistePfad, temp, grenzen);
     if (!liste)
         return {};
     if (!StadtlisteVerarbeiten(*liste, grund, empfaenger))
         return {StadtlistenFehlerStand};
-    return {neu};
+    return {*neu};
 }
 
 void StadtdatenInstallieren(TWeltdaten &welten, TStadtdaten &&d)

@@ -25,6 +25,15 @@ inline const QString StadtlistenFehlerStand = QStringLiteral(
     "Unbekannt - Fehler beim Download der Stadtinformationen. Womöglich ist die Version des Tools veraltet.");
 inline const QString MeldungStadtCount = QStringLiteral("Fehler: StadtCount = 2");
 
+// A stamp of the form "JJJJ.MM.TT.hh.mm"; a date file with anything else in its first
+// line counts as a failed download.
+bool IstStadtlistenStand(const QString &stand);
+// The stamp in the first line of "/TownListDate.txt" when it is valid and later than stand;
+// nullopt ends the update without a change.
+std::optional<QString> NeuererStand(const QStringList &datumsdatei, const QString &stand);
+// Bytes of "/TownListDate.txt" beyond which the download is refused.
+inline constexpr int64_t HoechstDatumsdatei = 4096;
+
 // The stamp for the map caption: "16.02.2018 - 10:08"; longer texts (the error text)
 // unchanged; shorter ones "!FEHLER!".
 QString StandAnzeigen(const QString &stand);
@@ -47,7 +56,8 @@ struct TStadtlistenEmpfaenger {
 };
 
 // Builds the worlds from the lines of "/TownList.txt": three blocks separated by empty
-// lines, each line "FFFSSSName". A coordinate outside the world skips its line; a line
+// lines, each line "FFFSSSName". Extra empty lines after the third block give the message
+// "Fehler: StadtCount = 2" once. A coordinate outside the world skips its line; a line
 // shorter than six characters or a coordinate that is not a number ends the processing
 // with false (the block being read is dropped, worlds handed over before stay).
 bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grund,

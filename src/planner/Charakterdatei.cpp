@@ -1,4 +1,5 @@
 #include "planner/Charakterdatei.h"
+#include "catalogue/Meldung.h"
 
 #include "catalogue/Textdatei.h"
 #include "catalogue/Zahlen.h"
@@ -60,18 +61,19 @@ TSlotwahl SlotwahlLesen(TSlot s, const QJsonValue &v)
             for (auto it = werte.begin(); it != werte.end(); ++it) {
                 const int f = SlotFeldAusName(it.key());
                 if (f < 0)
-                    Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.Werte.").arg(it.key(), wo));
+                    Fehler(
+                        QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.Werte.").arg(Zitat(it.key()), wo));
                 // Beyond what the fields can hold a value means nothing; keep it finite and small.
-                const double x = std::clamp(Zahl(it.value(), wo + u'.' + it.key()), -1e6, 1e6);
+                const double x = std::clamp(Zahl(it.value(), wo + u'.' + Zitat(it.key())), -1e6, 1e6);
                 w.Werte.emplace_back(static_cast<TSlotFeld>(f), x);
             }
         }
     }
     if (w.Name && !InSlotMenue(s, *w.Name))
-        Fehler(QStringLiteral("\"%1\" steht nicht im Menü von %2.").arg(*w.Name, wo));
+        Fehler(QStringLiteral("\"%1\" steht nicht im Menü von %2.").arg(Zitat(*w.Name), wo));
     if (w.Verzauberung && *w.Verzauberung != KeineVerzauberungEintrag &&
         VerzauberungAusName(*w.Verzauberung) == 0)
-        Fehler(QStringLiteral("Unbekannte Verzauberung \"%1\" in %2.").arg(*w.Verzauberung, wo));
+        Fehler(QStringLiteral("Unbekannte Verzauberung \"%1\" in %2.").arg(Zitat(*w.Verzauberung), wo));
     return w;
 }
 
@@ -168,7 +170,7 @@ TCharakterEingabe CharakterEingabeLesen(const QJsonObject &o, const QStringList 
         for (auto it = s.begin(); it != s.end(); ++it) {
             const int slot = SlotAusName(it.key());
             if (slot < 0)
-                Fehler(QStringLiteral("Unbekannter Slot \"%1\".").arg(it.key()));
+                Fehler(QStringLiteral("Unbekannter Slot \"%1\".").arg(Zitat(it.key())));
             const TSlot t = static_cast<TSlot>(slot);
             if (it.value().isArray()) {
                 for (const QJsonValue &x : it.value().toArray())

@@ -1,5 +1,7 @@
 #include "planner/JsonEingabe.h"
 
+#include "catalogue/Meldung.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,7 +17,7 @@ void NurSchluessel(const QJsonObject &o, const QStringList &erlaubt, const QStri
 {
     for (auto it = o.begin(); it != o.end(); ++it)
         if (!erlaubt.contains(it.key()))
-            Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.").arg(it.key(), wo));
+            Fehler(QStringLiteral("Unbekannter Schlüssel \"%1\" in %2.").arg(Zitat(it.key()), wo));
 }
 
 QJsonObject Objekt(const QJsonValue &v, const QString &name)

@@ -314,6 +314,11 @@ QString Punkttext(const std::vector<TRoutenPunkt> &punkte)
 
 } // namespace
 
+QString OptionenUngueltigMeldungFuer(const QString &pfad)
+{
+    return QStringLiteral("Fehler: %1 ist ungültig! Standardoptionen werden geladen.").arg(Zitat(pfad));
+}
+
 bool OptionenLaden(const TKatalog &k, TOptionenZiel ziel, const QString &pfad)
 {
     try {
@@ -323,7 +328,7 @@ bool OptionenLaden(const TKatalog &k, TOptionenZiel ziel, const QString &pfad)
         Lesen(k, ziel, ZeilenTrennen(TextDekodieren(*bytes)));
         return true;
     } catch (const TLesefehler &) {
-        MeldungZeigen(OptionenUngueltigMeldung);
+        MeldungZeigen(OptionenUngueltigMeldungFuer(pfad));
         StandardOptionenSetzen(ziel.Optionen);
         return false;
     }

@@ -13,8 +13,9 @@
 namespace mvt {
 
 inline const QString OptionenDateiname = QStringLiteral("options.ini");
-inline const QString OptionenUngueltigMeldung =
-    QStringLiteral("Fehler: options.ini ist ungültig! Standardoptionen werden geladen.");
+// The message for an invalid options file; it names the file as it was given.
+QString OptionenUngueltigMeldungFuer(const QString &pfad);
+inline const QString OptionenUngueltigMeldung = OptionenUngueltigMeldungFuer(OptionenDateiname);
 
 // Everything the options file reads and writes besides the catalogue.
 struct TOptionenZiel {
@@ -33,7 +34,7 @@ struct TOptionenQuelle {
 };
 
 // Reads the file (default "options.ini" in the working folder). On any error the message
-// OptionenUngueltigMeldung is shown, StandardOptionenSetzen runs, and false is returned;
+// OptionenUngueltigMeldungFuer(pfad) is shown, StandardOptionenSetzen runs, and false is returned;
 // what was read before the error outside the options record stays. The world variant is
 // not applied here (OptionenAnwenden does that).
 bool OptionenLaden(const TKatalog &k, TOptionenZiel ziel, const QString &pfad = OptionenDateiname);

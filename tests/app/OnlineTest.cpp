@@ -34,6 +34,8 @@ private slots:
     void schalterUndDownloadseite();
     void stadtlisteWirdInstalliert();
     void fehlerhafteStadtliste();
+    void vieleLeereZeilenEineMeldung();
+    void downloadDateienNachDemEnde();
 };
 
 namespace {
@@ -253,6 +255,54 @@ void OnlineTest::fehlerhafteStadtliste()
     QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
     QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
     QVERIFY(u.S.App.Form8->windowTitle().endsWith(online::StadtlistenFehlerStand + QLatin1Char(')')));
+}
+
+void OnlineTest::vieleLeereZeilenEineMeldung()
+{
+    // One modal box per extra empty line used to stack until the stack overflowed.
+    TUmgebung u;
+    u.Server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.09\r\n");
+    std::string liste = "001001A\r\n";
+    for (int i = 0; i < 100'000; ++i)
+        liste += "\r\n";
+    liste += "002002B\r\n";
+    u.Server.Setzen("/TownList.txt", 200, liste);
+    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
+    u.S.Haupt().TimerUpdateCheckTimer();
+    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
+    QCoreApplication::processEvents();
+    QCOMPARE(u.S.Meldungen.Meldungen, QStringList{online::MeldungStadtCount});
+    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[2].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("B"));
+    QVERIFY(u.TempWeg());
+}
+
+void OnlineTest::downloadDateienNachDemEnde()
+{
+    TLokalerServer server; // outlives the program: its workers still hang when it ends
+    server.Setzen("/LatestVersion.txt", {200, "", TLokalerServer::Art::Stumm});
+    server.Setzen("/TownListDate.txt", {200, "", TLokalerServer::Art::Stumm});
+    QString ordner;
+    {
+        TPruefstand s;
+        ordner = s.OrdnerBehalten();
+        // Left behind by a run that was killed during its downloads.
+        s.DateiAnlegen(online::VersionsdateiTemp, "alt");
+        s.DateiAnlegen(online::StadtlisteTemp, "alt");
+        OnlineDiensteAnbinden(s.App, QString::fromStdString(server.Basis()));
+        QVERIFY(!QFile::exists(s.Pfad(online::VersionsdateiTemp)));
+        QVERIFY(!QFile::exists(s.Pfad(online::StadtlisteTemp)));
+        s.Erzeugen();
+        // The one-second timer starts both; each worker now holds its file open.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(s.Pfad(online::VersionsdateiTemp)) &&
+                                     QFile::exists(s.Pfad(online::StadtlisteTemp)),
+                                 5000);
+        s.Haupt().close();
+        QCOMPARE(s.Beendet, 1);
+    } // the end of the program: nobody waits for the workers
+    const QDir d(ordner);
+    QVERIFY(!QFile::exists(d.filePath(online::VersionsdateiTemp)));
+    QVERIFY(!QFile::exists(d.filePath(online::StadtlisteTemp)));
+    QDir(ordner).removeRecursively();
 }
 
 QObject *OnlineTestErzeugen()

@@ -64,6 +64,13 @@ public:
     }
 
     void Erzeugen() { App.FensterErzeugen(); }
+    // Keeps the working folder after the stand has gone, to see what the program left
+    // there; the caller removes it.
+    QString OrdnerBehalten()
+    {
+        m_ordner.setAutoRemove(false);
+        return m_ordner.path();
+    }
     TForm1 &Haupt() { return *App.Form1; }
     QString Pfad(const QString &name) const { return m_ordner.filePath(name); }
     QByteArray DateiLesen(const QString &name) const

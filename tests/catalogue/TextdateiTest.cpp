@@ -1,4 +1,5 @@
 #include "catalogue/Textdatei.h"
+#include "catalogue/Meldung.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,4 +70,38 @@ TEST(Textdatei, FehlgeschlagenesSchreibenLaesstAlteDateiStehen)
     EXPECT_TRUE(fehler.startsWith("Fehler:"));
     EXPECT_EQ(*TextdateiLesen(pfad), QStringList{"alt"});
     EXPECT_FALSE(TextdateiLesen(dir.filePath("fehlt.txt"), &fehler));
+}
+
+TEST(DateiLesen, HoechstensDieGrenze)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("genau.txt"));
+    ASSERT_TRUE(DateiSchreiben(pfad, QByteArray(1000, 'x')));
+    ASSERT_TRUE(DateiLesen(pfad, nullptr, 1000));
+    EXPECT_EQ(DateiLesen(pfad, nullptr, 1000)->size(), 1000);
+    QString fehler;
+    EXPECT_FALSE(DateiLesen(pfad, &fehler, 999));
+    EXPECT_TRUE(
+        fehler.startsWith(QStringLiteral("Fehler: Die Datei \"") + pfad + QStringLiteral("\" ist zu groß")))
+        << fehler.toStdString();
+    // A device has no size: it is read up to one byte past the limit.
+    fehler.clear();
+    EXPECT_FALSE(DateiLesen(QStringLiteral("/dev/zero"), &fehler, 3 * 1024 * 1024));
+    EXPECT_TRUE(fehler.contains(QStringLiteral("zu groß"))) << fehler.toStdString();
+    fehler.clear();
+    EXPECT_FALSE(DateiLesen(ordner.filePath(QStringLiteral("fehlt.txt")), &fehler));
+    EXPECT_TRUE(fehler.endsWith(QStringLiteral("konnte nicht gelesen werden."))) << fehler.toStdString();
+}
+
+TEST(Zitat, HoechstensZweihundertZeichen)
+{
+    EXPECT_EQ(Zitat(QStringLiteral("kurz")), QStringLiteral("kurz"));
+    const QString genau(200, u'a');
+    EXPECT_EQ(Zitat(genau), genau);
+    const QString lang = QString(300 * 1024, u'b');
+    EXPECT_EQ(Zitat(lang), QString(200, u'b') + QChar(0x2026));
+    // A character outside the BMP across the cut is dropped whole, never halved.
+    const QString paar = QString(199, u'c') + QString::fromUcs4(U"\U0001F600") + QStringLiteral("dd");
+    const QString z = Zitat(paar);
+    EXPECT_EQ(z, QString(199, u'c') + QChar(0x2026));
 }

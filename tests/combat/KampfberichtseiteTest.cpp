@@ -330,6 +330,49 @@ private slots:
         QCOMPARE(Text(w, "LabelFehler"), QStringLiteral("Fehler: 0"));
     }
 
+    // 50,000 fighters: the table fills while the window goes on handling events, sorting
+    // waits until every row is there, and then the whole table sorts and selects.
+    void VieleKaempferFuellenDieTabelleStueckweise()
+    {
+        TKampfberichtSeite w(m_katalog);
+        w.show();
+        QString text;
+        for (int i = 0; i < 25000; ++i)
+            text += QStringLiteral("0:%1 Held %2 [Axt] greift Ork %2 an: verursacht %3 Schaden.\n")
+                        .arg(i % 60)
+                        .arg(i)
+                        .arg(1 + i % 40);
+        Teil<QPlainTextEdit>(w, "Memo1")->setPlainText(text);
+        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        auto *schaden = Teil<QToolButton>(w, "SpeedButtonSchadenAusgeteilt");
+        QSignalSpy fertig(&w, &TKampfberichtSeite::AuswertungFertig);
+        int halbvoll = 0;
+        bool sortierbarHalbvoll = false;
+        QTimer uhr;
+        connect(&uhr, &QTimer::timeout, [&] {
+            if (t->rowCount() == 50000 && !t->item(49999, 0)) {
+                ++halbvoll;
+                sortierbarHalbvoll = sortierbarHalbvoll || schaden->isEnabled();
+            }
+        });
+        uhr.start(1);
+        Klicken(w, "SpeedButtonAuswerten");
+        QVERIFY(fertig.wait(120000));
+        uhr.stop();
+        QVERIFY(halbvoll > 0);
+        QVERIFY(!sortierbarHalbvoll);
+        QVERIFY(!w.AuswertungLaeuft());
+        QCOMPARE(t->rowCount(), 50000);
+        QCOMPARE(t->item(49999, 0)->text(), QStringLiteral("Ork 24999"));
+        QVERIFY(schaden->isEnabled());
+        QVERIFY(Teil<QToolButton>(w, "SpeedButtonZurueck")->isVisible());
+        Klicken(w, "SpeedButtonSchadenAusgeteilt");
+        QCOMPARE(t->item(0, 1)->text(), QStringLiteral("40"));
+        QCOMPARE(t->item(0, 0)->text(), QStringLiteral("Held 39"));
+        ZeileWaehlen(t, 0);
+        QCOMPARE(Text(w, "LabelKaempfername"), QStringLiteral("Held 39"));
+    }
+
     // Not a check: writes the picture of the evaluated tab when MVT_BILDSCHIRMFOTO names a file.
     void Bildschirmfoto()
     {

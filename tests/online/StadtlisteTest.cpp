@@ -124,8 +124,34 @@ TEST(StadtlisteVerarbeiten, VierterBlockGehoertZuZyrthania)
         {QString(), QString(), QStringLiteral("001001A"), QString(), QString(), QStringLiteral("002002B")});
     ASSERT_TRUE(e.Ok);
     ASSERT_EQ(e.Welten.size(), 3u);
-    EXPECT_EQ(e.Meldungen, QStringList({MeldungStadtCount, MeldungStadtCount}));
+    EXPECT_EQ(e.Meldungen, QStringList({MeldungStadtCount}));
     EXPECT_EQ(e.Welten[2].Staedte, 2);
+}
+
+TEST(StadtlisteVerarbeiten, VieleLeereZeilenGebenEineMeldung)
+{
+    // Each message is a modal box: one per empty line stacked boxes until the stack broke.
+    QStringList zeilen{QStringLiteral("001001A")};
+    for (int i = 0; i < 100'000; ++i)
+        zeilen << QString();
+    zeilen << QStringLiteral("002002B");
+    const auto e = Verarbeiten(zeilen);
+    ASSERT_TRUE(e.Ok);
+    EXPECT_EQ(e.Meldungen, QStringList({MeldungStadtCount}));
+    ASSERT_EQ(e.Welten.size(), 3u);
+    EXPECT_EQ(e.Welten[0].Stadtnamen[static_cast<size_t>(Zelle(1, 1))], QStringLiteral("A"));
+    EXPECT_EQ(e.Welten[2].Stadtnamen[static_cast<size_t>(Zelle(2, 2))], QStringLiteral("B"));
+}
+
+TEST(IstStadtlistenStand, NurDieFesteForm)
+{
+    EXPECT_TRUE(IstStadtlistenStand(EingebauterStadtlistenStand));
+    EXPECT_TRUE(IstStadtlistenStand(QStringLiteral("9999.12.31.23.59")));
+    for (const char *falsch :
+         {"", "2018.02.16.10.0", "2018.02.16.10.089", "2018-02-16-10-08", "2018.02.16.1a.08",
+          "20180.2.16.10.08", "x018.02.16.10.08", "2018.02.16.10.08 "})
+        EXPECT_FALSE(IstStadtlistenStand(QString::fromLatin1(falsch))) << falsch;
+    EXPECT_FALSE(IstStadtlistenStand(QStringLiteral("2018.02.16.10.0") + QChar(0x0661))); // Arabic one
 }
 
 struct StadtUpdateTest : ::testing::Test {
@@ -182,6 +208,23 @@ TEST_F(StadtUpdateTest, FehlerhafteListeGibtDenFehlerstand)
     ASSERT_TRUE(aus.NeuerStand);
     EXPECT_EQ(*aus.NeuerStand, StadtlistenFehlerStand);
     EXPECT_EQ(welten.size(), 1u);
+}
+
+TEST_F(StadtUpdateTest, UnbrauchbarerStandIstEinFehlschlag)
+{
+    // Binary or huge first lines would compare greater than any stamp and end up in the
+    // map caption; they are failed downloads instead.
+    server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n\r\n");
+    const std::string binaer("\xff\xfe\x00\x01\x9f\xff\r\n", 8);
+    server.Setzen("/TownListDate.txt", 200, binaer);
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    server.Setzen("/TownListDate.txt", 200, "9" + std::string(10 * 1024 * 1024, '9') + "\r\n");
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    server.Setzen("/TownListDate.txt", 200, "9999.99.99.99.99 und mehr\r\n");
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    EXPECT_EQ(server.AnzahlFuer("/TownList.txt"), 0);
+    EXPECT_TRUE(welten.empty());
+    EXPECT_FALSE(TempDa());
 }
 
 TEST_F(StadtUpdateTest, FehlschlaegeAendernNichts)

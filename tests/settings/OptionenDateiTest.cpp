@@ -249,7 +249,8 @@ TEST_F(OptionenDatei, Version108dUnd109Routen)
     TStand ohne;
     EXPECT_FALSE(ohne.Laden(Testdatei("options_1.08d_ohne_routen.ini")));
     ASSERT_EQ(rekorder.Meldungen.size(), 1);
-    EXPECT_EQ(rekorder.Meldungen[0], OptionenUngueltigMeldung);
+    EXPECT_EQ(rekorder.Meldungen[0],
+              OptionenUngueltigMeldungFuer(Testdatei("options_1.08d_ohne_routen.ini")));
     EXPECT_EQ(ohne.O.ActivePageIndex, 0) << "defaults after the error";
     EXPECT_EQ(ohne.C.Rohstoffpreise[Zeile(u"Buchenholz")].Verkaufspreis, 22) << "prices read before stay";
     EXPECT_EQ(ohne.NaechstePruefung, 45000.5) << "read before the error, kept";
@@ -370,8 +371,9 @@ TEST_F(OptionenDatei, UngueltigeDateien)
         MeldungsRekorder meldungen;
         TStand s;
         s.O.ActivePageIndex = 5;
-        EXPECT_FALSE(s.Laden(Schreiben("f.ini", f.Zeilen))) << f.Name;
-        EXPECT_EQ(meldungen.Meldungen, QStringList{OptionenUngueltigMeldung}) << f.Name;
+        const QString pfad = Schreiben("f.ini", f.Zeilen);
+        EXPECT_FALSE(s.Laden(pfad)) << f.Name;
+        EXPECT_EQ(meldungen.Meldungen, QStringList{OptionenUngueltigMeldungFuer(pfad)}) << f.Name;
         EXPECT_EQ(s.O.ActivePageIndex, 0) << f.Name;
     }
     TStand fehlt;
@@ -463,7 +465,9 @@ TEST_F(OptionenDatei, KommandozeileOptionen)
             {"optionen", Testdatei("options_1.08d_ohne_routen.ini"), "--ausgabe", aus});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 2);
-    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(OptionenUngueltigMeldung));
+    // The message names the file it was given.
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed(),
+              OptionenUngueltigMeldungFuer(Testdatei("options_1.08d_ohne_routen.ini")));
     TStand nachFehler;
     ASSERT_TRUE(nachFehler.Laden(aus));
     EXPECT_EQ(nachFehler.C.Rohstoffpreise[Zeile(u"Buchenholz")].Verkaufspreis, 22);

@@ -23,6 +23,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace mvt {
@@ -401,7 +402,7 @@ bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
 
 void TKampfberichtSeite::SpeedButtonAuswertenClick()
 {
-    if (m_thread)
+    if (AuswertungLaeuft())
         return;
     DetailsVerbergen();
     {
@@ -456,14 +457,6 @@ void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> erge
         const QSignalBlocker sperre(StringGrid1);
         StringGrid1->clearContents();
         StringGrid1->setRowCount(int(kaempfer.size()));
-        for (int r = 0; r < int(kaempfer.size()); ++r) {
-            const QStringList zellen = TabellenZeile(*kaempfer[size_t(r)]);
-            for (int s = 0; s < KampftabelleSpalten; ++s) {
-                auto *zelle = new QTableWidgetItem(zellen[s]);
-                zelle->setTextAlignment(Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight));
-                StringGrid1->setItem(r, s, zelle);
-            }
-        }
         StringGrid1->setFixedWidth(kaempfer.size() > SichtbareZeilen ? TabelleBreiteMitLeiste
                                                                      : TabelleBreite);
         StringGrid1->clearSelection();
@@ -471,6 +464,39 @@ void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> erge
         TagSetzen(-1);
     }
     m_thread.clear(); // it ends by itself and deletes itself
+    // Sorting a half-filled table would mix sorted and unsorted rows.
+    for (QToolButton *b : m_kopfknoepfe)
+        b->setEnabled(false);
+    m_naechsteZeile = 0;
+    ZeilenFuellen();
+}
+
+void TKampfberichtSeite::ZeilenFuellen()
+{
+    if (m_naechsteZeile < 0 || !m_auswertung)
+        return;
+    const auto &kaempfer = m_auswertung->Kaempfer;
+    QElapsedTimer uhr;
+    uhr.start();
+    {
+        const QSignalBlocker sperre(StringGrid1);
+        for (; m_naechsteZeile < int(kaempfer.size()) && uhr.elapsed() < 20; ++m_naechsteZeile) {
+            const int r = m_naechsteZeile;
+            const QStringList zellen = TabellenZeile(*kaempfer[size_t(r)]);
+            for (int s = 0; s < KampftabelleSpalten; ++s) {
+                auto *zelle = new QTableWidgetItem(zellen[s]);
+                zelle->setTextAlignment(Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight));
+                StringGrid1->setItem(r, s, zelle);
+            }
+        }
+    }
+    if (m_naechsteZeile < int(kaempfer.size())) {
+        QTimer::singleShot(0, this, &TKampfberichtSeite::ZeilenFuellen);
+        return;
+    }
+    m_naechsteZeile = -1;
+    for (QToolButton *b : m_kopfknoepfe)
+        b->setEnabled(true);
     ProgressBar1->hide();
     SpeedButtonZurueck->show();
     if (m_auswertung->AbschlussFehler)

@@ -56,7 +56,8 @@ public:
 
     // The fighters of the last finished evaluation.
     const Kampfauswertung &Auswertung() const { return *m_auswertung; }
-    bool AuswertungLaeuft() const { return !m_thread.isNull(); }
+    // From the evaluate button until the table is filled.
+    bool AuswertungLaeuft() const { return !m_thread.isNull() || m_naechsteZeile >= 0; }
     // Index of the shown row of StringGrid1, -1 for none (also its property "tag").
     int Tag() const;
 
@@ -110,12 +111,17 @@ private:
     void DetailbereichZeigen();
     void DiagrammAnpassen();
     bool Vergleichsklick(QEvent *ereignis);
+    // Fills the table from m_naechsteZeile for a few milliseconds and comes back through
+    // the event queue until every fighter has its row: a report with tens of thousands of
+    // fighters must not freeze the window.
+    void ZeilenFuellen();
     QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
                         int x, int y, int wertX);
 
     const TKatalog &m_katalog;
     std::shared_ptr<Kampfauswertung> m_auswertung;
     QPointer<TAuswertungThread> m_thread;
+    int m_naechsteZeile = -1; // -1: not filling
     std::array<int, 13> m_sortierzustand{};
     std::array<QToolButton *, 13> m_kopfknoepfe{};
     QList<TWaffendarstellung *> m_waffen;
