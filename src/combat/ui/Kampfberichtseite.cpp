@@ -7,6 +7,7 @@
 #include "combat/Statistiktext.h"
 #include "combat/ui/Rundendiagramm.h"
 #include "combat/ui/Waffendarstellung.h"
+#include "ui/Umschalttasten.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -714,8 +715,7 @@ bool TKampfberichtSeite::Vergleichsklick(QEvent *ereignis)
     }
     auto *maus = static_cast<QMouseEvent *>(ereignis);
     // The modifier is read now: the event may carry a stale state.
-    if (maus->button() != Qt::LeftButton ||
-        !(QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier) || Tag() < 0)
+    if (maus->button() != Qt::LeftButton || !StrgGehalten() || Tag() < 0)
         return false;
     const int zeile = StringGrid1->rowAt(maus->position().toPoint().y());
     const QTableWidgetItem *zelle = zeile >= 0 ? StringGrid1->item(zeile, 0) : nullptr;
