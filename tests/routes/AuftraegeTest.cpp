@@ -5,7 +5,7 @@
 #include "routes/Auftraege.h"
 #include "routes/GespeicherteRouten.h"
 #include "routes/Routensuche.h"
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 #include "routes/Uebertragung.h"
 
 #include <gtest/gtest.h>

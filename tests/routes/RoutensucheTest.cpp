@@ -3,7 +3,7 @@
 #include "catalogue/Meldung.h"
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 
 #include <gtest/gtest.h>
 
