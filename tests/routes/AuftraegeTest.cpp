@@ -1,6 +1,6 @@
 #include "Testwelten.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include "routes/Auftraege.h"
 #include "routes/GespeicherteRouten.h"

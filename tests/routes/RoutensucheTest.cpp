@@ -1,6 +1,6 @@
 #include "Testwelten.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
 #include "RoutensucheReferenz.h"
