@@ -1,6 +1,6 @@
 #include "BenchAnwendung.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "crafting/Analyse.h"
 #include "crafting/BaulistenDatei.h"
 #include "crafting/ui/Detailanalyse.h"

@@ -6,7 +6,7 @@
 #include "planner/WasWaereWenn.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // The town list processing of a large list: 10,000 towns spread over the three worlds.
-#include "online/StadtlisteDatei.h"
+#include "routes/StadtlisteDatei.h"
 
 #include <benchmark/benchmark.h>
 

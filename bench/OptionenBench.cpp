@@ -1,4 +1,4 @@
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "settings/OptionenDatei.h"
 
 #include <QTemporaryDir>

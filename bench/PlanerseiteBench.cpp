@@ -5,7 +5,7 @@
 #include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

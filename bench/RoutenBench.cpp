@@ -2,7 +2,7 @@
 // search side by side on the longest routes of each world, and the order variants.
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 #include "routes/Welten.h"
 
 #include <benchmark/benchmark.h>

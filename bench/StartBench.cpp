@@ -4,7 +4,7 @@
 #include "ui/Bilder.h"
 #include "app/Hauptfenster.h"
 #include "ui/JpegBild.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "settings/ui/Einstellungsfenster.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
-#include "online/Stadtliste.h"
+#include "routes/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"

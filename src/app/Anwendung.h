@@ -6,8 +6,8 @@
 #include "crafting/Kostenmodell.h"
 #include "online/HttpAbruf.h"
 #include "routes/Welten.h"
-#include "settings/GespeicherteRouten.h"
-#include "settings/Optionen.h"
+#include "routes/GespeicherteRoutenDaten.h"
+#include "base/Optionen.h"
 #include "settings/OptionenDatei.h"
 
 #include <QString>

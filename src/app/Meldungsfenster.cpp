@@ -1,6 +1,6 @@
 #include "app/Meldungsfenster.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <QApplication>
 #include <QMessageBox>

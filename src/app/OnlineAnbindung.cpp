@@ -1,7 +1,7 @@
 #include "app/Anwendung.h"
 
 #include "app/Hauptfenster.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "online/Hintergrundabruf.h"
 #include "online/ui/Versionsfenster.h"
 #include "routes/ui/Kartenfenster.h"

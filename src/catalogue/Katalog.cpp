@@ -1,6 +1,6 @@
 #include "catalogue/Katalog.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "catalogue/daten/Zeilen.h"
 
 #include <iterator>

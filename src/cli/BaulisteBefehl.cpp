@@ -3,7 +3,7 @@
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "crafting/Analyse.h"
 #include "crafting/BaulistenDatei.h"
 #include "crafting/Detailauswertung.h"

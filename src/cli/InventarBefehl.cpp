@@ -4,7 +4,7 @@
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "cli/PlanerJson.h"
 #include "planner/Inventar.h"
 #include "planner/Optimierer.h"

@@ -3,7 +3,7 @@
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
 #include "combat/Statistiktext.h"

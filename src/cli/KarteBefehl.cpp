@@ -1,7 +1,7 @@
 // morvaren-cli karte: the grids and towns of one world as the program loads them.
 #include "cli/Befehle.h"
 
-#include "online/StadtlisteDatei.h"
+#include "routes/StadtlisteDatei.h"
 #include "routes/Welten.h"
 
 #include <QJsonArray>

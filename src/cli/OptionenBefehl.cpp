@@ -2,7 +2,7 @@
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "settings/OptionenDatei.h"
 
 #include <cstdio>

@@ -2,8 +2,8 @@
 // player would on the planner tab and prints the character, the slots, the summary, both
 // evaluation pages and, when asked for, the optimiser's result.
 #include "cli/Befehle.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 
 #include "catalogue/Katalog.h"
 #include "cli/PlanerJson.h"
@@ -11,7 +11,7 @@
 #include "planner/JsonEingabe.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QDir>
 #include <QFileInfo>

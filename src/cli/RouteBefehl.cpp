@@ -1,7 +1,7 @@
 // morvaren-cli route: the fastest route between two fields of a world and its order
 // variants, as the route tab computes them.
 #include "cli/Befehle.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"

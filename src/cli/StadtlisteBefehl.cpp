@@ -1,8 +1,8 @@
 // morvaren-cli stadtliste: the town list processing on a local file, as if downloaded.
 #include "cli/Befehle.h"
 
-#include "online/Stadtliste.h"
-#include "online/StadtlisteDatei.h"
+#include "routes/Stadtliste.h"
+#include "routes/StadtlisteDatei.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #include "cli/Befehle.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

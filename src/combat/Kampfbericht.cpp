@@ -1,7 +1,7 @@
 #include "combat/Kampfbericht.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,7 +1,7 @@
 #include "combat/Kampftabelle.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 

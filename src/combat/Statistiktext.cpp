@@ -1,6 +1,6 @@
 #include "combat/Statistiktext.h"
 
-#include "catalogue/Tabellentext.h"
+#include "base/Tabellentext.h"
 
 #include <algorithm>
 

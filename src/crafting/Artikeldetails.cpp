@@ -1,8 +1,8 @@
 #include "crafting/Artikeldetails.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "crafting/Analyse.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 namespace mvt {
 

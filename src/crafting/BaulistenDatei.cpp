@@ -1,9 +1,9 @@
 #include "crafting/BaulistenDatei.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
-#include "catalogue/Zahlen.h"
-#include "settings/Optionen.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
+#include "base/Zahlen.h"
+#include "base/Optionen.h"
 
 #include <QFileInfo>
 

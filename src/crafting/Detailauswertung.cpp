@@ -1,7 +1,7 @@
 #include "crafting/Detailauswertung.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Zahlen.h"
+#include "base/Meldung.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // the result record Analyse. Texts are exactly as the cells show them.
 #pragma once
 
-#include "catalogue/Tabellentext.h"
+#include "base/Tabellentext.h"
 #include "crafting/Analyse.h"
 
 #include <QString>

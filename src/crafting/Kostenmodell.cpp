@@ -1,7 +1,7 @@
 #include "crafting/Kostenmodell.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Zahlen.h"
+#include "base/Meldung.h"
+#include "base/Zahlen.h"
 
 #include <cmath>
 

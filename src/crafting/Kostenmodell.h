@@ -5,8 +5,8 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Bauliste.h"
-#include "settings/Optionen.h"
-#include "settings/Preiskopplung.h"
+#include "base/Optionen.h"
+#include "base/Preiskopplung.h"
 
 #include <QString>
 

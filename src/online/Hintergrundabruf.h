@@ -3,7 +3,7 @@
 // window's thread) as a queued call, one call per step, in the order of the steps.
 #pragma once
 
-#include "online/Stadtliste.h"
+#include "online/Stadtlistenabruf.h"
 #include "online/Versionspruefung.h"
 
 #include <QPointer>

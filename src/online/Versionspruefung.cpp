@@ -1,7 +1,7 @@
 #include "online/Versionspruefung.h"
 
-#include "catalogue/Textdatei.h"
-#include "settings/Optionen.h"
+#include "base/Textdatei.h"
+#include "base/Optionen.h"
 
 #include <QDir>
 #include <QFile>

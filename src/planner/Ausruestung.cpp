@@ -1,6 +1,6 @@
 #include "planner/Ausruestung.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <QStringList>
 

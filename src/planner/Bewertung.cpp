@@ -1,6 +1,6 @@
 #include "planner/Bewertung.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "planner/Charakter.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Zahlen.h"
-#include "settings/Optionen.h"
+#include "base/Zahlen.h"
+#include "base/Optionen.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "planner/Charakterdatei.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
-#include "catalogue/Textdatei.h"
-#include "catalogue/Zahlen.h"
+#include "base/Textdatei.h"
+#include "base/Zahlen.h"
 #include "planner/JsonEingabe.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

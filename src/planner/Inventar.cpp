@@ -1,7 +1,7 @@
 #include "planner/Inventar.h"
 
-#include "catalogue/Textdatei.h"
-#include "catalogue/Zahlen.h"
+#include "base/Textdatei.h"
+#include "base/Zahlen.h"
 
 #include <cmath>
 #include <limits>

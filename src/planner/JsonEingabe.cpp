@@ -1,6 +1,6 @@
 #include "planner/JsonEingabe.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <algorithm>
 #include <cmath>

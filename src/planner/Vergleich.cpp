@@ -1,6 +1,6 @@
 #include "planner/Vergleich.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "planner/WasWaereWenn.h"
 
 #include <QRegularExpression>

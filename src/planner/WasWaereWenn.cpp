@@ -1,6 +1,6 @@
 #include "planner/WasWaereWenn.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <cmath>
 #include <limits>

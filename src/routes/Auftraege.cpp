@@ -1,6 +1,6 @@
 #include "routes/Auftraege.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "routes/Welten.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "routes/Auftraege.h"
 #include "routes/Wegpunktliste.h"
-#include "settings/GespeicherteRouten.h"
+#include "routes/GespeicherteRoutenDaten.h"
 
 #include <QString>
 

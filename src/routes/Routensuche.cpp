@@ -1,6 +1,6 @@
 #include "routes/Routensuche.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "routes/Uebertragung.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "settings/Einstellungen.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "online/Versionspruefung.h"
 
 #include <QRegularExpression>

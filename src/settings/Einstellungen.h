@@ -5,7 +5,7 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "settings/OptionenDatei.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
-#include "catalogue/Zahlen.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
+#include "base/Zahlen.h"
 #include "crafting/BaulistenDatei.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
-#include "settings/GespeicherteRouten.h"
-#include "settings/Optionen.h"
+#include "routes/GespeicherteRoutenDaten.h"
+#include "base/Optionen.h"
 
 #include <QString>
 #include <QStringList>

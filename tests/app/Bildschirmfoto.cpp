@@ -15,7 +15,7 @@
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
 #include "app/Programmstart.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/ui/Kampfberichtseite.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"

@@ -2,7 +2,7 @@
 // "Alle" boxes, the price reset, Okay with its hooks, keyboard and accessible names.
 #include "Pruefstand.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Einstellungsfenster.h"
 

@@ -3,11 +3,11 @@
 #include "../online/LokalerServer.h"
 #include "Pruefstand.h"
 
-#include "catalogue/Zahlen.h"
-#include "online/Stadtliste.h"
+#include "base/Zahlen.h"
+#include "online/Stadtlistenabruf.h"
 #include "online/ui/Versionsfenster.h"
 #include "routes/ui/Kartenfenster.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Webseite.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <QDir>
 #include <QFile>

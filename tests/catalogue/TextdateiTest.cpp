@@ -1,5 +1,5 @@
-#include "catalogue/Textdatei.h"
-#include "catalogue/Meldung.h"
+#include "base/Textdatei.h"
+#include "base/Meldung.h"
 
 #include <QDir>
 #include <QFile>

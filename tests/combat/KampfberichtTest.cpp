@@ -1,6 +1,6 @@
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 
 #include <gtest/gtest.h>

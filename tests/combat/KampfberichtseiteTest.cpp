@@ -1,7 +1,7 @@
 // Window tests of the combat tab, offscreen: paste, evaluate on the worker, read the
 // table, sort, look at one fighter, go back.
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/ui/Kampfberichtseite.h"
 #include "combat/ui/Waffendarstellung.h"
 

@@ -2,7 +2,7 @@
 // offscreen: evaluate a long duel, pick a fighter, compare a second one, hover a Runde,
 // copy the table by the popup menu and by Ctrl+C.
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/Kampftabelle.h"
 #include "combat/Statistiktext.h"
 #include "combat/ui/Kampfberichtseite.h"

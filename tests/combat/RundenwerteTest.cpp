@@ -1,7 +1,7 @@
 // The per-Runde figures of the fighters: they add up to the totals on every sample
 // report and on generated ones, and they land in the right Runde.
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // per-Runde list and forum output.
 #include "../CliLauf.h"
 #include "catalogue/Katalog.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
 #include "combat/Statistiktext.h"

@@ -1,7 +1,7 @@
 #include "Hilfen.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "crafting/BaulistenDatei.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // keys and clicks, the cost pages and the analysis as a player sees them.
 #include "../Fenstertests.h"
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Mengendialog.h"

@@ -1,6 +1,6 @@
 #include "Hilfen.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 
 #include <gtest/gtest.h>
 

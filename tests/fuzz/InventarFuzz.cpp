@@ -1,7 +1,7 @@
 // libFuzzer target of the inventory import: any pasted page must end with the failure
 // message or a count of items, with the computation switched on again, never a crash.
 #include "Pruefen.h"
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "planner/Inventar.h"
 #include "../planner/PlanerTestKatalog.h"
 

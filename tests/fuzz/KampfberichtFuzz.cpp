@@ -1,8 +1,8 @@
 // Any pasted text must end in an error count: no crash, no out-of-range access, no UB.
 // Run: build-fuzz/bin/fuzz_kampfbericht -dict=tests/fuzz/kampfbericht.dict KORPUS tests/data/combat
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 
 #include <cstddef>

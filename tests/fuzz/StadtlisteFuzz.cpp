@@ -3,8 +3,8 @@
 // of the fixed form or nothing, at most one message, at most three complete worlds whose
 // grids keep their size and whose distances stay in range, and a map caption of bounded size.
 #include "Pruefen.h"
-#include "catalogue/Textdatei.h"
-#include "online/Stadtliste.h"
+#include "base/Textdatei.h"
+#include "routes/Stadtliste.h"
 
 #include <QByteArray>
 

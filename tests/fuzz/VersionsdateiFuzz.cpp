@@ -1,7 +1,7 @@
 // libFuzzer target of the version file: any download is either a version of the fixed
 // form with its date line, or refused; the comparison never reads past a text.
 #include "online/Versionspruefung.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QByteArray>
 

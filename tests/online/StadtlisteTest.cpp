@@ -1,8 +1,8 @@
 // Town list processing on plain base terrain, and the update against a local server.
 #include "LokalerServer.h"
 
-#include "catalogue/Meldung.h"
-#include "online/Stadtliste.h"
+#include "base/Meldung.h"
+#include "online/Stadtlistenabruf.h"
 
 #include <QDir>
 #include <QFile>

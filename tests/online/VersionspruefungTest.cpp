@@ -3,7 +3,7 @@
 #include "LokalerServer.h"
 
 #include "online/Versionspruefung.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QDir>
 #include <QFile>

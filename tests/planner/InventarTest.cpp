@@ -1,4 +1,4 @@
-#include "catalogue/Textdatei.h"
+#include "base/Textdatei.h"
 #include "planner/Inventar.h"
 #include "PlanerTestKatalog.h"
 

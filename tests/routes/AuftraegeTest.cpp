@@ -1,11 +1,11 @@
 #include "Testwelten.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include "routes/Auftraege.h"
 #include "routes/GespeicherteRouten.h"
 #include "routes/Routensuche.h"
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 #include "routes/Uebertragung.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // the order list and its figures, the order range, saved routes, the transfer with the
 // browser replaced by a recorder, and the map's zoom, mouse and painting.
 #include "../Fenstertests.h"
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"

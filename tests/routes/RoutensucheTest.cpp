@@ -1,9 +1,9 @@
 #include "Testwelten.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 
 #include <gtest/gtest.h>
 

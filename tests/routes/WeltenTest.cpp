@@ -1,7 +1,7 @@
 #include "Testwelten.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "routes/Welten.h"
 
 #include <gtest/gtest.h>

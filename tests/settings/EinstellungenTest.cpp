@@ -3,8 +3,8 @@
 #include "settings/Einstellungen.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Zahlen.h"
-#include "settings/Optionen.h"
+#include "base/Zahlen.h"
+#include "base/Optionen.h"
 
 #include <gtest/gtest.h>
 

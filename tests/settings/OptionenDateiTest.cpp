@@ -1,5 +1,5 @@
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "settings/OptionenDatei.h"
 
 #include <QProcess>

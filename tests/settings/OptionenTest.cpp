@@ -1,4 +1,4 @@
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <gtest/gtest.h>
 

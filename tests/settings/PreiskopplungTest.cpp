@@ -1,6 +1,6 @@
 // Gold <-> percentage of one price row and the cleaning of typed gold texts.
-#include "catalogue/Meldung.h"
-#include "settings/Preiskopplung.h"
+#include "base/Meldung.h"
+#include "base/Preiskopplung.h"
 
 #include <gtest/gtest.h>
 

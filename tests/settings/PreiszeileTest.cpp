@@ -1,6 +1,6 @@
 // The coupling of one gold field with its percentage field, as a player types.
-#include "catalogue/Meldung.h"
-#include "settings/Preiskopplung.h"
+#include "base/Meldung.h"
+#include "base/Preiskopplung.h"
 #include "settings/ui/Preiszeile.h"
 
 #include <QLineEdit>

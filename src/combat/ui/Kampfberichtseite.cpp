@@ -1,7 +1,7 @@
 #include "combat/ui/Kampfberichtseite.h"
 #include "ui/Einpassen.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
 #include "combat/Statistiktext.h"

@@ -1,7 +1,7 @@
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "ui/Einpassen.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "crafting/Analyse.h"
 #include "crafting/Artikeldetails.h"
 #include "crafting/Detailauswertung.h"

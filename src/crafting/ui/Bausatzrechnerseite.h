@@ -4,7 +4,7 @@
 #pragma once
 
 #include "crafting/Kostenseiten.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "crafting/ui/Mengendialog.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "crafting/Bauliste.h"
 #include "ui/Bilder.h"
 

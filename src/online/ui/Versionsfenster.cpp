@@ -1,7 +1,7 @@
 #include "online/ui/Versionsfenster.h"
 
-#include "catalogue/Zahlen.h"
-#include "settings/Optionen.h"
+#include "base/Zahlen.h"
+#include "base/Optionen.h"
 #include "ui/Bilder.h"
 
 #include <QCheckBox>

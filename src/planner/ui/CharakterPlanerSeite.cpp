@@ -1,8 +1,8 @@
 #include "planner/ui/CharakterPlanerSeite.h"
 
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Zahlen.h"
+#include "base/Meldung.h"
+#include "base/Zahlen.h"
 #include "planner/Charakterdatei.h"
 #include "planner/Vergleich.h"
 #include "planner/WasWaereWenn.h"
@@ -12,7 +12,7 @@
 #include "planner/ui/Vergleichsanzeige.h"
 #include "ui/Einpassen.h"
 #include "ui/Umschalttasten.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QApplication>
 #include <QCheckBox>

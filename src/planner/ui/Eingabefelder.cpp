@@ -1,6 +1,6 @@
 #include "planner/ui/Eingabefelder.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <QEvent>
 #include <QKeyEvent>

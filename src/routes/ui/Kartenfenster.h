@@ -3,7 +3,7 @@
 #pragma once
 
 #include "routes/Kartenmodell.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 #include "ui/Nebenfenster.h"
 
 #include <QAbstractScrollArea>

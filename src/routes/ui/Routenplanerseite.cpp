@@ -1,7 +1,7 @@
 #include "routes/ui/Routenplanerseite.h"
 #include "ui/Einpassen.h"
 
-#include "catalogue/Meldung.h"
+#include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
 #include "routes/ui/Kartenfenster.h"
 

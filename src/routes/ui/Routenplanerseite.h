@@ -8,8 +8,8 @@
 #include "routes/GespeicherteRouten.h"
 #include "routes/Routensuche.h"
 #include "routes/Uebertragung.h"
-#include "settings/GespeicherteRouten.h"
-#include "settings/Optionen.h"
+#include "routes/GespeicherteRoutenDaten.h"
+#include "base/Optionen.h"
 
 #include <QPointer>
 #include <QThread>

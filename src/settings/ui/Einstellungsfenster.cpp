@@ -1,8 +1,8 @@
 #include "settings/ui/Einstellungsfenster.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Zahlen.h"
-#include "settings/Preiskopplung.h"
+#include "base/Meldung.h"
+#include "base/Zahlen.h"
+#include "base/Preiskopplung.h"
 #include "settings/ui/Preiszeile.h"
 
 #include <QApplication>

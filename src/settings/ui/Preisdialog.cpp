@@ -1,6 +1,6 @@
 #include "settings/ui/Preisdialog.h"
 
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 #include "crafting/Kostenseiten.h"
 #include "settings/ui/Preiszeile.h"
 #include "ui/Bilder.h"

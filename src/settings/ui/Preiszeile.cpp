@@ -1,7 +1,7 @@
 #include "settings/ui/Preiszeile.h"
 
-#include "catalogue/Zahlen.h"
-#include "settings/Preiskopplung.h"
+#include "base/Zahlen.h"
+#include "base/Preiskopplung.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

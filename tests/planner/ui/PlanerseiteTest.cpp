@@ -4,13 +4,13 @@
 #include "../../Fenstertests.h"
 #include "app/Pruefstand.h"
 #include "catalogue/Katalog.h"
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 #include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Eingabefelder.h"
 #include "planner/ui/Optimiererfenster.h"
-#include "settings/Optionen.h"
+#include "base/Optionen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "catalogue/Tabellentext.h"
+#include "base/Tabellentext.h"
 
 namespace mvt {
 

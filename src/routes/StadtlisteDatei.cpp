@@ -1,7 +1,7 @@
-#include "online/StadtlisteDatei.h"
+#include "routes/StadtlisteDatei.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Textdatei.h"
+#include "base/Meldung.h"
+#include "base/Textdatei.h"
 
 namespace mvt::online {
 

@@ -2,7 +2,7 @@
 // benchmarks): the lines go through the same processing and are installed at once.
 #pragma once
 
-#include "online/Stadtliste.h"
+#include "routes/Stadtliste.h"
 
 #include <QString>
 #include <QStringList>

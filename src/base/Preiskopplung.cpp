@@ -1,7 +1,7 @@
-#include "settings/Preiskopplung.h"
+#include "base/Preiskopplung.h"
 
-#include "catalogue/Meldung.h"
-#include "catalogue/Zahlen.h"
+#include "base/Meldung.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 

@@ -1,8 +1,7 @@
-// The town list update: the stamp of the town data in use, the download of a newer list
-// from the tool's web site and the rebuilding of the three worlds' town grids from it.
+// The town list: the stamp of the town data in use and the rebuilding of the three worlds'
+// town grids from a list's lines. The download lives in online/Stadtlistenabruf.h.
 #pragma once
 
-#include "online/HttpAbruf.h"
 #include "routes/Welten.h"
 
 #include <QString>
@@ -13,10 +12,6 @@
 #include <optional>
 
 namespace mvt::online {
-
-inline const QString StadtlistenDatumPfad = QStringLiteral("/TownListDate.txt");
-inline const QString StadtlistePfad = QStringLiteral("/TownList.txt");
-inline const QString StadtlisteTemp = QStringLiteral("2_MVTdownloadTMP.txt");
 
 // Stamp of the built-in town data: "JJJJ.MM.TT.hh.mm".
 inline const QString EingebauterStadtlistenStand = QStringLiteral("2018.02.16.10.08");
@@ -31,8 +26,6 @@ bool IstStadtlistenStand(const QString &stand);
 // The stamp in the first line of "/TownListDate.txt" when it is valid and later than stand;
 // nullopt ends the update without a change.
 std::optional<QString> NeuererStand(const QStringList &datumsdatei, const QString &stand);
-// Bytes of "/TownListDate.txt" beyond which the download is refused.
-inline constexpr int64_t HoechstDatumsdatei = 4096;
 
 // The stamp for the map caption: "16.02.2018 - 10:08"; longer texts (the error text)
 // unchanged; shorter ones "!FEHLER!".
@@ -62,18 +55,6 @@ struct TStadtlistenEmpfaenger {
 // with false (the block being read is dropped, worlds handed over before stay).
 bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grund,
                            const TStadtlistenEmpfaenger &empfaenger);
-
-// The end of one update: the stamp to use from now on, or nullopt when nothing changes.
-struct TStadtlistenAusgang {
-    std::optional<QString> NeuerStand;
-};
-
-// The whole update against basis: the date file, the comparison with stand, the list,
-// the processing. Temporary file in ordner, deleted in every case. Blocks.
-TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString &ordner, const QString &stand,
-                                            const TGrundgelaende &grund,
-                                            const TStadtlistenEmpfaenger &empfaenger,
-                                            const THttpGrenzen &grenzen = {});
 
 // Installs a finished world into the grids of the program.
 void StadtdatenInstallieren(routen::TWeltdaten &welten, TStadtdaten &&d);

@@ -1,4 +1,4 @@
-#include "catalogue/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <cfenv>
 #include <cmath>

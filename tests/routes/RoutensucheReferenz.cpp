@@ -1,4 +1,4 @@
-#include "routes/RoutensucheReferenz.h"
+#include "RoutensucheReferenz.h"
 
 #include <vector>
 

@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""Runs the include direction check on small source trees with and without faults."""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+PRUEFER = sys.argv[1]
+QT = sys.argv[2]
+
+
+def pruefen(dateien):
+    with tempfile.TemporaryDirectory() as src:
+        for pfad, inhalt in dateien.items():
+            voll = os.path.join(src, pfad)
+            os.makedirs(os.path.dirname(voll), exist_ok=True)
+            with open(voll, "w", encoding="utf-8") as f:
+                f.write(inhalt)
+        lauf = subprocess.run([sys.executable, PRUEFER, src, "--qt-include", QT],
+                              capture_output=True, text=True)
+        return lauf.returncode, lauf.stderr
+
+
+GESUND = {
+    "base/Zahlen.h": "#include <QString>\n",
+    "catalogue/Katalog.h": '#include "base/Zahlen.h"\n',
+    "crafting/Bauliste.h": '#include "catalogue/Katalog.h"\n#include <QtCore/QObject>\n',
+    "crafting/ui/Seite.h": '#include "crafting/Bauliste.h"\n#include <QWidget>\n#include "ui/Bilder.h"\n',
+    "ui/Bilder.h": "#include <QImage>\n",
+    "app/Fenster.cpp": '#include "crafting/ui/Seite.h"\n#include "settings/Datei.h"\n',
+    "settings/Datei.h": '#include "crafting/Bauliste.h"\n#include "base/Zahlen.h"\n',
+}
+
+
+class Schichten(unittest.TestCase):
+    def test_eine_richtung_besteht(self):
+        rc, fehler = pruefen(GESUND)
+        self.assertEqual(rc, 0, fehler)
+
+    def test_kreise_fallen_auf(self):
+        # Directly, around three folders, and through a window folder back into a model.
+        for zusatz, kreis in [
+            ({"base/Zahlen.cpp": '#include "catalogue/Katalog.h"\n'}, "base"),
+            ({"catalogue/Katalog.cpp": '#include "settings/Datei.h"\n'}, "settings"),
+            ({"ui/Bilder.cpp": '#include "app/Fenster.cpp"\n'}, "app"),
+        ]:
+            with self.subTest(kreis=kreis):
+                rc, fehler = pruefen({**GESUND, **zusatz})
+                self.assertNotEqual(rc, 0)
+                self.assertIn("folders include each other", fehler)
+                self.assertIn(kreis, fehler)
+
+    def test_modell_ohne_fenster(self):
+        for zeile in ['#include "crafting/ui/Seite.h"', '#include "ui/Bilder.h"', "#include <QWidget>",
+                      "#include <QImage>", "#include <QtGui/QColor>", "  #  include <QtWidgets>"]:
+            with self.subTest(zeile=zeile):
+                rc, fehler = pruefen({**GESUND, "settings/Datei.cpp": zeile + "\n"})
+                self.assertNotEqual(rc, 0)
+                self.assertIn("settings/Datei.cpp:1", fehler)
+
+    def test_relative_includes_zaehlen(self):
+        rc, fehler = pruefen({**GESUND, "base/Zahlen.cpp": '#include "../catalogue/Katalog.h"\n'})
+        self.assertNotEqual(rc, 0)
+        self.assertIn("base -> catalogue", fehler)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
