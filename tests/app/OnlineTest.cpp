@@ -112,6 +112,9 @@ void OnlineTest::gleicheUndAeltereVersion()
     TUmgebung u;
     for (const char *version : {"1.13a", "1.13"}) {
         u.Server.Setzen("/LatestVersion.txt", 200, std::string(version) + "\r\nx\r\n");
+        // Both versions give the same text: without clearing it, the second wait could end
+        // before its download has.
+        u.F4().Label1->clear();
         u.S.Haupt().NachneuerVersionsuchen1->trigger();
         QTRY_COMPARE(u.F4().Label1->text(),
                      QStringLiteral("Diese Version ist bereits auf dem neusten Stand."));
