@@ -1,7 +1,7 @@
 // The coupling of one gold field with its percentage field, as a player types.
 #include "base/Meldung.h"
 #include "base/Preiskopplung.h"
-#include "settings/ui/Preiszeile.h"
+#include "ui/Preiszeile.h"
 
 #include <QLineEdit>
 #include <QSpinBox>

@@ -6,7 +6,7 @@
 #include "crafting/Artikeldetails.h"
 #include "crafting/Detailauswertung.h"
 #include "crafting/Katalogbaum.h"
-#include "settings/ui/Preiszeile.h"
+#include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
 #include "ui/Umschalttasten.h"
 

@@ -3,7 +3,7 @@
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
-#include "settings/ui/Preiszeile.h"
+#include "ui/Preiszeile.h"
 
 #include <QApplication>
 #include <QButtonGroup>

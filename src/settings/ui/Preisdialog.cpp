@@ -2,7 +2,7 @@
 
 #include "base/Zahlen.h"
 #include "crafting/Kostenseiten.h"
-#include "settings/ui/Preiszeile.h"
+#include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
 
 #include <QComboBox>

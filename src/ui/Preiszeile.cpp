@@ -1,4 +1,4 @@
-#include "settings/ui/Preiszeile.h"
+#include "ui/Preiszeile.h"
 
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
