@@ -77,15 +77,7 @@ bool HatFarbton(QLabel *l, int kanal)
 
 struct TProgramm {
     TPruefstand S;
-    TProgramm()
-    {
-        S.Erzeugen();
-        S.Haupt().TimerUpdateCheck->stop();
-        S.Haupt().show();
-        S.Haupt().activateWindow();
-        if (!QTest::qWaitForWindowActive(&S.Haupt()))
-            qWarning("Hauptfenster nicht aktiv");
-    }
+    TProgramm() { S.HauptfensterZeigen(); }
     TCharakterPlanerSeite &Planer() { return *S.Haupt().CharakterPlanerSeite; }
     void Seite(QWidget *seite) { S.Haupt().PageControl1->setCurrentWidget(seite); }
     template <class T> T *Teil(QWidget *in, const QString &name)

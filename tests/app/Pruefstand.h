@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QTest>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -64,6 +66,17 @@ public:
     }
 
     void Erzeugen() { App.FensterErzeugen(); }
+    // The windows created and the main window shown and active, as a player finds it after
+    // start; no version check runs meanwhile.
+    void HauptfensterZeigen()
+    {
+        Erzeugen();
+        Haupt().TimerUpdateCheck->stop();
+        Haupt().show();
+        Haupt().activateWindow();
+        if (!QTest::qWaitForWindowActive(&Haupt()))
+            qWarning("Hauptfenster nicht aktiv");
+    }
     // Keeps the working folder after the stand has gone, to see what the program left
     // there; the caller removes it.
     QString OrdnerBehalten()

@@ -239,15 +239,7 @@ private:
 struct TProgramm {
     TPruefstand S;
     TPruefer P;
-    TProgramm()
-    {
-        S.Erzeugen();
-        S.Haupt().TimerUpdateCheck->stop();
-        S.Haupt().show();
-        S.Haupt().activateWindow();
-        if (!QTest::qWaitForWindowActive(&S.Haupt()))
-            qWarning("Hauptfenster nicht aktiv");
-    }
+    TProgramm() { S.HauptfensterZeigen(); }
     void Seite(QWidget *seite) { S.Haupt().PageControl1->setCurrentWidget(seite); }
     void Nebenfenster(TNebenfenster *f, int tag)
     {

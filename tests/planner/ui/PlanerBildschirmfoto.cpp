@@ -8,6 +8,7 @@
 #include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "PlanerFotoStand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,18 +32,10 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir ziel(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-    QTemporaryDir ordner;
-    QDir::setCurrent(ordner.path());
-
-    TAnwendung anwendung;
-    anwendung.Beenden = [] {};
-    anwendung.FensterErzeugen();
-    anwendung.Form1->TimerUpdateCheck->stop();
-    TForm1 &h = *anwendung.Form1;
-    TCharakterPlanerSeite &seite = *h.CharakterPlanerSeite;
-    h.move(300, 40);
-    h.show();
-    h.PageControl1->setCurrentIndex(TForm1::SeiteCharakterPlaner);
+    mvt::test::TPlanerFotoStand stand;
+    TAnwendung &anwendung = stand.Anwendung;
+    TForm1 &h = stand.Haupt();
+    TCharakterPlanerSeite &seite = stand.Seite();
 
     const TKatalog &k = anwendung.Zustand.Katalog;
     TPlaner &p = seite.Planer;
