@@ -56,12 +56,17 @@ TAuftragsliste::TAuftragsliste(QWidget *parent) : QWidget(parent)
         {&LabelAuftragsanzahl1, "LabelAuftragsanzahl1", "Auftragsanzahl:"},
         {&LabelOptimaleLaenge1, "LabelOptimaleLaenge1", "Optimale Länge:"},
     };
+    // The tab's font in bold: under the main window's style sheet a label's inherited font
+    // does not keep the tab's pixel size.
+    QFont fett = parentWidget()->font();
+    fett.setBold(true);
     int y = 96 - oben;
     for (const TErgebnis &e : ergebnisse) {
         const QString name = QLatin1String(e.name);
         auto *b =
             Beschriftung(this, name.chopped(1), QString::fromUtf8(e.beschriftung), QRect(494, y, 116, 18));
-        auto *w = Beschriftung(this, name, QString(), QRect(612, y, 162, 18), true);
+        auto *w = Beschriftung(this, name, QString(), QRect(612, y, 162, 18));
+        w->setFont(fett);
         // The caption labels its value; a screen reader reads the value as the name.
         b->setBuddy(w);
         *e.feld = w;

@@ -47,7 +47,12 @@ TRouteneingabe::TRouteneingabe(const TWeltdaten &welten, QWidget *parent) : QWid
     setObjectName(QStringLiteral("Routeneingabe"));
     setGeometry(0, 0, 784, 88);
 
-    Beschriftung(this, QStringLiteral("LabelWelt"), QStringLiteral("Welt"), QRect(12, 6, 100, 18), true);
+    // The tab's font in bold: under the main window's style sheet a label's inherited font
+    // does not keep the tab's pixel size.
+    QFont fett = parentWidget()->font();
+    fett.setBold(true);
+    Beschriftung(this, QStringLiteral("LabelWelt"), QStringLiteral("Welt"), QRect(12, 6, 100, 18))
+        ->setFont(fett);
     const char *radioNamen[3] = {"RadioButtonMap1", "RadioButtonMap2", "RadioButtonMap3"};
     const char *labelNamen[3] = {"LabelMap1", "LabelMap2", "LabelMap3"};
     for (int i = 0; i < 3; ++i) {
