@@ -7,6 +7,8 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
@@ -413,6 +415,37 @@ private slots:
         QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
         QVERIFY(u.routen.Welt(1)->empty());
         QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
+    }
+
+    void JedesSteuerelementObenAufSeinerStelle()
+    {
+        // The areas are widgets of their own and partly overlap: a mouse press at any
+        // control's centre must reach that control, not an area lying over it.
+        TUmgebung u;
+        TRoutenplanerSeite &s = *u.seite;
+        QVERIFY(u.Rechnen(10, 10, 30, 40));
+        int geprueft = 0;
+        for (QWidget *w : s.findChildren<QWidget *>()) {
+            const bool bedienbar =
+                qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                qobject_cast<QTableWidget *>(w) ||
+                (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()));
+            if (!bedienbar || !w->isVisible())
+                continue;
+            const QPoint mitte = w->mapTo(&s, w->rect().center());
+            QWidget *oben = s.childAt(mitte);
+            QVERIFY2(oben && (oben == w || w->isAncestorOf(oben)), qPrintable(w->objectName()));
+            ++geprueft;
+        }
+        QVERIFY(geprueft >= 15);
+        // a real click on the transfer button in the order list's corner starts a transfer
+        const QPoint knopf =
+            s.SpeedButtonRouteUebertragen->mapTo(&s, s.SpeedButtonRouteUebertragen->rect().center());
+        QSignalSpy fertig(&s, &TRoutenplanerSeite::UebertragungBeendet);
+        QTest::mouseClick(s.childAt(knopf), Qt::LeftButton);
+        QVERIFY(s.UebertragungLaeuft());
+        QVERIFY(fertig.wait(20000));
+        QVERIFY(!u.links.isEmpty());
     }
 
     void LetzteKarteUndNeuZeichnen()
