@@ -4,42 +4,87 @@
 
 namespace mvt::routen {
 
-void TRoutenliste::Einfuegen(TRoutenlistenElement e)
+Wegpunktliste Wegpunkte(const std::vector<TRoutenPunkt> &punkte)
 {
-    const auto stelle = m_elemente.begin() + (m_cursor + 1);
-    m_elemente.insert(stelle, std::move(e));
-    ++m_cursor;
+    std::vector<Wegpunkt> w;
+    w.reserve(punkte.size());
+    for (const TRoutenPunkt &p : punkte)
+        w.push_back(Wegpunkt{p.X, p.Y});
+    return Wegpunktliste(w);
 }
 
-void TRoutenliste::Anhaengen(TRoutenlistenElement e)
+std::vector<TRoutenPunkt> RoutenPunkte(const Wegpunktliste &route)
 {
-    m_elemente.push_back(std::move(e));
+    std::vector<TRoutenPunkt> r;
+    for (const Wegpunkt p : route.Punkte())
+        r.push_back(TRoutenPunkt{p.x, p.y});
+    return r;
+}
+
+TRoutenliste::TRoutenliste(std::vector<TGespeicherteRoute> &routen)
+    : m_routen(&routen), m_cursor(static_cast<int>(routen.size()) - 1), m_bekannteAnzahl(routen.size())
+{
+}
+
+int TRoutenliste::Cursor() const
+{
+    return m_routen->size() == m_bekannteAnzahl ? m_cursor : Anzahl() - 1;
+}
+
+void TRoutenliste::Abgleichen()
+{
+    m_cursor = Cursor();
+    m_bekannteAnzahl = m_routen->size();
+}
+
+void TRoutenliste::Einfuegen(TGespeicherteRoute e)
+{
+    Abgleichen();
+    m_routen->insert(m_routen->begin() + (m_cursor + 1), std::move(e));
+    ++m_cursor;
+    m_bekannteAnzahl = m_routen->size();
+}
+
+void TRoutenliste::Anhaengen(TGespeicherteRoute e)
+{
+    m_routen->push_back(std::move(e));
     m_cursor = Anzahl() - 1;
+    m_bekannteAnzahl = m_routen->size();
 }
 
 void TRoutenliste::Entfernen()
 {
+    Abgleichen();
     if (m_cursor < 0 || m_cursor >= Anzahl())
         return;
-    m_elemente.erase(m_elemente.begin() + m_cursor);
+    m_routen->erase(m_routen->begin() + m_cursor);
     if (m_cursor >= Anzahl())
         m_cursor = Anzahl() - 1;
+    m_bekannteAnzahl = m_routen->size();
 }
 
 void TRoutenliste::CursorSetzen(int i)
 {
-    m_cursor = m_elemente.empty() ? -1 : std::clamp(i, 0, Anzahl() - 1);
+    m_cursor = m_routen->empty() ? -1 : std::clamp(i, 0, Anzahl() - 1);
+    m_bekannteAnzahl = m_routen->size();
 }
 
 void TRoutenliste::Leeren()
 {
-    m_elemente.clear();
+    m_routen->clear();
     m_cursor = -1;
+    m_bekannteAnzahl = 0;
 }
 
-TRoutenlistenElement RouteSpeichern(const TRoutenvarianten &v, const QString &name, int auftraege)
+TRoutenlisten::TRoutenlisten(TGespeicherteRouten &routen)
+    : Welten{TRoutenliste(*routen.Welt(WeltDunladan)), TRoutenliste(*routen.Welt(WeltEndurias)),
+             TRoutenliste(*routen.Welt(WeltZyrthania))}
 {
-    return TRoutenlistenElement{name.left(MaxNamenslaenge), auftraege, v[100]};
+}
+
+TGespeicherteRoute RouteSpeichern(const TRoutenvarianten &v, const QString &name, int auftraege)
+{
+    return TGespeicherteRoute{name.left(MaxNamenslaenge), auftraege, RoutenPunkte(v[100])};
 }
 
 QString RouteSpeichernHinweis(const QString &name)
@@ -48,21 +93,21 @@ QString RouteSpeichernHinweis(const QString &name)
 }
 
 namespace {
-QString PunktText(Wegpunkt p)
+QString PunktText(TRoutenPunkt p)
 {
-    return QStringLiteral("%1:%2").arg(p.x).arg(p.y);
+    return QStringLiteral("%1:%2").arg(p.X).arg(p.Y);
 }
 } // namespace
 
 std::vector<TRoutentabellenzeile> RoutentabelleZeilen(const TRoutenliste &liste)
 {
     std::vector<TRoutentabellenzeile> zeilen;
-    for (const TRoutenlistenElement &e : liste.Elemente()) {
+    for (const TGespeicherteRoute &e : liste.Elemente()) {
         // a hand-edited route without points shows its name only
-        if (e.Punkte.Leer())
+        if (e.Punkte.empty())
             zeilen.push_back({e.Name, QString(), QString()});
         else
-            zeilen.push_back({e.Name, PunktText(e.Punkte.Erster()), PunktText(e.Punkte.Letzter())});
+            zeilen.push_back({e.Name, PunktText(e.Punkte.front()), PunktText(e.Punkte.back())});
     }
     if (zeilen.empty())
         zeilen.push_back({});
@@ -83,55 +128,17 @@ std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten,
 {
     if (zeile < 1 || zeile > liste.Anzahl())
         return std::nullopt;
-    const TRoutenlistenElement &e = liste.Element(zeile - 1);
-    if (e.Punkte.Leer())
+    const TGespeicherteRoute &e = liste.Element(zeile - 1);
+    if (e.Punkte.empty())
         return std::nullopt;
+    const Wegpunktliste punkte = Wegpunkte(e.Punkte);
     TGeladeneRoute g;
     // the count comes from the options file: keep it in the range of the spin edit
     g.Auftraege = std::clamp(e.Auftraege, 1, MaxAuftraege);
-    g.Start = e.Punkte.Erster();
-    g.Ziel = e.Punkte.Letzter();
-    g.Varianten = RoutenvariantenBilden(reisekosten, e.Punkte);
+    g.Start = punkte.Erster();
+    g.Ziel = punkte.Letzter();
+    g.Varianten = RoutenvariantenBilden(reisekosten, punkte);
     return g;
-}
-
-TRoutenliste RoutenlisteAusOptionen(const std::vector<TGespeicherteRoute> &routen)
-{
-    TRoutenliste liste;
-    for (const TGespeicherteRoute &r : routen) {
-        std::vector<Wegpunkt> punkte;
-        punkte.reserve(r.Punkte.size());
-        for (const TRoutenPunkt &p : r.Punkte)
-            punkte.push_back(Wegpunkt{p.X, p.Y});
-        liste.Anhaengen(TRoutenlistenElement{r.Name, r.Auftraege, Wegpunktliste(punkte)});
-    }
-    return liste;
-}
-
-std::vector<TGespeicherteRoute> RoutenlisteFuerOptionen(const TRoutenliste &liste)
-{
-    std::vector<TGespeicherteRoute> routen;
-    for (const TRoutenlistenElement &e : liste.Elemente()) {
-        TGespeicherteRoute r{e.Name, e.Auftraege, {}};
-        for (const Wegpunkt p : e.Punkte.Punkte())
-            r.Punkte.push_back(TRoutenPunkt{p.x, p.y});
-        routen.push_back(std::move(r));
-    }
-    return routen;
-}
-
-TRoutenlisten RoutenlistenAusOptionen(const TGespeicherteRouten &routen)
-{
-    TRoutenlisten listen;
-    for (int w = 1; w <= 3; ++w)
-        listen.Welt(w) = RoutenlisteAusOptionen(*routen.Welt(w));
-    return listen;
-}
-
-void RoutenlistenInOptionen(const TRoutenlisten &listen, TGespeicherteRouten &routen)
-{
-    for (int w = 1; w <= 3; ++w)
-        *routen.Welt(w) = RoutenlisteFuerOptionen(listen.Welten[static_cast<size_t>(w - 1)]);
 }
 
 } // namespace mvt::routen

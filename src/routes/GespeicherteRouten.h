@@ -1,5 +1,7 @@
 // Saved routes, one list per world, with the insert and remove rules of a point list:
 // insert after the cursor, removing moves the cursor to the successor (or predecessor).
+// The routes themselves are the program state's (TGespeicherteRouten, what the options
+// file reads and writes); a list here is that state seen with a cursor.
 #pragma once
 
 #include "routes/Auftraege.h"
@@ -17,23 +19,27 @@ namespace mvt::routen {
 
 constexpr int MaxNamenslaenge = 36;
 
-struct TRoutenlistenElement {
-    QString Name;
-    int32_t Auftraege = 10;
-    Wegpunktliste Punkte;
-};
+// The points of a saved route as a route, and back.
+Wegpunktliste Wegpunkte(const std::vector<TRoutenPunkt> &punkte);
+std::vector<TRoutenPunkt> RoutenPunkte(const Wegpunktliste &route);
 
+// One world's routes in the program state with the cursor the route tab keeps. Every
+// change goes straight into the state's list. A list changed in length behind the cursor's
+// back (the options file read again) puts the cursor on its last route, as reading
+// appends; otherwise the cursor stays where it was.
 class TRoutenliste {
 public:
-    int Anzahl() const { return static_cast<int>(m_elemente.size()); }
-    const TRoutenlistenElement &Element(int i) const { return m_elemente[static_cast<size_t>(i)]; }
-    const std::vector<TRoutenlistenElement> &Elemente() const { return m_elemente; }
-    int Cursor() const { return m_cursor; }
+    explicit TRoutenliste(std::vector<TGespeicherteRoute> &routen);
+
+    int Anzahl() const { return static_cast<int>(m_routen->size()); }
+    const TGespeicherteRoute &Element(int i) const { return (*m_routen)[static_cast<size_t>(i)]; }
+    const std::vector<TGespeicherteRoute> &Elemente() const { return *m_routen; }
+    int Cursor() const;
 
     // After the cursor; the new element becomes the cursor.
-    void Einfuegen(TRoutenlistenElement e);
+    void Einfuegen(TGespeicherteRoute e);
     // At the end, as the options file appends its routes in file order.
-    void Anhaengen(TRoutenlistenElement e);
+    void Anhaengen(TGespeicherteRoute e);
     // Removes the element at the cursor; nothing in an empty list.
     void Entfernen();
     // Cursor on element i (0-based), clamped to the list.
@@ -41,18 +47,23 @@ public:
     void Leeren();
 
 private:
-    std::vector<TRoutenlistenElement> m_elemente;
+    void Abgleichen();
+
+    std::vector<TGespeicherteRoute> *m_routen;
     int m_cursor = -1;
+    size_t m_bekannteAnzahl = 0; // the length m_cursor belongs to
 };
 
+// The three worlds' lists over one state; the state must outlive them.
 struct TRoutenlisten {
+    explicit TRoutenlisten(TGespeicherteRouten &routen);
     std::array<TRoutenliste, 3> Welten; // Dunladan, Endurias, Zyrthania
     TRoutenliste &Welt(int welt) { return Welten[static_cast<size_t>(std::clamp(welt, 1, 3) - 1)]; }
 };
 
 // The element saved by the save button: the optimal route, the name (at most 36
 // characters) and the chosen "Max. Aufträge".
-TRoutenlistenElement RouteSpeichern(const TRoutenvarianten &v, const QString &name, int auftraege);
+TGespeicherteRoute RouteSpeichern(const TRoutenvarianten &v, const QString &name, int auftraege);
 // "Name (6 Zeichen übrig)"
 QString RouteSpeichernHinweis(const QString &name);
 
@@ -75,12 +86,5 @@ struct TGeladeneRoute {
 // Selecting table row `zeile` (1 = first route). A route without points cannot be shown.
 std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten, const TRoutenliste &liste,
                                                      int zeile);
-
-// Between the records of the options file and the lists of the route planner; the
-// options file keeps the routes in list order, and reading appends them in that order.
-TRoutenliste RoutenlisteAusOptionen(const std::vector<TGespeicherteRoute> &routen);
-std::vector<TGespeicherteRoute> RoutenlisteFuerOptionen(const TRoutenliste &liste);
-TRoutenlisten RoutenlistenAusOptionen(const TGespeicherteRouten &routen);
-void RoutenlistenInOptionen(const TRoutenlisten &listen, TGespeicherteRouten &routen);
 
 } // namespace mvt::routen

@@ -1,5 +1,5 @@
-// The saved travel routes of the three worlds as the options file stores them: plain
-// data that the route planner turns into its own lists when it shows or loads a route.
+// The saved travel routes of the three worlds: the one list the options file reads and
+// writes and the route tab shows and edits (through routes/GespeicherteRouten.h).
 #pragma once
 
 #include <QString>

@@ -212,7 +212,8 @@ TEST(GespeicherteRouten, EinfuegenLoeschenLaden)
     WegpunkteZusammenfassen(kosten, kette);
     const TRoutenvarianten v = RoutenvariantenBilden(kosten, kette);
 
-    TRoutenlisten listen;
+    TGespeicherteRouten routen;
+    TRoutenlisten listen(routen);
     TRoutenliste &l = listen.Welt(1);
     EXPECT_EQ(RoutentabelleZeilen(l).size(), 1u);
     EXPECT_TRUE(RoutentabelleZeilen(l)[0].Name.isEmpty());
@@ -254,8 +255,8 @@ TEST(GespeicherteRouten, EinfuegenLoeschenLaden)
     EXPECT_EQ(listen.Welt(2).Anzahl(), 0);
 
     // a hand-edited entry: no points, order count out of range
-    l.Anhaengen(TRoutenlistenElement{QStringLiteral("leer"), 5, {}});
-    l.Anhaengen(TRoutenlistenElement{QStringLiteral("viel"), 5000, kette});
+    l.Anhaengen(TGespeicherteRoute{QStringLiteral("leer"), 5, {}});
+    l.Anhaengen(TGespeicherteRoute{QStringLiteral("viel"), 5000, RoutenPunkte(kette)});
     EXPECT_FALSE(GespeicherteRouteLaden(kosten, l, 1).has_value());
     EXPECT_TRUE(RoutentabelleZeilen(l)[0].Start.isEmpty());
     EXPECT_EQ(GespeicherteRouteLaden(kosten, l, 2)->Auftraege, 100);
@@ -266,20 +267,59 @@ TEST(GespeicherteRouten, OptionsdateiHinUndZurueck)
     TGespeicherteRouten datei;
     datei.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("Hafen"), 12, {{5, 6}, {7, 9}, {20, 30}}});
     datei.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("Zweite"), 3, {{1, 1}, {2, 2}}});
-    TRoutenlisten listen = RoutenlistenAusOptionen(datei);
+    const TGespeicherteRouten gelesen = datei;
+    TRoutenlisten listen(datei);
     EXPECT_EQ(listen.Welt(1).Anzahl(), 0);
     ASSERT_EQ(listen.Welt(3).Anzahl(), 2);
-    EXPECT_EQ(listen.Welt(3).Element(0).Punkte.Punkte(),
+    EXPECT_EQ(Wegpunkte(listen.Welt(3).Element(0).Punkte).Punkte(),
               (std::vector<Wegpunkt>{P(5, 6), P(7, 9), P(20, 30)}));
-    // saving after the last loaded route appends, as reading appended
-    listen.Welt(3).Einfuegen(
-        TRoutenlistenElement{QStringLiteral("Neu"), 1, Wegpunktliste({P(3, 3), P(4, 4)})});
-    TGespeicherteRouten zurueck;
-    RoutenlistenInOptionen(listen, zurueck);
+    // saving after the last loaded route appends, as reading appended; the list edited is
+    // the one the options file writes
+    listen.Welt(3).Einfuegen(TGespeicherteRoute{QStringLiteral("Neu"), 1, {{3, 3}, {4, 4}}});
+    const TGespeicherteRouten &zurueck = datei;
     ASSERT_EQ(zurueck.Welt(3)->size(), 3u);
-    EXPECT_EQ((*zurueck.Welt(3))[0], (*datei.Welt(3))[0]);
+    EXPECT_EQ((*zurueck.Welt(3))[0], (*gelesen.Welt(3))[0]);
     EXPECT_EQ((*zurueck.Welt(3))[2].Name, QStringLiteral("Neu"));
     EXPECT_TRUE(zurueck.Welt(1)->empty());
+}
+
+TEST(GespeicherteRouten, ListeFolgtDemZustand)
+{
+    // A list and the state share their routes; the cursor follows changes made elsewhere.
+    TGespeicherteRouten zustand;
+    TRoutenlisten listen(zustand);
+    TRoutenliste &l = listen.Welt(2);
+    auto route = [](const char *name) {
+        return TGespeicherteRoute{QLatin1String(name), 10, {{1, 1}, {2, 2}}};
+    };
+    l.Einfuegen(route("A"));
+    l.Einfuegen(route("B"));
+    ASSERT_EQ(zustand.Welt(2)->size(), 2u);
+    EXPECT_EQ((*zustand.Welt(2))[1].Name, QStringLiteral("B"));
+    l.CursorSetzen(0);
+    // the same length: the cursor stays, the next route goes in after "A"
+    (*zustand.Welt(2))[1].Name = QStringLiteral("B2");
+    EXPECT_EQ(l.Cursor(), 0);
+    l.Einfuegen(route("C"));
+    auto namen = [&] {
+        QStringList n;
+        for (const TGespeicherteRoute &r : *zustand.Welt(2))
+            n << r.Name;
+        return n;
+    };
+    EXPECT_EQ(namen(), QStringList({"A", "C", "B2"}));
+    // read again with fewer routes: the cursor is on the last one, never beyond the list
+    zustand.Welt(2)->resize(1);
+    EXPECT_EQ(l.Cursor(), 0);
+    l.Einfuegen(route("D"));
+    EXPECT_EQ(namen(), QStringList({"A", "D"}));
+    zustand.Leeren();
+    EXPECT_EQ(l.Cursor(), -1);
+    l.Entfernen(); // nothing to remove, no fault
+    EXPECT_FALSE(GespeicherteRouteLoeschen(l, 1));
+    l.Einfuegen(route("E"));
+    EXPECT_EQ(namen(), QStringList({"E"}));
+    EXPECT_TRUE(zustand.Welt(1)->empty());
 }
 
 TEST(Uebertragung, TokenUndLink)

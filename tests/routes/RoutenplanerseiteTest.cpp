@@ -7,6 +7,8 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
@@ -370,6 +372,80 @@ private slots:
         speichern(QStringLiteral("F"));
         QCOMPARE(namen(), QStringList({"B", "D", "E", "F", "C"}));
         QCOMPARE(u.Spalte(s.StringGrid3, 0), namen()); // the table shows the list as it is kept
+    }
+
+    void EineListeMitDemProgrammzustand()
+    {
+        // The tab edits the program state's list itself: what it saves or deletes is there at
+        // once, and what changed in the state meanwhile is neither lost nor overwritten.
+        TUmgebung u;
+        TRoutenplanerSeite &s = *u.seite;
+        QVERIFY(u.Rechnen(10, 10, 30, 40));
+        auto speichern = [&](const QString &name) {
+            s.EditRouteSpeichern->setFocus();
+            s.EditRouteSpeichern->setText(name);
+            QTest::keyClick(s.EditRouteSpeichern, Qt::Key_Return);
+        };
+        auto namen = [&] {
+            QStringList n;
+            for (const TGespeicherteRoute &r : *u.routen.Welt(1))
+                n << r.Name;
+            return n;
+        };
+        speichern(QStringLiteral("A"));
+        QCOMPARE(namen(), QStringList{QStringLiteral("A")});
+        // changed in the state, the tab not told: its next save keeps the other route
+        u.routen.Welt(1)->push_back(TGespeicherteRoute{QStringLiteral("Fremd"), 4, {{1, 1}, {2, 2}}});
+        speichern(QStringLiteral("B"));
+        QCOMPARE(namen(), QStringList({"A", "Fremd", "B"}));
+        QCOMPARE(u.Spalte(s.StringGrid3, 0), namen());
+
+        // read again with fewer routes, then told to refresh
+        *u.routen.Welt(1) = {TGespeicherteRoute{QStringLiteral("Neu"), 7, {{5, 5}, {6, 7}, {9, 9}}}};
+        s.GespeicherteRoutenZeigen();
+        QCOMPARE(u.Spalte(s.StringGrid3, 0), QStringList{QStringLiteral("Neu")});
+        QCOMPARE(s.StringGrid3->item(0, 1)->text(), QStringLiteral("5:5"));
+        // selecting loads the state's route
+        s.StringGrid3->setFocus();
+        QTest::keyClick(s.StringGrid3, Qt::Key_Down);
+        QCOMPARE(s.EditStartX->text() + QLatin1Char(':') + s.EditStartY->text(), QStringLiteral("5:5"));
+        QCOMPARE(s.EditZielX->text() + QLatin1Char(':') + s.EditZielY->text(), QStringLiteral("9:9"));
+        QCOMPARE(s.SpinEditAuftraege->value(), 7);
+        // deleting through the tab removes it from the state at once
+        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
+        QVERIFY(u.routen.Welt(1)->empty());
+        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
+    }
+
+    void JedesSteuerelementObenAufSeinerStelle()
+    {
+        // The areas are widgets of their own and partly overlap: a mouse press at any
+        // control's centre must reach that control, not an area lying over it.
+        TUmgebung u;
+        TRoutenplanerSeite &s = *u.seite;
+        QVERIFY(u.Rechnen(10, 10, 30, 40));
+        int geprueft = 0;
+        for (QWidget *w : s.findChildren<QWidget *>()) {
+            const bool bedienbar =
+                qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                qobject_cast<QTableWidget *>(w) ||
+                (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()));
+            if (!bedienbar || !w->isVisible())
+                continue;
+            const QPoint mitte = w->mapTo(&s, w->rect().center());
+            QWidget *oben = s.childAt(mitte);
+            QVERIFY2(oben && (oben == w || w->isAncestorOf(oben)), qPrintable(w->objectName()));
+            ++geprueft;
+        }
+        QVERIFY(geprueft >= 15);
+        // a real click on the transfer button in the order list's corner starts a transfer
+        const QPoint knopf =
+            s.SpeedButtonRouteUebertragen->mapTo(&s, s.SpeedButtonRouteUebertragen->rect().center());
+        QSignalSpy fertig(&s, &TRoutenplanerSeite::UebertragungBeendet);
+        QTest::mouseClick(s.childAt(knopf), Qt::LeftButton);
+        QVERIFY(s.UebertragungLaeuft());
+        QVERIFY(fertig.wait(20000));
+        QVERIFY(!u.links.isEmpty());
     }
 
     void LetzteKarteUndNeuZeichnen()

@@ -7,6 +7,7 @@
 #include "combat/Statistiktext.h"
 #include "combat/ui/Rundendiagramm.h"
 #include "combat/ui/Waffendarstellung.h"
+#include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
 #include <QClipboard>
@@ -107,20 +108,6 @@ void Einfaerben(QLabel *l, const QColor &farbe)
     l->setPalette(p);
 }
 
-QToolButton *Knopf(QWidget *eltern, const char *name, const QString &hinweis, QStyle::StandardPixmap bild,
-                   int x, int y)
-{
-    auto *b = new QToolButton(eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(hinweis);
-    // A glyph alone says nothing to a screen reader; the hint is the button's name.
-    b->setAccessibleName(hinweis);
-    b->setIcon(eltern->style()->standardIcon(bild));
-    b->setAutoRaise(true);
-    b->setGeometry(x, y, 25, 25);
-    return b;
-}
-
 QScrollArea *Box(QWidget *eltern, const char *name, int x, int y, int b, int h)
 {
     auto *box = new QScrollArea(eltern);
@@ -170,12 +157,14 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     Memo1->setTabChangesFocus(true);
     Memo1->installEventFilter(this);
 
-    SpeedButtonTextLoeschen = Knopf(this, "SpeedButtonTextLoeschen", QStringLiteral("Text löschen"),
-                                    QStyle::SP_DialogDiscardButton, 719, 524);
-    SpeedButtonAuswerten = Knopf(this, "SpeedButtonAuswerten", QStringLiteral("Auswerten"),
-                                 QStyle::SP_DialogApplyButton, 751, 524);
-    SpeedButtonZurueck =
-        Knopf(this, "SpeedButtonZurueck", QStringLiteral("Zurück"), QStyle::SP_ArrowBack, 751, 524);
+    SpeedButtonTextLoeschen =
+        Knopf(this, QStringLiteral("SpeedButtonTextLoeschen"), QStringLiteral("Text löschen"),
+              style()->standardIcon(QStyle::SP_DialogDiscardButton), QRect(719, 524, 25, 25));
+    SpeedButtonAuswerten =
+        Knopf(this, QStringLiteral("SpeedButtonAuswerten"), QStringLiteral("Auswerten"),
+              style()->standardIcon(QStyle::SP_DialogApplyButton), QRect(751, 524, 25, 25));
+    SpeedButtonZurueck = Knopf(this, QStringLiteral("SpeedButtonZurueck"), QStringLiteral("Zurück"),
+                               style()->standardIcon(QStyle::SP_ArrowBack), QRect(751, 524, 25, 25));
     SpeedButtonZurueck->hide();
     connect(SpeedButtonAuswerten, &QToolButton::clicked, this,
             &TKampfberichtSeite::SpeedButtonAuswertenClick);
@@ -188,28 +177,23 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     ProgressBar1->setGeometry(96, 528, 600, 18);
     ProgressBar1->hide();
 
-    LabelFehler = new QLabel(this);
-    LabelFehler->setObjectName(QStringLiteral("LabelFehler"));
-    LabelFehler->setGeometry(8, 529, 84, 16);
+    LabelFehler = Beschriftung(this, QStringLiteral("LabelFehler"), QString(), QRect(8, 529, 84, 16));
     LabelFehler->hide();
 
+    // The page's own font in bold: under the main window's style sheet a label's inherited
+    // font does not keep the page's pixel size.
     QFont fett = schrift;
     fett.setBold(true);
-    LabelKaempfername = new QLabel(this);
-    LabelKaempfername->setObjectName(QStringLiteral("LabelKaempfername"));
-    LabelKaempfername->setGeometry(8, 230, 250, 16);
-    LabelKaempfername->setFont(fett);
-    LabelKaempfername->hide();
-    LabelNahkampfWerte = new QLabel(QStringLiteral("Nahkampf"), this);
-    LabelNahkampfWerte->setObjectName(QStringLiteral("LabelNahkampfWerte"));
-    LabelNahkampfWerte->setGeometry(262, 230, 258, 16);
-    LabelNahkampfWerte->setFont(fett);
-    LabelNahkampfWerte->hide();
-    LabelFernkampfWerte = new QLabel(QStringLiteral("Fernkampf"), this);
-    LabelFernkampfWerte->setObjectName(QStringLiteral("LabelFernkampfWerte"));
-    LabelFernkampfWerte->setGeometry(524, 230, 110, 16);
-    LabelFernkampfWerte->setFont(fett);
-    LabelFernkampfWerte->hide();
+    LabelKaempfername =
+        Beschriftung(this, QStringLiteral("LabelKaempfername"), QString(), QRect(8, 230, 250, 16));
+    LabelNahkampfWerte = Beschriftung(this, QStringLiteral("LabelNahkampfWerte"), QStringLiteral("Nahkampf"),
+                                      QRect(262, 230, 258, 16));
+    LabelFernkampfWerte = Beschriftung(this, QStringLiteral("LabelFernkampfWerte"),
+                                       QStringLiteral("Fernkampf"), QRect(524, 230, 110, 16));
+    for (QLabel *l : {LabelKaempfername, LabelNahkampfWerte, LabelFernkampfWerte}) {
+        l->setFont(fett);
+        l->hide();
+    }
 
     StringGrid1 = new QTableWidget(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -356,19 +340,16 @@ TKampfberichtSeite::~TKampfberichtSeite()
 QLabel *TKampfberichtSeite::Beschriftet(QWidget *box, const char *name, const QString &beschriftung,
                                         const QString &hinweis, int x, int y, int wertX)
 {
-    auto *b = new QLabel(beschriftung, box);
-    b->setObjectName(QLatin1String(name) + QLatin1Char('X'));
-    b->move(x, y);
+    // both sized to their texts below
+    auto *b = Beschriftung(box, QLatin1String(name) + QLatin1Char('X'), beschriftung, QRect(x, y, 0, 0));
     b->setToolTip(hinweis);
-    auto *w = new QLabel(QStringLiteral("-"), box);
-    w->setObjectName(QLatin1String(name));
+    auto *w = Beschriftung(box, QLatin1String(name), QStringLiteral("-"), QRect(wertX, y, 0, 0));
     // Set on the rows themselves: under the main window's style sheet the content of a
     // scroll box does not pass the box's small font on, and the captions ran into the values.
     QFont klein = font();
     klein.setPixelSize(DetailSchrift);
     b->setFont(klein);
     w->setFont(klein);
-    w->move(wertX, y);
     w->setToolTip(hinweis);
     b->adjustSize();
     w->adjustSize();

@@ -1,6 +1,7 @@
 #include "crafting/ui/Detailanalyse.h"
 
 #include "ui/Bilder.h"
+#include "ui/Steuerelemente.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,15 +56,10 @@ template <size_t N> std::vector<QStringList> Zeilen(const std::vector<std::array
     return l;
 }
 
-QLabel *Beschriftung(const char *name, const QString &text, QWidget *eltern, bool fett = false)
+// A heading or figure sized to its text; the page places it when it lays itself out.
+QLabel *Textbeschriftung(const char *name, const QString &text, QWidget *eltern, bool fett = false)
 {
-    auto *l = new QLabel(text, eltern);
-    l->setObjectName(QString::fromLatin1(name));
-    if (fett) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
+    QLabel *l = Beschriftung(eltern, QString::fromLatin1(name), text, QRect(), fett);
     l->adjustSize();
     return l;
 }
@@ -219,13 +215,14 @@ TForm6::TForm6(QWidget *hauptfenster)
     ScrollBox->viewport()->installEventFilter(this);
     QWidget *f = Image1;
 
-    LabelAnalyseStatic1 = Beschriftung("LabelAnalyseStatic1", QStringLiteral("Produkte"), f, true);
-    LabelAnalyseStatic5 = Beschriftung("LabelAnalyseStatic5", QStringLiteral("Zwischenprodukte"), f, true);
-    LabelAnalyseStatic2 = Beschriftung("LabelAnalyseStatic2", QStringLiteral("Zutaten"), f, true);
+    LabelAnalyseStatic1 = Textbeschriftung("LabelAnalyseStatic1", QStringLiteral("Produkte"), f, true);
+    LabelAnalyseStatic5 =
+        Textbeschriftung("LabelAnalyseStatic5", QStringLiteral("Zwischenprodukte"), f, true);
+    LabelAnalyseStatic2 = Textbeschriftung("LabelAnalyseStatic2", QStringLiteral("Zutaten"), f, true);
     LabelAnalyseStatic6 =
-        Beschriftung("LabelAnalyseStatic6", QStringLiteral("Zusätzliche Informationen"), f, true);
-    LabelAnalyseStatic3 = Beschriftung("LabelAnalyseStatic3", QStringLiteral("Gebäude"), f, true);
-    LabelAnalyseStatic4 = Beschriftung("LabelAnalyseStatic4", QStringLiteral("Fertigkeiten"), f, true);
+        Textbeschriftung("LabelAnalyseStatic6", QStringLiteral("Zusätzliche Informationen"), f, true);
+    LabelAnalyseStatic3 = Textbeschriftung("LabelAnalyseStatic3", QStringLiteral("Gebäude"), f, true);
+    LabelAnalyseStatic4 = Textbeschriftung("LabelAnalyseStatic4", QStringLiteral("Fertigkeiten"), f, true);
 
     StringGrid1 = new TAnalyseRaster(QStringLiteral("StringGrid1"), f);
     StringGrid5 = new TAnalyseRaster(QStringLiteral("StringGrid5"), f);
@@ -248,41 +245,39 @@ TForm6::TForm6(QWidget *hauptfenster)
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    LabelInformationenStatic1 = Beschriftung("LabelInformationenStatic1", QStringLiteral("Gewinn"), f, true);
+    LabelInformationenStatic1 =
+        Textbeschriftung("LabelInformationenStatic1", QStringLiteral("Gewinn"), f, true);
     QFont unterstrichen = LabelInformationenStatic1->font();
     unterstrichen.setUnderline(true);
     LabelInformationenStatic1->setFont(unterstrichen);
     const char *gewinnTexte[] = {
         " - pro Stunde:", " - pro Handwerkstag (12 h):", " - pro Handwerkswoche (7x12 h):"};
     for (size_t i = 0; i < LabelGewinn.size(); ++i) {
-        LabelGewinnStatic[i] = Beschriftung(("LabelGewinnStatic" + std::to_string(i + 1)).c_str(),
-                                            QString::fromLatin1(gewinnTexte[i]), f);
-        LabelGewinn[i] = Beschriftung(("LabelGewinn" + std::to_string(i + 1)).c_str(), QString(), f);
+        LabelGewinnStatic[i] = Textbeschriftung(("LabelGewinnStatic" + std::to_string(i + 1)).c_str(),
+                                                QString::fromLatin1(gewinnTexte[i]), f);
+        LabelGewinn[i] = Textbeschriftung(("LabelGewinn" + std::to_string(i + 1)).c_str(), QString(), f);
         LabelGewinn[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         LabelGewinnStatic[i]->setBuddy(LabelGewinn[i]); // caption and value, for screen readers
     }
     LabelInformationenStatic2 =
-        Beschriftung("LabelInformationenStatic2", QStringLiteral("Benötigte Zutaten"), f, true);
+        Textbeschriftung("LabelInformationenStatic2", QStringLiteral("Benötigte Zutaten"), f, true);
     LabelInformationenStatic2->setFont(unterstrichen);
     const char *gruppen[] = {"Gesamt:", "Rohstoffe:", "Handwerksmaterialien:", "Edelsteine:", "Bauteile:"};
     for (size_t i = 0; i < LabelKosten.size(); ++i) {
         const std::string nr = std::to_string(i + 1);
         LabelKostenStatic[i] =
-            Beschriftung(("LabelKostenStatic" + nr).c_str(), QString::fromLatin1(gruppen[i]), f, i == 0);
-        LabelAnzahl[i] = Beschriftung(("LabelAnzahl" + nr).c_str(), QString(), f, i == 0);
+            Textbeschriftung(("LabelKostenStatic" + nr).c_str(), QString::fromLatin1(gruppen[i]), f, i == 0);
+        LabelAnzahl[i] = Textbeschriftung(("LabelAnzahl" + nr).c_str(), QString(), f, i == 0);
         LabelAnzahl[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        LabelKosten[i] = Beschriftung(("LabelKosten" + nr).c_str(), QString(), f, i == 0);
+        LabelKosten[i] = Textbeschriftung(("LabelKosten" + nr).c_str(), QString(), f, i == 0);
         LabelKosten[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         LabelKostenStatic[i]->setBuddy(LabelKosten[i]);
     }
 
-    SpeedButtonAbbrechen = new QToolButton(f);
-    SpeedButtonAbbrechen->setObjectName(QStringLiteral("SpeedButtonAbbrechen"));
-    SpeedButtonAbbrechen->setToolTip(QStringLiteral("Fenster schließen"));
-    SpeedButtonAbbrechen->setAccessibleName(QStringLiteral("Fenster schließen"));
-    SpeedButtonAbbrechen->setAutoRaise(true);
-    SpeedButtonAbbrechen->setIconSize(QSize(20, 20));
-    SpeedButtonAbbrechen->resize(30, 30);
+    // its glyph is set in FormCreate; it is placed when the page lays itself out
+    SpeedButtonAbbrechen =
+        Knopf(f, QStringLiteral("SpeedButtonAbbrechen"), QStringLiteral("Fenster schließen"), QIcon(),
+              QRect(0, 0, 30, 30), QSize(20, 20));
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &TForm6::SpeedButtonAbbrechenClick);
 
     setTabOrder(StringGrid1, StringGrid5);

@@ -1,5 +1,7 @@
 #include "crafting/ui/Exportfenster.h"
 
+#include "ui/Steuerelemente.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -42,11 +44,9 @@ TForm9::TForm9(QWidget *hauptfenster)
     const TExportStil start = StandardExportStil();
     for (int e = 1; e <= 4; ++e) {
         const QString nr = QString::number(e);
-        QLabel *l = new QLabel(QStringLiteral("Ebene ") + nr, this);
-        l->setObjectName(QStringLiteral("LabelEbene") + nr);
-        QFont fett = l->font();
-        fett.setBold(true);
-        l->setFont(fett);
+        // placed when the window is resized
+        QLabel *l = Beschriftung(this, QStringLiteral("LabelEbene") + nr, QStringLiteral("Ebene ") + nr,
+                                 QRect(), true);
         LabelEbene[static_cast<size_t>(e)] = l;
         auto kasten = [&](const char *name, const char *text, bool an) {
             auto *c = new QCheckBox(QString::fromLatin1(text), this);

@@ -3,6 +3,7 @@
 #include "base/Zahlen.h"
 #include "crafting/Bauliste.h"
 #include "ui/Bilder.h"
+#include "ui/Steuerelemente.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -20,9 +21,7 @@ TForm2::TForm2(QWidget *hauptfenster) : TNebenfenster(hauptfenster, QString(), R
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(340, 112);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 8, 316, 42);
+    Label1 = Beschriftung(this, QStringLiteral("Label1"), QString(), QRect(12, 8, 316, 42));
     Label1->setWordWrap(true);
 
     SpinEditAnzahl = new QSpinBox(this);
@@ -36,22 +35,12 @@ TForm2::TForm2(QWidget *hauptfenster) : TNebenfenster(hauptfenster, QString(), R
             &TForm2::SpinEditAnzahlChange);
     Label1->setBuddy(SpinEditAnzahl);
 
-    SpeedButtonOkay = new QToolButton(this);
-    SpeedButtonOkay->setObjectName(QStringLiteral("SpeedButtonOkay"));
-    SpeedButtonOkay->setToolTip(QStringLiteral("Okay"));
-    SpeedButtonOkay->setAccessibleName(QStringLiteral("Okay"));
-    SpeedButtonOkay->setIcon(GlyphOkay());
-    SpeedButtonOkay->setAutoRaise(true);
-    SpeedButtonOkay->setGeometry(262, 62, 30, 30);
+    SpeedButtonOkay = Knopf(this, QStringLiteral("SpeedButtonOkay"), QStringLiteral("Okay"), GlyphOkay(),
+                            QRect(262, 62, 30, 30));
     connect(SpeedButtonOkay, &QToolButton::clicked, this, &TForm2::SpeedButtonOkayClick);
 
-    SpeedButtonAbbrechen = new QToolButton(this);
-    SpeedButtonAbbrechen->setObjectName(QStringLiteral("SpeedButtonAbbrechen"));
-    SpeedButtonAbbrechen->setToolTip(QStringLiteral("Abbrechen"));
-    SpeedButtonAbbrechen->setAccessibleName(QStringLiteral("Abbrechen"));
-    SpeedButtonAbbrechen->setIcon(GlyphAbbrechen());
-    SpeedButtonAbbrechen->setAutoRaise(true);
-    SpeedButtonAbbrechen->setGeometry(298, 62, 30, 30);
+    SpeedButtonAbbrechen = Knopf(this, QStringLiteral("SpeedButtonAbbrechen"), QStringLiteral("Abbrechen"),
+                                 GlyphAbbrechen(), QRect(298, 62, 30, 30));
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
 }
 

@@ -4,6 +4,7 @@
 #include "planner/Optimierer.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Eingabefelder.h"
+#include "ui/Steuerelemente.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,18 +28,6 @@ using namespace planer;
 namespace {
 
 const QColor Petrol(0, 128, 128);
-
-QLabel *Beschriftung(QWidget *eltern, const QString &text, int x, int y, int b, bool fett = false)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setGeometry(x, y, b, 16);
-    if (fett) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
 
 void Textfarbe(QWidget *w, const QColor &c)
 {
@@ -75,8 +64,8 @@ void TForm10::Anlegen()
     const QString gegnerHinweis = QStringLiteral(
         "Statuswerte des Gegners: Graue Felder spielen für die Berechnung der optimalen Attributverteilung "
         "keine Rolle.");
-    Beschriftung(this, QStringLiteral("Verteidigungswerte des Gegners"), 8, 6, 220, true);
-    Beschriftung(this, QStringLiteral("Angriffswerte des Gegners"), 8, 90, 220, true);
+    Beschriftung(this, {}, QStringLiteral("Verteidigungswerte des Gegners"), QRect(8, 6, 220, 16), true);
+    Beschriftung(this, {}, QStringLiteral("Angriffswerte des Gegners"), QRect(8, 90, 220, 16), true);
     struct TLage {
         TGegnerFeld Feld;
         const char *Name;
@@ -103,7 +92,8 @@ void TForm10::Anlegen()
         const bool links = l.X < 100;
         e->setGeometry(links ? 80 : 190, l.Y, links ? 34 : 38, 19);
         e->setToolTip(gegnerHinweis);
-        QLabel *b = Beschriftung(this, QString::fromUtf16(l.Text), links ? 6 : 118, l.Y + 2, links ? 74 : 72);
+        QLabel *b = Beschriftung(this, {}, QString::fromUtf16(l.Text),
+                                 QRect(links ? 6 : 118, l.Y + 2, links ? 74 : 72, 16));
         QFont klein = b->font();
         klein.setPixelSize(10);
         b->setFont(klein);
@@ -152,18 +142,18 @@ void TForm10::Anlegen()
 
     const QString prioHinweis =
         QStringLiteral("Hier kann die Priorität von Defensive gegenüber Offensive festgelegt werden.");
-    QLabel *defensiv = Beschriftung(this, QStringLiteral("Defensiv"), 8, 206, 50);
-    defensiv->setObjectName(QStringLiteral("LabelDefensiv"));
-    LabelDefensivProzent = Beschriftung(this, QString(), 70, 206, 36);
-    LabelDefensivProzent->setObjectName(QStringLiteral("LabelDefensivProzent"));
+    QLabel *defensiv = Beschriftung(this, QStringLiteral("LabelDefensiv"), QStringLiteral("Defensiv"),
+                                    QRect(8, 206, 50, 16));
+    LabelDefensivProzent =
+        Beschriftung(this, QStringLiteral("LabelDefensivProzent"), QString(), QRect(70, 206, 36, 16));
     LabelDefensivProzent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLabel *doppelpunkt = Beschriftung(this, QStringLiteral(":"), 110, 206, 12);
-    doppelpunkt->setObjectName(QStringLiteral("LabelDoppelpunkt"));
+    QLabel *doppelpunkt =
+        Beschriftung(this, QStringLiteral("LabelDoppelpunkt"), QStringLiteral(":"), QRect(110, 206, 12, 16));
     doppelpunkt->setAlignment(Qt::AlignCenter);
-    LabelOffensivProzent = Beschriftung(this, QString(), 126, 206, 36);
-    LabelOffensivProzent->setObjectName(QStringLiteral("LabelOffensivProzent"));
-    QLabel *offensiv = Beschriftung(this, QStringLiteral("Offensiv"), 178, 206, 50);
-    offensiv->setObjectName(QStringLiteral("LabelOffensiv"));
+    LabelOffensivProzent =
+        Beschriftung(this, QStringLiteral("LabelOffensivProzent"), QString(), QRect(126, 206, 36, 16));
+    QLabel *offensiv = Beschriftung(this, QStringLiteral("LabelOffensiv"), QStringLiteral("Offensiv"),
+                                    QRect(178, 206, 50, 16));
     offensiv->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ScrollBarPrioritaet = new QScrollBar(Qt::Horizontal, this);
     ScrollBarPrioritaet->setObjectName(QStringLiteral("ScrollBarPrioritaet"));
@@ -195,8 +185,8 @@ void TForm10::Anlegen()
     CheckBoxGegnerBeruecksichtigen->setGeometry(8, 248, 18, 18);
     CheckBoxGegnerBeruecksichtigen->setToolTip(gegnerBer);
     CheckBoxGegnerBeruecksichtigen->setAccessibleName(QStringLiteral("Gegner berücksichtigen"));
-    QLabel *gl = Beschriftung(this, QStringLiteral(" Gegner berücksichtigen"), 26, 249, 190);
-    gl->setObjectName(QStringLiteral("LabelGegnerBeruecksichtigen"));
+    QLabel *gl = Beschriftung(this, QStringLiteral("LabelGegnerBeruecksichtigen"),
+                              QStringLiteral(" Gegner berücksichtigen"), QRect(26, 249, 190, 16));
     gl->setToolTip(gegnerBer);
     gl->setBuddy(CheckBoxGegnerBeruecksichtigen);
     KlickbarMachen(gl, [this] { CheckBoxGegnerBeruecksichtigen->click(); });
@@ -207,7 +197,8 @@ void TForm10::Anlegen()
         QStringLiteral("Attribute, die bei der Optimierung mindestens vergeben werden sollen.");
     const QString reserviertHinweis = QStringLiteral(
         "Anzahl der Attributpunkte, die nach der Optimierung noch zur Verwendung übrig sein sollen.");
-    Beschriftung(this, QStringLiteral("Mindest-Attribute"), 8, 276, 114, true)->setToolTip(mindestHinweis);
+    Beschriftung(this, {}, QStringLiteral("Mindest-Attribute"), QRect(8, 276, 114, 16), true)
+        ->setToolTip(mindestHinweis);
     const char *const spinNamen[5] = {"SpinEditStaerke", "SpinEditGeschick", "SpinEditKonstitution",
                                       "SpinEditIntelligenz", "SpinEditReserviert"};
     const char16_t *const spinTexte[5] = {u"Stärke", u"Geschick", u"Konstitution", u"Intelligenz",
@@ -219,8 +210,8 @@ void TForm10::Anlegen()
         const int y = i == EingabeReserviert ? 404 : 294 + 24 * i;
         s->setGeometry(74, y, 50, 20);
         s->setToolTip(i == EingabeReserviert ? reserviertHinweis : mindestHinweis);
-        QLabel *b =
-            Beschriftung(this, QString::fromUtf16(spinTexte[i]), 8, y + 2, 66, i == EingabeReserviert);
+        QLabel *b = Beschriftung(this, {}, QString::fromUtf16(spinTexte[i]), QRect(8, y + 2, 66, 16),
+                                 i == EingabeReserviert);
         b->setBuddy(s);
         b->setToolTip(s->toolTip());
         s->setAccessibleName((i == EingabeReserviert ? QString() : QStringLiteral("Mindest-")) +
@@ -238,18 +229,17 @@ void TForm10::Anlegen()
         QStringLiteral("Anzahl der Attributpunkte, die für den Optimierungsprozess verwendet werden können. "
                        "Muss größer als 0 "
                        "sein.");
-    LabelAttributeBleibenFuerOptimierung = Beschriftung(this, QString(), 8, 430, 80);
-    LabelAttributeBleibenFuerOptimierung->setObjectName(
-        QStringLiteral("LabelAttributeBleibenFuerOptimierung"));
+    LabelAttributeBleibenFuerOptimierung = Beschriftung(
+        this, QStringLiteral("LabelAttributeBleibenFuerOptimierung"), QString(), QRect(8, 430, 80, 16));
     LabelAttributeBleibenFuerOptimierung->setToolTip(bleibenHinweis);
-    LabelFuerOptimierung = Beschriftung(this, QStringLiteral("für Optimieung)"), 90, 430, 120);
-    LabelFuerOptimierung->setObjectName(QStringLiteral("LabelFuerOptimierung"));
+    LabelFuerOptimierung = Beschriftung(this, QStringLiteral("LabelFuerOptimierung"),
+                                        QStringLiteral("für Optimieung)"), QRect(90, 430, 120, 16));
     LabelFuerOptimierung->setToolTip(bleibenHinweis);
 
     const QString rassenHinweis = QStringLiteral("Auswahl der Rasse überträgt die jeweiligen Startattribute "
                                                  "als Mindestwerte. Für die Berechnung selbst "
                                                  "spielt die Rasse keine Rolle.");
-    Beschriftung(this, QStringLiteral("Rasse"), 140, 276, 80, true)->setToolTip(rassenHinweis);
+    Beschriftung(this, {}, QStringLiteral("Rasse"), QRect(140, 276, 80, 16), true)->setToolTip(rassenHinweis);
     const char *const rassenNamen[8] = {
         nullptr,           "RadioButtonMensch", "RadioButtonElf", "RadioButtonHalbelf", "RadioButtonZwerg",
         "RadioButtonGnom", "RadioButtonFrei",   "RadioButtonLeer"};

@@ -1,5 +1,6 @@
 #include "routes/ui/Kartenfenster.h"
 
+#include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
 #include <QCheckBox>
@@ -362,13 +363,12 @@ QToolButton *Zoomknopf(QWidget *eltern, const char *name, const QString &text, c
     return b;
 }
 
+// The caption of a zone box; both are placed when the window is resized.
 QLabel *Boxbeschriftung(QWidget *eltern, const char *name, const QString &text, QCheckBox *box)
 {
-    auto *l = new QLabel(text, eltern);
+    QLabel *l = FeldBeschriftung(eltern, text, box, QRect());
     l->setObjectName(QLatin1String(name));
-    l->setBuddy(box);
     l->setCursor(Qt::PointingHandCursor);
-    box->setAccessibleName(text);
     return l;
 }
 } // namespace

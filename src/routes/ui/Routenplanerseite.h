@@ -2,6 +2,8 @@
 // thread, the order list with its figures, the saved routes of the world and the
 // transfer of orders to the game through the browser.
 // The main window embeds it as a page; it works as well on its own (tests, screenshots).
+// Each area is a widget of its own (Routeneingabe, Auftragsliste, Routenablage,
+// Routenuebertragung); the page ties them together and keeps the shown route.
 #pragma once
 
 #include "routes/Auftraege.h"
@@ -9,10 +11,10 @@
 #include "routes/Routensuche.h"
 #include "routes/Uebertragung.h"
 #include "routes/GespeicherteRoutenDaten.h"
+#include "routes/ui/Routenplanungsthread.h"
 #include "base/Optionen.h"
 
 #include <QPointer>
-#include <QThread>
 #include <QUrl>
 #include <QWidget>
 
@@ -20,7 +22,6 @@
 #include <functional>
 #include <memory>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -32,23 +33,11 @@ class QToolButton;
 
 namespace mvt {
 
+class TAuftragsliste;
 class TForm8;
-class TRoutenplanerSeite;
-
-// One search on its own copies of the coordinates and options: the field chain, the
-// merged orders and the 101 variants. Every window change goes to the window's thread.
-class TRoutenPlanungThread : public QThread {
-    Q_OBJECT
-public:
-    TRoutenPlanungThread(TRoutenplanerSeite *seite, routen::TSuchparameter parameter);
-
-protected:
-    void run() override;
-
-private:
-    TRoutenplanerSeite *m_seite; // only the receiver of queued calls
-    routen::TSuchparameter m_parameter;
-};
+class TRoutenablage;
+class TRouteneingabe;
+class TRoutenuebertragung;
 
 class TRoutenplanerSeite : public QWidget {
     Q_OBJECT
@@ -56,6 +45,7 @@ public:
     static constexpr int Breite = 784;
     static constexpr int Hoehe = 556;
 
+    // gespeichert: the program state's saved routes, shown and edited in place.
     // timer1, timer2: the main window's timers of the result hand-over and the transfer;
     // the page makes its own when none are given.
     TRoutenplanerSeite(routen::TWeltdaten &welten, TGespeicherteRouten &gespeichert, TOptionen &optionen,
@@ -74,7 +64,7 @@ public:
 
     const routen::TRoutenvarianten &Routenvarianten() const { return *m_varianten; }
     bool BerechnungLaeuft() const { return !m_thread.isNull() || m_ergebnis != nullptr; }
-    bool UebertragungLaeuft() const { return m_uebertragung.Laeuft(); }
+    bool UebertragungLaeuft() const;
     int Welt() const { return m_welten.AktuelleWelt; }
 
 public slots:
@@ -87,8 +77,6 @@ public slots:
     void Timer1Timer();
     void RouteAnzeigen(bool zentrieren);
     void SpinEditAuftraegeChange(const QString &text);
-    void SpinEditVonAuftragChange(int von);
-    void SpinEditBisAuftragChange(int bis);
     void SpeedButtonRouteSpeichernClick();
     void EditRouteSpeichernChange(const QString &text);
     void StringGrid3SelectCell(int zeile);
@@ -109,38 +97,30 @@ signals:
     // The last link of a transfer has been opened.
     void UebertragungBeendet();
 
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-
 private:
-    void Aufbauen();
+    void Verbinden();
     void ErgebnisVerbergen();
     void ErgebnisZeigen();
-    void KoordinatenVerlassen();
-    void SpinEditsVerlassen();
-    void GespeicherteZurueckschreiben();
-    void TabellenTextGrau(QTableWidget *t, bool grau);
-    void GlyphSetzen();
     void UebertragungSperren(bool sperren);
-    void TabelleMausrad(QTableWidget *t);
-    routen::TRoutenliste &Liste();
+    QList<QWidget *> Ergebnisteile() const;
 
     routen::TWeltdaten &m_welten;
-    TGespeicherteRouten &m_gespeichert;
     TOptionen &m_optionen;
     int32_t &m_letzteKarte;
-    routen::TRoutenlisten m_listen;
     std::unique_ptr<routen::TRoutenvarianten> m_varianten;
     std::shared_ptr<routen::TRoutenvarianten> m_ergebnis; // handed over, not yet shown
     QPointer<TRoutenPlanungThread> m_thread;
     QPointer<TForm8> m_karte;
-    routen::TUebertragung m_uebertragung;
     bool m_zentrieren = false;
-    int m_tag = 10;           // StringGrid2.Tag: "Max. Aufträge" of the shown variant
-    int m_geladeneZeile = -1; // StringGrid3.Tag
-    qint64 m_fortschritt = 0;
+    int m_tag = 10; // StringGrid2.Tag: "Max. Aufträge" of the shown variant
+
+    TRouteneingabe *m_eingabe;
+    TAuftragsliste *m_auftragsliste;
+    TRoutenuebertragung *m_uebertragung;
+    TRoutenablage *m_ablage;
 
 public:
+    // The controls of the areas, where tests, the main window and screenshots reach them.
     std::array<QRadioButton *, 3> RadioButtonMap{};
     std::array<QLabel *, 3> LabelMap{};
     QLineEdit *EditStartX, *EditStartY, *EditZielX, *EditZielY;
@@ -156,9 +136,6 @@ public:
     QToolButton *SpeedButtonRouteSpeichern, *SpeedButtonRouteUebertragen;
     QLabel *LabelUebertragung;
     QTimer *Timer1, *Timer2;
-
-private:
-    QList<QWidget *> m_ergebnisteile; // hidden together on a world switch
 };
 
 } // namespace mvt

@@ -4,6 +4,7 @@
 #include "crafting/Kostenseiten.h"
 #include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
+#include "ui/Steuerelemente.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,24 +23,10 @@ namespace {
 constexpr int Rand = 4;
 constexpr int Kopfhoehe = 32; // the master row above the cells
 
-QToolButton *Glyphknopf(QWidget *eltern, const char *name, const QString &hinweis, const QIcon &glyphe)
+// Okay and Abbrechen; placed when the window's size is known.
+QToolButton *Glyphknopf(QWidget *eltern, const QString &name, const QString &hinweis, const QIcon &glyphe)
 {
-    auto *b = new QToolButton(eltern);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(hinweis);
-    b->setAccessibleName(hinweis);
-    b->setIcon(glyphe);
-    b->setIconSize(QSize(24, 24));
-    b->setAutoRaise(true);
-    b->resize(30, 30);
-    return b;
-}
-
-QLabel *Beschriftung(QWidget *eltern, const QString &text, QRect ort)
-{
-    auto *l = new QLabel(text, eltern);
-    l->setGeometry(ort);
-    return l;
+    return Knopf(eltern, name, hinweis, glyphe, QRect(0, 0, 30, 30), QSize(24, 24));
 }
 
 } // namespace
@@ -61,8 +48,8 @@ TForm3::TForm3(QWidget *hauptfenster)
     Zellen->setObjectName(QStringLiteral("Zellen"));
     ScrollBox1->setWidget(Zellen);
 
-    Label1 = Beschriftung(Zellen, QStringLiteral("Alle:               %"), {Rand, Rand + 4, 120, 20});
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Beschriftung(Zellen, QStringLiteral("Label1"), QStringLiteral("Alle:               %"),
+                          {Rand, Rand + 4, 120, 20});
     SpinEditVerkaufspreisProzentMaster = new QSpinBox(Zellen);
     SpinEditVerkaufspreisProzentMaster->setObjectName(QStringLiteral("SpinEditVerkaufspreisProzentMaster"));
     SpinEditVerkaufspreisProzentMaster->setRange(0, 999);
@@ -84,13 +71,14 @@ TForm3::TForm3(QWidget *hauptfenster)
     SpinEditGebaeude->setGeometry(Rand + 116, Rand + 3, 54, 22);
     SpinEditGebaeude->setAccessibleName(QStringLiteral("Alle Schichtkosten in Gold"));
     connect(SpinEditGebaeude, &QSpinBox::valueChanged, this, &TForm3::MasterSchichtChange);
-    LabelGebaeudeGold = Beschriftung(Zellen, QStringLiteral("Gold"), {Rand + 174, Rand + 4, 40, 20});
-    LabelGebaeudeGold->setObjectName(QStringLiteral("LabelGebaeudeGold"));
+    LabelGebaeudeGold = Beschriftung(Zellen, QStringLiteral("LabelGebaeudeGold"), QStringLiteral("Gold"),
+                                     {Rand + 174, Rand + 4, 40, 20});
 
-    SpeedButtonOkay = Glyphknopf(Zellen, "SpeedButtonOkay", QStringLiteral("Okay"), GlyphOkay());
+    SpeedButtonOkay =
+        Glyphknopf(Zellen, QStringLiteral("SpeedButtonOkay"), QStringLiteral("Okay"), GlyphOkay());
     connect(SpeedButtonOkay, &QToolButton::clicked, this, &TForm3::SpeedButtonOkayClick);
-    SpeedButtonAbbrechen =
-        Glyphknopf(Zellen, "SpeedButtonAbbrechen", QStringLiteral("Abbrechen"), GlyphAbbrechen());
+    SpeedButtonAbbrechen = Glyphknopf(Zellen, QStringLiteral("SpeedButtonAbbrechen"),
+                                      QStringLiteral("Abbrechen"), GlyphAbbrechen());
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -158,7 +146,7 @@ void TForm3::ZeilenAnlegen()
             z.Schichtkosten->setAccessibleName(
                 QString::fromUtf16(HandwerksgebaeudeNamen[static_cast<size_t>(art)]) +
                 QStringLiteral(", Schichtkosten in Gold"));
-            Beschriftung(z.Zelle, QStringLiteral("Gold"), {64, 30, 40, 22});
+            Beschriftung(z.Zelle, {}, QStringLiteral("Gold"), {64, 30, 40, 22});
             z.Zelle->show();
             m_zeilen.push_back(z);
         }
@@ -170,21 +158,21 @@ void TForm3::ZeilenAnlegen()
             TZeile z;
             z.Zelle = new QWidget(Zellen);
             z.Zelle->resize(PreiszelleBreite, PreiszelleHoehe);
-            z.Name = Beschriftung(z.Zelle, d.Name, {0, 2, PreiszelleBreite - 4, 18});
-            z.Name->setObjectName(QStringLiteral("LabelName%1").arg(nummer));
+            z.Name = Beschriftung(z.Zelle, QStringLiteral("LabelName%1").arg(nummer), d.Name,
+                                  {0, 2, PreiszelleBreite - 4, 18});
             z.Name->setToolTip(d.Name);
             z.Gold = new QLineEdit(z.Zelle);
             z.Gold->setObjectName(QStringLiteral("EditGold%1").arg(nummer));
             z.Gold->setGeometry(0, 22, 62, 22);
             z.Gold->setAccessibleName(d.Name + QStringLiteral(", Preis in Gold"));
             z.Name->setBuddy(z.Gold);
-            Beschriftung(z.Zelle, QStringLiteral("G"), {64, 22, 10, 22});
+            Beschriftung(z.Zelle, {}, QStringLiteral("G"), {64, 22, 10, 22});
             z.Prozent = new QSpinBox(z.Zelle);
             z.Prozent->setObjectName(QStringLiteral("SpinEditProzent%1").arg(nummer));
             z.Prozent->setRange(0, 999);
             z.Prozent->setGeometry(76, 22, 54, 22);
             z.Prozent->setAccessibleName(d.Name + QStringLiteral(", Preis in Prozent"));
-            Beschriftung(z.Zelle, QStringLiteral("%"), {132, 22, 14, 22});
+            Beschriftung(z.Zelle, {}, QStringLiteral("%"), {132, 22, 14, 22});
             z.Kopplung = new TPreiszeile(z.Gold, z.Prozent, z.Zelle);
             z.Kopplung->ReferenzSetzen(d.Referenz);
             z.Kopplung->Anzeigen(d.Gold);
