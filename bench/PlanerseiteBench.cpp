@@ -28,13 +28,14 @@ struct TPlanerseiteStand {
     TKatalog Katalog;
     TOptionen Optionen;
     QWidget Haupt;
+    TPlaner Planer;
     std::unique_ptr<TCharakterPlanerSeite> Seite;
     std::unique_ptr<TForm10> Fenster;
     TPlanerseiteStand()
     {
         KatalogFuellen(Katalog);
         StandardOptionenSetzen(Optionen);
-        Seite = std::make_unique<TCharakterPlanerSeite>(Katalog, Optionen, &Haupt);
+        Seite = std::make_unique<TCharakterPlanerSeite>(Katalog, Optionen, Planer, &Haupt);
         Fenster = std::make_unique<TForm10>(&Haupt);
         Seite->OptimiererfensterVerbinden(Fenster.get());
         Seite->OptionenUebernehmen();
@@ -83,8 +84,9 @@ void BM_PlanerseiteAufbau(benchmark::State &state)
     TOptionen optionen;
     StandardOptionenSetzen(optionen);
     QWidget haupt;
+    TPlaner planer;
     for (auto _ : state) {
-        auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, &haupt);
+        auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, planer, &haupt);
         seite->OptionenUebernehmen();
         benchmark::DoNotOptimize(seite.get());
         state.PauseTiming();
