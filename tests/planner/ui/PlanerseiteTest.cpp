@@ -2,6 +2,7 @@
 // rules, the level and attribute inputs, menus with modifier keys, the evaluation pages,
 // the import, character files and the optimiser run.
 #include "../../Fenstertests.h"
+#include "app/MenueHinweis.h"
 #include "app/Pruefstand.h"
 #include "catalogue/Katalog.h"
 #include "base/Meldung.h"
@@ -703,6 +704,19 @@ private slots:
                 kurzschwert = a;
         QVERIFY(kurzschwert);
         QVERIFY(!kurzschwert->statusTip().isEmpty());
+        // A submenu made at that opening reaches the hint window: by keyboard into the
+        // swords, the selected entry's hint shows with what choosing it would change.
+        QTest::keyClick(menue, Qt::Key_Down);
+        QTest::keyClick(menue, Qt::Key_Right);
+        auto *schwerter = seite.findChild<QMenu *>(QStringLiteral("PopupMenuHauptwaffe_Schwerter [1H]"));
+        QVERIFY(schwerter);
+        QTRY_VERIFY(schwerter->isVisible());
+        QTest::keyClick(schwerter, Qt::Key_Down);
+        QVERIFY(schwerter->activeAction());
+        QTRY_VERIFY(h.MenuItemHint->isVisible());
+        QCOMPARE(h.MenuItemHint->Text(), schwerter->activeAction()->statusTip());
+        QVERIFY(h.MenuItemHint->Text().contains(QStringLiteral("Schaden")));
+        schwerter->hide();
         menue->hide();
         QTest::mouseClick(seite.findChild<QPushButton *>(QStringLiteral("ButtonInventarLoeschen")),
                           Qt::LeftButton);
