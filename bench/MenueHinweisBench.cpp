@@ -36,8 +36,10 @@ void BM_MenueHinweis50Eintraege(benchmark::State &state)
     TOptionen optionen;
     StandardOptionenSetzen(optionen);
     QWidget haupt;
-    auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, &haupt);
+    TPlaner planer;
+    auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, planer, &haupt);
     seite->OptionenUebernehmen();
+    seite->MenuesAnlegen();
     TPlaner &p = seite->Planer;
     SetzeLevel(p.Charakter, 200, p.Optionen.Welt);
     const char *const teile[][2] = {{"Helm", "Mithril-Plattenhelm"}, {"Panzer", "Drachenleder-Harnisch"},

@@ -28,13 +28,14 @@ struct TPlanerseiteStand {
     TKatalog Katalog;
     TOptionen Optionen;
     QWidget Haupt;
+    TPlaner Planer;
     std::unique_ptr<TCharakterPlanerSeite> Seite;
     std::unique_ptr<TForm10> Fenster;
     TPlanerseiteStand()
     {
         KatalogFuellen(Katalog);
         StandardOptionenSetzen(Optionen);
-        Seite = std::make_unique<TCharakterPlanerSeite>(Katalog, Optionen, &Haupt);
+        Seite = std::make_unique<TCharakterPlanerSeite>(Katalog, Optionen, Planer, &Haupt);
         Fenster = std::make_unique<TForm10>(&Haupt);
         Seite->OptimiererfensterVerbinden(Fenster.get());
         Seite->OptionenUebernehmen();
@@ -72,6 +73,28 @@ void BM_PlanerseiteAttributAenderung(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PlanerseiteAttributAenderung)->Unit(benchmark::kMillisecond);
+
+// What the tab costs the start: the page built and given the options, as the main window
+// does before its first show (the tab itself not shown).
+void BM_PlanerseiteAufbau(benchmark::State &state)
+{
+    bench::AnwendungSicherstellen();
+    TKatalog katalog;
+    KatalogFuellen(katalog);
+    TOptionen optionen;
+    StandardOptionenSetzen(optionen);
+    QWidget haupt;
+    TPlaner planer;
+    for (auto _ : state) {
+        auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, planer, &haupt);
+        seite->OptionenUebernehmen();
+        benchmark::DoNotOptimize(seite.get());
+        state.PauseTiming();
+        seite.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PlanerseiteAufbau)->Unit(benchmark::kMillisecond);
 
 // Start through the window's button, wait for the end handler while the window's thread
 // keeps answering; reports the longest gap between two events on the window's thread.

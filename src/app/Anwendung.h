@@ -5,6 +5,7 @@
 #include "catalogue/Katalog.h"
 #include "crafting/Kostenmodell.h"
 #include "online/HttpAbruf.h"
+#include "planner/Planer.h"
 #include "routes/Welten.h"
 #include "routes/GespeicherteRoutenDaten.h"
 #include "base/Optionen.h"
@@ -40,6 +41,8 @@ struct TProgrammzustand {
     int32_t LastMap = 1;
     // The stamp of the town list the world grids carry.
     QString StadtlistenStand;
+    // The character of the planner tab.
+    planer::TPlaner Planer;
 };
 
 class TAnwendung {

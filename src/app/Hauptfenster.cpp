@@ -152,8 +152,8 @@ void TForm1::SeitenAnlegen()
     // The combat tab keeps a reference to the catalogue, which FormCreate fills later.
     Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
     Kampfberichtseite->setGeometry(0, 0, 784, 556);
-    CharakterPlanerSeite =
-        new TCharakterPlanerSeite(m_app.Zustand.Katalog, m_app.Zustand.Optionen, TabSheet5);
+    CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Zustand.Katalog, m_app.Zustand.Optionen,
+                                                     m_app.Zustand.Planer, TabSheet5);
     CharakterPlanerSeite->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);

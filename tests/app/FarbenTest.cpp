@@ -93,6 +93,7 @@ struct TProgramm {
     }
     bool Waehlen(const char *menue, const QString &eintrag)
     {
+        Planer().MenuesAnlegen(); // entries are made on first opening
         for (QAction *a : Teil<QMenu>(&Planer(), QLatin1String(menue))->findChildren<QAction *>())
             if (a->data().toString() == eintrag) {
                 a->trigger();

@@ -429,6 +429,7 @@ private slots:
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet5);
         TCharakterPlanerSeite &c = *p.S.Haupt().CharakterPlanerSeite;
+        c.MenuesAnlegen(); // entries are made on first opening
         auto menue = [&](const char *name) { return c.findChild<QMenu *>(QLatin1String(name)); };
         auto eintraege = [](QMenu *m) {
             QList<QAction *> r;

@@ -1,8 +1,7 @@
-// The page "Charakter-Planer": level, experience and attributes, the ten slot buttons with
-// their menus and value fields, the effective values in a melee and a ranged column, the
-// evaluation pages "Offensive" and "Defensive", the inventory import, "Alles löschen", the
-// potency switch and the character files. The main window embeds it as TabSheet5; it works
-// as well on its own (tests, screenshots).
+// The page "Charakter-Planer": it composes its areas (attributes and the character's
+// buttons, the slot column, the value column, the evaluation pages, the equipment menus)
+// and handles what they report on the program's character. The main window embeds it as
+// TabSheet5; it works as well on its own (tests, screenshots).
 #pragma once
 
 #include "planner/Inventar.h"
@@ -18,24 +17,22 @@
 #include <memory>
 
 class QAction;
-class QCheckBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
-class QRadioButton;
 class QSpinBox;
-class QTabWidget;
 class QTimer;
-class QToolButton;
 
 namespace mvt {
 
 struct TKatalog;
 struct TOptionen;
+class TAttributbereich;
+class TAusruestungsmenues;
+class TBewertungsseiten;
 class TForm10;
+class TSlotspalte;
 class TVergleichsanzeige;
+class TWertespalte;
 
 class TCharakterPlanerSeite : public QWidget {
     Q_OBJECT
@@ -43,12 +40,16 @@ public:
     static constexpr int Breite = 784;
     static constexpr int Hoehe = 556;
 
-    TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, QWidget *parent = nullptr);
+    // planer: the program's character, which the page starts and then works on; it
+    // outlives the page.
+    TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, planer::TPlaner &planer,
+                          QWidget *parent = nullptr);
     ~TCharakterPlanerSeite() override;
 
     // The one character of the program and the optimiser window's inputs.
-    planer::TPlaner Planer;
+    planer::TPlaner &Planer;
     planer::TOptimiererZustand Optimierer;
+    const TKatalog &Katalog() const { return m_katalog; }
 
     // Milliseconds of a steady clock; tests replace it.
     std::function<int64_t()> Uhr;
@@ -59,8 +60,11 @@ public:
     void OptimiererfensterVerbinden(TForm10 *fenster);
     TForm10 *Optimiererfenster() const { return m_form10; }
 
-    // The popup menus, for the main window's menu hints.
+    // The popup menus, for the main window's menu hints; their entries are made when a
+    // menu first opens.
     QList<QMenu *> PopupMenues() const;
+    // Every popup menu's entries made now (for reading them without opening a menu).
+    void MenuesAnlegen();
 
     // Options into the planner: world, potency switch and potencies; the switch's state
     // and the menu hints; then computes and shows.
@@ -102,56 +106,28 @@ public:
     void ButtonVergleichBeendenClick();
     bool VergleichLaden(const QString &datei);
     bool VergleichAktiv() const { return m_basis != nullptr; }
+    // The what-if hint of a menu's entries made when one is hovered.
+    void WasWaereWennAnbinden(QMenu *menue);
+    // While the optimiser searches, nothing may change the character.
+    bool OptimierungSperrt() const { return m_optimierungSperrt; }
 
     // From the optimiser window: an opponent text typed there, the search's start and end.
     void GegnerTextUebernehmen(planer::TGegnerFeld f, const QString &text);
     void OptimierungGestartet();
     void OptimierungBeendet(const planer::TOptimierungsErgebnis &e, bool anwenden);
 
-    QLineEdit *GegnerFeld(planer::TGegnerFeld f) const { return m_gegner[f]; }
-    QSpinBox *AttributEingabe(planer::TAttribut a) const { return m_attribut[a]; }
-
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
+    QLineEdit *GegnerFeld(planer::TGegnerFeld f) const;
+    QSpinBox *AttributEingabe(planer::TAttribut a) const;
 
 private:
-    struct TFeld {
-        QLabel *Beschriftung = nullptr;
-        QLineEdit *Edit = nullptr;
-    };
-    struct TErgebniszeile {
-        QLabel *Beschriftung = nullptr;
-        QLabel *Wert = nullptr;
-    };
-    struct TWaffenlabels {
-        QLabel *Name, *SchadenB, *Schaden, *TempoB, *Tempo, *TreffB, *Treff, *KritB, *Krit;
-    };
-    struct TSpalte {
-        QFrame *Rahmen;
-        QRadioButton *Wahl;
-        QLabel *Titel, *Aktiv;
-        QLabel *RuesB, *Rues, *AbsB, *Abs, *AuswB, *Ausw, *BehB, *Beh, *BlockB, *Block;
-        std::array<TWaffenlabels, 2> Waffen;
-    };
-
-    void CharakterbereichAnlegen();
-    void SlotsAnlegen();
-    void MenuesAnlegen();
-    void SpaltenAnlegen();
-    void BewertungAnlegen();
-    TSpalte SpalteAnlegen(const QString &name, const QString &titel, int x, int y, int h);
-    void SpalteZeigen(TSpalte &sp, const planer::TKampfspalte &k, bool fern);
-    void SlotsZeigen();
-    void BewertungZeigen();
     void GegnerFarbenZeigen();
-    void AnsichtZeigen();
     void AttributfarbenZuruecksetzen();
     void NachAenderung(); // Aktualisieren + Anzeigen + optimiser window refreshed
     void PotenzschalterZeigen();
     void EingabenFreigeben(bool an);
-    void VergleichAnlegen();
-    void WasWaereWennAnbinden(QMenu *menue);
+    void BewertungZeigen();
     void VergleichZeigen();
+    void GegnerTexteZeigen();
     bool Shift() const;
     bool Strg() const;
     int64_t Jetzt() const;
@@ -161,41 +137,10 @@ private:
     QPointer<TForm10> m_form10;
     QTimer *m_meldungsTimer = nullptr;
 
-    planer::TSpinGedaechtnis m_levelGedaechtnis;
-    std::array<planer::TSpinGedaechtnis, 4> m_attributGedaechtnis{};
     int64_t m_letzteLevelAenderung = -100000;
     std::array<int32_t, 4> m_gespeicherteAttribute{};
     planer::TSlot m_verzauberungsSlot = planer::SlotHelm;
-    // Editing a value field: it keeps its text while the rest is shown again, and its
-    // damage partner's colour from when it was entered.
-    QLineEdit *m_bearbeitet = nullptr;
-    QColor m_partnerFarbe;
-    // The slot's item when its value fields were last coloured: the colours follow a choice
-    // of item, while typing into one field colours only that field.
-    std::array<QString, planer::AnzahlSlots> m_farbStand{};
     bool m_optimierungSperrt = false;
-
-    // Character area.
-    QSpinBox *SpinEditLevel;
-    QLineEdit *EditErfahrung;
-    QLabel *LabelLevelUpBei;
-    QLabel *LabelLevelUpNoch;
-    std::array<QSpinBox *, 4> m_attribut{};
-    QLabel *LabelFreieAtrribute;
-    QLabel *LabelMaxLP;
-    QLabel *LabelMaxTraglast;
-    QLabel *LabelBewegungsgeschwindigkeit;
-    QLabel *LabelCPWelt;
-    QPushButton *ButtonAttributeOptimieren;
-    QPushButton *ButtonInventarAuslesen;
-    QLabel *LabelInventarAuslesen;
-    QPushButton *ButtonInventarLoeschen;
-    QCheckBox *CheckBoxCPWirkungBerechnen;
-    QLabel *LabelCPWirkungBerechnen;
-    QPushButton *ButtonCharakterSpeichern;
-    QPushButton *ButtonCharakterLaden;
-    QPushButton *ButtonVergleichen = nullptr;
-    QPushButton *ButtonVergleichBeenden = nullptr;
 
     // Comparison base (not part of the options) and the second texts it gives.
     std::unique_ptr<planer::TPlaner> m_basis;
@@ -203,24 +148,12 @@ private:
     // Counts the shown states; a menu entry's what-if hint belongs to one of them.
     int m_anzeigeStand = 1;
 
-    // Slots.
-    std::array<QToolButton *, planer::AnzahlSlots> m_slotKnopf{};
-    std::array<QLabel *, planer::AnzahlSlots> m_verzauberungsZeile{};
-    std::array<std::array<TFeld, 12>, planer::AnzahlSlots> m_felder{};
-    std::array<QMenu *, planer::AnzahlMenues> m_menue{};
-    QMenu *PopupMenuVerzauberungen;
-
-    // Effective values.
-    QLabel *LabelEffektiveWerte;
-    TSpalte m_nah{};
-    TSpalte m_fern{};
-
-    // Evaluation.
-    QTabWidget *PageControl3;
-    std::array<QLineEdit *, planer::AnzahlGegnerFelder> m_gegner{};
-    std::array<QLabel *, planer::AnzahlGegnerFelder> m_gegnerBeschriftung{};
-    std::array<TErgebniszeile, 8> m_offensiv{};
-    std::array<TErgebniszeile, 8> m_defensiv{};
+    // The areas, in the order of the Tab key.
+    TAttributbereich *m_attribute;
+    TSlotspalte *m_slots;
+    TAusruestungsmenues *m_menues;
+    TWertespalte *m_werte;
+    TBewertungsseiten *m_bewertung;
 };
 
 } // namespace mvt

@@ -2,6 +2,7 @@
 // rules, the level and attribute inputs, menus with modifier keys, the evaluation pages,
 // the import, character files and the optimiser run.
 #include "../../Fenstertests.h"
+#include "app/MenueHinweis.h"
 #include "app/Pruefstand.h"
 #include "catalogue/Katalog.h"
 #include "base/Meldung.h"
@@ -18,6 +19,7 @@
 #include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QFrame>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +36,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <type_traits>
+
 using namespace mvt;
 using namespace mvt::planer;
 
@@ -46,13 +50,14 @@ class PlanerseiteTest : public QObject {
     struct TStand {
         TOptionen Optionen;
         QWidget Haupt;
+        TPlaner Planer;
         std::unique_ptr<TCharakterPlanerSeite> Seite;
         std::unique_ptr<TForm10> Fenster;
         int64_t Zeit = 100000;
         explicit TStand(const TKatalog &k)
         {
             StandardOptionenSetzen(Optionen);
-            Seite = std::make_unique<TCharakterPlanerSeite>(k, Optionen, &Haupt);
+            Seite = std::make_unique<TCharakterPlanerSeite>(k, Optionen, Planer, &Haupt);
             Fenster = std::make_unique<TForm10>(&Haupt);
             Seite->OptimiererfensterVerbinden(Fenster.get());
             Seite->Uhr = [this] { return Zeit; };
@@ -67,6 +72,8 @@ class PlanerseiteTest : public QObject {
         template <class T> T *Teil(const char *name, QWidget *in = nullptr)
         {
             QWidget *w = in ? in : static_cast<QWidget *>(Seite.get());
+            if constexpr (std::is_same_v<T, QMenu>)
+                Seite->MenuesAnlegen(); // entries are made on first opening
             T *t = w->findChild<T *>(QLatin1String(name));
             if (!t)
                 qFatal("Steuerelement %s fehlt", name);
@@ -614,6 +621,129 @@ private slots:
             h.CharakterPlanerSeite->MenueEintragGewaehlt(SlotHauptwaffe, QStringLiteral("Kurzschwert"));
         }
         QCOMPARE(h.CharakterPlanerSeite->Planer.Slots[SlotHauptwaffe].Aufwertung, 0);
+    }
+
+    // The equipment menus get their entries when a player first opens one: the click on the
+    // slot button shows the complete menu with the catalogue's hints, once.
+    void menueEntstehtBeimErstenOeffnen()
+    {
+        TStand s(m_katalog);
+        auto *helme = s.Seite->findChild<QMenu *>(QStringLiteral("PopupMenuHelme"));
+        QVERIFY(helme);
+        QVERIFY(helme->actions().isEmpty()); // nothing made before it is needed
+        QToolButton *helm = s.Teil<QToolButton>("SpeedButtonHelm");
+        QTest::mouseClick(helm, Qt::LeftButton);
+        QTRY_VERIFY(helme->isVisible());
+        QCOMPARE(helme->actions().first()->text(), QStringLiteral("Stoff"));
+        QCOMPARE(helme->actions().last()->text(), NichtsEintrag);
+        QAction *mithril = nullptr;
+        for (QAction *a : helme->findChildren<QAction *>())
+            if (a->data().toString() == QLatin1String("Mithril-Plattenhelm"))
+                mithril = a;
+        QVERIFY(mithril);
+        QVERIFY(mithril->statusTip().contains(QStringLiteral("Stufe")));
+        const qsizetype anzahl = helme->findChildren<QAction *>().size();
+        helme->hide();
+        QTest::mouseClick(helm, Qt::LeftButton);
+        QTRY_VERIFY(helme->isVisible());
+        QCOMPARE(helme->findChildren<QAction *>().size(), anzahl);
+        helme->hide();
+        mithril->trigger();
+        QVERIFY(helm->text().startsWith(QStringLiteral("Mithril-Plattenhelm")));
+
+        // The enchantment menu too, from the context-menu key.
+        auto *verz = s.Seite->findChild<QMenu *>(QStringLiteral("PopupMenuVerzauberungen"));
+        QVERIFY(verz && verz->actions().isEmpty());
+        QContextMenuEvent taste(QContextMenuEvent::Keyboard, QPoint(4, 4), helm->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(helm, &taste);
+        QTRY_VERIFY(verz->isVisible());
+        QCOMPARE(verz->actions().last()->text(), KeineVerzauberungEintrag);
+        verz->hide();
+    }
+
+    // The areas keep their place on the page and the Tab key goes on from the last button of
+    // the character to the first slot.
+    void bereicheBehaltenLageUndTabfolge()
+    {
+        TStand s(m_katalog);
+        auto lage = [&](QWidget *w) { return QRect(w->mapTo(s.Seite.get(), QPoint(0, 0)), w->size()); };
+        QCOMPARE(lage(s.Spin("SpinEditLevel")), QRect(96, 6, 92, 20));
+        QCOMPARE(lage(s.Teil<QToolButton>("SpeedButtonZauber")), QRect(218, 348, 164, 22));
+        QCOMPARE(lage(s.Teil<QLabel>("LabelEffektiveWerte")), QRect(560, 4, 222, 16));
+        QCOMPARE(lage(s.Teil<QFrame>("BevelFernkampf")), QRect(558, 248, 224, 140));
+        QCOMPARE(lage(s.Teil<QTabWidget>("PageControl3")), QRect(218, 392, 564, 162));
+        auto *laden = s.Teil<QPushButton>("ButtonCharakterLaden");
+        laden->setFocus();
+        QTest::keyClick(laden, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), s.Teil<QToolButton>("SpeedButtonHelm"));
+    }
+
+    // The main window's page works on the program's character: a value set there shows after
+    // the recomputation, and what the page does lands there.
+    void seiteArbeitetAufDemCharakterDesProgramms()
+    {
+        pruefung::TPruefstand s;
+        s.HauptfensterZeigen();
+        TForm1 &h = s.Haupt();
+        h.PageControl1->setCurrentIndex(TForm1::SeiteCharakterPlaner);
+        TPlaner &p = s.App.Zustand.Planer;
+        SetzeLevel(p.Charakter, 30, p.Optionen.Welt);
+        SetzeAttribut(p.Charakter, AttrStaerke, 40);
+        s.App.CharakterNeuBerechnen();
+        TCharakterPlanerSeite &seite = *h.CharakterPlanerSeite;
+        QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditLevel"))->value(), 30);
+        QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditStaerke"))->value(), 40);
+        // The menus opened in the main window carry their hints at the first opening.
+        auto *knopf = seite.findChild<QToolButton *>(QStringLiteral("SpeedButtonHauptwaffe"));
+        auto *menue = seite.findChild<QMenu *>(QStringLiteral("PopupMenuHauptwaffe"));
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QTRY_VERIFY(menue->isVisible());
+        QAction *kurzschwert = nullptr;
+        for (QAction *a : menue->findChildren<QAction *>())
+            if (a->data().toString() == QLatin1String("Kurzschwert"))
+                kurzschwert = a;
+        QVERIFY(kurzschwert);
+        QVERIFY(!kurzschwert->statusTip().isEmpty());
+        // A submenu made at that opening reaches the hint window: by keyboard into the
+        // swords, the selected entry's hint shows with what choosing it would change.
+        QTest::keyClick(menue, Qt::Key_Down);
+        QTest::keyClick(menue, Qt::Key_Right);
+        auto *schwerter = seite.findChild<QMenu *>(QStringLiteral("PopupMenuHauptwaffe_Schwerter [1H]"));
+        QVERIFY(schwerter);
+        QTRY_VERIFY(schwerter->isVisible());
+        QTest::keyClick(schwerter, Qt::Key_Down);
+        QVERIFY(schwerter->activeAction());
+        QTRY_VERIFY(h.MenuItemHint->isVisible());
+        QCOMPARE(h.MenuItemHint->Text(), schwerter->activeAction()->statusTip());
+        QVERIFY(h.MenuItemHint->Text().contains(QStringLiteral("Schaden")));
+        schwerter->hide();
+        menue->hide();
+        QTest::mouseClick(seite.findChild<QPushButton *>(QStringLiteral("ButtonInventarLoeschen")),
+                          Qt::LeftButton);
+        QCOMPARE(p.Charakter.Level, 1);
+        QCOMPARE(p.Charakter.Staerke, 0);
+    }
+
+    // The character outlives a page built on it; the page that is gone is no longer called.
+    void charakterUeberlebtDieSeite()
+    {
+        TOptionen o;
+        StandardOptionenSetzen(o);
+        TPlaner planer;
+        {
+            QWidget haupt;
+            auto *seite = new TCharakterPlanerSeite(m_katalog, o, planer, &haupt);
+            seite->OptionenUebernehmen();
+            SetzeLevel(planer.Charakter, 50, planer.Optionen.Welt);
+            seite->CharakterNeuBerechnen();
+        }
+        QCOMPARE(planer.Charakter.Level, 50);
+        QVERIFY(!planer.UntergrenzenGeaendert);
+        TSlotwahl haube;
+        haube.Name = QStringLiteral("Leinen-Haube");
+        SlotwahlAnwenden(planer, m_katalog, SlotHelm, haube);
+        SetzeVerzauberung(planer, SlotHelm, VerzauberungsCode(VzStaerke, 15));
+        QCOMPARE(planer.Charakter.VerzStaerke, 15);
     }
 };
 

@@ -95,6 +95,7 @@ int main(int argc, char **argv)
     seite.GegnerVorgabeClick(QStringLiteral("Einhand"));
 
     int rc = 0;
+    seite.MenuesAnlegen(); // entries are made on first opening
     auto *haupt = seite.findChild<QMenu *>(QStringLiteral("PopupMenuHauptwaffe"));
     auto *schwerter = seite.findChild<QMenu *>(QStringLiteral("PopupMenuHauptwaffe_Schwerter [1H]"));
     auto *knopf = seite.findChild<QToolButton *>(QStringLiteral("SpeedButtonHauptwaffe"));

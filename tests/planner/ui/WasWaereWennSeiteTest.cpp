@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <type_traits>
+
 using namespace mvt;
 using namespace mvt::planer;
 
@@ -80,6 +82,13 @@ class WasWaereWennSeiteTest : public QObject {
         }
         template <class T> T *Teil(const char *name)
         {
+            // Entries are made on first opening; the submenus made here are bound to the hint
+            // window as opening their menu would.
+            if constexpr (std::is_same_v<T, QMenu>) {
+                Seite->MenuesAnlegen();
+                for (QMenu *m : Seite->PopupMenues())
+                    Haupt->PopupMenueAnbinden(m);
+            }
             T *t = Seite->findChild<T *>(QLatin1String(name));
             if (!t)
                 qFatal("Steuerelement %s fehlt", name);
