@@ -1,0 +1,192 @@
+// The areas of the crafting tab on their own and put together: each area reports what a
+// person asked for instead of changing the others, the build list lies above the item
+// browser where they meet, and the page refuses what no dialog asks.
+#include "catalogue/Katalog.h"
+#include "crafting/Analyse.h"
+#include "crafting/ui/Baulistenbereich.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+#include "crafting/ui/Katalogbereich.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <stdexcept>
+
+using namespace mvt;
+
+class BausatzrechnerBereicheTest : public QObject {
+    Q_OBJECT
+
+    TKatalog m_katalog;
+
+    void Waehlen(QTreeWidget *baum, const QString &name)
+    {
+        const auto treffer = baum->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY2(!treffer.isEmpty(), qPrintable(name));
+        baum->setCurrentItem(treffer.first());
+    }
+    int32_t EinheitVon(const QString &name)
+    {
+        const TItemRef ref = ItemSuchen(m_katalog, name);
+        return Einheit(m_katalog, KnotenartAusTabellencode(ref.Tabellencode), ref.Index);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KatalogFuellen(m_katalog);
+        WeltvarianteAnwenden(m_katalog, 3);
+    }
+
+    void KatalogbereichMeldetStueckzahlStattZuAendern()
+    {
+        TOptionen optionen;
+        QWidget fenster;
+        auto *b = new TKatalogbereich(m_katalog, optionen, &fenster);
+        b->KatalogAufbauen();
+        fenster.show();
+        QSignalSpy hinzu(b, &TKatalogbereich::hinzufuegen);
+
+        Waehlen(b->TreeView1, QStringLiteral("Buchenholz"));
+        b->SpinEditBaumenge1->setValue(2);
+        QTest::mouseClick(b->SpeedButtonBauen, Qt::LeftButton);
+        QCOMPARE(hinzu.size(), 1);
+        QCOMPARE(hinzu[0][0].toString(), QStringLiteral("Buchenholz"));
+        QCOMPARE(hinzu[0][1].toLongLong(), 2 * EinheitVon(QStringLiteral("Buchenholz")));
+        QCOMPARE(hinzu[0][2].toBool(), false);
+
+        // Pieces as typed; Enter in the field adds as the button does.
+        QTest::mouseClick(b->RadioButtonBaumenge2, Qt::LeftButton);
+        b->SpinEditBaumenge2->setValue(5);
+        QTest::keyClick(b->SpinEditBaumenge2, Qt::Key_Return);
+        QCOMPARE(hinzu.size(), 2);
+        QCOMPARE(hinzu[1][1].toLongLong(), 5);
+
+        // Enter on the tree adds one kit.
+        b->TreeView1->setFocus();
+        QTest::keyClick(b->TreeView1, Qt::Key_Return);
+        QCOMPARE(hinzu.size(), 3);
+        QCOMPARE(hinzu[2][1].toLongLong(), EinheitVon(QStringLiteral("Buchenholz")));
+
+        // A group is nothing to add.
+        Waehlen(b->TreeView1, QStringLiteral("Produktion"));
+        QVERIFY(!b->SpeedButtonBauen->isEnabled());
+        QVERIFY(!b->KannHinzufuegen());
+        QTest::keyClick(b->TreeView1, Qt::Key_Return);
+        QCOMPARE(hinzu.size(), 3);
+    }
+
+    void BaulistenbereichMeldetAenderungen()
+    {
+        TOptionen optionen;
+        TCraftingZustand crafting;
+        CraftingZustandAnlegen(m_katalog, crafting);
+        for (const char *name : {"Kurzschwert", "Salz"})
+            ZurBaulisteHinzufuegen(m_katalog, crafting.Bauliste, QString::fromUtf8(name),
+                                   EinheitVon(QString::fromUtf8(name)));
+        QWidget fenster;
+        auto *b = new TBaulistenbereich(m_katalog, crafting, optionen, &fenster);
+        fenster.show();
+        b->Anzeigen();
+        QCOMPARE(b->TreeView2->topLevelItemCount(), 2);
+        QSignalSpy geaendert(b, &TBaulistenbereich::geaendert);
+        QSignalSpy wirkung(b, &TBaulistenbereich::wirkungGeaendert);
+
+        QVERIFY(!b->KannAendern());
+        b->TreeView2->setCurrentItem(b->TreeView2->topLevelItem(0));
+        QVERIFY(b->KannAendern());
+        b->TreeView2->setFocus();
+        QTest::keyClick(b->TreeView2, Qt::Key_Delete);
+        QCOMPARE(geaendert.size(), 1);
+        QCOMPARE(crafting.Bauliste.Eintraege.size(), size_t(1));
+        QCOMPARE(b->TreeView2->topLevelItemCount(), 1);
+
+        // The caption beside the check box switches it; the option follows at once.
+        QTest::mouseClick(b->LabelWirkungBerechnen, Qt::LeftButton);
+        QVERIFY(!b->CheckBoxWirkungBerechnen->isChecked());
+        QVERIFY(!optionen.CalcPotency);
+        QCOMPARE(wirkung.size(), 1);
+
+        // With the list emptied the analysis has nothing to follow.
+        b->TreeView2->setCurrentItem(b->TreeView2->topLevelItem(0));
+        QTest::mouseClick(b->SpeedButtonLoeschen, Qt::LeftButton);
+        QVERIFY(crafting.Bauliste.Leer());
+        QCOMPARE(geaendert.size(), 2);
+        QTest::mouseClick(b->CheckBoxWirkungBerechnen, Qt::LeftButton);
+        QVERIFY(optionen.CalcPotency);
+        QCOMPARE(wirkung.size(), 1);
+    }
+
+    void BereicheStehenAnIhremPlatz()
+    {
+        TCraftingZustand crafting;
+        TOptionen optionen;
+        CraftingZustandAnlegen(m_katalog, crafting);
+        TBausatzrechnerSeite seite(m_katalog, crafting, optionen);
+        seite.Aufbauen();
+        seite.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&seite));
+        // A point in the middle of each control hits that control on the page: the item
+        // browser reaches under the build list, which must lie above it.
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 seite.TreeView1, seite.SpinEditBaumenge1, seite.SpeedButtonBauen, seite.TreeView2,
+                 seite.SpeedButtonLoeschen, seite.SpinEditBaumenge3, seite.SpeedButtonBearbeiten,
+                 seite.CheckBoxWirkungBerechnen, seite.LabelWirkungBerechnen}) {
+            const QPoint mitte = w->mapTo(&seite, w->rect().center());
+            QWidget *getroffen = seite.childAt(mitte);
+            QVERIFY2(getroffen && (getroffen == w || w->isAncestorOf(getroffen)),
+                     qPrintable(w->objectName()));
+        }
+        // The build list stays below the item details, beside the catalogue, left of the
+        // cost pages.
+        const QRect liste(seite.TreeView2->mapTo(&seite, QPoint()), seite.TreeView2->size());
+        const QRect baum(seite.TreeView1->mapTo(&seite, QPoint()), seite.TreeView1->size());
+        const QRect knopf(seite.SpeedButtonBauen->mapTo(&seite, QPoint()), seite.SpeedButtonBauen->size());
+        QVERIFY(liste.left() > baum.right());
+        QVERIFY(liste.top() > knopf.bottom());
+        QVERIFY(liste.right() < seite.PageControl2->geometry().left());
+        QCOMPARE(liste.right(), knopf.right());
+
+        // A click at the caption's place on the page switches the check box.
+        const QPoint beschriftung =
+            seite.LabelWirkungBerechnen->mapTo(&seite, seite.LabelWirkungBerechnen->rect().center());
+        QWidget *ziel = seite.childAt(beschriftung);
+        QTest::mouseClick(ziel, Qt::LeftButton, {}, ziel->mapFrom(&seite, beschriftung));
+        QVERIFY(!seite.CheckBoxWirkungBerechnen->isChecked());
+    }
+
+    void FremderDialogmodusUndSeitennummer()
+    {
+        TCraftingZustand crafting;
+        TOptionen optionen;
+        CraftingZustandAnlegen(m_katalog, crafting);
+        TBausatzrechnerSeite seite(m_katalog, crafting, optionen);
+        seite.Aufbauen();
+        seite.show();
+        Waehlen(seite.TreeView1, QStringLiteral("Kurzschwert"));
+        QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
+        seite.TreeView2->setCurrentItem(seite.TreeView2->topLevelItem(0));
+        QVERIFY(seite.SpeedButtonLoeschen->isEnabled());
+        // Only "add" and "set" are the dialog's modes; anything else must not set the
+        // selected entry to 0 kits.
+        for (int modus : {0, 3, -1})
+            seite.MengendialogBestaetigt(modus, 0);
+        QCOMPARE(crafting.Bauliste.Eintraege.size(), size_t(1));
+        seite.MengendialogBestaetigt(DialogFestlegen, 0);
+        QVERIFY(crafting.Bauliste.Leer());
+
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[0]);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[AnzahlModi + 1]);
+        QCOMPARE(seite.Kostenseite[AnzahlModi].TabSheet, seite.PageControl2->widget(AnzahlModi - 1));
+    }
+};
+
+QTEST_MAIN(BausatzrechnerBereicheTest)
+#include "BausatzrechnerBereicheTest.moc"
