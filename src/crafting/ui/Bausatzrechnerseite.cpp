@@ -137,8 +137,8 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
             m_crafting.Handwerksgebaeude[static_cast<size_t>(art)].Schichtkosten = kosten;
             AnalyseNeuBerechnen();
         });
-        blatt->Anlegen();
     }
+    Kostenblatt[1]->Anlegen();
     PageControl2Knoepfe->button(0)->setChecked(true);
     // The checked state, not the click: a screen reader's toggle action switches too.
     connect(PageControl2Knoepfe, &QButtonGroup::idToggled, this, [this](int seite, bool an) {
@@ -146,6 +146,8 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
             PageControl2->setCurrentIndex(seite);
     });
     connect(PageControl2, &QTabWidget::currentChanged, this, [this](int seite) {
+        if (seite >= 0 && seite < AnzahlModi)
+            Blatt(static_cast<size_t>(seite) + 1);
         if (QAbstractButton *b = PageControl2Knoepfe->button(seite))
             b->setChecked(true);
         KostenseitenAufbauen();
@@ -155,8 +157,38 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
 TKostenblatt &TBausatzrechnerSeite::Blatt(size_t k)
 {
     TKostenblatt &blatt = *Kostenblatt.at(k);
+    if (blatt.Angelegt())
+        return blatt;
     blatt.Anlegen();
+    // Made after the rest of the window, the fields would come last in the Tab order: they
+    // go back after the fields of the page before.
+    QWidget *vorher = nullptr;
+    for (size_t j = k - 1; j >= 1 && !vorher; --j)
+        if (Kostenblatt[j]->Angelegt() && !Kostenblatt[j]->Felder().isEmpty())
+            vorher = Kostenblatt[j]->Felder().last();
+    for (QWidget *feld : blatt.Felder()) {
+        if (vorher)
+            QWidget::setTabOrder(vorher, feld);
+        vorher = feld;
+    }
+    Nachholen(blatt);
     return blatt;
+}
+
+void TBausatzrechnerSeite::Nachholen(TKostenblatt &blatt)
+{
+    const size_t k = static_cast<size_t>(blatt.Seite());
+    const bool fuellen = m_fuellen;
+    m_fuellen = true;
+    if (m_gefuellt > 0)
+        blatt.Anzeigen(m_seiten[k]);
+    m_fuellen = fuellen;
+    if (m_analysiert > 0)
+        blatt.AnalyseAnzeigen(m_gezeigteAnalyse[k]);
+    if (m_geleert > m_gefuellt)
+        blatt.FelderVerbergen();
+    if (m_geleert > m_analysiert)
+        blatt.AnalyseVerbergen();
 }
 
 void TBausatzrechnerSeite::Aufbauen()
@@ -284,12 +316,15 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
         Kostenblatt[static_cast<size_t>(k)]->Anzeigen(d);
     }
     m_fuellen = false;
+    m_gefuellt = ++m_schritt;
     if (gespeichert)
         BerechneAnalyse(m_katalog, m_optionen, m_crafting);
 }
 
 void TBausatzrechnerSeite::AnalyseAnzeigen()
 {
+    m_gezeigteAnalyse = m_crafting.Analyse;
+    m_analysiert = ++m_schritt;
     for (int k = 1; k <= AnzahlModi; ++k)
         Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_crafting.Analyse[static_cast<size_t>(k)]);
     if (PageControl2->isHidden()) {
@@ -302,6 +337,7 @@ void TBausatzrechnerSeite::AnalyseAnzeigen()
 
 void TBausatzrechnerSeite::AnalyseLeeren()
 {
+    m_geleert = ++m_schritt;
     PageControl2->hide();
     for (QAbstractButton *b : PageControl2Knoepfe->buttons())
         b->hide();

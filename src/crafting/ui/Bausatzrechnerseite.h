@@ -118,8 +118,11 @@ public:
 private:
     friend class TKostenseitenZugang;
     void KostenbereichAnlegen();
-    // The cost page k with its controls made.
+    // The cost page k with its controls made. The page control shows one page at start;
+    // the others are made when first shown or asked for, and then shown as they would be
+    // had they been made with the first.
     TKostenblatt &Blatt(size_t k);
+    void Nachholen(TKostenblatt &blatt);
     void Hinzufuegen(const QString &name, int64_t stueck);
     std::optional<int32_t> PreisSpeichern(bool verkauf, const QString &name, const QString &text);
 
@@ -128,6 +131,10 @@ private:
     TOptionen &m_optionen;
     bool m_fuellen = false; // KostenseitenAufbauen writes the controls
     std::array<TKostenseite, AnzahlModi + 1> m_seiten{};
+    // What the cost pages were told last, for a page made later: the step of the last
+    // filling, analysis and clearing (0: never), and the analysis then shown.
+    int m_schritt = 0, m_gefuellt = 0, m_analysiert = 0, m_geleert = 0;
+    std::array<TAnalyseErgebnis, AnzahlModi + 1> m_gezeigteAnalyse{};
 };
 
 } // namespace mvt

@@ -175,6 +175,20 @@ void TKostenblatt::Anlegen()
                                      QStringLiteral("Detaillierte Übersicht"), {4, 478, 160, 20});
     connect(s.SpeedButtonAnalyse, &QToolButton::clicked, this,
             [this] { emit detailanalyseGewuenscht(m_seite); });
+
+    // Children of a page already shown stay hidden until shown themselves.
+    if (isVisible())
+        for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            w->show();
+}
+
+QList<QWidget *> TKostenblatt::Felder() const
+{
+    QList<QWidget *> felder;
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+            felder << w;
+    return felder;
 }
 
 void TKostenblatt::Anzeigen(const TKostenseite &d)
@@ -287,21 +301,36 @@ void TKostenblatt::AnalyseAnzeigen(const TAnalyseErgebnis &a)
 
 void TKostenblatt::AnalyseLeeren()
 {
+    FelderVerbergen();
+    AnalyseVerbergen();
+}
+
+void TKostenblatt::FelderVerbergen()
+{
     if (!m_angelegt)
         return;
-    TKostenseitenSteuerung &s = Steuerung;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             s.LabelAnalyse0, s.SpeedButtonAnalyse, s.EditVerkaufspreisGold, s.SpinEditVerkaufspreisProzent,
-             s.SpeedButtonVerkaufspreis, s.ComboBoxGebaeude, s.SpinEditGebaeude, s.LabelGebaeudeGold,
-             s.SpeedButtonGebaeude, s.SpeedButtonKosten})
+    const TKostenseitenSteuerung &s = Steuerung;
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{s.EditVerkaufspreisGold, s.SpinEditVerkaufspreisProzent,
+                                          s.SpeedButtonVerkaufspreis, s.ComboBoxGebaeude, s.SpinEditGebaeude,
+                                          s.LabelGebaeudeGold, s.SpeedButtonGebaeude, s.SpeedButtonKosten})
         w->hide();
-    for (int i = 1; i <= 8; ++i) {
-        s.LabelAnalyse[i]->hide();
-        s.LabelAnalyseStatic[i]->hide();
-    }
     for (int i = 1; i <= SichtbareEinkaufszeilen; ++i) {
         s.EditKostenGold[i]->hide();
         s.SpinEditKostenProzent[i]->hide();
+    }
+}
+
+void TKostenblatt::AnalyseVerbergen()
+{
+    if (!m_angelegt)
+        return;
+    const TKostenseitenSteuerung &s = Steuerung;
+    s.LabelAnalyse0->hide();
+    s.SpeedButtonAnalyse->hide();
+    for (int i = 1; i <= 8; ++i) {
+        s.LabelAnalyse[i]->hide();
+        s.LabelAnalyseStatic[i]->hide();
     }
 }
 

@@ -57,7 +57,7 @@ public:
     explicit TKostenblatt(int seite, QWidget *eltern = nullptr);
 
     // Makes the controls (once); the page must already sit in its page control, so that
-    // they take its font and their place in the Tab order.
+    // they take its font. Made while the page is shown, they show at once.
     void Anlegen();
     bool Angelegt() const { return m_angelegt; }
     int Seite() const { return m_seite; }
@@ -66,8 +66,16 @@ public:
     // Stores nothing.
     void Anzeigen(const TKostenseite &d);
     void AnalyseAnzeigen(const TAnalyseErgebnis &a);
-    // Hides the fields and the analysis (empty build list).
+    // Hides the fields and the analysis (empty build list): FelderVerbergen and
+    // AnalyseVerbergen.
     void AnalyseLeeren();
+    // The price fields, the building controls and the "Alle anzeigen..." buttons.
+    void FelderVerbergen();
+    // The analysis table and its button.
+    void AnalyseVerbergen();
+
+    // The controls Tab stops at, in the order they were made.
+    QList<QWidget *> Felder() const;
 
     // A price typed into a row of this page: stores it (verkauf: sale price) and returns the
     // stored value; empty when the text is no price.
