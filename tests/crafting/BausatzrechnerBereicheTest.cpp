@@ -1,14 +1,19 @@
 // The areas of the crafting tab on their own and put together: each area reports what a
 // person asked for instead of changing the others, the build list lies above the item
-// browser where they meet, and the page refuses what no dialog asks.
+// browser where they meet, the page refuses what no dialog asks, and a cost page made when
+// first shown looks and tabs as if it had been made at start.
 #include "catalogue/Katalog.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Katalogbereich.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -17,6 +22,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <memory>
 #include <stdexcept>
 
 using namespace mvt;
@@ -31,6 +37,49 @@ class BausatzrechnerBereicheTest : public QObject {
         const auto treffer = baum->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
         QVERIFY2(!treffer.isEmpty(), qPrintable(name));
         baum->setCurrentItem(treffer.first());
+    }
+    // A page with its state, on its own window.
+    struct Stand {
+        TCraftingZustand crafting;
+        TOptionen optionen;
+        std::unique_ptr<TBausatzrechnerSeite> seite;
+        explicit Stand(const TKatalog &k)
+        {
+            CraftingZustandAnlegen(k, crafting);
+            seite = std::make_unique<TBausatzrechnerSeite>(k, crafting, optionen);
+            seite->Aufbauen();
+            seite->show();
+        }
+    };
+    void Hinzufuegen(TBausatzrechnerSeite &seite, const QString &name)
+    {
+        Waehlen(seite.TreeView1, name);
+        QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
+    }
+    // Everything a person could see or hear of a cost page's controls.
+    static QStringList Ansicht(const TKostenseitenSteuerung &k)
+    {
+        QStringList zeilen;
+        for (QWidget *w : k.TabSheet->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            // A hidden control shows nothing: what it holds is written anew before it shows.
+            if (w->isHidden()) {
+                zeilen << w->objectName() + QStringLiteral(" verborgen");
+                continue;
+            }
+            QString z = w->objectName();
+            z += QStringLiteral(" [%1,%2 %3x%4] ").arg(w->x()).arg(w->y()).arg(w->width()).arg(w->height());
+            z += w->accessibleName() + u'|' + w->toolTip() + u'|';
+            if (auto *l = qobject_cast<QLabel *>(w))
+                z += l->text() + u'|' + l->palette().color(QPalette::WindowText).name();
+            else if (auto *e = qobject_cast<QLineEdit *>(w))
+                z += e->text();
+            else if (auto *sp = qobject_cast<QSpinBox *>(w))
+                z += sp->text();
+            else if (auto *c = qobject_cast<QComboBox *>(w))
+                z += QString::number(c->count()) + u'|' + c->currentText();
+            zeilen << z;
+        }
+        return zeilen;
     }
     int32_t EinheitVon(const QString &name)
     {
@@ -185,6 +234,79 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[0]);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[AnzahlModi + 1]);
         QCOMPARE(seite.Kostenseite[AnzahlModi].TabSheet, seite.PageControl2->widget(AnzahlModi - 1));
+    }
+
+    void SpaetGemachteSeiteWieSofortGemachte()
+    {
+        // "frueh" asks for every page at start, which makes them; "spaet" only later.
+        Stand frueh(m_katalog), spaet(m_katalog);
+        for (size_t k = 1; k <= AnzahlModi; ++k)
+            QVERIFY(frueh.seite->Kostenseite[k].LabelAnalyse0);
+        QVERIFY(spaet.seite->findChild<QWidget *>(QStringLiteral("EditVerkaufspreisGold2")) == nullptr);
+
+        for (Stand *st : {&frueh, &spaet})
+            for (const char *name : {"Kurzschwert", "Saphir"})
+                Hinzufuegen(*st->seite, QString::fromUtf8(name));
+        // A typed price recomputes the analysis only, not the rows.
+        for (Stand *st : {&frueh, &spaet}) {
+            QLineEdit *gold = st->seite->Kostenseite[1].EditVerkaufspreisGold;
+            gold->selectAll();
+            QTest::keyClicks(gold, QStringLiteral("5000"));
+        }
+        // Shown by its button: the analysis is not computed again, the page must show it.
+        for (Stand *st : {&frueh, &spaet})
+            QTest::mouseClick(st->seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite2")),
+                              Qt::LeftButton);
+        QCOMPARE(Ansicht(spaet.seite->Kostenseite[2]), Ansicht(frueh.seite->Kostenseite[2]));
+        // Asked for without being shown.
+        QCOMPARE(Ansicht(spaet.seite->Kostenseite[3]), Ansicht(frueh.seite->Kostenseite[3]));
+
+        // Emptied list: fields and analysis hidden, rows as last shown.
+        for (Stand *st : {&frueh, &spaet})
+            while (st->seite->TreeView2->topLevelItemCount() > 0) {
+                st->seite->TreeView2->setCurrentItem(st->seite->TreeView2->topLevelItem(0));
+                QTest::mouseClick(st->seite->SpeedButtonLoeschen, Qt::LeftButton);
+            }
+        QVERIFY(!spaet.seite->PageControl2->isVisible());
+        QCOMPARE(Ansicht(spaet.seite->Kostenseite[4]), Ansicht(frueh.seite->Kostenseite[4]));
+    }
+
+    void SpaetGemachteSeiteAnIhremPlatzImTabRing()
+    {
+        TCraftingZustand crafting;
+        TOptionen optionen;
+        CraftingZustandAnlegen(m_katalog, crafting);
+        QWidget fenster;
+        auto *seite = new TBausatzrechnerSeite(m_katalog, crafting, optionen, &fenster);
+        // A control made after the page, as the main window's other tabs are.
+        auto *danach = new QLineEdit(&fenster);
+        danach->setObjectName(QStringLiteral("danach"));
+        danach->setGeometry(0, TBausatzrechnerSeite::Hoehe, 100, 20);
+        fenster.resize(TBausatzrechnerSeite::Breite, TBausatzrechnerSeite::Hoehe + 20);
+        seite->Aufbauen();
+        fenster.show();
+        QApplication::setActiveWindow(&fenster);
+        QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        Hinzufuegen(*seite, QStringLiteral("Kurzschwert"));
+
+        auto *knopf = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite3"));
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        const QList<QWidget *> felder = seite->Kostenblatt[3]->Felder();
+        QVERIFY(!felder.isEmpty());
+        knopf->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(knopf, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[3].EditVerkaufspreisGold);
+        // Through the page's fields, then on to what follows the page.
+        QWidget *jetzt = QApplication::focusWidget();
+        for (int i = 0; i < 40 && jetzt && seite->Kostenblatt[3]->isAncestorOf(jetzt); ++i) {
+            QTest::keyClick(jetzt, Qt::Key_Tab);
+            jetzt = QApplication::focusWidget();
+        }
+        QCOMPARE(jetzt, danach);
+        // And back by Shift+Tab into the page's last field shown.
+        QTest::keyClick(danach, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(QApplication::focusWidget() &&
+                seite->Kostenblatt[3]->isAncestorOf(QApplication::focusWidget()));
     }
 };
 
