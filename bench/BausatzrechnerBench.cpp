@@ -1,5 +1,5 @@
-// The crafting tab on real widgets, offscreen: one change of a 200-entry build list and
-// one price edit, each as the player waits for it.
+// The crafting tab on real widgets, offscreen: making the tab, one change of a 200-entry
+// build list and one price edit, each as the player waits for it.
 #include "BenchAnwendung.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
@@ -74,5 +74,22 @@ void BM_BausatzrechnerPreisTippen(benchmark::State &state)
     state.counters["Eintraege"] = b.crafting.Bauliste.Anzahl();
 }
 BENCHMARK(BM_BausatzrechnerPreisTippen)->Unit(benchmark::kMillisecond);
+
+// Making the tab as start-up does, up to its first paint with the empty list.
+void BM_BausatzrechnerSeiteAnlegen(benchmark::State &state)
+{
+    TSeitenBank &b = Bank();
+    TCraftingZustand crafting;
+    CraftingZustandAnlegen(b.katalog, crafting);
+    for (auto _ : state) {
+        auto seite = std::make_unique<TBausatzrechnerSeite>(b.katalog, crafting, b.optionen);
+        seite->Aufbauen();
+        benchmark::DoNotOptimize(seite->grab());
+        state.PauseTiming();
+        seite.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BausatzrechnerSeiteAnlegen)->Unit(benchmark::kMillisecond);
 
 } // namespace

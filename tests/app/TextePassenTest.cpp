@@ -295,7 +295,7 @@ private slots:
         QVERIFY(blaetter.size() > 100);
         for (QTreeWidgetItem *item : blaetter) {
             b.TreeView1->setCurrentItem(item);
-            p.P.Pruefen(b.TreeView1->parentWidget());
+            p.P.Pruefen(&b);
         }
         // The cost pages with the longest names in the build list, then each page.
         for (const QString &name : p.LangeNamen(6)) {

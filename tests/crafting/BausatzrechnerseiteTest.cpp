@@ -44,6 +44,12 @@ class BausatzrechnerseiteTest : public QObject {
             return t;
         }
         QString Text(const QString &name) { return Teil<QLabel>(name)->text(); }
+        // A click on the button of cost page k, which makes the page when first shown.
+        void SeiteZeigen(int k)
+        {
+            QTest::mouseClick(Teil<QToolButton>(QStringLiteral("PageControl2Seite%1").arg(k)),
+                              Qt::LeftButton);
+        }
         bool Sichtbar(const QString &name) { return Teil<QWidget>(name)->isVisible(); }
         void Waehlen(const QString &name)
         {
@@ -174,7 +180,9 @@ private slots:
         QCOMPARE(combo1->itemText(0), QStringLiteral("Schmiede I"));
         QCOMPARE(combo1->itemText(4), QStringLiteral("Schmiede V"));
         QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonGebaeude"))->isHidden());
+        s.SeiteZeigen(2);
         QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonGebaeude2"))->isHidden() == false);
+        s.SeiteZeigen(1);
         QVERIFY(s.Teil<QWidget>(QStringLiteral("SpeedButtonVerkaufspreis"))->isHidden());
 
         // A level changed on page 2 changes every page that uses the Schmiede.
@@ -192,11 +200,13 @@ private slots:
         Seite s(m_katalog);
         s.Hinzufuegen(QStringLiteral("Saphir"), 1);
         for (int k = 1; k <= 4; ++k) {
+            s.SeiteZeigen(k);
             const QString suffix = k == 1 ? QString() : QString::number(k) + u'_';
             QCOMPARE(s.Text(QStringLiteral("LabelGebaeude") + suffix + u'1'),
                      QStringLiteral("-kein Gebäude benötigt-"));
             QVERIFY(s.Teil<QWidget>(QStringLiteral("LabelGebaeude") + suffix + u'1')->isHidden() == false);
         }
+        s.SeiteZeigen(1);
         for (const char *name : {"Kurzschwert", "Salz", "Jaspis"})
             s.Hinzufuegen(QString::fromUtf8(name), 1);
         QToolButton *alle = s.Teil<QToolButton>(QStringLiteral("SpeedButtonKosten"));

@@ -1,9 +1,11 @@
-// The tab "Bausatzrechner": the catalogue tree with the item details, the quantity
-// controls, the build list and the four cost pages with the analysis. The main window
+// The tab "Bausatzrechner": the item browser (catalogue tree, item details, quantity
+// controls), the build list and the four cost pages with the analysis, each an area of its
+// own; this page puts them together and carries out what they ask for. The main window
 // embeds it as a page; it works as well on its own (tests, screenshots).
 #pragma once
 
 #include "crafting/Kostenseiten.h"
+#include "crafting/ui/Kostenblatt.h"
 #include "base/Optionen.h"
 
 #include <QWidget>
@@ -14,49 +16,29 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace mvt {
 
-class TPreiszeile;
+class TBausatzrechnerSeite;
+class TBaulistenbereich;
+class TKatalogbereich;
 
-// The controls of one cost page (k = 1..4); names as the page's objectName suffixes.
-struct TKostenseitenSteuerung {
-    QWidget *TabSheet = nullptr;
-    QLabel *LabelVerkaufspreis0 = nullptr, *LabelVerkaufspreis1 = nullptr;
-    QLineEdit *EditVerkaufspreisGold = nullptr;
-    QLabel *LabelVerkaufspreisGold = nullptr;
-    QSpinBox *SpinEditVerkaufspreisProzent = nullptr;
-    QLabel *LabelVerkaufspreisProzent = nullptr;
-    QToolButton *SpeedButtonVerkaufspreis = nullptr;
-    TPreiszeile *Verkaufszeile = nullptr;
+// The controls of the cost pages by page number 1..4.
+class TKostenseitenZugang {
+public:
+    explicit TKostenseitenZugang(TBausatzrechnerSeite &seite) : m_seite(seite) {}
+    // Throws std::out_of_range for a number outside 1..4.
+    TKostenseitenSteuerung &operator[](size_t k) const;
 
-    QLabel *LabelGebaeude0 = nullptr, *LabelGebaeude1 = nullptr;
-    QComboBox *ComboBoxGebaeude = nullptr;
-    QSpinBox *SpinEditGebaeude = nullptr;
-    QLabel *LabelGebaeudeGold = nullptr;
-    QToolButton *SpeedButtonGebaeude = nullptr;
-
-    QLabel *LabelKosten0 = nullptr, *LabelKostenGold = nullptr, *LabelKostenProzent = nullptr;
-    std::array<QLabel *, 6> LabelKosten{};             // [1..5]
-    std::array<QLineEdit *, 6> EditKostenGold{};       // [1..5]
-    std::array<QSpinBox *, 6> SpinEditKostenProzent{}; // [1..5]
-    std::array<TPreiszeile *, 6> Kostenzeile{};        // [1..5]
-    QToolButton *SpeedButtonKosten = nullptr;
-
-    QLabel *LabelAnalyse0 = nullptr;
-    std::array<QLabel *, 9> LabelAnalyseStatic{}; // [1..8]
-    std::array<QLabel *, 9> LabelAnalyse{};       // [1..8]
-    QToolButton *SpeedButtonAnalyse = nullptr;
+private:
+    TBausatzrechnerSeite &m_seite;
 };
 
 class TBausatzrechnerSeite : public QWidget {
@@ -89,12 +71,18 @@ public:
     std::function<void(int modus)> MengendialogOeffnen; // TForm2, 1 add, 2 set
 
     // The quantity dialog's Okay: mode 1 adds n kits of the selected catalogue item, mode
-    // 2 sets the selected build-list entry to n kits (0 removes it).
+    // 2 sets the selected build-list entry to n kits (0 removes it). Other modes do nothing.
     void MengendialogBestaetigt(int modus, int64_t n);
     // The item the quantity dialog is about: mode 1 the catalogue selection, mode 2 the
     // selected build-list entry. Art ArtKeine when there is none.
     TSammelEintrag MengendialogItem(int modus) const;
 
+    // The areas.
+    TKatalogbereich *Katalogbereich;
+    TBaulistenbereich *Baulistenbereich;
+    std::array<TKostenblatt *, AnzahlModi + 1> Kostenblatt{}; // [1..4]
+
+    // Their controls, as the tests, the benchmark and the main window reach them.
     QTreeWidget *TreeView1;
     std::array<QLabel *, 6> LabelItem{};        // [1..5]
     std::array<QLabel *, 6> LabelZutat{};       // [0..5]
@@ -115,7 +103,7 @@ public:
 
     QTabWidget *PageControl2;
     QButtonGroup *PageControl2Knoepfe; // the page control's tabs as a 2 x 2 block of buttons
-    std::array<TKostenseitenSteuerung, AnzahlModi + 1> Kostenseite{}; // [1..4]
+    const TKostenseitenZugang Kostenseite{*this};
 
     // The steps of the recomputation, public for the benchmark.
     void AllesNeuBerechnen();
@@ -127,43 +115,26 @@ public:
     // BerechneAnalyse and AnalyseAnzeigen: after a price, building or potency edit.
     void AnalyseNeuBerechnen();
 
-    void SpeedButtonBauenClick();
-    void SpeedButtonLoeschenClick();
-    void SpeedButtonBearbeitenClick();
-    void CheckBoxWirkungBerechnenClick();
-
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-
 private:
-    void SteuerelementeAnlegen();
-    void KostenseiteAnlegen(int k);
-    void TreeView1Change();
-    void TreeView2Change();
-    void SpinEditBaumengeChange(QSpinBox *feld);
-    void SpinEditBaumenge3Change();
-    void EinenBausatzHinzufuegen();
-    void BausatzAbziehenClick();
-    void KnotenEntfernen(QTreeWidgetItem *knoten);
-    // Follows a change of the selected entry in the view; false when nothing changed.
-    bool AenderungZeigen(TAenderung a);
-    void Bearbeitungsknoepfe();
-    TSammelEintrag Katalogauswahl() const;
-    TSammelEintrag Baulistenauswahl() const;
-    void ComboBoxGebaeudeChange(int k, int index);
-    void SpinEditGebaeudeChange(int k);
+    friend class TKostenseitenZugang;
+    void KostenbereichAnlegen();
+    // The cost page k with its controls made. The page control shows one page at start;
+    // the others are made when first shown or asked for, and then shown as they would be
+    // had they been made with the first.
+    TKostenblatt &Blatt(size_t k);
+    void Nachholen(TKostenblatt &blatt);
+    void Hinzufuegen(const QString &name, int64_t stueck);
     std::optional<int32_t> PreisSpeichern(bool verkauf, const QString &name, const QString &text);
 
     const TKatalog &m_katalog;
     TCraftingZustand &m_crafting;
     TOptionen &m_optionen;
-    // Ctrl held, as the tree handlers see it: set aside while an operation started by a
-    // Ctrl click runs, so that the rebuilt trees may expand their nodes again.
-    bool Strg() const;
-    bool m_strgAusgesetzt = false;
     bool m_fuellen = false; // KostenseitenAufbauen writes the controls
-    bool m_baumGebaut = false;
     std::array<TKostenseite, AnzahlModi + 1> m_seiten{};
+    // What the cost pages were told last, for a page made later: the step of the last
+    // filling, analysis and clearing (0: never), and the analysis then shown.
+    int m_schritt = 0, m_gefuellt = 0, m_analysiert = 0, m_geleert = 0;
+    std::array<TAnalyseErgebnis, AnzahlModi + 1> m_gezeigteAnalyse{};
 };
 
 } // namespace mvt
