@@ -8,6 +8,7 @@
 #include "crafting/Katalogbaum.h"
 #include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
+#include "ui/Sitzung.h"
 #include "ui/Umschalttasten.h"
 
 #include <QAction>
@@ -178,6 +179,16 @@ QTreeWidget *Baum(QWidget *eltern, const QString &name, QRect ort, const QString
 }
 
 } // namespace
+
+TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, QWidget *eltern)
+    : TBausatzrechnerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Crafting, sitzung.Zustand.Optionen,
+                           eltern)
+{
+    // The recipe rules, the prices or the build list changed elsewhere.
+    connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
+    connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
+    connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteGeaendert);
+}
 
 TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting,
                                            TOptionen &optionen, QWidget *eltern)

@@ -11,6 +11,7 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "planner/ui/Vergleichsanzeige.h"
 #include "ui/Einpassen.h"
+#include "ui/Sitzung.h"
 #include "ui/Umschalttasten.h"
 #include "base/Optionen.h"
 
@@ -191,6 +192,14 @@ private:
 } // namespace
 
 // ---------------------------------------------------------------------------------------
+
+TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent)
+    : TCharakterPlanerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Optionen, parent)
+{
+    // The menu hints follow the options; the values whatever they depend on.
+    connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);
+    connect(&sitzung, &TSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::CharakterNeuBerechnen);
+}
 
 TCharakterPlanerSeite::TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, QWidget *parent)
     : QWidget(parent), m_katalog(katalog), m_optionen(optionen)

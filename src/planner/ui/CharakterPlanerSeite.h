@@ -37,6 +37,8 @@ struct TOptionen;
 class TForm10;
 class TVergleichsanzeige;
 
+class TSitzung;
+
 class TCharakterPlanerSeite : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,8 @@ public:
     static constexpr int Hoehe = 556;
 
     TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, QWidget *parent = nullptr);
+    // On the session's catalogue and options; follows the session's changes.
+    TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent);
     ~TCharakterPlanerSeite() override;
 
     // The one character of the program and the optimiser window's inputs.

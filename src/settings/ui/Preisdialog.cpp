@@ -4,6 +4,7 @@
 #include "crafting/Kostenseiten.h"
 #include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
+#include "ui/Sitzung.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,8 +45,9 @@ QLabel *Beschriftung(QWidget *eltern, const QString &text, QRect ort)
 
 } // namespace
 
-TForm3::TForm3(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true)
+TForm3::TForm3(TSitzung &sitzung, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true), m_sitzung(sitzung),
+      m_katalog(&sitzung.Zustand.Katalog), m_crafting(&sitzung.Zustand.Crafting)
 {
     setObjectName(QStringLiteral("Form3"));
     setMinimumSize(150, 200);
@@ -92,13 +94,6 @@ TForm3::TForm3(QWidget *hauptfenster)
     SpeedButtonAbbrechen =
         Glyphknopf(Zellen, "SpeedButtonAbbrechen", QStringLiteral("Abbrechen"), GlyphAbbrechen());
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
-}
-
-void TForm3::Anbinden(const TKatalog &katalog, TCraftingZustand &crafting, std::function<void()> neuBerechnen)
-{
-    m_katalog = &katalog;
-    m_crafting = &crafting;
-    m_neuBerechnen = std::move(neuBerechnen);
 }
 
 void TForm3::FormShow()
@@ -287,8 +282,7 @@ void TForm3::SpeedButtonOkayClick()
         break;
     }
     close();
-    if (m_neuBerechnen)
-        m_neuBerechnen();
+    m_sitzung.PreiseGeaendert();
 }
 
 void TForm3::FormClose()

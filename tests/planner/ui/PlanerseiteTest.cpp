@@ -603,9 +603,9 @@ private slots:
         knopf->click();
         QVERIFY(!opt.isVisible());
         QVERIFY(!opt.OptimiererOffen);
-        // The settings window's hook recomputes with the changed options.
+        // The session's report after the settings window recomputes with the changed options.
         s.App.Zustand.Optionen.CPWorld = 2;
-        s.App.CharakterNeuBerechnen();
+        s.App.Sitzung.CharakterGeaendert();
         QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))
                      ->isEnabled());
         // Ctrl held on the keyboard: the preset stays at +0.
