@@ -3,18 +3,24 @@
 // services put in place later keep the ones before.
 #include "Pruefstand.h"
 
+#include "crafting/Analyse.h"
 #include "crafting/Bauliste.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
 #include "routes/Stadtliste.h"
 #include "routes/ui/Kartenfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
+#include "settings/ui/Preisdialog.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
 
 using namespace mvt;
 using mvt::pruefung::TPruefstand;
@@ -27,6 +33,7 @@ private slots:
     void baulisteOhneFensterWirdBerechnet();
     void karteFolgtUndGeht();
     void okaySchaltetPlanerwelt();
+    void preisdialogRechnetDenReiterNeu();
     void onlineDiensteBehaltenDieBisherigen();
 };
 
@@ -146,6 +153,45 @@ void SitzungTest::okaySchaltetPlanerwelt()
     okay(f.RadioButtonCPAlteWelt, false);
     QVERIFY(!schalter->isEnabled() && !beschriftung->isEnabled());
     QCOMPARE(s.App.Zustand.Optionen.CPWorld, uint8_t{1});
+}
+
+void SitzungTest::preisdialogRechnetDenReiterNeu()
+{
+    TPruefstand s;
+    s.HauptfensterZeigen();
+    TBausatzrechnerSeite &b = *s.Haupt().Bausatzrechner;
+    const auto treffer =
+        b.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!treffer.isEmpty());
+    b.TreeView1->setCurrentItem(treffer.first());
+    QTest::mouseClick(b.SpeedButtonBauen, Qt::LeftButton);
+    QVERIFY(!s.App.Zustand.Crafting.Bauliste.Leer());
+    auto gezeigt = [&b] {
+        QStringList t;
+        for (int i = 1; i <= 8; ++i)
+            t << b.Kostenseite[1].LabelAnalyse[i]->text();
+        return t;
+    };
+    const QStringList vorher = gezeigt();
+
+    // Sale prices of the build list's goods, as the cost page's "Alle anzeigen..." opens it.
+    b.PreisdialogOeffnen(11);
+    TForm3 &d = *s.App.Form3;
+    QVERIFY(d.isVisible());
+    QVERIFY(!d.Zeilen().empty());
+    QLineEdit *gold = d.Zeilen()[0].Gold;
+    gold->setFocus();
+    gold->selectAll();
+    QTest::keyClicks(gold, QStringLiteral("99999"));
+    QTest::mouseClick(d.SpeedButtonOkay, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+
+    // The crafting tab shows the analysis with the new price, as the model computes it.
+    const TAnalyseErgebnis &a = s.App.Zustand.Crafting.Analyse[1];
+    QCOMPARE(a.Verkaufserloes, 99999.0);
+    const auto erwartet = AnalyseWerteTexte(a);
+    QCOMPARE(gezeigt(), QStringList(erwartet.begin(), erwartet.end()));
+    QVERIFY(gezeigt() != vorher);
 }
 
 void SitzungTest::onlineDiensteBehaltenDieBisherigen()

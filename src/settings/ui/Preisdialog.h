@@ -5,7 +5,6 @@
 
 #include "ui/Nebenfenster.h"
 
-#include <functional>
 #include <vector>
 
 class QComboBox;
