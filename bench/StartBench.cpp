@@ -22,6 +22,11 @@ namespace {
 
 using mvt::bench::AnwendungSicherstellen;
 
+// The options file is the program's own; closing the windows does not end a message loop.
+struct TOhneEnde : mvt::TDienste {
+    void Beenden() override {}
+};
+
 void Start(benchmark::State &state, bool mitOptionen)
 {
     AnwendungSicherstellen();
@@ -32,15 +37,13 @@ void Start(benchmark::State &state, bool mitOptionen)
     if (mitOptionen) {
         // A file written by the program itself.
         mvt::TAnwendung a;
-        mvt::OptionenDateiAnbinden(a);
-        a.Beenden = [] {};
+        a.Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         a.FensterErzeugen();
         a.Form1->close();
     }
     for (auto _ : state) {
         mvt::TAnwendung a;
-        mvt::OptionenDateiAnbinden(a);
-        a.Beenden = [] {};
+        a.Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         a.FensterErzeugen();
         a.Form1->TimerUpdateCheck->stop();
         benchmark::DoNotOptimize(a.Form10.get());
@@ -89,8 +92,7 @@ struct TEinstellungsBank {
     {
         A.reset();
         A = std::make_unique<mvt::TAnwendung>();
-        mvt::OptionenDateiAnbinden(*A);
-        A->Beenden = [] {};
+        A->Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         A->FensterErzeugen();
         A->Form1->TimerUpdateCheck->stop();
         // Only the page choice; the rows of the price page are left to the showing.

@@ -62,6 +62,11 @@ void BM_LeeresFensterBisSichtbar(benchmark::State &state)
     SpitzeMelden(state);
 }
 
+// The options file is the program's own; closing the windows does not end a message loop.
+struct TOhneEnde : mvt::TDienste {
+    void Beenden() override {}
+};
+
 void BM_StartBisSichtbar(benchmark::State &state)
 {
     AnwendungSicherstellen();
@@ -70,8 +75,7 @@ void BM_StartBisSichtbar(benchmark::State &state)
     QDir::setCurrent(ordner.path());
     for (auto _ : state) {
         auto a = std::make_unique<mvt::TAnwendung>();
-        mvt::OptionenDateiAnbinden(*a);
-        a->Beenden = [] {};
+        a->Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         a->FensterErzeugen();
         a->Form1->TimerUpdateCheck->stop();
         a->Form1->show();

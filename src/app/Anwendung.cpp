@@ -17,7 +17,6 @@
 #include "settings/ui/Preisdialog.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -26,114 +25,57 @@
 
 namespace mvt {
 
-TAnwendung::TAnwendung() : Beenden([] { QCoreApplication::quit(); }) {}
+TAnwendung::TAnwendung() = default;
 
 TAnwendung::~TAnwendung()
 {
-    if (Programmende)
-        Programmende();
+    Dienste().Programmende();
 }
 
 namespace {
-// What the settings window works on and whom it tells after Okay.
-TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a);
-
 template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
 {
     feld = std::make_unique<T>(hauptfenster);
+    feld->FormCreate();
+}
+// For the windows that follow the session.
+template <class T> void Erzeugen(std::unique_ptr<T> &feld, TSitzung &sitzung, QWidget *hauptfenster)
+{
+    feld = std::make_unique<T>(sitzung, hauptfenster);
     feld->FormCreate();
 }
 } // namespace
 
 void TAnwendung::FensterErzeugen()
 {
+    Sitzung.ZustandLaden();
     Form1 = std::make_unique<TForm1>(*this);
     Form1->FormCreate();
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
-    Erzeugen(Form3, h);
-    Form3->Anbinden(Zustand.Katalog, Zustand.Crafting, [this] {
-        if (BaulisteNeuBerechnen)
-            BaulisteNeuBerechnen();
-    });
+    Erzeugen(Form3, Sitzung, h);
     Erzeugen(Form4, h);
-    Form4->PruefungStarten = [this] {
-        if (VersionspruefungStarten)
-            VersionspruefungStarten();
-    };
+    Form4->PruefungStarten = [this] { Dienste().VersionspruefungStarten(); };
     Form4->NextVersionCheck = &Zustand.NextVersionCheck;
     Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
     Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
     Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
-    Erzeugen(Form7, h);
-    Form7->Anbinden(EinstellungenAnbindung(*this));
-    Erzeugen(Form8, h);
+    Erzeugen(Form7, Sitzung, h);
+    Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
     Form1->Routenplanerseite->KarteAnbinden(Form8.get());
-    KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
-    // The planner page brings the options in and recomputes when the settings changed.
-    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
+    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite)
         planer->OptimiererfensterVerbinden(Form10.get());
-        auto weitere = WeitereOptionenAnwenden;
-        WeitereOptionenAnwenden = [planer, weitere] {
-            if (weitere)
-                weitere();
-            planer->OptionenUebernehmen();
-        };
-        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
-    }
-    Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
+    Form10->NachErzeugen = [this] { Sitzung.OptionenAnwenden(); };
     Form10->FormCreate();
 }
-
-namespace {
-TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a)
-{
-    TProgrammzustand &z = a.Zustand;
-    TEinstellungsAnbindung b;
-    b.Katalog = &z.Katalog;
-    b.Crafting = &z.Crafting;
-    b.Optionen = &z.Optionen;
-    b.NextVersionCheck = &z.NextVersionCheck;
-    // The hooks are read when Okay runs, so tabs created later can still fill them.
-    auto haken = [&a](std::function<void()> TAnwendung::*h) {
-        return [&a, h] {
-            if (a.*h)
-                (a.*h)();
-        };
-    };
-    b.ArtikeldetailsNeuAnzeigen = haken(&TAnwendung::ArtikeldetailsNeuAnzeigen);
-    b.BaulisteNeuBerechnen = haken(&TAnwendung::BaulisteNeuBerechnen);
-    b.KarteNeuZeichnen = haken(&TAnwendung::KarteNeuZeichnen);
-    b.CharakterNeuBerechnen = haken(&TAnwendung::CharakterNeuBerechnen);
-    b.OptionenAnwenden = [&a] { OptionenAnwenden(a); };
-    b.OptionenSpeichern = [&a] {
-        if (a.OptionenSpeichern)
-            a.OptionenSpeichern(a.Zustand);
-    };
-    // The planner's potency switch on the main window applies only to Zyrthania.
-    b.PlanerweltAnwenden = [&a] {
-        TForm1 *h = a.Form1.get();
-        if (!h || !a.Form7)
-            return;
-        const bool zyrthania = a.Zustand.Optionen.CPWorld == 3;
-        if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))) {
-            c->setEnabled(zyrthania);
-            c->setChecked(a.Form7->CheckBoxCPWirkungBerechnen->isChecked());
-        }
-        if (auto *l = h->findChild<QWidget *>(QStringLiteral("LabelCPWirkungBerechnen")))
-            l->setEnabled(zyrthania);
-    };
-    return b;
-}
-} // namespace
 
 void OptionenAnwenden(TAnwendung &a)
 {
@@ -180,9 +122,8 @@ void OptionenAnwenden(TAnwendung &a)
     // 7. Recipe rules of the crafting world (other values change nothing).
     WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);
 
-    // 8. Hint texts of the character planner's equipment menus.
-    if (a.WeitereOptionenAnwenden)
-        a.WeitereOptionenAnwenden();
+    // 8. Hint texts of the character planner's equipment menus: the planner page's own
+    // answer to the session's report, which comes after this one.
 }
 
 } // namespace mvt

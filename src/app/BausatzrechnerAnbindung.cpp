@@ -37,10 +37,6 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     seite->PreisdialogOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form3.get(), tag); };
     seite->DetailanalyseOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form6.get(), tag); };
     seite->ExportOeffnen = [&a, h] { h->NebenfensterZeigen(a.Form9.get(), 0); };
-
-    a.BaulisteNeuBerechnen = [seite] { seite->Neuberechnen(); };
-    a.BaulisteGeaendert = [seite] { seite->BaulisteGeaendert(); };
-    a.ArtikeldetailsNeuAnzeigen = [seite] { seite->ItemDetailsAnzeigen(); };
 }
 
 } // namespace mvt

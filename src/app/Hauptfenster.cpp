@@ -6,10 +6,9 @@
 #include "app/MenueHinweis.h"
 #include "app/Webseite.h"
 #include "base/Meldung.h"
+#include "ui/Sitzung.h"
 #include "combat/ui/Kampfberichtseite.h"
-#include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
-#include "routes/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -18,9 +17,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -80,6 +79,11 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
     QFont schrift = font();
     schrift.setPointSize(9);
     setFont(schrift);
+
+    // Before the pages connect theirs: the options reach the main window and the windows
+    // it touches first, the planner's menu hints after.
+    connect(&m_app.Sitzung, &TSitzung::optionenGeaendert, this, [this] { OptionenAnwenden(m_app); });
+    connect(&m_app.Sitzung, &TSitzung::planerweltGeaendert, this, &TForm1::PlanerweltAnwenden);
 
     auto *flaeche = new THintergrund(this);
     flaeche->setObjectName(QStringLiteral("Hintergrund"));
@@ -145,15 +149,13 @@ void TForm1::SeitenAnlegen()
         *s.feld = w;
     }
 
-    Bausatzrechner = new TBausatzrechnerSeite(m_app.Zustand.Katalog, m_app.Zustand.Crafting,
-                                              m_app.Zustand.Optionen, TabSheet1);
+    Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
-    // The combat tab keeps a reference to the catalogue, which FormCreate fills later.
+    // The combat tab keeps a reference to the catalogue.
     Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
     Kampfberichtseite->setGeometry(0, 0, 784, 556);
-    CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Zustand.Katalog, m_app.Zustand.Optionen,
-                                                     m_app.Zustand.Planer, TabSheet5);
+    CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, TabSheet5);
     CharakterPlanerSeite->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -218,8 +220,11 @@ void TForm1::FormCreate()
 {
     TProgrammzustand &z = m_app.Zustand;
 
-    // 1. Page 1 until OptionenAnwenden selects the saved one.
+    // 1. Page 1 until OptionenAnwenden selects the saved one. The options are loaded
+    // already, and the page change would store this page in them.
+    const int gespeicherteSeite = z.Optionen.ActivePageIndex;
     PageControl1->setCurrentIndex(1);
+    z.Optionen.ActivePageIndex = gespeicherteSeite;
     // 2. Decimal comma for every conversion of a real number in the windows.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // 3. Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
@@ -228,26 +233,15 @@ void TForm1::FormCreate()
     for (QMenu *m : CharakterPlanerSeite->PopupMenues())
         PopupMenueAnbinden(m);
     CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
-    // 5. Last shown world map: Dunladan, unless the options say otherwise.
-    z.LastMap = 1;
+    // 5., 13. and 16.: the last shown map, the catalogue, the world maps and the options
+    // were loaded by the session before any window was created.
     // 7. The background picture, decoded once for the whole run.
     Hintergrundbild();
-    // 13. The catalogue, complete before the options refer to its entries by name; then
-    // the default prices, building values and production buildings, and the emptied
-    // requirement lists with an empty build list.
-    KatalogFuellen(z.Katalog);
-    CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    // 11. and 12. The crafting tab's catalogue tree and its empty state.
     Bausatzrechner->Aufbauen();
-    // The terrain and town grids of the three worlds, with the stamp of their town list.
-    routen::KartendatenLaden(z.Weltkarten);
-    z.StadtlistenStand = online::EingebauterStadtlistenStand;
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
-    // 16. Option defaults, then the file when there is one.
-    StandardOptionenSetzen(z.Optionen);
-    if (QFileInfo::exists(OptionenDateiname) && m_app.OptionenLaden)
-        m_app.OptionenLaden(z);
     // 23. The route tab with the saved routes of the selected world.
     Routenplanerseite =
         new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
@@ -309,10 +303,7 @@ void TForm1::BaulisteLadenClick(TLadeArt art)
 {
     TProgrammzustand &z = m_app.Zustand;
     if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
-        if (m_app.BaulisteGeaendert)
-            m_app.BaulisteGeaendert();
-        else
-            AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+        m_app.Sitzung.BaulisteGeaendert();
     }
     HintergrundZeichnen();
 }
@@ -332,8 +323,7 @@ void TForm1::Beenden1Click()
     // Ends the message loop at once; FormClose does not run, options.ini stays as it is.
     // Quitting closes the windows first, so the close handler must know.
     Beendend = true;
-    if (m_app.Beenden)
-        m_app.Beenden();
+    m_app.Dienste().Beenden();
 }
 
 void TForm1::Einstellungen1Click()
@@ -401,14 +391,13 @@ void TForm1::TimerUpdateCheckTimer()
             f->setWindowOpacity(1.0);
         }
     }
-    if (m_app.Zustand.Optionen.TownAutoUpdate && m_app.StadtUpdateStarten)
-        m_app.StadtUpdateStarten();
+    if (m_app.Zustand.Optionen.TownAutoUpdate)
+        m_app.Dienste().StadtUpdateStarten();
 }
 
 void TForm1::FormClose()
 {
-    if (m_app.OptionenSpeichern)
-        m_app.OptionenSpeichern(m_app.Zustand);
+    m_app.Sitzung.OptionenSpeichern();
     Schliessend = true;
 }
 
@@ -420,8 +409,20 @@ void TForm1::closeEvent(QCloseEvent *ereignis)
     }
     FormClose();
     ereignis->accept();
-    if (m_app.Beenden)
-        m_app.Beenden();
+    m_app.Dienste().Beenden();
+}
+
+void TForm1::PlanerweltAnwenden()
+{
+    // The planner's potency switch applies only to Zyrthania.
+    const TOptionen &o = m_app.Zustand.Optionen;
+    const bool zyrthania = o.CPWorld == 3;
+    if (auto *c = findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))) {
+        c->setEnabled(zyrthania);
+        c->setChecked(o.CPCalcPotency);
+    }
+    if (auto *l = findChild<QWidget *>(QStringLiteral("LabelCPWirkungBerechnen")))
+        l->setEnabled(zyrthania);
 }
 
 void TForm1::moveEvent(QMoveEvent *ereignis)

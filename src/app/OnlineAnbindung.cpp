@@ -4,7 +4,7 @@
 #include "base/Meldung.h"
 #include "online/Hintergrundabruf.h"
 #include "online/ui/Versionsfenster.h"
-#include "routes/ui/Kartenfenster.h"
+#include "routes/Stadtliste.h"
 
 #include <QDir>
 #include <QPointer>
@@ -13,14 +13,30 @@ namespace mvt {
 
 using namespace online;
 
-void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenzen &grenzen)
-{
-    const QString ordner = QDir::currentPath();
-    DownloadDateienEntfernen(ordner);
-    a.Programmende = [ordner] { DownloadDateienEntfernen(ordner); };
+namespace {
 
-    a.VersionspruefungStarten = [&a, basis, grenzen, ordner] {
-        TForm4 *f = a.Form4.get();
+// The version check and the town list update against the web site; everything else goes
+// to the services that were in place before.
+class TOnlineDienste final : public TDienste {
+public:
+    TOnlineDienste(TAnwendung &a, std::unique_ptr<TDienste> bisher, const QString &basis,
+                   const THttpGrenzen &grenzen, const QString &ordner)
+        : m_a(a), m_bisher(std::move(bisher)), m_basis(basis), m_grenzen(grenzen), m_ordner(ordner)
+    {
+    }
+
+    void OptionenLaden(TProgrammzustand &z) override { m_bisher->OptionenLaden(z); }
+    void OptionenSpeichern(const TProgrammzustand &z) override { m_bisher->OptionenSpeichern(z); }
+    void Beenden() override { m_bisher->Beenden(); }
+    void Programmende() override
+    {
+        m_bisher->Programmende();
+        DownloadDateienEntfernen(m_ordner);
+    }
+
+    void VersionspruefungStarten() override
+    {
+        TForm4 *f = m_a.Form4.get();
         if (!f)
             return;
         QPointer<TForm4> fenster(f);
@@ -28,37 +44,48 @@ void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenz
         schritte.CheckBoxSetzen = [fenster] { fenster->CheckBoxSetzen(); };
         schritte.SucheAnzeigen = [fenster] { fenster->SucheAnzeigen(); };
         schritte.Ergebnis = [fenster](const TVersionsauskunft &e) { fenster->ErgebnisZeigen(e); };
-        (new TUpdateThread(f, {basis, ordner, grenzen}, std::move(schritte)))->start();
-    };
+        (new TUpdateThread(f, {m_basis, m_ordner, m_grenzen}, std::move(schritte)))->start();
+    }
 
-    a.StadtUpdateStarten = [&a, basis, grenzen, ordner] {
-        TForm1 *h = a.Form1.get();
+    void StadtUpdateStarten() override
+    {
+        TForm1 *h = m_a.Form1.get();
         if (!h)
             return;
-        TProgrammzustand &z = a.Zustand;
+        TSitzung &sitzung = m_a.Sitzung;
+        const TProgrammzustand &z = sitzung.Zustand;
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)
             grund[i] = z.Weltkarten.Welten[i].Grundgelaende;
         TStadtUpdateThread::TSchritte schritte;
         // Queued calls run between the window thread's own operations, so a world is never
         // seen half-built; the route search works on its own copy of the grids.
-        schritte.WeltInstallieren = [&a](TStadtdaten &d) {
-            StadtdatenInstallieren(a.Zustand.Weltkarten, std::move(d));
-            if (a.KarteNeuZeichnen)
-                a.KarteNeuZeichnen();
+        schritte.WeltInstallieren = [&sitzung](TStadtdaten &d) {
+            sitzung.StadtdatenInstallieren(std::move(d));
         };
         schritte.Meldung = [](const QString &text) { MeldungZeigen(text); };
-        schritte.StandSetzen = [&a](const QString &stand) {
-            a.Zustand.StadtlistenStand = stand;
-            if (a.Form8)
-                a.Form8->BeschriftungSetzen();
-            if (a.KarteNeuZeichnen)
-                a.KarteNeuZeichnen();
-        };
-        (new TStadtUpdateThread(h, {basis, ordner, grenzen}, z.StadtlistenStand, std::move(grund),
+        schritte.StandSetzen = [&sitzung](const QString &stand) { sitzung.StadtlistenStandSetzen(stand); };
+        (new TStadtUpdateThread(h, {m_basis, m_ordner, m_grenzen}, z.StadtlistenStand, std::move(grund),
                                 std::move(schritte)))
             ->start();
-    };
+    }
+
+private:
+    TAnwendung &m_a;
+    std::unique_ptr<TDienste> m_bisher;
+    const QString m_basis;
+    const THttpGrenzen m_grenzen;
+    const QString m_ordner;
+};
+
+} // namespace
+
+void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const THttpGrenzen &grenzen)
+{
+    const QString ordner = QDir::currentPath();
+    DownloadDateienEntfernen(ordner);
+    a.Sitzung.DiensteSetzen(
+        std::make_unique<TOnlineDienste>(a, a.Sitzung.DiensteAbgeben(), basis, grenzen, ordner));
 }
 
 } // namespace mvt

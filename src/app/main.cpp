@@ -1,4 +1,5 @@
-// morvaren-tool: creates the ten windows, shows the main window and runs the message loop.
+// morvaren-tool: loads the state, creates the ten windows, shows the main window and runs
+// the message loop.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Meldungsfenster.h"
@@ -15,7 +16,6 @@ int main(int argc, char **argv)
     mvt::MeldungsfensterInstallieren();
 
     mvt::TAnwendung anwendung;
-    mvt::OptionenDateiAnbinden(anwendung);
     mvt::OnlineDiensteAnbinden(anwendung, mvt::WebseiteHost);
     anwendung.FensterErzeugen();
     anwendung.Form1->show();

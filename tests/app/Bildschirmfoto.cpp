@@ -43,6 +43,13 @@
 
 #include <cstdio>
 
+namespace {
+// The windows may close; the message loop is not ended for that.
+struct TOhneEnde : mvt::TDienste {
+    void Beenden() override {}
+};
+} // namespace
+
 int main(int argc, char **argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
@@ -60,7 +67,7 @@ int main(int argc, char **argv)
     QDir::setCurrent(ordner.path());
 
     mvt::TAnwendung anwendung;
-    anwendung.Beenden = [] {};
+    anwendung.Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
     anwendung.FensterErzeugen();
     anwendung.Form1->TimerUpdateCheck->stop(); // no online services for a picture
     const QString wahl = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

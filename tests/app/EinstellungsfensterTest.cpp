@@ -43,18 +43,21 @@ namespace {
 struct TFenster {
     TPruefstand S;
     std::vector<QString> Haken;
+    QObject Empfaenger; // ends the recording before the stand goes
     TFenster()
     {
         S.Erzeugen();
         S.Haupt().TimerUpdateCheck->stop();
-        for (auto [feld, name] : {std::pair{&TAnwendung::ArtikeldetailsNeuAnzeigen, "Artikel"},
-                                  std::pair{&TAnwendung::BaulisteNeuBerechnen, "Bauliste"},
-                                  std::pair{&TAnwendung::KarteNeuZeichnen, "Karte"},
-                                  std::pair{&TAnwendung::CharakterNeuBerechnen, "Charakter"}})
-            S.App.*feld = [this, n = QString::fromLatin1(name)] { Haken.push_back(n); };
-        S.App.WeitereOptionenAnwenden = [this] { Haken.push_back(QStringLiteral("Anwenden")); };
-        auto speichern = S.App.OptionenSpeichern;
-        S.App.OptionenSpeichern = [this, speichern](TProgrammzustand &z) {
+        // What the session reports, heard after the windows have answered it.
+        for (auto [signal, name] : {std::pair{&TSitzung::craftingweltGeaendert, "Artikel"},
+                                    std::pair{&TSitzung::preiseGeaendert, "Bauliste"},
+                                    std::pair{&TSitzung::optionenGeaendert, "Anwenden"},
+                                    std::pair{&TSitzung::weltkartenGeaendert, "Karte"},
+                                    std::pair{&TSitzung::charakterGeaendert, "Charakter"}})
+            QObject::connect(&S.App.Sitzung, signal, &Empfaenger,
+                             [this, n = QString::fromLatin1(name)] { Haken.push_back(n); });
+        auto speichern = S.Dienste->Speichern;
+        S.Dienste->Speichern = [this, speichern](const TProgrammzustand &z) {
             Haken.push_back(QStringLiteral("Speichern"));
             speichern(z);
         };

@@ -73,22 +73,23 @@ void FensterTest::startReihenfolge()
     TPruefstand s;
     s.DateiAnlegen(OptionenDateiname, "x");
     bool katalogVorOptionen = false;
-    bool nurHauptfensterBeimLaden = false;
+    bool keinFensterBeimLaden = false;
     s.BeimLaden = [&](TProgrammzustand &z) {
         const TRohstoff *r = Rohstoff(z.Katalog, 1);
         katalogVorOptionen = r && r->Name != FehlerName;
-        nurHauptfensterBeimLaden = s.App.Form1 && !s.App.Form2;
+        keinFensterBeimLaden = !s.App.Form1;
     };
     int alleBeimAnwenden = 0;
-    s.App.WeitereOptionenAnwenden = [&] {
+    QObject empfaenger;
+    QObject::connect(&s.App.Sitzung, &TSitzung::optionenGeaendert, &empfaenger, [&] {
         ++alleBeimAnwenden;
         QVERIFY(s.App.Form1 && s.App.Form2 && s.App.Form3 && s.App.Form4 && s.App.Form5 && s.App.Form6 &&
                 s.App.Form7 && s.App.Form8 && s.App.Form9 && s.App.Form10);
-    };
+    });
     s.Erzeugen();
     QCOMPARE(s.Geladen, 1);
     QVERIFY(katalogVorOptionen);
-    QVERIFY(nurHauptfensterBeimLaden);
+    QVERIFY(keinFensterBeimLaden); // the state is loaded before any window exists
     QCOMPARE(alleBeimAnwenden, 1);
     // Everything is created hidden; the program shows the main window itself.
     const QWidget *fenster[] = {s.App.Form1.get(), s.App.Form2.get(), s.App.Form3.get(), s.App.Form4.get(),
@@ -147,13 +148,16 @@ void FensterTest::gespeicherteSeite()
     QFETCH(int, seite);
     TPruefstand s;
     s.DateiAnlegen(OptionenDateiname, "x");
-    int seiteBeimLaden = -2;
+    int seiteBeimAnwenden = -2;
     s.BeimLaden = [&](TProgrammzustand &z) {
-        seiteBeimLaden = s.App.Form1->PageControl1->currentIndex();
         z.Optionen.ActivePageIndex = gespeichert;
+        // Connected before any window: runs before the windows take the options.
+        QObject::connect(
+            &s.App.Sitzung, &TSitzung::optionenGeaendert, &s.App.Sitzung,
+            [&] { seiteBeimAnwenden = s.App.Form1->PageControl1->currentIndex(); }, Qt::SingleShotConnection);
     };
     s.Erzeugen();
-    QCOMPARE(seiteBeimLaden, 1); // "Kampfberichtauswerter" until the options are applied
+    QCOMPARE(seiteBeimAnwenden, 1); // "Kampfberichtauswerter" until the options are applied
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), seite);
     QCOMPARE(s.App.Zustand.Optionen.ActivePageIndex, seite);
 }
@@ -454,7 +458,7 @@ void FensterTest::versionssucheLaeuftBereits()
 {
     TPruefstand s;
     int pruefungen = 0;
-    s.App.VersionspruefungStarten = [&] { ++pruefungen; };
+    s.Dienste->Versionspruefung = [&] { ++pruefungen; };
     s.Erzeugen();
     s.Haupt().show();
     s.App.Form4->Tag = 1; // the automatic check of the start is still running
@@ -479,11 +483,11 @@ void FensterTest::automatischeVersionssuche()
             TPruefstand s;
             int pruefungen = 0, stadtUpdates = 0;
             bool sichtbarBeimStart = true;
-            s.App.VersionspruefungStarten = [&] {
+            s.Dienste->Versionspruefung = [&] {
                 ++pruefungen;
                 sichtbarBeimStart = s.App.Form4->windowOpacity() > 0.0;
             };
-            s.App.StadtUpdateStarten = [&] { ++stadtUpdates; };
+            s.Dienste->StadtUpdate = [&] { ++stadtUpdates; };
             s.DateiAnlegen(OptionenDateiname, "x");
             s.BeimLaden = [&](TProgrammzustand &z) {
                 z.NextVersionCheck = naechste;

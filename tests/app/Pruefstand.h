@@ -20,6 +20,47 @@
 
 namespace mvt::pruefung {
 
+// Services that record what the program asks of the outside world. The options file is
+// either the program's own or a recorder; the online services and the end of the message
+// loop run what a test puts in.
+class TPruefDienste : public TDienste {
+public:
+    std::function<void(TProgrammzustand &)> Laden;
+    std::function<void(const TProgrammzustand &)> Speichern;
+    std::function<void()> Versionspruefung;
+    std::function<void()> StadtUpdate;
+    std::function<void()> Ende;
+
+    void OptionenLaden(TProgrammzustand &z) override
+    {
+        if (Laden)
+            Laden(z);
+    }
+    void OptionenSpeichern(const TProgrammzustand &z) override
+    {
+        if (Speichern)
+            Speichern(z);
+    }
+    void VersionspruefungStarten() override
+    {
+        if (Versionspruefung)
+            Versionspruefung();
+    }
+    void StadtUpdateStarten() override
+    {
+        if (StadtUpdate)
+            StadtUpdate();
+    }
+    void Beenden() override
+    {
+        if (Ende)
+            Ende();
+    }
+    // The program's own reader and writer of options.ini.
+    void EchteOptionenLaden(TProgrammzustand &z) { TDienste::OptionenLaden(z); }
+    void EchteOptionenSpeichern(const TProgrammzustand &z) { TDienste::OptionenSpeichern(z); }
+};
+
 class TPruefstand {
 public:
     enum class Optionsdatei {
@@ -32,27 +73,27 @@ public:
         m_vorher = QDir::currentPath();
         QDir::setCurrent(m_ordner.path());
         UrlOeffnerSetzen([this](const QUrl &u) { Adressen.append(u); });
-        App.Beenden = [this] { ++Beendet; };
+        auto dienste = std::make_unique<TPruefDienste>();
+        Dienste = dienste.get();
+        App.Sitzung.DiensteSetzen(std::move(dienste));
+        Dienste->Ende = [this] { ++Beendet; };
         if (art == Optionsdatei::Echt) {
-            OptionenDateiAnbinden(App);
-            auto laden = App.OptionenLaden;
-            auto speichern = App.OptionenSpeichern;
-            App.OptionenLaden = [this, laden](TProgrammzustand &z) {
+            Dienste->Laden = [this](TProgrammzustand &z) {
                 ++Geladen;
-                laden(z);
+                Dienste->EchteOptionenLaden(z);
             };
-            App.OptionenSpeichern = [this, speichern](TProgrammzustand &z) {
+            Dienste->Speichern = [this](const TProgrammzustand &z) {
                 ++Gespeichert;
-                speichern(z);
+                Dienste->EchteOptionenSpeichern(z);
             };
             return;
         }
-        App.OptionenLaden = [this](TProgrammzustand &z) {
+        Dienste->Laden = [this](TProgrammzustand &z) {
             ++Geladen;
             if (BeimLaden)
                 BeimLaden(z);
         };
-        App.OptionenSpeichern = [this](TProgrammzustand &) {
+        Dienste->Speichern = [this](const TProgrammzustand &) {
             ++Gespeichert;
             QFile f(OptionenDateiname);
             if (f.open(QIODevice::WriteOnly))
@@ -106,6 +147,8 @@ public:
     std::function<void(TProgrammzustand &)> BeimLaden;
     // Declared last: the windows go before the recorders they report to.
     TAnwendung App;
+    // Owned by App's session; replaced only by OnlineDiensteAnbinden, which keeps it inside.
+    TPruefDienste *Dienste = nullptr;
 
 private:
     QTemporaryDir m_ordner;

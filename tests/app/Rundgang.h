@@ -115,7 +115,7 @@ struct TVollerStand {
 
         // A version check that finds a newer version, so that the version window shows
         // its status, the new version and the link.
-        S.App.VersionspruefungStarten = [this] {
+        S.Dienste->Versionspruefung = [this] {
             online::TVersionsauskunft a;
             a.Ergebnis = online::TPruefergebnis::NeueVersion;
             a.Datei = {QStringLiteral("1.14"), QStringLiteral("01.03.2018")};

@@ -275,7 +275,7 @@ void TastaturTest::beendenLaesstOptionsdateiUnveraendert()
     s.Haupt().show();
     s.Haupt().PageControl1->setCurrentIndex(1); // a change that closing would save
     // The real end of the message loop, as the program runs it.
-    s.App.Beenden = [&s] {
+    s.Dienste->Ende = [&s] {
         ++s.Beendet;
         QCoreApplication::quit();
     };

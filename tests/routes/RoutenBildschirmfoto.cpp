@@ -21,6 +21,13 @@
 
 #include <cstdio>
 
+namespace {
+// The windows may close; the message loop is not ended for that.
+struct TOhneEnde : mvt::TDienste {
+    void Beenden() override {}
+};
+} // namespace
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -33,7 +40,7 @@ int main(int argc, char **argv)
     QDir::setCurrent(ordner.path());
 
     mvt::TAnwendung a;
-    a.Beenden = [] {};
+    a.Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
     a.FensterErzeugen();
     a.Form1->TimerUpdateCheck->stop();
     a.Form1->show();

@@ -1,6 +1,7 @@
 // The price dialog TForm3 in its three kinds: rows, masters, Okay and Abbrechen.
 #include "crafting/Analyse.h"
 #include "settings/ui/Preisdialog.h"
+#include "ui/Sitzung.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,8 +17,9 @@ using namespace mvt;
 class PreisdialogTest : public QObject {
     Q_OBJECT
 
-    TKatalog m_katalog;
-    TCraftingZustand m_c;
+    TSitzung m_sitzung;
+    TKatalog &m_katalog = m_sitzung.Zustand.Katalog;
+    TCraftingZustand &m_c = m_sitzung.Zustand.Crafting;
     QWidget m_haupt;
     int m_neu = 0;
 
@@ -28,6 +30,11 @@ class PreisdialogTest : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Okay has the session report the new prices; the crafting tab recomputes on that.
+        connect(&m_sitzung, &TSitzung::preiseGeaendert, this, [this] { ++m_neu; });
+    }
     void init()
     {
         KatalogFuellen(m_katalog);
@@ -42,8 +49,7 @@ private slots:
 
     void VerkaufspreiseMitMaster()
     {
-        TForm3 d(&m_haupt);
-        d.Anbinden(m_katalog, m_c, [this] { ++m_neu; });
+        TForm3 d(m_sitzung, &m_haupt);
         m_haupt.setEnabled(false);
         d.Tag = 11;
         d.show();
@@ -83,8 +89,7 @@ private slots:
         for (const char *name : {"Jaspis", "Onyx", "Pyrit", "Achat", "Topas", "Lapis", "Diamant", "Kristall"})
             ZurBaulisteHinzufuegen(m_katalog, m_c.Bauliste, QString::fromUtf8(name), 1);
         AllesNeuBerechnen(m_katalog, TOptionen{}, m_c);
-        TForm3 d(&m_haupt);
-        d.Anbinden(m_katalog, m_c, [this] { ++m_neu; });
+        TForm3 d(m_sitzung, &m_haupt);
         d.Tag = 11;
         d.resize(330, 200);
         d.show();
@@ -111,8 +116,7 @@ private slots:
 
     void EinkaufspreiseDesModus()
     {
-        TForm3 d(&m_haupt);
-        d.Anbinden(m_katalog, m_c, [this] { ++m_neu; });
+        TForm3 d(m_sitzung, &m_haupt);
         d.Tag = 22;
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Einkaufspreise der Zutaten"));
@@ -131,8 +135,7 @@ private slots:
 
     void GebaeudeUndLayout()
     {
-        TForm3 d(&m_haupt);
-        d.Anbinden(m_katalog, m_c, [this] { ++m_neu; });
+        TForm3 d(m_sitzung, &m_haupt);
         d.Tag = 23; // Schmiede and Schmelze
         d.resize(300, 300);
         d.show();

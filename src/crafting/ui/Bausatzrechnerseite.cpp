@@ -5,6 +5,7 @@
 #include "crafting/Detailauswertung.h"
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Katalogbereich.h"
+#include "ui/Sitzung.h"
 
 #include <QButtonGroup>
 #include <QTabBar>
@@ -20,6 +21,16 @@ TKostenseitenSteuerung &TKostenseitenZugang::operator[](size_t k) const
     if (k < 1 || k > static_cast<size_t>(AnzahlModi))
         throw std::out_of_range("Kostenseite");
     return m_seite.Blatt(k).Steuerung;
+}
+
+TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, QWidget *eltern)
+    : TBausatzrechnerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Crafting, sitzung.Zustand.Optionen,
+                           eltern)
+{
+    // The recipe rules, the prices or the build list changed elsewhere.
+    connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
+    connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
+    connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteGeaendert);
 }
 
 TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting,

@@ -41,6 +41,8 @@ private:
     TBausatzrechnerSeite &m_seite;
 };
 
+class TSitzung;
+
 class TBausatzrechnerSeite : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +53,8 @@ public:
     // (the main window fills it after creating its pages, then calls Aufbauen).
     TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting, TOptionen &optionen,
                          QWidget *eltern = nullptr);
+    // On the session's state; shown again when the session reports a change.
+    TBausatzrechnerSeite(TSitzung &sitzung, QWidget *eltern);
 
     // Builds the catalogue tree (once) and shows the empty state.
     void Aufbauen();

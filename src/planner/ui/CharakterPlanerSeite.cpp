@@ -17,6 +17,8 @@
 #include "planner/ui/Slotspalte.h"
 #include "planner/ui/Vergleichsanzeige.h"
 #include "planner/ui/Wertespalte.h"
+#include "ui/Einpassen.h"
+#include "ui/Sitzung.h"
 #include "ui/Umschalttasten.h"
 
 #include <QCheckBox>
@@ -59,6 +61,16 @@ QString MenueeintragBeschreibung(QAction *a)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+
+TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent)
+    : TCharakterPlanerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Optionen, sitzung.Zustand.Planer, parent)
+{
+    // The menu hints follow the options; the values whatever they depend on.
+    connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);
+    connect(&sitzung, &TSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::CharakterNeuBerechnen);
+}
 
 TCharakterPlanerSeite::TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, TPlaner &planer,
                                              QWidget *parent)

@@ -34,6 +34,8 @@ class TSlotspalte;
 class TVergleichsanzeige;
 class TWertespalte;
 
+class TSitzung;
+
 class TCharakterPlanerSeite : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +46,8 @@ public:
     // outlives the page.
     TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, planer::TPlaner &planer,
                           QWidget *parent = nullptr);
+    // On the session's catalogue, options and character; follows the session's changes.
+    TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent);
     ~TCharakterPlanerSeite() override;
 
     // The one character of the program and the optimiser window's inputs.

@@ -1,5 +1,6 @@
 #include "routes/ui/Kartenfenster.h"
 
+#include "ui/Sitzung.h"
 #include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
@@ -372,6 +373,15 @@ QLabel *Boxbeschriftung(QWidget *eltern, const char *name, const QString &text, 
     return l;
 }
 } // namespace
+
+TForm8::TForm8(TSitzung &sitzung, QWidget *hauptfenster) : TForm8(hauptfenster)
+{
+    connect(&sitzung, &TSitzung::weltkartenGeaendert, this, &TForm8::KarteNeuZeichnen);
+    connect(&sitzung, &TSitzung::stadtlistenStandGeaendert, this, [this] {
+        BeschriftungSetzen();
+        KarteNeuZeichnen();
+    });
+}
 
 TForm8::TForm8(QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Karte"), Rahmen::Groessenveraenderbar, false)

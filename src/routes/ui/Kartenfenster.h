@@ -109,10 +109,14 @@ public:
     quint64 Kachelstand = 1;
 };
 
+class TSitzung;
+
 class TForm8 : public TNebenfenster {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *hauptfenster);
+    // Redrawn when the session reports new grids, zones or town list stamp.
+    TForm8(TSitzung &sitzung, QWidget *hauptfenster);
 
     void FormCreate() override;
     // The world data and options (zones, winter look, LastMap) of the program.

@@ -4,6 +4,7 @@
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
 #include "ui/Preiszeile.h"
+#include "ui/Sitzung.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -147,8 +148,8 @@ const QString Ueberschrift[2] = {QStringLiteral("Fertigkeiten"), QStringLiteral(
 
 } // namespace
 
-TForm7::TForm7(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Einstellungen"), Rahmen::Dialog, false),
+TForm7::TForm7(TSitzung &sitzung, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Einstellungen"), Rahmen::Dialog, false), m_sitzung(sitzung),
       m_zeilen(AnzahlPreiszeilen + 1)
 {
     setObjectName(QStringLiteral("Form7"));
@@ -373,7 +374,7 @@ void TForm7::PreisseiteAufbauen(int seite)
         std::vector<int> y(zeilen.size());
         int hoehe = 0;
         for (size_t i = 0; i < zeilen.size(); ++i) {
-            if (i > 0 && Angebunden() && NeueStufengruppe(*m_a.Katalog, zeilen[i - 1], zeilen[i]))
+            if (i > 0 && NeueStufengruppe(m_sitzung.Zustand.Katalog, zeilen[i - 1], zeilen[i]))
                 hoehe += Zeilenabstand;
             y[i] = hoehe;
             hoehe += Zeilenabstand;
@@ -406,23 +407,20 @@ void TForm7::PreisseiteAufbauen(int seite)
             TPreisZeilenFelder &f = m_zeilen[static_cast<size_t>(z)];
             const TPreiszeilenGut gut = PreiszeileGut(z);
             QString name;
-            double referenz = 0.0;
-            if (Angebunden()) {
-                referenz = Referenzwert(*m_a.Katalog, gut.Art, gut.Index);
-                switch (gut.Art) {
-                case ArtRohstoff:
-                    name = Rohstoff(*m_a.Katalog, gut.Index)->Name;
-                    break;
-                case ArtZutat:
-                    name = Zutat(*m_a.Katalog, gut.Index)->Name;
-                    break;
-                case ArtWare:
-                    name = Ware(*m_a.Katalog, gut.Index)->Name;
-                    break;
-                default:
-                    name = Gebaeude(*m_a.Katalog, gut.Index)->Name;
-                    break;
-                }
+            const double referenz = Referenzwert(m_sitzung.Zustand.Katalog, gut.Art, gut.Index);
+            switch (gut.Art) {
+            case ArtRohstoff:
+                name = Rohstoff(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                break;
+            case ArtZutat:
+                name = Zutat(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                break;
+            case ArtWare:
+                name = Ware(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                break;
+            default:
+                name = Gebaeude(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                break;
             }
             f.Name = new QLabel(name, flaeche);
             f.Name->setGeometry(x, top, Namensbreite - 4, 22);
@@ -464,10 +462,10 @@ int TForm7::AufgebauteZeilen() const
 void TForm7::ZeileAnzeigen(int zeile)
 {
     const TPreisZeilenFelder &f = m_zeilen[static_cast<size_t>(zeile)];
-    if (!f.Verkauf || !Angebunden())
+    if (!f.Verkauf)
         return;
     const TPreiszeilenGut g = PreiszeileGut(zeile);
-    const TPreispaar *p = Preise(*m_a.Crafting, g.Art, g.Index);
+    const TPreispaar *p = Preise(m_sitzung.Zustand.Crafting, g.Art, g.Index);
     if (!p)
         return;
     f.Verkauf->Anzeigen(p->Verkaufspreis);
@@ -562,12 +560,13 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
 
 TEinstellungsDaten TForm7::Daten()
 {
-    return {*m_a.Katalog, *m_a.Crafting, *m_a.Optionen, *m_a.NextVersionCheck, Erinnert};
+    return {m_sitzung.Zustand.Katalog, m_sitzung.Zustand.Crafting, m_sitzung.Zustand.Optionen,
+            m_sitzung.Zustand.NextVersionCheck, Erinnert};
 }
 
 double TForm7::JetztTage() const
 {
-    return m_a.Jetzt ? m_a.Jetzt() : JetztAlsTageszahl();
+    return Jetzt ? Jetzt() : JetztAlsTageszahl();
 }
 
 void TForm7::AlleWerteZeigen()
@@ -583,8 +582,6 @@ void TForm7::AlleWerteZeigen()
 
 void TForm7::FormShow()
 {
-    if (!Angebunden())
-        return;
     const TEinstellungsWerte w = EinstellungenLesen(Daten());
     // 1. and 2. Potencies; the import result is hidden.
     m_pruefeWirkung = true;
@@ -632,10 +629,6 @@ void TForm7::FormShow()
 
 void TForm7::ButtonOkayClick()
 {
-    if (!Angebunden()) {
-        close();
-        return;
-    }
     // The rows not created yet show the data's own texts.
     TEinstellungsWerte w = EinstellungenLesen(Daten());
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();
@@ -679,28 +672,22 @@ void TForm7::ButtonOkayClick()
     // 1. to 5., 7. and 9.
     EinstellungenUebernehmen(Daten(), w, JetztTage());
     // 2. The selected item's details with the world's recipe rules; 3. the planner's box.
-    if (m_a.ArtikeldetailsNeuAnzeigen)
-        m_a.ArtikeldetailsNeuAnzeigen();
-    if (m_a.PlanerweltAnwenden)
-        m_a.PlanerweltAnwenden();
+    m_sitzung.CraftingweltGeaendert();
+    m_sitzung.PlanerweltGeaendert();
     // 8. The build list's analysis with the new prices.
     auto baulisteNeu = [this] {
-        if (!m_a.Crafting->Bauliste.Leer() && m_a.BaulisteNeuBerechnen)
-            m_a.BaulisteNeuBerechnen();
+        if (!m_sitzung.Zustand.Crafting.Bauliste.Leer())
+            m_sitzung.PreiseGeaendert();
     };
     baulisteNeu();
     // 10. Options into the windows, the file, and the analysis once more (the buildings).
-    if (m_a.OptionenAnwenden)
-        m_a.OptionenAnwenden();
-    if (m_a.OptionenSpeichern)
-        m_a.OptionenSpeichern();
+    m_sitzung.OptionenAnwenden();
+    m_sitzung.OptionenSpeichern();
     baulisteNeu();
-    // 11. and 12.
+    // 11. and 12. The map shows the zones, the planner the values of the new options.
     close();
-    if (m_a.KarteNeuZeichnen)
-        m_a.KarteNeuZeichnen();
-    if (m_a.CharakterNeuBerechnen)
-        m_a.CharakterNeuBerechnen();
+    m_sitzung.WeltkartenGeaendert();
+    m_sitzung.CharakterGeaendert();
 }
 
 void TForm7::ButtonAbbrechenClick()
@@ -710,7 +697,7 @@ void TForm7::ButtonAbbrechenClick()
 
 void TForm7::ButtonPreiseZuruecksetzenClick()
 {
-    if (!Angebunden() || !FrageStellen(FragePreiseZuruecksetzen))
+    if (!FrageStellen(FragePreiseZuruecksetzen))
         return;
     HandwerksparameterZuruecksetzen(Daten());
     FormShow();
@@ -756,10 +743,10 @@ void TForm7::ButtonReadWirkungClipboardClick()
 
 void TForm7::WirkungZeilePruefen(QTableWidget *liste, int zeile)
 {
-    if (m_pruefeWirkung || !m_a.Optionen || zeile < 0 || zeile >= liste->rowCount())
+    if (m_pruefeWirkung || zeile < 0 || zeile >= liste->rowCount())
         return;
     QTableWidgetItem *item = liste->item(zeile, 1);
-    const QString geprueft = WirkungPruefen(item->text(), *m_a.Optionen);
+    const QString geprueft = WirkungPruefen(item->text(), m_sitzung.Zustand.Optionen);
     if (geprueft == item->text())
         return;
     m_pruefeWirkung = true;

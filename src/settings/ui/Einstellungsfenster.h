@@ -25,30 +25,16 @@ class QTableWidget;
 namespace mvt {
 
 class TPreiszeile;
-
-// What the window works on and whom it tells after Okay; set once after creation.
-struct TEinstellungsAnbindung {
-    TKatalog *Katalog = nullptr;
-    TCraftingZustand *Crafting = nullptr;
-    TOptionen *Optionen = nullptr;
-    double *NextVersionCheck = nullptr;
-    std::function<double()> Jetzt; // the clock; empty: the system clock
-    std::function<void()> ArtikeldetailsNeuAnzeigen;
-    std::function<void()> BaulisteNeuBerechnen;
-    std::function<void()> PlanerweltAnwenden; // main window's planner check box by CPWorld
-    std::function<void()> OptionenAnwenden;
-    std::function<void()> OptionenSpeichern;
-    std::function<void()> KarteNeuZeichnen;
-    std::function<void()> CharakterNeuBerechnen;
-};
+class TSitzung;
 
 class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget *hauptfenster);
+    // Works on the session's state; Okay tells the session, which tells the windows.
+    TForm7(TSitzung &sitzung, QWidget *hauptfenster);
     ~TForm7() override;
 
-    void Anbinden(TEinstellungsAnbindung a) { m_a = std::move(a); }
+    std::function<double()> Jetzt; // the clock in days; empty: the system clock
 
     QTabWidget *PageControl1;
     // "Morvaren Tool"
@@ -136,9 +122,8 @@ private:
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
     TEinstellungsDaten Daten();
     double JetztTage() const;
-    bool Angebunden() const { return m_a.Katalog && m_a.Crafting && m_a.Optionen && m_a.NextVersionCheck; }
 
-    TEinstellungsAnbindung m_a;
+    TSitzung &m_sitzung;
     std::vector<TPreisZeilenFelder> m_zeilen;
     std::vector<QWidget *> m_preisflaechen;              // content widget per price page
     std::vector<std::vector<QWidget *>> m_unterflaechen; // per page, per sub-page

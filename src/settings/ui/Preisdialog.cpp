@@ -4,6 +4,7 @@
 #include "crafting/Kostenseiten.h"
 #include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
+#include "ui/Sitzung.h"
 #include "ui/Steuerelemente.h"
 
 #include <QComboBox>
@@ -31,8 +32,9 @@ QToolButton *Glyphknopf(QWidget *eltern, const QString &name, const QString &hin
 
 } // namespace
 
-TForm3::TForm3(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true)
+TForm3::TForm3(TSitzung &sitzung, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true), m_sitzung(sitzung),
+      m_katalog(&sitzung.Zustand.Katalog), m_crafting(&sitzung.Zustand.Crafting)
 {
     setObjectName(QStringLiteral("Form3"));
     setMinimumSize(150, 200);
@@ -80,13 +82,6 @@ TForm3::TForm3(QWidget *hauptfenster)
     SpeedButtonAbbrechen = Glyphknopf(Zellen, QStringLiteral("SpeedButtonAbbrechen"),
                                       QStringLiteral("Abbrechen"), GlyphAbbrechen());
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &QWidget::close);
-}
-
-void TForm3::Anbinden(const TKatalog &katalog, TCraftingZustand &crafting, std::function<void()> neuBerechnen)
-{
-    m_katalog = &katalog;
-    m_crafting = &crafting;
-    m_neuBerechnen = std::move(neuBerechnen);
 }
 
 void TForm3::FormShow()
@@ -275,8 +270,7 @@ void TForm3::SpeedButtonOkayClick()
         break;
     }
     close();
-    if (m_neuBerechnen)
-        m_neuBerechnen();
+    m_sitzung.PreiseGeaendert();
 }
 
 void TForm3::FormClose()

@@ -5,7 +5,6 @@
 
 #include "ui/Nebenfenster.h"
 
-#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -20,6 +19,7 @@ namespace mvt {
 struct TKatalog;
 struct TCraftingZustand;
 class TPreiszeile;
+class TSitzung;
 
 // The masters last confirmed with Okay; they live for the run, not in the options file.
 struct TPreisdialogMaster {
@@ -32,10 +32,8 @@ struct TPreisdialogMaster {
 class TForm3 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget *hauptfenster);
-
-    // The data the dialog edits and the recomputation after Okay (the crafting tab's).
-    void Anbinden(const TKatalog &katalog, TCraftingZustand &crafting, std::function<void()> neuBerechnen);
+    // Edits the session's prices and buildings; after Okay the session has them recomputed.
+    TForm3(TSitzung &sitzung, QWidget *hauptfenster);
 
     static constexpr int PreiszelleBreite = 150, PreiszelleHoehe = 50;
     static constexpr int GebaeudezelleBreite = 130, GebaeudezelleHoehe = 60;
@@ -81,9 +79,9 @@ private:
     void MasterStufeChange(int index);
     void MasterSchichtChange();
 
-    const TKatalog *m_katalog = nullptr;
-    TCraftingZustand *m_crafting = nullptr;
-    std::function<void()> m_neuBerechnen;
+    TSitzung &m_sitzung;
+    const TKatalog *m_katalog;
+    TCraftingZustand *m_crafting;
     std::vector<TZeile> m_zeilen;
     TPreisdialogMaster m_master;
     bool m_fuellen = false;

@@ -12,13 +12,18 @@
 
 namespace mvt::test {
 
+// The windows may close; the message loop is not ended for that.
+struct TOhneEnde : TDienste {
+    void Beenden() override {}
+};
+
 struct TPlanerFotoStand {
     QTemporaryDir Ordner;
     TAnwendung Anwendung;
     TPlanerFotoStand()
     {
         QDir::setCurrent(Ordner.path());
-        Anwendung.Beenden = [] {};
+        Anwendung.Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         Anwendung.FensterErzeugen();
         Anwendung.Form1->TimerUpdateCheck->stop();
         Anwendung.Form1->move(300, 40);

@@ -610,9 +610,9 @@ private slots:
         knopf->click();
         QVERIFY(!opt.isVisible());
         QVERIFY(!opt.OptimiererOffen);
-        // The settings window's hook recomputes with the changed options.
+        // The session's report after the settings window recomputes with the changed options.
         s.App.Zustand.Optionen.CPWorld = 2;
-        s.App.CharakterNeuBerechnen();
+        s.App.Sitzung.CharakterGeaendert();
         QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))
                      ->isEnabled());
         // Ctrl held on the keyboard: the preset stays at +0.
@@ -689,7 +689,7 @@ private slots:
         TPlaner &p = s.App.Zustand.Planer;
         SetzeLevel(p.Charakter, 30, p.Optionen.Welt);
         SetzeAttribut(p.Charakter, AttrStaerke, 40);
-        s.App.CharakterNeuBerechnen();
+        s.App.Sitzung.CharakterGeaendert();
         TCharakterPlanerSeite &seite = *h.CharakterPlanerSeite;
         QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditLevel"))->value(), 30);
         QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditStaerke"))->value(), 40);

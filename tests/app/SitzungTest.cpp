@@ -1,0 +1,218 @@
+// The session: its setters change the model before anyone hears of it, the windows answer
+// its reports with their visible effects, a window that is gone is no longer called, and
+// services put in place later keep the ones before.
+#include "Pruefstand.h"
+
+#include "crafting/Analyse.h"
+#include "crafting/Bauliste.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+#include "routes/Stadtliste.h"
+#include "routes/ui/Kartenfenster.h"
+#include "settings/ui/Einstellungsfenster.h"
+#include "settings/ui/Preisdialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace mvt;
+using mvt::pruefung::TPruefstand;
+
+class SitzungTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modellVorDerMeldung();
+    void baulisteOhneFensterWirdBerechnet();
+    void karteFolgtUndGeht();
+    void okaySchaltetPlanerwelt();
+    void preisdialogRechnetDenReiterNeu();
+    void onlineDiensteBehaltenDieBisherigen();
+};
+
+namespace {
+
+// A session loaded as at start, in an empty working folder (no options file).
+struct TGeladen {
+    QTemporaryDir Ordner;
+    QString Vorher = QDir::currentPath();
+    TSitzung S;
+    TGeladen()
+    {
+        QDir::setCurrent(Ordner.path());
+        S.ZustandLaden();
+    }
+    ~TGeladen() { QDir::setCurrent(Vorher); }
+};
+
+} // namespace
+
+void SitzungTest::modellVorDerMeldung()
+{
+    TGeladen g;
+    TProgrammzustand &z = g.S.Zustand;
+    QCOMPARE(z.LastMap, 1);
+    QVERIFY(Ware(z.Katalog, 305) != nullptr);
+    // Kit 305 costs 202 to make in the old worlds and 200 in Zyrthania; whoever hears of the
+    // new world already finds its recipe rules in the catalogue.
+    std::vector<int32_t> gehoert;
+    QObject empfaenger;
+    connect(&g.S, &TSitzung::craftingweltGeaendert, &empfaenger,
+            [&] { gehoert.push_back(Ware(z.Katalog, 305)->Rezeptpreis); });
+    for (uint8_t welt : {1, 3, 1}) {
+        z.Optionen.BSRWorld = welt;
+        g.S.CraftingweltGeaendert();
+    }
+    QCOMPARE(gehoert, (std::vector<int32_t>{202, 200, 202}));
+
+    // A new stamp is in the state when the windows hear of it.
+    QString standBeimHoeren;
+    connect(&g.S, &TSitzung::stadtlistenStandGeaendert, &empfaenger,
+            [&] { standBeimHoeren = z.StadtlistenStand; });
+    g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
+    QCOMPARE(standBeimHoeren, QStringLiteral("2019.03.01.12.00"));
+}
+
+void SitzungTest::baulisteOhneFensterWirdBerechnet()
+{
+    TGeladen g;
+    TProgrammzustand &z = g.S.Zustand;
+    ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 2);
+    QCOMPARE(z.Crafting.Analyse[1].Marktwert, 0.0);
+    // No window shows the list: the session recomputes it itself.
+    g.S.BaulisteGeaendert();
+    const double marktwert = z.Crafting.Analyse[1].Marktwert;
+    QVERIFY(marktwert > 0.0);
+
+    // A window that shows it is told instead, exactly once per change.
+    int gehoert = 0;
+    {
+        QObject fenster;
+        connect(&g.S, &TSitzung::baulisteGeaendert, &fenster, [&] { ++gehoert; });
+        ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 1);
+        g.S.BaulisteGeaendert();
+        QCOMPARE(gehoert, 1);
+    }
+    // That window gone, the session computes again.
+    g.S.BaulisteGeaendert();
+    QCOMPARE(gehoert, 1);
+    QCOMPARE(z.Crafting.Analyse[1].Marktwert, marktwert * 3 / 2);
+}
+
+void SitzungTest::karteFolgtUndGeht()
+{
+    TGeladen g;
+    {
+        TForm8 karte(g.S, nullptr);
+        karte.Anbinden(&g.S.Zustand.Weltkarten, &g.S.Zustand.Optionen, 1);
+        karte.Stand = [&g] { return online::StandAnzeigen(g.S.Zustand.StadtlistenStand); };
+        g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
+        QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
+                 qPrintable(karte.windowTitle()));
+        QVERIFY(karte.windowTitle().contains(online::StandAnzeigen(QStringLiteral("2019.03.01.12.00"))));
+        QVERIFY(!karte.windowTitle().contains(online::StandAnzeigen(online::EingebauterStadtlistenStand)));
+    }
+    // The map window is gone: its connections went with it.
+    g.S.WeltkartenGeaendert();
+    g.S.StadtlistenStandSetzen(QStringLiteral("2019.04.01.12.00"));
+    QCOMPARE(g.S.Zustand.StadtlistenStand, QStringLiteral("2019.04.01.12.00"));
+}
+
+void SitzungTest::okaySchaltetPlanerwelt()
+{
+    TPruefstand s;
+    s.HauptfensterZeigen();
+    TForm1 &h = s.Haupt();
+    auto *schalter = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"));
+    auto *beschriftung = h.findChild<QLabel *>(QStringLiteral("LabelCPWirkungBerechnen"));
+    QVERIFY(schalter && beschriftung);
+    TForm7 &f = *s.App.Form7;
+    auto okay = [&](QRadioButton *welt, bool wirkung) {
+        h.Einstellungen1->trigger();
+        QVERIFY(f.isVisible());
+        f.PageControl1->setCurrentIndex(3);
+        QTest::mouseClick(welt, Qt::LeftButton);
+        if (f.CheckBoxCPWirkungBerechnen->isEnabled() && f.CheckBoxCPWirkungBerechnen->isChecked() != wirkung)
+            QTest::mouseClick(f.CheckBoxCPWirkungBerechnen, Qt::LeftButton);
+        QTest::mouseClick(f.ButtonOkay, Qt::LeftButton);
+        QVERIFY(!f.isVisible());
+    };
+    okay(f.RadioButtonCPNeueWelt, true);
+    QVERIFY(schalter->isEnabled() && beschriftung->isEnabled());
+    QVERIFY(schalter->isChecked());
+    okay(f.RadioButtonCPNeueWelt, false);
+    QVERIFY(schalter->isEnabled());
+    QVERIFY(!schalter->isChecked());
+    okay(f.RadioButtonCPAlteWelt, false);
+    QVERIFY(!schalter->isEnabled() && !beschriftung->isEnabled());
+    QCOMPARE(s.App.Zustand.Optionen.CPWorld, uint8_t{1});
+}
+
+void SitzungTest::preisdialogRechnetDenReiterNeu()
+{
+    TPruefstand s;
+    s.HauptfensterZeigen();
+    TBausatzrechnerSeite &b = *s.Haupt().Bausatzrechner;
+    const auto treffer =
+        b.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY(!treffer.isEmpty());
+    b.TreeView1->setCurrentItem(treffer.first());
+    QTest::mouseClick(b.SpeedButtonBauen, Qt::LeftButton);
+    QVERIFY(!s.App.Zustand.Crafting.Bauliste.Leer());
+    auto gezeigt = [&b] {
+        QStringList t;
+        for (int i = 1; i <= 8; ++i)
+            t << b.Kostenseite[1].LabelAnalyse[i]->text();
+        return t;
+    };
+    const QStringList vorher = gezeigt();
+
+    // Sale prices of the build list's goods, as the cost page's "Alle anzeigen..." opens it.
+    b.PreisdialogOeffnen(11);
+    TForm3 &d = *s.App.Form3;
+    QVERIFY(d.isVisible());
+    QVERIFY(!d.Zeilen().empty());
+    QLineEdit *gold = d.Zeilen()[0].Gold;
+    gold->setFocus();
+    gold->selectAll();
+    QTest::keyClicks(gold, QStringLiteral("99999"));
+    QTest::mouseClick(d.SpeedButtonOkay, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+
+    // The crafting tab shows the analysis with the new price, as the model computes it.
+    const TAnalyseErgebnis &a = s.App.Zustand.Crafting.Analyse[1];
+    QCOMPARE(a.Verkaufserloes, 99999.0);
+    const auto erwartet = AnalyseWerteTexte(a);
+    QCOMPARE(gezeigt(), QStringList(erwartet.begin(), erwartet.end()));
+    QVERIFY(gezeigt() != vorher);
+}
+
+void SitzungTest::onlineDiensteBehaltenDieBisherigen()
+{
+    TPruefstand s;
+    int pruefungen = 0;
+    s.Dienste->Versionspruefung = [&] { ++pruefungen; };
+    // A port nobody listens on; the timer that would start the services is stopped.
+    OnlineDiensteAnbinden(s.App, QStringLiteral("http://127.0.0.1:9"));
+    s.HauptfensterZeigen();
+    s.Haupt().close();
+    // Options file and end of the loop still reach the services from before; the version
+    // check is now the online one.
+    QCOMPARE(s.Gespeichert, 1);
+    QCOMPARE(s.Beendet, 1);
+    QCOMPARE(pruefungen, 0);
+}
+
+QObject *SitzungTestErzeugen()
+{
+    return new SitzungTest;
+}
+
+#include "SitzungTest.moc"
