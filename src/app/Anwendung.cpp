@@ -38,6 +38,28 @@ namespace {
 // What the settings window works on and whom it tells after Okay.
 TEinstellungsAnbindung EinstellungenAnbindung(TAnwendung &a);
 
+// The one place where a page built on first show (TForm1::SeiteAnlegen) is connected with
+// the other windows; runs after all windows exist and the options have been applied.
+void SeiteAnbinden(TAnwendung &a, int seite)
+{
+    TForm1 &h = *a.Form1;
+    if (seite == 2 && h.Routenplanerseite) {
+        h.Routenplanerseite->KarteAnbinden(a.Form8.get());
+    } else if (seite == TForm1::SeiteCharakterPlaner && h.CharakterPlanerSeite) {
+        // The planner page brings the options in and recomputes when the settings changed.
+        TCharakterPlanerSeite *planer = h.CharakterPlanerSeite;
+        planer->OptimiererfensterVerbinden(a.Form10.get());
+        auto weitere = a.WeitereOptionenAnwenden;
+        a.WeitereOptionenAnwenden = [planer, weitere] {
+            if (weitere)
+                weitere();
+            planer->OptionenUebernehmen();
+        };
+        a.CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
+        planer->OptionenUebernehmen();
+    }
+}
+
 template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
 {
     feld = std::make_unique<T>(hauptfenster);
@@ -71,26 +93,19 @@ void TAnwendung::FensterErzeugen()
     Form7->Anbinden(EinstellungenAnbindung(*this));
     Erzeugen(Form8, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
-    Form1->Routenplanerseite->KarteAnbinden(Form8.get());
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
-    // The planner page brings the options in and recomputes when the settings changed.
-    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite) {
-        planer->OptimiererfensterVerbinden(Form10.get());
-        auto weitere = WeitereOptionenAnwenden;
-        WeitereOptionenAnwenden = [planer, weitere] {
-            if (weitere)
-                weitere();
-            planer->OptionenUebernehmen();
-        };
-        CharakterNeuBerechnen = [planer] { planer->CharakterNeuBerechnen(); };
-    }
     Form10->NachErzeugen = [this] { OptionenAnwenden(*this); };
     Form10->FormCreate();
+    // Pages built on first show meet the other windows then, with the options applied.
+    for (int i = 0; i < Form1->PageControl1->count(); ++i)
+        SeiteAnbinden(*this, i);
+    QObject::connect(Form1.get(), &TForm1::SeiteAngelegt, Form1.get(),
+                     [this](int seite) { SeiteAnbinden(*this, seite); });
 }
 
 namespace {
