@@ -156,6 +156,22 @@ TForm7::TForm7(QWidget *hauptfenster)
 
     PageControl1 = Benannt(new QTabWidget(this), "PageControl1");
     PageControl1->setGeometry(8, 8, 924, 586);
+}
+
+TForm7::~TForm7() = default;
+
+void TForm7::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        SeitenAnlegen();
+    TNebenfenster::setVisible(sichtbar);
+}
+
+void TForm7::SeitenAnlegen()
+{
+    if (m_seitenAngelegt)
+        return;
+    m_seitenAngelegt = true;
     struct Seite {
         const char *name;
         QString titel;
@@ -179,8 +195,6 @@ TForm7::TForm7(QWidget *hauptfenster)
     connect(ButtonOkay, &QPushButton::clicked, this, &TForm7::ButtonOkayClick);
     connect(ButtonAbbrechen, &QPushButton::clicked, this, &TForm7::ButtonAbbrechenClick);
 }
-
-TForm7::~TForm7() = default;
 
 void TForm7::SeiteMorvarenTool(QWidget *seite)
 {
@@ -583,6 +597,7 @@ void TForm7::AlleWerteZeigen()
 
 void TForm7::FormShow()
 {
+    SeitenAnlegen();
     if (!Angebunden())
         return;
     const TEinstellungsWerte w = EinstellungenLesen(Daten());
@@ -632,6 +647,7 @@ void TForm7::FormShow()
 
 void TForm7::ButtonOkayClick()
 {
+    SeitenAnlegen();
     if (!Angebunden()) {
         close();
         return;

@@ -49,6 +49,10 @@ public:
     ~TForm7() override;
 
     void Anbinden(TEinstellungsAnbindung a) { m_a = std::move(a); }
+    // The pages and buttons are built before the window is first shown (start-up does not
+    // wait for them); this builds them now (tests, benchmarks). Once.
+    void SeitenAnlegen();
+    void setVisible(bool sichtbar) override;
 
     QTabWidget *PageControl1;
     // "Morvaren Tool"
@@ -132,6 +136,7 @@ private:
     void SeiteRoutenplaner(QWidget *seite);
     void SeiteCharakterPlaner(QWidget *seite);
     void ZeileAnzeigen(int zeile);
+    bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
     TEinstellungsDaten Daten();
