@@ -1,5 +1,6 @@
 // Shared by the start-up probes: waits in the message loop until a window is exposed on the
-// screen, then writes "sichtbar <peak kB>" to standard output and ends the loop.
+// screen, then writes "sichtbar <peak kB> <processor time µs>" to standard output and ends
+// the loop.
 #pragma once
 
 #include <QCoreApplication>
@@ -39,7 +40,9 @@ public:
         Gemeldet = true;
         rusage r{};
         getrusage(RUSAGE_SELF, &r);
-        std::printf("sichtbar %ld\n", r.ru_maxrss);
+        const long cpu =
+            (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000000L + r.ru_utime.tv_usec + r.ru_stime.tv_usec;
+        std::printf("sichtbar %ld %ld\n", r.ru_maxrss, cpu);
         std::fflush(stdout);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
