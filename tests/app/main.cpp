@@ -9,12 +9,13 @@ QObject *EinstellungsfensterTestErzeugen();
 QObject *UebersetzungTestErzeugen();
 QObject *TastaturTestErzeugen();
 QObject *BarrierefreiheitTestErzeugen();
+QObject *StartTestErzeugen();
 
 int main(int argc, char **argv)
 {
-    return mvt::test::FenstertestsAusfuehren(argc, argv,
-                                             {FensterTestErzeugen, JpegBildTestErzeugen,
-                                              BaulistenMenueTestErzeugen, OnlineTestErzeugen,
-                                              EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen,
-                                              TastaturTestErzeugen, BarrierefreiheitTestErzeugen});
+    return mvt::test::FenstertestsAusfuehren(
+        argc, argv,
+        {FensterTestErzeugen, JpegBildTestErzeugen, BaulistenMenueTestErzeugen, OnlineTestErzeugen,
+         EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen, TastaturTestErzeugen,
+         BarrierefreiheitTestErzeugen, StartTestErzeugen});
 }
