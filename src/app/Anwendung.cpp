@@ -23,6 +23,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <future>
 
 namespace mvt {
 
@@ -69,6 +70,9 @@ template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster
 
 void TAnwendung::FensterErzeugen()
 {
+    // The grids of the three worlds are read beside the first windows, which do not use
+    // them; the map window is the first that does.
+    auto karten = std::async(std::launch::async, [this] { routen::KartendatenLaden(Zustand.Weltkarten); });
     Form1 = std::make_unique<TForm1>(*this);
     Form1->FormCreate();
     QWidget *h = Form1.get();
@@ -91,6 +95,7 @@ void TAnwendung::FensterErzeugen()
     Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, h);
     Form7->Anbinden(EinstellungenAnbindung(*this));
+    karten.get();
     Erzeugen(Form8, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
     KarteNeuZeichnen = [this] { Form8->KarteNeuZeichnen(); };

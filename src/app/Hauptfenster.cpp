@@ -271,8 +271,8 @@ void TForm1::FormCreate()
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
     Bausatzrechner->Aufbauen();
-    // The terrain and town grids of the three worlds, with the stamp of their town list.
-    routen::KartendatenLaden(z.Weltkarten);
+    // The stamp of the town list in the world grids, which are read meanwhile beside this
+    // window (TAnwendung::FensterErzeugen).
     z.StadtlistenStand = online::EingebauterStadtlistenStand;
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
