@@ -4,6 +4,9 @@
 #include "Pruefstand.h"
 
 #include "combat/ui/Kampfberichtseite.h"
+#include "crafting/Analyse.h"
+#include "crafting/Bauliste.h"
+#include "crafting/ui/Detailanalyse.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
@@ -31,6 +34,7 @@ private slots:
     void spaetePlanerseiteMitOptionenUndOptimierer();
     void spaeteRoutenseiteMitKarte();
     void einstellungenEntstehenBeimErstenZeigen();
+    void detailanalyseEntstehtBeimErstenZeigen();
 
 private:
     // The windows as the program creates them, options from BeimLaden, main window shown;
@@ -176,6 +180,31 @@ void StartTest::einstellungenEntstehenBeimErstenZeigen()
     QCOMPARE(f.findChildren<QPushButton *>(QStringLiteral("ButtonOkay")).size(), 1);
     QCOMPARE(f.PageControl1->count(), 4);
     f.close();
+}
+
+void StartTest::detailanalyseEntstehtBeimErstenZeigen()
+{
+    TPruefstand s;
+    Starten(s, [](TOptionen &o) { o.ActivePageIndex = 0; });
+    TProgrammzustand &z = s.App.Zustand;
+    ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 1);
+    AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+    TForm6 &f = *s.App.Form6;
+    QVERIFY(!f.findChild<QWidget *>(QStringLiteral("StringGrid1")));
+
+    s.Haupt().NebenfensterZeigen(&f, 1);
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QVERIFY(f.StringGrid1 && f.StringGrid1->isVisible());
+    // Columns and layout of the creation, then the rows of this showing.
+    QCOMPARE(f.StringGrid1->Spaltenzahl(), 11);
+    QCOMPARE(f.StringGrid1->Spaltenbreite(0), 120);
+    QCOMPARE(f.StringGrid1->rowCount(), 2);
+    QCOMPARE(f.StringGrid1->Zellentext(1, 0), QStringLiteral("1 Kurzschwert"));
+    QCOMPARE(f.StringGrid2->y(), 272);
+    QVERIFY(!f.SpeedButtonAbbrechen->icon().isNull());
+    QTest::mouseClick(f.SpeedButtonAbbrechen, Qt::LeftButton);
+    QVERIFY(!f.isVisible());
+    QVERIFY(s.Haupt().isEnabled());
 }
 
 QObject *StartTestErzeugen()
