@@ -40,9 +40,19 @@ public:
         Gemeldet = true;
         rusage r{};
         getrusage(RUSAGE_SELF, &r);
+        // The peak of this program's own memory: ru_maxrss would keep the peak of the process
+        // that forked the probe, which Linux carries over an exec.
+        long spitze = r.ru_maxrss;
+        if (std::FILE *status = std::fopen("/proc/self/status", "r")) {
+            char zeile[256];
+            while (std::fgets(zeile, sizeof zeile, status))
+                if (std::sscanf(zeile, "VmHWM: %ld", &spitze) == 1)
+                    break;
+            std::fclose(status);
+        }
         const long cpu =
             (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1000000L + r.ru_utime.tv_usec + r.ru_stime.tv_usec;
-        std::printf("sichtbar %ld %ld\n", r.ru_maxrss, cpu);
+        std::printf("sichtbar %ld %ld\n", spitze, cpu);
         std::fflush(stdout);
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
