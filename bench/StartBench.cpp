@@ -95,7 +95,9 @@ struct TEinstellungsBank {
         A->Sitzung.DiensteSetzen(std::make_unique<TOhneEnde>());
         A->FensterErzeugen();
         A->Form1->TimerUpdateCheck->stop();
-        // Only the page choice; the rows of the price page are left to the showing.
+        // The pages, built before the first showing, and the page choice; the rows of the
+        // price page are left to the showing.
+        A->Form7->SeitenAnlegen();
         const QSignalBlocker sperre(A->Form7->PageControl2);
         A->Form7->PageControl1->setCurrentIndex(1);
         A->Form7->PageControl2->setCurrentIndex(1);

@@ -1,6 +1,10 @@
 // Start-up as the player sees it: from nothing to the main window exposed on the screen,
 // against an empty QWidget window in the same run. Meaningful under a real window system
-// (QT_QPA_PLATFORM=xcb under xvfb-run); offscreen every window is exposed at once.
+// (xvfb-run -a env QT_QPA_PLATFORM=xcb); offscreen every window is exposed at once.
+// The process cases are the measure: a new process runs morvaren-tool's start routine
+// (morvaren-startprobe) or shows an empty window (leeres-fenster-probe) until its window is
+// exposed; their ratio is what the player notices. The in-process cases show where the time
+// of the windows goes.
 #include "BenchAnwendung.h"
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
@@ -15,9 +19,16 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
+#include <string>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -94,7 +105,107 @@ void BM_StartBisSichtbar(benchmark::State &state)
     SpitzeMelden(state);
 }
 
+struct TProbenlauf {
+    double Sekunden = 0;    // spawn until the "sichtbar" line
+    long SpitzeKB = -1;     // the probe's peak resident memory when its window was exposed
+    double ProzessorMs = 0; // processor time the probe had used by then: steadier on a busy machine
+    std::string Fehler;
+};
+
+// Spawns the probe beside this executable in ordner and waits for its line, at most fifteen
+// seconds; the probe's end is waited for outside the time.
+TProbenlauf ProbeStarten(const char *probe, const std::string &ordner)
+{
+    TProbenlauf lauf;
+    std::error_code f;
+    // MVT_BENCH_STARTPROBE names another build of the start probe, to compare with an older version.
+    const bool anderer =
+        std::string(probe) == "morvaren-startprobe" && qEnvironmentVariableIsSet("MVT_BENCH_STARTPROBE");
+    const std::string pfad =
+        anderer ? qEnvironmentVariable("MVT_BENCH_STARTPROBE").toStdString()
+                : (std::filesystem::read_symlink("/proc/self/exe", f).parent_path() / probe).string();
+    int rohr[2];
+    if (::pipe2(rohr, O_CLOEXEC) != 0) {
+        lauf.Fehler = "pipe";
+        return lauf;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::dup2(rohr[1], 1);
+        const int leer = ::open("/dev/null", O_WRONLY);
+        ::dup2(leer, 2);
+        if (::chdir(ordner.c_str()) != 0)
+            ::_exit(126);
+        ::execl(pfad.c_str(), pfad.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(rohr[1]);
+    std::string zeile;
+    while (kind > 0 && zeile.find('\n') == std::string::npos) {
+        pollfd p{rohr[0], POLLIN, 0};
+        if (::poll(&p, 1, 15000) <= 0)
+            break;
+        char puffer[128];
+        const ssize_t n = ::read(rohr[0], puffer, sizeof puffer);
+        if (n <= 0)
+            break;
+        zeile.append(puffer, size_t(n));
+    }
+    lauf.Sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ::close(rohr[0]);
+    if (kind <= 0) {
+        lauf.Fehler = "fork";
+        return lauf;
+    }
+    int status = 0;
+    if (zeile.rfind("sichtbar ", 0) != 0)
+        ::kill(kind, SIGKILL);
+    ::waitpid(kind, &status, 0);
+    if (zeile.rfind("sichtbar ", 0) != 0) {
+        lauf.Fehler = std::string(probe) + " meldete kein sichtbares Fenster";
+        return lauf;
+    }
+    char *rest = nullptr;
+    lauf.SpitzeKB = std::strtol(zeile.c_str() + 9, &rest, 10);
+    lauf.ProzessorMs = double(std::strtol(rest, nullptr, 10)) / 1000.0;
+    return lauf;
+}
+
+void ProzessBisSichtbar(benchmark::State &state, const char *probe)
+{
+    QTemporaryDir ordner;
+    const std::string pfad = ordner.path().toStdString();
+    long spitze = 0;
+    double prozessor = 0;
+    for (auto _ : state) {
+        const TProbenlauf lauf = ProbeStarten(probe, pfad);
+        if (!lauf.Fehler.empty()) {
+            state.SkipWithError(lauf.Fehler.c_str());
+            return;
+        }
+        state.SetIterationTime(lauf.Sekunden);
+        spitze = std::max(spitze, lauf.SpitzeKB);
+        prozessor += lauf.ProzessorMs;
+    }
+    state.counters["SpitzeMB"] = double(spitze) / 1024.0;
+    state.counters["ProzessorMs"] =
+        prozessor / double(std::max<benchmark::IterationCount>(state.iterations(), 1));
+}
+
+void BM_LeererProzessBisSichtbar(benchmark::State &state)
+{
+    ProzessBisSichtbar(state, "leeres-fenster-probe");
+}
+
+void BM_ProgrammstartBisSichtbar(benchmark::State &state)
+{
+    ProzessBisSichtbar(state, "morvaren-startprobe");
+}
+
 } // namespace
 
+BENCHMARK(BM_LeererProzessBisSichtbar)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgrammstartBisSichtbar)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LeeresFensterBisSichtbar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBisSichtbar)->Unit(benchmark::kMillisecond);

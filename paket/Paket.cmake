@@ -31,9 +31,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://morvaren-tool.example.org/index.html")
-# The libraries come from the binary; Qt loads its window system plugin at run time, so
-# that one is named here. German standard dialogs and HTTPS downloads are recommended.
+# The libraries come from the binary; Qt loads its window system plugin and the program
+# libcurl at run time, so those are named here. German standard dialogs and HTTPS downloads
+# are recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, ca-certificates")
 include(CPack)

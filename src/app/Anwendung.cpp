@@ -33,6 +33,22 @@ TAnwendung::~TAnwendung()
 }
 
 namespace {
+// The one place where a page built on first show (TForm1::SeiteAnlegen) is connected with
+// the other windows; runs after all windows exist and the options have been applied.
+void SeiteAnbinden(TAnwendung &a, int seite)
+{
+    TForm1 &h = *a.Form1;
+    if (seite == 2 && h.Routenplanerseite) {
+        h.Routenplanerseite->KarteAnbinden(a.Form8.get());
+    } else if (seite == TForm1::SeiteCharakterPlaner && h.CharakterPlanerSeite) {
+        // The page follows the session from its creation on; the options applied before
+        // it existed it takes now.
+        TCharakterPlanerSeite *planer = h.CharakterPlanerSeite;
+        planer->OptimiererfensterVerbinden(a.Form10.get());
+        planer->OptionenUebernehmen();
+    }
+}
+
 template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
 {
     feld = std::make_unique<T>(hauptfenster);
@@ -48,7 +64,9 @@ template <class T> void Erzeugen(std::unique_ptr<T> &feld, TSitzung &sitzung, QW
 
 void TAnwendung::FensterErzeugen()
 {
-    Sitzung.ZustandLaden();
+    // The grids of the three worlds are read beside the first windows, which do not use
+    // them; the map window is the first that does.
+    Sitzung.ZustandLaden(TSitzung::Karten::Nebenher);
     Form1 = std::make_unique<TForm1>(*this);
     Form1->FormCreate();
     QWidget *h = Form1.get();
@@ -63,18 +81,21 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form6, h);
     Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
     Erzeugen(Form7, Sitzung, h);
+    Sitzung.KartenAbwarten();
     Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
-    Form1->Routenplanerseite->KarteAnbinden(Form8.get());
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
-    if (TCharakterPlanerSeite *planer = Form1->CharakterPlanerSeite)
-        planer->OptimiererfensterVerbinden(Form10.get());
     Form10->NachErzeugen = [this] { Sitzung.OptionenAnwenden(); };
     Form10->FormCreate();
+    // Pages built on first show meet the other windows then, with the options applied.
+    for (int i = 0; i < Form1->PageControl1->count(); ++i)
+        SeiteAnbinden(*this, i);
+    QObject::connect(Form1.get(), &TForm1::SeiteAngelegt, Form1.get(),
+                     [this](int seite) { SeiteAnbinden(*this, seite); });
 }
 
 void OptionenAnwenden(TAnwendung &a)

@@ -152,12 +152,6 @@ void TForm1::SeitenAnlegen()
     Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
-    // The combat tab keeps a reference to the catalogue.
-    Kampfberichtseite = new TKampfberichtSeite(m_app.Zustand.Katalog, TabSheet2);
-    Kampfberichtseite->setGeometry(0, 0, 784, 556);
-    CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, TabSheet5);
-    CharakterPlanerSeite->setGeometry(0, 0, 784, 556);
-
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
     LabelWeitereFunktionen->setObjectName(QStringLiteral("LabelWeitereFunktionen"));
     LabelWeitereFunktionen->setWordWrap(true);
@@ -165,6 +159,49 @@ void TForm1::SeitenAnlegen()
     LabelWeitereFunktionen->setGeometry(24, 24, 520, 120);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+}
+
+void TForm1::SeiteAnlegen(int seite)
+{
+    TProgrammzustand &z = m_app.Zustand;
+    QWidget *inhalt = nullptr;
+    switch (seite) {
+    case 1:
+        if (Kampfberichtseite)
+            return;
+        Kampfberichtseite = new TKampfberichtSeite(z.Katalog, TabSheet2);
+        inhalt = Kampfberichtseite;
+        break;
+    case 2:
+        if (Routenplanerseite)
+            return;
+        // 23. The route tab with the saved routes of the selected world.
+        Routenplanerseite =
+            new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
+        inhalt = Routenplanerseite;
+        break;
+    case SeiteCharakterPlaner:
+        if (CharakterPlanerSeite)
+            return;
+        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, TabSheet5);
+        for (QMenu *m : CharakterPlanerSeite->PopupMenues())
+            PopupMenueAnbinden(m);
+        CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
+        inhalt = CharakterPlanerSeite;
+        break;
+    default:
+        return; // built with the window
+    }
+    inhalt->setGeometry(0, 0, 784, 556);
+    // A page being shown does not show children added to it meanwhile.
+    inhalt->show();
+    emit SeiteAngelegt(seite);
+}
+
+void TForm1::AlleSeitenAnlegen()
+{
+    for (int i = 0; i < PageControl1->count(); ++i)
+        SeiteAnlegen(i);
 }
 
 void TForm1::MenueAnlegen()
@@ -230,9 +267,6 @@ void TForm1::FormCreate()
     // 3. Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
     MenuItemHint = new TMenuItemHint(this);
     MenuItemHint->MenueAnbinden(menuBar());
-    for (QMenu *m : CharakterPlanerSeite->PopupMenues())
-        PopupMenueAnbinden(m);
-    CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
     // 5., 13. and 16.: the last shown map, the catalogue, the world maps and the options
     // were loaded by the session before any window was created.
     // 7. The background picture, decoded once for the whole run.
@@ -242,10 +276,7 @@ void TForm1::FormCreate()
     // 15. Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
-    // 23. The route tab with the saved routes of the selected world.
-    Routenplanerseite =
-        new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
-    Routenplanerseite->setGeometry(0, 0, 784, 556);
+    // 23. The route tab is built when first shown (SeiteAnlegen).
 
     // Centred on the screen.
     if (QScreen *bildschirm = screen()) {
@@ -441,6 +472,10 @@ bool TForm1::eventFilter(QObject *objekt, QEvent *ereignis)
     if (!objekt->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(objekt);
+    // A page about to be seen for the first time gets its contents now, before it is painted.
+    if (typ == QEvent::Show && widget->parentWidget() &&
+        widget->parentWidget()->parentWidget() == PageControl1)
+        SeiteAnlegen(PageControl1->indexOf(widget));
     QWidget *fenster = widget->window();
 
     if (typ == QEvent::ToolTip) {

@@ -30,6 +30,10 @@ public:
 
     // Start-up sequence; run once by TAnwendung::FensterErzeugen right after construction.
     void FormCreate();
+    // The combat, route and planner pages get their contents when they are first shown,
+    // so that the window appears before what it does not show exists. This builds every
+    // page not built yet (tools and tests that reach controls of hidden pages).
+    void AlleSeitenAnlegen();
 
     static constexpr int ClientBreite = 792;
     static constexpr int ClientHoehe = 596;
@@ -114,6 +118,11 @@ public:
 
     static const QString TextWeitereFunktionen;
 
+signals:
+    // The contents of page seite (index in PageControl1) have just been built; whatever
+    // connects the page with other windows listens here. Once per page.
+    void SeiteAngelegt(int seite);
+
 protected:
     void closeEvent(QCloseEvent *ereignis) override;
     void moveEvent(QMoveEvent *ereignis) override;
@@ -122,6 +131,7 @@ protected:
 private:
     void MenueAnlegen();
     void SeitenAnlegen();
+    void SeiteAnlegen(int seite);
     void FormClose();
     TBaulistenDateiAufruf Baulistenaufruf();
     void BaulisteLadenClick(TLadeArt art);

@@ -1,5 +1,9 @@
 #include "app/Programmstart.h"
 
+#include "app/Anwendung.h"
+#include "app/Hauptfenster.h"
+#include "app/Meldungsfenster.h"
+#include "app/Webseite.h"
 #include "ui/Bilder.h"
 
 #include <QApplication>
@@ -34,6 +38,24 @@ std::unique_ptr<QTranslator> QtUebersetzungLaden(const QString &ordner)
         !QCoreApplication::installTranslator(uebersetzung.get()))
         return nullptr;
     return uebersetzung;
+}
+
+TProgramm::TProgramm() = default;
+TProgramm::~TProgramm() = default;
+
+std::unique_ptr<TProgramm> ProgrammStarten()
+{
+    auto p = std::make_unique<TProgramm>();
+    AnwendungEinrichten();
+    p->Uebersetzung = QtUebersetzungLaden(QtUebersetzungsordner());
+    MeldungsfensterInstallieren();
+
+    p->Anwendung = std::make_unique<TAnwendung>();
+    TAnwendung &anwendung = *p->Anwendung;
+    OnlineDiensteAnbinden(anwendung, WebseiteHost);
+    anwendung.FensterErzeugen();
+    anwendung.Form1->show();
+    return p;
 }
 
 } // namespace mvt

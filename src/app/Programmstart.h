@@ -9,6 +9,8 @@
 
 namespace mvt {
 
+class TAnwendung;
+
 // Names and window icon of the application; the main window ends the program itself.
 void AnwendungEinrichten();
 
@@ -20,5 +22,22 @@ QString QtUebersetzungsordner();
 // the program then shows Qt's English texts and works as before. The translation stays
 // installed as long as the returned object lives.
 std::unique_ptr<QTranslator> QtUebersetzungLaden(const QString &ordner);
+
+// What the running program keeps alive while its message loop runs; the windows go before
+// the translation they show.
+struct TProgramm {
+    TProgramm();
+    ~TProgramm();
+    TProgramm(const TProgramm &) = delete;
+    TProgramm &operator=(const TProgramm &) = delete;
+
+    std::unique_ptr<QTranslator> Uebersetzung;
+    std::unique_ptr<TAnwendung> Anwendung;
+};
+
+// The whole start of morvaren-tool once the QApplication exists: names and icon, German
+// texts, message boxes, the options file, the online services, the ten windows; returns
+// with the main window shown. The start-up probe of the benchmarks runs exactly this.
+std::unique_ptr<TProgramm> ProgrammStarten();
 
 } // namespace mvt

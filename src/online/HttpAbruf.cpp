@@ -5,6 +5,8 @@
 
 #include <curl/curl.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -14,6 +16,49 @@
 namespace mvt::online {
 
 namespace {
+
+// libcurl and the two dozen libraries it brings are loaded at the first download, not at
+// program start, where loading them costs about a third of an empty window's start.
+struct TCurl {
+    decltype(&::curl_global_init) global_init = nullptr;
+    decltype(&::curl_easy_init) easy_init = nullptr;
+    decltype(&::curl_easy_setopt) easy_setopt = nullptr;
+    decltype(&::curl_easy_perform) easy_perform = nullptr;
+    decltype(&::curl_easy_getinfo) easy_getinfo = nullptr;
+    decltype(&::curl_easy_cleanup) easy_cleanup = nullptr;
+    decltype(&::curl_slist_append) slist_append = nullptr;
+    decltype(&::curl_slist_free_all) slist_free_all = nullptr;
+};
+
+template <class F> bool Holen(void *bibliothek, const char *name, F &ziel)
+{
+    ziel = reinterpret_cast<F>(dlsym(bibliothek, name));
+    return ziel != nullptr;
+}
+
+// Null when the library or one of its functions is missing: every download then fails.
+const TCurl *Curl()
+{
+    static const TCurl *geladen = []() -> const TCurl * {
+        void *b = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+        if (!b)
+            return nullptr;
+        static TCurl k;
+        if (!(Holen(b, "curl_global_init", k.global_init) && Holen(b, "curl_easy_init", k.easy_init) &&
+              Holen(b, "curl_easy_setopt", k.easy_setopt) && Holen(b, "curl_easy_perform", k.easy_perform) &&
+              Holen(b, "curl_easy_getinfo", k.easy_getinfo) &&
+              Holen(b, "curl_easy_cleanup", k.easy_cleanup) &&
+              Holen(b, "curl_slist_append", k.slist_append) &&
+              Holen(b, "curl_slist_free_all", k.slist_free_all)))
+            return nullptr;
+        // Not thread-safe in curl; the static's initialisation runs once, whichever
+        // worker comes first.
+        if (k.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+            return nullptr;
+        return &k;
+    }();
+    return geladen;
+}
 
 struct TZiel {
     QFile *Datei;
@@ -36,7 +81,7 @@ size_t Schreiben(char *daten, size_t groesse, size_t anzahl, void *nutzer)
     if (ziel->Gelesen > ziel->Hoechst)
         return 0; // any short count makes curl abort the transfer
     long status = 0;
-    curl_easy_getinfo(ziel->Griff, CURLINFO_RESPONSE_CODE, &status);
+    Curl()->easy_getinfo(ziel->Griff, CURLINFO_RESPONSE_CODE, &status);
     if (IstUmleitung(status))
         return n; // the body of a redirect is read and dropped
     if (ziel->Datei->write(daten, static_cast<qint64>(n)) != static_cast<qint64>(n)) {
@@ -46,17 +91,11 @@ size_t Schreiben(char *daten, size_t groesse, size_t anzahl, void *nutzer)
     return n;
 }
 
-void CurlEinmalStarten()
-{
-    static std::once_flag einmal;
-    std::call_once(einmal, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 struct TCurlLoescher {
-    void operator()(CURL *c) const { curl_easy_cleanup(c); }
+    void operator()(CURL *c) const { Curl()->easy_cleanup(c); }
 };
 struct TListenLoescher {
-    void operator()(curl_slist *l) const { curl_slist_free_all(l); }
+    void operator()(curl_slist *l) const { Curl()->slist_free_all(l); }
 };
 
 bool HttpOderHttps(const char *url)
@@ -70,36 +109,38 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
 {
     using Uhr = std::chrono::steady_clock;
     const Uhr::time_point beginn = Uhr::now();
-    CurlEinmalStarten();
+    const TCurl *k = Curl();
+    if (!k)
+        return false;
     QFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
 
-    std::unique_ptr<CURL, TCurlLoescher> c(curl_easy_init());
+    std::unique_ptr<CURL, TCurlLoescher> c(k->easy_init());
     if (!c)
         return false;
-    std::unique_ptr<curl_slist, TListenLoescher> kopf(curl_slist_append(nullptr, "Accept: text/html, */*"));
+    std::unique_ptr<curl_slist, TListenLoescher> kopf(k->slist_append(nullptr, "Accept: text/html, */*"));
 
     CURL *h = c.get();
     TZiel ziel{&datei, h, 0, grenzen.HoechstBytes};
     const QByteArray stellen = grenzen.Zertifizierungsstellen.toLocal8Bit();
-    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(h, CURLOPT_HTTPHEADER, kopf.get());
-    curl_easy_setopt(h, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
-    curl_easy_setopt(h, CURLOPT_COOKIEFILE, ""); // cookie engine on, nothing stored
-    curl_easy_setopt(h, CURLOPT_PROXY, "");      // no proxy, also none from the environment
-    curl_easy_setopt(h, CURLOPT_NOPROXY, "*");
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L); // runs on worker threads
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+    k->easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    k->easy_setopt(h, CURLOPT_HTTPGET, 1L);
+    k->easy_setopt(h, CURLOPT_HTTPHEADER, kopf.get());
+    k->easy_setopt(h, CURLOPT_USERAGENT, "Mozilla/3.0 (compatible; Indy Library)");
+    k->easy_setopt(h, CURLOPT_COOKIEFILE, ""); // cookie engine on, nothing stored
+    k->easy_setopt(h, CURLOPT_PROXY, "");      // no proxy, also none from the environment
+    k->easy_setopt(h, CURLOPT_NOPROXY, "*");
+    k->easy_setopt(h, CURLOPT_NOSIGNAL, 1L); // runs on worker threads
+    k->easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+    k->easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
     if (!stellen.isEmpty())
-        curl_easy_setopt(h, CURLOPT_CAINFO, stellen.constData());
+        k->easy_setopt(h, CURLOPT_CAINFO, stellen.constData());
     // Redirects are followed here rather than by curl, so that the byte limit can count
     // the bodies of every answer and a loop ends at its first repetition.
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, Schreiben);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &ziel);
+    k->easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
+    k->easy_setopt(h, CURLOPT_WRITEFUNCTION, Schreiben);
+    k->easy_setopt(h, CURLOPT_WRITEDATA, &ziel);
 
     QByteArray adresse = url.toUtf8();
     QSet<QByteArray> besucht{adresse};
@@ -111,21 +152,21 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
         const int64_t restBytes = grenzen.HoechstBytes - ziel.Gelesen;
         if (rest <= 0 || restBytes < 0)
             break;
-        curl_easy_setopt(h, CURLOPT_URL, adresse.constData());
-        curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, rest);
-        curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, std::min(grenzen.VerbindungMs, rest));
+        k->easy_setopt(h, CURLOPT_URL, adresse.constData());
+        k->easy_setopt(h, CURLOPT_TIMEOUT_MS, rest);
+        k->easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, std::min(grenzen.VerbindungMs, rest));
         // An announced body beyond what is left of the limit is refused before it is read.
-        curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE,
-                         static_cast<curl_off_t>(std::max<int64_t>(restBytes, 1)));
+        k->easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE,
+                       static_cast<curl_off_t>(std::max<int64_t>(restBytes, 1)));
 
-        const CURLcode ergebnis = curl_easy_perform(h);
+        const CURLcode ergebnis = k->easy_perform(h);
         long status = 0;
-        curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+        k->easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
         if (ergebnis != CURLE_OK || ziel.Gelesen > grenzen.HoechstBytes)
             break;
         if (IstUmleitung(status)) {
             char *ort = nullptr;
-            curl_easy_getinfo(h, CURLINFO_REDIRECT_URL, &ort);
+            k->easy_getinfo(h, CURLINFO_REDIRECT_URL, &ort);
             if (!ort || !HttpOderHttps(ort) || umleitungen >= grenzen.HoechstUmleitungen)
                 break;
             adresse = QByteArray(ort);

@@ -43,17 +43,26 @@ std::unique_ptr<TDienste> TSitzung::DiensteAbgeben()
     return std::exchange(m_dienste, std::make_unique<TDienste>());
 }
 
-void TSitzung::ZustandLaden()
+void TSitzung::ZustandLaden(Karten karten)
 {
     TProgrammzustand &z = Zustand;
+    if (karten == Karten::Nebenher)
+        m_karten = std::async(std::launch::async, [&z] { routen::KartendatenLaden(z.Weltkarten); });
+    else
+        routen::KartendatenLaden(z.Weltkarten);
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
-    routen::KartendatenLaden(z.Weltkarten);
     z.StadtlistenStand = online::EingebauterStadtlistenStand;
     z.LastMap = 1; // Dunladan, unless the options say otherwise
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname))
         m_dienste->OptionenLaden(z);
+}
+
+void TSitzung::KartenAbwarten()
+{
+    if (m_karten.valid())
+        m_karten.get();
 }
 
 void TSitzung::OptionenAnwenden()

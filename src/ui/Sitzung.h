@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <future>
 #include <memory>
 
 namespace mvt::online {
@@ -58,7 +59,12 @@ public:
     // buildings with an empty build list, the world maps with their town list stamp, the
     // last shown map, the option defaults and then the options file when there is one.
     // Options name catalogue entries, so the catalogue comes first.
-    void ZustandLaden();
+    // Karten::Nebenher reads the world grids on a worker instead, which nothing else
+    // touches: the program start lets the first windows be built meanwhile and waits
+    // with KartenAbwarten before the first window that uses the grids.
+    enum class Karten { Sofort, Nebenher };
+    void ZustandLaden(Karten karten = Karten::Sofort);
+    void KartenAbwarten();
 
     // The options were loaded or confirmed: every window takes them.
     void OptionenAnwenden();
@@ -93,6 +99,7 @@ signals:
 
 private:
     std::unique_ptr<TDienste> m_dienste;
+    std::future<void> m_karten;
 };
 
 } // namespace mvt

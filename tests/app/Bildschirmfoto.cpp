@@ -155,8 +155,8 @@ int main(int argc, char **argv)
         return rc;
     } else if (wahl.startsWith(QLatin1String("kampfbericht:"))) {
         const QStringList teile = wahl.split(u':');
-        mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
         anwendung.Form1->PageControl1->setCurrentIndex(1);
+        mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
         QFile bericht(startordner.absoluteFilePath(teile.value(1)));
         if (!bericht.open(QIODevice::ReadOnly)) {
             std::fprintf(stderr, "Bericht nicht lesbar\n");

@@ -106,7 +106,13 @@ public:
         QDir::setCurrent(m_vorher);
     }
 
-    void Erzeugen() { App.FensterErzeugen(); }
+    // The windows created, with the pages the program builds on first show built at once,
+    // so that every control is there to find.
+    void Erzeugen()
+    {
+        App.FensterErzeugen();
+        App.Form1->AlleSeitenAnlegen();
+    }
     // The windows created and the main window shown and active, as a player finds it after
     // start; no version check runs meanwhile.
     void HauptfensterZeigen()

@@ -134,6 +134,8 @@ void SitzungTest::okaySchaltetPlanerwelt()
     auto *beschriftung = h.findChild<QLabel *>(QStringLiteral("LabelCPWirkungBerechnen"));
     QVERIFY(schalter && beschriftung);
     TForm7 &f = *s.App.Form7;
+    // The world buttons are named before the window is first shown.
+    f.SeitenAnlegen();
     auto okay = [&](QRadioButton *welt, bool wirkung) {
         h.Einstellungen1->trigger();
         QVERIFY(f.isVisible());

@@ -10,6 +10,7 @@ QObject *UebersetzungTestErzeugen();
 QObject *TastaturTestErzeugen();
 QObject *BarrierefreiheitTestErzeugen();
 QObject *SitzungTestErzeugen();
+QObject *StartTestErzeugen();
 
 int main(int argc, char **argv)
 {
@@ -17,5 +18,5 @@ int main(int argc, char **argv)
         argc, argv,
         {FensterTestErzeugen, JpegBildTestErzeugen, BaulistenMenueTestErzeugen, OnlineTestErzeugen,
          EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen, TastaturTestErzeugen,
-         BarrierefreiheitTestErzeugen, SitzungTestErzeugen});
+         BarrierefreiheitTestErzeugen, SitzungTestErzeugen, StartTestErzeugen});
 }

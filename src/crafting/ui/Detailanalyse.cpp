@@ -213,6 +213,20 @@ TForm6::TForm6(QWidget *hauptfenster)
     ScrollBox->setWidget(Image1);
     Image1->resize(797, m_bildlaufbereich);
     ScrollBox->viewport()->installEventFilter(this);
+}
+
+void TForm6::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        InhaltAnlegen();
+    TNebenfenster::setVisible(sichtbar);
+}
+
+void TForm6::InhaltAnlegen()
+{
+    if (m_inhaltAngelegt)
+        return;
+    m_inhaltAngelegt = true;
     QWidget *f = Image1;
 
     LabelAnalyseStatic1 = Textbeschriftung("LabelAnalyseStatic1", QStringLiteral("Produkte"), f, true);
@@ -285,6 +299,7 @@ TForm6::TForm6(QWidget *hauptfenster)
     setTabOrder(StringGrid2, StringGrid3);
     setTabOrder(StringGrid3, StringGrid4);
     setTabOrder(StringGrid4, SpeedButtonAbbrechen);
+    Einrichten();
 }
 
 void TForm6::DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen,
@@ -295,7 +310,7 @@ void TForm6::DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen,
     m_crafting = &crafting;
 }
 
-void TForm6::FormCreate()
+void TForm6::Einrichten()
 {
     SpeedButtonAbbrechen->setIcon(GlyphAbbrechen());
     StringGrid1->SpaltenSetzen(Liste(KopfProdukte), {120, 78, 78, 78, 78, 78, 78, 78, 78, 78, 30});
@@ -359,6 +374,8 @@ void TForm6::LayoutSetzen(bool zwischenprodukte)
 
 void TForm6::FormResize()
 {
+    if (!m_inhaltAngelegt)
+        return;
     const int w = Clientbreite();
     int links = 0;
     int breite = 0;
@@ -395,6 +412,7 @@ void TForm6::FormResize()
 
 void TForm6::FormShow()
 {
+    InhaltAnlegen();
     TDetailanalyse d;
     const int modus = Tag >= 1 && Tag <= AnzahlModi ? Tag : 1;
     if (m_katalog && m_optionen && m_crafting)

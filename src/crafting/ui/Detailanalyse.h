@@ -52,7 +52,10 @@ public:
     // The data the window shows; set once by the application before the first showing.
     void DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen, const TCraftingZustand &crafting);
 
-    void FormCreate() override;
+    // The controls are built before the window is first shown, not at program start; this
+    // builds them now. Once.
+    void InhaltAnlegen();
+    void setVisible(bool sichtbar) override;
     // Places the buildings and skills grids for a client width.
     void FormResize();
     void SpeedButtonAbbrechenClick();
@@ -97,6 +100,8 @@ private:
     const TOptionen *m_optionen = nullptr;
     const TCraftingZustand *m_crafting = nullptr;
     int m_bildlaufbereich = 688;
+    bool m_inhaltAngelegt = false;
+    void Einrichten();
 };
 
 } // namespace mvt

@@ -157,6 +157,22 @@ TForm7::TForm7(TSitzung &sitzung, QWidget *hauptfenster)
 
     PageControl1 = Benannt(new QTabWidget(this), "PageControl1");
     PageControl1->setGeometry(8, 8, 924, 586);
+}
+
+TForm7::~TForm7() = default;
+
+void TForm7::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        SeitenAnlegen();
+    TNebenfenster::setVisible(sichtbar);
+}
+
+void TForm7::SeitenAnlegen()
+{
+    if (m_seitenAngelegt)
+        return;
+    m_seitenAngelegt = true;
     struct Seite {
         const char *name;
         QString titel;
@@ -180,8 +196,6 @@ TForm7::TForm7(TSitzung &sitzung, QWidget *hauptfenster)
     connect(ButtonOkay, &QPushButton::clicked, this, &TForm7::ButtonOkayClick);
     connect(ButtonAbbrechen, &QPushButton::clicked, this, &TForm7::ButtonAbbrechenClick);
 }
-
-TForm7::~TForm7() = default;
 
 void TForm7::SeiteMorvarenTool(QWidget *seite)
 {
@@ -582,6 +596,7 @@ void TForm7::AlleWerteZeigen()
 
 void TForm7::FormShow()
 {
+    SeitenAnlegen();
     const TEinstellungsWerte w = EinstellungenLesen(Daten());
     // 1. and 2. Potencies; the import result is hidden.
     m_pruefeWirkung = true;
@@ -629,6 +644,7 @@ void TForm7::FormShow()
 
 void TForm7::ButtonOkayClick()
 {
+    SeitenAnlegen();
     // The rows not created yet show the data's own texts.
     TEinstellungsWerte w = EinstellungenLesen(Daten());
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();

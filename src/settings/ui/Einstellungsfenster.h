@@ -35,45 +35,49 @@ public:
     ~TForm7() override;
 
     std::function<double()> Jetzt; // the clock in days; empty: the system clock
+    // The pages and buttons are built before the window is first shown (start-up does not
+    // wait for them); this builds them now (tests, benchmarks). Once.
+    void SeitenAnlegen();
+    void setVisible(bool sichtbar) override;
 
-    QTabWidget *PageControl1;
+    QTabWidget *PageControl1 = nullptr;
     // "Morvaren Tool"
-    QCheckBox *CheckBoxShowHints;
-    QCheckBox *CheckBoxAutoUpdate;
-    QTableWidget *ValueListEditorFertigkeiten;
-    QTableWidget *ValueListEditorHandwerk;
-    QPushButton *ButtonWirkungenZuruecksetzen;
-    QPushButton *ButtonReadWirkungClipboard;
-    QLabel *LabelWirksamkeitImportOkay;
+    QCheckBox *CheckBoxShowHints = nullptr;
+    QCheckBox *CheckBoxAutoUpdate = nullptr;
+    QTableWidget *ValueListEditorFertigkeiten = nullptr;
+    QTableWidget *ValueListEditorHandwerk = nullptr;
+    QPushButton *ButtonWirkungenZuruecksetzen = nullptr;
+    QPushButton *ButtonReadWirkungClipboard = nullptr;
+    QLabel *LabelWirksamkeitImportOkay = nullptr;
     // "Bausatzrechner"
-    QTabWidget *PageControl2;
-    QCheckBox *CheckBoxTreeViewAutoExpand;
-    QCheckBox *CheckBoxSaveUserAngaben;
-    QPushButton *ButtonPreiseZuruecksetzen;
-    QRadioButton *RadioButtonBSRAlteWelt;
-    QRadioButton *RadioButtonBSRNeueWelt;
-    QCheckBox *CheckBoxBSRWirkungBerechnen;
-    QTabWidget *PageControlPreise;
-    QComboBox *ComboboxGebaeudeMaster;
-    QSpinBox *SpinEditGebaeude;
+    QTabWidget *PageControl2 = nullptr;
+    QCheckBox *CheckBoxTreeViewAutoExpand = nullptr;
+    QCheckBox *CheckBoxSaveUserAngaben = nullptr;
+    QPushButton *ButtonPreiseZuruecksetzen = nullptr;
+    QRadioButton *RadioButtonBSRAlteWelt = nullptr;
+    QRadioButton *RadioButtonBSRNeueWelt = nullptr;
+    QCheckBox *CheckBoxBSRWirkungBerechnen = nullptr;
+    QTabWidget *PageControlPreise = nullptr;
+    QComboBox *ComboboxGebaeudeMaster = nullptr;
+    QSpinBox *SpinEditGebaeude = nullptr;
     std::array<QComboBox *, AnzahlHandwerksgebaeude + 1> ComboBoxGebaeude{};
     std::array<QSpinBox *, AnzahlHandwerksgebaeude + 1> SpinEditSchichtkosten{};
     // "Routenplaner"
-    QSpinBox *SpinEditUebertragungsintervall;
-    QSpinBox *SpinEditSZone;
-    QSpinBox *SpinEditBZone;
-    QSpinBox *SpinEditSZoneHS;
-    QSpinBox *SpinEditBZoneHS;
-    QPushButton *ZonenZuruecksetzen;
-    QCheckBox *CheckBoxStadtAutoUpdate;
-    QCheckBox *CheckBoxAuftragsOptimierung;
+    QSpinBox *SpinEditUebertragungsintervall = nullptr;
+    QSpinBox *SpinEditSZone = nullptr;
+    QSpinBox *SpinEditBZone = nullptr;
+    QSpinBox *SpinEditSZoneHS = nullptr;
+    QSpinBox *SpinEditBZoneHS = nullptr;
+    QPushButton *ZonenZuruecksetzen = nullptr;
+    QCheckBox *CheckBoxStadtAutoUpdate = nullptr;
+    QCheckBox *CheckBoxAuftragsOptimierung = nullptr;
     // "Charakter-Planer"
-    QCheckBox *CheckBoxCPWirkungBerechnen;
-    QRadioButton *RadioButtonCPAlteWelt;
-    QRadioButton *RadioButtonCPNeueWelt;
+    QCheckBox *CheckBoxCPWirkungBerechnen = nullptr;
+    QRadioButton *RadioButtonCPAlteWelt = nullptr;
+    QRadioButton *RadioButtonCPNeueWelt = nullptr;
 
-    QPushButton *ButtonOkay;
-    QPushButton *ButtonAbbrechen;
+    QPushButton *ButtonOkay = nullptr;
+    QPushButton *ButtonAbbrechen = nullptr;
 
     // The 33 "Alle" boxes in the order of AlleBoxen().
     std::array<QSpinBox *, AnzahlAlleBoxen> AlleBox{};
@@ -118,6 +122,7 @@ private:
     void SeiteRoutenplaner(QWidget *seite);
     void SeiteCharakterPlaner(QWidget *seite);
     void ZeileAnzeigen(int zeile);
+    bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
     TEinstellungsDaten Daten();
