@@ -64,6 +64,14 @@ class Schichten(unittest.TestCase):
         self.assertNotEqual(rc, 0)
         self.assertIn("base -> catalogue", fehler)
 
+    def test_lange_dateien_fallen_auf(self):
+        for zeilen, erlaubt in [(900, True), (901, False)]:
+            with self.subTest(zeilen=zeilen):
+                rc, fehler = pruefen({**GESUND, "crafting/Bauliste.cpp": "// x\n" * zeilen})
+                self.assertEqual(rc == 0, erlaubt, fehler)
+                if not erlaubt:
+                    self.assertIn("crafting/Bauliste.cpp: 901 lines", fehler)
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])
