@@ -39,8 +39,8 @@ QLabel *FeldBeschriftung(QWidget *eltern, const QString &text, QWidget *feld, QR
     return l;
 }
 
-QToolButton *Knopf(QWidget *eltern, const QString &name, const QString &hinweis, const QIcon &glyphe, QRect ort,
-                   QSize symbolgroesse)
+QToolButton *Knopf(QWidget *eltern, const QString &name, const QString &hinweis, const QIcon &glyphe,
+                   QRect ort, QSize symbolgroesse)
 {
     auto *b = new QToolButton(eltern);
     b->setObjectName(name);
@@ -55,7 +55,8 @@ QToolButton *Knopf(QWidget *eltern, const QString &name, const QString &hinweis,
     return b;
 }
 
-QToolButton *Textknopf(QWidget *eltern, const QString &name, const QString &text, QRect ort, const QIcon &glyphe)
+QToolButton *Textknopf(QWidget *eltern, const QString &name, const QString &text, QRect ort,
+                       const QIcon &glyphe)
 {
     auto *b = new QToolButton(eltern);
     b->setObjectName(name);

@@ -23,8 +23,8 @@ QLabel *FeldBeschriftung(QWidget *eltern, const QString &text, QWidget *feld, QR
 
 // A flat tool button showing a glyph only; its hint is both tool tip and accessible name.
 // symbolgroesse: empty keeps the style's icon size.
-QToolButton *Knopf(QWidget *eltern, const QString &name, const QString &hinweis, const QIcon &glyphe, QRect ort,
-                   QSize symbolgroesse = {});
+QToolButton *Knopf(QWidget *eltern, const QString &name, const QString &hinweis, const QIcon &glyphe,
+                   QRect ort, QSize symbolgroesse = {});
 
 // A flat tool button with a text (and optionally a glyph beside it); the text is its hint and name.
 QToolButton *Textknopf(QWidget *eltern, const QString &name, const QString &text, QRect ort,
