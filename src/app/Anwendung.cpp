@@ -66,12 +66,13 @@ void TAnwendung::FensterErzeugen()
 {
     // The grids of the three worlds are read beside the first windows, which do not use
     // them; the map window is the first that does.
-    Sitzung.ZustandLaden(TSitzung::Karten::Nebenher);
+    Sitzung.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
     Form1 = std::make_unique<TForm1>(*this);
     Form1->FormCreate();
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
-    Erzeugen(Form3, Sitzung, h);
+    Form3 = std::make_unique<TForm3>(Sitzung, Zustand.Katalog, Zustand.Crafting, h);
+    Form3->FormCreate();
     Erzeugen(Form4, h);
     Form4->PruefungStarten = [this] { Dienste().VersionspruefungStarten(); };
     Form4->NextVersionCheck = &Zustand.NextVersionCheck;
@@ -80,7 +81,10 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form5, h);
     Erzeugen(Form6, h);
     Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
-    Erzeugen(Form7, Sitzung, h);
+    Form7 = std::make_unique<TForm7>(
+        Sitzung,
+        TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.Optionen, Zustand.NextVersionCheck}, h);
+    Form7->FormCreate();
     Sitzung.KartenAbwarten();
     Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);

@@ -4,7 +4,7 @@
 
 #include "online/HttpAbruf.h"
 #include "settings/OptionenDatei.h"
-#include "ui/Sitzung.h"
+#include "app/Programmsitzung.h"
 
 #include <QString>
 
@@ -32,7 +32,7 @@ public:
 
     // Owns the program state; windows connect to its signals. Declared first: it goes
     // after the windows.
-    TSitzung Sitzung;
+    TProgrammsitzung Sitzung;
     TProgrammzustand &Zustand = Sitzung.Zustand;
     TDienste &Dienste() { return Sitzung.Dienste(); }
 

@@ -149,7 +149,8 @@ void TForm1::SeitenAnlegen()
         *s.feld = w;
     }
 
-    Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, TabSheet1);
+    Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand.Katalog, m_app.Zustand.Crafting,
+                                              m_app.Zustand.Optionen, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -183,7 +184,8 @@ void TForm1::SeiteAnlegen(int seite)
     case SeiteCharakterPlaner:
         if (CharakterPlanerSeite)
             return;
-        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, TabSheet5);
+        CharakterPlanerSeite =
+            new TCharakterPlanerSeite(m_app.Sitzung, z.Katalog, z.Optionen, z.Planer, TabSheet5);
         for (QMenu *m : CharakterPlanerSeite->PopupMenues())
             PopupMenueAnbinden(m);
         CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);

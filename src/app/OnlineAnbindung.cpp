@@ -52,7 +52,7 @@ public:
         TForm1 *h = m_a.Form1.get();
         if (!h)
             return;
-        TSitzung &sitzung = m_a.Sitzung;
+        TProgrammsitzung &sitzung = m_a.Sitzung;
         const TProgrammzustand &z = sitzung.Zustand;
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)

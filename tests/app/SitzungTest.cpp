@@ -43,7 +43,7 @@ namespace {
 struct TGeladen {
     QTemporaryDir Ordner;
     QString Vorher = QDir::currentPath();
-    TSitzung S;
+    TProgrammsitzung S;
     TGeladen()
     {
         QDir::setCurrent(Ordner.path());

@@ -1,7 +1,7 @@
 // The price dialog TForm3 in its three kinds: rows, masters, Okay and Abbrechen.
 #include "crafting/Analyse.h"
 #include "settings/ui/Preisdialog.h"
-#include "ui/Sitzung.h"
+#include "app/Programmsitzung.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,7 +17,7 @@ using namespace mvt;
 class PreisdialogTest : public QObject {
     Q_OBJECT
 
-    TSitzung m_sitzung;
+    TProgrammsitzung m_sitzung;
     TKatalog &m_katalog = m_sitzung.Zustand.Katalog;
     TCraftingZustand &m_c = m_sitzung.Zustand.Crafting;
     QWidget m_haupt;
@@ -49,7 +49,7 @@ private slots:
 
     void VerkaufspreiseMitMaster()
     {
-        TForm3 d(m_sitzung, &m_haupt);
+        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
         m_haupt.setEnabled(false);
         d.Tag = 11;
         d.show();
@@ -89,7 +89,7 @@ private slots:
         for (const char *name : {"Jaspis", "Onyx", "Pyrit", "Achat", "Topas", "Lapis", "Diamant", "Kristall"})
             ZurBaulisteHinzufuegen(m_katalog, m_c.Bauliste, QString::fromUtf8(name), 1);
         AllesNeuBerechnen(m_katalog, TOptionen{}, m_c);
-        TForm3 d(m_sitzung, &m_haupt);
+        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
         d.Tag = 11;
         d.resize(330, 200);
         d.show();
@@ -116,7 +116,7 @@ private slots:
 
     void EinkaufspreiseDesModus()
     {
-        TForm3 d(m_sitzung, &m_haupt);
+        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
         d.Tag = 22;
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Einkaufspreise der Zutaten"));
@@ -135,7 +135,7 @@ private slots:
 
     void GebaeudeUndLayout()
     {
-        TForm3 d(m_sitzung, &m_haupt);
+        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
         d.Tag = 23; // Schmiede and Schmelze
         d.resize(300, 300);
         d.show();

@@ -23,9 +23,9 @@ TKostenseitenSteuerung &TKostenseitenZugang::operator[](size_t k) const
     return m_seite.Blatt(k).Steuerung;
 }
 
-TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, QWidget *eltern)
-    : TBausatzrechnerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Crafting, sitzung.Zustand.Optionen,
-                           eltern)
+TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &katalog,
+                                           TCraftingZustand &crafting, TOptionen &optionen, QWidget *eltern)
+    : TBausatzrechnerSeite(katalog, crafting, optionen, eltern)
 {
     // The recipe rules, the prices or the build list changed elsewhere.
     connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);

@@ -54,7 +54,8 @@ public:
     TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting, TOptionen &optionen,
                          QWidget *eltern = nullptr);
     // On the session's state; shown again when the session reports a change.
-    TBausatzrechnerSeite(TSitzung &sitzung, QWidget *eltern);
+    TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting,
+                         TOptionen &optionen, QWidget *eltern);
 
     // Builds the catalogue tree (once) and shows the empty state.
     void Aufbauen();

@@ -64,8 +64,9 @@ QString MenueeintragBeschreibung(QAction *a)
 
 // ---------------------------------------------------------------------------------------
 
-TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent)
-    : TCharakterPlanerSeite(sitzung.Zustand.Katalog, sitzung.Zustand.Optionen, sitzung.Zustand.Planer, parent)
+TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TOptionen &optionen,
+                                             TPlaner &planer, QWidget *parent)
+    : TCharakterPlanerSeite(katalog, optionen, planer, parent)
 {
     // The menu hints follow the options; the values whatever they depend on.
     connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);

@@ -47,7 +47,8 @@ public:
     TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, planer::TPlaner &planer,
                           QWidget *parent = nullptr);
     // On the session's catalogue, options and character; follows the session's changes.
-    TCharakterPlanerSeite(TSitzung &sitzung, QWidget *parent);
+    TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TOptionen &optionen,
+                          planer::TPlaner &planer, QWidget *parent);
     ~TCharakterPlanerSeite() override;
 
     // The one character of the program and the optimiser window's inputs.

@@ -148,9 +148,9 @@ const QString Ueberschrift[2] = {QStringLiteral("Fertigkeiten"), QStringLiteral(
 
 } // namespace
 
-TForm7::TForm7(TSitzung &sitzung, QWidget *hauptfenster)
+TForm7::TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Einstellungen"), Rahmen::Dialog, false), m_sitzung(sitzung),
-      m_zeilen(AnzahlPreiszeilen + 1)
+      m_ziele(ziele), m_zeilen(AnzahlPreiszeilen + 1)
 {
     setObjectName(QStringLiteral("Form7"));
     setFixedSize(940, 640);
@@ -388,7 +388,7 @@ void TForm7::PreisseiteAufbauen(int seite)
         std::vector<int> y(zeilen.size());
         int hoehe = 0;
         for (size_t i = 0; i < zeilen.size(); ++i) {
-            if (i > 0 && NeueStufengruppe(m_sitzung.Zustand.Katalog, zeilen[i - 1], zeilen[i]))
+            if (i > 0 && NeueStufengruppe(m_ziele.Katalog, zeilen[i - 1], zeilen[i]))
                 hoehe += Zeilenabstand;
             y[i] = hoehe;
             hoehe += Zeilenabstand;
@@ -421,19 +421,19 @@ void TForm7::PreisseiteAufbauen(int seite)
             TPreisZeilenFelder &f = m_zeilen[static_cast<size_t>(z)];
             const TPreiszeilenGut gut = PreiszeileGut(z);
             QString name;
-            const double referenz = Referenzwert(m_sitzung.Zustand.Katalog, gut.Art, gut.Index);
+            const double referenz = Referenzwert(m_ziele.Katalog, gut.Art, gut.Index);
             switch (gut.Art) {
             case ArtRohstoff:
-                name = Rohstoff(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                name = Rohstoff(m_ziele.Katalog, gut.Index)->Name;
                 break;
             case ArtZutat:
-                name = Zutat(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                name = Zutat(m_ziele.Katalog, gut.Index)->Name;
                 break;
             case ArtWare:
-                name = Ware(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                name = Ware(m_ziele.Katalog, gut.Index)->Name;
                 break;
             default:
-                name = Gebaeude(m_sitzung.Zustand.Katalog, gut.Index)->Name;
+                name = Gebaeude(m_ziele.Katalog, gut.Index)->Name;
                 break;
             }
             f.Name = new QLabel(name, flaeche);
@@ -479,7 +479,7 @@ void TForm7::ZeileAnzeigen(int zeile)
     if (!f.Verkauf)
         return;
     const TPreiszeilenGut g = PreiszeileGut(zeile);
-    const TPreispaar *p = Preise(m_sitzung.Zustand.Crafting, g.Art, g.Index);
+    const TPreispaar *p = Preise(m_ziele.Crafting, g.Art, g.Index);
     if (!p)
         return;
     f.Verkauf->Anzeigen(p->Verkaufspreis);
@@ -574,8 +574,7 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
 
 TEinstellungsDaten TForm7::Daten()
 {
-    return {m_sitzung.Zustand.Katalog, m_sitzung.Zustand.Crafting, m_sitzung.Zustand.Optionen,
-            m_sitzung.Zustand.NextVersionCheck, Erinnert};
+    return {m_ziele.Katalog, m_ziele.Crafting, m_ziele.Optionen, m_ziele.NextVersionCheck, Erinnert};
 }
 
 double TForm7::JetztTage() const
@@ -692,7 +691,7 @@ void TForm7::ButtonOkayClick()
     m_sitzung.PlanerweltGeaendert();
     // 8. The build list's analysis with the new prices.
     auto baulisteNeu = [this] {
-        if (!m_sitzung.Zustand.Crafting.Bauliste.Leer())
+        if (!m_ziele.Crafting.Bauliste.Leer())
             m_sitzung.PreiseGeaendert();
     };
     baulisteNeu();
@@ -762,7 +761,7 @@ void TForm7::WirkungZeilePruefen(QTableWidget *liste, int zeile)
     if (m_pruefeWirkung || zeile < 0 || zeile >= liste->rowCount())
         return;
     QTableWidgetItem *item = liste->item(zeile, 1);
-    const QString geprueft = WirkungPruefen(item->text(), m_sitzung.Zustand.Optionen);
+    const QString geprueft = WirkungPruefen(item->text(), m_ziele.Optionen);
     if (geprueft == item->text())
         return;
     m_pruefeWirkung = true;

@@ -31,7 +31,14 @@ class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
     // Works on the session's state; Okay tells the session, which tells the windows.
-    TForm7(TSitzung &sitzung, QWidget *hauptfenster);
+    // What it works on: parts of the program state.
+    struct TZiele {
+        TKatalog &Katalog;
+        TCraftingZustand &Crafting;
+        TOptionen &Optionen;
+        double &NextVersionCheck;
+    };
+    TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;
 
     std::function<double()> Jetzt; // the clock in days; empty: the system clock
@@ -129,6 +136,7 @@ private:
     double JetztTage() const;
 
     TSitzung &m_sitzung;
+    TZiele m_ziele;
     std::vector<TPreisZeilenFelder> m_zeilen;
     std::vector<QWidget *> m_preisflaechen;              // content widget per price page
     std::vector<std::vector<QWidget *>> m_unterflaechen; // per page, per sub-page

@@ -32,9 +32,9 @@ QToolButton *Glyphknopf(QWidget *eltern, const QString &name, const QString &hin
 
 } // namespace
 
-TForm3::TForm3(TSitzung &sitzung, QWidget *hauptfenster)
+TForm3::TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting, QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true), m_sitzung(sitzung),
-      m_katalog(&sitzung.Zustand.Katalog), m_crafting(&sitzung.Zustand.Crafting)
+      m_katalog(&katalog), m_crafting(&crafting)
 {
     setObjectName(QStringLiteral("Form3"));
     setMinimumSize(150, 200);

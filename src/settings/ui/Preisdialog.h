@@ -33,7 +33,7 @@ class TForm3 : public TNebenfenster {
     Q_OBJECT
 public:
     // Edits the session's prices and buildings; after Okay the session has them recomputed.
-    TForm3(TSitzung &sitzung, QWidget *hauptfenster);
+    TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting, QWidget *hauptfenster);
 
     static constexpr int PreiszelleBreite = 150, PreiszelleHoehe = 50;
     static constexpr int GebaeudezelleBreite = 130, GebaeudezelleHoehe = 60;

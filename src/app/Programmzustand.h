@@ -1,7 +1,7 @@
 // The data of the running program, apart from what a window keeps for itself: catalogue,
 // build list and prices, options, saved routes, world maps and the planner's character. One
-// instance, owned by the session (ui/Sitzung.h); windows bind to its parts and hear of
-// changes from the session.
+// instance, owned by the program's session (app/Programmsitzung.h); windows are given the
+// parts they work on and hear of changes from the session.
 #pragma once
 
 #include "base/Optionen.h"

@@ -1,0 +1,97 @@
+#include "app/Programmsitzung.h"
+
+#include "crafting/Analyse.h"
+#include "routes/Stadtliste.h"
+#include "settings/OptionenDatei.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMetaMethod>
+
+#include <utility>
+
+namespace mvt {
+
+TDienste::~TDienste() = default;
+
+void TDienste::OptionenLaden(TProgrammzustand &z)
+{
+    mvt::OptionenLaden(z.Katalog, {z.Optionen, z.Crafting, z.Routen, z.NextVersionCheck, z.LastMap});
+}
+
+void TDienste::OptionenSpeichern(const TProgrammzustand &z)
+{
+    mvt::OptionenSpeichern(z.Katalog, {z.Optionen, z.Crafting, z.Routen, z.NextVersionCheck, z.LastMap});
+}
+
+void TDienste::Beenden()
+{
+    QCoreApplication::quit();
+}
+
+TProgrammsitzung::TProgrammsitzung(QObject *eltern)
+    : TSitzung(eltern), m_dienste(std::make_unique<TDienste>())
+{
+}
+
+TProgrammsitzung::~TProgrammsitzung() = default;
+
+void TProgrammsitzung::DiensteSetzen(std::unique_ptr<TDienste> dienste)
+{
+    m_dienste = dienste ? std::move(dienste) : std::make_unique<TDienste>();
+}
+
+std::unique_ptr<TDienste> TProgrammsitzung::DiensteAbgeben()
+{
+    return std::exchange(m_dienste, std::make_unique<TDienste>());
+}
+
+void TProgrammsitzung::ZustandLaden(Karten karten)
+{
+    TProgrammzustand &z = Zustand;
+    if (karten == Karten::Nebenher)
+        m_karten = std::async(std::launch::async, [&z] { routen::KartendatenLaden(z.Weltkarten); });
+    else
+        routen::KartendatenLaden(z.Weltkarten);
+    KatalogFuellen(z.Katalog);
+    CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    z.StadtlistenStand = online::EingebauterStadtlistenStand;
+    z.LastMap = 1; // Dunladan, unless the options say otherwise
+    StandardOptionenSetzen(z.Optionen);
+    if (QFileInfo::exists(OptionenDateiname))
+        m_dienste->OptionenLaden(z);
+}
+
+void TProgrammsitzung::KartenAbwarten()
+{
+    if (m_karten.valid())
+        m_karten.get();
+}
+
+void TProgrammsitzung::CraftingweltGeaendert()
+{
+    WeltvarianteAnwenden(Zustand.Katalog, Zustand.Optionen.BSRWorld);
+    emit craftingweltGeaendert();
+}
+
+void TProgrammsitzung::BaulisteGeaendert()
+{
+    if (isSignalConnected(QMetaMethod::fromSignal(&TSitzung::baulisteGeaendert)))
+        emit baulisteGeaendert();
+    else
+        AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+}
+
+void TProgrammsitzung::StadtdatenInstallieren(online::TStadtdaten &&daten)
+{
+    online::StadtdatenInstallieren(Zustand.Weltkarten, std::move(daten));
+    emit weltkartenGeaendert();
+}
+
+void TProgrammsitzung::StadtlistenStandSetzen(const QString &stand)
+{
+    Zustand.StadtlistenStand = stand;
+    emit stadtlistenStandGeaendert();
+}
+
+} // namespace mvt

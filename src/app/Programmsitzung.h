@@ -1,0 +1,78 @@
+// The program's session: owns the program state (catalogue, build list and prices, options,
+// saved routes, world maps, the planner's character) and the services outside the windows.
+// Its setters apply the model's consequences first, then emit the signals of TSitzung.
+#pragma once
+
+#include "app/Programmzustand.h"
+#include "ui/Sitzung.h"
+
+#include <future>
+#include <memory>
+
+namespace mvt::online {
+struct TStadtdaten;
+}
+
+namespace mvt {
+
+// What the session asks of the world outside the windows. The default reads and writes
+// "options.ini" in the working folder and ends the message loop; it starts no online
+// service. The program and the tests put their own in place (TProgrammsitzung::DiensteSetzen).
+class TDienste {
+public:
+    TDienste() = default;
+    TDienste(const TDienste &) = delete;
+    TDienste &operator=(const TDienste &) = delete;
+    virtual ~TDienste();
+
+    // Runs only when the file exists; reports an invalid file itself (message, defaults).
+    virtual void OptionenLaden(TProgrammzustand &z);
+    // Reports its failures itself.
+    virtual void OptionenSpeichern(const TProgrammzustand &z);
+    // Run by every showing of the version window.
+    virtual void VersionspruefungStarten() {}
+    virtual void StadtUpdateStarten() {}
+    // Ends the message loop.
+    virtual void Beenden();
+    // When the program ends, after the message loop; workers still running are not waited for.
+    virtual void Programmende() {}
+};
+
+class TProgrammsitzung final : public TSitzung {
+public:
+    explicit TProgrammsitzung(QObject *eltern = nullptr);
+    ~TProgrammsitzung() override;
+
+    TProgrammzustand Zustand;
+
+    TDienste &Dienste() { return *m_dienste; }
+    // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
+    void DiensteSetzen(std::unique_ptr<TDienste> dienste);
+    // Hands the services over, so that new ones can wrap them; defaults take their place.
+    std::unique_ptr<TDienste> DiensteAbgeben();
+
+    // Start-up, before any window exists: the catalogue, default prices and production
+    // buildings with an empty build list, the world maps with their town list stamp, the
+    // last shown map, the option defaults and then the options file when there is one.
+    // Options name catalogue entries, so the catalogue comes first.
+    // Karten::Nebenher reads the world grids on a worker instead, which nothing else
+    // touches: the program start lets the first windows be built meanwhile and waits
+    // with KartenAbwarten before the first window that uses the grids.
+    enum class Karten { Sofort, Nebenher };
+    void ZustandLaden(Karten karten = Karten::Sofort);
+    void KartenAbwarten();
+
+    void OptionenSpeichern() override { m_dienste->OptionenSpeichern(Zustand); }
+    void CraftingweltGeaendert() override;
+    void BaulisteGeaendert() override;
+    // A world of a new town list: installed into the grids, then the maps are redrawn.
+    void StadtdatenInstallieren(online::TStadtdaten &&daten);
+    // The stamp of the town list the grids now carry.
+    void StadtlistenStandSetzen(const QString &stand);
+
+private:
+    std::unique_ptr<TDienste> m_dienste;
+    std::future<void> m_karten;
+};
+
+} // namespace mvt
