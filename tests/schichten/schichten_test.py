@@ -44,6 +44,8 @@ class Schichten(unittest.TestCase):
             ({"base/Zahlen.cpp": '#include "catalogue/Katalog.h"\n'}, "base"),
             ({"catalogue/Katalog.cpp": '#include "settings/Datei.h"\n'}, "settings"),
             ({"ui/Bilder.cpp": '#include "app/Fenster.cpp"\n'}, "app"),
+            # A shared window folder that includes a model whose windows include it.
+            ({"ui/Bilder.cpp": '#include "crafting/Bauliste.h"\n'}, "crafting -> ui"),
         ]:
             with self.subTest(kreis=kreis):
                 rc, fehler = pruefen({**GESUND, **zusatz})
