@@ -64,8 +64,8 @@ template <class T> void Erzeugen(std::unique_ptr<T> &feld, TSitzung &sitzung, QW
 
 void TAnwendung::FensterErzeugen()
 {
-    // The grids of the three worlds are read beside the first windows, which do not use
-    // them; the map window is the first that does.
+    // The grids of the three worlds are read beside the windows, which do not read them
+    // while they are built (see KartenAbwarten at the end).
     Sitzung.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
     Form1 = std::make_unique<TForm1>(*this);
     Form1->FormCreate();
@@ -85,7 +85,6 @@ void TAnwendung::FensterErzeugen()
         Sitzung,
         TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.Optionen, Zustand.NextVersionCheck}, h);
     Form7->FormCreate();
-    Sitzung.KartenAbwarten();
     Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
@@ -100,6 +99,9 @@ void TAnwendung::FensterErzeugen()
         SeiteAnbinden(*this, i);
     QObject::connect(Form1.get(), &TForm1::SeiteAngelegt, Form1.get(),
                      [this](int seite) { SeiteAnbinden(*this, seite); });
+    // Last, so that the windows above were built while the worker read the grids; the map
+    // window has their address but reads them only when shown, from the message loop.
+    Sitzung.KartenAbwarten();
 }
 
 void OptionenAnwenden(TAnwendung &a)

@@ -176,7 +176,9 @@ void TForm1::SeiteAnlegen(int seite)
     case 2:
         if (Routenplanerseite)
             return;
-        // 23. The route tab with the saved routes of the selected world.
+        // 23. The route tab with the saved routes of the selected world. The options may
+        // select it while the windows are still being built, before the grids are in.
+        m_app.Sitzung.KartenAbwarten();
         Routenplanerseite =
             new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
         inhalt = Routenplanerseite;

@@ -53,6 +53,7 @@ public:
         if (!h)
             return;
         TProgrammsitzung &sitzung = m_a.Sitzung;
+        sitzung.KartenAbwarten();
         const TProgrammzustand &z = sitzung.Zustand;
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)

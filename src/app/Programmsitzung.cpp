@@ -1,5 +1,6 @@
 #include "app/Programmsitzung.h"
 
+#include "base/Nebenher.h"
 #include "crafting/Analyse.h"
 #include "routes/Stadtliste.h"
 #include "settings/OptionenDatei.h"
@@ -49,10 +50,15 @@ std::unique_ptr<TDienste> TProgrammsitzung::DiensteAbgeben()
 void TProgrammsitzung::ZustandLaden(Karten karten)
 {
     TProgrammzustand &z = Zustand;
-    if (karten == Karten::Nebenher)
-        m_karten = std::async(std::launch::async, [&z] { routen::KartendatenLaden(z.Weltkarten); });
-    else
+    if (karten == Karten::Nebenher) {
+        m_karten = NebenherAusfuehren(TDringlichkeit::Spaeter, [] {
+            auto welten = std::make_unique<routen::TWeltdaten>(routen::TWeltgitter::TUngelesen{});
+            routen::KartendatenLaden(*welten);
+            return welten;
+        });
+    } else {
         routen::KartendatenLaden(z.Weltkarten);
+    }
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
     z.StadtlistenStand = online::EingebauterStadtlistenStand;
@@ -64,8 +70,12 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
 
 void TProgrammsitzung::KartenAbwarten()
 {
-    if (m_karten.valid())
-        m_karten.get();
+    if (!m_karten.valid())
+        return;
+    // The grids only: the current world stays what it is.
+    const std::unique_ptr<routen::TWeltdaten> gelesen = m_karten.get();
+    for (size_t i = 0; i < Zustand.Weltkarten.Welten.size(); ++i)
+        Zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
 }
 
 void TProgrammsitzung::CraftingweltGeaendert()
@@ -84,6 +94,7 @@ void TProgrammsitzung::BaulisteGeaendert()
 
 void TProgrammsitzung::StadtdatenInstallieren(online::TStadtdaten &&daten)
 {
+    KartenAbwarten();
     online::StadtdatenInstallieren(Zustand.Weltkarten, std::move(daten));
     emit weltkartenGeaendert();
 }

@@ -55,9 +55,10 @@ public:
     // buildings with an empty build list, the world maps with their town list stamp, the
     // last shown map, the option defaults and then the options file when there is one.
     // Options name catalogue entries, so the catalogue comes first.
-    // Karten::Nebenher reads the world grids on a worker instead, which nothing else
-    // touches: the program start lets the first windows be built meanwhile and waits
-    // with KartenAbwarten before the first window that uses the grids.
+    // Karten::Nebenher reads the world grids on a worker instead, into grids of its own:
+    // the program start lets the windows be built meanwhile, which keep the grids' address
+    // but read none of them, and KartenAbwarten moves the grids in before the message loop
+    // runs. Until then the state's grids are empty.
     enum class Karten { Sofort, Nebenher };
     void ZustandLaden(Karten karten = Karten::Sofort);
     void KartenAbwarten();
@@ -72,7 +73,7 @@ public:
 
 private:
     std::unique_ptr<TDienste> m_dienste;
-    std::future<void> m_karten;
+    std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
 };
 
 } // namespace mvt

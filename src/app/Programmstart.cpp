@@ -4,22 +4,33 @@
 #include "app/Hauptfenster.h"
 #include "app/Meldungsfenster.h"
 #include "app/Webseite.h"
+#include "base/Nebenher.h"
 #include "ui/Bilder.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
+
+#include <future>
 
 namespace mvt {
 
 void AnwendungEinrichten()
+{
+    AnwendungBenennen();
+    // The default icon of every window, secondary windows and dialogs included.
+    QApplication::setWindowIcon(Programmsymbol());
+}
+
+void AnwendungBenennen()
 {
     QApplication::setApplicationName(QStringLiteral("Hadrik's Morvaren Tool"));
     // No display name: the window system would append it to every window's caption
     // ("Karte — Hadrik's Morvaren Tool"), and each window shows exactly its own caption.
     // Matches the menu entry's desktop file, so that the desktop shows its icon for our windows.
     QApplication::setDesktopFileName(QStringLiteral("org.example.morvaren_tool"));
-    // The default icon of every window, secondary windows and dialogs included.
-    QApplication::setWindowIcon(Programmsymbol());
     // The main window ends the program itself (FormClose or "Beenden"), also while a
     // secondary window such as the docked optimiser is still visible.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -45,8 +56,24 @@ TProgramm::~TProgramm() = default;
 
 std::unique_ptr<TProgramm> ProgrammStarten()
 {
+    // The accessibility bridge is made on the first question about it: it connects to the
+    // session bus and waits for the answer. Asked first, while the process is small and no
+    // worker competes for the processor.
+    QAccessible::isActive();
+
+    // What the first window needs and other threads may prepare: the font database (its
+    // functions are thread-safe), the decoded pictures (images, not pixmaps) and the icon
+    // theme's index. Whatever the main thread needs of them earlier it waits for.
+    auto schriften = NebenherAusfuehren(TDringlichkeit::Bald, [] { QFontDatabase::families(); });
+    auto bilder = NebenherAusfuehren(TDringlichkeit::Spaeter, BilderVorbereiten);
+    SymbolthemaVorbereiten();
+    // The icon theme's worker must not outlive this start, whatever ends it.
+    struct TSymbolthemaAbwarten {
+        ~TSymbolthemaAbwarten() { SymbolthemaAbwarten(); }
+    } symbolthemaAbwarten;
+
     auto p = std::make_unique<TProgramm>();
-    AnwendungEinrichten();
+    AnwendungBenennen();
     p->Uebersetzung = QtUebersetzungLaden(QtUebersetzungsordner());
     MeldungsfensterInstallieren();
 
@@ -54,6 +81,10 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     TAnwendung &anwendung = *p->Anwendung;
     OnlineDiensteAnbinden(anwendung, WebseiteHost);
     anwendung.FensterErzeugen();
+    schriften.get();
+    // The windows take the application's icon when they first show, so it may come now.
+    bilder.get();
+    QApplication::setWindowIcon(Programmsymbol());
     anwendung.Form1->show();
     return p;
 }

@@ -13,6 +13,8 @@ class TAnwendung;
 
 // Names and window icon of the application; the main window ends the program itself.
 void AnwendungEinrichten();
+// The names alone.
+void AnwendungBenennen();
 
 // Where the system keeps Qt's translations (Debian: qt6-translations-l10n).
 QString QtUebersetzungsordner();

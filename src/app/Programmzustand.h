@@ -22,7 +22,9 @@ struct TProgrammzustand {
     TCraftingZustand Crafting; // build list, prices, production buildings
     TOptionen Optionen;
     TGespeicherteRouten Routen;
-    routen::TWeltdaten Weltkarten; // the grids of the three worlds and the current one
+    // The grids of the three worlds and the current one; empty until the session has read
+    // them (ZustandLaden), which allocates them on its worker.
+    routen::TWeltdaten Weltkarten{routen::TWeltgitter::TUngelesen{}};
     // Stored in the options file but kept outside the options record.
     double NextVersionCheck = 0.0;
     int32_t LastMap = 1;

@@ -156,10 +156,12 @@ void StadtEintragen(TGitter &gelaende, TGitter &stadtabstand, std::vector<QStrin
 int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
 {
     groesse = std::clamp(groesse, 1, GitterKante);
+    // Sized here as well: a town list may meet a world whose grids were never read.
+    if (welt.Grundgelaende.size() != size_t(GitterZellen))
+        welt.Grundgelaende.assign(GitterZellen, 0);
     welt.Gelaende = welt.Grundgelaende;
-    std::fill(welt.Stadtabstand.begin(), welt.Stadtabstand.end(), KeinStadtabstand);
-    for (QString &name : welt.Stadtnamen)
-        name.clear();
+    welt.Stadtabstand.assign(GitterZellen, KeinStadtabstand);
+    welt.Stadtnamen.assign(GitterZellen, QString());
     int uebersprungen = 0;
     for (const QString &zeile : zeilen) {
         bool okX = false, okY = false;
@@ -176,8 +178,8 @@ int StaedteEintragen(TWeltgitter &welt, int groesse, const QStringList &zeilen)
 
 void WeltLesen(TWeltgitter &welt, int weltnummer, const QStringList &karte, const QStringList &staedte)
 {
-    std::fill(welt.Reisekosten.begin(), welt.Reisekosten.end(), 0);
-    std::fill(welt.Gelaende.begin(), welt.Gelaende.end(), 0);
+    welt.Reisekosten.assign(GitterZellen, 0);
+    welt.Gelaende.assign(GitterZellen, 0);
     if (weltnummer == 3)
         ZyrthaniakarteLesen(welt, karte);
     else

@@ -50,6 +50,15 @@ uint8_t Stadtvariante(uint8_t code);
 using TGitter = std::vector<uint8_t>;
 
 struct TWeltgitter {
+    // Without grids, for a world that WeltLesen fills later: the start reads the worlds on a
+    // worker and lets it allocate them there too.
+    struct TUngelesen {};
+    TWeltgitter() = default;
+    explicit TWeltgitter(TUngelesen)
+        : Reisekosten(), Grundgelaende(), Gelaende(), Stadtabstand(), Stadtnamen()
+    {
+    }
+
     TGitter Reisekosten = TGitter(GitterZellen);
     TGitter Grundgelaende = TGitter(GitterZellen);
     TGitter Gelaende = TGitter(GitterZellen);
@@ -67,6 +76,10 @@ const TWelt &Weltangaben(int welt);
 
 // Process-wide state of the world maps: the grids of all three worlds and the current one.
 struct TWeltdaten {
+    TWeltdaten() = default;
+    // Three worlds without grids, until KartendatenLaden reads them.
+    explicit TWeltdaten(TWeltgitter::TUngelesen u) : Welten{TWeltgitter(u), TWeltgitter(u), TWeltgitter(u)} {}
+
     std::array<TWeltgitter, AnzahlWelten> Welten;
     int AktuelleWelt = 1;
     int Kartengroesse = 200;

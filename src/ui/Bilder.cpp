@@ -1,12 +1,15 @@
 #include "ui/Bilder.h"
 
 #include "ui/JpegBild.h"
+#include "base/Nebenher.h"
 
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+
+#include <future>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires: the resource lives in a static
 // library, so it must be pulled in explicitly.
@@ -111,6 +114,40 @@ QPixmap GlyphMalen(bool okay)
 
 } // namespace
 
+namespace {
+std::future<void> &Symbolthema()
+{
+    static std::future<void> vorbereitung;
+    return vorbereitung;
+}
+} // namespace
+
+void SymbolthemaVorbereiten()
+{
+    SymbolthemaAbwarten();
+    // Settled here, on the main thread, so that the worker asks the platform nothing: the
+    // theme (QIcon::themeSearchPaths initialises the loader), its search paths and the
+    // fallback theme, pinned to the platform's own.
+    QIcon::themeSearchPaths();
+    QIcon::setFallbackThemeName(QIcon::fallbackThemeName());
+    // Any name reads the index of the theme and of those it inherits; this one no window
+    // asks for, so no window gets an icon made on the worker.
+    Symbolthema() = NebenherAusfuehren(TDringlichkeit::Bald,
+                                       [] { QIcon::fromTheme(QStringLiteral("morvarentoolvorbereitung")); });
+}
+
+void SymbolthemaAbwarten()
+{
+    if (Symbolthema().valid())
+        Symbolthema().get();
+}
+
+QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art)
+{
+    SymbolthemaAbwarten();
+    return w.style()->standardIcon(art);
+}
+
 // Not cached in statics: pixmaps must not outlive the application object.
 QIcon GlyphOkay()
 {
@@ -122,11 +159,33 @@ QIcon GlyphAbbrechen()
     return QIcon(GlyphMalen(false));
 }
 
+const std::vector<QImage> &Symbolbilder()
+{
+    static const std::vector<QImage> bilder = [] {
+        BilderRessourceLaden();
+        std::vector<QImage> b;
+        for (int n : SymbolGroessen)
+            b.emplace_back(QStringLiteral(":/symbol/morvaren-tool-%1.png").arg(n));
+        return b;
+    }();
+    return bilder;
+}
+
+void BilderVorbereiten()
+{
+    Hintergrundbild();
+    Symbolbilder();
+}
+
 QIcon Programmsymbol()
 {
     QIcon symbol;
-    for (int n : SymbolGroessen)
-        symbol.addFile(QStringLiteral(":/symbol/morvaren-tool-%1.png").arg(n), QSize(n, n));
+    // In the format the pictures were decoded in (straight alpha): the window system takes a
+    // window's icon in it, so no pixmap has to be converted back for every size at every
+    // window's first showing.
+    for (const QImage &bild : Symbolbilder())
+        if (!bild.isNull())
+            symbol.addPixmap(QPixmap::fromImage(bild, Qt::NoFormatConversion));
     return symbol;
 }
 

@@ -5,7 +5,10 @@
 #include <QIcon>
 #include <QImage>
 #include <QPoint>
+#include <QStyle>
 #include <QWidget>
+
+#include <vector>
 
 class QPainter;
 
@@ -36,6 +39,15 @@ protected:
     void paintEvent(QPaintEvent *ereignis) override;
 };
 
+// The style's standard icon for the buttons of w, such as the arrow of "Hinzufügen".
+QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art);
+// Reads the icon theme's index (milliseconds for the hicolor theme) on a worker, so that the
+// first Standardsymbol need not. Qt's icon loader is not thread-safe, hence: call it on the
+// main thread before any window exists; Standardsymbol and SymbolthemaAbwarten wait for the
+// worker, and nothing else may ask for a theme icon until one of them has.
+void SymbolthemaVorbereiten();
+void SymbolthemaAbwarten();
+
 // Glyphs of the quantity dialog's buttons; other windows take the same ones.
 QIcon GlyphOkay();
 QIcon GlyphAbbrechen();
@@ -43,5 +55,12 @@ QIcon GlyphAbbrechen();
 // The program's icon, made from the game logo, in the sizes of SymbolGroessen.
 inline constexpr int SymbolGroessen[] = {16, 24, 32, 48, 64, 128, 256};
 QIcon Programmsymbol();
+// Its pictures in the order of SymbolGroessen, decoded on first use and kept for the run.
+const std::vector<QImage> &Symbolbilder();
+
+// Decodes the background and the icon's pictures. Safe on any thread (a QImage is not a
+// pixmap), so that the start can have it done beside the main thread; whoever needs a
+// picture meanwhile waits for it.
+void BilderVorbereiten();
 
 } // namespace mvt

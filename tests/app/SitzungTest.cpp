@@ -7,6 +7,7 @@
 #include "crafting/Bauliste.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "routes/Stadtliste.h"
+#include "routes/Welten.h"
 #include "routes/ui/Kartenfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
@@ -35,6 +36,7 @@ private slots:
     void okaySchaltetPlanerwelt();
     void preisdialogRechnetDenReiterNeu();
     void onlineDiensteBehaltenDieBisherigen();
+    void kartenNebenherErstBeimAbwarten();
 };
 
 namespace {
@@ -210,6 +212,38 @@ void SitzungTest::onlineDiensteBehaltenDieBisherigen()
     QCOMPARE(s.Gespeichert, 1);
     QCOMPARE(s.Beendet, 1);
     QCOMPARE(pruefungen, 0);
+}
+
+// Read beside the windows, the grids reach the state only when the session waits for them:
+// until then the state's grids stay empty (the worker writes only its own), afterwards they
+// are the grids read at once, and the world chosen meanwhile stays chosen.
+void SitzungTest::kartenNebenherErstBeimAbwarten()
+{
+    QTemporaryDir ordner;
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(ordner.path());
+    TProgrammsitzung sofort;
+    sofort.ZustandLaden();
+    TProgrammsitzung nebenher;
+    nebenher.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
+    QDir::setCurrent(vorher);
+
+    routen::TWeltdaten &w = nebenher.Zustand.Weltkarten;
+    for (const routen::TWeltgitter &g : w.Welten)
+        QVERIFY(g.Reisekosten.empty() && g.Stadtnamen.empty());
+    routen::WeltWechseln(w, 3);
+    nebenher.KartenAbwarten();
+    nebenher.KartenAbwarten(); // a second wait changes nothing
+    QCOMPARE(w.AktuelleWelt, 3);
+    QCOMPARE(w.Kartengroesse, routen::Weltangaben(3).Groesse);
+    for (size_t i = 0; i < w.Welten.size(); ++i) {
+        const routen::TWeltgitter &a = w.Welten[i];
+        const routen::TWeltgitter &b = sofort.Zustand.Weltkarten.Welten[i];
+        QVERIFY(a.Reisekosten == b.Reisekosten);
+        QVERIFY(a.Gelaende == b.Gelaende);
+        QVERIFY(a.Stadtabstand == b.Stadtabstand);
+        QVERIFY(a.Stadtnamen == b.Stadtnamen);
+    }
 }
 
 QObject *SitzungTestErzeugen()

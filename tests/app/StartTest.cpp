@@ -12,11 +12,13 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
+#include "ui/Bilder.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -35,6 +37,7 @@ private slots:
     void spaeteRoutenseiteMitKarte();
     void einstellungenEntstehenBeimErstenZeigen();
     void detailanalyseEntstehtBeimErstenZeigen();
+    void vorbereiteteBilderUndSymbole();
 
 private:
     // The windows as the program creates them, options from BeimLaden, main window shown;
@@ -205,6 +208,32 @@ void StartTest::detailanalyseEntstehtBeimErstenZeigen()
     QTest::mouseClick(f.SpeedButtonAbbrechen, Qt::LeftButton);
     QVERIFY(!f.isVisible());
     QVERIFY(s.Haupt().isEnabled());
+}
+
+// What the start prepares beside the main thread shows as it would without: the program's
+// icon in each size as its file, and the style's icons once the theme's index was read on
+// the worker (also when that happens twice).
+void StartTest::vorbereiteteBilderUndSymbole()
+{
+    const QIcon symbol = Programmsymbol();
+    for (int n : SymbolGroessen) {
+        const QImage datei(QStringLiteral(":/symbol/morvaren-tool-%1.png").arg(n));
+        QVERIFY(!datei.isNull());
+        QCOMPARE(symbol.pixmap(QSize(n, n)).toImage().convertToFormat(QImage::Format_ARGB32),
+                 datei.convertToFormat(QImage::Format_ARGB32));
+    }
+    QWidget w;
+    for (int mal = 0; mal < 2; ++mal) {
+        SymbolthemaVorbereiten();
+        for (QStyle::StandardPixmap art :
+             {QStyle::SP_ArrowDown, QStyle::SP_TrashIcon, QStyle::SP_BrowserReload,
+              QStyle::SP_DialogSaveButton, QStyle::SP_MediaPlay}) {
+            const QImage vorbereitet = Standardsymbol(w, art).pixmap(QSize(16, 16)).toImage();
+            QVERIFY(!vorbereitet.isNull());
+            QCOMPARE(vorbereitet, w.style()->standardIcon(art).pixmap(QSize(16, 16)).toImage());
+        }
+    }
+    SymbolthemaAbwarten();
 }
 
 QObject *StartTestErzeugen()

@@ -164,6 +164,38 @@ TEST(Weltkarten, StadtvarianteJedesCodes)
     EXPECT_EQ(Stadtvariante(33), 33);
 }
 
+// The start reads the worlds on a worker into grids that were never allocated: reading
+// allocates them, and the result is the one of grids allocated beforehand. A town list that
+// meets such a world sizes its grids instead of writing past their end.
+TEST(Weltkarten, UngeleseneGitterEntstehenBeimLesen)
+{
+    TWeltdaten ungelesen(TWeltgitter::TUngelesen{});
+    for (const TWeltgitter &w : ungelesen.Welten)
+        EXPECT_TRUE(w.Reisekosten.empty() && w.Gelaende.empty() && w.Stadtabstand.empty() &&
+                    w.Stadtnamen.empty());
+    KartendatenLaden(ungelesen);
+    auto angelegt = std::make_unique<TWeltdaten>();
+    KartendatenLaden(*angelegt);
+    for (size_t i = 0; i < ungelesen.Welten.size(); ++i) {
+        const TWeltgitter &a = ungelesen.Welten[i];
+        const TWeltgitter &b = angelegt->Welten[i];
+        EXPECT_EQ(a.Reisekosten, b.Reisekosten) << i;
+        EXPECT_EQ(a.Grundgelaende, b.Grundgelaende) << i;
+        EXPECT_EQ(a.Gelaende, b.Gelaende) << i;
+        EXPECT_EQ(a.Stadtabstand, b.Stadtabstand) << i;
+        EXPECT_TRUE(a.Stadtnamen == b.Stadtnamen) << i;
+    }
+
+    TWeltgitter nie(TWeltgitter::TUngelesen{});
+    EXPECT_EQ(StaedteEintragen(nie, 200, {QStringLiteral("005007Neustadt")}), 0);
+    ASSERT_EQ(nie.Stadtnamen.size(), size_t(GitterZellen));
+    ASSERT_EQ(nie.Gelaende.size(), size_t(GitterZellen));
+    ASSERT_EQ(nie.Stadtabstand.size(), size_t(GitterZellen));
+    EXPECT_EQ(nie.Stadtnamen[static_cast<size_t>(Zelle(5, 7))], QStringLiteral("Neustadt"));
+    EXPECT_EQ(Wert(nie.Stadtabstand, 5, 7), 0);
+    EXPECT_EQ(Wert(nie.Stadtabstand, 100, 100), KeinStadtabstand);
+}
+
 TEST(Weltkarten, EingebauteWelten)
 {
     MeldungsRekorder rekorder;

@@ -1,4 +1,5 @@
 #include "combat/ui/Kampfberichtseite.h"
+#include "ui/Bilder.h"
 #include "ui/Einpassen.h"
 
 #include "base/Meldung.h"
@@ -159,12 +160,12 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
 
     SpeedButtonTextLoeschen =
         Knopf(this, QStringLiteral("SpeedButtonTextLoeschen"), QStringLiteral("Text löschen"),
-              style()->standardIcon(QStyle::SP_DialogDiscardButton), QRect(719, 524, 25, 25));
+              Standardsymbol(*this, QStyle::SP_DialogDiscardButton), QRect(719, 524, 25, 25));
     SpeedButtonAuswerten =
         Knopf(this, QStringLiteral("SpeedButtonAuswerten"), QStringLiteral("Auswerten"),
-              style()->standardIcon(QStyle::SP_DialogApplyButton), QRect(751, 524, 25, 25));
+              Standardsymbol(*this, QStyle::SP_DialogApplyButton), QRect(751, 524, 25, 25));
     SpeedButtonZurueck = Knopf(this, QStringLiteral("SpeedButtonZurueck"), QStringLiteral("Zurück"),
-                               style()->standardIcon(QStyle::SP_ArrowBack), QRect(751, 524, 25, 25));
+                               Standardsymbol(*this, QStyle::SP_ArrowBack), QRect(751, 524, 25, 25));
     SpeedButtonZurueck->hide();
     connect(SpeedButtonAuswerten, &QToolButton::clicked, this,
             &TKampfberichtSeite::SpeedButtonAuswertenClick);

@@ -2,6 +2,7 @@
 
 #include "base/Zahlen.h"
 #include "crafting/ui/Bausatzrechnerhilfen.h"
+#include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
@@ -73,7 +74,7 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     TreeView2->installEventFilter(this);
     TreeView2->viewport()->installEventFilter(this);
     SpeedButtonLoeschen = Textknopf(this, QStringLiteral("SpeedButtonLoeschen"), QStringLiteral("Entfernen"),
-                                    {0, 198, 88, 24}, style()->standardIcon(QStyle::SP_TrashIcon));
+                                    {0, 198, 88, 24}, Standardsymbol(*this, QStyle::SP_TrashIcon));
     SpeedButtonLoeschen->setEnabled(false);
     connect(SpeedButtonLoeschen, &QToolButton::clicked, this, &TBaulistenbereich::SpeedButtonLoeschenClick);
     SpinEditBaumenge3 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge3"), 0, 99999, 0, {92, 198, 58, 24},
@@ -83,7 +84,7 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     SpinEditBaumenge3->installEventFilter(this);
     SpeedButtonBearbeiten =
         Textknopf(this, QStringLiteral("SpeedButtonBearbeiten"), QStringLiteral("Menge anpassen"),
-                  {152, 198, 128, 24}, style()->standardIcon(QStyle::SP_BrowserReload));
+                  {152, 198, 128, 24}, Standardsymbol(*this, QStyle::SP_BrowserReload));
     SpeedButtonBearbeiten->setEnabled(false);
     TagSetzen(SpeedButtonBearbeiten, 0);
     connect(SpeedButtonBearbeiten, &QToolButton::clicked, this,

@@ -4,6 +4,7 @@
 #include "crafting/Artikeldetails.h"
 #include "crafting/Katalogbaum.h"
 #include "crafting/ui/Bausatzrechnerhilfen.h"
+#include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
@@ -93,7 +94,7 @@ void TKatalogbereich::SteuerelementeAnlegen()
                                    {x + 84, 278, 72, 22}, QStringLiteral("Stück"));
     LabelBaumenge2->setBuddy(SpinEditBaumenge2);
     SpeedButtonBauen = Textknopf(this, QStringLiteral("SpeedButtonBauen"), QStringLiteral("Hinzufügen"),
-                                 {x + 164, 252, 116, 48}, style()->standardIcon(QStyle::SP_ArrowDown));
+                                 {x + 164, 252, 116, 48}, Standardsymbol(*this, QStyle::SP_ArrowDown));
     SpeedButtonBauen->setEnabled(false);
     TagSetzen(SpeedButtonBauen, 0);
     connect(SpeedButtonBauen, &QToolButton::clicked, this, &TKatalogbereich::SpeedButtonBauenClick);

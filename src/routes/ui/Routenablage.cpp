@@ -2,6 +2,7 @@
 
 #include "routes/Welten.h"
 #include "routes/ui/Routensteuerelemente.h"
+#include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
 
 #include <QKeyEvent>
@@ -38,7 +39,7 @@ TRoutenablage::TRoutenablage(TGespeicherteRouten &gespeichert, const TWeltdaten 
             [this](const QString &text) { LabelRouteSpeichern->setText(RouteSpeichernHinweis(text)); });
     SpeedButtonRouteSpeichern = Knopf(
         this, QStringLiteral("SpeedButtonRouteSpeichern"), QStringLiteral("Route speichern"),
-        style()->standardIcon(QStyle::SP_DialogSaveButton), QRect(450, 400 - oben, 28, 28), QSize(20, 20));
+        Standardsymbol(*this, QStyle::SP_DialogSaveButton), QRect(450, 400 - oben, 28, 28), QSize(20, 20));
     connect(SpeedButtonRouteSpeichern, &QToolButton::clicked, this, &TRoutenablage::SpeichernVerlangt);
     m_ergebnisteile << LabelRouteSpeichern << EditRouteSpeichern << SpeedButtonRouteSpeichern;
 

@@ -2,6 +2,7 @@
 
 #include "base/Meldung.h"
 #include "routes/Routensuche.h"
+#include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
 
 #include <QIcon>
@@ -90,10 +91,10 @@ TRouteneingabe::TRouteneingabe(const TWeltdaten &welten, QWidget *parent) : QWid
 
     SpeedButtonSwap = Routenknopf(this, QStringLiteral("SpeedButtonSwap"),
                                   QStringLiteral("Start- und Zielkoordinaten austauschen"),
-                                  style()->standardIcon(QStyle::SP_BrowserReload), 296);
+                                  Standardsymbol(*this, QStyle::SP_BrowserReload), 296);
     SpeedButtonRouteBerechnen =
         Routenknopf(this, QStringLiteral("SpeedButtonRouteBerechnen"), QStringLiteral("Route berechnen"),
-                    style()->standardIcon(QStyle::SP_MediaPlay), 328);
+                    Standardsymbol(*this, QStyle::SP_MediaPlay), 328);
     SpeedButtonKarteAnzeigen =
         Routenknopf(this, QStringLiteral("SpeedButtonKarteAnzeigen"), QStringLiteral("Karte anzeigen"),
                     QIcon(QStringLiteral(":/karte/KarteAnzeigen.png")), 360);
