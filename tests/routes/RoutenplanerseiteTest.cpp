@@ -726,6 +726,31 @@ private slots:
         QVERIFY(abstand(mittel(k.Zonen[11][Normal]), mittel(k.Zonen[10][Normal])) > 60);
     }
 
+    // A map window made at start and not shown makes no tiles: the look asked for last is
+    // made when the map first paints, the same tiles as made at once.
+    void KachelnErstWennGebraucht()
+    {
+        TKacheln k;
+        k.Vormerken(false);
+        k.Vormerken(true);
+        QVERIFY(k.Zonen[0][Normal].isNull() && k.Stadt[0].isNull());
+        k.Bereitstellen();
+        TKacheln w;
+        w.KachelnErzeugen(true);
+        for (size_t s : {size_t(0), size_t(1), size_t(10), size_t(22)}) {
+            for (int b = 0; b < 4; ++b)
+                QCOMPARE(k.Zonen[s][size_t(b)], w.Zonen[s][size_t(b)]);
+            QCOMPARE(k.Stadt[s], w.Stadt[s]);
+        }
+        // Made at once, an earlier wish no longer overrides the look.
+        k.Vormerken(true);
+        k.KachelnErzeugen(false);
+        k.Bereitstellen();
+        TKacheln sommer;
+        sommer.KachelnErzeugen(false);
+        QCOMPARE(k.Zonen[0][Normal], sommer.Zonen[0][Normal]);
+    }
+
     void KarteMaltRouteUndZonen()
     {
         TUmgebung u;

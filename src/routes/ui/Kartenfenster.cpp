@@ -59,6 +59,21 @@ template <class F> QImage MitBlick(const QImage &vorlage, F blick)
 
 void TKacheln::KachelnErzeugen(bool winter)
 {
+    m_vorgemerkt.reset();
+    Erzeugen(winter);
+}
+
+void TKacheln::Bereitstellen() const
+{
+    if (!m_vorgemerkt)
+        return;
+    const bool winter = *m_vorgemerkt;
+    m_vorgemerkt.reset();
+    Erzeugen(winter);
+}
+
+void TKacheln::Erzeugen(bool winter) const
+{
     KartenbilderLaden();
     const QImage symbol = Bild(QStringLiteral("Stadt")).scaled(Stadtsymbolgroesse, Stadtsymbolgroesse);
     for (int s = 0; s < AnzahlKachelslots; ++s) {
@@ -213,6 +228,7 @@ void TKartenflaeche::ZelleNeuZeichnen(int x, int y, int rand)
 const QImage &TKartenflaeche::Skaliert(TKachelwahl k, TZonenblick z) const
 {
     if (m_skaliertGroesse != m_zellgroesse || m_skaliertVon != m_kacheln || m_skaliertStand != Kachelstand) {
+        m_kacheln->Bereitstellen();
         for (int s = 0; s < AnzahlKachelslots; ++s)
             for (int b = 0; b < 5; ++b) {
                 const QImage &quelle =
@@ -571,7 +587,7 @@ void TForm8::KarteNeuZeichnen()
 
 void TForm8::KachelnErzeugen(bool winter)
 {
-    m_kacheln.KachelnErzeugen(winter);
+    m_kacheln.Vormerken(winter);
     ++StringGridKarte->Kachelstand;
 }
 

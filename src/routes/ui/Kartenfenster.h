@@ -27,13 +27,24 @@ void KartenbilderLaden();
 // The 23 terrain slots with their four zone looks and the 23 town tiles of one look
 // (normal or winter), made once per look from the 30 x 30 pictures.
 struct TKacheln {
-    std::array<std::array<QImage, 4>, routen::AnzahlKachelslots> Zonen;
-    std::array<QImage, routen::AnzahlKachelslots> Stadt;
+    // Mutable: pictures made when first needed (Bereitstellen), from the look asked for.
+    mutable std::array<std::array<QImage, 4>, routen::AnzahlKachelslots> Zonen;
+    mutable std::array<QImage, routen::AnzahlKachelslots> Stadt;
+    // Makes the tiles of the winter or the summer look at once.
     void KachelnErzeugen(bool winter);
+    // Asks for a look; its tiles are made by the next Bereitstellen, so that a map window
+    // made at start and not shown makes none.
+    void Vormerken(bool winter) { m_vorgemerkt = winter; }
+    void Bereitstellen() const;
     const QImage &Kachel(routen::TKachelwahl k, routen::TZonenblick z) const
     {
+        Bereitstellen();
         return k.Stadt ? Stadt[size_t(k.Slot)] : Zonen[size_t(k.Slot)][z];
     }
+
+private:
+    void Erzeugen(bool winter) const;
+    mutable std::optional<bool> m_vorgemerkt;
 };
 
 // StringGridKarte: the map as one custom-painted surface that paints only the visible
@@ -134,6 +145,7 @@ public:
     void KarteZentrieren(int x, int y);
     // Repaints the map when the window is shown (the settings window's Okay).
     void KarteNeuZeichnen();
+    // Asks for the tiles of the winter or summer look; the map makes them when it next paints.
     void KachelnErzeugen(bool winter);
     void BeschriftungSetzen();
 
