@@ -17,7 +17,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -38,6 +41,7 @@ private slots:
     void einstellungenEntstehenBeimErstenZeigen();
     void detailanalyseEntstehtBeimErstenZeigen();
     void vorbereiteteBilderUndSymbole();
+    void optimiererfensterEntstehtMitDerPlanerseite();
 
 private:
     // The windows as the program creates them, options from BeimLaden, main window shown;
@@ -234,6 +238,32 @@ void StartTest::vorbereiteteBilderUndSymbole()
         }
     }
     SymbolthemaAbwarten();
+}
+
+// The optimiser window exists from the start but gets its controls with the planner page
+// that it shows, filled from that page's character and opponent.
+void StartTest::optimiererfensterEntstehtMitDerPlanerseite()
+{
+    TPruefstand s;
+    Starten(s, [](TOptionen &o) { o.ActivePageIndex = 0; });
+    TForm10 &opt = *s.App.Form10;
+    QVERIFY(!opt.findChild<QLineEdit *>(QStringLiteral("EditGegnerLeben")));
+    Reiter(s, TForm1::SeiteCharakterPlaner);
+    auto *leben = opt.findChild<QLineEdit *>(QStringLiteral("EditGegnerLeben"));
+    QVERIFY(leben);
+    QCOMPARE(leben->text(), s.Haupt().CharakterPlanerSeite->GegnerFeld(planer::GfLeben)->text());
+    auto *knopf = s.Haupt().findChild<QAbstractButton *>(QStringLiteral("ButtonAttributeOptimieren"));
+    QTest::mouseClick(knopf, Qt::LeftButton);
+    QVERIFY(opt.isVisible());
+    QVERIFY(opt.findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren"))->isVisible());
+    opt.close();
+
+    // Shown without a page, it is complete as well.
+    TForm10 allein(nullptr);
+    allein.show();
+    QVERIFY(allein.findChild<QScrollBar *>());
+    QCOMPARE(allein.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^EditGegner"))).size(),
+             int(planer::AnzahlGegnerFelder));
 }
 
 QObject *StartTestErzeugen()

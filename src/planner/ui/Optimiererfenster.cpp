@@ -56,7 +56,21 @@ TForm10::TForm10(QWidget *hauptfenster)
     QFont schrift = font();
     schrift.setPixelSize(11);
     setFont(schrift);
+}
+
+void TForm10::InhaltAnlegen()
+{
+    if (m_angelegt)
+        return;
+    m_angelegt = true;
     Anlegen();
+}
+
+void TForm10::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        InhaltAnlegen();
+    TNebenfenster::setVisible(sichtbar);
 }
 
 void TForm10::Anlegen()
@@ -292,6 +306,7 @@ void TForm10::FormCreate()
 
 void TForm10::Verbinden(TCharakterPlanerSeite *seite)
 {
+    InhaltAnlegen();
     m_seite = seite;
     if (!seite)
         return;
@@ -307,6 +322,7 @@ bool TForm10::OptimierungLaeuft() const
 
 void TForm10::ZustandAnzeigen()
 {
+    InhaltAnlegen();
     if (!m_seite)
         return;
     const TOptimiererZustand &z = m_seite->Optimierer;
@@ -329,6 +345,7 @@ void TForm10::ZustandAnzeigen()
 
 void TForm10::BleibenZeigen()
 {
+    InhaltAnlegen();
     if (!m_seite)
         return;
     const TOptimiererZustand &z = m_seite->Optimierer;
@@ -343,6 +360,7 @@ void TForm10::BleibenZeigen()
 
 void TForm10::KampfartZeigen()
 {
+    InhaltAnlegen();
     for (QToolButton *b : {SpeedButtonNahkampf, SpeedButtonFernkampf}) {
         QFont f = b->font();
         f.setBold(true);
@@ -353,12 +371,14 @@ void TForm10::KampfartZeigen()
 
 void TForm10::GegnerTextSetzen(TGegnerFeld f, const QString &text)
 {
+    InhaltAnlegen();
     if (f >= 0 && f < AnzahlGegnerFelder)
         TextSetzen(m_gegner[f], text);
 }
 
 void TForm10::GegnerFarbenSetzen(bool minimumUngueltig, bool maximumUngueltig)
 {
+    InhaltAnlegen();
     FeldFarbeSetzen(m_gegner[GfMinSchaden],
                     minimumUngueltig ? HellrotFarbe : palette().color(QPalette::Active, QPalette::Base));
     FeldFarbeSetzen(m_gegner[GfMaxSchaden],
@@ -367,6 +387,7 @@ void TForm10::GegnerFarbenSetzen(bool minimumUngueltig, bool maximumUngueltig)
 
 void TForm10::MindestwertGeaendert(int eingabe)
 {
+    InhaltAnlegen();
     if (!m_seite || eingabe < 0 || eingabe > EingabeReserviert)
         return;
     TOptimiererZustand &z = m_seite->Optimierer;
@@ -381,6 +402,7 @@ void TForm10::MindestwertGeaendert(int eingabe)
 
 void TForm10::RadioButtonRasseClick(int rasse)
 {
+    InhaltAnlegen();
     if (!m_seite)
         return;
     RasseWaehlen(m_seite->Optimierer, m_seite->Planer.Charakter, rasse);
@@ -389,6 +411,7 @@ void TForm10::RadioButtonRasseClick(int rasse)
 
 void TForm10::ScrollBarPrioritaetChange()
 {
+    InhaltAnlegen();
     const int p = ScrollBarPrioritaet->value();
     LabelOffensivProzent->setText(QString::number(p));
     LabelDefensivProzent->setText(QString::number(100 - p));
@@ -398,6 +421,7 @@ void TForm10::ScrollBarPrioritaetChange()
 
 void TForm10::SpeedButtonKampfartClick(bool fernkampf)
 {
+    InhaltAnlegen();
     if (m_seite)
         m_seite->Optimierer.Kampfart = fernkampf ? TKampfart::Fernkampf : TKampfart::Nahkampf;
     KampfartZeigen();
@@ -405,12 +429,14 @@ void TForm10::SpeedButtonKampfartClick(bool fernkampf)
 
 void TForm10::CheckBoxGegnerBeruecksichtigenClick()
 {
+    InhaltAnlegen();
     if (m_seite)
         m_seite->Optimierer.GegnerBeruecksichtigen = CheckBoxGegnerBeruecksichtigen->isChecked();
 }
 
 void TForm10::EingabenSperren(bool sperren)
 {
+    InhaltAnlegen();
     for (QLineEdit *e : m_gegner)
         e->setEnabled(!sperren);
     for (QSpinBox *s : m_mindest)
@@ -427,6 +453,7 @@ void TForm10::EingabenSperren(bool sperren)
 
 void TForm10::ButtonAttributeOptimierenClick()
 {
+    InhaltAnlegen();
     if (!m_seite || m_seite->Optimierer.OptimierungLaeuft)
         return;
     TPlaner &p = m_seite->Planer;

@@ -43,6 +43,10 @@ public:
     std::function<void()> NachErzeugen;
 
     void FormCreate() override;
+    // The controls, made at the first showing or the first call that needs them: the
+    // program creates this window at start, where nobody sees it.
+    void InhaltAnlegen();
+    void setVisible(bool sichtbar) override;
 
     // Right edge 9 pixels left of the main window, top 78 pixels below the main window's
     // top; the position lock is lifted for the move and set again.
@@ -77,6 +81,7 @@ private:
     void BleibenZeigen();
     void EingabenSperren(bool sperren);
 
+    bool m_angelegt = false;
     QPoint m_festePosition;
     QPointer<TCharakterPlanerSeite> m_seite;
     std::array<planer::TSpinGedaechtnis, 5> m_gedaechtnis{};
