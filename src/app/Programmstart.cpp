@@ -9,7 +9,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 
@@ -62,11 +63,14 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     QAccessible::isActive();
 
     // What the first window needs and other threads may prepare: the font database (its
-    // functions are thread-safe), the decoded pictures (images, not pixmaps) and the icon
-    // theme's index. Whatever the main thread needs of them earlier it waits for.
-    auto schriften = NebenherAusfuehren(TDringlichkeit::Bald, [] { QFontDatabase::families(); });
+    // functions are thread-safe, fonts may be measured on any thread) and the icon theme's
+    // index, one after the other as the first page needs them, and the decoded pictures
+    // (images, not pixmaps), needed later. Whatever the main thread needs of them earlier it
+    // waits for.
     auto bilder = NebenherAusfuehren(TDringlichkeit::Spaeter, BilderVorbereiten);
-    SymbolthemaVorbereiten();
+    // The application font's metrics: they make Qt read the font database and find the
+    // font and its fallbacks, which are kept for every thread, and nothing more.
+    SymbolthemaVorbereiten([] { QFontMetrics(QGuiApplication::font()).height(); });
     // The icon theme's worker must not outlive this start, whatever ends it.
     struct TSymbolthemaAbwarten {
         ~TSymbolthemaAbwarten() { SymbolthemaAbwarten(); }
@@ -81,7 +85,6 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     TAnwendung &anwendung = *p->Anwendung;
     OnlineDiensteAnbinden(anwendung, WebseiteHost);
     anwendung.FensterErzeugen();
-    schriften.get();
     // The windows take the application's icon when they first show, so it may come now.
     bilder.get();
     QApplication::setWindowIcon(Programmsymbol());

@@ -122,18 +122,25 @@ std::future<void> &Symbolthema()
 }
 } // namespace
 
-void SymbolthemaVorbereiten()
+void SymbolthemaVorbereiten(const std::function<void()> &vorher)
 {
     SymbolthemaAbwarten();
-    // Settled here, on the main thread, so that the worker asks the platform nothing: the
-    // theme (QIcon::themeSearchPaths initialises the loader), its search paths and the
-    // fallback theme, pinned to the platform's own.
-    QIcon::themeSearchPaths();
-    QIcon::setFallbackThemeName(QIcon::fallbackThemeName());
+    std::promise<void> eingestellt;
+    std::shared_future<void> bereit = eingestellt.get_future().share();
     // Any name reads the index of the theme and of those it inherits; this one no window
     // asks for, so no window gets an icon made on the worker.
-    Symbolthema() = NebenherAusfuehren(TDringlichkeit::Bald,
-                                       [] { QIcon::fromTheme(QStringLiteral("morvarentoolvorbereitung")); });
+    Symbolthema() = NebenherAusfuehren(TDringlichkeit::Bald, [vorher, bereit] {
+        if (vorher)
+            vorher();
+        bereit.wait();
+        QIcon::fromTheme(QStringLiteral("morvarentoolvorbereitung"));
+    });
+    // Settled here, on the main thread, meanwhile, so that the worker asks the platform
+    // nothing: the theme (QIcon::themeSearchPaths initialises the loader), its search paths
+    // and the fallback theme, pinned to the platform's own.
+    QIcon::themeSearchPaths();
+    QIcon::setFallbackThemeName(QIcon::fallbackThemeName());
+    eingestellt.set_value();
 }
 
 void SymbolthemaAbwarten()

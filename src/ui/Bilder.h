@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -44,8 +45,10 @@ QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art);
 // Reads the icon theme's index (milliseconds for the hicolor theme) on a worker, so that the
 // first Standardsymbol need not. Qt's icon loader is not thread-safe, hence: call it on the
 // main thread before any window exists; Standardsymbol and SymbolthemaAbwarten wait for the
-// worker, and nothing else may ask for a theme icon until one of them has.
-void SymbolthemaVorbereiten();
+// worker, and nothing else may ask for a theme icon until one of them has. The worker runs
+// vorher first: other work the first window needs as soon, which then does not compete with
+// it for the processor.
+void SymbolthemaVorbereiten(const std::function<void()> &vorher = {});
 void SymbolthemaAbwarten();
 
 // Glyphs of the quantity dialog's buttons; other windows take the same ones.
