@@ -36,9 +36,10 @@ public:
     TProgrammzustand &Zustand = Sitzung.Zustand;
     TDienste &Dienste() { return Sitzung.Dienste(); }
 
-    // Loads the state (catalogue, maps, options file) before any window exists, then
-    // creates TForm1 ... TForm10 in this order; each creation handler runs right after its
-    // window has been registered here, as the later windows rely on the earlier.
+    // Loads the state (catalogue, options file; the maps on a worker, moved in at the end)
+    // before any window exists, then creates TForm1 ... TForm10 in this order; each creation
+    // handler runs right after its window has been registered here, as the later windows
+    // rely on the earlier.
     void FensterErzeugen();
 
     std::unique_ptr<TForm1> Form1;
