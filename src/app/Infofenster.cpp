@@ -58,7 +58,11 @@ TForm5::TForm5(QWidget *hauptfenster)
     QFont fett = Label2->font();
     fett.setBold(true);
     Label2->setFont(fett);
-    Label2->setStyleSheet(QStringLiteral("color: #800000;"));
+    // A palette, not a style sheet: the same colour without a style sheet engine for one
+    // label of a window made at start.
+    QPalette rot = Label2->palette();
+    rot.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    Label2->setPalette(rot);
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->installEventFilter(this);
 

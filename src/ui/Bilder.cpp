@@ -182,6 +182,8 @@ void BilderVorbereiten()
 {
     Hintergrundbild();
     Symbolbilder();
+    Logobild();
+    Autorbild();
 }
 
 QIcon Programmsymbol()

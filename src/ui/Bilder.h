@@ -61,9 +61,9 @@ QIcon Programmsymbol();
 // Its pictures in the order of SymbolGroessen, decoded on first use and kept for the run.
 const std::vector<QImage> &Symbolbilder();
 
-// Decodes the background and the icon's pictures. Safe on any thread (a QImage is not a
-// pixmap), so that the start can have it done beside the main thread; whoever needs a
-// picture meanwhile waits for it.
+// Decodes the background, the icon's and the info window's pictures. Safe on any thread
+// (a QImage is not a pixmap), so that the start can have it done beside the main thread;
+// whoever needs a picture meanwhile waits for it.
 void BilderVorbereiten();
 
 } // namespace mvt

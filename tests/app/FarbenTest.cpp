@@ -3,7 +3,10 @@
 // caption, and where the map window puts a route's start when it is opened the first time.
 #include "Pruefstand.h"
 
+#include "app/Infofenster.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
+#include "online/Versionspruefung.h"
+#include "online/ui/Versionsfenster.h"
 #include "planner/Ausruestung.h"
 #include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
@@ -238,6 +241,39 @@ private slots:
             QVERIFY2(HatFarbton(l, 0), qPrintable(l->objectName()));
             QVERIFY(!HatFarbton(l, 1));
         }
+    }
+
+    // The links of the info and the version window in their dark reds, the download link
+    // underlined: a row below the text as long as most of it.
+    void verweiseInIhrenRottoenen()
+    {
+        TProgramm p;
+        TAnwendung &a = p.S.App;
+        p.S.Haupt().NebenfensterZeigen(a.Form5.get(), 1);
+        QVERIFY(a.Form5->Label2->isVisible());
+        QCOMPARE(Dunkelster(a.Form5->Label2), QColor(0x80, 0x00, 0x00));
+        a.Form5->close();
+
+        online::TVersionsauskunft neu;
+        neu.Ergebnis = online::TPruefergebnis::NeueVersion;
+        neu.Datei = {QStringLiteral("1.14"), QStringLiteral("01.03.2018 - 12:00 Uhr")};
+        p.S.Haupt().NebenfensterZeigen(a.Form4.get(), 1);
+        a.Form4->ErgebnisZeigen(neu);
+        QLabel *verweis = a.Form4->Label3;
+        QVERIFY(verweis->isVisible());
+        QCOMPARE(Dunkelster(verweis), QColor(0xaa, 0x00, 0x00));
+        const QImage bild = verweis->grab().toImage();
+        const int textbreite = verweis->fontMetrics().horizontalAdvance(verweis->text());
+        int laengsteZeile = 0;
+        for (int y = bild.height() / 2; y < bild.height(); ++y) {
+            int rot = 0;
+            for (int x = 0; x < bild.width(); ++x)
+                rot += bild.pixelColor(x, y) == QColor(0xaa, 0x00, 0x00);
+            laengsteZeile = std::max(laengsteZeile, rot);
+        }
+        QVERIFY2(laengsteZeile > textbreite * 9 / 10,
+                 qPrintable(QStringLiteral("%1 von %2").arg(laengsteZeile).arg(textbreite)));
+        a.Form4->close();
     }
 
     void artikelzeilenNachOkayDerEinstellungen()

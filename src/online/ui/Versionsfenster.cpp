@@ -37,7 +37,14 @@ TForm4::TForm4(QWidget *hauptfenster)
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setGeometry(16, 78, 320, 20);
     Label3->setCursor(Qt::PointingHandCursor);
-    Label3->setStyleSheet(QStringLiteral("color: #aa0000; text-decoration: underline;")); // colour 170
+    // Colour 170, underlined; a palette and the font rather than a style sheet, which would
+    // bring a style sheet engine for one label of a window made at start.
+    QPalette rot = Label3->palette();
+    rot.setColor(QPalette::WindowText, QColor(0xaa, 0x00, 0x00));
+    Label3->setPalette(rot);
+    QFont unterstrichen = Label3->font();
+    unterstrichen.setUnderline(true);
+    Label3->setFont(unterstrichen);
     Label3->setFocusPolicy(Qt::StrongFocus);
     Label3->installEventFilter(this);
     Label3->hide();
