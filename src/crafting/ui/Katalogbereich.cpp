@@ -26,11 +26,17 @@ namespace {
 
 const QColor Grau(0x77, 0x77, 0x77);
 
-void KatalogknotenAnlegen(const TKatalogKnoten &k, QTreeWidgetItem *eltern)
+// A node with its subtree, made apart from the tree: one insertion into the tree per
+// top-level node instead of one per item, each of which the view would process.
+QTreeWidgetItem *Katalogknoten(const TKatalogKnoten &k)
 {
-    auto *item = new QTreeWidgetItem(eltern, QStringList{k.Text});
+    auto *item = new QTreeWidgetItem(QStringList{k.Text});
+    QList<QTreeWidgetItem *> kinder;
+    kinder.reserve(qsizetype(k.Kinder.size()));
     for (const TKatalogKnoten &kind : k.Kinder)
-        KatalogknotenAnlegen(kind, item);
+        kinder.append(Katalogknoten(kind));
+    item->addChildren(kinder);
+    return item;
 }
 
 } // namespace
@@ -114,11 +120,10 @@ void TKatalogbereich::KatalogAufbauen()
         return;
     TreeView1->setUpdatesEnabled(false);
     const QSignalBlocker sperre(TreeView1);
-    for (const TKatalogKnoten &k : KatalogbaumAnlegen(m_katalog)) {
-        auto *item = new QTreeWidgetItem(TreeView1, QStringList{k.Text});
-        for (const TKatalogKnoten &kind : k.Kinder)
-            KatalogknotenAnlegen(kind, item);
-    }
+    QList<QTreeWidgetItem *> oben;
+    for (const TKatalogKnoten &k : KatalogbaumAnlegen(m_katalog))
+        oben.append(Katalogknoten(k));
+    TreeView1->addTopLevelItems(oben);
     TreeView1->setUpdatesEnabled(true);
     m_baumGebaut = true;
 }
