@@ -145,8 +145,13 @@ void SymbolthemaVorbereiten(const std::function<void()> &vorher)
 
 void SymbolthemaAbwarten()
 {
-    if (Symbolthema().valid())
+    if (!Symbolthema().valid())
+        return;
+    try {
         Symbolthema().get();
+    } catch (...) {
+        // Only a preparation: whatever it did not do, the first theme icon does itself.
+    }
 }
 
 QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art)
