@@ -57,24 +57,21 @@ TProgramm::~TProgramm() = default;
 
 std::unique_ptr<TProgramm> ProgrammStarten()
 {
-    // The accessibility bridge is made on the first question about it: it connects to the
-    // session bus and waits for the answer. Asked first, while the process is small and no
-    // worker competes for the processor.
-    QAccessible::isActive();
-
     // What the first window needs and other threads may prepare: the font database (its
     // functions are thread-safe, fonts may be measured on any thread) and the icon theme's
     // index, one after the other as the first page needs them, and the decoded pictures
     // (images, not pixmaps), needed later. Whatever the main thread needs of them earlier it
-    // waits for.
-    auto bilder = NebenherAusfuehren(TDringlichkeit::Spaeter, BilderVorbereiten);
-    // The application font's metrics: they make Qt read the font database and find the
+    // waits for. The application font's metrics make Qt read the font database and find the
     // font and its fallbacks, which are kept for every thread, and nothing more.
     SymbolthemaVorbereiten([] { QFontMetrics(QGuiApplication::font()).height(); });
     // The icon theme's worker must not outlive this start, whatever ends it.
     struct TSymbolthemaAbwarten {
         ~TSymbolthemaAbwarten() { SymbolthemaAbwarten(); }
     } symbolthemaAbwarten;
+    auto bilder = NebenherAusfuehren(TDringlichkeit::Spaeter, BilderVorbereiten);
+    // The accessibility bridge is made on the first question about it: it connects to the
+    // session bus and waits for the answer, time the workers above use.
+    QAccessible::isActive();
 
     auto p = std::make_unique<TProgramm>();
     AnwendungBenennen();
