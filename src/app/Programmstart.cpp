@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStyle>
 
 #include <future>
 
@@ -62,8 +63,10 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     // index, one after the other as the first page needs them, and the decoded pictures
     // (images, not pixmaps), needed later. Whatever the main thread needs of them earlier it
     // waits for. The application font's metrics make Qt read the font database and find the
-    // font and its fallbacks, which are kept for every thread, and nothing more.
-    SymbolthemaVorbereiten([] { QFontMetrics(QGuiApplication::font()).height(); });
+    // font and its fallbacks, which are kept for every thread, and nothing more; the icons are
+    // those of the crafting page's buttons.
+    SymbolthemaVorbereiten([] { QFontMetrics(QGuiApplication::font()).height(); },
+                           {QStyle::SP_ArrowDown, QStyle::SP_TrashIcon, QStyle::SP_BrowserReload});
     // The icon theme's worker must not outlive this start, whatever ends it.
     struct TSymbolthemaAbwarten {
         ~TSymbolthemaAbwarten() { SymbolthemaAbwarten(); }

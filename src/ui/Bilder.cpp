@@ -3,6 +3,7 @@
 #include "ui/JpegBild.h"
 #include "base/Nebenher.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QPixmap>
 
 #include <future>
+#include <map>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires: the resource lives in a static
 // library, so it must be pulled in explicitly.
@@ -115,25 +117,40 @@ QPixmap GlyphMalen(bool okay)
 } // namespace
 
 namespace {
-std::future<void> &Symbolthema()
+using TSymbole = std::map<QStyle::StandardPixmap, QIcon>;
+std::future<TSymbole> &Symbolthema()
 {
-    static std::future<void> vorbereitung;
+    static std::future<TSymbole> vorbereitung;
     return vorbereitung;
+}
+// The icons the worker made, handed over by SymbolthemaAbwarten.
+TSymbole &Vorrat()
+{
+    static TSymbole symbole;
+    return symbole;
 }
 } // namespace
 
-void SymbolthemaVorbereiten(const std::function<void()> &vorher)
+void SymbolthemaVorbereiten(const std::function<void()> &vorher,
+                            const std::vector<QStyle::StandardPixmap> &arten)
 {
     SymbolthemaAbwarten();
+    Vorrat().clear();
     std::promise<void> eingestellt;
     std::shared_future<void> bereit = eingestellt.get_future().share();
+    QStyle *stil = QApplication::style();
     // Any name reads the index of the theme and of those it inherits; this one no window
-    // asks for, so no window gets an icon made on the worker.
-    Symbolthema() = NebenherAusfuehren(TDringlichkeit::Bald, [vorher, bereit] {
+    // asks for. The icons asked for are the application style's, which a window's style
+    // (the style sheet engine included, whose sheets here name no icons) passes on.
+    Symbolthema() = NebenherAusfuehren(TDringlichkeit::Bald, [vorher, bereit, stil, arten] {
         if (vorher)
             vorher();
         bereit.wait();
         QIcon::fromTheme(QStringLiteral("morvarentoolvorbereitung"));
+        TSymbole symbole;
+        for (QStyle::StandardPixmap art : arten)
+            symbole[art] = stil->standardIcon(art);
+        return symbole;
     });
     // Settled here, on the main thread, meanwhile, so that the worker asks the platform
     // nothing: the theme (QIcon::themeSearchPaths initialises the loader), its search paths
@@ -148,7 +165,7 @@ void SymbolthemaAbwarten()
     if (!Symbolthema().valid())
         return;
     try {
-        Symbolthema().get();
+        Vorrat() = Symbolthema().get();
     } catch (...) {
         // Only a preparation: whatever it did not do, the first theme icon does itself.
     }
@@ -157,6 +174,16 @@ void SymbolthemaAbwarten()
 QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art)
 {
     SymbolthemaAbwarten();
+    // Taken once: a second button with the same icon asks the style, as the theme may
+    // have changed since.
+    const auto gemacht = Vorrat().find(art);
+    if (gemacht != Vorrat().end()) {
+        const QIcon symbol = gemacht->second;
+        Vorrat().erase(gemacht);
+        // Where the platform cannot make pixmaps beside the main thread they are empty.
+        if (!symbol.isNull() && !symbol.pixmap(QSize(16, 16)).isNull())
+            return symbol;
+    }
     return w.style()->standardIcon(art);
 }
 

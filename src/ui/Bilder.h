@@ -42,13 +42,14 @@ protected:
 
 // The style's standard icon for the buttons of w, such as the arrow of "Hinzufügen".
 QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art);
-// Reads the icon theme's index (milliseconds for the hicolor theme) on a worker, so that the
-// first Standardsymbol need not. Qt's icon loader is not thread-safe, hence: call it on the
-// main thread before any window exists; Standardsymbol and SymbolthemaAbwarten wait for the
-// worker, and nothing else may ask for a theme icon until one of them has. The worker runs
-// vorher first: other work the first window needs as soon, which then does not compete with
-// it for the processor.
-void SymbolthemaVorbereiten(const std::function<void()> &vorher = {});
+// Reads the icon theme's index (milliseconds for the hicolor theme) on a worker and makes the
+// style's icons arten there, so that the first Standardsymbol need not. Qt's icon loader is
+// not thread-safe, hence: call it on the main thread before any window exists; Standardsymbol
+// and SymbolthemaAbwarten wait for the worker, and nothing else may ask for a theme icon until
+// one of them has. The worker runs vorher first: other work the first window needs as soon,
+// which then does not compete with it for the processor.
+void SymbolthemaVorbereiten(const std::function<void()> &vorher = {},
+                            const std::vector<QStyle::StandardPixmap> &arten = {});
 void SymbolthemaAbwarten();
 
 // Glyphs of the quantity dialog's buttons; other windows take the same ones.

@@ -216,7 +216,7 @@ void StartTest::detailanalyseEntstehtBeimErstenZeigen()
 
 // What the start prepares beside the main thread shows as it would without: the program's
 // icon in each size as its file, and the style's icons once the theme's index was read on
-// the worker (also when that happens twice).
+// the worker, also those made there, and when that happens twice.
 void StartTest::vorbereiteteBilderUndSymbole()
 {
     const QIcon symbol = Programmsymbol();
@@ -228,7 +228,10 @@ void StartTest::vorbereiteteBilderUndSymbole()
     }
     QWidget w;
     for (int mal = 0; mal < 2; ++mal) {
-        SymbolthemaVorbereiten();
+        // The second time with icons made on the worker.
+        SymbolthemaVorbereiten(
+            {}, mal == 0 ? std::vector<QStyle::StandardPixmap>{}
+                         : std::vector<QStyle::StandardPixmap>{QStyle::SP_ArrowDown, QStyle::SP_TrashIcon});
         for (QStyle::StandardPixmap art :
              {QStyle::SP_ArrowDown, QStyle::SP_TrashIcon, QStyle::SP_BrowserReload,
               QStyle::SP_DialogSaveButton, QStyle::SP_MediaPlay}) {
