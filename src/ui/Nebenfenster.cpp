@@ -50,6 +50,13 @@ void TNebenfenster::HauptfensterFreigeben()
         m_hauptfenster->setEnabled(true);
 }
 
+void TNebenfenster::setVisible(bool sichtbar)
+{
+    if (sichtbar)
+        VorDemZeigen();
+    QWidget::setVisible(sichtbar);
+}
+
 void TNebenfenster::showEvent(QShowEvent *ereignis)
 {
     QWidget::showEvent(ereignis);

@@ -33,7 +33,12 @@ public:
     // Draw the tiled background behind the controls (most windows do).
     void HintergrundZeigen(bool an);
 
+    void setVisible(bool sichtbar) override;
+
 protected:
+    // Runs before every showing: windows that the program creates at start but nobody sees
+    // yet make their controls here, once.
+    virtual void VorDemZeigen() {}
     // Called on every showing and on every close; the close handler of a subclass calls
     // the base version last, which enables the main window.
     virtual void FormShow() {}

@@ -215,13 +215,6 @@ TForm6::TForm6(QWidget *hauptfenster)
     ScrollBox->viewport()->installEventFilter(this);
 }
 
-void TForm6::setVisible(bool sichtbar)
-{
-    if (sichtbar)
-        InhaltAnlegen();
-    TNebenfenster::setVisible(sichtbar);
-}
-
 void TForm6::InhaltAnlegen()
 {
     if (m_inhaltAngelegt)

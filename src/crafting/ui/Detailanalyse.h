@@ -55,7 +55,6 @@ public:
     // The controls are built before the window is first shown, not at program start; this
     // builds them now. Once.
     void InhaltAnlegen();
-    void setVisible(bool sichtbar) override;
     // Places the buildings and skills grids for a client width.
     void FormResize();
     void SpeedButtonAbbrechenClick();
@@ -89,6 +88,7 @@ public:
     int Bildlaufbereich() const { return m_bildlaufbereich; }
 
 protected:
+    void VorDemZeigen() override { InhaltAnlegen(); }
     void FormShow() override;
     void resizeEvent(QResizeEvent *ereignis) override;
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;

@@ -66,13 +66,6 @@ void TForm10::InhaltAnlegen()
     Anlegen();
 }
 
-void TForm10::setVisible(bool sichtbar)
-{
-    if (sichtbar)
-        InhaltAnlegen();
-    TNebenfenster::setVisible(sichtbar);
-}
-
 void TForm10::Anlegen()
 {
     const QString gegnerHinweis = QStringLiteral(

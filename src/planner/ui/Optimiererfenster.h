@@ -46,7 +46,6 @@ public:
     // The controls, made at the first showing or the first call that needs them: the
     // program creates this window at start, where nobody sees it.
     void InhaltAnlegen();
-    void setVisible(bool sichtbar) override;
 
     // Right edge 9 pixels left of the main window, top 78 pixels below the main window's
     // top; the position lock is lifted for the move and set again.
@@ -71,6 +70,7 @@ public:
     bool OptimierungLaeuft() const;
 
 protected:
+    void VorDemZeigen() override { InhaltAnlegen(); }
     void FormShow() override;
     void FormClose() override;
     void moveEvent(QMoveEvent *ereignis) override;

@@ -161,13 +161,6 @@ TForm7::TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster)
 
 TForm7::~TForm7() = default;
 
-void TForm7::setVisible(bool sichtbar)
-{
-    if (sichtbar)
-        SeitenAnlegen();
-    TNebenfenster::setVisible(sichtbar);
-}
-
 void TForm7::SeitenAnlegen()
 {
     if (m_seitenAngelegt)

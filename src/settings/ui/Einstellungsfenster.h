@@ -45,7 +45,6 @@ public:
     // The pages and buttons are built before the window is first shown (start-up does not
     // wait for them); this builds them now (tests, benchmarks). Once.
     void SeitenAnlegen();
-    void setVisible(bool sichtbar) override;
 
     QTabWidget *PageControl1 = nullptr;
     // "Morvaren Tool"
@@ -118,6 +117,7 @@ public:
     void AlleBoxChange(int box);
 
 protected:
+    void VorDemZeigen() override { SeitenAnlegen(); }
     void FormShow() override;
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
