@@ -11,6 +11,7 @@
 int main(int argc, char **argv)
 {
     mvt::bench::PlattformVorgeben();
+    mvt::SchriftenVorladen();
     QApplication app(argc, argv);
     const auto programm = mvt::ProgrammStarten();
     return mvt::bench::BisSichtbarLaufen(*programm->Anwendung->Form1);

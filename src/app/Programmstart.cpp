@@ -17,6 +17,8 @@
 
 #include <future>
 
+#include <dlfcn.h>
+
 namespace mvt {
 
 void AnwendungEinrichten()
@@ -53,6 +55,27 @@ std::unique_ptr<QTranslator> QtUebersetzungLaden(const QString &ordner)
     return uebersetzung;
 }
 
+std::shared_future<bool> SchriftenVorladen()
+{
+    static const std::shared_future<bool> gelesen =
+        NebenherAusfuehren(TDringlichkeit::Bald, [] {
+            // Qt's own fontconfig, which the Gui library has already loaded; opened by name
+            // so that the program needs no headers or link of its own for one call.
+            void *fc = dlopen("libfontconfig.so.1", RTLD_NOW | RTLD_LOCAL);
+            if (!fc)
+                return false;
+            // FcInit loads the default configuration and the font caches once per process;
+            // Qt's later call returns at once. Thread-safe in fontconfig.
+            using TFcInit = int (*)();
+            auto *fcInit = reinterpret_cast<TFcInit>(dlsym(fc, "FcInit"));
+            const bool gelesen = fcInit && fcInit() != 0;
+            // Qt's own reference keeps the library loaded.
+            dlclose(fc);
+            return gelesen;
+        }).share();
+    return gelesen;
+}
+
 TProgramm::TProgramm() = default;
 TProgramm::~TProgramm() = default;
 
@@ -65,8 +88,13 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     // waits for. The application font's metrics make Qt read the font database and find the
     // font and its fallbacks, which are kept for every thread, and nothing more; the icons are
     // those of the crafting page's buttons.
-    SymbolthemaVorbereiten([] { QFontMetrics(QGuiApplication::font()).height(); },
-                           {QStyle::SP_ArrowDown, QStyle::SP_TrashIcon, QStyle::SP_BrowserReload});
+    SymbolthemaVorbereiten(
+        [] {
+            // Two readers of the configuration at once would each read all of it.
+            SchriftenVorladen().wait();
+            QFontMetrics(QGuiApplication::font()).height();
+        },
+        {QStyle::SP_ArrowDown, QStyle::SP_TrashIcon, QStyle::SP_BrowserReload});
     // The icon theme's worker must not outlive this start, whatever ends it.
     struct TSymbolthemaAbwarten {
         ~TSymbolthemaAbwarten() { SymbolthemaAbwarten(); }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTranslator>
 
+#include <future>
 #include <memory>
 
 namespace mvt {
@@ -15,6 +16,13 @@ class TAnwendung;
 void AnwendungEinrichten();
 // The names alone.
 void AnwendungBenennen();
+
+// Called before the QApplication exists: the system's font configuration (fontconfig) is
+// read on a thread of its own while the application connects to the window system, time in
+// which the main thread mostly waits for the display. The font database, at the first text
+// measured, then finds it read. True when it was read; false where fontconfig is missing,
+// and the font database reads it itself as before. Calling it again gives the same reading.
+std::shared_future<bool> SchriftenVorladen();
 
 // Where the system keeps Qt's translations (Debian: qt6-translations-l10n).
 QString QtUebersetzungsordner();

@@ -6,6 +6,7 @@
 
 int main(int argc, char **argv)
 {
+    mvt::SchriftenVorladen();
     QApplication app(argc, argv);
     const auto programm = mvt::ProgrammStarten();
     return QApplication::exec();

@@ -12,11 +12,16 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
+#include "app/Programmstart.h"
 #include "ui/Bilder.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -42,6 +47,7 @@ private slots:
     void detailanalyseEntstehtBeimErstenZeigen();
     void vorbereiteteBilderUndSymbole();
     void optimiererfensterEntstehtMitDerPlanerseite();
+    void schriftenVorgeladen();
 
 private:
     // The windows as the program creates them, options from BeimLaden, main window shown;
@@ -267,6 +273,22 @@ void StartTest::optimiererfensterEntstehtMitDerPlanerseite()
     QVERIFY(allein.findChild<QScrollBar *>());
     QCOMPARE(allein.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^EditGegner"))).size(),
              int(planer::AnzahlGegnerFelder));
+}
+
+// The font configuration read beside the start is the one Qt then uses: read once, the
+// same reading is handed out again, and the fonts the windows ask for are found.
+void StartTest::schriftenVorgeladen()
+{
+    const std::shared_future<bool> erste = SchriftenVorladen();
+    QVERIFY(erste.get());
+    const std::shared_future<bool> zweite = SchriftenVorladen();
+    QVERIFY(zweite.valid());
+    QVERIFY(zweite.get());
+    QVERIFY(!QFontDatabase::families().isEmpty());
+    QFont fett = QGuiApplication::font();
+    fett.setBold(true);
+    QVERIFY(QFontInfo(fett).bold());
+    QVERIFY(QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("Bausatzrechner")) > 0);
 }
 
 QObject *StartTestErzeugen()
