@@ -287,7 +287,22 @@ private slots:
         fenster.show();
         QApplication::setActiveWindow(&fenster);
         QVERIFY(QTest::qWaitForWindowActive(&fenster));
+        QVERIFY(!seite->Kostenblatt[1]->Angelegt());
         Hinzufuegen(*seite, QStringLiteral("Kurzschwert"));
+
+        // The first page, made by the first entry: after the page buttons, before what
+        // follows the page.
+        QVERIFY(seite->Kostenblatt[1]->Angelegt());
+        auto *letzter = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite4"));
+        letzter->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(letzter, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[1].EditVerkaufspreisGold);
+        QWidget *erste = QApplication::focusWidget();
+        for (int i = 0; i < 40 && erste && seite->Kostenblatt[1]->isAncestorOf(erste); ++i) {
+            QTest::keyClick(erste, Qt::Key_Tab);
+            erste = QApplication::focusWidget();
+        }
+        QCOMPARE(erste, danach);
 
         auto *knopf = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite3"));
         QTest::mouseClick(knopf, Qt::LeftButton);

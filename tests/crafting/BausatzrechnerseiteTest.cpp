@@ -108,6 +108,9 @@ private slots:
         QCOMPARE(s.seite.SpeedButtonLoeschen->toolTip(), QStringLiteral("Entfernen"));
         QCOMPARE(s.seite.SpeedButtonBearbeiten->accessibleName(), QStringLiteral("Menge anpassen"));
         QCOMPARE(s.seite.LabelBaumenge1->buddy(), s.seite.SpinEditBaumenge1);
+        // The first cost page gets its controls when first needed, as the other three.
+        QVERIFY(!s.seite.findChild<QWidget *>(QStringLiteral("EditVerkaufspreisGold")));
+        s.seite.Kostenseite[1];
         QCOMPARE(s.Teil<QLabel>(QStringLiteral("LabelVerkaufspreis1"))->buddy(),
                  s.Teil<QWidget>(QStringLiteral("EditVerkaufspreisGold")));
         QCOMPARE(s.seite.LabelWirkungBerechnen->text(), QStringLiteral("  Wirkung einkalkulieren"));

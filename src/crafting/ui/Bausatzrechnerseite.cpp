@@ -149,7 +149,8 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
             AnalyseNeuBerechnen();
         });
     }
-    Kostenblatt[1]->Anlegen();
+    // Every page, the first included, gets its controls when first shown (Blatt): with an
+    // empty build list the page control is hidden, and the start builds none of them.
     PageControl2Knoepfe->button(0)->setChecked(true);
     // The checked state, not the click: a screen reader's toggle action switches too.
     connect(PageControl2Knoepfe, &QButtonGroup::idToggled, this, [this](int seite, bool an) {
@@ -177,6 +178,9 @@ TKostenblatt &TBausatzrechnerSeite::Blatt(size_t k)
     for (size_t j = k - 1; j >= 1 && !vorher; --j)
         if (Kostenblatt[j]->Angelegt() && !Kostenblatt[j]->Felder().isEmpty())
             vorher = Kostenblatt[j]->Felder().last();
+    // The first page made: its fields follow the page buttons.
+    if (!vorher)
+        vorher = PageControl2Knoepfe->buttons().last();
     for (QWidget *feld : blatt.Felder()) {
         if (vorher)
             QWidget::setTabOrder(vorher, feld);
@@ -338,6 +342,8 @@ void TBausatzrechnerSeite::AnalyseAnzeigen()
     m_analysiert = ++m_schritt;
     for (int k = 1; k <= AnzahlModi; ++k)
         Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_crafting.Analyse[static_cast<size_t>(k)]);
+    // The page about to show, made now if it was not: it catches up on what it missed.
+    Blatt(static_cast<size_t>(PageControl2->currentIndex()) + 1);
     if (PageControl2->isHidden()) {
         PageControl2->show();
         for (QAbstractButton *b : PageControl2Knoepfe->buttons())
