@@ -118,18 +118,6 @@ void TForm1::SeitenAnlegen()
     PageControl1->setDocumentMode(true);
     PageControl1->tabBar()->setExpanding(false);
     PageControl1->tabBar()->setDrawBase(false);
-    // Button-style tabs over the parchment.
-    PageControl1->setStyleSheet(QStringLiteral(
-        "QTabWidget#PageControl1::pane { border: none; }"
-        "QTabWidget#PageControl1 > QTabBar::tab {"
-        "  color: #2b2414; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ef, stop:1 "
-        "#e4dcc4);"
-        "  border: 1px solid #8f8160; border-radius: 3px; padding: 3px 12px; margin: 2px 4px 3px 4px; }"
-        "QTabWidget#PageControl1 > QTabBar::tab:hover { border-color: #5e5236; }"
-        "QTabWidget#PageControl1 > QTabBar::tab:selected {"
-        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
-        "  border: 1px solid #5e5236; font-weight: bold; }"));
-
     struct Seite {
         QWidget **feld;
         const char *name;
@@ -148,6 +136,18 @@ void TForm1::SeitenAnlegen()
         PageControl1->addTab(w, QString::fromUtf16(s.titel));
         *s.feld = w;
     }
+
+    // Button-style tabs over the parchment.
+    PageControl1->setStyleSheet(QStringLiteral(
+        "QTabWidget#PageControl1::pane { border: none; }"
+        "QTabWidget#PageControl1 > QTabBar::tab {"
+        "  color: #2b2414; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbf8ef, stop:1 "
+        "#e4dcc4);"
+        "  border: 1px solid #8f8160; border-radius: 3px; padding: 3px 12px; margin: 2px 4px 3px 4px; }"
+        "QTabWidget#PageControl1 > QTabBar::tab:hover { border-color: #5e5236; }"
+        "QTabWidget#PageControl1 > QTabBar::tab:selected {"
+        "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
+        "  border: 1px solid #5e5236; font-weight: bold; }"));
 
     Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand.Katalog, m_app.Zustand.Crafting,
                                               m_app.Zustand.Optionen, TabSheet1);
