@@ -91,6 +91,9 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
     setCentralWidget(flaeche);
 
     SeitenAnlegen();
+    // The menu bar asks the style for an icon (its extension button): the icon theme's
+    // worker must be done first. The crafting page's buttons get their icons here too.
+    SymbolthemaAbwarten();
     MenueAnlegen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

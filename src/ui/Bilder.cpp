@@ -9,9 +9,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
+#include <QToolButton>
 
 #include <future>
 #include <map>
+#include <utility>
 
 // Outside any namespace, as Q_INIT_RESOURCE requires: the resource lives in a static
 // library, so it must be pulled in explicitly.
@@ -129,6 +132,16 @@ TSymbole &Vorrat()
     static TSymbole symbole;
     return symbole;
 }
+// Buttons waiting for their icons; on the main thread only.
+struct TAusstehend {
+    QPointer<QToolButton> Knopf;
+    QStyle::StandardPixmap Art;
+};
+std::vector<TAusstehend> &Ausstehend()
+{
+    static std::vector<TAusstehend> knoepfe;
+    return knoepfe;
+}
 } // namespace
 
 void SymbolthemaVorbereiten(const std::function<void()> &vorher,
@@ -162,13 +175,27 @@ void SymbolthemaVorbereiten(const std::function<void()> &vorher,
 
 void SymbolthemaAbwarten()
 {
-    if (!Symbolthema().valid())
-        return;
-    try {
-        Vorrat() = Symbolthema().get();
-    } catch (...) {
-        // Only a preparation: whatever it did not do, the first theme icon does itself.
+    if (Symbolthema().valid()) {
+        try {
+            Vorrat() = Symbolthema().get();
+        } catch (...) {
+            // Only a preparation: whatever it did not do, the first theme icon does itself.
+        }
     }
+    // Taken out first: Standardsymbol comes back here.
+    const std::vector<TAusstehend> knoepfe = std::exchange(Ausstehend(), {});
+    for (const TAusstehend &a : knoepfe)
+        if (a.Knopf)
+            a.Knopf->setIcon(Standardsymbol(*a.Knopf, a.Art));
+}
+
+void StandardsymbolSetzen(QToolButton &b, QStyle::StandardPixmap art)
+{
+    b.setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (Symbolthema().valid())
+        Ausstehend().push_back({&b, art});
+    else
+        b.setIcon(Standardsymbol(b, art));
 }
 
 QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art)

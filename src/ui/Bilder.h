@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPainter;
+class QToolButton;
 
 namespace mvt {
 
@@ -50,7 +51,13 @@ QIcon Standardsymbol(const QWidget &w, QStyle::StandardPixmap art);
 // which then does not compete with it for the processor.
 void SymbolthemaVorbereiten(const std::function<void()> &vorher = {},
                             const std::vector<QStyle::StandardPixmap> &arten = {});
+// Waits for the worker, if one runs, and gives the buttons of StandardsymbolSetzen their
+// icons.
 void SymbolthemaAbwarten();
+// Gives the text button b the style's icon art beside its text: at once when no preparation
+// runs, else when SymbolthemaAbwarten is next called, so that a window built meanwhile need
+// not wait for the worker. The main window calls it before it makes its menu bar.
+void StandardsymbolSetzen(QToolButton &b, QStyle::StandardPixmap art);
 
 // Glyphs of the quantity dialog's buttons; other windows take the same ones.
 QIcon GlyphOkay();

@@ -48,6 +48,7 @@ private slots:
     void vorbereiteteBilderUndSymbole();
     void optimiererfensterEntstehtMitDerPlanerseite();
     void schriftenVorgeladen();
+    void knopfsymbolNachDerVorbereitung();
 
 private:
     // The windows as the program creates them, options from BeimLaden, main window shown;
@@ -289,6 +290,30 @@ void StartTest::schriftenVorgeladen()
     fett.setBold(true);
     QVERIFY(QFontInfo(fett).bold());
     QVERIFY(QFontMetrics(QGuiApplication::font()).horizontalAdvance(QStringLiteral("Bausatzrechner")) > 0);
+}
+
+// A button built while the icon theme is prepared gets its icon when the preparation is
+// waited for, the style's own; one that is gone by then is skipped, and without a
+// preparation the icon comes at once.
+void StartTest::knopfsymbolNachDerVorbereitung()
+{
+    QWidget w;
+    auto erwartet = [&](QStyle::StandardPixmap art) {
+        return w.style()->standardIcon(art).pixmap(QSize(16, 16)).toImage();
+    };
+    SymbolthemaVorbereiten({}, {QStyle::SP_TrashIcon});
+    auto *knopf = new QToolButton(&w);
+    auto *weg = new QToolButton(&w);
+    StandardsymbolSetzen(*knopf, QStyle::SP_TrashIcon);
+    StandardsymbolSetzen(*weg, QStyle::SP_ArrowDown);
+    QCOMPARE(knopf->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    delete weg;
+    SymbolthemaAbwarten();
+    QCOMPARE(knopf->icon().pixmap(QSize(16, 16)).toImage(), erwartet(QStyle::SP_TrashIcon));
+
+    auto *sofort = new QToolButton(&w);
+    StandardsymbolSetzen(*sofort, QStyle::SP_BrowserReload);
+    QCOMPARE(sofort->icon().pixmap(QSize(16, 16)).toImage(), erwartet(QStyle::SP_BrowserReload));
 }
 
 QObject *StartTestErzeugen()

@@ -73,8 +73,9 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     });
     TreeView2->installEventFilter(this);
     TreeView2->viewport()->installEventFilter(this);
-    SpeedButtonLoeschen = Textknopf(this, QStringLiteral("SpeedButtonLoeschen"), QStringLiteral("Entfernen"),
-                                    {0, 198, 88, 24}, Standardsymbol(*this, QStyle::SP_TrashIcon));
+    SpeedButtonLoeschen =
+        Textknopf(this, QStringLiteral("SpeedButtonLoeschen"), QStringLiteral("Entfernen"), {0, 198, 88, 24});
+    StandardsymbolSetzen(*SpeedButtonLoeschen, QStyle::SP_TrashIcon);
     SpeedButtonLoeschen->setEnabled(false);
     connect(SpeedButtonLoeschen, &QToolButton::clicked, this, &TBaulistenbereich::SpeedButtonLoeschenClick);
     SpinEditBaumenge3 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge3"), 0, 99999, 0, {92, 198, 58, 24},
@@ -82,9 +83,9 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     connect(SpinEditBaumenge3->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
             &TBaulistenbereich::SpinEditBaumenge3Change);
     SpinEditBaumenge3->installEventFilter(this);
-    SpeedButtonBearbeiten =
-        Textknopf(this, QStringLiteral("SpeedButtonBearbeiten"), QStringLiteral("Menge anpassen"),
-                  {152, 198, 128, 24}, Standardsymbol(*this, QStyle::SP_BrowserReload));
+    SpeedButtonBearbeiten = Textknopf(this, QStringLiteral("SpeedButtonBearbeiten"),
+                                      QStringLiteral("Menge anpassen"), {152, 198, 128, 24});
+    StandardsymbolSetzen(*SpeedButtonBearbeiten, QStyle::SP_BrowserReload);
     SpeedButtonBearbeiten->setEnabled(false);
     TagSetzen(SpeedButtonBearbeiten, 0);
     connect(SpeedButtonBearbeiten, &QToolButton::clicked, this,

@@ -100,7 +100,8 @@ void TKatalogbereich::SteuerelementeAnlegen()
                                    {x + 84, 278, 72, 22}, QStringLiteral("Stück"));
     LabelBaumenge2->setBuddy(SpinEditBaumenge2);
     SpeedButtonBauen = Textknopf(this, QStringLiteral("SpeedButtonBauen"), QStringLiteral("Hinzufügen"),
-                                 {x + 164, 252, 116, 48}, Standardsymbol(*this, QStyle::SP_ArrowDown));
+                                 {x + 164, 252, 116, 48});
+    StandardsymbolSetzen(*SpeedButtonBauen, QStyle::SP_ArrowDown);
     SpeedButtonBauen->setEnabled(false);
     TagSetzen(SpeedButtonBauen, 0);
     connect(SpeedButtonBauen, &QToolButton::clicked, this, &TKatalogbereich::SpeedButtonBauenClick);
