@@ -290,34 +290,27 @@ private slots:
         QVERIFY(!seite->Kostenblatt[1]->Angelegt());
         Hinzufuegen(*seite, QStringLiteral("Kurzschwert"));
 
-        // The first page, made by the first entry: after the page buttons, before what
-        // follows the page.
+        // Tab from knopf reaches the page's first field, goes through its fields and then on
+        // to what follows the page.
+        auto durchDieSeite = [&](QToolButton *knopf, size_t k) {
+            knopf->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(knopf, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[k].EditVerkaufspreisGold);
+            QWidget *jetzt = QApplication::focusWidget();
+            for (int i = 0; i < 40 && jetzt && seite->Kostenblatt[k]->isAncestorOf(jetzt); ++i) {
+                QTest::keyClick(jetzt, Qt::Key_Tab);
+                jetzt = QApplication::focusWidget();
+            }
+            QCOMPARE(jetzt, danach);
+        };
+        // The first page, made by the first entry: after the page buttons.
         QVERIFY(seite->Kostenblatt[1]->Angelegt());
-        auto *letzter = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite4"));
-        letzter->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(letzter, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[1].EditVerkaufspreisGold);
-        QWidget *erste = QApplication::focusWidget();
-        for (int i = 0; i < 40 && erste && seite->Kostenblatt[1]->isAncestorOf(erste); ++i) {
-            QTest::keyClick(erste, Qt::Key_Tab);
-            erste = QApplication::focusWidget();
-        }
-        QCOMPARE(erste, danach);
+        durchDieSeite(seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite4")), 1);
 
         auto *knopf = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite3"));
         QTest::mouseClick(knopf, Qt::LeftButton);
-        const QList<QWidget *> felder = seite->Kostenblatt[3]->Felder();
-        QVERIFY(!felder.isEmpty());
-        knopf->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(knopf, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[3].EditVerkaufspreisGold);
-        // Through the page's fields, then on to what follows the page.
-        QWidget *jetzt = QApplication::focusWidget();
-        for (int i = 0; i < 40 && jetzt && seite->Kostenblatt[3]->isAncestorOf(jetzt); ++i) {
-            QTest::keyClick(jetzt, Qt::Key_Tab);
-            jetzt = QApplication::focusWidget();
-        }
-        QCOMPARE(jetzt, danach);
+        QVERIFY(!seite->Kostenblatt[3]->Felder().isEmpty());
+        durchDieSeite(knopf, 3);
         // And back by Shift+Tab into the page's last field shown.
         QTest::keyClick(danach, Qt::Key_Backtab, Qt::ShiftModifier);
         QVERIFY(QApplication::focusWidget() &&
