@@ -123,9 +123,9 @@ public:
 private:
     friend class TKostenseitenZugang;
     void KostenbereichAnlegen();
-    // The cost page k with its controls made. The page control shows one page at start;
-    // the others are made when first shown or asked for, and then shown as they would be
-    // had they been made with the first.
+    // The cost page k with its controls made. Each page is made when first shown (the page
+    // control shows once the build list has an entry) or asked for, and then shown as it
+    // would be had it been made with the page.
     TKostenblatt &Blatt(size_t k);
     void Nachholen(TKostenblatt &blatt);
     void Hinzufuegen(const QString &name, int64_t stueck);
