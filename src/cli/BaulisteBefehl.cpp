@@ -151,11 +151,8 @@ int AnalyseBefehl(const QStringList &argumente)
     return 0;
 }
 
-const BefehlRegistrierung bauliste("bauliste", "Bauliste laden, durchrechnen und als JSON ausgeben",
-                                   Bauliste);
-const BefehlRegistrierung analyse("analyse",
-                                  "Detaillierte Analyse einer Bauliste für einen Produktionsmodus als JSON",
-                                  AnalyseBefehl);
+const BefehlRegistrierung bauliste("bauliste", Bauliste);
+const BefehlRegistrierung analyse("analyse", AnalyseBefehl);
 
 } // namespace
 } // namespace mvt::cli

@@ -1,5 +1,6 @@
 // Subcommands of morvaren-cli. Each file registers its commands with a static
-// BefehlRegistrierung; main dispatches by the first argument.
+// BefehlRegistrierung; main dispatches by the first argument. A command's help, for
+// --help, the manual page and the completion, is its entry in Befehlshilfe.cpp.
 #pragma once
 
 #include <QJsonDocument>
@@ -18,7 +19,7 @@ using BefehlFunktion = std::function<int(const QStringList &argumente)>;
 // fehlercode: the command's exit code for input it cannot read, also used when the memory
 // runs out while it works.
 struct BefehlRegistrierung {
-    BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f, int fehlercode = 1);
+    BefehlRegistrierung(const char *name, BefehlFunktion f, int fehlercode = 1);
 };
 
 inline const QString SpeicherFehlerText =

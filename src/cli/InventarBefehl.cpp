@@ -59,8 +59,7 @@ int Inventar(const QStringList &args)
     return 0;
 }
 
-const BefehlRegistrierung
-    inventar("inventar", "Inventarseite einlesen: erkannte Werte, Slots und Charakter als JSON", Inventar);
+const BefehlRegistrierung inventar("inventar", Inventar);
 
 } // namespace
 } // namespace mvt::cli

@@ -196,7 +196,7 @@ int Kampfbericht(const QStringList &args)
     return 0;
 }
 
-BefehlRegistrierung r("kampfbericht", "Kampfbericht auswerten (JSON)", Kampfbericht);
+BefehlRegistrierung r("kampfbericht", Kampfbericht);
 
 } // namespace
 } // namespace mvt::cli

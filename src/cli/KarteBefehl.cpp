@@ -72,6 +72,6 @@ int Karte(const QStringList &argumente)
     return 0;
 }
 
-mvt::cli::BefehlRegistrierung registrierung("karte", "Gelände, Reisekosten und Städte einer Welt", Karte);
+mvt::cli::BefehlRegistrierung registrierung("karte", Karte);
 
 } // namespace

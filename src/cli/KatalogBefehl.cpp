@@ -68,8 +68,8 @@ int ZauberBefehl(const QStringList &args)
     return 0;
 }
 
-const BefehlRegistrierung katalog("katalog", "Eine Katalogzeile (oder --alle) als JSON", Katalog);
-const BefehlRegistrierung zauber("zauber", "Einen Zauber als JSON", ZauberBefehl);
+const BefehlRegistrierung katalog("katalog", Katalog);
+const BefehlRegistrierung zauber("zauber", ZauberBefehl);
 
 } // namespace
 } // namespace mvt::cli

@@ -46,8 +46,7 @@ int Optionen(const QStringList &argumente)
     return gueltig ? 0 : 2;
 }
 
-const BefehlRegistrierung
-    optionen("optionen", "options.ini lesen und so wieder schreiben, wie das Programm es tut", Optionen);
+const BefehlRegistrierung optionen("optionen", Optionen);
 
 } // namespace
 } // namespace mvt::cli

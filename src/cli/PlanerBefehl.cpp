@@ -405,8 +405,7 @@ int Planer(const QStringList &args)
     return 0;
 }
 
-const BefehlRegistrierung planer("planer", "Charakter-Planer: Eingabe anwenden, Werte und Bewertung als JSON",
-                                 Planer, 2);
+const BefehlRegistrierung planer("planer", Planer, 2);
 
 } // namespace
 } // namespace mvt::cli

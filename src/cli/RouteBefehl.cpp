@@ -151,7 +151,6 @@ int Route(const QStringList &args)
     return 0;
 }
 
-mvt::cli::BefehlRegistrierung registrierung("route", "schnellste Route und Auftragsvarianten auf einer Welt",
-                                            Route);
+mvt::cli::BefehlRegistrierung registrierung("route", Route);
 
 } // namespace

@@ -42,7 +42,6 @@ int Stadtliste(const QStringList &argumente)
     return 0;
 }
 
-cli::BefehlRegistrierung
-    registrierung("stadtliste", "Stadtliste aus einer Datei verarbeiten (wie heruntergeladen)", Stadtliste);
+cli::BefehlRegistrierung registrierung("stadtliste", Stadtliste);
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "cli/Befehle.h"
 
 #include "base/Meldung.h"
+#include "base/Optionen.h"
+#include "cli/Befehlshilfe.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <new>
@@ -15,7 +18,6 @@ namespace mvt::cli {
 
 namespace {
 struct Befehl {
-    std::string hilfe;
     BefehlFunktion f;
     int fehlercode = 1;
 };
@@ -26,10 +28,9 @@ std::map<std::string, Befehl> &Befehlstabelle()
 }
 } // namespace
 
-BefehlRegistrierung::BefehlRegistrierung(const char *name, const char *hilfe, BefehlFunktion f,
-                                         int fehlercode)
+BefehlRegistrierung::BefehlRegistrierung(const char *name, BefehlFunktion f, int fehlercode)
 {
-    Befehlstabelle()[name] = {hilfe, std::move(f), fehlercode};
+    Befehlstabelle()[name] = {std::move(f), fehlercode};
 }
 
 void JsonAusgeben(const QJsonValue &wert)
@@ -79,6 +80,30 @@ void FehlerAusgeben(const QString &text)
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
 }
 
+namespace {
+
+bool IstHilfe(const QString &a)
+{
+    return a == QLatin1String("--help") || a == QLatin1String("--hilfe");
+}
+
+// The overview: every registered command with its line from the help table.
+void UebersichtAusgeben()
+{
+    QString t = QStringLiteral("Aufruf: morvaren-cli BEFEHL [ARGUMENTE]\n"
+                               "        morvaren-cli BEFEHL --help\n"
+                               "        morvaren-cli --help | --version\n\nBefehle:\n");
+    for (const auto &[name, b] : Befehlstabelle()) {
+        const TBefehlshilfe *h = BefehlshilfeSuchen(name);
+        t += QStringLiteral("  %1 ").arg(QString::fromStdString(name), -14) +
+             (h ? Umbrechen(QString::fromUtf8(h->Kurz), 17).mid(17) : QStringLiteral("\n"));
+    }
+    t += QStringLiteral("\nDie Beschreibung steht in \"man morvaren-cli\".\n");
+    Ausgeben(t.toUtf8());
+}
+
+} // namespace
+
 } // namespace mvt::cli
 
 int main(int argc, char **argv)
@@ -89,18 +114,28 @@ int main(int argc, char **argv)
     mvt::MeldungsFunktionSetzen([](const QString &t) { FehlerAusgeben(t); });
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty() || args.first() == QLatin1String("--hilfe") ||
-        args.first() == QLatin1String("--help")) {
-        std::printf("Aufruf: morvaren-cli BEFEHL [ARGUMENTE]\n\nBefehle:\n");
-        for (const auto &[name, b] : Befehlstabelle())
-            std::printf("  %-14s %s\n", name.c_str(), b.hilfe.c_str());
+    if (args.isEmpty() || IstHilfe(args.first())) {
+        UebersichtAusgeben();
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        Ausgeben("morvaren-cli " + mvt::Programmversion.toUtf8() + '\n');
+        return 0;
     }
     const std::string name = args.takeFirst().toStdString();
     const auto it = Befehlstabelle().find(name);
     if (it == Befehlstabelle().end()) {
         FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Befehl: ") + QString::fromStdString(name));
         return 2;
+    }
+    if (std::any_of(args.begin(), args.end(), IstHilfe)) {
+        const TBefehlshilfe *h = BefehlshilfeSuchen(name);
+        if (!h) {
+            FehlerAusgeben(QStringLiteral("Fehler: Zu diesem Befehl gibt es keine Hilfe."));
+            return 1;
+        }
+        Ausgeben(HilfeText(*h).toUtf8());
+        return 0;
     }
     try {
         return it->second.f(args);
