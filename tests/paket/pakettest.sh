@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: built by cpack from the build folder, its file
-# list and dependencies, the menu entry and metadata validated, unpacked into a temporary
-# root, and its launcher started like the menu entry with a fresh HOME under Xvfb.
+# The Debian package as a player gets it: built by cpack from the build folder, accepted by
+# lintian, its file list and dependencies, the menu entry and metadata validated, unpacked
+# into a temporary root; its manual pages rendered and checked against morvaren-cli's
+# subcommands, as is its bash completion; and its launcher started like the menu entry with
+# a fresh HOME under Xvfb.
 #     pakettest.sh BUILDORDNER
 set -euo pipefail
 bau="$(cd "$1" && pwd)"
@@ -20,11 +22,21 @@ cpack --config "$bau/CPackConfig.cmake" -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1 |
 deb="$tmp/cpack/morvaren-tool_1.13a-1_amd64.deb"
 [ -f "$deb" ] || fehler "kein $(basename "$deb"), sondern: $(ls "$tmp/cpack")"
 
-# Files: program, launcher, menu entry, icons, metadata; nothing outside /usr.
+# Debian's own checker: no error, no warning.
+lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" || fehler "lintian"
+
+# Files: program, launcher, command line, menu entry, icons, metadata, manual pages,
+# completion, copyright and changelog; nothing outside /usr.
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/liste"
-erwartet=(./usr/bin/morvaren-tool ./usr/bin/morvaren-tool-starten
+seiten=(morvaren-tool morvaren-tool-starten morvaren-cli)
+erwartet=(./usr/bin/morvaren-tool ./usr/bin/morvaren-tool-starten ./usr/bin/morvaren-cli
   ./usr/share/applications/org.example.morvaren_tool.desktop
-  ./usr/share/metainfo/org.example.morvaren_tool.metainfo.xml)
+  ./usr/share/metainfo/org.example.morvaren_tool.metainfo.xml
+  ./usr/share/bash-completion/completions/morvaren-cli
+  ./usr/share/doc/morvaren-tool/copyright ./usr/share/doc/morvaren-tool/changelog.Debian.gz)
+for s in "${seiten[@]}"; do
+  erwartet+=("./usr/share/man/man1/$s.1.gz")
+done
 for n in 16 24 32 48 64 128 256; do
   erwartet+=("./usr/share/icons/hicolor/${n}x${n}/apps/morvaren-tool.png")
 done
@@ -50,6 +62,8 @@ appstreamcli validate --no-net "$wurzel/usr/share/metainfo/org.example.morvaren_
 file -b "$wurzel/usr/share/icons/hicolor/256x256/apps/morvaren-tool.png" | grep -q "256 x 256, 8-bit/color RGBA" ||
   fehler "Symbol 256 ist kein RGBA-Bild mit 256 x 256"
 grep -qx "Icon=morvaren-tool" "$desktop" || fehler "Icon fehlt im Menüeintrag"
+
+bash "$hier/befehlszeile.sh" "$wurzel" "$tmp/befehlszeile" "$(dpkg-deb -f "$deb" Version)"
 
 # The menu entry's command from the unpacked root, with a fresh HOME: options.ini lands
 # in the player's data folder, not where the launcher was started.
