@@ -69,7 +69,7 @@ QString RoffBefehle()
             t += RoffEintrag(e, true);
         for (const THilfeEintrag &e : h.Optionen)
             t += RoffEintrag(e, false);
-        t += RoffEintrag({"--help", "", "diese Hilfe ausgeben"}, false);
+        t += RoffEintrag(HilfeOption, false);
         t += QStringLiteral(".PP\n.B Ausgabe:\n") + Roff(U(h.Ausgabe)) + QLatin1Char('\n');
         t += QStringLiteral(".PP\n.B Exit-Status:\n.RS\n.PD 0\n");
         for (const auto &[code, text] : h.Exitstatus)
@@ -92,8 +92,9 @@ QString BashWert(const THilfeEintrag &e)
     return QStringLiteral("frei");
 }
 
-// Shell variables for the completion function: befehle, and per subcommand its options and
-// what its argument takes; per option with a value what that value takes.
+// Shell variables for the completion function: befehle; per subcommand its options, those
+// of them that take a value, and what each of its arguments takes, in order; per option
+// with a value what that value takes.
 QString BashBefehle()
 {
     QStringList namen;
@@ -102,15 +103,20 @@ QString BashBefehle()
     for (const TBefehlshilfe &h : Befehlshilfen()) {
         const QString name = U(h.Name);
         namen << name;
-        QStringList liste;
+        QStringList liste, mitWert, argumente;
         for (const THilfeEintrag &o : h.Optionen) {
             liste << U(o.Name);
-            if (*o.Wert)
+            if (*o.Wert) {
+                mitWert << U(o.Name);
                 werte += QStringLiteral("\"%1 %2\") wert=%3 ;;\n").arg(name, U(o.Name), BashWert(o));
+            }
         }
-        optionen += QStringLiteral("%1) optionen=\"%2\" argument=%3 ;;\n")
-                        .arg(name, liste.join(QLatin1Char(' ')),
-                             h.Argumente.empty() ? QStringLiteral("frei") : BashWert(h.Argumente.front()));
+        liste << U(HilfeOption.Name);
+        for (const THilfeEintrag &a : h.Argumente)
+            argumente << BashWert(a);
+        optionen += QStringLiteral("%1) optionen=\"%2\" mitwert=\"%3\" argumente=(%4) ;;\n")
+                        .arg(name, liste.join(QLatin1Char(' ')), mitWert.join(QLatin1Char(' ')),
+                             argumente.join(QLatin1Char(' ')));
     }
     QString t = QStringLiteral("befehle=\"%1\"\n").arg(namen.join(QLatin1Char(' ')));
     t += optionen + QStringLiteral("esac\n") + werte + QStringLiteral("esac\n");

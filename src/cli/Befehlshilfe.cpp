@@ -176,6 +176,8 @@ QString Kopf(const THilfeEintrag &e)
 
 } // namespace
 
+const THilfeEintrag HilfeOption{"--help", "", "diese Hilfe ausgeben"};
+
 const std::vector<TBefehlshilfe> &Befehlshilfen()
 {
     return Tabelle;
@@ -219,7 +221,7 @@ QString HilfeText(const TBefehlshilfe &h)
     // Names and placeholders in a column as wide as the longest, texts beside them.
     std::vector<THilfeEintrag> eintraege = h.Argumente;
     eintraege.insert(eintraege.end(), h.Optionen.begin(), h.Optionen.end());
-    eintraege.push_back({"--help", "", "diese Hilfe ausgeben"});
+    eintraege.push_back(HilfeOption);
     qsizetype spalte = 0;
     for (const THilfeEintrag &e : eintraege)
         spalte = std::max(spalte, Kopf(e).size());

@@ -34,11 +34,14 @@ struct TBefehlshilfe {
     const char *Kurz;                  // one line for the overview of `morvaren-cli --help`
     std::vector<const char *> Aufrufe; // what follows "morvaren-cli NAME", one line each
     std::vector<THilfeEintrag> Argumente;
-    std::vector<THilfeEintrag> Optionen; // "--help" is added by the printers
+    std::vector<THilfeEintrag> Optionen; // HilfeOption is added by the printers
     const char *Beschreibung;            // paragraphs separated by an empty line
     const char *Ausgabe;                 // what goes to standard output, JSON keys in short
     std::vector<std::pair<int, const char *>> Exitstatus;
 };
+
+// "--help", which every subcommand takes.
+extern const THilfeEintrag HilfeOption;
 
 // Every subcommand, ordered by name.
 const std::vector<TBefehlshilfe> &Befehlshilfen();

@@ -69,6 +69,9 @@ for b in "${befehle[@]}"; do
   [ "$(LC_ALL=C.UTF-8 wc -L <"$tmp/hilfe")" -le 79 ] || fehler "morvaren-cli $b --help: Zeile über 79 Zeichen"
   optionen="$(sed -n '/^Argumente und Optionen:/,/^$/s/^  \(--[a-z-]*\).*/\1/p' "$tmp/hilfe" | sort)"
   echo "$optionen" | grep -qx -- --help || fehler "morvaren-cli $b --help nennt --help nicht"
+  # The calls use exactly the options the list describes.
+  imaufruf="$( (sed -n '1,/^$/p' "$tmp/hilfe" | grep -o -- '--[a-z-]*'; echo --help) | sort -u)"
+  [ "$imaufruf" = "$optionen" ] || fehler "morvaren-cli $b --help: Aufruf $(echo $imaufruf), Liste $(echo $optionen)"
   # The page's subsection of this subcommand describes every option in a paragraph of its own.
   sed -n "/^   $b\$/,/^\(   [a-z][a-z-]*\|[A-Z].*\)\$/p" "$seite" >"$tmp/abschnitt"
   for o in $optionen; do
@@ -86,5 +89,8 @@ dateien="$(printf 'bericht.txt\nschwerter.mvt_bl')"
 [ "$(ergaenzen kampfbericht "")" = "$dateien" ] || fehler "Ergänzung der Datei nach kampfbericht"
 [ "$(ergaenzen bauliste s)" = schwerter.mvt_bl ] || fehler "Ergänzung des Dateinamens nach bauliste"
 [ "$(ergaenzen bauliste x.mvt_bl --optionen "")" = "$dateien" ] || fehler "Ergänzung nach --optionen"
+# The argument after an option's value is still the first; there is no second.
+[ "$(ergaenzen analyse --modus 2 "")" = "$dateien" ] || fehler "Ergänzung nach analyse --modus 2"
+[ "$(ergaenzen bauliste x.mvt_bl "")" = "" ] || fehler "Ergänzung eines zweiten Arguments von bauliste"
 [ "$(ergaenzen route --start "")" = "" ] || fehler "Ergänzung nach route --start"
 echo "Befehlszeile in Ordnung: ${befehle[*]}"
