@@ -20,11 +20,14 @@ const std::vector<TBefehlshilfe> Tabelle = {
      .Aufrufe = {"DATEI [--optionen INI] --modus M"},
      .Argumente = {{"DATEI", "", "die Bauliste (*.mvt_bl)", Datei}},
      .Optionen = {{"--optionen", "INI", "Preise, Gebäude und Welt aus dieser options.ini", Datei},
-                  {"--modus", "M", "Produktionsmodus 1 bis 4 (1 alles kaufen ... 4 alles selbst herstellen)",
+                  {"--modus", "M",
+                   "Produktionsmodus: 1 Einfache Produktion, 2 + Zutaten produzieren Lv1, 3 + Zutaten "
+                   "produzieren Lv2, 4 Alles selbst produzieren",
                    Woerter, "1 2 3 4"}},
-     .Beschreibung = "Lädt die Bauliste wie \"bauliste\" und gibt jede Zelle und Beschriftung des "
-                     "Fensters \"Detaillierte Analyse\" für den Modus M aus, als Texte genau wie "
-                     "angezeigt.",
+     .Beschreibung =
+         "Lädt die Bauliste wie \"bauliste\" und gibt jede Zelle und Beschriftung des "
+         "Fensters \"Detaillierte Analyse der Bauliste\" für den Modus M aus, als Texte genau wie "
+         "angezeigt.",
      .Ausgabe = "\"Modus\", \"Titel\"; die Tabellen \"Produkte\" (zuerst die Zeile \"Gesamt\"), "
                 "\"Zwischenprodukte\", \"Zutaten\", \"Gebaeude\" und \"Fertigkeiten\" als Listen "
                 "von Zeilen; \"Gewinn\" mit \"Ueberschrift\", \"ProStunde\", \"ProHandwerkstag\", "
