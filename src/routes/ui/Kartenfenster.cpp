@@ -269,7 +269,7 @@ void TKartenflaeche::Malen(QPainter &p, const QRect &bereich) const
         }
     }
     if (m_tour)
-        TourbildMalen(p, *m_tour, l, t, ls, lz, z, bereich);
+        TourbildMalen(p, *m_tour, l, t, ls, lz, z, bereich, TTourteil::Linien);
     // route: from each marked cell towards each marked neighbour; half a cell when the
     // neighbour lies beyond the visible cells
     if (m_markierung) {
@@ -297,6 +297,8 @@ void TKartenflaeche::Malen(QPainter &p, const QRect &bereich) const
             p.restore();
         }
     }
+    if (m_tour)
+        TourbildMalen(p, *m_tour, l, t, ls, lz, z, bereich, TTourteil::Stationen);
     // the fixed row and column with the coordinates
     const int breite = z + SichtbareSpalten() * z, hoehe = z + SichtbareZeilen() * z;
     p.fillRect(QRect(0, 0, breite, z), Gitterfarbe);

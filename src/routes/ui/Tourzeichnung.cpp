@@ -11,7 +11,7 @@ namespace mvt {
 using namespace routen;
 
 void TourbildMalen(QPainter &p, const TTourbild &bild, int l, int t, int ls, int lz, int z,
-                   const QRect &bereich)
+                   const QRect &bereich, TTourteil teil)
 {
     if (bild.Leer())
         return;
@@ -23,14 +23,18 @@ void TourbildMalen(QPainter &p, const TTourbild &bild, int l, int t, int ls, int
     p.save();
     p.setClipRect(QRect(z, z, bereich.right() + 1, bereich.bottom() + 1).intersected(bereich));
     p.setRenderHint(QPainter::Antialiasing, true);
-    QVector<QLineF> linien;
-    for (const std::vector<Wegpunkt> &linie : bild.Linien)
-        for (size_t i = 1; i < linie.size(); ++i)
-            if (Sichtbar(linie[i - 1]) || Sichtbar(linie[i]))
-                linien << QLineF(Mitte(linie[i - 1]), Mitte(linie[i]));
-    p.setPen(QPen(Tourfarbe, std::max(2, z / 6), Qt::SolidLine, Qt::RoundCap));
-    p.drawLines(linien);
-    // the stops on top, numbered in visiting order; a stop visited twice shows both numbers
+    if (teil == TTourteil::Linien) {
+        QVector<QLineF> linien;
+        for (const std::vector<Wegpunkt> &linie : bild.Linien)
+            for (size_t i = 1; i < linie.size(); ++i)
+                if (Sichtbar(linie[i - 1]) || Sichtbar(linie[i]))
+                    linien << QLineF(Mitte(linie[i - 1]), Mitte(linie[i]));
+        p.setPen(QPen(Tourfarbe, std::max(2, z / 6), Qt::SolidLine, Qt::RoundCap));
+        p.drawLines(linien);
+        p.restore();
+        return;
+    }
+    // numbered in visiting order; a stop visited again gets its disc above the earlier one
     const int r = std::clamp(z * 2 / 5, 6, 14);
     QFont f = p.font();
     f.setBold(true);
@@ -40,11 +44,8 @@ void TourbildMalen(QPainter &p, const TTourbild &bild, int l, int t, int ls, int
         const Wegpunkt w = bild.Stationen[i];
         if (!Sichtbar(w))
             continue;
-        const QPointF m =
-            Mitte(w) +
-            QPointF(0, -double(r) * 0.8 *
-                           double(std::count(bild.Stationen.begin(), bild.Stationen.begin() + long(i), w)) *
-                           2.0);
+        const auto frueher = std::count(bild.Stationen.begin(), bild.Stationen.begin() + long(i), w);
+        const QPointF m = Mitte(w) - QPointF(0, 1.6 * r * double(frueher));
         const QRectF kreis(m.x() - r, m.y() - r, 2.0 * r, 2.0 * r);
         p.setPen(QPen(Tourfarbe, 2));
         p.setBrush(Qt::white);
