@@ -130,22 +130,36 @@ const std::vector<TBefehlshilfe> Tabelle = {
                     {2, "falscher Aufruf, Datei nicht lesbar oder ungültige Eingabe"}}},
     {.Name = "route",
      .Kurz = "Schnellste Route und Auftragsvarianten auf einer Welt",
-     .Aufrufe = {"--welt N --start X,Y --ziel X,Y [--auftraege K] [--ohne-richtungsoptimierung]"},
+     .Aufrufe = {"--welt N --start X,Y --ziel X,Y [--auftraege K] [--ohne-richtungsoptimierung]",
+                 "--welt N --start X,Y --station X,Y [--station X,Y ...] [--reihenfolge R] "
+                 "[--rueckkehr] [--auftraege K]"},
      .Argumente = {},
      .Optionen = {{"--welt", "N", "Welt: 1 Dunladan, 2 Endurias, 3 Zyrthania", Woerter, Welten},
                   {"--start", "X,Y", "Startfeld"},
                   {"--ziel", "X,Y", "Zielfeld"},
-                  {"--auftraege", "K", "höchstens K Reiseaufträge, 1 bis 100 (Vorgabe 10)"},
+                  {"--station", "X,Y", "eine Station der Tour, höchstens 11 (mit dem Start 12)"},
+                  {"--reihenfolge", "R",
+                   "fest: die Stationen in der gegebenen Reihenfolge (Vorgabe); schnellste: "
+                   "die schnellste Reihenfolge, der Start bleibt vorn",
+                   Woerter, "fest schnellste"},
+                  {"--rueckkehr", "", "die Tour endet wieder am Start"},
+                  {"--auftraege", "K", "höchstens K Reiseaufträge (je Etappe), 1 bis 100 (Vorgabe 10)"},
                   {"--ohne-richtungsoptimierung", "", "die Suche ohne Richtungsoptimierung"}},
      .Beschreibung = "Sucht die schnellste Route wie der Routenplaner und fasst sie zu "
-                     "Reiseaufträgen zusammen.",
+                     "Reiseaufträgen zusammen.\n\nMit --station plant es eine Tour vom Start "
+                     "über die Stationen; jede Etappe wird wie eine einzelne Route gesucht und "
+                     "auf höchstens K Aufträge gebracht.",
      .Ausgabe = "\"Welt\", \"Start\", \"Ziel\", \"Suchpfad\", \"Varianten\" (die Route mit 1, 2, "
                 "... Aufträgen), \"Auftraege\", \"Route\", \"Reisezeit\", \"Zeitersparnis\", "
                 "\"ZeitersparnisProzent\", \"Optimalitaet\", \"Felder\", \"ZeitProFeld\", "
-                "\"Auftragsanzahl\", \"OptimaleLaenge\"; Felder als [x, y].",
+                "\"Auftragsanzahl\", \"OptimaleLaenge\"; Felder als [x, y]. Mit --station: "
+                "\"Stationen\" (in Besuchsreihenfolge, [x, y]), \"Etappen\" (je Etappe \"Von\", "
+                "\"Nach\", \"Reisezeit\" in Minuten, \"Route\") und \"Reisezeit\" (die Summe).",
      .Exitstatus = {{0, "Route ausgegeben"},
                     {1, "ein Feld liegt außerhalb der Karte"},
-                    {2, "falscher Aufruf oder ungültiger Wert"}}},
+                    {2, "falscher Aufruf oder ungültiger Wert; bei einer Tour auch eine Station "
+                        "außerhalb der Karte, mehr als 12 Stationen oder zweimal dieselbe "
+                        "Station hintereinander"}}},
     {.Name = "stadtliste",
      .Kurz = "Stadtliste aus einer Datei verarbeiten (wie heruntergeladen)",
      .Aufrufe = {"DATEI [--stand STAND]"},
@@ -155,6 +169,17 @@ const std::vector<TBefehlshilfe> Tabelle = {
      .Ausgabe = "\"Stand\", \"Welten\" (je Welt \"Welt\", \"Staedte\", \"Aktualisiert\"), "
                 "\"Meldungen\".",
      .Exitstatus = {{0, "verarbeitet"}, {1, "die Datei ist nicht lesbar"}, {2, "falscher Aufruf"}}},
+    {.Name = "staedte",
+     .Kurz = "Städte einer Welt nach Namen oder Besitzer suchen",
+     .Aufrufe = {"--welt N [SUCHTEXT]"},
+     .Argumente = {{"SUCHTEXT", "",
+                    "ein Teil des Namens oder des Besitzers (ä, ö, ü, ß auch als "
+                    "ae, oe, ue, ss); ohne ihn alle Städte"}},
+     .Optionen = {{"--welt", "N", "Welt: 1 Dunladan, 2 Endurias, 3 Zyrthania", Woerter, Welten}},
+     .Beschreibung = "Sucht in der Stadtliste der Welt wie das Suchfeld des Routenplaners, "
+                     "ohne Rücksicht auf Groß- und Kleinschreibung.",
+     .Ausgabe = "eine Liste von {\"Name\", \"Besitzer\", \"x\", \"y\"}, nach Namen geordnet.",
+     .Exitstatus = {{0, "Städte ausgegeben"}, {2, "falscher Aufruf oder ungültige Welt"}}},
     {.Name = "zauber",
      .Kurz = "Einen Zauber als JSON",
      .Aufrufe = {"NAME"},

@@ -275,20 +275,22 @@ bool SuchparameterGueltig(const TSuchparameter &p)
            drin(p.Ziel);
 }
 
-Wegpunktliste RouteSuchen(const TSuchparameter &p)
+namespace {
+
+// The described search from p.Start, run until every field of `ziele` is closed; then
+// fuer(i, kette) receives the chain to ziele[i]. Up to the moment a field is closed the
+// search runs exactly as the two-point search to that field, and a closed field's way
+// never changes again, so each chain is the one the two-point search returns.
+template <class Fuer>
+void Suchen(const TSuchparameter &p, const std::vector<Wegpunkt> &ziele, const Fuer &fuer)
 {
-    Wegpunktliste ergebnis;
-    if (!SuchparameterGueltig(p))
-        return ergebnis;
-    const int sx = p.Start.x, sy = p.Start.y, zx = p.Ziel.x, zy = p.Ziel.y;
+    const int sx = p.Start.x, sy = p.Start.y;
+    const bool einZiel = ziele.size() == 1;
+    const int zx = einZiel ? ziele[0].x : sx, zy = einZiel ? ziele[0].y : sy;
     const int64_t maximum = int64_t{zx - sx} * (zx - sx) + int64_t{zy - sy} * (zy - sy);
     int64_t gezeigt = 0;
     if (p.Fortschritt)
         p.Fortschritt(0, maximum);
-    if (sx == zx && sy == zy) {
-        ergebnis.Einfuegen(p.Start);
-        return ergebnis;
-    }
 
     thread_local std::unique_ptr<Suchspeicher> speicher;
     if (!speicher)
@@ -311,8 +313,19 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
     s.Richtung = KeineRichtung;
     s.Richtungswechsel = 0;
 
+    // the targets not yet closed (the start is closed from the beginning)
+    std::vector<char> offenesZiel(GitterZellen, 0);
+    size_t offeneZiele = 0;
+    for (const Wegpunkt z : ziele) {
+        char &o = offenesZiel[static_cast<size_t>(Zelle(z.x, z.y))];
+        if (!o && !(z.x == sx && z.y == sy)) {
+            o = 1;
+            ++offeneZiele;
+        }
+    }
+
     int cx = sx, cy = sy;
-    for (;;) {
+    while (offeneZiele > 0) {
         const int32_t ci = Zelle(cx, cy);
         const float cZeit = knoten[static_cast<size_t>(ci)].Zeit;
         const int32_t cWechsel = knoten[static_cast<size_t>(ci)].Richtungswechsel;
@@ -347,7 +360,7 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
         }
         const int32_t i = auswahl.Nehmen();
         if (i < 0)
-            return ergebnis; // cannot happen on a connected map
+            return; // cannot happen on a connected map
         liste.Entfernen(i);
         knoten[static_cast<size_t>(i)].Zustand = 2;
         cx = i / GitterKante + 1;
@@ -358,22 +371,53 @@ Wegpunktliste RouteSuchen(const TSuchparameter &p)
             if (p.Fortschritt)
                 p.Fortschritt(q, maximum);
         }
-        if (cx == zx && cy == zy)
-            break;
+        if (offenesZiel[static_cast<size_t>(i)]) {
+            offenesZiel[static_cast<size_t>(i)] = 0;
+            --offeneZiele;
+        }
     }
 
     std::vector<Wegpunkt> kette;
-    int x = zx, y = zy;
-    for (int schritte = 0; schritte <= GitterZellen; ++schritte) {
-        kette.push_back(Wegpunkt{static_cast<uint8_t>(x), static_cast<uint8_t>(y)});
-        if (x == sx && y == sy)
-            break;
-        const Suchknoten &k = knoten[static_cast<size_t>(Zelle(x, y))];
-        x = k.VorgaengerX;
-        y = k.VorgaengerY;
+    for (size_t z = 0; z < ziele.size(); ++z) {
+        kette.clear();
+        int x = ziele[z].x, y = ziele[z].y;
+        for (int schritte = 0; schritte <= GitterZellen; ++schritte) {
+            kette.push_back(Wegpunkt{static_cast<uint8_t>(x), static_cast<uint8_t>(y)});
+            if (x == sx && y == sy)
+                break;
+            const Suchknoten &k = knoten[static_cast<size_t>(Zelle(x, y))];
+            x = k.VorgaengerX;
+            y = k.VorgaengerY;
+        }
+        std::reverse(kette.begin(), kette.end());
+        fuer(z, kette);
     }
-    for (auto it = kette.rbegin(); it != kette.rend(); ++it)
-        ergebnis.Einfuegen(*it);
+}
+
+} // namespace
+
+Wegpunktliste RouteSuchen(const TSuchparameter &p)
+{
+    Wegpunktliste ergebnis;
+    if (!SuchparameterGueltig(p))
+        return ergebnis;
+    Suchen(p, {p.Ziel}, [&](size_t, const std::vector<Wegpunkt> &kette) { ergebnis = Wegpunktliste(kette); });
+    return ergebnis;
+}
+
+std::vector<Wegpunktliste> RoutenSuchen(const TSuchparameter &p, const std::vector<Wegpunkt> &ziele)
+{
+    std::vector<Wegpunktliste> ergebnis(ziele.size());
+    TSuchparameter q = p;
+    for (const Wegpunkt z : ziele) {
+        q.Ziel = z;
+        if (!SuchparameterGueltig(q))
+            return ergebnis;
+    }
+    if (ziele.empty())
+        return ergebnis;
+    Suchen(p, ziele,
+           [&](size_t i, const std::vector<Wegpunkt> &kette) { ergebnis[i] = Wegpunktliste(kette); });
     return ergebnis;
 }
 

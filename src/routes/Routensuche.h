@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace mvt::routen {
 
@@ -57,6 +58,11 @@ struct TSuchparameter {
 Wegpunktliste RouteSuchen(const TSuchparameter &p);
 Wegpunktliste RouteSuchen(const TWeltdaten &welten, Wegpunkt start, Wegpunkt ziel, bool richtungsoptimierung,
                           const TFortschritt &fortschritt = {});
+
+// The chains from p.Start to each of `ziele` (p.Ziel is not used), from one search that runs
+// until the last of them is reached; each equals what RouteSuchen gives for that target.
+// Any position off the map gives empty lists.
+std::vector<Wegpunktliste> RoutenSuchen(const TSuchparameter &p, const std::vector<Wegpunkt> &ziele);
 
 // Leaving a coordinate edit: an empty text or the value 0 becomes "100", a value above
 // the map size the map size; other texts stay.

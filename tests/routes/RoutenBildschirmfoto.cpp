@@ -1,16 +1,25 @@
 // Saves PNGs of the route tab and the map window after a calculated route:
 //     routen_bildschirmfoto ZIELORDNER [ZELLGROESSE]
-// writes routenplaner.png, karte.png (both zones) and karte_winter.png; with a cell size
+// writes routenplaner.png, karte.png (both zones), karte_winter.png, and a tour of towns in
+// the fastest order with the way back: karte_tour.png and tourfenster.png; with a cell size
 // also karte_zyrthania.png, the coasts of Zyrthania at that size. Runs in a
 // temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "routes/ui/Kartenfenster.h"
+#include "routes/Stadtsuche.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "routes/ui/Tourfenster.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -79,6 +88,37 @@ int main(int argc, char **argv)
     k->CheckBoxSicherheitszone->setChecked(false);
     QApplication::processEvents();
     ok = k->grab().save(ziel.filePath(QStringLiteral("karte_winter.png")), "PNG") && ok;
+
+    // a tour through six towns of the shown part of the map, its second leg on the tab
+    k->CheckBoxWinterTheme->setChecked(false);
+    k->CheckBoxBauverbotszone->setChecked(false);
+    s->TourfensterZeigen();
+    mvt::TTourfenster *f = s->Tourfenster();
+    f->Tourdateipfad = ordner.filePath(QStringLiteral("touren.mvt_bl"));
+    const mvt::routen::TWeltdaten &welten = a.Zustand.Weltkarten;
+    int stationen = 0;
+    for (const mvt::routen::TStadt &t : mvt::routen::StaedteDerWelt(welten.Aktuell(), 200))
+        if (t.x >= 72 && t.x <= 116 && t.y >= 77 && t.y <= 112 && stationen < 6 &&
+            f->StationHinzufuegen(mvt::routen::Wegpunkt{uint8_t(t.x), uint8_t(t.y)}))
+            ++stationen;
+    f->RadioButtonReihenfolgeSchnellste->setChecked(true);
+    f->CheckBoxRueckkehr->setChecked(true);
+    f->SpinEditTourAuftraege->setValue(5);
+    s->TourBerechnenStarten();
+    QElapsedTimer uhr;
+    uhr.start();
+    while (!f->Tour() && uhr.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    f->StringGridEtappen->selectRow(1);
+    f->EditTourName->setText(QStringLiteral("Händlerrunde"));
+    k->StringGridKarte->ErsteSpalteSetzen(66);
+    k->StringGridKarte->ErsteZeileSetzen(72);
+    QApplication::processEvents();
+    ok = k->grab().save(ziel.filePath(QStringLiteral("karte_tour.png")), "PNG") && ok;
+    ok = f->grab().save(ziel.filePath(QStringLiteral("tourfenster.png")), "PNG") && ok;
+    ok = a.Form1->grab().save(ziel.filePath(QStringLiteral("routenplaner_tour.png")), "PNG") && ok;
+    f->close();
+
     if (argc > 2) {
         // for a look at the coasts: Zyrthania at the given cell size, no zones
         k->CheckBoxWinterTheme->setChecked(false);

@@ -1,4 +1,5 @@
 #include "routes/ui/Kartenfenster.h"
+#include "routes/ui/Tourzeichnung.h"
 
 #include "ui/Sitzung.h"
 #include "ui/Steuerelemente.h"
@@ -267,6 +268,8 @@ void TKartenflaeche::Malen(QPainter &p, const QRect &bereich) const
                         Skaliert(k, k.Stadt ? Normal : Zonenblick(*m_welten, *m_zonen, x, y)));
         }
     }
+    if (m_tour)
+        TourbildMalen(p, *m_tour, l, t, ls, lz, z, bereich, TTourteil::Linien);
     // route: from each marked cell towards each marked neighbour; half a cell when the
     // neighbour lies beyond the visible cells
     if (m_markierung) {
@@ -294,6 +297,8 @@ void TKartenflaeche::Malen(QPainter &p, const QRect &bereich) const
             p.restore();
         }
     }
+    if (m_tour)
+        TourbildMalen(p, *m_tour, l, t, ls, lz, z, bereich, TTourteil::Stationen);
     // the fixed row and column with the coordinates
     const int breite = z + SichtbareSpalten() * z, hoehe = z + SichtbareZeilen() * z;
     p.fillRect(QRect(0, 0, breite, z), Gitterfarbe);
@@ -612,6 +617,13 @@ void TForm8::RouteZeigen(const Wegpunktliste &route, bool zentrieren)
     }
 }
 
+void TForm8::TourZeigen(TTourbild bild)
+{
+    m_tourbild = std::move(bild);
+    StringGridKarte->TourSetzen(&m_tourbild);
+    StringGridKarte->viewport()->update();
+}
+
 namespace {
 template <class F> void SichtbareMarkierte(const TKartenflaeche *k, const TRoutenmarkierung &m, F f)
 {
@@ -675,7 +687,9 @@ void TForm8::Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift)
     QString text = QString::number(feld.x()) + QLatin1Char(':') + QString::number(feld.y());
     if (shift) {
         const bool links = knoepfe & Qt::LeftButton, rechts = knoepfe & Qt::RightButton;
-        if (links && !rechts) {
+        if (links && !rechts && TourAktiv && TourAktiv()) {
+            text += QStringLiteral(" Station"); // added on the press alone, not while dragging
+        } else if (links && !rechts) {
             if (StartSetzen)
                 StartSetzen(feld.x(), feld.y());
             text += QStringLiteral(" Start");
@@ -706,6 +720,9 @@ void TForm8::StringGridKarteMouseDown(QMouseEvent *e)
     m_hinweisGezeigt = true;
     if (UmschaltGehalten()) {
         Mausfeld(e->position().toPoint(), e->buttons(), true);
+        const QPoint feld = StringGridKarte->FeldBei(e->position().toPoint());
+        if (e->buttons() == Qt::LeftButton && !feld.isNull() && TourAktiv && TourAktiv() && StationSetzen)
+            StationSetzen(feld.x(), feld.y());
         return;
     }
     if (e->button() == Qt::LeftButton || e->button() == Qt::RightButton) {

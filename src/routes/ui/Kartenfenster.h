@@ -3,6 +3,7 @@
 #pragma once
 
 #include "routes/Kartenmodell.h"
+#include "routes/Tour.h"
 #include "base/Optionen.h"
 #include "ui/Nebenfenster.h"
 
@@ -81,6 +82,8 @@ public:
 
     // Paints the visible area into a painter (also used by the benchmark).
     void Malen(QPainter &p, const QRect &bereich) const;
+    // A tour drawn under the route; nullptr for none.
+    void TourSetzen(const routen::TTourbild *tour) { m_tour = tour; }
 
 signals:
     void Mausbewegung(QMouseEvent *e);
@@ -107,6 +110,7 @@ private:
     const routen::TZonenoptionen *m_zonen = nullptr;
     const routen::TRoutenmarkierung *m_markierung = nullptr;
     const TKacheln *m_kacheln = nullptr;
+    const routen::TTourbild *m_tour = nullptr;
     int m_zellgroesse = routen::ZoomstufeStandard;
     int m_spalten = 201;
     // Tiles stretched to the cell size, made again when the size or the look changes.
@@ -140,6 +144,9 @@ public:
     // After a world switch: grid size, marks cleared, repaint, caption.
     void WeltGewechselt();
     void RouteZeigen(const routen::Wegpunktliste &route, bool zentrieren);
+    // The legs and numbered stops of a tour; an empty picture removes it.
+    void TourZeigen(routen::TTourbild bild);
+    const routen::TTourbild &Tourbild() const { return m_tourbild; }
     void MarkierungenLoeschen();
     void MarkierteZellenNeuZeichnen();
     void KarteZentrieren(int x, int y);
@@ -152,6 +159,10 @@ public:
     // Filled by the route tab.
     std::function<void(int x, int y)> StartSetzen;
     std::function<void(int x, int y)> ZielSetzen;
+    // While it answers true, Shift + left button adds the field as a stop of a tour
+    // (StationSetzen) instead of setting the start.
+    std::function<bool()> TourAktiv;
+    std::function<void(int x, int y)> StationSetzen;
     // Enter or Space: a calculation without centring, when the tab allows one.
     std::function<void()> BerechnungStarten;
     // The date of the town list in the caption ("16.02.2018 - 10:08").
@@ -193,6 +204,7 @@ private:
     routen::TZonenoptionen m_zonen;
     routen::TRoutenmarkierung m_markierung;
     TKacheln m_kacheln;
+    routen::TTourbild m_tourbild;
     QPoint m_druckpunkt;         // screen position of the press that started dragging
     QPoint m_letzteMausGlobal;   // last mouse position over the map, for dragging
     QPoint m_letzteMaus{-1, -1}; // cursor at the previous hint tick

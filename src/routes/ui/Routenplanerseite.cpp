@@ -1,5 +1,6 @@
 #include "routes/ui/Routenplanerseite.h"
 
+#include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
 #include "routes/ui/Auftragsliste.h"
 #include "routes/ui/Kartenfenster.h"
@@ -7,11 +8,16 @@
 #include "routes/ui/Routeneingabe.h"
 #include "routes/ui/Routensteuerelemente.h"
 #include "routes/ui/Routenuebertragung.h"
+#include "routes/ui/Stadtsuchbereich.h"
+#include "routes/ui/Stadtsuchfeld.h"
+#include "routes/ui/Tourfenster.h"
+#include "routes/ui/Tourplanungsthread.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -50,6 +56,7 @@ TRoutenplanerSeite::TRoutenplanerSeite(TWeltdaten &welten, TGespeicherteRouten &
     m_auftragsliste = new TAuftragsliste(this);
     m_uebertragung = new TRoutenuebertragung(m_welten, m_optionen, timer2, this);
     m_ablage = new TRoutenablage(gespeichert, m_welten, this);
+    m_stadtsuche = new TStadtsuchbereich(m_welten, this);
     Verbinden();
 
     ErgebnisVerbergen();
@@ -62,6 +69,8 @@ TRoutenplanerSeite::~TRoutenplanerSeite()
     // nobody waits for a finished search, but a running one must not outlive its window
     if (m_thread)
         m_thread->wait();
+    if (m_tourThread)
+        m_tourThread->wait();
 }
 
 void TRoutenplanerSeite::Verbinden()
@@ -146,6 +155,19 @@ void TRoutenplanerSeite::Verbinden()
         setTabOrder(reihe[i - 1], reihe[i]);
     for (QToolButton *b : findChildren<QToolButton *>())
         b->setFocusPolicy(Qt::StrongFocus);
+
+    TStadtsuchbereich &t = *m_stadtsuche;
+    EditStadtsuche = t.EditStadtsuche;
+    SpeedButtonStadtAlsStart = t.SpeedButtonStadtAlsStart;
+    ButtonTourPlanen = t.ButtonTourPlanen;
+    connect(&t, &TStadtsuchbereich::ZielGewaehlt, this, &TRoutenplanerSeite::ZielSetzen);
+    connect(&t, &TStadtsuchbereich::StartGewaehlt, this, &TRoutenplanerSeite::StartSetzen);
+    connect(&t, &TStadtsuchbereich::TourVerlangt, this, &TRoutenplanerSeite::TourfensterZeigen);
+    // after the map button, before the order list
+    setTabOrder(SpeedButtonKarteAnzeigen, EditStadtsuche);
+    setTabOrder(EditStadtsuche, SpeedButtonStadtAlsStart);
+    setTabOrder(SpeedButtonStadtAlsStart, ButtonTourPlanen);
+    setTabOrder(ButtonTourPlanen, StringGrid2);
 }
 
 bool TRoutenplanerSeite::UebertragungLaeuft() const
@@ -160,6 +182,11 @@ void TRoutenplanerSeite::KarteAnbinden(TForm8 *karte)
         return;
     karte->StartSetzen = [this](int x, int y) { StartSetzen(x, y); };
     karte->ZielSetzen = [this](int x, int y) { ZielSetzen(x, y); };
+    karte->TourAktiv = [this] { return m_tourfenster && m_tourfenster->isVisible(); };
+    karte->StationSetzen = [this](int x, int y) {
+        if (m_tourfenster)
+            m_tourfenster->StationHinzufuegen(Wegpunkt{uint8_t(x), uint8_t(y)});
+    };
     karte->BerechnungStarten = [this] {
         if (SpeedButtonRouteBerechnen->isEnabled())
             RouteBerechnenStarten(false);
@@ -206,6 +233,11 @@ void TRoutenplanerSeite::RadioButtonMapClick(int welt)
     m_uebertragung->GlyphSetzen(welt);
     ErgebnisVerbergen();
     GespeicherteRoutenZeigen();
+    m_stadtsuche->Zuruecksetzen();
+    if (m_tourfenster)
+        m_tourfenster->WeltGewechselt();
+    if (m_karte)
+        m_karte->TourZeigen({});
 }
 
 void TRoutenplanerSeite::SpeedButtonSwapClick()
@@ -275,6 +307,96 @@ void TRoutenplanerSeite::RouteBerechnenStarten(bool zentrieren)
 void TRoutenplanerSeite::FortschrittZeigen(qint64 position, qint64 maximum)
 {
     m_eingabe->FortschrittZeigen(position, maximum);
+    if (m_tourThread && m_tourfenster)
+        m_tourfenster->FortschrittZeigen(position, maximum);
+}
+
+void TRoutenplanerSeite::TourfensterZeigen()
+{
+    if (!m_tourfenster) {
+        m_tourfenster = std::make_unique<TTourfenster>(m_welten, window());
+        TTourfenster *f = m_tourfenster.get();
+        f->SpinEditTourAuftraege->setValue(SpinEditAuftraege->value());
+        f->ZielHolen = [this]() -> std::optional<Wegpunkt> {
+            const std::optional<std::array<int, 4>> w = m_eingabe->Koordinaten();
+            if (!w || (*w)[2] < 1 || (*w)[3] < 1 || (*w)[2] > m_welten.Kartengroesse ||
+                (*w)[3] > m_welten.Kartengroesse)
+                return std::nullopt;
+            return Wegpunkt{uint8_t((*w)[2]), uint8_t((*w)[3])};
+        };
+        connect(f, &TTourfenster::BerechnenVerlangt, this, &TRoutenplanerSeite::TourBerechnenStarten);
+        connect(f, &TTourfenster::EtappeGewaehlt, this, &TRoutenplanerSeite::EtappeZeigen);
+        connect(f, &TTourfenster::EtappeUebertragenVerlangt, this, [this](int etappe) {
+            EtappeZeigen(etappe);
+            SpeedButtonRouteUebertragenClick();
+        });
+        connect(f, &TTourfenster::StationenGeaendert, this, [this] {
+            if (m_karte)
+                m_karte->TourZeigen({});
+        });
+    }
+    m_tourfenster->show();
+    m_tourfenster->raise();
+    m_tourfenster->activateWindow();
+}
+
+void TRoutenplanerSeite::TourBerechnenStarten()
+{
+    if (!m_tourfenster || BerechnungLaeuft() || UebertragungLaeuft() ||
+        !SpeedButtonRouteBerechnen->isEnabled())
+        return;
+    TTourparameter p = m_tourfenster->Parameter();
+    p.DirectionalOptimization = m_optionen.DirectionalOptimization;
+    if (const std::optional<QString> fehler = TourPruefen(p)) {
+        MeldungZeigen(*fehler);
+        return;
+    }
+    // the tour searches read the world's grid: no world switch, no other search meanwhile
+    m_eingabe->SucheBeginnt();
+    m_tourfenster->BerechnungBeginnt();
+    m_tourThread = new TTourplanungsThread(this, std::move(p));
+    connect(m_tourThread.data(), &QThread::finished, m_tourThread.data(), &QObject::deleteLater);
+    m_tourThread->start();
+}
+
+void TRoutenplanerSeite::TourBeendet(std::shared_ptr<const TTour> tour)
+{
+    m_tourThread.clear(); // it ends by itself and deletes itself
+    m_eingabe->SucheEndet();
+    if (m_tourfenster)
+        m_tourfenster->TourZeigen(tour);
+    if (m_karte && tour && !tour->Stationen.empty()) {
+        m_karte->ErstesZeigen = false;
+        m_karte->TourZeigen(Tourbild(*tour));
+        if (m_karte->isVisible())
+            m_karte->KarteZentrieren(tour->Stationen.front().x, tour->Stationen.front().y);
+    }
+}
+
+void TRoutenplanerSeite::EtappeZeigen(int etappe)
+{
+    if (!m_tourfenster || BerechnungLaeuft() || UebertragungLaeuft())
+        return;
+    const std::shared_ptr<const TTour> &tour = m_tourfenster->Tour();
+    if (!tour || etappe < 0 || etappe >= int(tour->Etappen.size()))
+        return;
+    const TEtappe &e = tour->Etappen[size_t(etappe)];
+    m_tag = tour->Auftraege;
+    *m_varianten = *e.Varianten;
+    {
+        const QSignalBlocker sperre(SpinEditAuftraege);
+        SpinEditAuftraege->setValue(m_tag);
+    }
+    if (m_karte)
+        m_karte->ErstesZeigen = false;
+    ErgebnisZeigen();
+    m_uebertragung->Zuruecksetzen();
+    m_ablage->AuswahlAufheben();
+    StartSetzen(e.Von.x, e.Von.y);
+    ZielSetzen(e.Nach.x, e.Nach.y);
+    StringGrid2->clearSelection();
+    StringGrid2->setCurrentCell(-1, -1);
+    RouteAnzeigen(false);
 }
 
 void TRoutenplanerSeite::SucheBeendet(std::shared_ptr<TRoutenvarianten> varianten)

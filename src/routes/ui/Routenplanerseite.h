@@ -9,6 +9,7 @@
 #include "routes/Auftraege.h"
 #include "routes/GespeicherteRouten.h"
 #include "routes/Routensuche.h"
+#include "routes/Tour.h"
 #include "routes/Uebertragung.h"
 #include "routes/GespeicherteRoutenDaten.h"
 #include "routes/ui/Routenplanungsthread.h"
@@ -25,6 +26,7 @@
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTableWidget;
@@ -38,6 +40,10 @@ class TForm8;
 class TRoutenablage;
 class TRouteneingabe;
 class TRoutenuebertragung;
+class TStadtsuchbereich;
+class TStadtsuchfeld;
+class TTourfenster;
+class TTourplanungsThread;
 
 class TRoutenplanerSeite : public QWidget {
     Q_OBJECT
@@ -63,7 +69,10 @@ public:
     std::function<void(const QUrl &)> UrlOeffnen;
 
     const routen::TRoutenvarianten &Routenvarianten() const { return *m_varianten; }
-    bool BerechnungLaeuft() const { return !m_thread.isNull() || m_ergebnis != nullptr; }
+    bool BerechnungLaeuft() const
+    {
+        return !m_thread.isNull() || m_ergebnis != nullptr || !m_tourThread.isNull();
+    }
     bool UebertragungLaeuft() const;
     int Welt() const { return m_welten.AktuelleWelt; }
 
@@ -90,6 +99,14 @@ public slots:
     // Called by the worker through the window's event queue.
     void FortschrittZeigen(qint64 position, qint64 maximum);
     void SucheBeendet(std::shared_ptr<routen::TRoutenvarianten> varianten);
+
+    // Tours: the window (made when first opened), its calculation on a worker thread, and
+    // a leg shown as the tab's route, transferred from there.
+    void TourfensterZeigen();
+    TTourfenster *Tourfenster() const { return m_tourfenster.get(); }
+    void TourBerechnenStarten();
+    void TourBeendet(std::shared_ptr<const routen::TTour> tour);
+    void EtappeZeigen(int etappe);
 
 signals:
     // The result of a search has been shown.
@@ -118,6 +135,9 @@ private:
     TAuftragsliste *m_auftragsliste;
     TRoutenuebertragung *m_uebertragung;
     TRoutenablage *m_ablage;
+    TStadtsuchbereich *m_stadtsuche;
+    std::unique_ptr<TTourfenster> m_tourfenster;
+    QPointer<TTourplanungsThread> m_tourThread;
 
 public:
     // The controls of the areas, where tests, the main window and screenshots reach them.
@@ -135,6 +155,9 @@ public:
     QLabel *LabelRouteSpeichern;
     QToolButton *SpeedButtonRouteSpeichern, *SpeedButtonRouteUebertragen;
     QLabel *LabelUebertragung;
+    TStadtsuchfeld *EditStadtsuche;
+    QToolButton *SpeedButtonStadtAlsStart;
+    QPushButton *ButtonTourPlanen;
     QTimer *Timer1, *Timer2;
 };
 
