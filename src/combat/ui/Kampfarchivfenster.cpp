@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -141,11 +142,12 @@ TKampfarchivFenster::TKampfarchivFenster(QWidget *hauptfenster, QString pfad)
     ListeKaempfe->verticalHeader()->hide();
     ListeKaempfe->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ListeKaempfe->verticalHeader()->setDefaultSectionSize(ListeKaempfe->fontMetrics().height() + 6);
-    ListeKaempfe->horizontalHeader()->setStretchLastSection(false);
-    ListeKaempfe->setColumnWidth(0, 120);
+    const QFontMetrics fm = ListeKaempfe->fontMetrics();
+    ListeKaempfe->setColumnWidth(0, fm.horizontalAdvance(QStringLiteral("00.00.0000 00:00")) + 16);
     ListeKaempfe->setColumnWidth(1, 300);
-    ListeKaempfe->setColumnWidth(2, 300);
-    ListeKaempfe->setColumnWidth(3, 60);
+    ListeKaempfe->setColumnWidth(3, fm.horizontalAdvance(QStringLiteral("Runden")) + 20);
+    // The fighters take what is left, so that no column hides behind a scroll bar.
+    ListeKaempfe->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 
     ButtonOeffnen = Knopf("ButtonOeffnen", QStringLiteral("Ö&ffnen"));
     ButtonUmbenennen = Knopf("ButtonUmbenennen", QStringLiteral("&Umbenennen…"));
@@ -187,11 +189,17 @@ TKampfarchivFenster::TKampfarchivFenster(QWidget *hauptfenster, QString pfad)
     TabelleVerlauf->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TabelleVerlauf->setTabKeyNavigation(false);
     TabelleVerlauf->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TabelleVerlauf->setColumnWidth(0, 110);
-    for (int s = 1; s < 4; ++s)
-        TabelleVerlauf->setColumnWidth(s, 66);
-    TabelleVerlauf->setColumnWidth(2, 110);
-    TabelleVerlauf->setFixedWidth(110 + 66 + 110 + 66 + 22);
+    TabelleVerlauf->setWordWrap(false);
+    int breite = 0;
+    for (int s = 0; s < 4; ++s) {
+        const QString muster =
+            s == 0 ? QStringLiteral("00.00.0000 00:00") : TabelleVerlauf->horizontalHeaderItem(s)->text();
+        TabelleVerlauf->setColumnWidth(s, fm.horizontalAdvance(muster) + 18);
+        breite += TabelleVerlauf->columnWidth(s);
+    }
+    // Room for the frame and the vertical scroll bar.
+    TabelleVerlauf->setFixedWidth(breite + 2 * TabelleVerlauf->frameWidth() +
+                                  TabelleVerlauf->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2);
     ButtonAlsTabelleKopieren = Knopf("ButtonAlsTabelleKopieren", QStringLiteral("Als &Tabelle kopieren"));
     auto *rechts = new QVBoxLayout;
     rechts->addWidget(TabelleVerlauf, 1);

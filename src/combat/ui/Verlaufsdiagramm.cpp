@@ -14,7 +14,8 @@ namespace {
 
 // The colours of the per-Runde chart, so that one line means the same in both.
 const QColor Farben[] = {QColor(0xC6, 0x28, 0x28), QColor(0x15, 0x65, 0xC0), QColor(0x2E, 0x7D, 0x32)};
-const char16_t *const Reihennamen[] = {u"Schaden ausgeteilt", u"Schaden erhalten", u"Heilung ausgeteilt"};
+// The captions of the table beside the chart.
+const char16_t *const Reihennamen[] = {u"Schaden", u"Schaden erhalten", u"Heilung"};
 
 int32_t Wert(const TVerlaufspunkt &p, int reihe)
 {
@@ -56,7 +57,9 @@ QRect TVerlaufsdiagramm::Flaeche() const
 {
     const QFontMetrics fm(font());
     const int links = fm.horizontalAdvance(QString::number(Obergrenze())) + 8;
-    return QRect(links, fm.height() + 6, std::max(width() - links - 12, 1),
+    // Half a date label to the right, so that the last one fits.
+    const int rechts = fm.horizontalAdvance(QStringLiteral("00.00.00")) / 2 + 8;
+    return QRect(links, fm.height() + 6, std::max(width() - links - rechts, 1),
                  std::max(height() - 2 * fm.height() - 14, 1));
 }
 
