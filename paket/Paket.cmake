@@ -85,9 +85,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${MVT_PAKETREVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://morvaren-tool.example.org/index.html")
 # The libraries come from the binary; Qt loads its window system plugin and the program
-# libcurl at run time, so those are named here. German standard dialogs and HTTPS downloads
+# libcurl at run time, so those are named here, and SQLite for the combat archive. German standard dialogs and HTTPS downloads
 # are recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libcurl4, libsqlite3-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, ca-certificates")
 include(CPack)

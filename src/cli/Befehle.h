@@ -11,6 +11,10 @@
 #include <functional>
 #include <optional>
 
+namespace mvt {
+struct Kampfauswertung;
+}
+
 namespace mvt::cli {
 
 // Arguments after the subcommand's name; returns the exit code.
@@ -37,6 +41,12 @@ void JsonAusgeben(const QJsonValue &wert);
 void JsonArrayElementAusgeben(const QJsonObject &objekt);
 // Raw UTF-8 bytes on standard output.
 void Ausgeben(const QByteArray &text);
+// The document of morvaren-cli kampfbericht for one evaluation; archivId > 0 adds the key
+// "ArchivId" (the fight's number in the archive it was just stored in).
+void KampfberichtAusgeben(const Kampfauswertung &a, qint64 archivId = 0);
+// How long a command waits for another program writing the combat archive.
+constexpr int ArchivWartezeitMs = 10000;
+
 // German error text on standard error.
 void FehlerAusgeben(const QString &text);
 

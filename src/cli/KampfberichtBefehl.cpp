@@ -6,6 +6,7 @@
 #include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
+#include "combat/Kampfarchiv.h"
 #include "combat/Statistiktext.h"
 
 #include <QJsonArray>
@@ -151,12 +152,18 @@ QJsonObject KaempferJson(const TKaempfer &k, const QJsonArray &proRunde)
                        {"ProRunde", proRunde}};
 }
 
+} // namespace
+
 // The document {"Fehler", "Kaempfer", "Runden"} (keys in the order QJsonObject writes
 // them), one fighter at a time: built whole it takes some 20 kB per fighter in memory,
 // gigabytes for a long report.
-void KampfberichtAusgeben(const Kampfauswertung &a)
+void KampfberichtAusgeben(const Kampfauswertung &a, qint64 archivId)
 {
-    Ausgeben("{\n    \"Fehler\": " + QByteArray::number(a.Fehler) + ",\n    \"Kaempfer\": [\n");
+    if (archivId > 0)
+        Ausgeben("{\n    \"ArchivId\": " + QByteArray::number(archivId) +
+                 ",\n    \"Fehler\": " + QByteArray::number(a.Fehler) + ",\n    \"Kaempfer\": [\n");
+    else
+        Ausgeben("{\n    \"Fehler\": " + QByteArray::number(a.Fehler) + ",\n    \"Kaempfer\": [\n");
     for (size_t i = 0; i < a.Kaempfer.size(); ++i) {
         JsonArrayElementAusgeben(KaempferJson(*a.Kaempfer[i], ProRundeJson(*a.Kaempfer[i])));
         Ausgeben(i + 1 < a.Kaempfer.size() ? ",\n" : "\n");
@@ -164,12 +171,16 @@ void KampfberichtAusgeben(const Kampfauswertung &a)
     Ausgeben("    ],\n    \"Runden\": " + QByteArray::number(a.Runden) + "\n}\n");
 }
 
+namespace {
+
 int Kampfbericht(const QStringList &args)
 {
     QStringList dateien = args;
     const bool forum = dateien.removeAll(QStringLiteral("--forum")) > 0;
-    if (dateien.size() != 1) {
-        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli kampfbericht DATEI [--forum]"));
+    bool fehlerhaft = false;
+    const std::optional<QString> archiv = OptionNehmen(dateien, "--archiv", &fehlerhaft);
+    if (dateien.size() != 1 || fehlerhaft) {
+        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli kampfbericht DATEI [--forum] [--archiv DB]"));
         return 2;
     }
     QString fehler;
@@ -181,19 +192,33 @@ int Kampfbericht(const QStringList &args)
     TKatalog katalog;
     KatalogFuellen(katalog);
     Kampfauswertung a;
-    KampfberichtAuswerten(TextDekodieren(*bytes), a, katalog);
+    const QString text = TextDekodieren(*bytes);
+    KampfberichtAuswerten(text, a, katalog);
     if (a.AbschlussFehler)
         FehlerAusgeben(AuswertungsfehlerText());
+    // A fight that cannot be archived is still shown; the exit code tells the script.
+    qint64 archivId = 0;
+    int code = 0;
+    if (archiv && !a.AbschlussFehler) {
+        TKampfarchiv db(*archiv, ArchivWartezeitMs);
+        const auto gespeichert = db.Oeffnen() ? db.Speichern(text, a) : std::nullopt;
+        if (gespeichert) {
+            archivId = gespeichert->Id;
+        } else {
+            FehlerAusgeben(db.Fehler());
+            code = 2;
+        }
+    }
     if (forum) {
         // The table as the tab shows it right after the evaluation: list order.
         std::vector<QStringList> zeilen;
         for (const auto &k : a.Kaempfer)
             zeilen.push_back(TabellenZeile(*k));
         TextAusgeben(ForumText(TabellenKopf(), zeilen, a.Runden, a.Fehler));
-        return 0;
+        return code;
     }
-    KampfberichtAusgeben(a);
-    return 0;
+    KampfberichtAusgeben(a, archivId);
+    return code;
 }
 
 BefehlRegistrierung r("kampfbericht", Kampfbericht);

@@ -10,12 +10,17 @@
 // "dateidialog" the file dialog of "Bauliste speichern..." (Qt's own dialog, German).
 // "kampfbericht:DATEI:NAME[:VERGLEICH]" the combat tab with the report DATEI evaluated,
 // the fighter NAME shown and, with VERGLEICH, the chart shown with VERGLEICH added by Ctrl+click.
+// "kampfarchiv[:NAME]" the window "Kampfarchiv" over the sample reports, with NAME: that
+// fighter's history.
 // Runs in a temporary working folder, so no real "options.ini" is read or written.
 #include "app/Anwendung.h"
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
 #include "app/Programmstart.h"
 #include "base/Textdatei.h"
+#include "combat/Kampfarchiv.h"
+#include "combat/Kampfbericht.h"
+#include "combat/ui/Kampfarchivfenster.h"
 #include "combat/ui/Kampfberichtseite.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
@@ -26,6 +31,7 @@
 #include "settings/ui/Preisdialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,6 +44,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -182,6 +189,33 @@ int main(int argc, char **argv)
             QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonVerlauf")),
                               Qt::LeftButton);
             klicken(teile[3], Qt::ControlModifier);
+        }
+    } else if (wahl.startsWith(QLatin1String("kampfarchiv"))) {
+        // The sample reports archived over a few evenings, in the temporary working folder.
+        mvt::TKampfarchiv archiv;
+        archiv.Oeffnen();
+        const char *berichte[] = {"klein.txt", "gemischt.txt", "duell.txt", "gruppe.txt"};
+        for (int i = 0; i < 4; ++i) {
+            QFile f(startordner.absoluteFilePath(QStringLiteral("tests/data/combat/") +
+                                                 QLatin1String(berichte[i])));
+            if (!f.open(QIODevice::ReadOnly))
+                return 1;
+            const QString text = mvt::TextDekodieren(f.readAll());
+            mvt::Kampfauswertung a;
+            mvt::KampfberichtAuswerten(text, a, anwendung.Zustand.Katalog);
+            archiv.Speichern(text, a,
+                             QDateTime(QDate(2026, 2, 3 + 2 * i), QTime(19, 30 + i), QTimeZone::utc()));
+        }
+        archiv.Umbenennen(2, QStringLiteral("Orks am Nordtor"));
+        anwendung.Form1->PageControl1->setCurrentIndex(1);
+        mvt::TKampfberichtSeite *seite = anwendung.Form1->Kampfberichtseite;
+        QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonKampfarchiv")),
+                          Qt::LeftButton);
+        fenster = seite->Archivfenster();
+        const QString name = wahl.section(u':', 1);
+        if (!name.isEmpty()) {
+            fenster->findChild<QTabWidget *>(QStringLiteral("PageControlArchiv"))->setCurrentIndex(1);
+            fenster->findChild<QComboBox *>(QStringLiteral("ComboBoxKaempfer"))->setCurrentText(name);
         }
     } else if (!wahl.isEmpty()) {
         anwendung.Form1->PageControl1->setCurrentIndex(wahl.toInt());

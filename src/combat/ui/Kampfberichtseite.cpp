@@ -327,6 +327,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     }
     DiagrammEinrichten();
     TeilenEinrichten();
+    ArchivEinrichten();
 }
 
 TKampfberichtSeite::~TKampfberichtSeite()
@@ -420,6 +421,7 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
         b->show();
     LabelFehler->show();
     m_sortierzustand.fill(1);
+    ArchivknoepfeAnpassen();
 }
 
 void TKampfberichtSeite::FortschrittZeigen(int zeile, int zeilen)
@@ -482,6 +484,7 @@ void TKampfberichtSeite::ZeilenFuellen()
         b->setEnabled(true);
     ProgressBar1->hide();
     SpeedButtonZurueck->show();
+    ArchivknoepfeAnpassen();
     if (m_auswertung->AbschlussFehler)
         MeldungZeigen(AuswertungsfehlerText());
     emit AuswertungFertig();
@@ -499,6 +502,7 @@ void TKampfberichtSeite::SpeedButtonZurueckClick()
     LabelFehler->hide();
     LabelKaempfername->hide();
     DetailsVerbergen();
+    ArchivknoepfeAnpassen();
 }
 
 void TKampfberichtSeite::SpeedButtonTextLoeschenClick()

@@ -25,6 +25,7 @@ class QToolButton;
 namespace mvt {
 
 struct TKatalog;
+class TKampfarchivFenster;
 class TKampfberichtSeite;
 class TRundendiagramm;
 class TWaffendarstellung;
@@ -86,9 +87,19 @@ public slots:
     void AlsForumtextkopieren1Click();
     void AlsTabellekopieren1Click();
 
+    // The combat archive: the shown fight stored on request, the archive window opened.
+    void SpeedButtonArchivierenClick();
+    void SpeedButtonKampfarchivClick();
+    // A report from the archive: into the memo and evaluated as if just pasted.
+    void ArchivierterKampfOeffnen(const QString &text);
+
     // Called by the worker through the window's event queue.
     void FortschrittZeigen(int zeile, int zeilen);
     void AuswertungBeendet(std::shared_ptr<Kampfauswertung> ergebnis);
+
+    // The archive file; "kampfarchiv.sqlite" in the working folder, beside options.ini.
+    void ArchivPfadSetzen(const QString &pfad) { m_archivPfad = pfad; }
+    TKampfarchivFenster *Archivfenster() const { return m_archivfenster.get(); }
 
 signals:
     // The evaluation has been handed over and the table filled.
@@ -115,6 +126,11 @@ private:
     // the event queue until every fighter has its row: a report with tens of thousands of
     // fighters must not freeze the window.
     void ZeilenFuellen();
+    // Combat archive (Kampfberichtarchiv.cpp).
+    void ArchivEinrichten();
+    // Shows the archive's controls that belong to the face shown now.
+    void ArchivknoepfeAnpassen();
+    void ArchivMelden(const QString &text, bool fehler);
     QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
                         int x, int y, int wertX);
 
@@ -145,6 +161,15 @@ private:
     QMenu *PopupMenuStatistik = nullptr;
     QAction *AlsForumtextkopieren1 = nullptr;
     QAction *AlsTabellekopieren1 = nullptr;
+
+    struct TArchivfensterLoescher {
+        void operator()(TKampfarchivFenster *f) const;
+    };
+    QString m_archivPfad;
+    std::unique_ptr<TKampfarchivFenster, TArchivfensterLoescher> m_archivfenster;
+    QToolButton *SpeedButtonArchivieren = nullptr;
+    QToolButton *SpeedButtonKampfarchiv = nullptr;
+    QLabel *LabelArchiv = nullptr;
 };
 
 } // namespace mvt

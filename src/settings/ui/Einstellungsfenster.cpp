@@ -1,5 +1,7 @@
 #include "settings/ui/Einstellungsfenster.h"
 
+#include "combat/Kampfarchiv.h"
+
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
@@ -196,6 +198,10 @@ void TForm7::SeiteMorvarenTool(QWidget *seite)
                                           QStringLiteral("Scroll-Over-Hinweise anzeigen"), 12, 10, 400);
     CheckBoxAutoUpdate = Kontrollkaestchen(
         seite, "CheckBoxAutoUpdate", QStringLiteral("Automatischer Check beim Programmstart"), 12, 34, 400);
+    CheckBoxKaempfeArchivieren = Kontrollkaestchen(
+        seite, "CheckBoxKaempfeArchivieren", QStringLiteral("Ausgewertete Kämpfe archivieren"), 440, 10, 400);
+    CheckBoxKaempfeArchivieren->setToolTip(QStringLiteral(
+        "Jeder ausgewertete Kampfbericht wird im Kampfarchiv (kampfarchiv.sqlite) gespeichert"));
 
     auto *gruppe =
         Benannt(new QGroupBox(QStringLiteral("Wirkung der Fertigkeiten"), seite), "GroupBoxWirkung");
@@ -615,6 +621,9 @@ void TForm7::FormShow()
     CheckBoxStadtAutoUpdate->setChecked(w.StadtAutoUpdate);
     CheckBoxAuftragsOptimierung->setChecked(w.AuftragsOptimierung);
     CheckBoxAutoUpdate->setChecked(w.AutoUpdate);
+    // The option lives in the combat archive; without an archive it is off.
+    m_kaempfeArchivieren = TKampfarchiv().ArchivierungEingeschaltet();
+    CheckBoxKaempfeArchivieren->setChecked(m_kaempfeArchivieren);
     SpinEditUebertragungsintervall->setValue(w.Uebertragungsintervall);
     SpinEditSZone->setValue(w.SZone);
     SpinEditBZone->setValue(w.BZone);
@@ -692,6 +701,15 @@ void TForm7::ButtonOkayClick()
     m_sitzung.OptionenAnwenden();
     m_sitzung.OptionenSpeichern();
     baulisteNeu();
+    // The combat archive's option is written only when it changed: switching it on is the
+    // player's wish to create the archive.
+    if (CheckBoxKaempfeArchivieren->isChecked() != m_kaempfeArchivieren) {
+        TKampfarchiv archiv;
+        if (archiv.ArchivierungSetzen(CheckBoxKaempfeArchivieren->isChecked()))
+            m_kaempfeArchivieren = CheckBoxKaempfeArchivieren->isChecked();
+        else
+            MeldungZeigen(archiv.Fehler());
+    }
     // 11. and 12. The map shows the zones, the planner the values of the new options.
     close();
     m_sitzung.WeltkartenGeaendert();

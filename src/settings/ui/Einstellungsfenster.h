@@ -50,6 +50,8 @@ public:
     // "Morvaren Tool"
     QCheckBox *CheckBoxShowHints = nullptr;
     QCheckBox *CheckBoxAutoUpdate = nullptr;
+    QCheckBox *CheckBoxKaempfeArchivieren = nullptr;
+    bool m_kaempfeArchivieren = false; // as read from the combat archive when shown
     QTableWidget *ValueListEditorFertigkeiten = nullptr;
     QTableWidget *ValueListEditorHandwerk = nullptr;
     QPushButton *ButtonWirkungenZuruecksetzen = nullptr;
