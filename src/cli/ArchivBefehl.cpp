@@ -117,8 +117,7 @@ int Archiv(const QStringList &args)
     return 0;
 }
 
-BefehlRegistrierung r("archiv", "Kampfarchiv: DB liste [SUCHTEXT] | zeigen ID | verlauf NAME | loeschen ID",
-                      Archiv, 2);
+BefehlRegistrierung r("archiv", Archiv, 2);
 
 } // namespace
 } // namespace mvt::cli

@@ -35,6 +35,24 @@ const std::vector<TBefehlshilfe> Tabelle = {
      .Exitstatus = {{0, "Analyse ausgegeben"},
                     {1, "die Bauliste ist nicht lesbar"},
                     {2, "falscher Aufruf oder Modus außerhalb von 1 bis 4"}}},
+    {.Name = "archiv",
+     .Kurz = "Das Kampfarchiv lesen und pflegen",
+     .Aufrufe = {"DB liste [SUCHTEXT]", "DB zeigen ID", "DB verlauf NAME", "DB loeschen ID"},
+     .Argumente = {{"DB", "", "das Kampfarchiv (kampfarchiv.sqlite)", Datei},
+                   {"AKTION", "", "liste, zeigen, verlauf oder loeschen", Woerter,
+                    "liste zeigen verlauf loeschen"}},
+     .Optionen = {},
+     .Beschreibung = "liste: die Kämpfe, neueste zuerst, wahlweise nur die, deren Titel oder "
+                     "Kämpfernamen SUCHTEXT enthalten. zeigen: wertet den gespeicherten Bericht "
+                     "aus und gibt genau aus, was \"kampfbericht DATEI\" ausgibt. verlauf: die "
+                     "Summen eines Kämpfers in jedem Kampf, älteste zuerst. loeschen: entfernt "
+                     "den Kampf.",
+     .Ausgabe = "liste: je Kampf {\"Id\", \"Zeitpunkt\" (ISO 8601), \"Titel\", \"Kaempfer\", "
+                "\"Runden\"}; zeigen: wie kampfbericht; verlauf: je Kampf {\"Id\", \"Zeitpunkt\", "
+                "\"Schaden\", \"SchadenErhalten\", \"Heilung\"}.",
+     .Exitstatus = {{0, "ausgeführt"},
+                    {2, "falscher Aufruf, unbekannte Nummer, oder das Archiv ist nicht lesbar, "
+                        "gesperrt, beschädigt oder von einer neueren Version"}}},
     {.Name = "bauliste",
      .Kurz = "Bauliste laden, durchrechnen und als JSON ausgeben",
      .Aufrufe = {"DATEI [--optionen INI]"},
@@ -63,20 +81,26 @@ const std::vector<TBefehlshilfe> Tabelle = {
      .Exitstatus = {{0, "Ergebnis ausgegeben"}, {1, "die Datei ist nicht lesbar"}, {2, "falscher Aufruf"}}},
     {.Name = "kampfbericht",
      .Kurz = "Kampfbericht auswerten (JSON)",
-     .Aufrufe = {"DATEI [--forum]"},
+     .Aufrufe = {"DATEI [--forum] [--archiv DB]"},
      .Argumente = {{"DATEI", "", "der Kampfbericht (UTF-8 oder Windows-1252)", Datei}},
      .Optionen = {{"--forum", "",
-                   "die Tabelle als Forumtext ausgeben, wie \"Als Forumtext kopieren\" sie kopiert"}},
+                   "die Tabelle als Forumtext ausgeben, wie \"Als Forumtext kopieren\" sie kopiert"},
+                  {"--archiv", "DB",
+                   "den Kampf auch im Kampfarchiv DB speichern (SQLite, wird angelegt); die "
+                   "Ausgabe beginnt dann mit \"ArchivId\"",
+                   Datei}},
      .Beschreibung = "Wertet den Bericht wie der Kampfberichtauswerter aus. Das JSON wird Kämpfer "
                      "für Kämpfer geschrieben, der Speicher wächst also mit dem Bericht, nicht mit "
                      "der Ausgabe.",
      .Ausgabe = "\"Fehler\" (nicht lesbare Zeilen), \"Kaempfer\" (je Kämpfer \"Name\", "
                 "\"Ueberlebt\", ..., \"Status\" mit den Blöcken \"Nahkampf\", \"Fernkampf\", "
                 "\"Unbestimmt\" und \"Gesamt\", \"ProRunde\" mit den Werten jeder Runde), "
-                "\"Runden\". Mit --forum statt dessen der Forumtext.",
+                "\"Runden\". Mit --forum statt dessen der Forumtext. Mit --archiv vorn "
+                "\"ArchivId\", die Nummer des Kampfes im Archiv.",
      .Exitstatus = {{0, "ausgewertet (auch mit nicht lesbaren Zeilen)"},
                     {1, "die Datei ist nicht lesbar"},
-                    {2, "falscher Aufruf"}}},
+                    {2, "falscher Aufruf, oder der Kampf konnte nicht archiviert werden (die "
+                        "Auswertung wird trotzdem ausgegeben)"}}},
     {.Name = "karte",
      .Kurz = "Gelände, Reisekosten und Städte einer Welt",
      .Aufrufe = {"--welt N [--stadtliste DATEI]"},
