@@ -1,5 +1,7 @@
 #include "crafting/Kostenseiten.h"
 
+#include "crafting/Lagerverrechnung.h"
+
 #include <algorithm>
 
 namespace mvt {
@@ -44,7 +46,9 @@ std::array<TKostenseite, AnzahlModi + 1> KostenseitenBestimmen(const TKatalog &k
         s.Verkauf = verkauf;
         s.VerkaufAlle = c.Bauliste.Anzahl() >= 2;
 
-        const TBenoetigteGebaeude &g = c.BenoetigteGebaeude[static_cast<size_t>(modus)];
+        // What the mode produces and buys, after the stock while it counts; prices are global.
+        const TCraftingZustand &netto = Rechenstand(c, modus);
+        const TBenoetigteGebaeude &g = netto.BenoetigteGebaeude[static_cast<size_t>(modus)];
         s.GebaeudeSichtbar = g.Anzahl > 0 && g.Erstes >= 1 && g.Erstes <= AnzahlHandwerksgebaeude;
         if (s.GebaeudeSichtbar) {
             const TVorhandeneHandwerksgebaeude &h = c.Handwerksgebaeude[static_cast<size_t>(g.Erstes)];
@@ -55,7 +59,7 @@ std::array<TKostenseite, AnzahlModi + 1> KostenseitenBestimmen(const TKatalog &k
             s.GebaeudeAlle = g.Anzahl > 1;
         }
 
-        const TBedarfsliste *liste = c.Bedarfsliste(modus);
+        const TBedarfsliste *liste = netto.Bedarfsliste(modus);
         s.Zutaten = liste->Anzahl();
         for (int i = 0; i < std::min(s.Zutaten, SichtbareEinkaufszeilen); ++i) {
             const TSammelEintrag &z = liste->Zeilen[static_cast<size_t>(i)];
