@@ -78,7 +78,7 @@ std::vector<TPreiszeilenDaten> PreisdialogZeilen(const TKatalog &k, const TCraft
         for (const TBaulistenKnoten &e : c.Bauliste.Eintraege)
             zeilen.push_back(Zeile(k, c, e.Art, e.Index, true));
     } else if (tag % 10 == 2) {
-        if (const TBedarfsliste *liste = c.Bedarfsliste(modus))
+        if (const TBedarfsliste *liste = Rechenstand(c, modus).Bedarfsliste(modus))
             for (const TSammelEintrag &z : liste->Zeilen)
                 zeilen.push_back(Zeile(k, c, z.Art, z.Index, false));
     }
@@ -91,7 +91,7 @@ std::vector<int> PreisdialogGebaeude(const TCraftingZustand &c, int tag)
     const int modus = tag / 10;
     if (tag % 10 != 3 || modus < 1 || modus > AnzahlModi)
         return arten;
-    const TBenoetigteGebaeude &g = c.BenoetigteGebaeude[static_cast<size_t>(modus)];
+    const TBenoetigteGebaeude &g = Rechenstand(c, modus).BenoetigteGebaeude[static_cast<size_t>(modus)];
     for (int art = 1; art <= AnzahlHandwerksgebaeude; ++art)
         if (g.Enthalten[static_cast<size_t>(art)])
             arten.push_back(art);
