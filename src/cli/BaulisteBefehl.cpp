@@ -140,8 +140,7 @@ int AnalyseBefehl(const QStringList &argumente)
         const std::optional<TLager> lager =
             QFileInfo::exists(*lagerPfad) ? LagerLaden(k, *lagerPfad, &fehler) : std::nullopt;
         if (!lager) {
-            FehlerAusgeben(
-                QStringLiteral("Fehler: Die Lagerdatei \"%1\" ist ungültig (%2)").arg(*lagerPfad, fehler));
+            FehlerAusgeben(QStringLiteral("Fehler: Lagerdatei \"%1\": %2").arg(*lagerPfad, fehler));
             return 2;
         }
         c.Lager = *lager;
