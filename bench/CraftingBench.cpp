@@ -3,6 +3,7 @@
 #include "base/Textdatei.h"
 #include "crafting/Analyse.h"
 #include "crafting/BaulistenDatei.h"
+#include "crafting/Lagerverrechnung.h"
 #include "crafting/ui/Detailanalyse.h"
 
 #include <QTemporaryDir>
@@ -127,5 +128,56 @@ void BM_BaulisteLaden(benchmark::State &state)
         state.SkipWithError(meldungen.Meldungen.first().toUtf8().constData());
 }
 BENCHMARK(BM_BaulisteLaden)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// A stock of 500 goods: every raw material and intermediate good, then kits across the
+// table; counts that cover part of what a large list needs of them.
+TLager LagerMit500Guetern()
+{
+    TLager l;
+    for (int i = 1; i <= AnzahlRohstoffe; ++i)
+        l.Setzen(ArtRohstoff, i, 40.0);
+    for (int i = 1; i <= AnzahlZutatGueter; ++i)
+        l.Setzen(ArtZutat, i, 25.0);
+    const int waren = 500 - AnzahlRohstoffe - AnzahlZutatGueter;
+    for (int i = 0; i < waren; ++i)
+        l.Setzen(ArtWare, 1 + i * AnzahlWaren / waren, 2.0);
+    return l;
+}
+
+// Netting a 200-entry list in mode 4 with a 500-good stock: the netted list with its
+// requirement lists and analysis (goal: under 16 ms).
+void BM_LagerVerrechnenModus4(benchmark::State &state)
+{
+    TCraftingZustand c = ListeMit(200);
+    const TOptionen o;
+    AllesNeuBerechnen(BenchKatalog(), o, c);
+    const TLager lager = LagerMit500Guetern();
+    for (auto _ : state) {
+        const TNettomodus m = NettomodusBerechnen(BenchKatalog(), o, c, lager, 4);
+        benchmark::DoNotOptimize(m.Zustand.Analyse[4].Gewinn);
+    }
+    state.counters["Eintraege"] = c.Bauliste.Anzahl();
+    state.counters["Lager"] = static_cast<double>(lager.Eintraege.size());
+}
+BENCHMARK(BM_LagerVerrechnenModus4)->Unit(benchmark::kMillisecond);
+
+// What a price edit costs with the stock counting: the gross analysis and all four modes netted.
+void BM_BerechneAnalyseMitLager(benchmark::State &state)
+{
+    TCraftingZustand c = ListeMit(200);
+    const TOptionen o;
+    c.Lager = LagerMit500Guetern();
+    c.LagerBeruecksichtigen = true;
+    AllesNeuBerechnen(BenchKatalog(), o, c);
+    for (auto _ : state) {
+        BerechneAnalyse(BenchKatalog(), o, c);
+        benchmark::DoNotOptimize(c.Analyse[4].Gewinn);
+    }
+}
+BENCHMARK(BM_BerechneAnalyseMitLager)->Unit(benchmark::kMillisecond);
 
 } // namespace

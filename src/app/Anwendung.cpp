@@ -4,7 +4,9 @@
 #include "app/Infofenster.h"
 #include "app/Webseite.h"
 #include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Einkaufslistenfenster.h"
 #include "crafting/ui/Exportfenster.h"
+#include "crafting/ui/Lagerfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "routes/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
@@ -90,6 +92,10 @@ void TAnwendung::FensterErzeugen()
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
+    Erzeugen(FormLager, h);
+    FormLager->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Lager);
+    Erzeugen(FormEinkaufsliste, h);
+    FormEinkaufsliste->DatenAnbinden(Zustand.Katalog, Zustand.Crafting);
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->NachErzeugen = [this] { Sitzung.OptionenAnwenden(); };

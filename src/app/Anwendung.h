@@ -22,6 +22,8 @@ class TForm7;
 class TForm8;
 class TForm9;
 class TForm10;
+class TLagerfenster;
+class TEinkaufslistenfenster;
 
 class TAnwendung {
 public:
@@ -52,6 +54,9 @@ public:
     std::unique_ptr<TForm8> Form8;
     std::unique_ptr<TForm9> Form9;
     std::unique_ptr<TForm10> Form10;
+    // The stock and the shopping list of the crafting tab.
+    std::unique_ptr<TLagerfenster> FormLager;
+    std::unique_ptr<TEinkaufslistenfenster> FormEinkaufsliste;
 };
 
 // Connects the crafting tab with the windows it opens.

@@ -4,6 +4,8 @@
 #include "app/Hauptfenster.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Einkaufslistenfenster.h"
+#include "crafting/ui/Lagerfenster.h"
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "settings/ui/Preisdialog.h"
@@ -37,6 +39,28 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     seite->PreisdialogOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form3.get(), tag); };
     seite->DetailanalyseOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form6.get(), tag); };
     seite->ExportOeffnen = [&a, h] { h->NebenfensterZeigen(a.Form9.get(), 0); };
+    seite->LagerOeffnen = [&a, h] { h->NebenfensterZeigen(a.FormLager.get(), 0); };
+    if (a.FormLager)
+        a.FormLager->Geaendert = [&a] { a.Sitzung.LagerGeaendert(); };
+    seite->EinkaufslisteOeffnen = [&a, h](int modus) {
+        if (!a.FormEinkaufsliste)
+            return;
+        a.FormEinkaufsliste->Aufrufer = nullptr;
+        h->NebenfensterZeigen(a.FormEinkaufsliste.get(), modus);
+    };
+    if (a.Form6)
+        // Over the detailed analysis, which waits for it as the main window waits for both.
+        a.Form6->EinkaufslisteOeffnen = [&a](int modus) {
+            TEinkaufslistenfenster *f = a.FormEinkaufsliste.get();
+            if (!f)
+                return;
+            f->Aufrufer = a.Form6.get();
+            f->Tag = modus;
+            f->AufHauptfensterZentrieren();
+            f->show();
+            f->raise();
+            f->activateWindow();
+        };
 }
 
 } // namespace mvt

@@ -27,6 +27,8 @@ public:
 
     void OptionenLaden(TProgrammzustand &z) override { m_bisher->OptionenLaden(z); }
     void OptionenSpeichern(const TProgrammzustand &z) override { m_bisher->OptionenSpeichern(z); }
+    void LagerLaden(TProgrammzustand &z) override { m_bisher->LagerLaden(z); }
+    void LagerSpeichern(const TProgrammzustand &z) override { m_bisher->LagerSpeichern(z); }
     void Beenden() override { m_bisher->Beenden(); }
     void Programmende() override
     {

@@ -1,5 +1,6 @@
 #include "app/Programmsitzung.h"
 
+#include "base/Meldung.h"
 #include "base/Nebenher.h"
 #include "crafting/Analyse.h"
 #include "routes/Stadtliste.h"
@@ -23,6 +24,23 @@ void TDienste::OptionenLaden(TProgrammzustand &z)
 void TDienste::OptionenSpeichern(const TProgrammzustand &z)
 {
     mvt::OptionenSpeichern(z.Katalog, {z.Optionen, z.Crafting, z.Routen, z.NextVersionCheck, z.LastMap});
+}
+
+void TDienste::LagerLaden(TProgrammzustand &z)
+{
+    QString fehler;
+    if (const std::optional<TLager> lager = mvt::LagerLaden(z.Katalog, LagerDateiname, &fehler))
+        z.Crafting.Lager = *lager;
+    else
+        MeldungZeigen(QStringLiteral("Fehler: %1 ist ungültig (%2) Das Lager bleibt leer.")
+                          .arg(LagerDateiname, fehler));
+}
+
+void TDienste::LagerSpeichern(const TProgrammzustand &z)
+{
+    QString fehler;
+    if (!mvt::LagerSpeichern(z.Katalog, z.Crafting.Lager, LagerDateiname, &fehler))
+        MeldungZeigen(QStringLiteral("Fehler: Das Lager konnte nicht gespeichert werden. ") + fehler);
 }
 
 void TDienste::Beenden()
@@ -66,6 +84,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname))
         m_dienste->OptionenLaden(z);
+    m_dienste->LagerLaden(z);
 }
 
 void TProgrammsitzung::KartenAbwarten()
@@ -89,6 +108,15 @@ void TProgrammsitzung::BaulisteGeaendert()
     if (isSignalConnected(QMetaMethod::fromSignal(&TSitzung::baulisteGeaendert)))
         emit baulisteGeaendert();
     else
+        AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+}
+
+void TProgrammsitzung::LagerGeaendert()
+{
+    m_dienste->LagerSpeichern(Zustand);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TSitzung::lagerGeaendert)))
+        emit lagerGeaendert();
+    else if (Zustand.Crafting.LagerBeruecksichtigen)
         AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
 }
 

@@ -32,6 +32,10 @@ public:
     // Run by every showing of the version window.
     virtual void VersionspruefungStarten() {}
     virtual void StadtUpdateStarten() {}
+    // The stock, "lager.mvt_bl" beside options.ini: a missing file is an empty stock, an
+    // invalid one is reported and leaves the stock empty. Saving reports its failures.
+    virtual void LagerLaden(TProgrammzustand &z);
+    virtual void LagerSpeichern(const TProgrammzustand &z);
     // Ends the message loop.
     virtual void Beenden();
     // When the program ends, after the message loop; workers still running are not waited for.
@@ -53,7 +57,8 @@ public:
 
     // Start-up, before any window exists: the catalogue, default prices and production
     // buildings with an empty build list, the world maps with their town list stamp, the
-    // last shown map, the option defaults and then the options file when there is one.
+    // last shown map, the option defaults and then the options file when there is one;
+    // then the stock.
     // Options name catalogue entries, so the catalogue comes first.
     // Karten::Nebenher reads the world grids on a worker instead, into grids of its own:
     // the program start lets the windows be built meanwhile, which keep the grids' address
@@ -66,6 +71,7 @@ public:
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(Zustand); }
     void CraftingweltGeaendert() override;
     void BaulisteGeaendert() override;
+    void LagerGeaendert() override;
     // A world of a new town list: installed into the grids, then the maps are redrawn.
     void StadtdatenInstallieren(online::TStadtdaten &&daten);
     // The stamp of the town list the grids now carry.

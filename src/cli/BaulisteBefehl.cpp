@@ -1,5 +1,5 @@
 // morvaren-cli bauliste DATEI [--optionen INI]
-// morvaren-cli analyse DATEI [--optionen INI] --modus M
+// morvaren-cli analyse DATEI [--optionen INI] --modus M [--lager LAGERDATEI]
 #include "cli/Befehle.h"
 
 #include "catalogue/Katalog.h"
@@ -7,8 +7,11 @@
 #include "crafting/Analyse.h"
 #include "crafting/BaulistenDatei.h"
 #include "crafting/Detailauswertung.h"
+#include "crafting/Einkaufsliste.h"
+#include "crafting/Lager.h"
 #include "settings/OptionenDatei.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -119,23 +122,39 @@ int AnalyseBefehl(const QStringList &argumente)
     bool fehlerhaft = false;
     const QString optionenPfad = OptionNehmen(args, "--optionen", &fehlerhaft).value_or(QString());
     const std::optional<QString> modusText = OptionNehmen(args, "--modus", &fehlerhaft);
+    const std::optional<QString> lagerPfad = OptionNehmen(args, "--lager", &fehlerhaft);
     const int32_t modus = modusText ? GanzzahlLesen(*modusText).value_or(0) : 0;
     if (fehlerhaft || args.size() != 1 || modus < 1 || modus > AnzahlModi) {
-        FehlerAusgeben(
-            QStringLiteral("Aufruf: morvaren-cli analyse DATEI [--optionen INI] --modus M (M = 1 bis 4)"));
+        FehlerAusgeben(QStringLiteral("Aufruf: morvaren-cli analyse DATEI [--optionen INI] --modus M "
+                                      "[--lager LAGERDATEI] (M = 1 bis 4)"));
         return 2;
     }
     const auto lauf = BaulisteVorbereiten(args[0], optionenPfad);
     if (!lauf)
         return 1;
     const TKatalog &k = lauf->k;
-    const TCraftingZustand &c = lauf->c;
+    TCraftingZustand &c = lauf->c;
+    if (lagerPfad) {
+        // Named on the command line, the stock file must exist.
+        QString fehler = QStringLiteral("Die Datei gibt es nicht.");
+        const std::optional<TLager> lager =
+            QFileInfo::exists(*lagerPfad) ? LagerLaden(k, *lagerPfad, &fehler) : std::nullopt;
+        if (!lager) {
+            FehlerAusgeben(QStringLiteral("Fehler: Lagerdatei \"%1\": %2").arg(*lagerPfad, fehler));
+            return 2;
+        }
+        c.Lager = *lager;
+        c.LagerBeruecksichtigen = true;
+        BerechneAnalyse(k, lauf->optionen, c);
+    }
 
     const TDetailanalyse d = DetailanalyseBerechnen(k, lauf->optionen, c, modus);
     QJsonArray zusammenfassung;
     for (const TZusammenfassungsgruppe &g : d.Zusammenfassung)
         zusammenfassung.append(
             QJsonObject{{"Name", g.Name}, {"Anzahl", g.AnzahlText}, {"Kosten", g.KostenText}});
+    // Without a stock the list is left empty, so that every other key stays as it was.
+    const QJsonArray einkauf = lagerPfad ? RasterJson(EinkaufszeilenTexte(k, c, modus)) : QJsonArray();
     JsonAusgeben(QJsonObject{{"Modus", d.Modus},
                              {"Titel", d.Titel},
                              {"Produkte", RasterJson(d.Produkte)},
@@ -147,7 +166,9 @@ int AnalyseBefehl(const QStringList &argumente)
                                                     {"ProHandwerkswoche", d.Gewinn.ProHandwerkswoche}}},
                              {"Zusammenfassung", zusammenfassung},
                              {"Gebaeude", RasterJson(d.Gebaeude)},
-                             {"Fertigkeiten", RasterJson(d.Fertigkeiten)}});
+                             {"Fertigkeiten", RasterJson(d.Fertigkeiten)},
+                             {"Einkaufsliste", einkauf},
+                             {"AusDemLager", RasterJson(LagerzeilenTexte(k, c, modus))}});
     return 0;
 }
 

@@ -17,13 +17,17 @@ constexpr const char *Welten = "1 2 3";
 const std::vector<TBefehlshilfe> Tabelle = {
     {.Name = "analyse",
      .Kurz = "Detaillierte Analyse einer Bauliste für einen Produktionsmodus als JSON",
-     .Aufrufe = {"DATEI [--optionen INI] --modus M"},
+     .Aufrufe = {"DATEI [--optionen INI] --modus M [--lager LAGERDATEI]"},
      .Argumente = {{"DATEI", "", "die Bauliste (*.mvt_bl)", Datei}},
      .Optionen = {{"--optionen", "INI", "Preise, Gebäude und Welt aus dieser options.ini", Datei},
                   {"--modus", "M",
                    "Produktionsmodus: 1 Einfache Produktion, 2 + Zutaten produzieren Lv1, 3 + Zutaten "
                    "produzieren Lv2, 4 Alles selbst produzieren",
-                   Woerter, "1 2 3 4"}},
+                   Woerter, "1 2 3 4"},
+                  {"--lager", "LAGERDATEI",
+                   "das Lager (lager.mvt_bl) vom Bedarf abziehen; alle Zahlen gelten dann nach "
+                   "Abzug des Lagers",
+                   Datei}},
      .Beschreibung =
          "Lädt die Bauliste wie \"bauliste\" und gibt jede Zelle und Beschriftung des "
          "Fensters \"Detaillierte Analyse der Bauliste\" für den Modus M aus, als Texte genau wie "
@@ -31,10 +35,14 @@ const std::vector<TBefehlshilfe> Tabelle = {
      .Ausgabe = "\"Modus\", \"Titel\"; die Tabellen \"Produkte\" (zuerst die Zeile \"Gesamt\"), "
                 "\"Zwischenprodukte\", \"Zutaten\", \"Gebaeude\" und \"Fertigkeiten\" als Listen "
                 "von Zeilen; \"Gewinn\" mit \"Ueberschrift\", \"ProStunde\", \"ProHandwerkstag\", "
-                "\"ProHandwerkswoche\"; \"Zusammenfassung\" mit \"Name\", \"Anzahl\", \"Kosten\".",
+                "\"ProHandwerkswoche\"; \"Zusammenfassung\" mit \"Name\", \"Anzahl\", \"Kosten\"; "
+                "\"Einkaufsliste\" (Zeilen [Name, Anzahl, Kosten, Preis], was nach Abzug des Lagers "
+                "zu kaufen ist) und \"AusDemLager\" (Zeilen [Name, Anzahl]); ohne --lager sind "
+                "beide leer.",
      .Exitstatus = {{0, "Analyse ausgegeben"},
                     {1, "die Bauliste ist nicht lesbar"},
-                    {2, "falscher Aufruf oder Modus außerhalb von 1 bis 4"}}},
+                    {2, "falscher Aufruf, Modus außerhalb von 1 bis 4 oder eine nicht lesbare "
+                        "Lagerdatei"}}},
     {.Name = "archiv",
      .Kurz = "Das Kampfarchiv lesen und pflegen",
      .Aufrufe = {"DB liste [SUCHTEXT]", "DB zeigen ID", "DB verlauf NAME", "DB loeschen ID"},

@@ -2,6 +2,7 @@
 
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
+#include "crafting/Lagerverrechnung.h"
 
 namespace mvt {
 
@@ -70,6 +71,7 @@ void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
         a.Schichtanteil += vorher.Schichtanteil;
         ErgebnisAbschliessen(a);
     }
+    LagerEinrechnen(k, o, c);
 }
 
 bool AllesNeuBerechnen(const TKatalog &k, const TOptionen &o, TCraftingZustand &c)
@@ -78,6 +80,7 @@ bool AllesNeuBerechnen(const TKatalog &k, const TOptionen &o, TCraftingZustand &
     if (c.Bauliste.Leer()) {
         c.Analyse.fill(TAnalyseErgebnis{});
         c.BenoetigteGebaeude.fill(TBenoetigteGebaeude{});
+        c.Netto.reset();
         return false;
     }
     Bedarfsliste1Fuellen(k, c);

@@ -10,7 +10,8 @@
 
 namespace mvt {
 
-// Fills c.Analyse from the build list, the requirement lists and the settings.
+// Fills c.Analyse from the build list, the requirement lists and the settings; while the
+// stock counts, with the netted figures (crafting/Lagerverrechnung.h).
 void BerechneAnalyse(const TKatalog &k, const TOptionen &o, TCraftingZustand &c);
 
 // Requirement lists, analysis and needed-building sets after a change of the build list.

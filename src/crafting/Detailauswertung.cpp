@@ -2,6 +2,7 @@
 
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
+#include "crafting/Lagerverrechnung.h"
 
 #include <algorithm>
 
@@ -307,6 +308,19 @@ bool IstZwischenprodukt(const TKatalog &k, const TSammelEintrag &z)
     return r && IstFoerderbar(*r);
 }
 
+int ZutatGruppe(const TKatalog &k, uint8_t art, int32_t index)
+{
+    if (art == ArtRohstoff) {
+        if (const TRohstoff *r = Rohstoff(k, index); r && r->Kategorie >= 1 && r->Kategorie <= 8)
+            return r->Kategorie <= 6 ? 1 : r->Kategorie == 7 ? 2 : 3;
+    } else if (art == ArtZutat && Zutat(k, index)) {
+        return 1;
+    } else if (art == ArtWare && Ware(k, index)) {
+        return 4;
+    }
+    return 0;
+}
+
 std::array<TZusammenfassungsgruppe, AnzahlZusammenfassungsgruppen>
 ZutatenZusammenfassen(const TKatalog &k, const TCraftingZustand &c, int modus)
 {
@@ -316,15 +330,7 @@ ZutatenZusammenfassen(const TKatalog &k, const TCraftingZustand &c, int modus)
     for (size_t i = 0; i < g.size(); ++i)
         g[i].Name = QString::fromLatin1(namen[i]);
     for (const TSammelEintrag &z : c.Bedarfsliste(GueltigerModus(modus))->Zeilen) {
-        size_t gruppe = 0;
-        if (z.Art == ArtRohstoff) {
-            if (const TRohstoff *r = Rohstoff(k, z.Index); r && r->Kategorie >= 1 && r->Kategorie <= 8)
-                gruppe = r->Kategorie <= 6 ? 1 : r->Kategorie == 7 ? 2 : 3;
-        } else if (z.Art == ArtZutat && Zutat(k, z.Index)) {
-            gruppe = 1;
-        } else if (z.Art == ArtWare && Ware(k, z.Index)) {
-            gruppe = 4;
-        }
+        const size_t gruppe = static_cast<size_t>(ZutatGruppe(k, z.Art, z.Index));
         if (gruppe == 0) {
             MeldungZeigen(FehlerZusammenfassung);
             continue;
@@ -380,10 +386,12 @@ TGewinnAnzeige GewinnAnzeigeBerechnen(const TAnalyseErgebnis &a)
             BetragText(p * 12.0) + gold, BetragText(p * 84.0) + gold};
 }
 
-TDetailanalyse DetailanalyseBerechnen(const TKatalog &k, const TOptionen &o, const TCraftingZustand &c,
+TDetailanalyse DetailanalyseBerechnen(const TKatalog &k, const TOptionen &o, const TCraftingZustand &brutto,
                                       int modus)
 {
     modus = GueltigerModus(modus);
+    // While the stock counts, the mode's netted list gives every figure.
+    const TCraftingZustand &c = Rechenstand(brutto, modus);
     TDetailanalyse d;
     d.Modus = modus;
     d.Titel = DetailanalyseTitel(modus);

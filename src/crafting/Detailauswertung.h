@@ -77,6 +77,10 @@ struct TZusammenfassungsgruppe {
     QString AnzahlText; // "12 Stk."
     QString KostenText; // "820 Gold"
 };
+// The group of a bought good: 1 "Rohstoffe:" (raw materials of categories 1 to 6 and
+// intermediate goods), 2 "Handwerksmaterialien:", 3 "Edelsteine:", 4 "Bauteile:" (kits); 0
+// for none.
+int ZutatGruppe(const TKatalog &k, uint8_t art, int32_t index);
 std::array<TZusammenfassungsgruppe, AnzahlZusammenfassungsgruppen>
 ZutatenZusammenfassen(const TKatalog &k, const TCraftingZustand &c, int modus);
 
@@ -109,7 +113,7 @@ struct TDetailanalyse {
     std::vector<TFertigkeitszeile> Fertigkeiten;
 };
 // c must have been recomputed (AllesNeuBerechnen) for the current build list; a mode
-// outside 1..4 counts as 1.
+// outside 1..4 counts as 1. While the stock counts, the mode's netted state is shown.
 TDetailanalyse DetailanalyseBerechnen(const TKatalog &k, const TOptionen &o, const TCraftingZustand &c,
                                       int modus);
 

@@ -42,7 +42,7 @@ void Hinzufuegen(TBedarfsliste &liste, uint8_t art, int32_t index, double menge)
 template <size_t N>
 void RezeptAufloesen(const TKatalog &k, TBedarfsliste &ziel,
                      const std::array<TZutatenEintrag, N> &anzahlPlaetze, int32_t rezeptMenge, double m,
-                     bool nurRohstoffe)
+                     bool nurRohstoffe, const std::vector<double> *faktoren)
 {
     for (const TZutatenEintrag &platz : anzahlPlaetze) {
         if (platz.Anzahl == -1)
@@ -50,8 +50,16 @@ void RezeptAufloesen(const TKatalog &k, TBedarfsliste &ziel,
         const TItemRef ref = ItemSuchen(k, platz.Name);
         if (ref.Tabellencode != TabelleRohstoff && (nurRohstoffe || ref.Tabellencode != TabelleZutat))
             continue;
-        Hinzufuegen(ziel, KnotenartAusTabellencode(ref.Tabellencode), ref.Index,
-                    m * platz.Anzahl / Ausbeute(rezeptMenge));
+        const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
+        double menge = m * platz.Anzahl / Ausbeute(rezeptMenge);
+        if (faktoren) {
+            const int gut = GutNummer(art, ref.Index);
+            if (gut >= 0 && static_cast<size_t>(gut) < faktoren->size())
+                menge *= (*faktoren)[static_cast<size_t>(gut)];
+            if (menge == 0.0)
+                continue;
+        }
+        Hinzufuegen(ziel, art, ref.Index, menge);
     }
 }
 
@@ -208,7 +216,8 @@ void Bedarfsliste1Fuellen(const TKatalog &, TCraftingZustand &c)
             Hinzufuegen(c.Bedarfsliste1, kind.Art, kind.Index, kind.Menge);
 }
 
-void BedarfslisteAufloesen(const TKatalog &k, TCraftingZustand &c, int liste)
+void BedarfslisteAufloesen(const TKatalog &k, TCraftingZustand &c, int liste,
+                           const std::vector<double> *faktoren)
 {
     const TBedarfsliste *von = c.Bedarfsliste(liste);
     TBedarfsliste *nach = c.Bedarfsliste(liste + 1);
@@ -222,11 +231,11 @@ void BedarfslisteAufloesen(const TKatalog &k, TCraftingZustand &c, int liste)
             break;
         case ArtZutat:
             if (const TZutat *zt = Zutat(k, z.Index))
-                RezeptAufloesen(k, *nach, zt->Zutaten, zt->Menge, z.Menge, true);
+                RezeptAufloesen(k, *nach, zt->Zutaten, zt->Menge, z.Menge, true, faktoren);
             break;
         case ArtWare:
             if (const TWare *w = Ware(k, z.Index))
-                RezeptAufloesen(k, *nach, w->Zutaten, w->Menge, z.Menge, false);
+                RezeptAufloesen(k, *nach, w->Zutaten, w->Menge, z.Menge, false, faktoren);
             break;
         default:
             break;

@@ -5,12 +5,14 @@
 
 #include "catalogue/Katalog.h"
 #include "crafting/Bauliste.h"
+#include "crafting/Lager.h"
 #include "base/Optionen.h"
 #include "base/Preiskopplung.h"
 
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -57,6 +59,8 @@ struct TAnalyseErgebnis {
 
 constexpr int AnzahlModi = 4;
 
+struct TNettoplan; // crafting/Lagerverrechnung.h
+
 // Everything the crafting calculator owns. Tables are 1-based like the catalogue.
 struct TCraftingZustand {
     TBauliste Bauliste;
@@ -72,6 +76,12 @@ struct TCraftingZustand {
     TBedarfsliste Bedarfsliste4{{}, 74};
     std::array<TBenoetigteGebaeude, AnzahlModi + 1> BenoetigteGebaeude{}; // [mode 1..4]
     std::array<TAnalyseErgebnis, AnzahlModi + 1> Analyse{};               // [mode 1..4]
+
+    // The player's stock and "Lager berücksichtigen". While the stock counts, BerechneAnalyse
+    // keeps each mode's netted state here and Analyse holds the netted figures.
+    TLager Lager;
+    bool LagerBeruecksichtigen = false;
+    std::shared_ptr<const TNettoplan> Netto;
 
     // Bedarfsliste1..4 by number; nullptr outside 1..4.
     TBedarfsliste *Bedarfsliste(int k);
@@ -104,8 +114,11 @@ double Schichtkostenanteil(const TCraftingZustand &c, int gebaeude, double minut
 
 void BedarfslistenLeeren(TCraftingZustand &c);
 void Bedarfsliste1Fuellen(const TKatalog &k, TCraftingZustand &c);
-// Builds list k + 1 from list k (k = 1, 2, 3).
-void BedarfslisteAufloesen(const TKatalog &k, TCraftingZustand &c, int liste);
+// Builds list k + 1 from list k (k = 1, 2, 3). With faktoren (by GutNummer) every
+// ingredient's quantity is multiplied by its good's factor, and rows that come to 0 are
+// left out: the netted lists (crafting/Lagerverrechnung.h).
+void BedarfslisteAufloesen(const TKatalog &k, TCraftingZustand &c, int liste,
+                           const std::vector<double> *faktoren = nullptr);
 void BenoetigteGebaeudeBestimmen(const TKatalog &k, TCraftingZustand &c);
 
 // Reference value of a price: the catalogue Preis, for buildings Gebaeudewert; 0 when invalid.

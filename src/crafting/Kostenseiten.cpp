@@ -1,5 +1,7 @@
 #include "crafting/Kostenseiten.h"
 
+#include "crafting/Lagerverrechnung.h"
+
 #include <algorithm>
 
 namespace mvt {
@@ -44,7 +46,9 @@ std::array<TKostenseite, AnzahlModi + 1> KostenseitenBestimmen(const TKatalog &k
         s.Verkauf = verkauf;
         s.VerkaufAlle = c.Bauliste.Anzahl() >= 2;
 
-        const TBenoetigteGebaeude &g = c.BenoetigteGebaeude[static_cast<size_t>(modus)];
+        // What the mode produces and buys, after the stock while it counts; prices are global.
+        const TCraftingZustand &netto = Rechenstand(c, modus);
+        const TBenoetigteGebaeude &g = netto.BenoetigteGebaeude[static_cast<size_t>(modus)];
         s.GebaeudeSichtbar = g.Anzahl > 0 && g.Erstes >= 1 && g.Erstes <= AnzahlHandwerksgebaeude;
         if (s.GebaeudeSichtbar) {
             const TVorhandeneHandwerksgebaeude &h = c.Handwerksgebaeude[static_cast<size_t>(g.Erstes)];
@@ -55,7 +59,7 @@ std::array<TKostenseite, AnzahlModi + 1> KostenseitenBestimmen(const TKatalog &k
             s.GebaeudeAlle = g.Anzahl > 1;
         }
 
-        const TBedarfsliste *liste = c.Bedarfsliste(modus);
+        const TBedarfsliste *liste = netto.Bedarfsliste(modus);
         s.Zutaten = liste->Anzahl();
         for (int i = 0; i < std::min(s.Zutaten, SichtbareEinkaufszeilen); ++i) {
             const TSammelEintrag &z = liste->Zeilen[static_cast<size_t>(i)];
@@ -74,7 +78,7 @@ std::vector<TPreiszeilenDaten> PreisdialogZeilen(const TKatalog &k, const TCraft
         for (const TBaulistenKnoten &e : c.Bauliste.Eintraege)
             zeilen.push_back(Zeile(k, c, e.Art, e.Index, true));
     } else if (tag % 10 == 2) {
-        if (const TBedarfsliste *liste = c.Bedarfsliste(modus))
+        if (const TBedarfsliste *liste = Rechenstand(c, modus).Bedarfsliste(modus))
             for (const TSammelEintrag &z : liste->Zeilen)
                 zeilen.push_back(Zeile(k, c, z.Art, z.Index, false));
     }
@@ -87,7 +91,7 @@ std::vector<int> PreisdialogGebaeude(const TCraftingZustand &c, int tag)
     const int modus = tag / 10;
     if (tag % 10 != 3 || modus < 1 || modus > AnzahlModi)
         return arten;
-    const TBenoetigteGebaeude &g = c.BenoetigteGebaeude[static_cast<size_t>(modus)];
+    const TBenoetigteGebaeude &g = Rechenstand(c, modus).BenoetigteGebaeude[static_cast<size_t>(modus)];
     for (int art = 1; art <= AnzahlHandwerksgebaeude; ++art)
         if (g.Enthalten[static_cast<size_t>(art)])
             arten.push_back(art);

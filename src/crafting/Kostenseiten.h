@@ -46,7 +46,8 @@ std::array<QString, 5> Stufennamen(int art);
 std::array<TKostenseite, AnzahlModi + 1> KostenseitenBestimmen(const TKatalog &k, const TCraftingZustand &c);
 
 // Rows of the price dialog for a tag 10 x mode + kind: kind 1 the build list's goods with
-// their sale prices, 2 the goods mode k buys with their purchase prices. Empty otherwise.
+// their sale prices, 2 the goods mode k buys (after the stock while it counts, as the cost
+// page) with their purchase prices. Empty otherwise.
 std::vector<TPreiszeilenDaten> PreisdialogZeilen(const TKatalog &k, const TCraftingZustand &c, int tag);
 // Kind 3: the production building kinds mode k uses, in kind order.
 std::vector<int> PreisdialogGebaeude(const TCraftingZustand &c, int tag);

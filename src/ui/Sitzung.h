@@ -29,6 +29,8 @@ public:
     // The build list was replaced or extended from outside (a loaded file). Without a
     // window to show it, the analysis is recomputed by the session.
     virtual void BaulisteGeaendert() = 0;
+    // The stock was edited (window "Lager"): it is saved, then the crafting tab follows.
+    virtual void LagerGeaendert() = 0;
     // Grids or zones of the world maps changed (zone options, a new town list).
     void WeltkartenGeaendert() { emit weltkartenGeaendert(); }
     // What the character's values depend on changed (planner world, potency, potencies).
@@ -40,6 +42,7 @@ signals:
     void planerweltGeaendert();
     void preiseGeaendert();
     void baulisteGeaendert();
+    void lagerGeaendert();
     void weltkartenGeaendert();
     void stadtlistenStandGeaendert();
     void charakterGeaendert();

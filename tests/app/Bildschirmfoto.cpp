@@ -8,6 +8,8 @@
 // window of a sample list; "version" the version window with a newer version found,
 // "einstellungen" the settings window on page S (and sub-page U, price page P);
 // "dateidialog" the file dialog of "Bauliste speichern..." (Qt's own dialog, German).
+// "lager", "einkaufsliste" and "bausatzlager": the crafting tab's list of "bausatz" with a
+// stock: the window "Lager", the shopping list of page 2, the tab with the stock counting.
 // "kampfbericht:DATEI:NAME[:VERGLEICH]" the combat tab with the report DATEI evaluated,
 // the fighter NAME shown and, with VERGLEICH, the chart shown with VERGLEICH added by Ctrl+click.
 // "kampfarchiv[:NAME]" the window "Kampfarchiv" over the sample reports, with NAME: that
@@ -25,6 +27,8 @@
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
+#include "crafting/ui/Einkaufslistenfenster.h"
+#include "crafting/ui/Lagerfenster.h"
 #include "crafting/ui/Exportfenster.h"
 #include "online/ui/Versionsfenster.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -40,6 +44,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTabWidget>
@@ -111,6 +116,37 @@ int main(int argc, char **argv)
         } else {
             fenster = anwendung.Form6.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form6.get(), wahl.mid(7).toInt());
+        }
+    } else if (wahl == QLatin1String("lager") || wahl == QLatin1String("einkaufsliste") ||
+               wahl == QLatin1String("bausatzlager")) {
+        mvt::TProgrammzustand &z = anwendung.Zustand;
+        mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
+        anwendung.Form1->PageControl1->setCurrentIndex(0);
+        for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
+            mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), 2);
+        const auto lager = mvt::LagerTextLesen(z.Katalog, QStringLiteral("Kupferbarren\t10\nSchmiedeöl\t6\n"
+                                                                         "Buchenholz\t4\nKalk-Mauerstück\t3\n"
+                                                                         "Saphir\t1\nKupfererz\t5\n"));
+        if (lager)
+            mvt::LagerUebernehmen(z.Crafting.Lager, *lager);
+        seite->BaulisteGeaendert();
+        seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
+        const auto kurzschwert =
+            seite->TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+        if (!kurzschwert.isEmpty())
+            seite->TreeView1->setCurrentItem(kurzschwert.first());
+        seite->CheckBoxLager->setChecked(true);
+        seite->PageControl2->setCurrentIndex(1);
+        if (wahl == QLatin1String("lager")) {
+            fenster = anwendung.FormLager.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.FormLager.get(), 0);
+            const auto treffer = anwendung.FormLager->TreeViewKatalog->findItems(
+                QStringLiteral("Kupferbarren"), Qt::MatchExactly | Qt::MatchRecursive);
+            if (!treffer.isEmpty())
+                anwendung.FormLager->TreeViewKatalog->setCurrentItem(treffer.first());
+        } else if (wahl == QLatin1String("einkaufsliste")) {
+            fenster = anwendung.FormEinkaufsliste.get();
+            anwendung.Form1->NebenfensterZeigen(anwendung.FormEinkaufsliste.get(), 2);
         }
     } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;

@@ -3,9 +3,10 @@
 
 QObject *DetailanalyseFensterTestErzeugen();
 QObject *ExportfensterTestErzeugen();
+QObject *LagerfensterTestErzeugen();
 
 int main(int argc, char **argv)
 {
-    return mvt::test::FenstertestsAusfuehren(argc, argv,
-                                             {DetailanalyseFensterTestErzeugen, ExportfensterTestErzeugen});
+    return mvt::test::FenstertestsAusfuehren(
+        argc, argv, {DetailanalyseFensterTestErzeugen, ExportfensterTestErzeugen, LagerfensterTestErzeugen});
 }

@@ -5,9 +5,11 @@
 #include "crafting/Detailauswertung.h"
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Katalogbereich.h"
+#include "crafting/ui/Lagerbereich.h"
 #include "ui/Sitzung.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -31,6 +33,7 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &ka
     connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
     connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
     connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteGeaendert);
+    connect(&sitzung, &TSitzung::lagerGeaendert, this, &TBausatzrechnerSeite::LagerGeaendert);
 }
 
 TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting,
@@ -47,6 +50,7 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZus
     // In this order: it is the Tab order, and the build list lies above the item
     // browser's empty lower right corner.
     Katalogbereich = new TKatalogbereich(katalog, optionen, this);
+    Lagerbereich = new TLagerbereich(katalog, crafting, {4, 490, 190, 64}, this);
     Baulistenbereich = new TBaulistenbereich(katalog, crafting, optionen, this);
     KostenbereichAnlegen();
 
@@ -73,6 +77,22 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZus
     LabelWirkungBerechnen = b.LabelWirkungBerechnen;
     PopupMenuTextAnzeigen = b.PopupMenuTextAnzeigen;
     BaulistealsTextanzeigen1 = b.BaulistealsTextanzeigen1;
+    CheckBoxLager = Lagerbereich->CheckBoxLager;
+    SpeedButtonLager = Lagerbereich->SpeedButtonLager;
+    SpeedButtonEinkaufsliste = Lagerbereich->SpeedButtonEinkaufsliste;
+    CheckBoxLager->setChecked(crafting.LagerBeruecksichtigen);
+    connect(Lagerbereich, &TLagerbereich::lagerUmgeschaltet, this, [this](bool an) {
+        m_crafting.LagerBeruecksichtigen = an;
+        AllesNeuBerechnen();
+    });
+    connect(Lagerbereich, &TLagerbereich::lagerGewuenscht, this, [this] {
+        if (LagerOeffnen)
+            LagerOeffnen();
+    });
+    connect(Lagerbereich, &TLagerbereich::einkaufslisteGewuenscht, this, [this] {
+        if (EinkaufslisteOeffnen)
+            EinkaufslisteOeffnen(PageControl2->currentIndex() + 1);
+    });
 
     connect(Katalogbereich, &TKatalogbereich::hinzufuegen, this,
             [this](const QString &name, qint64 stueck, bool strgKlick) {
@@ -163,6 +183,7 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
         if (QAbstractButton *b = PageControl2Knoepfe->button(seite))
             b->setChecked(true);
         KostenseitenAufbauen();
+        Lagerbereich->LagerwertAnzeigen(seite + 1);
     });
 }
 
@@ -283,6 +304,12 @@ void TBausatzrechnerSeite::AllesNeuBerechnen()
     AnalyseAnzeigen();
 }
 
+void TBausatzrechnerSeite::LagerGeaendert()
+{
+    if (m_crafting.LagerBeruecksichtigen)
+        AllesNeuBerechnen();
+}
+
 void TBausatzrechnerSeite::Neuberechnen()
 {
     AllesNeuBerechnen();
@@ -340,6 +367,7 @@ void TBausatzrechnerSeite::AnalyseAnzeigen()
 {
     m_gezeigteAnalyse = m_crafting.Analyse;
     m_analysiert = ++m_schritt;
+    Lagerbereich->LagerwertAnzeigen(PageControl2->currentIndex() + 1);
     for (int k = 1; k <= AnzahlModi; ++k)
         Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_crafting.Analyse[static_cast<size_t>(k)]);
     // The page about to show, made now if it was not: it catches up on what it missed.
@@ -355,6 +383,7 @@ void TBausatzrechnerSeite::AnalyseAnzeigen()
 void TBausatzrechnerSeite::AnalyseLeeren()
 {
     m_geleert = ++m_schritt;
+    Lagerbereich->LagerwertAnzeigen(PageControl2->currentIndex() + 1);
     PageControl2->hide();
     for (QAbstractButton *b : PageControl2Knoepfe->buttons())
         b->hide();

@@ -29,6 +29,7 @@ namespace mvt {
 class TBausatzrechnerSeite;
 class TBaulistenbereich;
 class TKatalogbereich;
+class TLagerbereich;
 
 // The controls of the cost pages by page number 1..4.
 class TKostenseitenZugang {
@@ -70,10 +71,15 @@ public:
     void ItemDetailsAnzeigen();
 
     // Windows opened from this page; filled by the main window.
-    std::function<void(int tag)> PreisdialogOeffnen;    // TForm3, tag 10 x page + kind
-    std::function<void(int tag)> DetailanalyseOeffnen;  // TForm6, tag = page
-    std::function<void()> ExportOeffnen;                // TForm9
-    std::function<void(int modus)> MengendialogOeffnen; // TForm2, 1 add, 2 set
+    std::function<void(int tag)> PreisdialogOeffnen;     // TForm3, tag 10 x page + kind
+    std::function<void(int tag)> DetailanalyseOeffnen;   // TForm6, tag = page
+    std::function<void()> ExportOeffnen;                 // TForm9
+    std::function<void(int modus)> MengendialogOeffnen;  // TForm2, 1 add, 2 set
+    std::function<void()> LagerOeffnen;                  // window "Lager"
+    std::function<void(int modus)> EinkaufslisteOeffnen; // window "Einkaufsliste", the shown mode
+
+    // After the stock changed (window "Lager"): the figures follow when it counts.
+    void LagerGeaendert();
 
     // The quantity dialog's Okay: mode 1 adds n kits of the selected catalogue item, mode
     // 2 sets the selected build-list entry to n kits (0 removes it). Other modes do nothing.
@@ -85,6 +91,7 @@ public:
     // The areas.
     TKatalogbereich *Katalogbereich;
     TBaulistenbereich *Baulistenbereich;
+    TLagerbereich *Lagerbereich;                              // below the catalogue tree
     std::array<TKostenblatt *, AnzahlModi + 1> Kostenblatt{}; // [1..4]
 
     // Their controls, as the tests, the benchmark and the main window reach them.
@@ -102,6 +109,8 @@ public:
     QTreeWidget *TreeView2;
     QToolButton *SpeedButtonLoeschen, *SpeedButtonBearbeiten;
     QCheckBox *CheckBoxWirkungBerechnen;
+    QCheckBox *CheckBoxLager;
+    QToolButton *SpeedButtonLager, *SpeedButtonEinkaufsliste;
     QLabel *LabelWirkungBerechnen;
     QMenu *PopupMenuTextAnzeigen;
     QAction *BaulistealsTextanzeigen1;

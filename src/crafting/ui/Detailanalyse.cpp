@@ -286,12 +286,19 @@ void TForm6::InhaltAnlegen()
         Knopf(f, QStringLiteral("SpeedButtonAbbrechen"), QStringLiteral("Fenster schließen"), QIcon(),
               QRect(0, 0, 30, 30), QSize(20, 20));
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &TForm6::SpeedButtonAbbrechenClick);
+    SpeedButtonEinkaufsliste = Textknopf(f, QStringLiteral("SpeedButtonEinkaufsliste"),
+                                         QStringLiteral("Einkaufsliste..."), {0, 0, 120, 30});
+    connect(SpeedButtonEinkaufsliste, &QToolButton::clicked, this, [this] {
+        if (EinkaufslisteOeffnen)
+            EinkaufslisteOeffnen(Tag);
+    });
 
     setTabOrder(StringGrid1, StringGrid5);
     setTabOrder(StringGrid5, StringGrid2);
     setTabOrder(StringGrid2, StringGrid3);
     setTabOrder(StringGrid3, StringGrid4);
-    setTabOrder(StringGrid4, SpeedButtonAbbrechen);
+    setTabOrder(StringGrid4, SpeedButtonEinkaufsliste);
+    setTabOrder(SpeedButtonEinkaufsliste, SpeedButtonAbbrechen);
     Einrichten();
 }
 
@@ -362,6 +369,8 @@ void TForm6::LayoutSetzen(bool zwischenprodukte)
     StringGrid3->move(Links, z + 264);
     StringGrid4->move(StringGrid4->x(), z + 264);
     SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), z + 392);
+    SpeedButtonEinkaufsliste->move(SpeedButtonAbbrechen->x() - 8 - SpeedButtonEinkaufsliste->width(),
+                                   z + 392);
     FormResize();
 }
 

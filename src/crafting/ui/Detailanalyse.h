@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include <array>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -81,6 +82,9 @@ public:
     std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelAnzahl{};
     std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelKosten{};
     QToolButton *SpeedButtonAbbrechen;
+    QToolButton *SpeedButtonEinkaufsliste = nullptr;
+    // Opens the window "Einkaufsliste" for the shown mode; set by the application.
+    std::function<void(int modus)> EinkaufslisteOeffnen;
 
     // Width of the area the controls are placed in (the scroll box's viewport).
     int Clientbreite() const;

@@ -51,7 +51,7 @@ TKatalogbereich::TKatalogbereich(const TKatalog &katalog, const TOptionen &optio
 
 void TKatalogbereich::SteuerelementeAnlegen()
 {
-    TreeView1 = Baum(this, QStringLiteral("TreeView1"), {4, 4, 190, 548}, QStringLiteral("Katalog"));
+    TreeView1 = Baum(this, QStringLiteral("TreeView1"), {4, 4, 190, 482}, QStringLiteral("Katalog"));
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TKatalogbereich::TreeView1Change);
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (!StrgGehalten())
