@@ -6,6 +6,7 @@
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Katalogbereich.h"
 #include "ui/Sitzung.h"
+#include "ui/Zugang.h"
 
 #include <QButtonGroup>
 #include <QTabBar>
@@ -118,6 +119,9 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
         knopf->setText(ProduktionsmodusName(k));
         knopf->setAccessibleName(knopf->text());
         knopf->setCheckable(true);
+        // One of four, read as radio buttons; Tab lands on the checked one.
+        knopf->setAutoExclusive(true);
+        AlsAuswahlknopf(knopf);
         QFont klein = knopf->font();
         klein.setPixelSize(10);
         knopf->setFont(klein);
