@@ -113,6 +113,10 @@ void AlsAuswahlknopf(QAbstractButton *knopf)
 {
     ZugangEinrichten();
     knopf->setProperty("mvtAuswahlknopf", true);
+    // An interface Qt made before (setting the name makes one) would stay a check box.
+    if (QAccessibleInterface *alt = QAccessible::queryAccessibleInterface(knopf);
+        alt && alt->role() != QAccessible::RadioButton)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(alt));
     TabAufGewaehltem(knopf);
     // The checked member is read as selected when it changes.
     QObject::connect(knopf, &QAbstractButton::toggled, knopf, [knopf] {
@@ -128,9 +132,12 @@ void TabAufGewaehltem(QAbstractButton *knopf)
     auto folgen = [knopf](bool an) {
         if (!an)
             return;
+        // The others keep the click focus, so that they stay in the focus chain
+        // (QWidget::setTabOrder ignores a widget without any focus).
         for (QAbstractButton *b : Gruppe(knopf))
-            b->setFocusPolicy(b == knopf ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
-                                         : Qt::FocusPolicy(b->focusPolicy() & ~Qt::TabFocus));
+            b->setFocusPolicy(b == knopf
+                                  ? Qt::FocusPolicy(b->focusPolicy() | Qt::TabFocus)
+                                  : Qt::FocusPolicy((b->focusPolicy() & ~Qt::TabFocus) | Qt::ClickFocus));
     };
     QObject::connect(knopf, &QAbstractButton::toggled, knopf, folgen);
     folgen(knopf->isChecked());

@@ -397,8 +397,20 @@ bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
         }
     }
     if (objekt == StringGrid1 && ereignis->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent *>(ereignis)->key();
+        const auto *druck = static_cast<QKeyEvent *>(ereignis);
+        const int taste = druck->key();
         const int spalte = StringGrid1->currentColumn();
+        // Whole rows are selected, so Left and Right move the current cell along the row
+        // (a screen reader reads its column) and leave the selection as it is.
+        if ((taste == Qt::Key_Left || taste == Qt::Key_Right) &&
+            (druck->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && StringGrid1->rowCount() > 0) {
+            const int zeile = std::max(StringGrid1->currentRow(), 0);
+            const int neu = std::clamp(std::max(spalte, 0) + (taste == Qt::Key_Right ? 1 : -1), 0,
+                                       KampftabelleSpalten - 1);
+            StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(zeile, neu),
+                                                           QItemSelectionModel::NoUpdate);
+            return true;
+        }
         if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && spalte >= 0 &&
             m_kopfknoepfe[size_t(spalte)]->isEnabled()) {
             Sortieren(spalte);
@@ -563,6 +575,7 @@ void TKampfberichtSeite::Sortieren(int spalte)
     const bool merken = Tag() != -1;
     if (merken && StringGrid1->item(Tag(), 0))
         gemerkt = StringGrid1->item(Tag(), 0)->text();
+    const int spalteAktuell = std::max(StringGrid1->currentColumn(), 0);
 
     std::vector<QStringList> inhalt(size_t(std::max(zeilen, 0)));
     for (int r = 0; r < zeilen; ++r)
@@ -589,6 +602,9 @@ void TKampfberichtSeite::Sortieren(int spalte)
         StringGrid1->setAutoScroll(false);
         StringGrid1->setCurrentCell(r, 0);
         StringGrid1->selectRow(r);
+        // The keyboard stays in the column it sorted by.
+        StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(r, spalteAktuell),
+                                                       QItemSelectionModel::NoUpdate);
         StringGrid1->setAutoScroll(true);
         leiste->setValue(sicht);
         if (r < leiste->value())

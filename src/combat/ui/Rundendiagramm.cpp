@@ -91,10 +91,10 @@ std::vector<int32_t> Verteilen(const TKaempfer &k, int32_t TRundenwerte::*feld, 
 
 TRundendiagramm::TRundendiagramm(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Rundendiagramm"));
-    setAccessibleName(QStringLiteral("Verlauf pro Runde"));
     static const bool fabrik = (QAccessible::installFactory(Diagrammfabrik), true);
     Q_UNUSED(fabrik);
+    setObjectName(QStringLiteral("Rundendiagramm"));
+    setAccessibleName(QStringLiteral("Verlauf pro Runde"));
     setMouseTracking(true);
     // Reachable by Tab so that a screen reader meets its description; arrows walk the Runden.
     setFocusPolicy(Qt::TabFocus);

@@ -107,8 +107,11 @@ void TKatalogbereich::SteuerelementeAnlegen()
     SpinEditBaumenge2 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge2"), 1, 99999, 1,
                                    {x + 84, 278, 72, 22}, QStringLiteral("Stück"));
     LabelBaumenge2->setBuddy(SpinEditBaumenge2);
+    // The two radio buttons are one Tab stop, at the checked one, before both fields (a field
+    // that gets the focus checks its radio button).
     TabAufGewaehltem(RadioButtonBaumenge1);
     TabAufGewaehltem(RadioButtonBaumenge2);
+    setTabOrder(RadioButtonBaumenge1, RadioButtonBaumenge2);
     SpeedButtonBauen = Textknopf(this, QStringLiteral("SpeedButtonBauen"), QStringLiteral("Hinzufügen"),
                                  {x + 164, 252, 116, 48});
     StandardsymbolSetzen(*SpeedButtonBauen, QStyle::SP_ArrowDown);
