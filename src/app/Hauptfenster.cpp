@@ -218,6 +218,7 @@ void TForm1::MenueAnlegen()
 {
     QMenuBar *leiste = menuBar();
     leiste->setObjectName(QStringLiteral("MainMenu1"));
+    ZugriffstastenBeiAlt(leiste);
 
     // Alt+D, Alt+O and Alt+H open the menus; the underline shows while Alt is held.
     Datei1 = leiste->addMenu(QStringLiteral("&Datei"));

@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QProxyStyle>
 
 namespace mvt {
 
@@ -83,6 +86,34 @@ protected:
     }
 };
 
+class TZugriffstastenStil : public QProxyStyle {
+public:
+    int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
+    {
+        if (h == SH_UnderlineShortcut) // the modifier is read now, as the menu bar is painted
+            return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier) ? 1 : 0;
+        return QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+
+// Repaints the menu bar when Alt goes down or up.
+class TAltMelder : public QObject {
+public:
+    explicit TAltMelder(QWidget *leiste) : QObject(leiste), m_leiste(leiste) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *ereignis) override
+    {
+        if ((ereignis->type() == QEvent::KeyPress || ereignis->type() == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent *>(ereignis)->key() == Qt::Key_Alt)
+            m_leiste->update();
+        return false;
+    }
+
+private:
+    QWidget *m_leiste;
+};
+
 QList<QAbstractButton *> Gruppe(QAbstractButton *knopf)
 {
     if (QButtonGroup *g = knopf->group())
@@ -141,6 +172,14 @@ void TabAufGewaehltem(QAbstractButton *knopf)
     };
     QObject::connect(knopf, &QAbstractButton::toggled, knopf, folgen);
     folgen(knopf->isChecked());
+}
+
+void ZugriffstastenBeiAlt(QWidget *leiste)
+{
+    auto *stil = new TZugriffstastenStil; // on the application's style
+    stil->setParent(leiste);
+    leiste->setStyle(stil);
+    qApp->installEventFilter(new TAltMelder(leiste));
 }
 
 void NameGeaendert(QWidget *w)

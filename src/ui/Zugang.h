@@ -20,6 +20,10 @@ void AlsAuswahlknopf(QAbstractButton *knopf);
 // checked member: Qt keeps the Tab stop on the member that last had the focus.
 void TabAufGewaehltem(QAbstractButton *knopf);
 
+// The access keys of a menu bar are underlined only while Alt is held (the style would
+// underline them always).
+void ZugriffstastenBeiAlt(QWidget *leiste);
+
 // Tells a screen reader that the name or description of w changed (texts it may have read).
 void NameGeaendert(QWidget *w);
 void BeschreibungGeaendert(QWidget *w);
