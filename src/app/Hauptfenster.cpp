@@ -7,6 +7,7 @@
 #include "app/Webseite.h"
 #include "base/Meldung.h"
 #include "ui/Sitzung.h"
+#include "ui/Zugang.h"
 #include "combat/ui/Kampfberichtseite.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/ui/Versionsfenster.h"
@@ -72,6 +73,8 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setAttribute(Qt::WA_QuitOnClose, false);
     setProperty("ShowHint", true);
+    // Changed hints reach a screen reader; secondary windows read as dialogs.
+    ZugangEinrichten();
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Fensterfarbe);
@@ -215,8 +218,10 @@ void TForm1::MenueAnlegen()
 {
     QMenuBar *leiste = menuBar();
     leiste->setObjectName(QStringLiteral("MainMenu1"));
+    ZugriffstastenBeiAlt(leiste);
 
-    Datei1 = leiste->addMenu(QStringLiteral("Datei"));
+    // Alt+D, Alt+O and Alt+H open the menus; the underline shows while Alt is held.
+    Datei1 = leiste->addMenu(QStringLiteral("&Datei"));
     Datei1->setObjectName(QStringLiteral("Datei1"));
     NachneuerVersionsuchen1 =
         Eintrag(Datei1, "NachneuerVersionsuchen1", QStringLiteral("Nach neuer Version suchen..."));
@@ -233,11 +238,11 @@ void TForm1::MenueAnlegen()
     Bearbeiten1->setObjectName(QStringLiteral("Bearbeiten1"));
     Bearbeiten1->menuAction()->setVisible(false);
 
-    Optionen1 = leiste->addMenu(QStringLiteral("Optionen"));
+    Optionen1 = leiste->addMenu(QStringLiteral("&Optionen"));
     Optionen1->setObjectName(QStringLiteral("Optionen1"));
     Einstellungen1 = Eintrag(Optionen1, "Einstellungen1", QStringLiteral("Einstellungen..."));
 
-    Hilfe1 = leiste->addMenu(QStringLiteral("Hilfe"));
+    Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
     ProjektWebseite1 = Eintrag(Hilfe1, "ProjektWebseite1", QStringLiteral("Projekt-Webseite"));
     OnlineHilfe1 = Eintrag(Hilfe1, "OnlineHilfe1", QStringLiteral("Online-Hilfe"));

@@ -4,6 +4,7 @@
 #include "app/Webseite.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -64,6 +65,9 @@ TForm5::TForm5(QWidget *hauptfenster)
     rot.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
     Label2->setPalette(rot);
     Label2->setCursor(Qt::PointingHandCursor);
+    // Reached by Tab and opened with Enter or Space, as a link is.
+    Label2->setFocusPolicy(Qt::StrongFocus);
+    Label2->setAccessibleName(Label2->text());
     Label2->installEventFilter(this);
 
     SpeedButtonAbbrechen = new QToolButton(this);
@@ -97,6 +101,13 @@ bool TForm5::eventFilter(QObject *objekt, QEvent *ereignis)
         static_cast<QMouseEvent *>(ereignis)->button() == Qt::LeftButton) {
         WebseiteOeffnen(QStringLiteral("/index.html"));
         return true;
+    }
+    if (objekt == Label2 && ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent *>(ereignis)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) {
+            WebseiteOeffnen(QStringLiteral("/index.html"));
+            return true;
+        }
     }
     return TNebenfenster::eventFilter(objekt, ereignis);
 }

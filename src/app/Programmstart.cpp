@@ -117,6 +117,9 @@ std::unique_ptr<TProgramm> ProgrammStarten()
     bilder.get();
     QApplication::setWindowIcon(Programmsymbol());
     anwendung.Form1->show();
+    // Asked for, not left to a window manager: without one (or with one that waits) the
+    // keyboard and a screen reader's focus would stay nowhere.
+    anwendung.Form1->activateWindow();
     return p;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Nebenfenster.h"
 
 #include "ui/Bilder.h"
+#include "ui/Zugang.h"
 
 #include <QCloseEvent>
 #include <QPaintEvent>
@@ -13,6 +14,8 @@ namespace mvt {
 TNebenfenster::TNebenfenster(QWidget *hauptfenster, const QString &titel, Rahmen rahmen, bool immerOben)
     : QWidget(nullptr), m_hauptfenster(hauptfenster)
 {
+    // Read as a dialog named by its caption (a plain widget would be a "filler").
+    ZugangEinrichten();
     // Top-level without a parent: a child window would be disabled together with the
     // main window, and the main window is disabled exactly while these are shown.
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -60,8 +63,13 @@ void TNebenfenster::setVisible(bool sichtbar)
 void TNebenfenster::showEvent(QShowEvent *ereignis)
 {
     QWidget::showEvent(ereignis);
-    if (!ereignis->spontaneous())
+    if (!ereignis->spontaneous()) {
         FormShow();
+        // The keyboard goes to the window opened in place of the disabled main window (not
+        // to a window shown beside it, such as the optimiser's).
+        if (m_hauptfenster && !m_hauptfenster->isEnabled())
+            activateWindow();
+    }
 }
 
 void TNebenfenster::closeEvent(QCloseEvent *ereignis)

@@ -4,11 +4,18 @@
 #include "Rundgang.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QSet>
+#include <QRadioButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -137,6 +144,23 @@ QStringList Pruefen(QWidget *fenster, const QString &seite)
     return fehler;
 }
 
+// Every shown exclusive group of the window: the checked member is its only Tab stop.
+QStringList TabStoppDerGruppen(QWidget *fenster, const QString &seite)
+{
+    QStringList fehler;
+    for (QAbstractButton *b : fenster->findChildren<QAbstractButton *>()) {
+        const bool gruppe = b->group() ? b->group()->exclusive() : b->autoExclusive();
+        if (!b->isVisibleTo(fenster) || !b->isCheckable() || !gruppe)
+            continue;
+        const bool tabStopp = (b->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+        if (tabStopp != b->isChecked())
+            fehler << fenster->objectName() + seite + QStringLiteral(": ") + Steuername(b) +
+                          (tabStopp ? QStringLiteral(" ist Tab-Stopp, aber nicht gewählt")
+                                    : QStringLiteral(" ist gewählt, aber kein Tab-Stopp"));
+    }
+    return fehler;
+}
+
 } // namespace
 
 class BarrierefreiheitTest : public QObject {
@@ -146,6 +170,8 @@ private slots:
     void hauptfensterAlleSeiten();
     void alleNebenfenster();
     void kostenseitenknoepfeUeberIhreAktion();
+    void auswahlenFolgenIhremZustand();
+    void namenUndTabReihenfolge();
 };
 
 void BarrierefreiheitTest::hauptfensterAlleSeiten()
@@ -170,6 +196,9 @@ void BarrierefreiheitTest::alleNebenfenster()
     for (const auto &n : v.Nebenfenster()) {
         QWidget *f = n.Oeffnen();
         QVERIFY2(f && f->isVisible(), qPrintable(n.Name));
+        // A dialog named by its caption, not a nameless filler.
+        QCOMPARE(Zugang(f)->role(), QAccessible::Dialog);
+        QCOMPARE(Zugang(f)->text(QAccessible::Name), f->windowTitle());
         if (f == v.S.App.Form4.get()) // the version window reads its status and the new version
             for (QLabel *l : {v.S.App.Form4->Label1, v.S.App.Form4->Label2}) {
                 QVERIFY(l->isVisible() && !l->text().isEmpty());
@@ -204,6 +233,77 @@ void BarrierefreiheitTest::kostenseitenknoepfeUeberIhreAktion()
     QVERIFY(!knopf(2)->isChecked());
     // The page is read as selected: its button reports the checked state.
     QVERIFY(Zugang(knopf(4))->state().checked);
+    // One of four: read as radio buttons, and Tab lands on the checked one only.
+    QCOMPARE(Zugang(knopf(4))->role(), QAccessible::RadioButton);
+    QVERIFY(knopf(4)->focusPolicy() & Qt::TabFocus);
+    QVERIFY(!(knopf(1)->focusPolicy() & Qt::TabFocus));
+}
+
+void BarrierefreiheitTest::auswahlenFolgenIhremZustand()
+{
+    TVollerStand v;
+    TForm1 &h = v.Haupt();
+    // A screen reader's only action on a radio button is "Toggle": the world follows it.
+    h.PageControl1->setCurrentIndex(2);
+    auto *zyrthania = h.Routenplanerseite->findChild<QRadioButton *>(QStringLiteral("RadioButtonMap3"));
+    QVERIFY(zyrthania && v.S.App.Zustand.Weltkarten.AktuelleWelt != 3);
+    Zugang(zyrthania)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(v.S.App.Zustand.Weltkarten.AktuelleWelt, 3);
+    // So does the crafting tab's potency switch.
+    h.PageControl1->setCurrentIndex(0);
+    auto *wirkung = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen"));
+    const bool vorher = v.S.App.Zustand.Optionen.CalcPotency;
+    Zugang(wirkung)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(v.S.App.Zustand.Optionen.CalcPotency, !vorher);
+    // In every window and on every page, Tab reaches a group at its checked member.
+    QStringList fehler;
+    SeitenDurchgehen(&h, [&](const QString &seite) { fehler << TabStoppDerGruppen(&h, seite); });
+    for (const auto &n : v.Nebenfenster()) {
+        QWidget *f = n.Oeffnen();
+        SeitenDurchgehen(f, [&](const QString &seite) { fehler << TabStoppDerGruppen(f, seite); });
+        v.Schliessen(f);
+    }
+    QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
+}
+
+void BarrierefreiheitTest::namenUndTabReihenfolge()
+{
+    TVollerStand v;
+    TForm1 &h = v.Haupt();
+    // The three "Alle anzeigen..." buttons of a cost page say what they show; the building
+    // level is read with its caption.
+    QStringList namen;
+    for (const char *n : {"SpeedButtonVerkaufspreis", "SpeedButtonKosten", "SpeedButtonGebaeude"})
+        if (auto *b = h.findChild<QToolButton *>(QLatin1String(n)))
+            namen << Vorgelesen(b);
+    QCOMPARE(namen.size(), 3);
+    QCOMPARE(QSet<QString>(namen.begin(), namen.end()).size(), 3);
+    auto *gebaeude = h.findChild<QLabel *>(QStringLiteral("LabelGebaeude0"));
+    QVERIFY(gebaeude && Verbunden(gebaeude, h.findChild<QComboBox *>(QStringLiteral("ComboBoxGebaeude"))));
+    // Alt+O opens the "Optionen" menu; the access keys are underlined only while Alt is held.
+    QCOMPARE(h.menuBar()->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, h.menuBar()), 0);
+    QTest::keyClick(&h, Qt::Key_O, Qt::AltModifier);
+    QTRY_VERIFY(h.Optionen1->isVisible());
+    h.Optionen1->close();
+    // The About window's link is a Tab stop.
+    QWidget *info = v.Nebenfenster()[3].Oeffnen();
+    QVERIFY(v.S.App.Form5->Label2->focusPolicy() & Qt::TabFocus);
+    v.Schliessen(info);
+    // On the price page of the settings, Shift+Tab from Okay goes back into the price rows.
+    TForm7 &e = *v.S.App.Form7;
+    v.Nebenfenster()[5].Oeffnen();
+    QVERIFY(TVollerStand::Aktivieren(&e));
+    for (int i = 0; i < e.PageControl2->count(); ++i)
+        if (e.PageControl2->widget(i)->objectName() == QLatin1String("TabSheetPreise")) {
+            e.PageControl1->setCurrentWidget(e.PageControl2->parentWidget());
+            e.PageControl2->setCurrentIndex(i);
+        }
+    QTRY_VERIFY(e.PageControlPreise->isVisible());
+    e.ButtonOkay->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(e.ButtonOkay, Qt::Key_Backtab, Qt::ShiftModifier);
+    QWidget *davor = QApplication::focusWidget();
+    QVERIFY2(davor && e.PageControlPreise->isAncestorOf(davor), qPrintable(Steuername(davor)));
+    v.Schliessen(&e);
 }
 
 QObject *BarrierefreiheitTestErzeugen()

@@ -330,11 +330,12 @@ void FensterTest::menueEintraege()
     }
     const QList<QAction *> oben = h.menuBar()->actions();
     QCOMPARE(oben.size(), 4);
-    QCOMPARE(oben[0]->text(), QStringLiteral("Datei"));
+    // The captions with their access keys Alt+D, Alt+O and Alt+H.
+    QCOMPARE(oben[0]->text(), QStringLiteral("&Datei"));
     QCOMPARE(oben[1]->text(), QStringLiteral("Bearbeiten"));
     QVERIFY(!oben[1]->isVisible());
-    QCOMPARE(oben[2]->text(), QStringLiteral("Optionen"));
-    QCOMPARE(oben[3]->text(), QStringLiteral("Hilfe"));
+    QCOMPARE(oben[2]->text(), QStringLiteral("&Optionen"));
+    QCOMPARE(oben[3]->text(), QStringLiteral("&Hilfe"));
 }
 
 void FensterTest::webseiten()

@@ -5,6 +5,11 @@
 #include "combat/ui/Kampfberichtseite.h"
 #include "combat/ui/Waffendarstellung.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+
+#include <algorithm>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +24,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 using namespace mvt;
 
@@ -391,6 +398,56 @@ private slots:
         w.render(&maler, QPoint(), QRegion(), QWidget::DrawChildren);
         maler.end();
         QVERIFY(bild.save(ziel));
+    }
+
+    void TabelleFuerScreenreaderUndTastatur()
+    {
+        TKampfberichtSeite w(m_katalog);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        Auswerten(w, Bericht("gruppe.txt"));
+        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        // The result has the focus and reads the error count; the caption buttons are for
+        // the mouse, the table's header names the columns.
+        QCOMPARE(QApplication::focusWidget(), t);
+        QAccessibleInterface *zugang = QAccessible::queryAccessibleInterface(t);
+        QCOMPARE(zugang->text(QAccessible::Name), QStringLiteral("Kämpfer"));
+        QVERIFY(zugang->text(QAccessible::Description).startsWith(Text(w, "LabelFehler")));
+        QCOMPARE(Teil<QToolButton>(w, "SpeedButtonSchadenAusgeteilt")->focusPolicy(), Qt::NoFocus);
+        QAccessibleTableInterface *tabelle = zugang->tableInterface();
+        QCOMPARE(tabelle->columnDescription(0), QStringLiteral("Name"));
+        QCOMPARE(tabelle->columnDescription(1), QStringLiteral("Schaden ausgeteilt"));
+        QCOMPARE(tabelle->columnDescription(10), QStringLiteral("Ausgewichen"));
+        QCOMPARE(
+            tabelle->cellAt(0, 1)->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name),
+            QStringLiteral("Schaden ausgeteilt"));
+        // Enter sorts by the current cell's column: first descending, then ascending.
+        // Left and Right move along the row, where Enter sorts.
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Right);
+        QTest::keyClick(t, Qt::Key_Left);
+        QCOMPARE(t->currentColumn(), 1);
+        auto zahlen = [t] {
+            QList<int> r;
+            for (const QString &z : Spalte(t, 1))
+                r << z.toInt();
+            return r;
+        };
+        QTest::keyClick(t, Qt::Key_Return);
+        QList<int> ab = zahlen();
+        QVERIFY(std::is_sorted(ab.rbegin(), ab.rend()) && ab.first() > ab.last());
+        QTest::keyClick(t, Qt::Key_Return);
+        QList<int> auf = zahlen();
+        QVERIFY(std::is_sorted(auf.begin(), auf.end()));
+        // The detail boxes are named areas and tie each caption to its value.
+        auto *box = Teil<QScrollArea>(w, "ScrollBoxKB1");
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                 QStringLiteral("Allgemeine Werte"));
+        QCOMPARE(Teil<QLabel>(w, "LabelAbsorbX")->buddy(), Teil<QLabel>(w, "LabelAbsorb"));
+        // Back: the memo has the focus, not the tab bar.
+        Klicken(w, "SpeedButtonZurueck");
+        QCOMPARE(QApplication::focusWidget(), Teil<QWidget>(w, "Memo1"));
     }
 };
 

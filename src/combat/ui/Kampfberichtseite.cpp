@@ -136,6 +136,10 @@ void InhaltAnpassen(QScrollArea *box)
         if (!k->isHidden())
             r = r.united(k->geometry());
     inhalt->resize(std::max(r.right() + 4, box->viewport()->width()), std::max(r.bottom() + 2, 1));
+    // A Tab stop only where there is something to scroll.
+    const bool rollt =
+        inhalt->height() > box->viewport()->height() || inhalt->width() > box->viewport()->width();
+    box->setFocusPolicy(rollt ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 } // namespace
@@ -199,6 +203,12 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     StringGrid1 = new QTableWidget(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setColumnCount(KampftabelleSpalten);
+    // The header stays hidden behind the caption buttons, but it names the columns for a
+    // screen reader.
+    for (int s = 0; s < KampftabelleSpalten; ++s)
+        StringGrid1->setHorizontalHeaderItem(s, new QTableWidgetItem(KopfEinzeilig(TabellenKopf()[s])));
+    StringGrid1->setAccessibleName(QStringLiteral("Kämpfer"));
+    StringGrid1->installEventFilter(this);
     StringGrid1->setTabKeyNavigation(false); // Tab leaves the table, the arrow keys move inside
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
@@ -237,6 +247,10 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
         auto *b = new QToolButton(this);
         b->setObjectName(QLatin1String(Koepfe[i].Name));
         b->setText(TabellenKopf()[i]);
+        b->setAccessibleName(KopfEinzeilig(TabellenKopf()[i]));
+        // The table's own header is what the keyboard and a screen reader use (Enter in the
+        // table sorts by the current column); the buttons are for the mouse.
+        b->setFocusPolicy(Qt::NoFocus);
         b->setFont(klein);
         if (*Koepfe[i].Hinweis)
             b->setToolTip(QString::fromUtf8(Koepfe[i].Hinweis));
@@ -252,8 +266,13 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     ScrollBoxKB1 = Box(this, "ScrollBoxKB1", 8, DetailOben, 250, DetailHoehe);
     ScrollBoxKB2 = Box(this, "ScrollBoxKB2", 262, DetailOben, 258, DetailHoehe);
     ScrollBoxKB3 = Box(this, "ScrollBoxKB3", 524, DetailOben, 252, DetailHoehe);
-    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
+    for (QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3}) {
         box->setFont(klein);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    ScrollBoxKB1->setAccessibleName(QStringLiteral("Allgemeine Werte"));
+    ScrollBoxKB2->setAccessibleName(QStringLiteral("Nahkampf"));
+    ScrollBoxKB3->setAccessibleName(QStringLiteral("Fernkampf"));
 
     const QString absorbHinweis =
         QStringLiteral("Aus dem Vergleich normaler und kritischer Treffer berechneter Absorb");
@@ -353,6 +372,7 @@ QLabel *TKampfberichtSeite::Beschriftet(QWidget *box, const char *name, const QS
     b->setFont(klein);
     w->setFont(klein);
     w->setToolTip(hinweis);
+    b->setBuddy(w); // a screen reader reads the value with its caption
     b->adjustSize();
     w->adjustSize();
     return w;
@@ -374,6 +394,27 @@ bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
         if (taste->text() == QChar(1) ||
             (taste->key() == Qt::Key_A && taste->modifiers() == Qt::ControlModifier)) {
             Memo1->selectAll();
+            return true;
+        }
+    }
+    if (objekt == StringGrid1 && ereignis->type() == QEvent::KeyPress) {
+        const auto *druck = static_cast<QKeyEvent *>(ereignis);
+        const int taste = druck->key();
+        const int spalte = StringGrid1->currentColumn();
+        // Whole rows are selected, so Left and Right move the current cell along the row
+        // (a screen reader reads its column) and leave the selection as it is.
+        if ((taste == Qt::Key_Left || taste == Qt::Key_Right) &&
+            (druck->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && StringGrid1->rowCount() > 0) {
+            const int zeile = std::max(StringGrid1->currentRow(), 0);
+            const int neu = std::clamp(std::max(spalte, 0) + (taste == Qt::Key_Right ? 1 : -1), 0,
+                                       KampftabelleSpalten - 1);
+            StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(zeile, neu),
+                                                           QItemSelectionModel::NoUpdate);
+            return true;
+        }
+        if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && spalte >= 0 &&
+            m_kopfknoepfe[size_t(spalte)]->isEnabled()) {
+            Sortieren(spalte);
             return true;
         }
     }
@@ -422,6 +463,8 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
     LabelFehler->show();
     m_sortierzustand.fill(1);
     ArchivknoepfeAnpassen();
+    // The evaluate button is gone: the focus waits in the table, not on the tab bar.
+    StringGrid1->setFocus(Qt::OtherFocusReason);
 }
 
 void TKampfberichtSeite::FortschrittZeigen(int zeile, int zeilen)
@@ -485,6 +528,11 @@ void TKampfberichtSeite::ZeilenFuellen()
     ProgressBar1->hide();
     SpeedButtonZurueck->show();
     ArchivknoepfeAnpassen();
+    // The focus goes to the result, and the error count is read with it.
+    StringGrid1->setAccessibleDescription(LabelFehler->text() +
+                                          QStringLiteral(". Die Eingabetaste sortiert nach der Spalte "
+                                                         "der aktuellen Zelle."));
+    StringGrid1->setFocus(Qt::OtherFocusReason);
     if (m_auswertung->AbschlussFehler)
         MeldungZeigen(AuswertungsfehlerText());
     emit AuswertungFertig();
@@ -503,6 +551,7 @@ void TKampfberichtSeite::SpeedButtonZurueckClick()
     LabelKaempfername->hide();
     DetailsVerbergen();
     ArchivknoepfeAnpassen();
+    Memo1->setFocus(Qt::OtherFocusReason);
 }
 
 void TKampfberichtSeite::SpeedButtonTextLoeschenClick()
@@ -530,6 +579,7 @@ void TKampfberichtSeite::Sortieren(int spalte)
     const bool merken = Tag() != -1;
     if (merken && StringGrid1->item(Tag(), 0))
         gemerkt = StringGrid1->item(Tag(), 0)->text();
+    const int spalteAktuell = std::max(StringGrid1->currentColumn(), 0);
 
     std::vector<QStringList> inhalt(size_t(std::max(zeilen, 0)));
     for (int r = 0; r < zeilen; ++r)
@@ -556,6 +606,9 @@ void TKampfberichtSeite::Sortieren(int spalte)
         StringGrid1->setAutoScroll(false);
         StringGrid1->setCurrentCell(r, 0);
         StringGrid1->selectRow(r);
+        // The keyboard stays in the column it sorted by.
+        StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(r, spalteAktuell),
+                                                       QItemSelectionModel::NoUpdate);
         StringGrid1->setAutoScroll(true);
         leiste->setValue(sicht);
         if (r < leiste->value())
@@ -653,6 +706,29 @@ void TKampfberichtSeite::DiagrammEinrichten()
     Rundendiagramm->setFont(klein);
     Rundendiagramm->hide();
     DiagrammAnpassen();
+    // From the keyboard the comparison steps through the table's rows, past the last back to none.
+    connect(Rundendiagramm, &TRundendiagramm::vergleichWechseln, this, [this](int richtung) {
+        const int zeilen = StringGrid1->rowCount();
+        int zeile = -1;
+        for (int r = 0; r < zeilen; ++r)
+            if (StringGrid1->item(r, 0) &&
+                StringGrid1->item(r, 0)->text() == Rundendiagramm->Vergleichsname())
+                zeile = r;
+        for (int schritt = 0; schritt <= zeilen; ++schritt) {
+            zeile += richtung;
+            if (zeile < 0 && richtung < 0 && schritt == 0 && Rundendiagramm->Vergleichsname().isEmpty())
+                zeile = zeilen - 1; // Page Up from none starts at the last row
+            if (zeile < 0 || zeile >= zeilen) {
+                Rundendiagramm->VergleichSetzen(nullptr);
+                return;
+            }
+            const QTableWidgetItem *zelle = StringGrid1->item(zeile, 0);
+            if (zelle && zelle->text() != Rundendiagramm->Kaempfername()) {
+                Rundendiagramm->VergleichSetzen(KaempferFinden(*m_auswertung, zelle->text()));
+                return;
+            }
+        }
+    });
     // The fixed window has no room below the boxes, so a switch in their caption row shows
     // the chart in their place.
     SpeedButtonVerlauf = new QToolButton(this);

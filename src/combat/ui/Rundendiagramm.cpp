@@ -1,5 +1,7 @@
 #include "combat/ui/Rundendiagramm.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,6 +34,38 @@ QString Reihenname(int reihe, const QString &vergleich)
     }
 }
 
+// Read as a chart: its description a short summary, its value the marked Runde's figures
+// (the Runde number as the numeric value).
+class TDiagrammZugang : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TDiagrammZugang(TRundendiagramm *d) : QAccessibleWidget(d, QAccessible::Chart) {}
+    TRundendiagramm *Diagramm() const { return static_cast<TRundendiagramm *>(widget()); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString(Diagramm()->Hinweistext(Diagramm()->Marke())).replace(u'\n', QStringLiteral(", "));
+        return QAccessibleWidget::text(t);
+    }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return Diagramm()->Marke(); }
+    void setCurrentValue(const QVariant &) override {}
+    QVariant maximumValue() const override { return std::max(Diagramm()->Runden(), 1); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+QAccessibleInterface *Diagrammfabrik(const QString &klasse, QObject *objekt)
+{
+    if (klasse != QLatin1String("mvt::TRundendiagramm"))
+        return nullptr;
+    return new TDiagrammZugang(static_cast<TRundendiagramm *>(objekt));
+}
+
 // A step of 1, 2 or 5 times a power of ten, at least roughly x.
 int64_t RunderSchritt(double x)
 {
@@ -57,6 +91,8 @@ std::vector<int32_t> Verteilen(const TKaempfer &k, int32_t TRundenwerte::*feld, 
 
 TRundendiagramm::TRundendiagramm(QWidget *parent) : QWidget(parent)
 {
+    static const bool fabrik = (QAccessible::installFactory(Diagrammfabrik), true);
+    Q_UNUSED(fabrik);
     setObjectName(QStringLiteral("Rundendiagramm"));
     setAccessibleName(QStringLiteral("Verlauf pro Runde"));
     setMouseTracking(true);
@@ -97,6 +133,7 @@ void TRundendiagramm::VergleichSetzen(const TKaempfer *k)
         m_vergleichName.clear();
         m_werte[Vergleich].clear();
     }
+    BeschreibungSetzen();
     update();
 }
 
@@ -167,17 +204,15 @@ void TRundendiagramm::BeschreibungSetzen()
                     .arg(summe[0])
                     .arg(summe[1])
                     .arg(summe[2]);
-    // Only the Runden in which something happened, as the table of a screen reader would be too long.
-    for (int i = 0; i < m_runden; ++i) {
-        const size_t j = size_t(i);
-        if (m_werte[SchadenAus][j] == 0 && m_werte[SchadenEin][j] == 0 && m_werte[HeilungAus][j] == 0)
-            continue;
-        t += QStringLiteral(" Runde %1: %2, %3, %4.")
-                 .arg(i + 1)
-                 .arg(m_werte[SchadenAus][j])
-                 .arg(m_werte[SchadenEin][j])
-                 .arg(m_werte[HeilungAus][j]);
+    // A summary only: the figures of one Runde are the value, read while the arrow keys
+    // step through the Runden (a long fight listed whole was read for minutes).
+    if (!m_vergleichName.isEmpty()) {
+        int64_t vergleich = 0;
+        for (int32_t v : m_werte[Vergleich])
+            vergleich += v;
+        t += QStringLiteral(" Vergleich mit %1: Schaden ausgeteilt %2.").arg(m_vergleichName).arg(vergleich);
     }
+    t += QStringLiteral(" Pfeiltasten wählen die Runde, Bild auf und Bild ab den Vergleichskämpfer.");
     setAccessibleDescription(t);
 }
 
@@ -187,6 +222,10 @@ void TRundendiagramm::MarkeSetzen(int runde)
         return;
     m_marke = runde;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent e(this, runde);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void TRundendiagramm::HinweisZeigen(QPoint wo)
@@ -240,6 +279,10 @@ void TRundendiagramm::keyPressEvent(QKeyEvent *ereignis)
     case Qt::Key_End:
         neu = int(m_runden);
         break;
+    case Qt::Key_PageDown:
+    case Qt::Key_PageUp:
+        emit vergleichWechseln(ereignis->key() == Qt::Key_PageDown ? 1 : -1);
+        return;
     default:
         QWidget::keyPressEvent(ereignis);
         return;

@@ -28,7 +28,17 @@ public:
     int RundeBei(QPoint p) const;
     // The values of one Runde as the tool tip shows them.
     QString Hinweistext(int runde) const;
+    // The Runde marked by the mouse or the arrow keys, 0 for none; its figures are the
+    // chart's accessible value.
+    int Marke() const { return m_marke; }
+    int32_t Runden() const { return m_runden; }
 
+signals:
+    // Page Up / Page Down: the next or previous fighter for comparison (the keyboard's
+    // way to what Ctrl+click on a table row does).
+    void vergleichWechseln(int richtung);
+
+public:
     QSize sizeHint() const override { return {400, 120}; }
 
 protected:

@@ -45,6 +45,7 @@ TWaffendarstellung::TWaffendarstellung(const TEinzelWaffe &waffe, const TKatalog
             Einfaerben(l, z.Grau);
             l->adjustSize();
         }
+        b->setBuddy(w); // a screen reader reads the value with its caption
         b->move(0, zeile * Zeilenhoehe);
         w->move(Wertabstand, zeile * Zeilenhoehe);
         breite = std::max({breite, b->width(), Wertabstand + w->width()});

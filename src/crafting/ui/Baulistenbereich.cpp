@@ -99,7 +99,7 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     CheckBoxWirkungBerechnen->setChecked(true);
     CheckBoxWirkungBerechnen->setToolTip(wirkungHinweis);
     CheckBoxWirkungBerechnen->setAccessibleName(QStringLiteral("Wirkung einkalkulieren"));
-    connect(CheckBoxWirkungBerechnen, &QCheckBox::clicked, this,
+    connect(CheckBoxWirkungBerechnen, &QCheckBox::toggled, this,
             &TBaulistenbereich::CheckBoxWirkungBerechnenClick);
     LabelWirkungBerechnen = Beschriftung(this, QStringLiteral("LabelWirkungBerechnen"),
                                          QStringLiteral("  Wirkung einkalkulieren"), {18, 226, 200, 18});

@@ -58,6 +58,8 @@ QTreeWidget *Baum(QWidget *eltern, const QString &name, QRect ort, const QString
     t->setExpandsOnDoubleClick(true);
     t->setIndentation(14);
     t->setAccessibleName(zugang);
+    // The hidden header still names the column for a screen reader (Qt's default is "1").
+    t->setHeaderLabel(zugang);
     t->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     t->header()->setStretchLastSection(false);
     return t;

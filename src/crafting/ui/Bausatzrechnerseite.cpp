@@ -7,6 +7,7 @@
 #include "crafting/ui/Katalogbereich.h"
 #include "crafting/ui/Lagerbereich.h"
 #include "ui/Sitzung.h"
+#include "ui/Zugang.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -138,6 +139,9 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
         knopf->setText(ProduktionsmodusName(k));
         knopf->setAccessibleName(knopf->text());
         knopf->setCheckable(true);
+        // One of four, read as radio buttons; Tab lands on the checked one.
+        knopf->setAutoExclusive(true);
+        AlsAuswahlknopf(knopf);
         QFont klein = knopf->font();
         klein.setPixelSize(10);
         knopf->setFont(klein);

@@ -207,6 +207,9 @@ TForm6::TForm6(QWidget *hauptfenster)
     ScrollBox->verticalScrollBar()->setTracking(true);
     ScrollBox->setWidgetResizable(false);
     ScrollBox->setGeometry(rect());
+    // Tab reaches the tables inside, and the box scrolls to the one with the focus.
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
+    ScrollBox->setAccessibleName(QStringLiteral("Detaillierte Übersicht"));
 
     Image1 = new TKachelflaeche;
     Image1->setObjectName(QStringLiteral("Image1"));

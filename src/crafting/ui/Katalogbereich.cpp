@@ -6,6 +6,7 @@
 #include "crafting/ui/Bausatzrechnerhilfen.h"
 #include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
+#include "ui/Zugang.h"
 #include "ui/Umschalttasten.h"
 
 #include <QKeyEvent>
@@ -53,6 +54,13 @@ void TKatalogbereich::SteuerelementeAnlegen()
 {
     TreeView1 = Baum(this, QStringLiteral("TreeView1"), {4, 4, 190, 482}, QStringLiteral("Katalog"));
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &TKatalogbereich::TreeView1Change);
+    // A screen reader selects an item (its toggle action) without moving the current one:
+    // the selection chooses it all the same.
+    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem *> gewaehlt = TreeView1->selectedItems();
+        if (!gewaehlt.isEmpty() && gewaehlt.first() != TreeView1->currentItem())
+            TreeView1->setCurrentItem(gewaehlt.first());
+    });
     connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (!StrgGehalten())
             EinenBausatzHinzufuegen(false);
@@ -99,6 +107,11 @@ void TKatalogbereich::SteuerelementeAnlegen()
     SpinEditBaumenge2 = Zahlenfeld(this, QStringLiteral("SpinEditBaumenge2"), 1, 99999, 1,
                                    {x + 84, 278, 72, 22}, QStringLiteral("Stück"));
     LabelBaumenge2->setBuddy(SpinEditBaumenge2);
+    // The two radio buttons are one Tab stop, at the checked one, before both fields (a field
+    // that gets the focus checks its radio button).
+    TabAufGewaehltem(RadioButtonBaumenge1);
+    TabAufGewaehltem(RadioButtonBaumenge2);
+    setTabOrder(RadioButtonBaumenge1, RadioButtonBaumenge2);
     SpeedButtonBauen = Textknopf(this, QStringLiteral("SpeedButtonBauen"), QStringLiteral("Hinzufügen"),
                                  {x + 164, 252, 116, 48});
     StandardsymbolSetzen(*SpeedButtonBauen, QStyle::SP_ArrowDown);

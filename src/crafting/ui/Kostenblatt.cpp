@@ -82,6 +82,10 @@ void TKostenblatt::Anlegen()
     };
     auto alle = [&](const QString &name, int y, int art) {
         QToolButton *b = Textknopf(this, name, QStringLiteral("Alle anzeigen..."), {184, y, 100, 20});
+        // Three buttons with one caption: the name says which prices they show.
+        const char16_t *const was[] = {u"", u"Alle Verkaufspreise anzeigen", u"Alle Einkaufspreise anzeigen",
+                                       u"Alle Gebäude anzeigen"};
+        b->setAccessibleName(QString::fromUtf16(was[std::clamp(art, 1, 3)]));
         connect(b, &QToolButton::clicked, this, [this, k, art] { emit preisdialogGewuenscht(10 * k + art); });
         return b;
     };
@@ -115,6 +119,7 @@ void TKostenblatt::Anlegen()
     s.ComboBoxGebaeude->setObjectName(Name("ComboBoxGebaeude", k));
     s.ComboBoxGebaeude->setGeometry(4, 96, 128, 22);
     s.ComboBoxGebaeude->setAccessibleName(QStringLiteral("Gebäudestufe"));
+    s.LabelGebaeude0->setBuddy(s.ComboBoxGebaeude); // read as the combo box's caption
     TagSetzen(s.ComboBoxGebaeude, 0);
     connect(s.ComboBoxGebaeude, &QComboBox::currentIndexChanged, this, [this](int index) {
         const int art = Tag(Steuerung.ComboBoxGebaeude);

@@ -125,7 +125,7 @@ TAttributbereich::TAttributbereich(TCharakterPlanerSeite &seite) : QWidget(&seit
         if (CheckBoxCPWirkungBerechnen->isEnabled())
             CheckBoxCPWirkungBerechnen->click();
     });
-    connect(CheckBoxCPWirkungBerechnen, &QCheckBox::clicked, p,
+    connect(CheckBoxCPWirkungBerechnen, &QCheckBox::toggled, p,
             &TCharakterPlanerSeite::CheckBoxCPWirkungBerechnenClick);
 
     // Created in the Tab order: after the potency switch, before the character files.

@@ -108,6 +108,7 @@ TBewertungsseiten::TBewertungsseiten(TCharakterPlanerSeite &seite, const TGegner
                                   QRect(430, 3 + 16 * i, 128, 15));
             QLabel *b = z.Beschriftung;
             QLabel *w = z.Wert;
+            b->setBuddy(w); // "Möglicher Schaden" is read as the caption of its value
             auto hervorheben = [b, w] {
                 const bool an = !b->font().bold();
                 Fett(b, an);

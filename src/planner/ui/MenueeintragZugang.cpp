@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
 #include <QAction>
 #include <QMenu>
 #include <QString>
@@ -20,7 +21,7 @@ QMenu *Besitzer(QAction *a)
     return nullptr;
 }
 
-class TMenueeintragZugang : public QAccessibleInterface {
+class TMenueeintragZugang : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     explicit TMenueeintragZugang(QAction *a) : m_aktion(a) {}
 
@@ -57,6 +58,25 @@ public:
         return QRect(m->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    // A screen reader chooses an entry through its press action, as in Qt's own menus.
+    QStringList actionNames() const override
+    {
+        return m_aktion->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString &name) override
+    {
+        if (name != pressAction() || !m_aktion->isEnabled())
+            return;
+        // The choice closes the open menus, as a click does.
+        for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+            QApplication::activePopupWidget()->close();
+        m_aktion->trigger();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
     QAccessible::State state() const override
     {
         QAccessible::State s;

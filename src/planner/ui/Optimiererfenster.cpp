@@ -5,6 +5,7 @@
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Eingabefelder.h"
 #include "ui/Steuerelemente.h"
+#include "ui/Zugang.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -143,7 +144,13 @@ void TForm10::Anlegen()
         Textfarbe(b, Petrol);
         gruppe->addButton(b);
         const bool fern = i == 1;
-        connect(b, &QToolButton::clicked, this, [this, fern] { SpeedButtonKampfartClick(fern); });
+        // The checked state, not the click: a screen reader's toggle action switches too.
+        b->setAutoExclusive(true);
+        AlsAuswahlknopf(b); // read as the radio buttons they act as
+        connect(b, &QToolButton::toggled, this, [this, fern](bool an) {
+            if (an)
+                SpeedButtonKampfartClick(fern);
+        });
     }
     SpeedButtonNahkampf->setChecked(true);
 
@@ -197,7 +204,7 @@ void TForm10::Anlegen()
     gl->setToolTip(gegnerBer);
     gl->setBuddy(CheckBoxGegnerBeruecksichtigen);
     KlickbarMachen(gl, [this] { CheckBoxGegnerBeruecksichtigen->click(); });
-    connect(CheckBoxGegnerBeruecksichtigen, &QCheckBox::clicked, this,
+    connect(CheckBoxGegnerBeruecksichtigen, &QCheckBox::toggled, this,
             &TForm10::CheckBoxGegnerBeruecksichtigenClick);
 
     const QString mindestHinweis =
@@ -260,9 +267,16 @@ void TForm10::Anlegen()
         b->setProperty("tag", r);
         b->setAccessibleName(b->text().trimmed());
         m_rasse[r] = b;
-        connect(b, &QRadioButton::clicked, this, [this, r] { RadioButtonRasseClick(r); });
+        TabAufGewaehltem(b);
     }
     m_rasse[RasseLeer]->setChecked(true);
+    // The checked state, not the click (a screen reader toggles); showing the stored race
+    // checks its button too, which must not fill the minimums again.
+    for (int r = RasseMensch; r <= RasseLeer; ++r)
+        connect(m_rasse[r], &QRadioButton::toggled, this, [this, r](bool an) {
+            if (an && !(m_seite && m_seite->Optimierer.Rasse == r))
+                RadioButtonRasseClick(r);
+        });
 
     LabelWarnung = new QLabel(this);
     LabelWarnung->setObjectName(QStringLiteral("LabelWarnung"));

@@ -47,15 +47,28 @@ void TVergleichsanzeige::Setzen(QLabel *wert, const planer::TVergleichswert &v)
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, RichtungsFarbe(v.Richtung));
         l->setPalette(p);
-        l->raise();
+        // Drawn over its value and read right after it, not after all values of the page.
+        l->stackUnder(wert);
+        wert->stackUnder(l);
+        // The colour said in words, with the value it belongs to.
+        const QString wort = v.Richtung > 0   ? QStringLiteral("besser")
+                             : v.Richtung < 0 ? QStringLiteral("schlechter")
+                                              : QStringLiteral("gleich");
+        l->setBuddy(wert);
+        l->setAccessibleDescription(wort);
+        wert->setAccessibleDescription(QStringLiteral("Vergleich: ") + v.Text + QStringLiteral(", ") + wort);
+    } else {
+        wert->setAccessibleDescription(QString());
     }
     l->setVisible(zeigen);
 }
 
 void TVergleichsanzeige::Leeren()
 {
-    for (QLabel *l : std::as_const(m_labels))
-        l->hide();
+    for (auto i = m_labels.cbegin(); i != m_labels.cend(); ++i) {
+        i.value()->hide();
+        i.key()->setAccessibleDescription(QString());
+    }
 }
 
 } // namespace mvt

@@ -7,6 +7,7 @@
 #include "planner/ui/Vergleichsanzeige.h"
 #include "ui/Einpassen.h"
 #include "ui/Steuerelemente.h"
+#include "ui/Zugang.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -30,10 +31,18 @@ TWertespalte::TWertespalte(TCharakterPlanerSeite &seite) : QWidget(&seite)
     m_nah = SpalteAnlegen(QStringLiteral("Nahkampf"), QStringLiteral("Werte im Nahkampf"), 22, 222);
     m_fern = SpalteAnlegen(QStringLiteral("Fernkampf"), QStringLiteral("Werte im Fernkampf"), 248, 140);
     m_nah.Wahl->setChecked(true);
-    connect(m_nah.Wahl, &QRadioButton::clicked, &seite,
-            &TCharakterPlanerSeite::RadioButtonWerteImNahkampfClick);
-    connect(m_fern.Wahl, &QRadioButton::clicked, &seite,
-            &TCharakterPlanerSeite::RadioButtonWerteImFernkampfClick);
+    // The checked state, not the click: a screen reader's toggle action switches too. The
+    // handlers only show what the planner holds, so a programmatic check does no harm.
+    TabAufGewaehltem(m_nah.Wahl);
+    TabAufGewaehltem(m_fern.Wahl);
+    connect(m_nah.Wahl, &QRadioButton::toggled, &seite, [&seite](bool an) {
+        if (an)
+            seite.RadioButtonWerteImNahkampfClick();
+    });
+    connect(m_fern.Wahl, &QRadioButton::toggled, &seite, [&seite](bool an) {
+        if (an)
+            seite.RadioButtonWerteImFernkampfClick();
+    });
 }
 
 TWertespalte::TSpalte TWertespalte::SpalteAnlegen(const QString &name, const QString &titel, int y, int h)

@@ -4,6 +4,7 @@
 #include "routes/Routensuche.h"
 #include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
+#include "ui/Zugang.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -67,7 +68,9 @@ TRouteneingabe::TRouteneingabe(const TWeltdaten &welten, QWidget *parent) : QWid
         l->installEventFilter(this);
         RadioButtonMap[size_t(i)] = r;
         LabelMap[size_t(i)] = l;
-        connect(r, &QRadioButton::clicked, this, [this, i](bool an) {
+        // The checked state, not the click: a screen reader's toggle action switches too.
+        TabAufGewaehltem(r);
+        connect(r, &QRadioButton::toggled, this, [this, i](bool an) {
             if (an)
                 emit WeltGewaehlt(i + 1);
         });

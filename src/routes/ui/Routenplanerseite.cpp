@@ -135,7 +135,10 @@ void TRoutenplanerSeite::Verbinden()
     connect(&g, &TRoutenablage::SpeichernVerlangt, this, &TRoutenplanerSeite::SpeedButtonRouteSpeichernClick);
     connect(&g, &TRoutenablage::RouteGewaehlt, this, &TRoutenplanerSeite::StringGrid3SelectCell);
 
-    setTabOrder(RadioButtonMap[0], EditStartX);
+    // Tab reaches the world group at its checked member (TabAufGewaehltem), whichever it is.
+    setTabOrder(RadioButtonMap[0], RadioButtonMap[1]);
+    setTabOrder(RadioButtonMap[1], RadioButtonMap[2]);
+    setTabOrder(RadioButtonMap[2], EditStartX);
     QWidget *reihe[] = {EditStartX,
                         EditStartY,
                         EditZielX,

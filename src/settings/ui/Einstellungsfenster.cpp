@@ -6,6 +6,7 @@
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
 #include "ui/Preiszeile.h"
+#include "ui/Zugang.h"
 #include "ui/Sitzung.h"
 
 #include <QApplication>
@@ -85,6 +86,7 @@ QRadioButton *Auswahlknopf(QWidget *eltern, const char *name, const QString &tex
     auto *r = Benannt(new QRadioButton(text, eltern), name);
     r->setGeometry(x, y, 200, 22);
     r->setAccessibleName(text);
+    TabAufGewaehltem(r);
     return r;
 }
 
@@ -117,8 +119,11 @@ public:
     QWidget *createEditor(QWidget *eltern, const QStyleOptionViewItem &o, const QModelIndex &i) const override
     {
         QWidget *e = QStyledItemDelegate::createEditor(eltern, o, i);
-        if (e)
+        if (e) {
             e->installEventFilter(new TWirkungsEingabe(e));
+            // The editor is read as the potency of its row ("Holzfällen Wirkung").
+            e->setAccessibleName(i.siblingAtColumn(0).data().toString() + QStringLiteral(" Wirkung"));
+        }
         return e;
     }
 };
@@ -463,6 +468,12 @@ void TForm7::PreisseiteAufbauen(int seite)
         }
         flaeche->resize(spalten * spaltenbreite, hoechste + 4);
         static_cast<QScrollArea *>(m_unterflaechen[static_cast<size_t>(seite)][u])->setWidget(flaeche);
+        // Rows made now join the end of the Tab order; Okay and Abbrechen stay last.
+        const QList<QSpinBox *> felder = flaeche->findChildren<QSpinBox *>();
+        if (!felder.isEmpty()) {
+            setTabOrder(felder.last(), ButtonOkay);
+            setTabOrder(ButtonOkay, ButtonAbbrechen);
+        }
     }
 }
 

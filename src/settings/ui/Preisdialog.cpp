@@ -46,6 +46,9 @@ TForm3::TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &cra
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setWidgetResizable(false);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab reaches the fields inside, and the box scrolls to the one with the focus.
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
+    ScrollBox1->setAccessibleName(QStringLiteral("Preise"));
     Zellen = new THintergrund;
     Zellen->setObjectName(QStringLiteral("Zellen"));
     ScrollBox1->setWidget(Zellen);
