@@ -125,3 +125,34 @@ TEST(PlanerVergleichBefehl, UnbekannteSlotsUndNamenEndenMitCode2)
     eingabe["Basis"] = QStringLiteral("gibt-es-nicht.json");
     EXPECT_EQ(Lauf(eingabe).Code, 2);
 }
+
+TEST(PlanerVergleichBefehl, LangeListeLinearUndGleicheEintraege)
+{
+    // 60,000 choices: each copy of the input carried the whole list along, so the work grew
+    // with its square (10,000 took seconds, 200,000 did not end). Every entry must be what
+    // the same choice gives in a short list, in list order, and the document must be what
+    // QJsonDocument writes.
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    const QJsonArray wahl{QJsonObject{{"Slot", "Hauptwaffe"}, {"Name", "Axt"}},
+                          QJsonObject{{"Slot", "Nebenwaffe"}, {"Name", "Lederschild"}},
+                          QJsonObject{{"Slot", "Helm"}, {"Name", "- nichts -"}}};
+    QJsonObject kurz = Grund;
+    kurz["Vergleich"] = wahl;
+    const TLauf k = Lauf(kurz);
+    ASSERT_EQ(k.Code, 0) << k.Fehler.toStdString();
+    QJsonArray lang;
+    for (int i = 0; i < 60'000; ++i)
+        lang.append(wahl[i % 3]);
+    QJsonObject eingabe = Grund;
+    eingabe["Vergleich"] = lang;
+    const TLauf l = Lauf(eingabe);
+    ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
+    const QJsonArray v = l.Json["Vergleich"].toArray();
+    ASSERT_EQ(v.size(), 60'000);
+    const QJsonArray erwartet = k.Json["Vergleich"].toArray();
+    for (int i : {0, 1, 2, 3, 29'999, 59'998, 59'999})
+        EXPECT_EQ(v[i], erwartet[i % 3]) << i;
+    EXPECT_EQ(l.Json["Offensive"], k.Json["Offensive"]);
+    EXPECT_EQ(QJsonDocument(l.Json).toJson(QJsonDocument::Indented), l.Ausgabe);
+}
