@@ -312,3 +312,28 @@ TEST(CliEingabegrenzen, AusgabeDieNichtAnkommtIstKeinErfolg)
                   QStringLiteral("Fehler: Die Ausgabe konnte nicht vollständig geschrieben werden."));
     }
 }
+
+TEST(CliEingabegrenzen, JedeMeldungZitiertKurz)
+{
+    // Input quoted in a message is cut to 200 characters, wherever it comes from.
+    const QString lang = QString(100'000, u'Z');
+    QTemporaryDir ordner;
+    const QString planer = ordner.filePath(QStringLiteral("planer.json"));
+    {
+        QFile f(planer);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(
+                    QJsonObject{{"Vergleich", QJsonArray{QJsonObject{{"Slot", lang}, {"Name", "Axt"}}}}})
+                    .toJson());
+    }
+    const std::vector<std::pair<QStringList, int>> faelle{
+        {{"katalog", lang}, 1}, {{"zauber", lang}, 1}, {{lang}, 2}, {{"planer", planer}, 2}};
+    for (const auto &[argumente, code] : faelle) {
+        const mvt::test::TCliLauf l = mvt::test::CliAufrufen(argumente);
+        const std::string wo = argumente.first().left(20).toStdString();
+        EXPECT_EQ(l.Code, code) << wo;
+        EXPECT_TRUE(l.Fehler.startsWith(QStringLiteral("Fehler: "))) << wo;
+        EXPECT_TRUE(l.Fehler.contains(QString(200, u'Z') + QChar(0x2026))) << wo;
+        EXPECT_FALSE(l.Fehler.contains(QString(201, u'Z'))) << wo;
+    }
+}
