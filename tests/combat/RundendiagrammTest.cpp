@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -48,18 +48,18 @@ class RundendiagrammTest : public QObject {
         QTest::mouseClick(Teil<QToolButton>(w, "SpeedButtonAuswerten"), Qt::LeftButton);
         QVERIFY(fertig.wait(10000));
     }
-    static QPoint Zeilenmitte(QTableWidget *t, const QString &name)
+    static QPoint Zeilenmitte(QTableView *t, const QString &name)
     {
-        for (int r = 0; r < t->rowCount(); ++r)
-            if (t->item(r, 0) && t->item(r, 0)->text() == name)
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            if (t->model()->index(r, 0).data().toString() == name)
                 return t->visualRect(t->model()->index(r, 0)).center();
         qFatal("keine Zeile");
     }
-    static QStringList Namen(QTableWidget *t)
+    static QStringList Namen(QTableView *t)
     {
         QStringList r;
-        for (int i = 0; i < t->rowCount(); ++i)
-            r << t->item(i, 0)->text();
+        for (int i = 0; i < t->model()->rowCount(); ++i)
+            r << t->model()->index(i, 0).data().toString();
         return r;
     }
     // The figures of one Runde of a fighter, 0 for a Runde without a booking.
@@ -95,7 +95,7 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         Auswerten(w, "duell.txt");
-        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        auto *t = Teil<QTableView>(w, "StringGrid1");
         auto *d = Teil<TRundendiagramm>(w, "Rundendiagramm");
         QVERIFY(d->isHidden()); // no fighter chosen yet
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, Zeilenmitte(t, "Hadrik"));
@@ -170,7 +170,8 @@ private slots:
         QVERIFY(Farbpunkte(vorher, heilung) > 100);
         QCOMPARE(Farbpunkte(vorher, vergleich), 0);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::ControlModifier, Zeilenmitte(t, "Höhlentroll"));
-        QCOMPARE(t->item(t->selectedRanges().first().topRow(), 0)->text(), QStringLiteral("Hadrik"));
+        QCOMPARE(t->model()->index(t->selectionModel()->selection().first().top(), 0).data().toString(),
+                 QStringLiteral("Hadrik"));
         QCOMPARE(d->Kaempfername(), QStringLiteral("Hadrik"));
         QCOMPARE(d->Vergleichsname(), QStringLiteral("Höhlentroll"));
         QVERIFY(Farbpunkte(d->grab().toImage(), vergleich) > 50);
@@ -211,7 +212,7 @@ private slots:
         TKampfberichtSeite w(m_katalog);
         w.show();
         Auswerten(w, "gemischt.txt");
-        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        auto *t = Teil<QTableView>(w, "StringGrid1");
         // Sort by damage taken, as the player sees it, then share.
         QTest::mouseClick(Teil<QToolButton>(w, "SpeedButtonSchadenEingesteckt"), Qt::LeftButton);
         const QStringList reihenfolge = Namen(t);
@@ -228,7 +229,7 @@ private slots:
             const QStringList zellen = tabelle[i + 1].split('\t');
             QCOMPARE(zellen.size(), 13);
             QCOMPARE(zellen[0], reihenfolge[i]);
-            QCOMPARE(zellen[8], t->item(i, 8)->text());
+            QCOMPARE(zellen[8], t->model()->index(i, 8).data().toString());
         }
         QCOMPARE(tabelle[6], QStringLiteral("Fehler: 3"));
 

@@ -19,13 +19,14 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QScrollArea;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace mvt {
 
 struct TKatalog;
 class TKampfberichtSeite;
+class TKampftabellenModell;
 class TRundendiagramm;
 class TWaffendarstellung;
 
@@ -57,7 +58,7 @@ public:
     // The fighters of the last finished evaluation.
     const Kampfauswertung &Auswertung() const { return *m_auswertung; }
     // From the evaluate button until the table is filled.
-    bool AuswertungLaeuft() const { return !m_thread.isNull() || m_naechsteZeile >= 0; }
+    bool AuswertungLaeuft() const { return !m_thread.isNull(); }
     // Index of the shown row of StringGrid1, -1 for none (also its property "tag").
     int Tag() const;
 
@@ -111,21 +112,19 @@ private:
     void DetailbereichZeigen();
     void DiagrammAnpassen();
     bool Vergleichsklick(QEvent *ereignis);
-    // Fills the table from m_naechsteZeile for a few milliseconds and comes back through
-    // the event queue until every fighter has its row: a report with tens of thousands of
-    // fighters must not freeze the window.
-    void ZeilenFuellen();
     QLabel *Beschriftet(QWidget *box, const char *name, const QString &beschriftung, const QString &hinweis,
                         int x, int y, int wertX);
 
     const TKatalog &m_katalog;
     std::shared_ptr<Kampfauswertung> m_auswertung;
     QPointer<TAuswertungThread> m_thread;
-    int m_naechsteZeile = -1; // -1: not filling
     std::array<int, 13> m_sortierzustand{};
     std::array<QToolButton *, 13> m_kopfknoepfe{};
     QList<TWaffendarstellung *> m_waffen;
     bool m_vergleichsklick = false; // the release of a comparison click is swallowed too
+    // Set while the page itself changes the table's selection: only a person's choice shows
+    // a fighter.
+    bool m_auswahlGesperrt = false;
 
     QPlainTextEdit *Memo1;
     QToolButton *SpeedButtonAuswerten;
@@ -136,7 +135,9 @@ private:
     QLabel *LabelKaempfername;
     QLabel *LabelNahkampfWerte;
     QLabel *LabelFernkampfWerte;
-    QTableWidget *StringGrid1;
+    // The table shows the fighters through a model that makes each text when it is drawn.
+    QTableView *StringGrid1;
+    TKampftabellenModell *m_tabelle;
     QScrollArea *ScrollBoxKB1;
     QScrollArea *ScrollBoxKB2;
     QScrollArea *ScrollBoxKB3;
