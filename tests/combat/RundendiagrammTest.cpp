@@ -207,6 +207,49 @@ private slots:
         QVERIFY(d->geometry().bottom() < 700 - 30);
     }
 
+    // The number of the last Runde stands under the right end of the plot: at every width
+    // and length of fight it is drawn whole ("1000(" was all that showed of 100000).
+    void LetzteRundenzahlPasstInsBild()
+    {
+        for (const int runden : {9, 100'000, 1'100'000}) {
+            TKaempfer k;
+            k.Name = QStringLiteral("Hadrik");
+            for (int r : {1, runden / 2, runden}) {
+                TRundenwerte w;
+                w.Runde = r;
+                w.Schaden = 40;
+                k.ProRunde.push_back(w);
+            }
+            for (const int breite : {300, 768, 1536}) {
+                TRundendiagramm d;
+                QFont klein = d.font();
+                klein.setPixelSize(10); // as on the tab
+                d.setFont(klein);
+                d.resize(breite, 270);
+                d.KaempferSetzen(&k, runden);
+                const QImage bild = d.grab().toImage();
+                // The row of Runde numbers: the lowest line of text, above the frame.
+                const int zeile = QFontMetrics(klein).height();
+                int links = breite, rechts = -1;
+                for (int y = bild.height() - zeile - 2; y < bild.height() - 2; ++y)
+                    for (int x = 1; x < breite - 1; ++x)
+                        if (qGray(bild.pixel(x, y)) < 128) {
+                            links = std::min(links, x);
+                            rechts = std::max(rechts, x);
+                        }
+                const QString wo = QStringLiteral("%1 Runden, %2 px").arg(runden).arg(breite);
+                // No number touches the frame; 100000, a number of the scale, is the last one
+                // and stands at the right end.
+                QVERIFY2(rechts < breite - 3, qPrintable(wo));
+                QVERIFY2(links > 1, qPrintable(wo));
+                if (runden == 100'000)
+                    QVERIFY2(rechts > breite - 12 -
+                                          QFontMetrics(klein).horizontalAdvance(QStringLiteral("100000")),
+                             qPrintable(wo));
+            }
+        }
+    }
+
     void TabelleTeilen()
     {
         TKampfberichtSeite w(m_katalog);
