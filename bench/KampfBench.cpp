@@ -11,7 +11,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -316,6 +318,88 @@ static void BM_KampfberichtCliVieleKaempfer(benchmark::State &state)
 }
 BENCHMARK(BM_KampfberichtCliVieleKaempfer)
     ->Arg(10000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A fight of runden Runden between n fighters (at most 6): a header per Runde, then one
+// attack of every fighter on the next one, hits and dodges in turn. Each fighter has a
+// booking in every Runde, so the JSON holds n x runden entries "ProRunde".
+QString LangesGefecht(int runden, int n)
+{
+    const char *namen[] = {"Hadrik", "Troll", "Mirla", "Ork #1", "Ork #2", "Borin"};
+    n = std::clamp(n, 2, 6);
+    QString text;
+    text.reserve(qsizetype(runden) * (12 + 62 * n));
+    for (int r = 1; r <= runden; ++r) {
+        const int s = r * 24;
+        const QString zeit = QStringLiteral("%1:%2 ").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+        text += QStringLiteral("Runde %1\n").arg(r);
+        for (int i = 0; i < n; ++i) {
+            const QLatin1String x(namen[i]), y(namen[(i + 1) % n]);
+            text += i % 2 == 0 ? zeit + x + QStringLiteral(" [Kurzschwert] greift ") + y +
+                                     QStringLiteral(" an: verursacht %1 Schaden.\n").arg(r % 17)
+                               : zeit + x + QStringLiteral(" [Keule] greift ") + y +
+                                     QStringLiteral(" an: weicht aus.\n");
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+// The whole command on a long fight: 100,000 Runden of 2 and of 6 fighters. The JSON holds
+// an entry per fighter and Runde; the peak memory is to follow the report, not the output
+// (which is some 17 times the report).
+static void BM_KampfberichtCliLangesGefecht(benchmark::State &state)
+{
+    CliBerichtMessen(state, LangesGefecht(int(state.range(0)), int(state.range(1))));
+}
+BENCHMARK(BM_KampfberichtCliLangesGefecht)
+    ->ArgNames({"Runden", "Kaempfer"})
+    ->Args({100000, 2})
+    ->Args({100000, 6})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The combat tab with a report of 25,000 attacks between fighters not seen before (50,000
+// fighters, PaarberichtErzeugen): pasted with Ctrl+V, evaluated, the table filled.
+// kampfseite-probe runs it in a process of its own; MVT_BENCH_KAMPFPROBE names another build of it, to
+// compare with an older version. Counters: the probe's peak memory, the paste and the evaluation in ms.
+static void BM_KampfseiteFuenfzigtausendKaempfer(benchmark::State &state)
+{
+    std::error_code fehler;
+    const std::string probe =
+        qEnvironmentVariableIsSet("MVT_BENCH_KAMPFPROBE")
+            ? qEnvironmentVariable("MVT_BENCH_KAMPFPROBE").toStdString()
+            : (std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path() / "kampfseite-probe")
+                  .string();
+    for (auto _ : state) {
+        const std::string befehl =
+            "'" + probe + "' --paare " + std::to_string(state.range(0) / 2) + " 2>/dev/null";
+        const auto start = std::chrono::steady_clock::now();
+        std::FILE *rohr = ::popen(befehl.c_str(), "r");
+        char zeile[256] = {};
+        const bool gelesen = rohr && std::fgets(zeile, sizeof zeile, rohr);
+        const int ende = rohr ? ::pclose(rohr) : -1;
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        long spitze = 0, einfuegen = 0, auswerten = 0, zeilen = 0;
+        if (!gelesen || ende != 0 ||
+            std::sscanf(zeile, "kampfseite %ld %ld %ld %ld", &spitze, &einfuegen, &auswerten, &zeilen) != 4) {
+            state.SkipWithError("kampfseite-probe lieferte kein Ergebnis");
+            return;
+        }
+        state.counters["SpitzeMB"] = double(spitze) / 1024.0;
+        state.counters["EinfuegenMs"] = double(einfuegen);
+        state.counters["AuswertenMs"] = double(auswerten);
+    }
+}
+BENCHMARK(BM_KampfseiteFuenfzigtausendKaempfer)
+    ->Arg(50000)
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

@@ -1,7 +1,22 @@
 #include "catalogue/Katalog.h"
+#include "planner/Ausruestung.h"
 #include "planner/Planer.h"
 
 #include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace mvt;
 using namespace mvt::planer;
@@ -122,3 +137,85 @@ static void BM_EingabePotenz99Level999(benchmark::State &state)
     state.counters["MaxSchaden"] = p.Charakter.Hauptwaffe.MaxSchaden;
 }
 BENCHMARK(BM_EingabePotenz99Level999)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// "morvaren-cli planer" on an input with a "Vergleich" list of n choices, taken in turn
+// from every entry of the eight equipment menus (some 300 different choices). Returns the
+// tool's peak memory in kB and its run time, or -1 when it failed. MVT_BENCH_CLI names
+// another build of the tool, to compare with an older version.
+long PlanerVergleichMessen(int n, double *sekunden)
+{
+    QJsonArray wahl;
+    std::vector<std::pair<QString, QString>> alle;
+    for (int s = SlotHelm; s <= SlotFernkampf; ++s)
+        for (const TMenueGruppe &g :
+             MenueGruppen(static_cast<TMenue>(MenueVonSlot(static_cast<TSlot>(s), 0))))
+            for (const QString &e : g.Eintraege)
+                if (!IstEigenerEintrag(e))
+                    alle.emplace_back(SlotName(static_cast<TSlot>(s)), e);
+    for (int i = 0; i < n; ++i) {
+        const auto &[slot, name] = alle[size_t(i) % alle.size()];
+        wahl.append(QJsonObject{{"Slot", slot}, {"Name", name}});
+    }
+    const QJsonObject eingabe{{"Level", 30},
+                              {"Slots", QJsonObject{{"Hauptwaffe", QJsonObject{{"Name", "Kurzschwert"}}},
+                                                    {"Helm", QJsonObject{{"Name", "Leinen-Haube"},
+                                                                         {"Verzauberung", "der Macht"}}}}},
+                              {"Attribute", QJsonObject{{"Staerke", 40}, {"Geschick", 30}}},
+                              {"Gegner", QJsonObject{{"Ruestschutz", 10}, {"Absorb", 5}}},
+                              {"Vergleich", wahl}};
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("eingabe.json"));
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(eingabe).toJson(QJsonDocument::Compact)) < 0)
+        return -1;
+    f.close();
+    std::error_code fehler;
+    const std::string cli =
+        qEnvironmentVariableIsSet("MVT_BENCH_CLI")
+            ? qEnvironmentVariable("MVT_BENCH_CLI").toStdString()
+            : (std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path() / "morvaren-cli")
+                  .string();
+    const std::string datei = pfad.toStdString();
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const int leer = ::open("/dev/null", O_WRONLY);
+        ::dup2(leer, 1);
+        ::dup2(leer, 2);
+        ::execl(cli.c_str(), cli.c_str(), "planer", datei.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage nutzung{};
+    const bool ok =
+        ::wait4(kind, &status, 0, &nutzung) == kind && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    *sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return ok ? nutzung.ru_maxrss : -1;
+}
+
+} // namespace
+
+// The whole command with 1,000, 10,000 and 200,000 choices to compare: the work and the
+// memory are to grow with the list, not with its square.
+static void BM_PlanerCliVergleich(benchmark::State &state)
+{
+    for (auto _ : state) {
+        double sekunden = 0;
+        const long kb = PlanerVergleichMessen(int(state.range(0)), &sekunden);
+        if (kb < 0) {
+            state.SkipWithError("morvaren-cli planer fehlgeschlagen");
+            return;
+        }
+        state.SetIterationTime(sekunden);
+        state.counters["SpitzeMB"] = double(kb) / 1024.0;
+    }
+}
+BENCHMARK(BM_PlanerCliVergleich)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(200000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);

@@ -25,7 +25,7 @@ std::optional<double> PreistextLesen(const QString &text)
         return std::nullopt;
     const std::optional<double> wert = KommazahlLesen(text);
     if (!wert)
-        MeldungZeigen(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        MeldungZeigen(QStringLiteral("'%1' is not a valid floating point value").arg(Zitat(text)));
     return wert;
 }
 

@@ -64,23 +64,75 @@ QString TextDekodieren(const QByteArray &bytes)
     return s;
 }
 
+namespace {
+
+// Where the line from start ends, and where the next one begins (after CR LF, LF or a lone
+// CR). The same for text and for bytes: both break codes are single bytes in UTF-8 and
+// Windows-1252.
+template <class Text> std::pair<qsizetype, qsizetype> Zeilenende(const Text &text, qsizetype start)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = start; i < n; ++i) {
+        const auto c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            const qsizetype weiter = (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? i + 2 : i + 1;
+            return {i, weiter};
+        }
+    }
+    return {n, n};
+}
+
+} // namespace
+
+QList<QStringView> ZeilenAnsichten(QStringView text)
+{
+    QList<QStringView> zeilen;
+    for (qsizetype start = 0; start < text.size();) {
+        const auto [ende, weiter] = Zeilenende(text, start);
+        zeilen.append(text.mid(start, ende - start));
+        start = weiter;
+    }
+    return zeilen;
+}
+
 QStringList ZeilenTrennen(const QString &text)
 {
     QStringList zeilen;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            zeilen.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        zeilen.append(text.mid(start));
+    for (QStringView z : ZeilenAnsichten(text))
+        zeilen.append(z.toString());
     return zeilen;
+}
+
+TZeilenleser::TZeilenleser(const QByteArray &bytes) : m_bytes(bytes)
+{
+    // UTF-8 when the whole is valid UTF-8, as TextDekodieren decides. No sequence holds an
+    // ASCII byte, so pieces that end after one decode as the whole does.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    constexpr qsizetype Stueck = 1 << 20;
+    for (qsizetype start = 0; start < bytes.size() && m_utf8;) {
+        qsizetype ende = std::min(bytes.size(), start + Stueck);
+        while (ende < bytes.size() && static_cast<unsigned char>(bytes[ende - 1]) >= 0x80)
+            ++ende;
+        static_cast<void>(QString(utf8.decode(QByteArrayView(bytes).sliced(start, ende - start))));
+        m_utf8 = !utf8.hasError();
+        start = ende;
+    }
+    // A byte order mark is not part of the first line.
+    if (m_utf8 && bytes.startsWith("\xef\xbb\xbf"))
+        m_pos = 3;
+    for (qsizetype start = m_pos; start < bytes.size(); ++m_anzahl)
+        start = Zeilenende(bytes, start).second;
+}
+
+bool TZeilenleser::Naechste(QString &zeile)
+{
+    if (m_pos >= m_bytes.size())
+        return false;
+    const auto [ende, weiter] = Zeilenende(m_bytes, m_pos);
+    const QByteArray stueck = QByteArray::fromRawData(m_bytes.constData() + m_pos, ende - m_pos);
+    zeile = m_utf8 ? QString::fromUtf8(stueck) : Cp1252Dekodieren(stueck);
+    m_pos = weiter;
+    return true;
 }
 
 std::optional<QByteArray> DateiLesen(const QString &pfad, QString *fehler, qint64 hoechst)

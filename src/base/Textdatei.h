@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -18,6 +19,25 @@ QString TextDekodieren(const QByteArray &bytes);
 
 // Splits at CR LF, LF or a lone CR. A final line break does not add an empty line.
 QStringList ZeilenTrennen(const QString &text);
+// The same lines as views into text, without copies.
+QList<QStringView> ZeilenAnsichten(QStringView text);
+
+// The lines of a file's bytes, decoded one at a time as TextDekodieren decodes the whole and
+// split as ZeilenTrennen splits, so that a long file is not held a second time as text.
+// The bytes must outlive the reader.
+class TZeilenleser {
+public:
+    explicit TZeilenleser(const QByteArray &bytes);
+    qsizetype Anzahl() const { return m_anzahl; }
+    // The next line into zeile; false after the last.
+    bool Naechste(QString &zeile);
+
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+    qsizetype m_anzahl = 0;
+    bool m_utf8 = true;
+};
 
 // Largest file any reader takes; far above every real file (the longest combat reports
 // are a few MB), small enough that a device or a huge file cannot exhaust the memory.

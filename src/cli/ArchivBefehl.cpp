@@ -58,8 +58,7 @@ int Zeigen(TKampfarchiv &db, qint64 id)
     KampfberichtAuswerten(*text, a, katalog);
     if (a.AbschlussFehler)
         FehlerAusgeben(AuswertungsfehlerText());
-    KampfberichtAusgeben(a);
-    return 0;
+    return KampfberichtAusgeben(a) ? 0 : 1;
 }
 
 int Verlauf(TKampfarchiv &db, const QString &name)

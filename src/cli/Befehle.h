@@ -28,6 +28,9 @@ struct BefehlRegistrierung {
 
 inline const QString SpeicherFehlerText =
     QStringLiteral("Fehler: Nicht genügend Arbeitsspeicher, um diese Eingabe zu verarbeiten.");
+// Standard output refused what was written (a full disk, for example).
+inline const QString AusgabeFehlerText =
+    QStringLiteral("Fehler: Die Ausgabe konnte nicht vollständig geschrieben werden.");
 
 // Takes "NAME WERT" out of the arguments. nullopt when NAME is absent; when NAME is the
 // last argument, *fehlerhaft is set.
@@ -35,15 +38,12 @@ std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *f
 
 // Prints the value as indented UTF-8 JSON on standard output.
 void JsonAusgeben(const QJsonValue &wert);
-// Prints one object as JsonAusgeben writes an element of an array that is the value of
-// a key of the top object (indented by 8 spaces), without its final line break; for a
-// document written piece by piece.
-void JsonArrayElementAusgeben(const QJsonObject &objekt);
 // Raw UTF-8 bytes on standard output.
 void Ausgeben(const QByteArray &text);
-// The document of morvaren-cli kampfbericht for one evaluation; archivId > 0 adds the key
-// "ArchivId" (the fight's number in the archive it was just stored in).
-void KampfberichtAusgeben(const Kampfauswertung &a, qint64 archivId = 0);
+// The document of morvaren-cli kampfbericht for one evaluation on standard output;
+// archivId > 0 adds the key "ArchivId". False, with the German message already on standard
+// error, when standard output refused a byte.
+bool KampfberichtAusgeben(const Kampfauswertung &a, qint64 archivId = 0);
 // How long a command waits for another program writing the combat archive.
 constexpr int ArchivWartezeitMs = 10000;
 

@@ -1,5 +1,7 @@
 // morvaren-cli katalog NAME [--welt N] | katalog --alle [--welt N]; zauber NAME
 #include "cli/Befehle.h"
+
+#include "base/Meldung.h"
 #include "cli/KatalogJson.h"
 
 #include <QJsonArray>
@@ -44,7 +46,7 @@ int Katalog(const QStringList &argumente)
     }
     const TItemRef ref = ItemSuchen(k, args[0]);
     if (ref.Tabellencode == TabelleKeine) {
-        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Name: ") + args[0]);
+        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Name: ") + Zitat(args[0]));
         return 1;
     }
     JsonAusgeben(ItemJson(k, ref));
@@ -61,7 +63,7 @@ int ZauberBefehl(const QStringList &args)
     KatalogFuellen(k);
     const int nr = ZauberSuchen(k, args[0]);
     if (nr < 1) {
-        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Name: ") + args[0]);
+        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Name: ") + Zitat(args[0]));
         return 1;
     }
     JsonAusgeben(ZauberJson(k, nr));

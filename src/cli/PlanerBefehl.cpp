@@ -6,6 +6,7 @@
 #include "base/Textdatei.h"
 
 #include "catalogue/Katalog.h"
+#include "cli/JsonStrom.h"
 #include "cli/PlanerJson.h"
 #include "planner/Charakterdatei.h"
 #include "planner/JsonEingabe.h"
@@ -14,12 +15,15 @@
 #include "base/Optionen.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <map>
 
 namespace mvt::cli {
 namespace {
@@ -109,7 +113,7 @@ std::vector<std::pair<TSlot, QString>> VergleichLesen(const QJsonValue &v)
         const QString slotName = Text(o["Slot"], wo + QStringLiteral(".Slot"));
         const int slot = SlotAusName(slotName);
         if (slot < 0)
-            Fehler(QStringLiteral("Unbekannter Slot \"%1\" in %2.").arg(slotName, wo));
+            Fehler(QStringLiteral("Unbekannter Slot \"%1\" in %2.").arg(Zitat(slotName), wo));
         const QString name = Text(o["Name"], wo + QStringLiteral(".Name"));
         // The same check as a slot entry of the input.
         QString fehler;
@@ -383,25 +387,61 @@ int Planer(const QStringList &args)
 
     TKatalog k;
     KatalogFuellen(k);
+    // The list of choices is not part of what each choice is evaluated with: copied along,
+    // it made the work grow with the square of its length.
+    const std::vector<std::pair<TSlot, QString>> vergleich = std::move(e.Vergleich);
+    e.Vergleich.clear();
     QJsonObject aus = Ausfuehren(e, k);
-    if (!e.Vergleich.empty()) {
-        // Each choice as the same input with only that slot's entry would give it.
-        QJsonArray vergleich;
-        for (const auto &[slot, name] : e.Vergleich) {
-            TEingabe mit = e;
-            TSlotwahl w;
-            w.Name = name;
-            mit.Slots[slot] = {w};
-            QJsonObject u = BlockUnterschied(Ausfuehren(mit, k), aus);
-            u["Slot"] = SlotName(slot);
-            u["Name"] = name;
-            vergleich.append(u);
-        }
-        aus["Vergleich"] = vergleich;
-    }
     if (!e.Basis.empty())
         aus["Unterschiede"] = BlockUnterschied(aus, Ausfuehren(e.Basis.front(), k));
-    JsonAusgeben(aus);
+
+    // Written as a stream: the comparison list may be long, and its entries are printed one
+    // by one. Each choice as the same input with only that slot's entry would give it; a
+    // choice met before is not evaluated again (the menus hold a few hundred entries).
+    std::map<std::pair<int, QString>, QJsonObject> bekannt;
+    auto vergleichSchreiben = [&](TJsonStrom &s) {
+        s.Schluessel("Vergleich");
+        s.ListeAnfang();
+        for (const auto &[slot, name] : vergleich) {
+            auto [it, neu] = bekannt.try_emplace({int(slot), name});
+            if (neu) {
+                TEingabe mit = e;
+                TSlotwahl w;
+                w.Name = name;
+                mit.Slots[slot] = {w};
+                it->second = BlockUnterschied(Ausfuehren(mit, k), aus);
+                it->second["Slot"] = SlotName(slot);
+                it->second["Name"] = name;
+            }
+            s.Wert(it->second);
+        }
+        s.ListeEnde();
+    };
+    std::fflush(stdout);
+    QFile ausgabe;
+    bool geschrieben = ausgabe.open(stdout, QIODevice::WriteOnly);
+    if (geschrieben) {
+        TJsonStrom s(ausgabe);
+        s.ObjektAnfang();
+        bool vergleichOffen = !vergleich.empty();
+        for (auto it = aus.begin(); it != aus.end(); ++it) {
+            // "Vergleich" at its place among the keys in QJsonObject's order.
+            if (vergleichOffen && QStringLiteral("Vergleich") < it.key()) {
+                vergleichSchreiben(s);
+                vergleichOffen = false;
+            }
+            s.Schluessel(it.key());
+            s.Wert(it.value());
+        }
+        if (vergleichOffen)
+            vergleichSchreiben(s);
+        s.ObjektEnde();
+        geschrieben = s.Abschliessen() && ausgabe.flush() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    }
+    if (!geschrieben) {
+        FehlerAusgeben(AusgabeFehlerText);
+        return 2;
+    }
     return 0;
 }
 

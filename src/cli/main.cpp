@@ -48,18 +48,6 @@ void Ausgeben(const QByteArray &text)
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
-void JsonArrayElementAusgeben(const QJsonObject &objekt)
-{
-    // Written as the only element of the array "Kaempfer" of a small document, the object
-    // comes out at the indentation it has there; its lines are cut out unchanged.
-    const QByteArray text =
-        QJsonDocument(QJsonObject{{QStringLiteral("a"), QJsonArray{objekt}}}).toJson(QJsonDocument::Indented);
-    const qsizetype anfang = text.indexOf("[\n") + 2;
-    const qsizetype ende = text.lastIndexOf("\n    ]");
-    if (anfang >= 2 && ende > anfang)
-        Ausgeben(QByteArray::fromRawData(text.constData() + anfang, ende - anfang));
-}
-
 std::optional<QString> OptionNehmen(QStringList &args, const char *name, bool *fehlerhaft)
 {
     const qsizetype i = args.indexOf(QLatin1String(name));
@@ -125,7 +113,8 @@ int main(int argc, char **argv)
     const std::string name = args.takeFirst().toStdString();
     const auto it = Befehlstabelle().find(name);
     if (it == Befehlstabelle().end()) {
-        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Befehl: ") + QString::fromStdString(name));
+        FehlerAusgeben(QStringLiteral("Fehler: Unbekannter Befehl: ") +
+                       mvt::Zitat(QString::fromStdString(name)));
         return 2;
     }
     if (std::any_of(args.begin(), args.end(), IstHilfe)) {

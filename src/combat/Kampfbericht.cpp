@@ -813,15 +813,22 @@ private:
 int32_t KampfberichtAuswerten(const QString &text, Kampfauswertung &a, const TKatalog &katalog,
                               const TFortschritt &fortschritt)
 {
+    // Views into the text: a copy of every line would double the report in memory.
+    const QList<QStringView> zeilen = ZeilenAnsichten(text);
+    return KampfberichtAuswerten(
+        Saettigen(zeilen.size()), [&zeilen](int32_t i) { return zeilen[i]; }, a, katalog, fortschritt);
+}
+
+int32_t KampfberichtAuswerten(int32_t anzahl, const TZeilenabruf &zeile, Kampfauswertung &a,
+                              const TKatalog &katalog, const TFortschritt &fortschritt)
+{
     KaempferlisteLeeren(a);
     a.Runden = 0;
     a.Fehler = 0;
     a.AbschlussFehler = false;
-    const QStringList zeilen = ZeilenTrennen(text);
-    const int32_t anzahl = Saettigen(zeilen.size());
     TLeser leser(a, katalog);
     for (int32_t i = 0; i < anzahl; ++i) {
-        if (!leser.Zeile(WorteTrennen(zeilen[i])))
+        if (!leser.Zeile(WorteTrennen(zeile(i))))
             Addieren(a.Fehler, 1);
         if (fortschritt && !fortschritt(i + 1, anzahl))
             break;

@@ -88,6 +88,12 @@ using TFortschritt = std::function<bool(int32_t zeile, int32_t zeilen)>;
 // which is also kept in a.Fehler.
 int32_t KampfberichtAuswerten(const QString &text, Kampfauswertung &a, const TKatalog &katalog,
                               const TFortschritt &fortschritt = {});
+// The same for a report of anzahl lines handed over one at a time: zeile(i) is asked for
+// i = 0, 1, ... in order, and its view stays valid until the next call. A long file need
+// not be held as a whole text.
+using TZeilenabruf = std::function<QStringView(int32_t zeile)>;
+int32_t KampfberichtAuswerten(int32_t anzahl, const TZeilenabruf &zeile, Kampfauswertung &a,
+                              const TKatalog &katalog, const TFortschritt &fortschritt = {});
 
 // The own absorb estimate of one fighter (AbsorbEigen, AbsorbWerteEigen) from the hits
 // in its total block.

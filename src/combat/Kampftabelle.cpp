@@ -23,20 +23,46 @@ QString EineNachkommastelle(double x)
 
 QStringList TabellenZeile(const TKaempfer &k)
 {
+    QStringList zeile;
+    zeile.reserve(KampftabelleSpalten);
+    for (int s = 0; s < KampftabelleSpalten; ++s)
+        zeile << TabellenZelle(k, s);
+    return zeile;
+}
+
+QString TabellenZelle(const TKaempfer &k, int spalte)
+{
     const TKampfstatus &t = k.Status[Gesamt];
-    return {k.Name,
-            QString::number(t.Schaden),
-            QString::number(t.Angriffe),
-            EineNachkommastelle(t.SchadenProRunde),
-            ProzentText(t.Trefferquote),
-            ProzentText(t.Kritquote),
-            QString::number(t.BesterTreffer),
-            QString::number(t.Heilung),
-            QString::number(t.SchadenErhalten),
-            QString::number(t.TrefferErhalten),
-            ProzentText(t.Ausweichquote),
-            ProzentText(t.Blockquote),
-            QString::number(t.HeilungErhalten)};
+    switch (spalte) {
+    case 0:
+        return k.Name;
+    case 1:
+        return QString::number(t.Schaden);
+    case 2:
+        return QString::number(t.Angriffe);
+    case 3:
+        return EineNachkommastelle(t.SchadenProRunde);
+    case 4:
+        return ProzentText(t.Trefferquote);
+    case 5:
+        return ProzentText(t.Kritquote);
+    case 6:
+        return QString::number(t.BesterTreffer);
+    case 7:
+        return QString::number(t.Heilung);
+    case 8:
+        return QString::number(t.SchadenErhalten);
+    case 9:
+        return QString::number(t.TrefferErhalten);
+    case 10:
+        return ProzentText(t.Ausweichquote);
+    case 11:
+        return ProzentText(t.Blockquote);
+    case 12:
+        return QString::number(t.HeilungErhalten);
+    default:
+        return QString();
+    }
 }
 
 namespace {
@@ -85,25 +111,38 @@ struct TVergleich {
 
 } // namespace
 
+std::vector<size_t> SortierteReihenfolge(size_t n, const std::function<QString(size_t)> &zelle, int spalte,
+                                         int zustand)
+{
+    std::vector<size_t> reihenfolge(n);
+    for (size_t i = 0; i < n; ++i)
+        reihenfolge[i] = i;
+    if (spalte < 0 || spalte >= KampftabelleSpalten)
+        return reihenfolge;
+    // Keys once per row, then a stable sort: the order equals that of the exchange sort.
+    if (spalte == 0) {
+        std::vector<QString> namen(n);
+        for (size_t i = 0; i < n; ++i)
+            namen[i] = zelle(i);
+        std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](size_t a, size_t b) {
+            return zustand == 1 ? namen[a] < namen[b] : namen[b] < namen[a];
+        });
+    } else {
+        std::vector<double> k(n);
+        for (size_t i = 0; i < n; ++i)
+            k[i] = Schluessel(zelle(i), spalte);
+        std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                         [&](size_t a, size_t b) { return zustand == 1 ? k[a] > k[b] : k[a] < k[b]; });
+    }
+    return reihenfolge;
+}
+
 void ZeilenSortieren(std::vector<QStringList> &zeilen, int spalte, int zustand)
 {
     if (spalte < 0 || spalte >= KampftabelleSpalten)
         return;
-    const TVergleich v{spalte, zustand};
-    // Keys once per row, then a stable sort: the order equals that of the exchange sort.
-    std::vector<size_t> reihenfolge(zeilen.size());
-    for (size_t i = 0; i < zeilen.size(); ++i)
-        reihenfolge[i] = i;
-    if (spalte == 0) {
-        std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
-                         [&](size_t a, size_t b) { return v.Vorher(zeilen[a], zeilen[b]); });
-    } else {
-        std::vector<double> k(zeilen.size());
-        for (size_t i = 0; i < zeilen.size(); ++i)
-            k[i] = Schluessel(Zelle(zeilen[i], spalte), spalte);
-        std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
-                         [&](size_t a, size_t b) { return zustand == 1 ? k[a] > k[b] : k[a] < k[b]; });
-    }
+    const std::vector<size_t> reihenfolge = SortierteReihenfolge(
+        zeilen.size(), [&](size_t i) { return Zelle(zeilen[i], spalte); }, spalte, zustand);
     std::vector<QStringList> sortiert;
     sortiert.reserve(zeilen.size());
     for (size_t i : reihenfolge)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace mvt {
@@ -22,9 +23,15 @@ QString EineNachkommastelle(double x);
 
 // The 13 cell texts of one fighter.
 QStringList TabellenZeile(const TKaempfer &k);
+// One of them, made when asked for: the tab's table keeps no texts.
+QString TabellenZelle(const TKaempfer &k, int spalte);
 
-// Sorts the rows by one column. zustand 1: names ascending, numbers descending;
-// zustand 2 the other way. Equal keys keep their order.
+// The order of n rows sorted by one column, from each row's text in that column (read
+// once per row). zustand 1: names ascending, numbers descending; zustand 2 the other way.
+// Equal keys keep their order.
+std::vector<size_t> SortierteReihenfolge(size_t n, const std::function<QString(size_t)> &zelle, int spalte,
+                                         int zustand);
+// Sorts the rows by one column, as above.
 void ZeilenSortieren(std::vector<QStringList> &zeilen, int spalte, int zustand);
 // The same as an exchange sort over adjacent rows; the reference for the above.
 void ZeilenSortierenTausch(std::vector<QStringList> &zeilen, int spalte, int zustand);

@@ -1,7 +1,6 @@
 #include "online/Hintergrundabruf.h"
 
-#include <QDir>
-#include <QFile>
+#include "online/Downloaddatei.h"
 
 #include <memory>
 
@@ -9,9 +8,7 @@ namespace mvt::online {
 
 void DownloadDateienEntfernen(const QString &ordner)
 {
-    const QDir d(ordner);
-    for (const QString &name : {VersionsdateiTemp, StadtlisteTemp})
-        QFile::remove(d.filePath(name));
+    DownloaddateienEntfernen(ordner, {VersionsdateiTemp, StadtlisteTemp});
 }
 
 THintergrundThread::THintergrundThread(QObject *empfaenger, TAbrufziel ziel)

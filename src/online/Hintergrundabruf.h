@@ -13,8 +13,9 @@
 
 namespace mvt::online {
 
-// Removes the temporary files of both workers from ordner: left over from a run that was
-// killed, or still open in a worker that hangs at the end of the program.
+// Removes the temporary files of both workers: left over in ordner from a run that was
+// killed (regular files of this user only), or still open in a worker that hangs at the
+// end of the program.
 void DownloadDateienEntfernen(const QString &ordner);
 
 // Where the worker fetches from and puts its temporary file.

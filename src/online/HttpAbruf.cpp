@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -28,6 +27,11 @@ struct TCurl {
     decltype(&::curl_easy_cleanup) easy_cleanup = nullptr;
     decltype(&::curl_slist_append) slist_append = nullptr;
     decltype(&::curl_slist_free_all) slist_free_all = nullptr;
+    decltype(&::curl_url) url = nullptr;
+    decltype(&::curl_url_set) url_set = nullptr;
+    decltype(&::curl_url_get) url_get = nullptr;
+    decltype(&::curl_url_cleanup) url_cleanup = nullptr;
+    decltype(&::curl_free) free = nullptr;
 };
 
 template <class F> bool Holen(void *bibliothek, const char *name, F &ziel)
@@ -49,7 +53,9 @@ const TCurl *Curl()
               Holen(b, "curl_easy_getinfo", k.easy_getinfo) &&
               Holen(b, "curl_easy_cleanup", k.easy_cleanup) &&
               Holen(b, "curl_slist_append", k.slist_append) &&
-              Holen(b, "curl_slist_free_all", k.slist_free_all)))
+              Holen(b, "curl_slist_free_all", k.slist_free_all) && Holen(b, "curl_url", k.url) &&
+              Holen(b, "curl_url_set", k.url_set) && Holen(b, "curl_url_get", k.url_get) &&
+              Holen(b, "curl_url_cleanup", k.url_cleanup) && Holen(b, "curl_free", k.free)))
             return nullptr;
         // Not thread-safe in curl; the static's initialisation runs once, whichever
         // worker comes first.
@@ -61,7 +67,7 @@ const TCurl *Curl()
 }
 
 struct TZiel {
-    QFile *Datei;
+    QIODevice *Datei;
     CURL *Griff;
     int64_t Gelesen = 0; // body bytes of every answer of the chain
     int64_t Hoechst;
@@ -98,22 +104,62 @@ struct TListenLoescher {
     void operator()(curl_slist *l) const { Curl()->slist_free_all(l); }
 };
 
-bool HttpOderHttps(const char *url)
+// Scheme and host of an address, lower case, as curl itself reads them when it connects;
+// both empty when it cannot read the address.
+struct TOrt {
+    QByteArray Schema;
+    QByteArray Host;
+};
+TOrt OrtLesen(const TCurl &k, const char *url)
 {
-    return std::strncmp(url, "http://", 7) == 0 || std::strncmp(url, "https://", 8) == 0;
+    TOrt ort;
+    CURLU *u = k.url();
+    if (!u)
+        return ort;
+    char *schema = nullptr;
+    char *host = nullptr;
+    if (k.url_set(u, CURLUPART_URL, url, 0) == CURLUE_OK &&
+        k.url_get(u, CURLUPART_SCHEME, &schema, 0) == CURLUE_OK &&
+        k.url_get(u, CURLUPART_HOST, &host, 0) == CURLUE_OK && schema && host) {
+        ort.Schema = QByteArray(schema).toLower();
+        ort.Host = QByteArray(host).toLower();
+    }
+    k.free(schema);
+    k.free(host);
+    k.url_cleanup(u);
+    return ort;
+}
+
+// Where a redirect may lead: the host of the first address, by HTTP or HTTPS, and never
+// from HTTPS back to plain HTTP.
+bool UmleitungErlaubt(const TOrt &start, const TOrt &vorher, const TOrt &ziel)
+{
+    if (ziel.Host.isEmpty() || ziel.Host != start.Host)
+        return false;
+    if (ziel.Schema == "https")
+        return true;
+    return ziel.Schema == "http" && vorher.Schema == "http";
 }
 
 } // namespace
 
 bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &grenzen)
 {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool erfolg = HttpHolen(url, datei, grenzen);
+    const bool geschrieben = datei.flush();
+    datei.close();
+    return erfolg && geschrieben;
+}
+
+bool HttpHolen(const QString &url, QIODevice &datei, const THttpGrenzen &grenzen)
+{
     using Uhr = std::chrono::steady_clock;
     const Uhr::time_point beginn = Uhr::now();
     const TCurl *k = Curl();
-    if (!k)
-        return false;
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!k || !datei.isWritable())
         return false;
 
     std::unique_ptr<CURL, TCurlLoescher> c(k->easy_init());
@@ -143,6 +189,10 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
     k->easy_setopt(h, CURLOPT_WRITEDATA, &ziel);
 
     QByteArray adresse = url.toUtf8();
+    const TOrt start = OrtLesen(*k, adresse.constData());
+    if (start.Schema != "http" && start.Schema != "https")
+        return false;
+    TOrt vorher = start;
     QSet<QByteArray> besucht{adresse};
     bool erfolg = false;
     for (int umleitungen = 0;; ++umleitungen) {
@@ -167,8 +217,12 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
         if (IstUmleitung(status)) {
             char *ort = nullptr;
             k->easy_getinfo(h, CURLINFO_REDIRECT_URL, &ort);
-            if (!ort || !HttpOderHttps(ort) || umleitungen >= grenzen.HoechstUmleitungen)
+            if (!ort || umleitungen >= grenzen.HoechstUmleitungen)
                 break;
+            const TOrt neu = OrtLesen(*k, ort);
+            if (!UmleitungErlaubt(start, vorher, neu))
+                break;
+            vorher = neu;
             adresse = QByteArray(ort);
             if (besucht.contains(adresse))
                 break; // a loop never ends in a file
@@ -180,8 +234,8 @@ bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &gren
         erfolg = status >= 200 && status < 300;
         break;
     }
-    const bool geschrieben = datei.flush() && !ziel.Schreibfehler;
-    datei.close();
+    auto *dateigeraet = qobject_cast<QFileDevice *>(&datei);
+    const bool geschrieben = !ziel.Schreibfehler && (!dateigeraet || dateigeraet->flush());
     return erfolg && geschrieben;
 }
 

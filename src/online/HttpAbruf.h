@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class QIODevice;
+
 namespace mvt::online {
 
 struct THttpGrenzen {
@@ -23,12 +25,15 @@ struct THttpGrenzen {
     QString Zertifizierungsstellen;
 };
 
-// Fetches url into the file at pfad (created or overwritten). True only for a complete
-// body with a 2xx status; on false the file may hold a part and the caller deletes it.
-// Follows redirects to HTTP or HTTPS addresses (certificates checked); a loop, one
-// redirect too many or another scheme is a failure. Sends "text/html, */*" as accepted
-// types and the user agent the web site knows, accepts cookies, uses no proxy. Safe to
-// call from several threads at once.
+// Fetches url into ziel, an open device. True only for a complete body with a 2xx status;
+// on false the device may hold a part. Follows redirects only on the host of url, from
+// HTTP to HTTPS and within each (certificates checked): another host, a step back from
+// HTTPS to HTTP, another scheme, a loop or one redirect too many is a failure, so that a
+// redirect cannot hand the program another site's files. Sends "text/html, */*" as
+// accepted types and the user agent the web site knows, accepts cookies, uses no proxy.
+// Safe to call from several threads at once.
+bool HttpHolen(const QString &url, QIODevice &ziel, const THttpGrenzen &grenzen = {});
+// The same into the file at pfad (created or overwritten), for a path the caller chose.
 bool HttpHolen(const QString &url, const QString &pfad, const THttpGrenzen &grenzen = {});
 
 } // namespace mvt::online

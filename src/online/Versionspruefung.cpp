@@ -2,9 +2,7 @@
 
 #include "base/Textdatei.h"
 #include "base/Optionen.h"
-
-#include <QDir>
-#include <QFile>
+#include "online/Downloaddatei.h"
 
 #include <cmath>
 
@@ -46,13 +44,13 @@ bool IstNeuereVersion(const QString &entfernt, const QString &eigen)
 
 TVersionsauskunft VersionAbfragen(const QString &basis, const QString &ordner, const THttpGrenzen &grenzen)
 {
-    const QString temp = QDir(ordner).filePath(VersionsdateiTemp);
     TVersionsauskunft a;
-    const bool geholt = HttpHolen(basis + VersionsdateiPfad, temp, grenzen);
+    TDownloaddatei temp(ordner, VersionsdateiTemp);
+    const bool geholt = temp.Offen() && HttpHolen(basis + VersionsdateiPfad, temp.Datei(), grenzen);
     std::optional<QByteArray> inhalt;
     if (geholt)
-        inhalt = DateiLesen(temp);
-    QFile::remove(temp);
+        inhalt = temp.Inhalt(HoechstDateigroesse);
+    temp.Entfernen();
     if (!geholt) {
         a.Ergebnis = TPruefergebnis::KeineVerbindung;
         return a;

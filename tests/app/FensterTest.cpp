@@ -23,7 +23,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -128,8 +128,8 @@ void FensterTest::kampfberichtseiteImHauptfenster()
     QTest::mouseClick(seite->findChild<QToolButton *>(QStringLiteral("SpeedButtonAuswerten")),
                       Qt::LeftButton);
     QVERIFY(fertig.wait(10000));
-    auto *tabelle = seite->findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
-    QCOMPARE(tabelle->rowCount(), 2);
+    auto *tabelle = seite->findChild<QTableView *>(QStringLiteral("StringGrid1"));
+    QCOMPARE(tabelle->model()->rowCount(), 2);
 }
 
 void FensterTest::gespeicherteSeite_data()

@@ -84,7 +84,7 @@ public:
                 Kopf(k);
             else if (auto *t = qobject_cast<QTabBar *>(w))
                 Reiter(t);
-            if (auto *t = qobject_cast<QTableWidget *>(w))
+            if (auto *t = qobject_cast<QTableView *>(w))
                 Zellen(t);
         }
         // Labels side by side: a text that fits its own label may still run into the next.
@@ -209,20 +209,26 @@ private:
                 Melden(t, text, {fm.horizontalAdvance(text) + 8, fm.height()}, r.size());
         }
     }
-    void Zellen(QTableWidget *t)
+    // Every table, whether it keeps its cells as items or makes them in a model.
+    void Zellen(QTableView *t)
     {
+        const QAbstractItemModel *m = t->model();
+        if (!m)
+            return;
         const int rand = 2 * (t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1);
-        for (int z = 0; z < t->rowCount(); ++z)
-            for (int s = 0; s < t->columnCount(); ++s) {
-                const QTableWidgetItem *item = t->item(z, s);
-                if (!item || item->text().isEmpty() || t->isColumnHidden(s))
+        for (int z = 0; z < m->rowCount(); ++z)
+            for (int s = 0; s < m->columnCount(); ++s) {
+                const QModelIndex i = m->index(z, s);
+                const QString text = i.data(Qt::DisplayRole).toString();
+                if (text.isEmpty() || t->isColumnHidden(s))
                     continue;
-                const QFont schrift = item->data(Qt::FontRole).isValid() ? item->font() : t->font();
+                const QVariant f = i.data(Qt::FontRole);
+                const QFont schrift = f.isValid() ? qvariant_cast<QFont>(f) : t->font();
                 const int breite = t->columnWidth(s) - rand;
                 const QFontMetrics fm(schrift);
-                if (fm.horizontalAdvance(item->text()) > breite)
-                    Melden(t, item->text() + QStringLiteral(" (Spalte %1)").arg(s),
-                           {fm.horizontalAdvance(item->text()), fm.height()}, {breite, t->rowHeight(z)});
+                if (fm.horizontalAdvance(text) > breite)
+                    Melden(t, text + QStringLiteral(" (Spalte %1)").arg(s),
+                           {fm.horizontalAdvance(text), fm.height()}, {breite, t->rowHeight(z)});
             }
     }
     // Where a label's text is drawn, in its parent's coordinates.
@@ -376,9 +382,9 @@ private slots:
         QVERIFY(fertig.wait(20000));
         p.P.Pruefen(&k);
         // Every fighter's details.
-        auto *kaempfer = k.findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
-        QVERIFY(kaempfer->rowCount() > 5);
-        for (int z = 0; z < kaempfer->rowCount(); ++z) {
+        auto *kaempfer = k.findChild<QTableView *>(QStringLiteral("StringGrid1"));
+        QVERIFY(kaempfer->model()->rowCount() > 5);
+        for (int z = 0; z < kaempfer->model()->rowCount(); ++z) {
             kaempfer->selectRow(z);
             p.P.Pruefen(&k);
         }

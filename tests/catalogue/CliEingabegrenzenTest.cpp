@@ -3,7 +3,10 @@
 #include "../CliLauf.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
@@ -106,6 +109,9 @@ TBegrenzterLauf BegrenztAufrufen(const QStringList &argumente, long grenzeKb)
 }
 
 constexpr long Grenze = 2'000'000; // kB, as a small machine or a hostile caller would set it
+// For a long report: what its fighters need, with room to spare, but not a whole fighter's
+// JSON in memory.
+constexpr long KampfberichtGrenze = 200'000;
 
 bool Deutsch(const std::string &fehler)
 {
@@ -243,7 +249,98 @@ TEST(CliEingabegrenzen, SpeichermangelEndetMitDeutscherMeldung)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("0:01 " + QByteArray(40'000'000, 'x') + " [Axt] greift y an: verfehlt.\n");
     }
-    const TBegrenzterLauf l = BegrenztAufrufen({"kampfbericht", pfad}, 350'000);
+    // 200 MB: the tool needs some 200 MB of memory for this report (350 MB were too little
+    // before its JSON was streamed).
+    const TBegrenzterLauf l = BegrenztAufrufen({"kampfbericht", pfad}, 200'000);
     EXPECT_EQ(l.Code, 1) << l.Fehler;
     EXPECT_EQ(l.Fehler, "Fehler: Nicht genügend Arbeitsspeicher, um diese Eingabe zu verarbeiten.\n");
+    // What was written before is no document that looks whole.
+    const std::string ende = "\n}\n";
+    EXPECT_FALSE(l.AusgabeEnde.size() >= ende.size() &&
+                 l.AusgabeEnde.compare(l.AusgabeEnde.size() - ende.size(), ende.size(), ende) == 0);
+}
+
+TEST(CliEingabegrenzen, KampfberichtProRundeFolgtDemBerichtNichtDerAusgabe)
+{
+    // 2 fighters over 40,000 Runden, 5 MB: the JSON holds 80,000 entries "ProRunde" and is
+    // 16 times the report. Written element by element it needs the memory of the fighters;
+    // one fighter's list built whole took more than the limit.
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("duell.txt"));
+    constexpr int Runden = 40'000;
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        for (int r = 1; r <= Runden; ++r) {
+            const int s = r * 24;
+            const QByteArray zeit =
+                QStringLiteral("%1:%2 ").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0')).toUtf8();
+            f.write("Runde " + QByteArray::number(r) + "\n");
+            f.write(zeit + "Hadrik [Kurzschwert] greift Troll an: verursacht " + QByteArray::number(r % 17) +
+                    " Schaden.\n");
+            f.write(zeit + "Troll [Keule] greift Hadrik an: weicht aus.\n");
+        }
+    }
+    const TBegrenzterLauf l = BegrenztAufrufen({"kampfbericht", pfad}, KampfberichtGrenze);
+    ASSERT_EQ(l.Code, 0) << l.Fehler;
+    EXPECT_GT(l.Ausgabebytes, 15LL * QFileInfo(pfad).size());
+    EXPECT_EQ(l.Objekte, 2);
+    // The second fighter is whole: its last key, then the end of the document.
+    const std::string ende = "            \"ZurueckgelegteFelder\": 0\n        }\n    ],\n    \"Runden\": " +
+                             std::to_string(Runden) + "\n}\n";
+    ASSERT_GE(l.AusgabeEnde.size(), ende.size());
+    EXPECT_EQ(l.AusgabeEnde.substr(l.AusgabeEnde.size() - ende.size()), ende);
+}
+
+TEST(CliEingabegrenzen, AusgabeDieNichtAnkommtIstKeinErfolg)
+{
+    // Standard output on a full disk: the document cannot be whole, so the tool must not
+    // end as if it were.
+    QTemporaryDir ordner;
+    const QString planer = ordner.filePath(QStringLiteral("planer.json"));
+    {
+        QFile f(planer);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(R"({"Level": 10, "Vergleich": [{"Slot": "Hauptwaffe", "Name": "Axt"}]})");
+    }
+    struct TFall {
+        QStringList Argumente;
+        int Code;
+    };
+    for (const TFall &f : {TFall{{"kampfbericht", QStringLiteral(MVT_TESTDATEN "/combat/gruppe.txt")}, 1},
+                           TFall{{"planer", planer}, 2}}) {
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(mvt::test::CliPfad(), f.Argumente);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), f.Code) << f.Argumente.first().toStdString();
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).trimmed(),
+                  QStringLiteral("Fehler: Die Ausgabe konnte nicht vollständig geschrieben werden."));
+    }
+}
+
+TEST(CliEingabegrenzen, JedeMeldungZitiertKurz)
+{
+    // Input quoted in a message is cut to 200 characters, wherever it comes from.
+    const QString lang = QString(100'000, u'Z');
+    QTemporaryDir ordner;
+    const QString planer = ordner.filePath(QStringLiteral("planer.json"));
+    {
+        QFile f(planer);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(
+                    QJsonObject{{"Vergleich", QJsonArray{QJsonObject{{"Slot", lang}, {"Name", "Axt"}}}}})
+                    .toJson());
+    }
+    const std::vector<std::pair<QStringList, int>> faelle{
+        {{"katalog", lang}, 1}, {{"zauber", lang}, 1}, {{lang}, 2}, {{"planer", planer}, 2}};
+    for (const auto &[argumente, code] : faelle) {
+        const mvt::test::TCliLauf l = mvt::test::CliAufrufen(argumente);
+        const std::string wo = argumente.first().left(20).toStdString();
+        EXPECT_EQ(l.Code, code) << wo;
+        EXPECT_TRUE(l.Fehler.startsWith(QStringLiteral("Fehler: "))) << wo;
+        EXPECT_TRUE(l.Fehler.contains(QString(200, u'Z') + QChar(0x2026))) << wo;
+        EXPECT_FALSE(l.Fehler.contains(QString(201, u'Z'))) << wo;
+    }
 }

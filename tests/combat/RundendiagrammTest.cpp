@@ -17,7 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QToolTip>
@@ -48,18 +48,18 @@ class RundendiagrammTest : public QObject {
         QTest::mouseClick(Teil<QToolButton>(w, "SpeedButtonAuswerten"), Qt::LeftButton);
         QVERIFY(fertig.wait(10000));
     }
-    static QPoint Zeilenmitte(QTableWidget *t, const QString &name)
+    static QPoint Zeilenmitte(QTableView *t, const QString &name)
     {
-        for (int r = 0; r < t->rowCount(); ++r)
-            if (t->item(r, 0) && t->item(r, 0)->text() == name)
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            if (t->model()->index(r, 0).data().toString() == name)
                 return t->visualRect(t->model()->index(r, 0)).center();
         qFatal("keine Zeile");
     }
-    static QStringList Namen(QTableWidget *t)
+    static QStringList Namen(QTableView *t)
     {
         QStringList r;
-        for (int i = 0; i < t->rowCount(); ++i)
-            r << t->item(i, 0)->text();
+        for (int i = 0; i < t->model()->rowCount(); ++i)
+            r << t->model()->index(i, 0).data().toString();
         return r;
     }
     // The figures of one Runde of a fighter, 0 for a Runde without a booking.
@@ -95,7 +95,7 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         Auswerten(w, "duell.txt");
-        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        auto *t = Teil<QTableView>(w, "StringGrid1");
         auto *d = Teil<TRundendiagramm>(w, "Rundendiagramm");
         QVERIFY(d->isHidden()); // no fighter chosen yet
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, Zeilenmitte(t, "Hadrik"));
@@ -179,7 +179,8 @@ private slots:
         QVERIFY(Farbpunkte(vorher, heilung) > 100);
         QCOMPARE(Farbpunkte(vorher, vergleich), 0);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::ControlModifier, Zeilenmitte(t, "Höhlentroll"));
-        QCOMPARE(t->item(t->selectedRanges().first().topRow(), 0)->text(), QStringLiteral("Hadrik"));
+        QCOMPARE(t->model()->index(t->selectionModel()->selection().first().top(), 0).data().toString(),
+                 QStringLiteral("Hadrik"));
         QCOMPARE(d->Kaempfername(), QStringLiteral("Hadrik"));
         QCOMPARE(d->Vergleichsname(), QStringLiteral("Höhlentroll"));
         QVERIFY(Farbpunkte(d->grab().toImage(), vergleich) > 50);
@@ -204,11 +205,11 @@ private slots:
         // last back to none, and the summary names the one compared.
         d->setFocus();
         QStringList verglichen;
-        for (int i = 0; i < t->rowCount(); ++i) {
+        for (int i = 0; i < t->model()->rowCount(); ++i) {
             QTest::keyClick(d, Qt::Key_PageDown);
             verglichen << d->Vergleichsname();
         }
-        QCOMPARE(verglichen.size(), t->rowCount());
+        QCOMPARE(verglichen.size(), t->model()->rowCount());
         QVERIFY(!verglichen.contains(QStringLiteral("Hadrik")));
         QCOMPARE(verglichen.last(), QString());
         QCOMPARE(verglichen.count(QString()), 1);
@@ -234,12 +235,55 @@ private slots:
         QVERIFY(d->geometry().bottom() < 700 - 30);
     }
 
+    // The number of the last Runde stands under the right end of the plot: at every width
+    // and length of fight it is drawn whole ("1000(" was all that showed of 100000).
+    void LetzteRundenzahlPasstInsBild()
+    {
+        for (const int runden : {9, 100'000, 1'100'000}) {
+            TKaempfer k;
+            k.Name = QStringLiteral("Hadrik");
+            for (int r : {1, runden / 2, runden}) {
+                TRundenwerte w;
+                w.Runde = r;
+                w.Schaden = 40;
+                k.ProRunde.push_back(w);
+            }
+            for (const int breite : {300, 768, 1536}) {
+                TRundendiagramm d;
+                QFont klein = d.font();
+                klein.setPixelSize(10); // as on the tab
+                d.setFont(klein);
+                d.resize(breite, 270);
+                d.KaempferSetzen(&k, runden);
+                const QImage bild = d.grab().toImage();
+                // The row of Runde numbers: the lowest line of text, above the frame.
+                const int zeile = QFontMetrics(klein).height();
+                int links = breite, rechts = -1;
+                for (int y = bild.height() - zeile - 2; y < bild.height() - 2; ++y)
+                    for (int x = 1; x < breite - 1; ++x)
+                        if (qGray(bild.pixel(x, y)) < 128) {
+                            links = std::min(links, x);
+                            rechts = std::max(rechts, x);
+                        }
+                const QString wo = QStringLiteral("%1 Runden, %2 px").arg(runden).arg(breite);
+                // No number touches the frame; 100000, a number of the scale, is the last one
+                // and stands at the right end.
+                QVERIFY2(rechts < breite - 3, qPrintable(wo));
+                QVERIFY2(links > 1, qPrintable(wo));
+                if (runden == 100'000)
+                    QVERIFY2(rechts > breite - 12 -
+                                          QFontMetrics(klein).horizontalAdvance(QStringLiteral("100000")),
+                             qPrintable(wo));
+            }
+        }
+    }
+
     void TabelleTeilen()
     {
         TKampfberichtSeite w(m_katalog);
         w.show();
         Auswerten(w, "gemischt.txt");
-        auto *t = Teil<QTableWidget>(w, "StringGrid1");
+        auto *t = Teil<QTableView>(w, "StringGrid1");
         // Sort by damage taken, as the player sees it, then share.
         QTest::mouseClick(Teil<QToolButton>(w, "SpeedButtonSchadenEingesteckt"), Qt::LeftButton);
         const QStringList reihenfolge = Namen(t);
@@ -256,7 +300,7 @@ private slots:
             const QStringList zellen = tabelle[i + 1].split('\t');
             QCOMPARE(zellen.size(), 13);
             QCOMPARE(zellen[0], reihenfolge[i]);
-            QCOMPARE(zellen[8], t->item(i, 8)->text());
+            QCOMPARE(zellen[8], t->model()->index(i, 8).data().toString());
         }
         QCOMPARE(tabelle[6], QStringLiteral("Fehler: 3"));
 

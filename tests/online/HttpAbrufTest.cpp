@@ -117,6 +117,28 @@ TEST_F(HttpAbrufTest, UmleitungenZuEinemAnderenPortWerdenVerfolgt)
     EXPECT_NE(anfragen[1].find("User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"), std::string::npos);
 }
 
+TEST_F(HttpAbrufTest, UmleitungenNurAufDemselbenHost)
+{
+    // Another host name for the same machine stands for any other site: its town list
+    // must not be installed.
+    TLokalerServer fremd;
+    fremd.Setzen("/TownList.txt", 200, "001002Fremdstadt\r\n");
+    const std::string port = std::to_string(fremd.Port());
+    server.Umleiten("/anderer", 302, "http://localhost:" + port + "/TownList.txt");
+    server.Umleiten("/ohneschema", 301, "//localhost:" + port + "/TownList.txt");
+    server.Umleiten("/benutzer", 302, "http://127.0.0.1:" + port + "@localhost:" + port + "/TownList.txt");
+    for (const char *pfad : {"/anderer", "/ohneschema", "/benutzer"}) {
+        EXPECT_FALSE(HttpHolen(Url(pfad), Datei())) << pfad;
+        EXPECT_TRUE(Inhalt().isEmpty()) << pfad;
+    }
+    EXPECT_EQ(fremd.AnzahlFuer("/TownList.txt"), 0);
+
+    // The same host in other letters, with another port or path, is followed.
+    server.Umleiten("/gross", 302, "HTTP://127.0.0.1:" + port + "/TownList.txt");
+    EXPECT_TRUE(HttpHolen(Url("/gross"), Datei()));
+    EXPECT_EQ(Inhalt(), QByteArray("001002Fremdstadt\r\n"));
+}
+
 TEST_F(HttpAbrufTest, FuenfUmleitungenGeltenDieSechsteNicht)
 {
     // /k0 -> /k1 -> ... -> /kN, which answers with the file.

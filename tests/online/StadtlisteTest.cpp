@@ -200,6 +200,19 @@ TEST_F(StadtUpdateTest, EineMinuteNeuerWirdInstalliert)
     EXPECT_EQ(daten.Welten[2].Stadtabstand[static_cast<size_t>(Zelle(50, 60))], 10);
 }
 
+TEST_F(StadtUpdateTest, UmleitungZuEinemAnderenHostInstalliertNichts)
+{
+    TLokalerServer fremd;
+    fremd.Setzen("/TownList.txt", 200, "001001Fremd\r\n\r\n\r\n");
+    server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.09\r\n");
+    server.Umleiten("/TownList.txt", 302,
+                    "http://localhost:" + std::to_string(fremd.Port()) + "/TownList.txt");
+    EXPECT_FALSE(Aktualisieren().NeuerStand);
+    EXPECT_TRUE(welten.empty());
+    EXPECT_EQ(fremd.AnzahlFuer("/TownList.txt"), 0);
+    EXPECT_FALSE(TempDa());
+}
+
 TEST_F(StadtUpdateTest, FehlerhafteListeGibtDenFehlerstand)
 {
     server.Setzen("/TownListDate.txt", 200, "2019.01.01.00.00\r\n");

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -124,4 +125,52 @@ TEST(PlanerVergleichBefehl, UnbekannteSlotsUndNamenEndenMitCode2)
     EXPECT_EQ(Lauf(eingabe).Code, 2);
     eingabe["Basis"] = QStringLiteral("gibt-es-nicht.json");
     EXPECT_EQ(Lauf(eingabe).Code, 2);
+}
+
+TEST(PlanerVergleichBefehl, LangeListeLinearUndGleicheEintraege)
+{
+    // Each copy of the input carried the whole list along, so the work grew with its square
+    // (10,000 choices took seconds, 200,000 did not end). Every entry must be what the same
+    // choice gives in a short list, in list order, and the document what QJsonDocument writes.
+    if (CliPfad().isEmpty())
+        GTEST_SKIP() << "morvaren-cli fehlt";
+    const QJsonArray wahl{QJsonObject{{"Slot", "Hauptwaffe"}, {"Name", "Axt"}},
+                          QJsonObject{{"Slot", "Nebenwaffe"}, {"Name", "Lederschild"}},
+                          QJsonObject{{"Slot", "Helm"}, {"Name", "- nichts -"}}};
+    QJsonObject kurz = Grund;
+    kurz["Vergleich"] = wahl;
+    const TLauf k = Lauf(kurz);
+    ASSERT_EQ(k.Code, 0) << k.Fehler.toStdString();
+    auto liste = [&](int n) {
+        QJsonArray lang;
+        for (int i = 0; i < n; ++i)
+            lang.append(wahl[i % 3]);
+        QJsonObject eingabe = Grund;
+        eingabe["Vergleich"] = lang;
+        return eingabe;
+    };
+    const TLauf l = Lauf(liste(6'000));
+    ASSERT_EQ(l.Code, 0) << l.Fehler.toStdString();
+    const QJsonArray v = l.Json["Vergleich"].toArray();
+    ASSERT_EQ(v.size(), 6'000);
+    const QJsonArray erwartet = k.Json["Vergleich"].toArray();
+    for (int i : {0, 1, 2, 3, 2'999, 5'998, 5'999})
+        EXPECT_EQ(v[i], erwartet[i % 3]) << i;
+    EXPECT_EQ(l.Json["Offensive"], k.Json["Offensive"]);
+    EXPECT_EQ(QJsonDocument(l.Json).toJson(QJsonDocument::Indented), l.Ausgabe);
+
+    // 60,000 choices within 6 seconds of processor time (some 2 are needed; with the work
+    // growing with the square, well over a minute).
+    QTemporaryFile t;
+    ASSERT_TRUE(t.open());
+    t.write(QJsonDocument(liste(60'000)).toJson(QJsonDocument::Compact));
+    t.flush();
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.start(QStringLiteral("sh"),
+            {QStringLiteral("-c"), QStringLiteral("ulimit -t 6 && exec \"$0\" planer \"$1\""), CliPfad(),
+             t.fileName()});
+    ASSERT_TRUE(p.waitForFinished(120'000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
 }

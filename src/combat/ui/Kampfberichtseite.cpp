@@ -6,6 +6,7 @@
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
 #include "combat/Statistiktext.h"
+#include "combat/ui/Kampftabellenmodell.h"
 #include "combat/ui/Rundendiagramm.h"
 #include "combat/ui/Waffendarstellung.h"
 #include "ui/Steuerelemente.h"
@@ -23,10 +24,9 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalBlocker>
+#include <QScopedValueRollback>
 #include <QStyle>
-#include <QTableWidget>
-#include <QTimer>
+#include <QTableView>
 #include <QToolButton>
 
 namespace mvt {
@@ -200,13 +200,12 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
         l->hide();
     }
 
-    StringGrid1 = new QTableWidget(this);
+    StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setColumnCount(KampftabelleSpalten);
-    // The header stays hidden behind the caption buttons, but it names the columns for a
-    // screen reader.
-    for (int s = 0; s < KampftabelleSpalten; ++s)
-        StringGrid1->setHorizontalHeaderItem(s, new QTableWidgetItem(KopfEinzeilig(TabellenKopf()[s])));
+    m_tabelle = new TKampftabellenModell(StringGrid1);
+    StringGrid1->setModel(m_tabelle);
+    // The header stays hidden behind the caption buttons, but the model names the columns
+    // for a screen reader.
     StringGrid1->setAccessibleName(QStringLiteral("Kämpfer"));
     StringGrid1->installEventFilter(this);
     StringGrid1->setTabKeyNavigation(false); // Tab leaves the table, the arrow keys move inside
@@ -236,10 +235,12 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     StringGrid1->hide();
     TagSetzen(-1);
     // Selecting a row by mouse or keys shows that fighter.
-    connect(StringGrid1, &QTableWidget::itemSelectionChanged, this, [this] {
-        const auto bereiche = StringGrid1->selectedRanges();
-        if (!bereiche.isEmpty())
-            StringGrid1SelectCell(bereiche.first().topRow());
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (m_auswahlGesperrt)
+            return;
+        const QItemSelection auswahl = StringGrid1->selectionModel()->selection();
+        if (!auswahl.isEmpty())
+            StringGrid1SelectCell(auswahl.first().top());
     });
 
     int x = TabelleLinks + 1;
@@ -400,12 +401,12 @@ bool TKampfberichtSeite::eventFilter(QObject *objekt, QEvent *ereignis)
     if (objekt == StringGrid1 && ereignis->type() == QEvent::KeyPress) {
         const auto *druck = static_cast<QKeyEvent *>(ereignis);
         const int taste = druck->key();
-        const int spalte = StringGrid1->currentColumn();
+        const int spalte = StringGrid1->currentIndex().column();
         // Whole rows are selected, so Left and Right move the current cell along the row
         // (a screen reader reads its column) and leave the selection as it is.
         if ((taste == Qt::Key_Left || taste == Qt::Key_Right) &&
-            (druck->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && StringGrid1->rowCount() > 0) {
-            const int zeile = std::max(StringGrid1->currentRow(), 0);
+            (druck->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && m_tabelle->rowCount() > 0) {
+            const int zeile = std::max(StringGrid1->currentIndex().row(), 0);
             const int neu = std::clamp(std::max(spalte, 0) + (taste == Qt::Key_Right ? 1 : -1), 0,
                                        KampftabelleSpalten - 1);
             StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(zeile, neu),
@@ -431,12 +432,11 @@ void TKampfberichtSeite::SpeedButtonAuswertenClick()
         return;
     DetailsVerbergen();
     {
-        const QSignalBlocker sperre(StringGrid1);
-        StringGrid1->clearContents();
+        const QScopedValueRollback<bool> sperre(m_auswahlGesperrt, true);
+        m_tabelle->Leerzeile();
         TagSetzen(-1);
         StringGrid1->clearSelection();
-        StringGrid1->setCurrentCell(-1, -1);
-        StringGrid1->setRowCount(1);
+        StringGrid1->setCurrentIndex(QModelIndex());
         StringGrid1->setFixedWidth(TabelleBreite);
     }
     // The fighters of the previous report are released before the next one is read.
@@ -482,49 +482,16 @@ void TKampfberichtSeite::AuswertungBeendet(std::shared_ptr<Kampfauswertung> erge
                                 : palette().color(QPalette::Active, QPalette::WindowText));
     const auto &kaempfer = m_auswertung->Kaempfer;
     {
-        const QSignalBlocker sperre(StringGrid1);
-        StringGrid1->clearContents();
-        StringGrid1->setRowCount(int(kaempfer.size()));
+        // The rows exist at once: their texts are made when they are drawn.
+        const QScopedValueRollback<bool> sperre(m_auswahlGesperrt, true);
+        m_tabelle->Setzen(m_auswertung);
         StringGrid1->setFixedWidth(kaempfer.size() > SichtbareZeilen ? TabelleBreiteMitLeiste
                                                                      : TabelleBreite);
         StringGrid1->clearSelection();
-        StringGrid1->setCurrentCell(-1, -1);
+        StringGrid1->setCurrentIndex(QModelIndex());
         TagSetzen(-1);
     }
     m_thread.clear(); // it ends by itself and deletes itself
-    // Sorting a half-filled table would mix sorted and unsorted rows.
-    for (QToolButton *b : m_kopfknoepfe)
-        b->setEnabled(false);
-    m_naechsteZeile = 0;
-    ZeilenFuellen();
-}
-
-void TKampfberichtSeite::ZeilenFuellen()
-{
-    if (m_naechsteZeile < 0 || !m_auswertung)
-        return;
-    const auto &kaempfer = m_auswertung->Kaempfer;
-    QElapsedTimer uhr;
-    uhr.start();
-    {
-        const QSignalBlocker sperre(StringGrid1);
-        for (; m_naechsteZeile < int(kaempfer.size()) && uhr.elapsed() < 20; ++m_naechsteZeile) {
-            const int r = m_naechsteZeile;
-            const QStringList zellen = TabellenZeile(*kaempfer[size_t(r)]);
-            for (int s = 0; s < KampftabelleSpalten; ++s) {
-                auto *zelle = new QTableWidgetItem(zellen[s]);
-                zelle->setTextAlignment(Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight));
-                StringGrid1->setItem(r, s, zelle);
-            }
-        }
-    }
-    if (m_naechsteZeile < int(kaempfer.size())) {
-        QTimer::singleShot(0, this, &TKampfberichtSeite::ZeilenFuellen);
-        return;
-    }
-    m_naechsteZeile = -1;
-    for (QToolButton *b : m_kopfknoepfe)
-        b->setEnabled(true);
     ProgressBar1->hide();
     SpeedButtonZurueck->show();
     ArchivknoepfeAnpassen();
@@ -574,50 +541,36 @@ void TKampfberichtSeite::Sortieren(int spalte)
 {
     if (spalte < 0 || spalte >= KampftabelleSpalten)
         return;
-    const int zeilen = StringGrid1->rowCount();
-    QString gemerkt;
     const bool merken = Tag() != -1;
-    if (merken && StringGrid1->item(Tag(), 0))
-        gemerkt = StringGrid1->item(Tag(), 0)->text();
-    const int spalteAktuell = std::max(StringGrid1->currentColumn(), 0);
+    const QString gemerkt = merken ? m_tabelle->Zelle(Tag(), 0) : QString();
+    const int spalteAktuell = std::max(StringGrid1->currentIndex().column(), 0);
 
-    std::vector<QStringList> inhalt(size_t(std::max(zeilen, 0)));
-    for (int r = 0; r < zeilen; ++r)
-        for (int s = 0; s < KampftabelleSpalten; ++s)
-            inhalt[size_t(r)] << (StringGrid1->item(r, s) ? StringGrid1->item(r, s)->text() : QString());
-    ZeilenSortieren(inhalt, spalte, m_sortierzustand[size_t(spalte)]);
+    const QScopedValueRollback<bool> sperre(m_auswahlGesperrt, true);
+    m_tabelle->Sortieren(spalte, m_sortierzustand[size_t(spalte)]);
     const int neuerZustand = m_sortierzustand[size_t(spalte)] == 1 ? 2 : 1;
     m_sortierzustand.fill(1);
     m_sortierzustand[size_t(spalte)] = neuerZustand;
-
-    const QSignalBlocker sperre(StringGrid1);
-    for (int r = 0; r < zeilen; ++r)
-        for (int s = 0; s < KampftabelleSpalten; ++s)
-            if (QTableWidgetItem *zelle = StringGrid1->item(r, s))
-                zelle->setText(inhalt[size_t(r)][s]);
     if (!merken)
         return;
-    for (int r = 0; r < zeilen; ++r) {
-        if (!StringGrid1->item(r, 0) || StringGrid1->item(r, 0)->text() != gemerkt)
-            continue;
-        // The view must not scroll by itself here: the rule below decides.
-        QScrollBar *leiste = StringGrid1->verticalScrollBar();
-        const int sicht = leiste->value();
-        StringGrid1->setAutoScroll(false);
-        StringGrid1->setCurrentCell(r, 0);
-        StringGrid1->selectRow(r);
-        // The keyboard stays in the column it sorted by.
-        StringGrid1->selectionModel()->setCurrentIndex(StringGrid1->model()->index(r, spalteAktuell),
-                                                       QItemSelectionModel::NoUpdate);
-        StringGrid1->setAutoScroll(true);
-        leiste->setValue(sicht);
-        if (r < leiste->value())
-            leiste->setValue(r);
-        else if (r > leiste->value() + SichtbareZeilen - 1)
-            leiste->setValue(r - (SichtbareZeilen - 1));
-        TagSetzen(r);
-        break;
-    }
+    const int r = gemerkt.isNull() ? -1 : m_tabelle->ZeileVon(gemerkt);
+    if (r < 0)
+        return;
+    // The view must not scroll by itself here: the rule below decides.
+    QScrollBar *leiste = StringGrid1->verticalScrollBar();
+    const int sicht = leiste->value();
+    StringGrid1->setAutoScroll(false);
+    StringGrid1->setCurrentIndex(m_tabelle->index(r, 0));
+    StringGrid1->selectRow(r);
+    // The keyboard stays in the column it sorted by.
+    StringGrid1->selectionModel()->setCurrentIndex(m_tabelle->index(r, spalteAktuell),
+                                                   QItemSelectionModel::NoUpdate);
+    StringGrid1->setAutoScroll(true);
+    leiste->setValue(sicht);
+    if (r < leiste->value())
+        leiste->setValue(r);
+    else if (r > leiste->value() + SichtbareZeilen - 1)
+        leiste->setValue(r - (SichtbareZeilen - 1));
+    TagSetzen(r);
 }
 
 void TKampfberichtSeite::StringGrid1SelectCell(int zeile)
@@ -627,20 +580,17 @@ void TKampfberichtSeite::StringGrid1SelectCell(int zeile)
     TagSetzen(zeile);
     if (m_auswertung->Kaempfer.empty() || zeile < 0)
         return;
-    const QTableWidgetItem *zelle = StringGrid1->item(zeile, 0);
-    if (!zelle)
-        return;
-    if (const TKaempfer *k = KaempferFinden(*m_auswertung, zelle->text()))
+    if (const TKaempfer *k = m_tabelle->Kaempfer(zeile))
         KaempferZeigen(*k);
 }
 
 void TKampfberichtSeite::StringGridMouseWheelDown()
 {
-    if (StringGrid1->selectionModel()->hasSelection() || StringGrid1->rowCount() < 1)
+    if (StringGrid1->selectionModel()->hasSelection() || m_tabelle->rowCount() < 1)
         return;
     {
-        const QSignalBlocker sperre(StringGrid1);
-        StringGrid1->setCurrentCell(0, 0);
+        const QScopedValueRollback<bool> sperre(m_auswahlGesperrt, true);
+        StringGrid1->setCurrentIndex(m_tabelle->index(0, 0));
         StringGrid1->selectRow(0);
     }
     StringGrid1SelectCell(0);
@@ -708,11 +658,10 @@ void TKampfberichtSeite::DiagrammEinrichten()
     DiagrammAnpassen();
     // From the keyboard the comparison steps through the table's rows, past the last back to none.
     connect(Rundendiagramm, &TRundendiagramm::vergleichWechseln, this, [this](int richtung) {
-        const int zeilen = StringGrid1->rowCount();
+        const int zeilen = m_tabelle->rowCount();
         int zeile = -1;
         for (int r = 0; r < zeilen; ++r)
-            if (StringGrid1->item(r, 0) &&
-                StringGrid1->item(r, 0)->text() == Rundendiagramm->Vergleichsname())
+            if (m_tabelle->Kaempfer(r) && m_tabelle->Zelle(r, 0) == Rundendiagramm->Vergleichsname())
                 zeile = r;
         for (int schritt = 0; schritt <= zeilen; ++schritt) {
             zeile += richtung;
@@ -722,9 +671,9 @@ void TKampfberichtSeite::DiagrammEinrichten()
                 Rundendiagramm->VergleichSetzen(nullptr);
                 return;
             }
-            const QTableWidgetItem *zelle = StringGrid1->item(zeile, 0);
-            if (zelle && zelle->text() != Rundendiagramm->Kaempfername()) {
-                Rundendiagramm->VergleichSetzen(KaempferFinden(*m_auswertung, zelle->text()));
+            const QString name = m_tabelle->Kaempfer(zeile) ? m_tabelle->Zelle(zeile, 0) : QString();
+            if (!name.isNull() && name != Rundendiagramm->Kaempfername()) {
+                Rundendiagramm->VergleichSetzen(KaempferFinden(*m_auswertung, name));
                 return;
             }
         }
@@ -780,11 +729,10 @@ bool TKampfberichtSeite::Vergleichsklick(QEvent *ereignis)
     if (maus->button() != Qt::LeftButton || !StrgGehalten() || Tag() < 0)
         return false;
     const int zeile = StringGrid1->rowAt(maus->position().toPoint().y());
-    const QTableWidgetItem *zelle = zeile >= 0 ? StringGrid1->item(zeile, 0) : nullptr;
-    if (!zelle)
+    const TKaempfer *k = m_tabelle->Kaempfer(zeile);
+    if (!k)
         return false;
     m_vergleichsklick = true;
-    const TKaempfer *k = KaempferFinden(*m_auswertung, zelle->text());
     // A second Ctrl+click on the compared fighter removes it again.
     Rundendiagramm->VergleichSetzen(k && k->Name != Rundendiagramm->Vergleichsname() ? k : nullptr);
     return true;
@@ -825,12 +773,12 @@ std::vector<QStringList> TKampfberichtSeite::ZeilenWieGezeigt(QStringList &kopf)
             kopf << TabellenKopf()[s];
         }
     std::vector<QStringList> zeilen;
-    for (int r = 0; r < StringGrid1->rowCount(); ++r) {
-        if (!StringGrid1->item(r, 0)) // the empty row while the worker runs
+    for (int r = 0; r < m_tabelle->rowCount(); ++r) {
+        if (!m_tabelle->Kaempfer(r)) // the empty row while the worker runs
             continue;
         QStringList zeile;
         for (int s : spalten)
-            zeile << (StringGrid1->item(r, s) ? StringGrid1->item(r, s)->text() : QString());
+            zeile << m_tabelle->Zelle(r, s);
         zeilen.push_back(zeile);
     }
     return zeilen;

@@ -19,7 +19,7 @@ class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QScrollArea;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace mvt {
@@ -27,6 +27,7 @@ namespace mvt {
 struct TKatalog;
 class TKampfarchivFenster;
 class TKampfberichtSeite;
+class TKampftabellenModell;
 class TRundendiagramm;
 class TWaffendarstellung;
 
@@ -58,7 +59,7 @@ public:
     // The fighters of the last finished evaluation.
     const Kampfauswertung &Auswertung() const { return *m_auswertung; }
     // From the evaluate button until the table is filled.
-    bool AuswertungLaeuft() const { return !m_thread.isNull() || m_naechsteZeile >= 0; }
+    bool AuswertungLaeuft() const { return !m_thread.isNull(); }
     // Index of the shown row of StringGrid1, -1 for none (also its property "tag").
     int Tag() const;
 
@@ -122,10 +123,6 @@ private:
     void DetailbereichZeigen();
     void DiagrammAnpassen();
     bool Vergleichsklick(QEvent *ereignis);
-    // Fills the table from m_naechsteZeile for a few milliseconds and comes back through
-    // the event queue until every fighter has its row: a report with tens of thousands of
-    // fighters must not freeze the window.
-    void ZeilenFuellen();
     // Combat archive (Kampfberichtarchiv.cpp).
     void ArchivEinrichten();
     // Shows the archive's controls that belong to the face shown now.
@@ -137,11 +134,13 @@ private:
     const TKatalog &m_katalog;
     std::shared_ptr<Kampfauswertung> m_auswertung;
     QPointer<TAuswertungThread> m_thread;
-    int m_naechsteZeile = -1; // -1: not filling
     std::array<int, 13> m_sortierzustand{};
     std::array<QToolButton *, 13> m_kopfknoepfe{};
     QList<TWaffendarstellung *> m_waffen;
     bool m_vergleichsklick = false; // the release of a comparison click is swallowed too
+    // Set while the page itself changes the table's selection: only a person's choice shows
+    // a fighter.
+    bool m_auswahlGesperrt = false;
 
     QPlainTextEdit *Memo1;
     QToolButton *SpeedButtonAuswerten;
@@ -152,7 +151,9 @@ private:
     QLabel *LabelKaempfername;
     QLabel *LabelNahkampfWerte;
     QLabel *LabelFernkampfWerte;
-    QTableWidget *StringGrid1;
+    // The table shows the fighters through a model that makes each text when it is drawn.
+    QTableView *StringGrid1;
+    TKampftabellenModell *m_tabelle;
     QScrollArea *ScrollBoxKB1;
     QScrollArea *ScrollBoxKB2;
     QScrollArea *ScrollBoxKB3;

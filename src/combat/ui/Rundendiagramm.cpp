@@ -142,8 +142,12 @@ QRect TRundendiagramm::Flaeche() const
     const QFontMetrics fm(font());
     const int zeile = fm.height();
     const int links = fm.horizontalAdvance(QString::number(Obergrenze())) + 8;
+    // The last Runde's number is centred under the right end of the plot: room for its
+    // right half, which was cut at the edge ("1000(" for 100000).
+    const int rechts = std::max(8, (fm.horizontalAdvance(QString::number(m_runden)) + 1) / 2 + 3);
     // Legend above, Runde numbers below.
-    return QRect(links, zeile + 6, std::max(width() - links - 8, 1), std::max(height() - 2 * zeile - 12, 1));
+    return QRect(links, zeile + 6, std::max(width() - links - rechts, 1),
+                 std::max(height() - 2 * zeile - 12, 1));
 }
 
 double TRundendiagramm::X(int runde, const QRect &f) const
