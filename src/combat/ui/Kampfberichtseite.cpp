@@ -768,7 +768,7 @@ void TKampfberichtSeite::AlsTabellekopieren1Click()
 {
     QStringList kopf;
     const auto zeilen = ZeilenWieGezeigt(kopf);
-    QGuiApplication::clipboard()->setText(TabellenKopie(kopf, zeilen, m_auswertung->Fehler));
+    QGuiApplication::clipboard()->setText(TabellenKopie(kopf, zeilen));
 }
 
 } // namespace mvt
