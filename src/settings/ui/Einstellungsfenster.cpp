@@ -372,6 +372,7 @@ void TForm7::PreisseiteAufbauen(int seite)
     const TPreisseite &s = Preisseiten()[static_cast<size_t>(seite)];
     const int preisbreite = Goldbreite + 2 + Prozentbreite;
     const int spaltenbreite = Namensbreite + preisbreite + (s.Einkauf ? preisbreite + 12 : 0) + 16;
+    const std::vector<int> gruppen = Baumgruppen(m_ziele.Katalog);
     for (size_t u = 0; u < s.Unterseiten.size(); ++u) {
         std::vector<int> zeilen;
         for (const TZeilenbereich &b : s.Unterseiten[u].Bereiche)
@@ -381,7 +382,7 @@ void TForm7::PreisseiteAufbauen(int seite)
         std::vector<int> y(zeilen.size());
         int hoehe = 0;
         for (size_t i = 0; i < zeilen.size(); ++i) {
-            if (i > 0 && NeueStufengruppe(m_ziele.Katalog, zeilen[i - 1], zeilen[i]))
+            if (i > 0 && NeueStufengruppe(m_ziele.Katalog, gruppen, zeilen[i - 1], zeilen[i]))
                 hoehe += Zeilenabstand;
             y[i] = hoehe;
             hoehe += Zeilenabstand;
