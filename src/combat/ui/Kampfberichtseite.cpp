@@ -1,4 +1,5 @@
 #include "combat/ui/Kampfberichtseite.h"
+#include "combat/ui/Berichtsfeld.h"
 #include "ui/Bilder.h"
 #include "ui/Einpassen.h"
 
@@ -149,7 +150,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     schrift.setPixelSize(11);
     setFont(schrift);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TBerichtsfeld(this); // a long report is pasted in slices
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("Kampfbericht"));
     Memo1->setGeometry(8, 4, 768, 514);
