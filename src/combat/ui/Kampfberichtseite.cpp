@@ -602,8 +602,14 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
         QLabel *beschriftung = findChild<QLabel *>(d.Label + QLatin1Char('X'));
         if (!wert || !beschriftung)
             continue;
-        wert->setText(d.Text);
-        wert->adjustSize();
+        // Up to the box's visible edge (the box may not be laid out yet); a long value
+        // ("sehr schnell (12 Schritte)") is drawn smaller rather than past it.
+        int sicht = 250;
+        for (const QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
+            if (box->widget() == wert->parentWidget())
+                sicht = box->width() - 2 * box->frameWidth();
+        wert->resize(std::max(sicht - 3 - wert->x(), 10), wert->height());
+        TextEinpassen(wert, d.Text, 7);
         Einfaerben(wert, d.Grau ? QColor(Qt::gray) : normal);
         Einfaerben(beschriftung, d.Grau ? QColor(Qt::gray) : normal);
     }
