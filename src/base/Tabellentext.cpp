@@ -2,6 +2,36 @@
 
 namespace mvt {
 
+QString TabellenZahl(const QString &zelle)
+{
+    qsizetype i = 0;
+    const qsizetype n = zelle.size();
+    QString zahl;
+    if (i < n && (zelle[i] == u'-' || zelle[i] == QChar(0x2212) || zelle[i] == u'+')) {
+        if (zelle[i] != u'+')
+            zahl += u'-';
+        ++i;
+    }
+    const qsizetype ziffernAnfang = i;
+    while (i < n && zelle[i].isDigit() && zelle[i].unicode() < 128)
+        zahl += zelle[i++];
+    if (i == ziffernAnfang)
+        return zelle;
+    if (i < n && (zelle[i] == u'.' || zelle[i] == u',')) {
+        zahl += u',';
+        const qsizetype nachkomma = ++i;
+        while (i < n && zelle[i].isDigit() && zelle[i].unicode() < 128)
+            zahl += zelle[i++];
+        if (i == nachkomma)
+            return zelle;
+    }
+    if (i < n && zelle[i] == u' ')
+        ++i;
+    if (i < n && zelle[i] == u'%')
+        ++i;
+    return i == n ? zahl : zelle;
+}
+
 QString TabellenText(const QStringList &kopf, const std::vector<QStringList> &zeilen,
                      const std::vector<std::pair<int, int>> &auswahl)
 {
@@ -39,7 +69,7 @@ QString TabellenText(const QStringList &kopf, const std::vector<QStringList> &ze
         ergebnis.append(zeileSchreiben([&](int s) {
             const bool gewaehlt =
                 auswahl.empty() || zelleGewaehlt[static_cast<size_t>(z)][static_cast<size_t>(s)];
-            return gewaehlt && s < reihe.size() ? reihe[s] : QString();
+            return gewaehlt && s < reihe.size() ? TabellenZahl(reihe[s]) : QString();
         }));
     }
     return ergebnis.join(u'\n') + u'\n';

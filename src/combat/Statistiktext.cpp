@@ -105,12 +105,12 @@ QString ForumText(const QStringList &kopf, const std::vector<QStringList> &zeile
     return text + Fehlerzeile(fehler);
 }
 
-QString TabellenKopie(const QStringList &kopf, const std::vector<QStringList> &zeilen, int32_t fehler)
+QString TabellenKopie(const QStringList &kopf, const std::vector<QStringList> &zeilen)
 {
     QStringList einzeilig;
     for (const QString &k : kopf)
         einzeilig << KopfEinzeilig(k);
-    return TabellenText(einzeilig, zeilen) + Fehlerzeile(fehler);
+    return TabellenText(einzeilig, zeilen);
 }
 
 } // namespace mvt

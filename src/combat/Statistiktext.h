@@ -22,7 +22,8 @@ QString KopfEinzeilig(const QString &kopf);
 // "Fehler: n" when the report had errors.
 QString ForumText(const QStringList &kopf, const std::vector<QStringList> &zeilen, int32_t runden,
                   int32_t fehler);
-// Header row and rows, tab-separated, then "Fehler: n" when the report had errors.
-QString TabellenKopie(const QStringList &kopf, const std::vector<QStringList> &zeilen, int32_t fehler);
+// Header row and rows, tab-separated, numbers as a spreadsheet reads them; nothing else
+// (the error count is the forum text's).
+QString TabellenKopie(const QStringList &kopf, const std::vector<QStringList> &zeilen);
 
 } // namespace mvt

@@ -34,7 +34,8 @@ std::optional<TSpinErgebnis> PruefeSpinEingabe(TSpinGedaechtnis &g, const QStrin
         e.Begrenzt = true;
     } else {
         e.Wert = static_cast<int32_t>(v);
-        e.Begrenzt = ersetzt || t != text;
+        // leading zeros ("00" after a limit put "0" before the caret) are not the value's text
+        e.Begrenzt = ersetzt || QString::number(v) != text;
     }
     return e;
 }

@@ -30,6 +30,13 @@ double AufZehntel(double x)
     return static_cast<double>(Runden(10.0 * x)) / 10.0;
 }
 
+// The value as its label shows it, so that the hint gives the difference the player reads
+// (the compare mode subtracts the shown texts too).
+double Gezeigt(double x, int nachkommastellen)
+{
+    return FestFormatieren(x, nachkommastellen).toDouble();
+}
+
 // Ranks of a rounds value where -1 means "never": for "Gegner besiegt in" never is the
 // worst, for the rounds the character lasts the best; 0 or less is "schon tot".
 double Rang(double runden)
@@ -92,7 +99,7 @@ std::vector<TUnterschiedsZeile> UnterschiedsZeilen(const TKennwerte &vorher, con
     // hoeherBesser: whether a larger value is the better one.
     auto zahl = [&](const QString &beschriftung, double a, double b, int stellen, const QString &einheit,
                     bool hoeherBesser) {
-        const double d = b - a;
+        const double d = Gezeigt(b, stellen) - Gezeigt(a, stellen);
         const QString wert = MitVorzeichen(d, stellen);
         if (wert.startsWith(u'±'))
             return;
@@ -100,7 +107,7 @@ std::vector<TUnterschiedsZeile> UnterschiedsZeilen(const TKennwerte &vorher, con
     };
     auto runden = [&](const QString &beschriftung, double a, double b, bool wenigerBesser) {
         if (a > 0.0 && b > 0.0) {
-            const double d = AufZehntel(b - a);
+            const double d = AufZehntel(AufZehntel(b) - AufZehntel(a));
             if (d == 0.0)
                 return;
             const QString zahlText = ZahlAllgemein(std::fabs(d));

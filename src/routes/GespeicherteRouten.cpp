@@ -1,5 +1,8 @@
 #include "routes/GespeicherteRouten.h"
 
+#include "base/Meldung.h"
+#include "routes/Kartenmodell.h"
+
 #include <algorithm>
 
 namespace mvt::routen {
@@ -121,6 +124,25 @@ bool GespeicherteRouteLoeschen(TRoutenliste &liste, int zeile)
     liste.CursorSetzen(zeile - 1);
     liste.Entfernen();
     return true;
+}
+
+std::optional<QString> RouteNichtZeigbar(const TGespeicherteRoute &e, int kartengroesse)
+{
+    const QString name = Zitat(e.Name);
+    if (!e.Punktzeile.isEmpty())
+        return QStringLiteral(
+                   "Fehler: Die Wegpunkte der Route '%1' sind ungültig ('%2'). Die Route kann nicht "
+                   "geladen werden.")
+            .arg(name, Zitat(e.Punktzeile));
+    if (e.Punkte.empty())
+        return QStringLiteral("Fehler: Die Route '%1' hat keine Wegpunkte und kann nicht geladen werden.")
+            .arg(name);
+    if (!RouteAufKarte(Wegpunkte(e.Punkte), kartengroesse))
+        return QStringLiteral(
+                   "Fehler: Die Route '%1' führt über den Rand der Karte hinaus und kann nicht geladen "
+                   "werden.")
+            .arg(name);
+    return std::nullopt;
 }
 
 std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten, const TRoutenliste &liste,

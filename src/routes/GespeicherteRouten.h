@@ -83,6 +83,10 @@ struct TGeladeneRoute {
     int Auftraege = 10; // "Max. Aufträge" to show, 1..100
     Wegpunkt Start, Ziel;
 };
+// Why a saved route cannot be shown on a map of that size ("Fehler: …"), or nothing when
+// it can. A hand-edited file keeps such routes; they are refused when loaded.
+std::optional<QString> RouteNichtZeigbar(const TGespeicherteRoute &e, int kartengroesse);
+
 // Selecting table row `zeile` (1 = first route). A route without points cannot be shown.
 std::optional<TGeladeneRoute> GespeicherteRouteLaden(const uint8_t *reisekosten, const TRoutenliste &liste,
                                                      int zeile);

@@ -24,9 +24,12 @@ struct TRoutenPunkt {
 
 // One saved route.
 struct TGespeicherteRoute {
-    QString Name;                     // at most 36 characters when typed in the route tab
-    int32_t Auftraege = 10;           // "Max. Aufträge" when it was saved, 1..100
+    QString Name;           // at most 36 characters when typed in the route tab
+    int32_t Auftraege = 10; // "Max. Aufträge" when it was saved; a hand-edited file may hold any number
     std::vector<TRoutenPunkt> Punkte; // the optimal route, start first, target last
+    // A points line of a hand-edited file that is not whole six-digit points in 1..200,
+    // kept as read (Punkte then stays empty) so that writing the file gives it back.
+    QString Punktzeile{};
     bool operator==(const TGespeicherteRoute &) const = default;
 };
 

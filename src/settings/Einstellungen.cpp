@@ -1,6 +1,7 @@
 #include "settings/Einstellungen.h"
 
 #include "base/Zahlen.h"
+#include "crafting/Katalogbaum.h"
 #include "online/Versionspruefung.h"
 
 #include <QRegularExpression>
@@ -251,7 +252,35 @@ int Materialstufe(int32_t stufe)
 }
 } // namespace
 
+std::vector<int> Baumgruppen(const TKatalog &k)
+{
+    std::vector<int> gruppen(static_cast<size_t>(PreiszeileVon(ArtGebaeude, AnzahlGebaeude) + 1), -1);
+    int naechste = 0;
+    const auto gehen = [&](const auto &selbst, const TKatalogKnoten &knoten) -> void {
+        const int id = naechste++;
+        for (const TKatalogKnoten &kind : knoten.Kinder) {
+            if (!kind.Kinder.empty()) {
+                selbst(selbst, kind);
+                continue;
+            }
+            const TItemRef r = ItemSuchen(k, kind.Text);
+            const uint8_t art = r.Tabellencode == TabelleGebaeude ? uint8_t(ArtGebaeude) : r.Tabellencode;
+            const int zeile = PreiszeileVon(art, r.Index);
+            if (zeile > 0 && static_cast<size_t>(zeile) < gruppen.size())
+                gruppen[static_cast<size_t>(zeile)] = id;
+        }
+    };
+    for (const TKatalogKnoten &wurzel : KatalogbaumAnlegen(k))
+        gehen(gehen, wurzel);
+    return gruppen;
+}
+
 bool NeueStufengruppe(const TKatalog &k, int vorige, int zeile)
+{
+    return NeueStufengruppe(k, Baumgruppen(k), vorige, zeile);
+}
+
+bool NeueStufengruppe(const TKatalog &k, const std::vector<int> &gruppen, int vorige, int zeile)
 {
     if (vorige <= 0)
         return false;
@@ -266,15 +295,19 @@ bool NeueStufengruppe(const TKatalog &k, int vorige, int zeile)
         if (ra->Kategorie != rb->Kategorie)
             return true;
         // Wood, stone, ore, cloth, pelts and dust run each through all five tiers: one
-        // material with its tiers is the group. Gems and crafting materials go by tier.
+        // material with its tiers is the group. Gems and crafting materials go by tier
+        // (the tree groups gems by kind, which their table order interleaves).
         return rb->Kategorie > 6 && Materialstufe(ra->Stufe) != Materialstufe(rb->Stufe);
     }
     case ArtZutat: // boards, bricks, bars, cloth, leather: each through all tiers
         return Zutat(k, a.Index)->Kategorie != Zutat(k, b.Index)->Kategorie;
     case ArtWare:
-        return Materialstufe(Ware(k, a.Index)->Stufe) != Materialstufe(Ware(k, b.Index)->Stufe);
-    case ArtGebaeude: // the levels of one building kind together
-        return Gebaeude(k, a.Index)->Art != Gebaeude(k, b.Index)->Art;
+    case ArtGebaeude: { // a kit's material tier and a building's kind are the tree's groups
+        const auto gruppe = [&gruppen](int z) {
+            return z >= 0 && static_cast<size_t>(z) < gruppen.size() ? gruppen[static_cast<size_t>(z)] : -1;
+        };
+        return gruppe(vorige) != gruppe(zeile);
+    }
     default:
         return false;
     }

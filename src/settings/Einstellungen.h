@@ -68,7 +68,13 @@ struct TPreisseite {
 const std::vector<TPreisseite> &Preisseiten();
 constexpr int AnzahlAlleBoxen = 33;
 const std::array<TAlleBox, AnzahlAlleBoxen> &AlleBoxen();
+// For every price row (index = row, 0 unused) the catalogue tree node that holds its leaf,
+// numbered in tree order: a kit's material tier ("II  Eisen", "III Perlmutt"), a
+// building's kind ("Forstanlage"); -1 for a row the tree does not hold.
+std::vector<int> Baumgruppen(const TKatalog &k);
 // Rows that open a new tier group (an extra gap before them) within a page's range list.
+// Kits and buildings go by the tree's groups; `gruppen` from Baumgruppen.
+bool NeueStufengruppe(const TKatalog &k, const std::vector<int> &gruppen, int vorige, int zeile);
 bool NeueStufengruppe(const TKatalog &k, int vorige, int zeile);
 
 // Values remembered for the run: the 33 "Alle" boxes and the two building masters.

@@ -193,24 +193,25 @@ void WirkungLesen(TOptionen &o, const TSchluesselZeile &s)
     }
 }
 
-// The route of one triple, or nothing when its points cannot be shown on a map.
-std::optional<TGespeicherteRoute> RouteLesen(const QString &name, const QString &nummer,
-                                             const QString &punkte)
+// The route of one triple, kept whatever it holds: a count or points the map cannot show
+// are refused when the route is loaded, not lost from the file.
+TGespeicherteRoute RouteLesen(const QString &name, const QString &nummer, const QString &punkte)
 {
     TGespeicherteRoute r;
     r.Name = name;
     r.Auftraege = Ganzzahl(nummer);
-    if (r.Auftraege < 1 || r.Auftraege > 100 || punkte.isEmpty() || punkte.size() % 6 != 0)
-        return std::nullopt;
+    bool ganzePunkte = punkte.size() % 6 == 0;
     for (QChar ch : punkte)
-        if (ch < u'0' || ch > u'9')
-            return std::nullopt;
-    for (qsizetype i = 0; i < punkte.size(); i += 6) {
+        ganzePunkte = ganzePunkte && ch >= u'0' && ch <= u'9';
+    for (qsizetype i = 0; ganzePunkte && i < punkte.size(); i += 6) {
         const int x = punkte.mid(i, 3).toInt();
         const int y = punkte.mid(i + 3, 3).toInt();
-        if (x < 1 || x > 200 || y < 1 || y > 200)
-            return std::nullopt;
+        ganzePunkte = x >= 1 && x <= 200 && y >= 1 && y <= 200;
         r.Punkte.push_back({static_cast<uint8_t>(x), static_cast<uint8_t>(y)});
+    }
+    if (!ganzePunkte) {
+        r.Punkte.clear();
+        r.Punktzeile = punkte;
     }
     return r;
 }
@@ -223,8 +224,7 @@ void RoutenabschnittLesen(TZeilenleser &l, std::vector<TGespeicherteRoute> &list
         const QString punkte = l.Lesen();
         if (name == QLatin1String("END"))
             return;
-        if (std::optional<TGespeicherteRoute> r = RouteLesen(name, nummer, punkte))
-            liste.push_back(std::move(*r));
+        liste.push_back(RouteLesen(name, nummer, punkte));
         if (l.Ende())
             return;
     }
@@ -390,7 +390,8 @@ QStringList OptionenZeilen(const TKatalog &k, const TOptionenQuelle &q)
     for (int welt = WeltDunladan; welt <= WeltZyrthania; ++welt) {
         z << RoutenKoepfe[static_cast<size_t>(welt)];
         for (const TGespeicherteRoute &r : *q.Routen.Welt(welt))
-            z << r.Name << QString::number(r.Auftraege) << Punkttext(r.Punkte);
+            z << r.Name << QString::number(r.Auftraege)
+              << (r.Punktzeile.isEmpty() ? Punkttext(r.Punkte) : r.Punktzeile);
         z << QStringLiteral("END");
         if (welt != WeltZyrthania)
             z << QString();

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyle>
 
 namespace mvt {
 
@@ -29,12 +30,43 @@ bool TGoldfeldFilter::eventFilter(QObject *objekt, QEvent *ereignis)
     return false;
 }
 
+namespace {
+class TZiffernFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        const QString text = static_cast<QKeyEvent *>(ereignis)->text();
+        // Control keys (Tab, Enter, Backspace, Ctrl+C, Ctrl+V ...) keep their work.
+        if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() == 0x7f)
+            return false;
+        return !(text[0] >= u'0' && text[0] <= u'9');
+    }
+};
+} // namespace
+
+int Goldfeldbreite(const QWidget *bezug)
+{
+    // The line edit's text margins (2 each side), its frame and one pixel for the caret.
+    const int rahmen = bezug->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, bezug);
+    return bezug->fontMetrics().horizontalAdvance(QStringLiteral("9999999,99")) + 2 * 2 + 2 * rahmen + 2;
+}
+
+void NurZiffern(QAbstractSpinBox *feld)
+{
+    feld->installEventFilter(new TZiffernFilter(feld));
+}
+
 TPreiszeile::TPreiszeile(QLineEdit *gold, QSpinBox *prozent, QObject *eltern)
     : QObject(eltern), m_gold(gold), m_prozent(prozent)
 {
     m_gold->installEventFilter(new TGoldfeldFilter(m_gold));
     m_gold->installEventFilter(this);
-    m_prozent->installEventFilter(this);
+    NurZiffern(m_prozent);
     connect(m_gold, &QLineEdit::textChanged, this, &TPreiszeile::GoldGeaendert);
     connect(m_prozent, &QSpinBox::valueChanged, this, &TPreiszeile::ProzentGeaendert);
 }
@@ -106,10 +138,8 @@ bool TPreiszeile::eventFilter(QObject *objekt, QEvent *ereignis)
         if (m_gold->text().isEmpty())
             m_gold->setText(QStringLiteral("0"));
         m_gold->setCursorPosition(0);
-    } else if (objekt == m_prozent && qobject_cast<QSpinBox *>(objekt) && m_prozent->cleanText().isEmpty()) {
-        // Before the spin box's own focus handling, which would bring back the old value.
-        ProzentSetzen(0);
     }
+    // An emptied percentage is left to the spin box, which brings back its value.
     return false;
 }
 

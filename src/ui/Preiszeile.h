@@ -10,8 +10,10 @@
 //    comes back into the gold field (re-entry guard).
 //  - A changed, non-empty percentage sets the gold text to GoldAusProzent, which runs the
 //    gold field's change as above (so the new price is stored by Speichern too).
-//  - Leaving either field empty gives it the text "0", which then runs its change like a
-//    typed 0. Leaving puts the caret at the start.
+//  - Leaving the gold field empty gives it the text "0", which then runs its change like a
+//    typed 0; an emptied percentage returns to its value (a stray key must not make a
+//    price 0). Leaving puts the caret at the start.
+//  - The percentage field takes digits only (NurZiffern).
 //
 // Typical use (the settings window, nothing stored before Okay):
 //     auto *zeile = new TPreiszeile(editGold, spinProzent, this);
@@ -29,8 +31,10 @@
 #include <functional>
 #include <optional>
 
+class QAbstractSpinBox;
 class QLineEdit;
 class QSpinBox;
+class QWidget;
 
 namespace mvt {
 
@@ -86,5 +90,14 @@ public:
 protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 };
+
+// The width a gold field needs to show its largest value, "9999999,99", whole in the
+// font of `bezug` (the window that holds the field).
+int Goldfeldbreite(const QWidget *bezug);
+
+// An integer field that takes digits and control keys only: Space, "+", "-", "," and every
+// other character are refused as typed (Tab selects the value, and a Space would empty
+// it). An emptied field returns to its value when it is left, as a spin box does.
+void NurZiffern(QAbstractSpinBox *feld);
 
 } // namespace mvt

@@ -21,7 +21,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QSpinBox>
@@ -544,7 +546,7 @@ void FensterTest::optimiererAngedockt()
     TPruefstand s;
     s.Erzeugen();
     TForm1 &h = s.Haupt();
-    h.move(500, 200);
+    h.move(500, 100); // room below for the window on the small offscreen screen
     h.show();
     TForm10 &opt = *s.App.Form10;
     opt.OptimiererOffen = true;
@@ -554,18 +556,32 @@ void FensterTest::optimiererAngedockt()
         return QPoint(r.left() - opt.frameGeometry().width() - 9, r.top() + 78);
     };
     QCOMPARE(opt.frameGeometry().topLeft(), erwartet());
-    QVERIFY(opt.FensterFixiert);
-    h.move(620, 260);
+    h.move(620, 140);
     QTRY_COMPARE(opt.frameGeometry().topLeft(), erwartet());
-    // The optimiser window itself cannot be dragged away.
-    const QPoint fest = opt.pos();
-    opt.move(fest + QPoint(40, 40));
-    QTRY_COMPARE(opt.pos(), fest);
+    // The player may move the window, and it stays where it was put.
+    const QPoint gezogen = opt.pos() + QPoint(40, 40);
+    opt.move(gezogen);
+    QTest::qWait(20);
+    QCOMPARE(opt.pos(), gezogen);
     // Not while the main window is closing.
     h.Schliessend = true;
     h.move(100, 100);
     QTest::qWait(20);
-    QCOMPARE(opt.pos(), fest);
+    QCOMPARE(opt.pos(), gezogen);
+    h.Schliessend = false;
+    // A main window at the screen's left edge: the window stays wholly on that screen.
+    const QRect frei = h.screen()->availableGeometry();
+    h.move(frei.left(), frei.top() + 40);
+    QTRY_COMPARE(opt.frameGeometry().left(), frei.left());
+    QVERIFY(frei.contains(opt.frameGeometry()));
+
+    // "Leben" takes five digits as typed.
+    auto *leben = opt.findChild<QLineEdit *>(QStringLiteral("EditGegnerLeben"));
+    QVERIFY(leben);
+    leben->setFocus();
+    leben->selectAll();
+    QTest::keyClicks(leben, QStringLiteral("1234567"));
+    QCOMPARE(leben->text(), QStringLiteral("12345"));
 }
 
 void FensterTest::mausFlags()

@@ -13,6 +13,7 @@
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Mengendialog.h"
 #include "online/ui/Versionsfenster.h"
+#include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
@@ -32,8 +33,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QSpinBox>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QAbstractScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -86,6 +90,8 @@ public:
                 Reiter(t);
             if (auto *t = qobject_cast<QTableView *>(w))
                 Zellen(t);
+            if (auto *e = qobject_cast<QLineEdit *>(w); e && w->objectName().contains(QStringLiteral("Gold")))
+                Goldfeld(e);
         }
         // Labels side by side: a text that fits its own label may still run into the next.
         for (QWidget *w : alle) {
@@ -152,6 +158,24 @@ private:
         if (l->alignment() & (Qt::AlignLeft | Qt::AlignRight))
             platz.adjust(0, 0, -einzug, 0);
         Zeilen(l, l->font(), text, platz);
+        Sichtbar(l, text);
+    }
+    // Where the text of a label runs past its parent's visible area (the edge of a page, the
+    // viewport of a scroll box), it is cut although the label itself is wide enough.
+    void Sichtbar(QLabel *l, const QString &text)
+    {
+        const QWidget *p = l->parentWidget();
+        if (!p || l->wordWrap())
+            return;
+        QRect sicht = p->rect();
+        if (const auto *box = qobject_cast<const QAbstractScrollArea *>(
+                p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+            if (box->viewport() == p->parentWidget())
+                sicht = QRect(p->mapFrom(box->viewport(), QPoint(0, 0)), box->viewport()->size());
+        const QRect flaeche = l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()), text);
+        const QRect gezeigt = flaeche.translated(l->pos());
+        if (gezeigt.right() > sicht.right() + 1 || gezeigt.left() < sicht.left() - 1)
+            Melden(l, text + QStringLiteral(" (am Rand)"), gezeigt.size(), sicht.size());
     }
     void Knopf(QAbstractButton *b)
     {
@@ -181,6 +205,18 @@ private:
             return;
         }
         Zeilen(b, b->font(), text, platz);
+    }
+    // A gold field must show its largest value, 7 digits and 2 decimals, whole.
+    void Goldfeld(QLineEdit *e)
+    {
+        QStyleOptionFrame o;
+        o.initFrom(e);
+        o.rect = e->rect();
+        o.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, e) : 0;
+        QRect platz =
+            e->style()->subElementRect(QStyle::SE_LineEditContents, &o, e).marginsRemoved(e->textMargins());
+        platz.adjust(2, 0, -3, 0); // the edit's own text margins and the caret
+        Zeilen(e, e->font(), QStringLiteral("9999999,99"), platz);
     }
     void Kopf(QHeaderView *k)
     {
@@ -495,6 +531,68 @@ private slots:
         QTest::mouseClick(c.findChild<QPushButton *>(QStringLiteral("ButtonAttributeOptimieren")),
                           Qt::LeftButton);
         p.P.Pruefen(p.S.App.Form10.get());
+        QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
+    }
+
+    // Compare mode in both views and on both evaluation pages, against a weaker saved
+    // character and with the largest figures the opponent fields take.
+    void charakterPlanerVergleichFernkampfUndGrossteWerte()
+    {
+        TProgramm p;
+        p.Seite(p.S.Haupt().TabSheet5);
+        TCharakterPlanerSeite &c = *p.S.Haupt().CharakterPlanerSeite;
+        planer::TPlaner &pl = c.Planer;
+        const TKatalog &k = p.S.App.Zustand.Katalog;
+        auto wahl = [&](planer::TSlot s, const char *name) {
+            planer::TSlotwahl w;
+            w.Name = QString::fromUtf8(name);
+            planer::SlotwahlAnwenden(pl, k, s, w);
+        };
+        planer::SetzeLevel(pl.Charakter, 10, pl.Optionen.Welt);
+        wahl(planer::SlotHauptwaffe, "Kurzschwert");
+        wahl(planer::SlotFernkampf, "Kurzbogen");
+        c.CharakterNeuBerechnen();
+        QTemporaryDir ordner;
+        const QString basis = ordner.filePath(QStringLiteral("basis.json"));
+        QVERIFY(planer::CharakterdateiSchreiben(pl, basis).isEmpty());
+        planer::SetzeLevel(pl.Charakter, 60, pl.Optionen.Welt);
+        planer::SetzeAttribut(pl.Charakter, planer::AttrStaerke, 80);
+        planer::SetzeAttribut(pl.Charakter, planer::AttrGeschick, 90);
+        wahl(planer::SlotHelm, "Hartleder-Helm");
+        wahl(planer::SlotPanzer, "Hartleder-Harnisch");
+        wahl(planer::SlotHauptwaffe, "Bidenhänder [2H]");
+        wahl(planer::SlotFernkampf, "Langbogen");
+        c.CharakterNeuBerechnen();
+        QVERIFY(c.VergleichLaden(basis));
+        auto pruefen = [&] {
+            auto *bewertung = c.findChild<QTabWidget *>(QStringLiteral("PageControl3"));
+            for (int i = 0; i < bewertung->count(); ++i) {
+                bewertung->setCurrentIndex(i);
+                p.P.Pruefen(&c);
+            }
+        };
+        pruefen();
+        // the shield's block line
+        wahl(planer::SlotHauptwaffe, "Kurzschwert");
+        wahl(planer::SlotNebenwaffe, "Rundschild");
+        c.CharakterNeuBerechnen();
+        pruefen();
+        c.findChild<QRadioButton *>(QStringLiteral("RadioButtonWerteImFernkampf"))->click();
+        pruefen();
+        // The largest opponent: every field at its most digits.
+        for (auto [name, wert] : {std::pair{"EditGegnerLeben", "999999999"},
+                                  {"EditGegnerMinSchaden", "9999"},
+                                  {"EditGegnerMaxSchaden", "9999"},
+                                  {"EditGegnerAngriffeProRunde", "99"},
+                                  {"EditGegnerTreffsicherheit", "100"},
+                                  {"EditGegnerKritischeTreffer", "100"}}) {
+            auto *e = c.findChild<QLineEdit *>(QLatin1String(name));
+            QVERIFY(e);
+            e->setText(QLatin1String(wert));
+        }
+        pruefen();
+        c.findChild<QRadioButton *>(QStringLiteral("RadioButtonWerteImNahkampf"))->click();
+        pruefen();
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }
 };

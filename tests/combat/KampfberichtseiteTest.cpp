@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -335,6 +336,49 @@ private slots:
         QVERIFY(staende.size() > 1);
         QCOMPARE(Teil<QTableView>(w, "StringGrid1")->model()->rowCount(), 12);
         QCOMPARE(Text(w, "LabelFehler"), QStringLiteral("Fehler: 0"));
+    }
+
+    // A pasted report of 20,000 lines goes in over the event loop: the field is read-only
+    // meanwhile, the evaluation reads the whole text, the paste is one undo step, and
+    // clearing the field drops what still waits.
+    void LangesEinfuegenInScheiben()
+    {
+        TKampfberichtSeite w(m_katalog);
+        w.show();
+        QString text;
+        for (int i = 0; i < 20000; ++i)
+            text += QStringLiteral("%1:%2 Held [Axt] greift Ork an: verursacht %3 Schaden.\n")
+                        .arg(i / 240)
+                        .arg(i / 4 % 60, 2, 10, QLatin1Char('0'))
+                        .arg(i % 30);
+        auto *memo = Teil<QPlainTextEdit>(w, "Memo1");
+        memo->setPlainText(QStringLiteral("Alt"));
+        memo->selectAll();
+        QApplication::clipboard()->setText(text);
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(memo->isReadOnly());
+        QVERIFY(memo->toPlainText().size() < text.size());
+        QTRY_VERIFY(!memo->isReadOnly());
+        QCOMPARE(memo->toPlainText(), text); // the selection "Alt" was replaced
+        memo->undo();
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Alt"));
+
+        // clearing while slices wait: the field stays empty and writable
+        memo->clear();
+        memo->paste();
+        Klicken(w, "SpeedButtonTextLoeschen");
+        QApplication::processEvents();
+        QVERIFY(memo->toPlainText().isEmpty());
+        QVERIFY(!memo->isReadOnly());
+
+        // evaluating at once after the paste reads every line
+        memo->paste();
+        QSignalSpy fertig(&w, &TKampfberichtSeite::AuswertungFertig);
+        Klicken(w, "SpeedButtonAuswerten");
+        QVERIFY(fertig.wait(20000));
+        QCOMPARE(memo->toPlainText(), text);
+        QCOMPARE(Teil<QTableView>(w, "StringGrid1")->model()->rowCount(), 2);
     }
 
     // 50,000 fighters: the window goes on handling events while the report is read, the

@@ -2,6 +2,7 @@
 // per-Runde list and forum output.
 #include "../CliLauf.h"
 #include "catalogue/Katalog.h"
+#include "base/Tabellentext.h"
 #include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
@@ -94,18 +95,36 @@ TEST(Statistiktext, TabellenkopieFuerTabellenkalkulation)
     KampfberichtAuswerten(TextDekodieren(Lesen("gemischt.txt")), a, Katalog());
     auto zeilen = Tabelle(a);
     ZeilenSortieren(zeilen, 1, 1); // damage dealt, largest first
-    const QStringList z = TabellenKopie(TabellenKopf(), zeilen, a.Fehler).split('\n');
-    ASSERT_EQ(z.size(), 1 + 5 + 1 + 1);
+    ASSERT_NE(a.Fehler, 0);
+    const QStringList z = TabellenKopie(TabellenKopf(), zeilen).split('\n');
+    // header, five fighters, the final line break; the error count is the forum text's
+    ASSERT_EQ(z.size(), 1 + 5 + 1);
     EXPECT_EQ(z[0], "Name\tSchaden ausgeteilt\tAngriffe ausgeteilt\tSchaden pro Runde\tTreffer\tKritisch\t"
                     "Bester Treffer\tHeilung ausgeteilt\tSchaden erhalten\tTreffer erhalten\tAusgewichen\t"
                     "Geblockt\tHeilung erhalten");
-    for (size_t i = 0; i < zeilen.size(); ++i)
-        EXPECT_EQ(z[int(i) + 1], zeilen[i].join('\t'));
+    for (size_t i = 0; i < zeilen.size(); ++i) {
+        const QStringList zellen = z[int(i) + 1].split('\t');
+        ASSERT_EQ(zellen.size(), zeilen[i].size());
+        for (qsizetype s = 1; s < zellen.size(); ++s) {
+            // every figure a number a German spreadsheet reads: comma, no percent sign
+            QString erwartet = zeilen[i][s];
+            erwartet.remove(QStringLiteral(" %")).replace('.', ',');
+            EXPECT_EQ(zellen[s], erwartet);
+            EXPECT_FALSE(zellen[s].contains('.') || zellen[s].contains('%')) << zellen[s].toStdString();
+        }
+    }
     EXPECT_TRUE(z[1].startsWith("Mirla\t73\t"));
-    EXPECT_EQ(z[6], "Fehler: 3");
-    EXPECT_EQ(z[7], "");
-    // Without errors there is no error line.
-    EXPECT_FALSE(TabellenKopie(TabellenKopf(), zeilen, 0).contains("Fehler"));
+    EXPECT_TRUE(z[1].contains(",")) << "the rates have decimals";
+    EXPECT_EQ(z[6], "");
+    EXPECT_TRUE(
+        ForumText(TabellenKopf(), zeilen, a.Runden, a.Fehler).endsWith(QStringLiteral("Fehler: 3\n")));
+
+    // one number per cell only; words, ranges and durations stay as they are
+    EXPECT_EQ(TabellenZahl(QStringLiteral("\u22124.50 %")), "-4,50");
+    EXPECT_EQ(TabellenZahl(QStringLiteral("100%")), "100");
+    EXPECT_EQ(TabellenZahl(QStringLiteral("1234,56")), "1234,56");
+    for (const char *t : {"8 - 12", "1.40 Steinkohle", "7 Std. 0 Min.", "12.", ".5", "-", "1.2.3", ""})
+        EXPECT_EQ(TabellenZahl(QString::fromUtf8(t)), QString::fromUtf8(t));
 }
 
 TEST(Statistiktext, KommandozeileProRunde)

@@ -218,9 +218,10 @@ private slots:
         TAnalyseRaster *g = a.form.StringGrid2;
         g->setFocus();
         QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
+        // the percentages as numbers a spreadsheet reads, as in every grid's copy
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("\tAnzahl\tGesamtpreis\tStückpreis\t\n"
-                                                                   "Kupferbarren\t7\t420\t60\t100%\n"
-                                                                   "Schmiedeöl\t5\t400\t80\t100%\n"));
+                                                                   "Kupferbarren\t7\t420\t60\t100\n"
+                                                                   "Schmiedeöl\t5\t400\t80\t100\n"));
         // Two cells of one column: that column's header and values, with the row names.
         g->setCurrentCell(0, 1, QItemSelectionModel::ClearAndSelect);
         g->setCurrentCell(1, 1, QItemSelectionModel::Select);

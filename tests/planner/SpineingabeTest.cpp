@@ -52,3 +52,20 @@ TEST(Spineingabe, LevelScrollen)
     EXPECT_FALSE(LevelWirdGescrollt(1000, 1750));
     EXPECT_FALSE(LevelWirdGescrollt(2000, 1000)); // clock went backwards: a long pause
 }
+
+TEST(Spineingabe, FuehrendeNullenWerdenZumWert)
+{
+    // No free points: the field's limits are 0 and 0. "3" becomes "0", and a "0" typed
+    // behind it must not leave "00" standing.
+    TSpinGedaechtnis g;
+    auto r = PruefeSpinEingabe(g, QStringLiteral("3"), 0, 0, 0);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->Wert, 0);
+    EXPECT_TRUE(r->Begrenzt);
+    r = PruefeSpinEingabe(g, QStringLiteral("00"), 100, 0, 0);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->Wert, 0);
+    EXPECT_TRUE(r->Begrenzt);
+    EXPECT_TRUE(PruefeSpinEingabe(g, QStringLiteral("015"), 5000, 0, 99)->Begrenzt);
+    EXPECT_FALSE(PruefeSpinEingabe(g, QStringLiteral("15"), 9000, 0, 99)->Begrenzt);
+}

@@ -1,4 +1,5 @@
 #include "planner/Charakterdatei.h"
+#include "planner/Vergleich.h"
 #include "planner/WasWaereWenn.h"
 #include "PlanerTestKatalog.h"
 
@@ -238,7 +239,23 @@ TEST(WasWaereWenn, ZeilenMitVorzeichenEinheitUndRichtung)
     EXPECT_EQ(z[4].Text, QString::fromUtf8("Überlebt 20 Runden statt unbesiegbar"));
     EXPECT_FALSE(z[4].Besser);
 
+    // The difference of the shown values, as the compare mode gives it: 26,1 and 20,9 shown
+    // give −5,2 although the raw values differ by 5,12; 12.04 and 12.06 show 12.0 and 12.1.
+    b = a;
+    a.GegnerBesiegtIn = 26.06;
+    b.GegnerBesiegtIn = 20.94;
+    a.Ruestschutz = 12.04;
+    b.Ruestschutz = 12.06;
+    const auto gezeigt = UnterschiedsZeilen(a, b);
+    ASSERT_EQ(gezeigt.size(), 2u);
+    EXPECT_EQ(gezeigt[0].Text, QString::fromUtf8("Rüstschutz +0.1 %"));
+    EXPECT_EQ(gezeigt[1].Text, QString::fromUtf8("Gegner besiegt in \u22125,2 Runden"));
+    EXPECT_EQ(TextVergleich(RundenText(20.94), RundenText(26.06), false).Text,
+              QString::fromUtf8("\u22125,2"));
+
     // Healing and damage are not one scale.
+    a.Ruestschutz = 12.0;
+    a.GegnerBesiegtIn = 12.5;
     b = a;
     b.Heilung = true;
     b.ProRunde = 99.0;

@@ -195,8 +195,10 @@ private slots:
         s.EditZielX->setText(QStringLiteral("x1"));
         QTest::mouseClick(s.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(!s.BerechnungLaeuft());
-        QCOMPARE(meldungen.Meldungen.size(), 1);
-        QVERIFY(meldungen.Meldungen[0].startsWith(QStringLiteral("Fehler: ")));
+        // both are told, the negative one as a coordinate off the map
+        QCOMPARE(meldungen.Meldungen,
+                 (QStringList{QStringLiteral("Fehler: '-5' ist keine gültige Koordinate (1 bis 120)."),
+                              QStringLiteral("Fehler: 'x1' ist kein gültiger Integerwert.")}));
 
         // swap
         u.Koordinaten(1, 2, 3, 4);
@@ -467,12 +469,31 @@ private slots:
         TUmgebung u;
         // a hand-edited file: a route of Zyrthania that leaves its 120 fields
         u.routen.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("kaputt"), 5, {{10, 10}, {150, 150}}});
+        TGespeicherteRoute ungerade{QStringLiteral("ungerade"), 150, {}};
+        ungerade.Punktzeile = QStringLiteral("0100100");
+        u.routen.Welt(3)->push_back(ungerade);
+        u.routen.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("viele"), 150, {{10, 10}, {20, 25}}});
         u.Welt(3);
         TRoutenplanerSeite &s = *u.seite;
+        MeldungsRekorder meldungen;
         QCOMPARE(s.StringGrid3->item(0, 0)->text(), QStringLiteral("kaputt"));
         s.StringGrid3->setCurrentCell(0, 0);
         QVERIFY(!s.StringGrid2->isVisible());
         QVERIFY(u.karte->Routenmarkierung().Leer());
+        s.StringGrid3->setCurrentCell(1, 0);
+        QVERIFY(!s.StringGrid2->isVisible());
+        QCOMPARE(meldungen.Meldungen,
+                 (QStringList{
+                     QStringLiteral("Fehler: Die Route 'kaputt' führt über den Rand der Karte hinaus und "
+                                    "kann nicht geladen werden."),
+                     QStringLiteral("Fehler: Die Wegpunkte der Route 'ungerade' sind ungültig ('0100100'). "
+                                    "Die Route kann nicht geladen werden.")}));
+        // a count beyond 100 loads with the largest the field allows, and stays in the list as read
+        s.StringGrid3->setCurrentCell(2, 0);
+        QVERIFY(s.StringGrid2->isVisible());
+        QCOMPARE(s.SpinEditAuftraege->value(), 100);
+        QCOMPARE(u.routen.Welt(3)->at(2).Auftraege, 150);
+        QCOMPARE(u.routen.Welt(3)->size(), size_t(3));
     }
 
     void UebertragungEinesAuftrags()

@@ -81,8 +81,9 @@ TEST(Preiszeilen, ReihenfolgeSeitenUndAlleBoxen)
     EXPECT_EQ(Preisseiten().size(), 19u);
 }
 
-// The price pages leave a gap before every row that opens a new group of one material tier
-// (tiers five levels wide); the goods that run each through all tiers are grouped by kind.
+// The price pages leave a gap before every row that opens a new group of one material tier;
+// a kit's tier and a building's kind are the catalogue tree's groups; the goods that run
+// each through all tiers are grouped by kind.
 TEST(Preiszeilen, GruppenNachMaterialstufe)
 {
     TKatalog k;
@@ -93,12 +94,28 @@ TEST(Preiszeilen, GruppenNachMaterialstufe)
         const int zeile = PreiszeileVon(art, r.Index);
         return zeile > 1 && NeueStufengruppe(k, zeile - 1, zeile);
     };
-    // Swords of levels 1 and 3 share tier 0; the Breitschwert (5) opens tier 5, the
-    // Bidenhänder (10) tier 10; the Säbel (8) stays with the Breitschwert.
+    // Swords by the tree's metals: "II  Eisen" runs from the Breitschwert to the
+    // Bidenhänder (use level 10), "III Sorandil" from the Krummsäbel to the Flamberge,
+    // "IV Adamant" from the Krummschwert to the Elbenbann.
     EXPECT_FALSE(neueGruppe(u"Schwert"));
     EXPECT_TRUE(neueGruppe(u"Breitschwert"));
     EXPECT_FALSE(neueGruppe(u"Säbel"));
-    EXPECT_TRUE(neueGruppe(u"Bidenhänder [2H]"));
+    EXPECT_FALSE(neueGruppe(u"Bidenhänder [2H]"));
+    EXPECT_TRUE(neueGruppe(u"Krummsäbel"));
+    EXPECT_FALSE(neueGruppe(u"Flamberge [2H]"));
+    EXPECT_TRUE(neueGruppe(u"Krummschwert"));
+    EXPECT_FALSE(neueGruppe(u"Elbenbann [2H]"));
+    EXPECT_FALSE(neueGruppe(u"Felsenspalter [2H]"));
+    EXPECT_TRUE(neueGruppe(u"Barbarenaxt"));
+    // Bows with their arrows: "II  Birke" opens with the Jagdpfeile.
+    EXPECT_TRUE(neueGruppe(u"Jagdpfeile"));
+    EXPECT_FALSE(neueGruppe(u"Kompositbogen"));
+    EXPECT_TRUE(neueGruppe(u"Kriegspfeile"));
+    // Buildings by kind: Forstanlage, Steinbruch and Bergwerk are three groups.
+    EXPECT_FALSE(neueGruppe(u"Forstanlage II"));
+    EXPECT_TRUE(neueGruppe(u"Steinbruch I"));
+    EXPECT_TRUE(neueGruppe(u"Bergwerk I"));
+    EXPECT_FALSE(neueGruppe(u"Lager IX"));
     // Crafting materials: the tiers 0, 10 and 20 are three groups.
     EXPECT_FALSE(neueGruppe(u"Mörtel"));
     EXPECT_TRUE(neueGruppe(u"Schleifstein"));

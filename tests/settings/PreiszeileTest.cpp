@@ -102,13 +102,32 @@ private slots:
         QCOMPARE(z.prozent->value(), 0);
         QCOMPARE(z.gespeichert.last(), QStringLiteral("0"));
 
+        // An emptied percentage returns to its value: the price stays as it was.
         z.kopplung->Anzeigen(0.4); // 0 % of 1200, yet not 0 gold
         z.prozent->setFocus();
         z.prozent->selectAll();
         QTest::keyClick(z.prozent, Qt::Key_Backspace);
         z.anderes->setFocus();
         QCOMPARE(z.prozent->value(), 0);
-        QCOMPARE(z.gold->text(), QStringLiteral("0")); // a percentage of 0 sets the price to 0
+        QCOMPARE(z.gold->text(), QStringLiteral("0,40"));
+    }
+
+    // Tab selects the percentage; Space, "+" and every other non-digit are refused, so a
+    // stray key cannot empty it and leaving it keeps the price.
+    void ProzentNimmtNurZiffern()
+    {
+        Zeile z(1200.0, true);
+        z.kopplung->Anzeigen(600.0);
+        for (const char *taste : {" ", "+", "-", "a", ","}) {
+            z.prozent->setFocus();
+            z.prozent->selectAll();
+            QTest::keyClicks(z.prozent, QLatin1String(taste));
+            QCOMPARE(z.prozent->text(), QStringLiteral("50"));
+            z.anderes->setFocus();
+            QCOMPARE(z.prozent->value(), 50);
+            QCOMPARE(z.gold->text(), QStringLiteral("600"));
+        }
+        QVERIFY(z.gespeichert.isEmpty());
     }
 
     void UngueltigerTextBehaeltProzent()

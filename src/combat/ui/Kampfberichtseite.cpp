@@ -1,4 +1,5 @@
 #include "combat/ui/Kampfberichtseite.h"
+#include "combat/ui/Berichtsfeld.h"
 #include "ui/Bilder.h"
 #include "ui/Einpassen.h"
 
@@ -153,7 +154,7 @@ TKampfberichtSeite::TKampfberichtSeite(const TKatalog &katalog, QWidget *parent)
     schrift.setPixelSize(11);
     setFont(schrift);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new TBerichtsfeld(this); // a long report is pasted in slices
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setAccessibleName(QStringLiteral("Kampfbericht"));
     Memo1->setGeometry(8, 4, 768, 514);
@@ -608,8 +609,14 @@ void TKampfberichtSeite::KaempferZeigen(const TKaempfer &k)
         QLabel *beschriftung = findChild<QLabel *>(d.Label + QLatin1Char('X'));
         if (!wert || !beschriftung)
             continue;
-        wert->setText(d.Text);
-        wert->adjustSize();
+        // Up to the box's visible edge (the box may not be laid out yet); a long value
+        // ("sehr schnell (12 Schritte)") is drawn smaller rather than past it.
+        int sicht = 250;
+        for (const QScrollArea *box : {ScrollBoxKB1, ScrollBoxKB2, ScrollBoxKB3})
+            if (box->widget() == wert->parentWidget())
+                sicht = box->width() - 2 * box->frameWidth();
+        wert->resize(std::max(sicht - 3 - wert->x(), 10), wert->height());
+        TextEinpassen(wert, d.Text, 7);
         Einfaerben(wert, d.Grau ? QColor(Qt::gray) : normal);
         Einfaerben(beschriftung, d.Grau ? QColor(Qt::gray) : normal);
     }
@@ -796,7 +803,7 @@ void TKampfberichtSeite::AlsTabellekopieren1Click()
 {
     QStringList kopf;
     const auto zeilen = ZeilenWieGezeigt(kopf);
-    QGuiApplication::clipboard()->setText(TabellenKopie(kopf, zeilen, m_auswertung->Fehler));
+    QGuiApplication::clipboard()->setText(TabellenKopie(kopf, zeilen));
 }
 
 } // namespace mvt

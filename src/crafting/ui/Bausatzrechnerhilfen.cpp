@@ -1,5 +1,7 @@
 #include "crafting/ui/Bausatzrechnerhilfen.h"
 
+#include "ui/Preiszeile.h"
+
 #include <QHeaderView>
 #include <QPalette>
 #include <QSpinBox>
@@ -41,6 +43,7 @@ QSpinBox *Zahlenfeld(QWidget *eltern, const QString &name, int min, int max, int
     s->setRange(min, max);
     s->setValue(wert);
     s->setGeometry(ort);
+    NurZiffern(s);
     s->setAccessibleName(zugang);
     return s;
 }

@@ -413,6 +413,38 @@ void TForm6::FormResize()
     StringGrid5->resize(std::min(w - 2 * Links, 592), StringGrid5->height());
     Bevel1->resize(std::max(w - Bevel1->x() - Links, 40), Bevel1->height());
     SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), SpeedButtonAbbrechen->y());
+    SummenEinpassen(w);
+}
+
+void TForm6::SummenEinpassen(int w)
+{
+    // Counts and amounts as wide as their texts (2,147,483,647 pieces give amounts of a
+    // dozen digits): the counts end after the widest caption, the amounts start after the
+    // widest count; a window too narrow for both keeps the amounts whole and squeezes the gap.
+    const auto breite = [](const QLabel *l) { return l->fontMetrics().horizontalAdvance(l->text()) + 4; };
+    int beschriftung = 0, anzahl = 90, wert = 100;
+    for (const QLabel *l : LabelKostenStatic)
+        beschriftung = std::max(beschriftung, breite(l));
+    for (const QLabel *l : LabelAnzahl)
+        anzahl = std::max(anzahl, breite(l));
+    for (const QLabel *l : LabelKosten)
+        wert = std::max(wert, breite(l));
+    for (const QLabel *l : LabelGewinn)
+        wert = std::max(wert, breite(l));
+    const int text = LabelKostenStatic[0]->x();
+    int anzahlRechts = std::max(text + 220, text + beschriftung + 6 + anzahl);
+    int wertX = std::max(text + 222, anzahlRechts + 8);
+    if (wertX + wert > w - Links) {
+        wertX = std::max(text + beschriftung + 6 + anzahl + 4, w - Links - wert);
+        anzahlRechts = wertX - 4;
+    }
+    for (size_t i = 0; i < LabelKosten.size(); ++i) {
+        LabelAnzahl[i]->setGeometry(anzahlRechts - anzahl, LabelAnzahl[i]->y(), anzahl,
+                                    LabelAnzahl[i]->height());
+        LabelKosten[i]->setGeometry(wertX, LabelKosten[i]->y(), wert, LabelKosten[i]->height());
+    }
+    for (QLabel *l : LabelGewinn)
+        l->setGeometry(wertX, l->y(), wert, l->height());
 }
 
 void TForm6::FormShow()
@@ -443,6 +475,7 @@ void TForm6::FormShow()
     StringGrid3->ZeilenSetzen(Zeilen(d.Gebaeude));
     StringGrid4->ZeilenSetzen(Zeilen(d.Fertigkeiten));
     StringGrid5->ZeilenSetzen(Zeilen(d.Zwischenprodukte));
+    SummenEinpassen(Clientbreite());
 }
 
 void TForm6::SpeedButtonAbbrechenClick()

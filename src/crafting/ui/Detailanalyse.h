@@ -99,6 +99,7 @@ protected:
 
 private:
     void LayoutSetzen(bool zwischenprodukte);
+    void SummenEinpassen(int clientbreite);
 
     const TKatalog *m_katalog = nullptr;
     const TOptionen *m_optionen = nullptr;

@@ -73,6 +73,10 @@ void TKostenblatt::Anlegen()
     const int k = m_seite;
     TKostenseitenSteuerung &s = Steuerung;
 
+    // A gold field shows the largest price, 7 digits and 2 decimals, whole; what it needs
+    // beyond 64 pixels comes off the name before it.
+    const int gold = std::max(64, Goldfeldbreite(this));
+    const int mehr = gold - 64;
     auto goldfeld = [&](const QString &name, QRect ort, const QString &zugang) {
         auto *e = new QLineEdit(this);
         e->setObjectName(name);
@@ -93,8 +97,9 @@ void TKostenblatt::Anlegen()
     // Sale.
     s.LabelVerkaufspreis0 = Beschriftung(this, Name("LabelVerkaufspreis", k, 0),
                                          QStringLiteral("Verkaufspreise:"), {4, 4, 200, 16}, true);
-    s.LabelVerkaufspreis1 = Beschriftung(this, Name("LabelVerkaufspreis", k, 1), QString(), {4, 24, 128, 22});
-    s.EditVerkaufspreisGold = goldfeld(Name("EditVerkaufspreisGold", k), {134, 24, 64, 22},
+    s.LabelVerkaufspreis1 =
+        Beschriftung(this, Name("LabelVerkaufspreis", k, 1), QString(), {4, 24, 128 - mehr, 22});
+    s.EditVerkaufspreisGold = goldfeld(Name("EditVerkaufspreisGold", k), {134 - mehr, 24, gold, 22},
                                        QStringLiteral("Verkaufspreis in Gold"));
     s.LabelVerkaufspreisGold =
         Beschriftung(this, Name("LabelVerkaufspreisGold", k), QStringLiteral("G"), {200, 24, 10, 22});
@@ -134,7 +139,7 @@ void TKostenblatt::Anlegen()
             art <= AnzahlHandwerksgebaeude)
             emit schichtkostenGeaendert(art, Steuerung.SpinEditGebaeude->value());
     });
-    s.SpinEditGebaeude->installEventFilter(this);
+    // digits only (Zahlenfeld); an emptied shift cost returns to its value when left
     s.LabelGebaeudeGold =
         Beschriftung(this, Name("LabelGebaeudeGold", k), QStringLiteral("Gold"), {202, 96, 40, 22});
     s.SpeedButtonGebaeude = alle(Name("SpeedButtonGebaeude", k), 122, 3);
@@ -143,13 +148,13 @@ void TKostenblatt::Anlegen()
     s.LabelKosten0 = Beschriftung(this, Name("LabelKosten", k, 0), QStringLiteral("Einkaufspreise:"),
                                   {4, 148, 128, 16}, true);
     s.LabelKostenGold =
-        Beschriftung(this, Name("LabelKostenGold", k), QStringLiteral("Gold"), {136, 148, 60, 16});
+        Beschriftung(this, Name("LabelKostenGold", k), QStringLiteral("Gold"), {136 - mehr, 148, 60, 16});
     s.LabelKostenProzent =
         Beschriftung(this, Name("LabelKostenProzent", k), QStringLiteral("%"), {214, 148, 40, 16});
     for (int i = 1; i <= SichtbareEinkaufszeilen; ++i) {
         const int y = 166 + 24 * (i - 1);
-        s.LabelKosten[i] = Beschriftung(this, Name("LabelKosten", k, i), QString(), {4, y, 128, 22});
-        s.EditKostenGold[i] = goldfeld(Name("EditKostenGold", k, i), {134, y, 64, 22},
+        s.LabelKosten[i] = Beschriftung(this, Name("LabelKosten", k, i), QString(), {4, y, 128 - mehr, 22});
+        s.EditKostenGold[i] = goldfeld(Name("EditKostenGold", k, i), {134 - mehr, y, gold, 22},
                                        QStringLiteral("Einkaufspreis %1 in Gold").arg(i));
         s.SpinEditKostenProzent[i] =
             Zahlenfeld(this, Name("SpinEditKostenProzent", k, i), 0, 999, 0, {212, y, 54, 22},
@@ -213,7 +218,7 @@ void TKostenblatt::Anzeigen(const TKostenseite &d)
              s.SpinEditVerkaufspreisProzent, s.LabelVerkaufspreisProzent})
         w->show();
     s.SpeedButtonVerkaufspreis->setVisible(d.VerkaufAlle);
-    TextEinpassen(s.LabelVerkaufspreis1, d.Verkauf.Name, 10);
+    TextEinpassen(s.LabelVerkaufspreis1, d.Verkauf.Name, 8);
     s.LabelVerkaufspreis1->setToolTip(d.Verkauf.Name);
     zeigen(s.Verkaufszeile, d.Verkauf);
     s.EditVerkaufspreisGold->setAccessibleName(d.Verkauf.Name + QStringLiteral(", Verkaufspreis in Gold"));
@@ -337,16 +342,6 @@ void TKostenblatt::AnalyseVerbergen()
         s.LabelAnalyse[i]->hide();
         s.LabelAnalyseStatic[i]->hide();
     }
-}
-
-bool TKostenblatt::eventFilter(QObject *objekt, QEvent *ereignis)
-{
-    // Before the spin box's own handling: an empty or invalid shift cost becomes 0 instead
-    // of the previous value.
-    if (ereignis->type() == QEvent::FocusOut && objekt == Steuerung.SpinEditGebaeude &&
-        !GanzzahlLesen(Steuerung.SpinEditGebaeude->cleanText()))
-        Steuerung.SpinEditGebaeude->setValue(0);
-    return false;
 }
 
 } // namespace mvt

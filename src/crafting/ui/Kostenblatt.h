@@ -91,9 +91,6 @@ signals:
     void gebaeudeStufeGeaendert(int art, int stufe);
     void schichtkostenGeaendert(int art, int32_t kosten);
 
-protected:
-    bool eventFilter(QObject *objekt, QEvent *ereignis) override;
-
 private:
     const int m_seite;
     bool m_angelegt = false;

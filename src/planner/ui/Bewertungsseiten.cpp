@@ -9,9 +9,12 @@
 #include "ui/Steuerelemente.h"
 
 #include <QEvent>
+#include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace mvt {
 
@@ -124,7 +127,9 @@ TBewertungsseiten::TBewertungsseiten(TCharakterPlanerSeite &seite, const TGegner
 
 void TBewertungsseiten::Zeigen(const TBewertung &b)
 {
-    auto zeilen = [](std::array<TErgebniszeile, 8> &ziel, const std::vector<TBewertungsZeile> &quelle) {
+    // a page is the tab widget less its frame, also before the pages were first laid out
+    const int seite = width() - 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) - 2;
+    auto zeilen = [seite](std::array<TErgebniszeile, 8> &ziel, const std::vector<TBewertungsZeile> &quelle) {
         for (size_t i = 0; i < ziel.size(); ++i) {
             const bool da = i < quelle.size() && quelle[i].Sichtbar;
             planeranzeige::Zeigen(ziel[i].Beschriftung, da);
@@ -135,6 +140,19 @@ void TBewertungsseiten::Zeigen(const TBewertung &b)
             Text(ziel[i].Wert, quelle[i].Wert);
             ziel[i].Beschriftung->setToolTip(quelle[i].Hinweis);
             ziel[i].Wert->setToolTip(quelle[i].Hinweis);
+        }
+        // The values start after the widest caption and run to the page's edge, so that a
+        // long value ("krit. Treffer unmöglich") and its difference in compare mode keep
+        // the page's width.
+        int beschriftung = 0;
+        for (const TErgebniszeile &z : ziel)
+            if (!z.Beschriftung->isHidden())
+                beschriftung =
+                    std::max(beschriftung,
+                             z.Beschriftung->fontMetrics().horizontalAdvance(z.Beschriftung->text()) + 6);
+        for (TErgebniszeile &z : ziel) {
+            const int x = z.Beschriftung->x() + std::min(beschriftung, z.Beschriftung->width());
+            z.Wert->setGeometry(x, z.Wert->y(), std::max(seite - x - 2, 10), z.Wert->height());
         }
     };
     if (b.Offensive.Berechnet)

@@ -172,6 +172,34 @@ void ZeichenfilterSetzen(QLineEdit *feld, TZeichenfilter filter)
     feld->installEventFilter(new TTastenfilter(feld, filter));
 }
 
+namespace {
+class TTipplaenge : public QObject {
+public:
+    TTipplaenge(QLineEdit *feld, int zeichen) : QObject(feld), m_feld(feld), m_zeichen(zeichen) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const auto *k = static_cast<QKeyEvent *>(e);
+        const QString t = k->text();
+        if (t.size() != 1 || t[0].unicode() < 32 || (k->modifiers() & Qt::ControlModifier))
+            return false;
+        return m_feld->text().size() - m_feld->selectedText().size() >= m_zeichen;
+    }
+
+private:
+    QLineEdit *m_feld;
+    int m_zeichen;
+};
+} // namespace
+
+void TipplaengeBegrenzen(QLineEdit *feld, int zeichen)
+{
+    feld->installEventFilter(new TTipplaenge(feld, zeichen));
+}
+
 void TextSetzen(QLineEdit *feld, const QString &text)
 {
     if (feld->text() == text)

@@ -32,6 +32,10 @@ enum class TZeichenfilter {
 // Installs the key filter; backspace, Ctrl+C and Ctrl+V always pass.
 void ZeichenfilterSetzen(QLineEdit *feld, TZeichenfilter filter);
 
+// A typed character is refused while the field, without its selection, holds `zeichen`
+// characters. Unlike a maximum length it leaves a longer text set from elsewhere whole.
+void TipplaengeBegrenzen(QLineEdit *feld, int zeichen);
+
 // Replaces the text without firing change handlers, keeping the caret where it was.
 void TextSetzen(QLineEdit *feld, const QString &text);
 // Background colour of a field.

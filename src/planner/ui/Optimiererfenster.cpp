@@ -9,13 +9,14 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMoveEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -111,6 +112,8 @@ void TForm10::Anlegen()
         const bool ganz =
             l.Feld == GfLeben || l.Feld == GfMinSchaden || l.Feld == GfMaxSchaden || l.Feld == GfAngriffe;
         ZeichenfilterSetzen(e, ganz ? TZeichenfilter::Ganzzahl : TZeichenfilter::Dezimal);
+        if (l.Feld == GfLeben)
+            TipplaengeBegrenzen(e, 5);
         NullBeimVerlassen(e);
         // Leben, Ausweichen and the opponent's attacks do not change the search's result.
         if (l.Feld == GfLeben || l.Feld == GfAusweichen || l.Feld == GfAngriffe)
@@ -506,37 +509,28 @@ void TForm10::Andocken()
     if (!Hauptfenster())
         return;
     const QRect h = Hauptfenster()->frameGeometry();
-    const bool fixiert = FensterFixiert;
-    FensterFixiert = false;
-    m_festePosition = QPoint(h.left() - frameGeometry().width() - 9, h.top() + 78);
-    move(m_festePosition);
-    FensterFixiert = fixiert;
+    const QSize groesse = frameGeometry().size();
+    QPoint ort(h.left() - groesse.width() - 9, h.top() + 78);
+    // A main window at the screen's left edge would put the window off the screen.
+    const QScreen *schirm =
+        Hauptfenster()->screen() ? Hauptfenster()->screen() : QGuiApplication::primaryScreen();
+    if (schirm) {
+        const QRect frei = schirm->availableGeometry();
+        ort.setX(std::clamp(ort.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - groesse.width())));
+        ort.setY(std::clamp(ort.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - groesse.height())));
+    }
+    move(ort);
 }
 
 void TForm10::FormShow()
 {
-    FensterFixiert = false;
     Andocken();
-    FensterFixiert = true;
 }
 
 void TForm10::FormClose()
 {
     OptimiererOffen = false;
     TNebenfenster::FormClose();
-}
-
-void TForm10::moveEvent(QMoveEvent *ereignis)
-{
-    TNebenfenster::moveEvent(ereignis);
-    // The window system has already moved us; put the window back where it belongs.
-    if (FensterFixiert && pos() != m_festePosition) {
-        const QPoint ziel = m_festePosition;
-        QTimer::singleShot(0, this, [this, ziel] {
-            if (FensterFixiert)
-                move(ziel);
-        });
-    }
 }
 
 } // namespace mvt

@@ -35,8 +35,6 @@ public:
 
     // The window is to be shown while the character planner page is active.
     bool OptimiererOffen = false;
-    // While set, every attempt to move the window keeps its position.
-    bool FensterFixiert = false;
 
     // Run at the end of the creation handler; the start-up pushes the loaded options
     // into all windows from here, as this window is created last.
@@ -48,7 +46,8 @@ public:
     void InhaltAnlegen();
 
     // Right edge 9 pixels left of the main window, top 78 pixels below the main window's
-    // top; the position lock is lifted for the move and set again.
+    // top, moved as little as needed to lie wholly on the screen that holds the main
+    // window. The player may move the window afterwards.
     void Andocken();
 
     // The planner page whose character and optimiser inputs this window shows.
@@ -73,7 +72,6 @@ protected:
     void VorDemZeigen() override { InhaltAnlegen(); }
     void FormShow() override;
     void FormClose() override;
-    void moveEvent(QMoveEvent *ereignis) override;
 
 private:
     void Anlegen();
@@ -82,7 +80,6 @@ private:
     void EingabenSperren(bool sperren);
 
     bool m_angelegt = false;
-    QPoint m_festePosition;
     QPointer<TCharakterPlanerSeite> m_seite;
     std::array<planer::TSpinGedaechtnis, 5> m_gedaechtnis{};
     QByteArray m_charakterBeimStart; // the character as the search saw it

@@ -35,13 +35,20 @@ void TVergleichsanzeige::Setzen(QLabel *wert, const planer::TVergleichswert &v)
         l->setFont(f);
         m_labels.insert(wert, l);
     }
-    // Right of the value's own text, within the value's width; what does not fit is elided
-    // (the full text stays the accessible name).
+    // Right of the value's own text, within the value's width; a text wider than that is
+    // drawn smaller, down to 7 pixels, before anything of it is elided (the full text
+    // stays the accessible name).
     const QRect g = wert->geometry();
-    const int belegt = std::min(g.width(), wert->fontMetrics().horizontalAdvance(wert->text()) + 6);
+    const int belegt = std::min(g.width(), wert->fontMetrics().horizontalAdvance(wert->text()) + 4);
     l->setGeometry(g.x() + belegt, g.y(), g.width() - belegt, g.height());
     const bool zeigen = !wert->isHidden() && !v.Text.isEmpty();
     if (zeigen) {
+        QFont f = wert->font();
+        int groesse = std::max(8, (f.pixelSize() > 0 ? f.pixelSize() : 11) - 1);
+        f.setPixelSize(groesse);
+        while (groesse > 7 && QFontMetrics(f).horizontalAdvance(v.Text) > l->width())
+            f.setPixelSize(--groesse);
+        l->setFont(f);
         l->setText(l->fontMetrics().elidedText(v.Text, Qt::ElideRight, l->width()));
         l->setAccessibleName(v.Text);
         QPalette p = l->palette();

@@ -154,6 +154,13 @@ std::optional<std::array<int, 4>> TRouteneingabe::Koordinaten()
                           QStringLiteral("' ist kein gültiger Integerwert."));
             return std::nullopt;
         }
+        // a pasted "-5" is a number, but no field of the map
+        if (werte[i] < 1) {
+            MeldungZeigen(QStringLiteral("Fehler: '%1' ist keine gültige Koordinate (1 bis %2).")
+                              .arg(edits[i]->text())
+                              .arg(m_welten.Kartengroesse));
+            return std::nullopt;
+        }
     }
     return werte;
 }

@@ -474,9 +474,11 @@ void TRoutenplanerSeite::StringGrid3SelectCell(int zeile)
     TRoutenliste &liste = m_ablage->Liste();
     if (BerechnungLaeuft() || UebertragungLaeuft() || zeile < 1 || zeile > liste.Anzahl())
         return;
-    // a route of a hand-edited file that leaves the map is not shown
-    if (!RouteAufKarte(Wegpunkte(liste.Element(zeile - 1).Punkte), m_welten.Kartengroesse))
+    // a route of a hand-edited file that the map cannot show is refused, and stays in the file
+    if (const auto fehler = RouteNichtZeigbar(liste.Element(zeile - 1), m_welten.Kartengroesse)) {
+        MeldungZeigen(*fehler);
         return;
+    }
     auto geladen = GespeicherteRouteLaden(m_welten.Reisekosten(), liste, zeile);
     if (!geladen)
         return;

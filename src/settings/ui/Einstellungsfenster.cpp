@@ -60,6 +60,7 @@ QSpinBox *Zahlenfeld(QWidget *eltern, const char *name, int min, int max, int x,
     auto *s = Benannt(new QSpinBox(eltern), name);
     s->setRange(min, max);
     s->setGeometry(x, y, breite, 22);
+    NurZiffern(s);
     return s;
 }
 
@@ -356,6 +357,7 @@ void TForm7::SeitePreise(QWidget *seite)
         feld->setRange(0, 999);
         feld->setValue(100);
         feld->setSuffix(QStringLiteral(" %"));
+        NurZiffern(feld);
         QString text = box.Einkauf ? QStringLiteral("Alle Einkauf:") : QStringLiteral("Alle Verkauf:");
         if (seiten[static_cast<size_t>(box.Seite)].Titel == QLatin1String("Essenzen und Bandagen"))
             text = n == 0 ? QStringLiteral("Alle Essenzen:") : QStringLiteral("Alle Bandagen:");
@@ -381,8 +383,11 @@ void TForm7::PreisseiteAufbauen(int seite)
         return;
     m_seiteAufgebaut[static_cast<size_t>(seite)] = true;
     const TPreisseite &s = Preisseiten()[static_cast<size_t>(seite)];
-    const int preisbreite = Goldbreite + 2 + Prozentbreite;
+    // every gold field shows the largest price, 7 digits and 2 decimals, whole
+    const int goldbreite = std::max(Goldbreite, Goldfeldbreite(this));
+    const int preisbreite = goldbreite + 2 + Prozentbreite;
     const int spaltenbreite = Namensbreite + preisbreite + (s.Einkauf ? preisbreite + 12 : 0) + 16;
+    const std::vector<int> gruppen = Baumgruppen(m_ziele.Katalog);
     for (size_t u = 0; u < s.Unterseiten.size(); ++u) {
         std::vector<int> zeilen;
         for (const TZeilenbereich &b : s.Unterseiten[u].Bereiche)
@@ -392,7 +397,7 @@ void TForm7::PreisseiteAufbauen(int seite)
         std::vector<int> y(zeilen.size());
         int hoehe = 0;
         for (size_t i = 0; i < zeilen.size(); ++i) {
-            if (i > 0 && NeueStufengruppe(m_ziele.Katalog, zeilen[i - 1], zeilen[i]))
+            if (i > 0 && NeueStufengruppe(m_ziele.Katalog, gruppen, zeilen[i - 1], zeilen[i]))
                 hoehe += Zeilenabstand;
             y[i] = hoehe;
             hoehe += Zeilenabstand;
@@ -402,13 +407,13 @@ void TForm7::PreisseiteAufbauen(int seite)
         auto *flaeche = new QWidget;
         int spalte = 0, basis = 0, hoechste = 0;
         const int kopf = 22;
+        // each heading over its own two fields, so that the two never run into each other
         auto kopfzeile = [&](int x) {
             auto *v = new QLabel(QStringLiteral("Verkauf (Gold / %)"), flaeche);
-            v->setGeometry(x + Namensbreite, 0, Goldbreite + Prozentbreite + 40, 20);
+            v->setGeometry(x + Namensbreite, 0, preisbreite + 10, 20);
             if (s.Einkauf) {
                 auto *e = new QLabel(QStringLiteral("Einkauf (Gold / %)"), flaeche);
-                e->setGeometry(x + Namensbreite + Goldbreite + Prozentbreite + 12, 0,
-                               Goldbreite + Prozentbreite + 40, 20);
+                e->setGeometry(x + Namensbreite + preisbreite + 12, 0, preisbreite + 10, 20);
             }
         };
         kopfzeile(0);
@@ -447,13 +452,13 @@ void TForm7::PreisseiteAufbauen(int seite)
                                      const QString &art) {
                 gold = new QLineEdit(flaeche);
                 gold->setObjectName(QStringLiteral("EditGold%1_%2").arg(art).arg(z));
-                gold->setGeometry(gx, top, Goldbreite, 22);
+                gold->setGeometry(gx, top, goldbreite, 22);
                 gold->setAccessibleName(name + QLatin1Char(' ') + art + QStringLiteral("spreis"));
                 prozent = new QSpinBox(flaeche);
                 prozent->setObjectName(QStringLiteral("SpinEditProzent%1_%2").arg(art).arg(z));
                 prozent->setRange(0, 999);
                 prozent->setButtonSymbols(QAbstractSpinBox::NoButtons);
-                prozent->setGeometry(gx + Goldbreite + 2, top, Prozentbreite, 22);
+                prozent->setGeometry(gx + goldbreite + 2, top, Prozentbreite, 22);
                 prozent->setAccessibleName(name + QLatin1Char(' ') + art + QStringLiteral("sprozent"));
                 zeile = new TPreiszeile(gold, prozent, flaeche);
                 zeile->ReferenzSetzen(referenz);
@@ -462,8 +467,8 @@ void TForm7::PreisseiteAufbauen(int seite)
                           QStringLiteral("Verkauf"));
             f.Name->setBuddy(f.VerkaufGold);
             if (HatEinkauf(z))
-                spalteAnlegen(x + Namensbreite + Goldbreite + Prozentbreite + 12, f.EinkaufGold,
-                              f.EinkaufProzent, f.Einkauf, QStringLiteral("Einkauf"));
+                spalteAnlegen(x + Namensbreite + preisbreite + 12, f.EinkaufGold, f.EinkaufProzent, f.Einkauf,
+                              QStringLiteral("Einkauf"));
             ZeileAnzeigen(z);
         }
         flaeche->resize(spalten * spaltenbreite, hoechste + 4);
@@ -525,6 +530,7 @@ void TForm7::SeiteGebaeude(QWidget *seite)
         auto *kosten = new QSpinBox(seite);
         kosten->setObjectName(QStringLiteral("SpinEditSchichtkosten%1").arg(g));
         kosten->setRange(0, 500);
+        NurZiffern(kosten);
         kosten->setGeometry(x + 210, y, 64, 24);
         kosten->setAccessibleName(name + QStringLiteral(" Schichtkosten"));
         auto *l = new QLabel(QStringLiteral("Gold"), seite);

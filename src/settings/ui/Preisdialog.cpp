@@ -58,6 +58,7 @@ TForm3::TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &cra
     SpinEditVerkaufspreisProzentMaster = new QSpinBox(Zellen);
     SpinEditVerkaufspreisProzentMaster->setObjectName(QStringLiteral("SpinEditVerkaufspreisProzentMaster"));
     SpinEditVerkaufspreisProzentMaster->setRange(0, 999);
+    NurZiffern(SpinEditVerkaufspreisProzentMaster);
     SpinEditVerkaufspreisProzentMaster->setGeometry(Rand + 30, Rand + 3, 54, 22);
     SpinEditVerkaufspreisProzentMaster->setAccessibleName(QStringLiteral("Alle in Prozent"));
     Label1->setBuddy(SpinEditVerkaufspreisProzentMaster);
@@ -73,6 +74,7 @@ TForm3::TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &cra
     SpinEditGebaeude = new QSpinBox(Zellen);
     SpinEditGebaeude->setObjectName(QStringLiteral("SpinEditGebaeude"));
     SpinEditGebaeude->setRange(0, 500);
+    NurZiffern(SpinEditGebaeude);
     SpinEditGebaeude->setGeometry(Rand + 116, Rand + 3, 54, 22);
     SpinEditGebaeude->setAccessibleName(QStringLiteral("Alle Schichtkosten in Gold"));
     connect(SpinEditGebaeude, &QSpinBox::valueChanged, this, &TForm3::MasterSchichtChange);
@@ -139,6 +141,7 @@ void TForm3::ZeilenAnlegen()
             z.Schichtkosten = new QSpinBox(z.Zelle);
             z.Schichtkosten->setObjectName(QStringLiteral("SpinEditSchichtkosten%1").arg(art));
             z.Schichtkosten->setRange(0, 500);
+            NurZiffern(z.Schichtkosten);
             z.Schichtkosten->setValue(h.Schichtkosten);
             z.Schichtkosten->setGeometry(0, 30, 60, 22);
             z.Schichtkosten->setAccessibleName(
@@ -155,22 +158,24 @@ void TForm3::ZeilenAnlegen()
             ++nummer;
             TZeile z;
             z.Zelle = new QWidget(Zellen);
-            z.Zelle->resize(PreiszelleBreite, PreiszelleHoehe);
+            // the gold field shows the largest price whole; the cell grows with it
+            const int gold = std::max(62, Goldfeldbreite(this));
+            z.Zelle->resize(Preiszellenbreite(), PreiszelleHoehe);
             z.Name = Beschriftung(z.Zelle, QStringLiteral("LabelName%1").arg(nummer), d.Name,
-                                  {0, 2, PreiszelleBreite - 4, 18});
+                                  {0, 2, Preiszellenbreite() - 4, 18});
             z.Name->setToolTip(d.Name);
             z.Gold = new QLineEdit(z.Zelle);
             z.Gold->setObjectName(QStringLiteral("EditGold%1").arg(nummer));
-            z.Gold->setGeometry(0, 22, 62, 22);
+            z.Gold->setGeometry(0, 22, gold, 22);
             z.Gold->setAccessibleName(d.Name + QStringLiteral(", Preis in Gold"));
             z.Name->setBuddy(z.Gold);
-            Beschriftung(z.Zelle, {}, QStringLiteral("G"), {64, 22, 10, 22});
+            Beschriftung(z.Zelle, {}, QStringLiteral("G"), {gold + 2, 22, 10, 22});
             z.Prozent = new QSpinBox(z.Zelle);
             z.Prozent->setObjectName(QStringLiteral("SpinEditProzent%1").arg(nummer));
             z.Prozent->setRange(0, 999);
-            z.Prozent->setGeometry(76, 22, 54, 22);
+            z.Prozent->setGeometry(gold + 14, 22, 54, 22);
             z.Prozent->setAccessibleName(d.Name + QStringLiteral(", Preis in Prozent"));
-            Beschriftung(z.Zelle, {}, QStringLiteral("%"), {132, 22, 14, 22});
+            Beschriftung(z.Zelle, {}, QStringLiteral("%"), {gold + 70, 22, 14, 22});
             z.Kopplung = new TPreiszeile(z.Gold, z.Prozent, z.Zelle);
             z.Kopplung->ReferenzSetzen(d.Referenz);
             z.Kopplung->Anzeigen(d.Gold);
@@ -191,10 +196,15 @@ void TForm3::ZeilenEntfernen()
     m_zeilen.clear();
 }
 
+int TForm3::Preiszellenbreite() const
+{
+    return std::max(PreiszelleBreite, std::max(62, Goldfeldbreite(this)) + 88);
+}
+
 void TForm3::Anordnen()
 {
     const bool gebaeude = Art() == 3;
-    const int breite = gebaeude ? GebaeudezelleBreite : PreiszelleBreite;
+    const int breite = gebaeude ? GebaeudezelleBreite : Preiszellenbreite();
     const int hoehe = gebaeude ? GebaeudezelleHoehe : PreiszelleHoehe;
     const int verfuegbar =
         ScrollBox1->width() - ScrollBox1->verticalScrollBar()->sizeHint().width() - 2 * Rand;

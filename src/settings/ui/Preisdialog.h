@@ -35,7 +35,10 @@ public:
     // Edits the session's prices and buildings; after Okay the session has them recomputed.
     TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting, QWidget *hauptfenster);
 
-    static constexpr int PreiszelleBreite = 150, PreiszelleHoehe = 50;
+    static constexpr int PreiszelleBreite = 150, PreiszelleHoehe = 50; // at least
+    // A price cell's width: wider than PreiszelleBreite when the font needs it for the
+    // gold field's largest value.
+    int Preiszellenbreite() const;
     static constexpr int GebaeudezelleBreite = 130, GebaeudezelleHoehe = 60;
 
     QScrollArea *ScrollBox1;
