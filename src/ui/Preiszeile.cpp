@@ -40,9 +40,12 @@ protected:
     {
         if (ereignis->type() != QEvent::KeyPress)
             return false;
-        const QString text = static_cast<QKeyEvent *>(ereignis)->text();
-        // Control keys (Tab, Enter, Backspace, Ctrl+C, Ctrl+V ...) keep their work.
-        if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() == 0x7f)
+        const auto *taste = static_cast<QKeyEvent *>(ereignis);
+        const QString text = taste->text();
+        // Control keys (Tab, Enter, Backspace) and shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) keep
+        // their work, whatever text the platform gives a shortcut.
+        if (text.size() != 1 || text[0].unicode() < 0x20 || text[0].unicode() == 0x7f ||
+            (taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
             return false;
         return !(text[0] >= u'0' && text[0] <= u'9');
     }
