@@ -41,7 +41,7 @@
 #include <QFileDialog>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QCheckBox>
@@ -212,10 +212,10 @@ int main(int argc, char **argv)
                           Qt::LeftButton);
         if (!fertig.wait(30000))
             return 1;
-        auto *tabelle = seite->findChild<QTableWidget *>(QStringLiteral("StringGrid1"));
+        auto *tabelle = seite->findChild<QTableView *>(QStringLiteral("StringGrid1"));
         auto klicken = [tabelle](const QString &name, Qt::KeyboardModifiers tasten) {
-            for (int r = 0; r < tabelle->rowCount(); ++r)
-                if (tabelle->item(r, 0) && tabelle->item(r, 0)->text() == name)
+            for (int r = 0; r < tabelle->model()->rowCount(); ++r)
+                if (tabelle->model()->index(r, 0).data().toString() == name)
                     QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, tasten,
                                       tabelle->visualRect(tabelle->model()->index(r, 0)).center());
         };
