@@ -80,9 +80,13 @@ public:
         for (QWidget *w : alle) {
             if (!w->isVisible() || w->width() <= 0)
                 continue;
-            if (auto *l = qobject_cast<QLabel *>(w))
+            if (auto *l = qobject_cast<QLabel *>(w)) {
                 Beschriftung(l);
-            else if (auto *b = qobject_cast<QAbstractButton *>(w))
+                // A value's second text that shows nothing of what it stands for.
+                if (l->text().isEmpty() && l->pixmap().isNull() && l->buddy() &&
+                    !l->accessibleName().isEmpty())
+                    Melden(l, l->accessibleName() + QStringLiteral(" (nicht gezeigt)"), {}, l->size());
+            } else if (auto *b = qobject_cast<QAbstractButton *>(w))
                 Knopf(b);
             else if (auto *k = qobject_cast<QHeaderView *>(w))
                 Kopf(k);
@@ -159,6 +163,17 @@ private:
             platz.adjust(0, 0, -einzug, 0);
         Zeilen(l, l->font(), text, platz);
         Sichtbar(l, text);
+        Gekuerzt(l);
+    }
+    // A label that shortened its own text ("…").
+    void Gekuerzt(QLabel *l)
+    {
+        const QString voll = l->accessibleName();
+        if (l->text().contains(u'\u2026'))
+            Melden(l,
+                   (voll.isEmpty() ? l->text() : voll) +
+                       QStringLiteral(" (gekürzt zu \"%1\")").arg(l->text()),
+                   {l->fontMetrics().horizontalAdvance(voll), 0}, l->contentsRect().size());
     }
     // Where the text of a label runs past its parent's visible area (the edge of a page, the
     // viewport of a scroll box), it is cut although the label itself is wide enough.
@@ -227,10 +242,13 @@ private:
             if (k->isSectionHidden(i) || k->sectionSize(i) <= 0)
                 continue;
             const QString text = k->model()->headerData(i, k->orientation()).toString();
-            if (text.isEmpty() || k->orientation() == Qt::Vertical)
+            if (text.isEmpty())
                 continue;
-            const int breite = k->sectionSize(i) - rand;
-            Zeilen(k, k->font(), text, QRect(0, 0, breite, k->height() - 2));
+            // Row names: as wide as the header, one row high.
+            if (k->orientation() == Qt::Vertical)
+                Zeilen(k, k->font(), text, QRect(0, 0, k->width() - rand, k->sectionSize(i)));
+            else
+                Zeilen(k, k->font(), text, QRect(0, 0, k->sectionSize(i) - rand, k->height() - 2));
         }
     }
     void Reiter(QTabBar *t)
@@ -258,6 +276,11 @@ private:
                 const QString text = i.data(Qt::DisplayRole).toString();
                 if (text.isEmpty() || t->isColumnHidden(s))
                     continue;
+                // A column scrolled partly out of the view loses the start of its texts.
+                const int links = t->columnViewportPosition(s);
+                if (links < 0 && links + t->columnWidth(s) > 0)
+                    Melden(t, text + QStringLiteral(" (Spalte %1, links abgeschnitten)").arg(s),
+                           {t->columnWidth(s), 0}, {t->columnWidth(s) + links, 0});
                 const QVariant f = i.data(Qt::FontRole);
                 const QFont schrift = f.isValid() ? qvariant_cast<QFont>(f) : t->font();
                 const int breite = t->columnWidth(s) - rand;
@@ -385,6 +408,52 @@ private slots:
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }
 
+    // The largest figures of the detailed analysis: the longest names at 2147483647 kits
+    // each, with every price at seven digits.
+    void detailanalyseMitGroesstenZahlen()
+    {
+        TProgramm p;
+        p.Seite(p.S.Haupt().TabSheet1);
+        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
+        TCraftingZustand &c = p.S.App.Zustand.Crafting;
+        const auto siebenstellig = [](auto &tabelle) {
+            for (TPreispaar &preis : tabelle)
+                preis = {9999999.99, 9999999.99};
+        };
+        siebenstellig(c.Rohstoffpreise);
+        siebenstellig(c.Zutatpreise);
+        siebenstellig(c.Warenpreise);
+        siebenstellig(c.Gebaeudepreise);
+        int eintraege = 0;
+        for (const QString &name : p.LangeNamen(3)) {
+            const auto t = b.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+            if (t.isEmpty())
+                continue;
+            b.TreeView1->setCurrentItem(t.first());
+            b.MengendialogBestaetigt(1, 2147483647);
+            ++eintraege;
+        }
+        QCOMPARE(int(c.Bauliste.Eintraege.size()), eintraege);
+        QVERIFY(eintraege >= 2);
+        b.Neuberechnen();
+        for (int i = 0; i < b.PageControl2->count(); ++i) {
+            b.PageControl2->setCurrentIndex(i);
+            p.P.Pruefen(&b);
+        }
+        TForm6 &d = *p.S.App.Form6;
+        for (int modus = 1; modus <= 4; ++modus) {
+            p.Nebenfenster(&d, modus);
+            p.P.Pruefen(&d);
+            // Twenty-digit amounts leave no room beside the bought goods: the summary
+            // stands below them, and what follows moves down.
+            QVERIFY(d.SummeUnten());
+            QCOMPARE(d.Bildlaufbereich(), (modus == 1 ? 688 : 912) + 232);
+            QVERIFY(d.StringGrid3->y() > d.Bevel1->geometry().bottom());
+            p.Schliessen(&d);
+        }
+        QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
+    }
+
     void einstellungenJedeSeite()
     {
         TProgramm p;
@@ -400,6 +469,24 @@ private slots:
                 f.PageControlPreise->setCurrentIndex(j);
                 p.P.Pruefen(&f);
             }
+        }
+        // The potency lists walked with the keyboard, into the value column and back: no
+        // name may lose its start to a sideways scroll.
+        f.PageControl1->setCurrentIndex(0);
+        for (QTableWidget *liste : {f.ValueListEditorFertigkeiten, f.ValueListEditorHandwerk}) {
+            liste->setFocus();
+            liste->setCurrentCell(0, 0);
+            for (int z = 0; z < liste->rowCount(); ++z) {
+                QTest::keyClick(liste, Qt::Key_Right);
+                QTest::keyClick(liste, Qt::Key_End);
+                p.P.Pruefen(&f);
+                QTest::keyClick(liste, Qt::Key_Escape);
+                QTest::keyClick(liste, Qt::Key_Left);
+                QTest::keyClick(liste, Qt::Key_Down);
+                p.P.Pruefen(&f);
+            }
+            liste->scrollTo(liste->model()->index(liste->rowCount() - 1, 1));
+            p.P.Pruefen(&f);
         }
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }
@@ -550,6 +637,7 @@ private slots:
         };
         planer::SetzeLevel(pl.Charakter, 10, pl.Optionen.Welt);
         wahl(planer::SlotHauptwaffe, "Kurzschwert");
+        wahl(planer::SlotNebenwaffe, "Rundschild");
         wahl(planer::SlotFernkampf, "Kurzbogen");
         c.CharakterNeuBerechnen();
         QTemporaryDir ordner;
@@ -592,6 +680,20 @@ private slots:
         }
         pruefen();
         c.findChild<QRadioButton *>(QStringLiteral("RadioButtonWerteImNahkampf"))->click();
+        pruefen();
+        // Hindered until no critical hit is possible: a word against the base's figures.
+        for (const char *slot : {"Helm", "Panzer"}) {
+            auto *beh =
+                c.findChild<QLineEdit *>(QStringLiteral("Edit%1Behinderung").arg(QLatin1String(slot)));
+            QVERIFY(beh);
+            beh->selectAll();
+            QTest::keyClicks(beh, QStringLiteral("99"));
+        }
+        auto *krit = c.findChild<QLabel *>(QStringLiteral("LabelOffensivWert2"));
+        QCOMPARE(krit->text(), QStringLiteral("krit. Treffer unmöglich"));
+        pruefen();
+        c.findChild<QRadioButton *>(QStringLiteral("RadioButtonWerteImFernkampf"))->click();
+        QCOMPARE(krit->text(), QStringLiteral("krit. Treffer unmöglich"));
         pruefen();
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }

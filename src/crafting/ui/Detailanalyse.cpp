@@ -13,6 +13,7 @@
 #include <QPaintEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -111,10 +112,30 @@ void TAnalyseRaster::SpaltenSetzen(const QStringList &kopf, const QList<int> &br
     m_ecke = kopf.value(0);
     setColumnCount(std::max<int>(0, static_cast<int>(kopf.size()) - 1));
     setHorizontalHeaderLabels(kopf.mid(1));
+    m_breiten = breiten;
     if (!breiten.isEmpty())
         verticalHeader()->setFixedWidth(breiten[0]);
     for (int s = 1; s < kopf.size() && s < breiten.size(); ++s)
         setColumnWidth(s - 1, breiten[s]);
+}
+
+void TAnalyseRaster::BreitenAnpassen()
+{
+    // The set widths hold the usual figures; a build list of two billion kits gives amounts
+    // of twenty digits, which take what room they need (the grid scrolls sideways).
+    const QFontMetrics fm(font());
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    for (int s = 0; s < Spaltenzahl(); ++s) {
+        int breite = s < m_breiten.size() ? m_breiten[s] : 0;
+        for (int z = 0; z < rowCount(); ++z)
+            breite = std::max(breite, fm.horizontalAdvance(Zellentext(z, s)) + rand);
+        if (s == 0) {
+            if (verticalHeader()->width() != breite)
+                verticalHeader()->setFixedWidth(breite);
+        } else if (columnWidth(s - 1) != breite) {
+            setColumnWidth(s - 1, breite);
+        }
+    }
 }
 
 void TAnalyseRaster::ZeilenSetzen(const std::vector<QStringList> &zeilen)
@@ -133,6 +154,7 @@ void TAnalyseRaster::ZeilenSetzen(const std::vector<QStringList> &zeilen)
             setItem(z, s, zelle);
         }
     }
+    BreitenAnpassen();
     clearSelection();
     scrollToTop();
 }
@@ -334,10 +356,14 @@ int TForm6::Clientbreite() const
 void TForm6::LayoutSetzen(bool zwischenprodukte)
 {
     // Top positions of mode 1; modes 2 to 4 move everything below the intermediate
-    // products down by 216 pixels.
+    // products down by 216 pixels. A summary too wide for the room right of the "Zutaten"
+    // grid stands below it, and everything after it moves down by 232 pixels more.
+    m_zwischenprodukte = zwischenprodukte;
     const int z = zwischenprodukte ? 464 : 248;
-    m_bildlaufbereich = zwischenprodukte ? 912 : 688;
     const int w = std::max(Clientbreite(), 1);
+    m_summeUnten = 420 + Summenbreite() > w - Links;
+    const int unten = m_summeUnten ? 232 : 0;
+    m_bildlaufbereich = (zwischenprodukte ? 912 : 688) + unten;
 
     LabelAnalyseStatic1->move(Links, 8);
     StringGrid1->setGeometry(Links, 32, w - 2 * Links, 208);
@@ -348,32 +374,33 @@ void TForm6::LayoutSetzen(bool zwischenprodukte)
 
     LabelAnalyseStatic2->move(Links, z);
     StringGrid2->setGeometry(Links, z + 24, 392, 200);
-    const int panel = 412;
-    LabelAnalyseStatic6->move(panel, z);
-    Bevel1->setGeometry(panel, z + 24, std::max(w - panel - Links, 40), 200);
+    const int panel = m_summeUnten ? Links : 412;
+    const int py = z + unten;
+    LabelAnalyseStatic6->move(panel, py);
+    Bevel1->setGeometry(panel, py + 24, std::max(w - panel - Links, 40), 200);
     const int text = panel + 8;
     const int wert = panel + 230;
-    LabelInformationenStatic1->move(text, z + 32);
+    LabelInformationenStatic1->move(text, py + 32);
     for (size_t i = 0; i < LabelGewinn.size(); ++i) {
-        const int y = z + 56 + 16 * static_cast<int>(i);
+        const int y = py + 56 + 16 * static_cast<int>(i);
         LabelGewinnStatic[i]->move(text, y);
         LabelGewinn[i]->setGeometry(wert, y, 100, LabelGewinnStatic[i]->height());
     }
-    LabelInformationenStatic2->move(text, z + 112);
+    LabelInformationenStatic2->move(text, py + 112);
     for (size_t i = 0; i < LabelKosten.size(); ++i) {
-        const int y = z + 136 + 16 * static_cast<int>(i);
+        const int y = py + 136 + 16 * static_cast<int>(i);
         LabelKostenStatic[i]->move(text, y);
         LabelAnzahl[i]->setGeometry(text + 130, y, 90, LabelKostenStatic[i]->height());
         LabelKosten[i]->setGeometry(wert, y, 100, LabelKostenStatic[i]->height());
     }
 
-    LabelAnalyseStatic3->move(Links, z + 240);
-    LabelAnalyseStatic4->move(LabelAnalyseStatic4->x(), z + 240);
-    StringGrid3->move(Links, z + 264);
-    StringGrid4->move(StringGrid4->x(), z + 264);
-    SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), z + 392);
+    LabelAnalyseStatic3->move(Links, z + unten + 240);
+    LabelAnalyseStatic4->move(LabelAnalyseStatic4->x(), z + unten + 240);
+    StringGrid3->move(Links, z + unten + 264);
+    StringGrid4->move(StringGrid4->x(), z + unten + 264);
+    SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), z + unten + 392);
     SpeedButtonEinkaufsliste->move(SpeedButtonAbbrechen->x() - 8 - SpeedButtonEinkaufsliste->width(),
-                                   z + 392);
+                                   z + unten + 392);
     FormResize();
 }
 
@@ -382,6 +409,11 @@ void TForm6::FormResize()
     if (!m_inhaltAngelegt)
         return;
     const int w = Clientbreite();
+    // A width change may give the summary its room beside the "Zutaten" grid or take it.
+    if ((420 + Summenbreite() > w - Links) != m_summeUnten) {
+        LayoutSetzen(m_zwischenprodukte);
+        return;
+    }
     int links = 0;
     int breite = 0;
     int gebaeude = 0;
@@ -414,6 +446,21 @@ void TForm6::FormResize()
     Bevel1->resize(std::max(w - Bevel1->x() - Links, 40), Bevel1->height());
     SpeedButtonAbbrechen->move(w - Links - SpeedButtonAbbrechen->width(), SpeedButtonAbbrechen->y());
     SummenEinpassen(w);
+}
+
+int TForm6::Summenbreite() const
+{
+    const auto breite = [](const QLabel *l) { return l->fontMetrics().horizontalAdvance(l->text()) + 4; };
+    int beschriftung = 0, anzahl = 90, wert = 100;
+    for (const QLabel *l : LabelKostenStatic)
+        beschriftung = std::max(beschriftung, breite(l));
+    for (const QLabel *l : LabelAnzahl)
+        anzahl = std::max(anzahl, breite(l));
+    for (const QLabel *l : LabelKosten)
+        wert = std::max(wert, breite(l));
+    for (const QLabel *l : LabelGewinn)
+        wert = std::max(wert, breite(l));
+    return std::max(220, beschriftung + 6 + anzahl) + 8 + wert; // as SummenEinpassen places them
 }
 
 void TForm6::SummenEinpassen(int w)
@@ -460,9 +507,7 @@ void TForm6::FormShow()
     StringGrid1->ZeilenSetzen(Zeilen(d.Produkte));
     ScrollBox->verticalScrollBar()->setValue(0);
     setWindowTitle(d.Titel);
-    LayoutSetzen(modus >= 2);
-
-    StringGrid2->ZeilenSetzen(Zeilen(d.Zutaten));
+    // The summary's texts first: their widths decide where it stands.
     for (size_t i = 0; i < LabelKosten.size(); ++i) {
         LabelAnzahl[i]->setText(d.Zusammenfassung[i].AnzahlText);
         LabelKosten[i]->setText(d.Zusammenfassung[i].KostenText);
@@ -472,6 +517,9 @@ void TForm6::FormShow()
     LabelGewinn[0]->setText(d.Gewinn.ProStunde);
     LabelGewinn[1]->setText(d.Gewinn.ProHandwerkstag);
     LabelGewinn[2]->setText(d.Gewinn.ProHandwerkswoche);
+    LayoutSetzen(modus >= 2);
+
+    StringGrid2->ZeilenSetzen(Zeilen(d.Zutaten));
     StringGrid3->ZeilenSetzen(Zeilen(d.Gebaeude));
     StringGrid4->ZeilenSetzen(Zeilen(d.Fertigkeiten));
     StringGrid5->ZeilenSetzen(Zeilen(d.Zwischenprodukte));

@@ -42,7 +42,11 @@ protected:
     void keyPressEvent(QKeyEvent *ereignis) override;
 
 private:
-    QString m_ecke; // header text of the first column
+    // Widens every column whose texts need more than its set width.
+    void BreitenAnpassen();
+
+    QString m_ecke;       // header text of the first column
+    QList<int> m_breiten; // the set widths, the first column's included
 };
 
 class TForm6 : public TNebenfenster {
@@ -88,7 +92,11 @@ public:
 
     // Width of the area the controls are placed in (the scroll box's viewport).
     int Clientbreite() const;
-    // Height the window scrolls over: 688 in mode 1, 912 in modes 2 to 4.
+    // Whether the summary stands below the "Zutaten" grid, its figures being too wide for the
+    // room beside it.
+    bool SummeUnten() const { return m_summeUnten; }
+    // Height the window scrolls over: 688 in mode 1, 912 in modes 2 to 4; 232 more while
+    // the summary stands below the "Zutaten" grid.
     int Bildlaufbereich() const { return m_bildlaufbereich; }
 
 protected:
@@ -100,11 +108,15 @@ protected:
 private:
     void LayoutSetzen(bool zwischenprodukte);
     void SummenEinpassen(int clientbreite);
+    // Width the summary needs from its captions' left edge to its amounts' right edge.
+    int Summenbreite() const;
 
     const TKatalog *m_katalog = nullptr;
     const TOptionen *m_optionen = nullptr;
     const TCraftingZustand *m_crafting = nullptr;
     int m_bildlaufbereich = 688;
+    bool m_zwischenprodukte = false;
+    bool m_summeUnten = false;
     bool m_inhaltAngelegt = false;
     void Einrichten();
 };

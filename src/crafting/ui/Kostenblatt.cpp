@@ -288,10 +288,14 @@ void TKostenblatt::AnalyseAnzeigen(const TAnalyseErgebnis &a)
         wert->show();
         s.LabelAnalyseStatic[i]->show();
     }
-    // The duration caption gives way to a long duration text; otherwise it shows whole.
+    // The duration caption gives way to a long duration text, in a narrower face so that
+    // it still shows whole (its width measured in the captions' common font: its own may
+    // be narrowed from before).
     QLabel *dauer = s.LabelAnalyseStatic[2];
-    const int ganz = dauer->fontMetrics().horizontalAdvance(dauer->text()) + 2;
+    const QString beschriftung = QString::fromUtf16(AnalyseBeschriftungen[2]);
+    const int ganz = QFontMetrics(s.LabelAnalyseStatic[1]->font()).horizontalAdvance(beschriftung) + 2;
     dauer->resize(std::min(s.LabelAnalyse[2]->x() - 8 - dauer->x(), ganz), dauer->height());
+    TextEinpassen(dauer, beschriftung, 8);
 
     s.LabelAnalyseStatic[7]->setText(GewinnBeschriftung(a.Gewinn));
     QColor farbe;

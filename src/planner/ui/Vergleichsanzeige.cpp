@@ -1,8 +1,13 @@
 #include "planner/ui/Vergleichsanzeige.h"
 
+#include "ui/Einpassen.h"
+
+#include <QFontInfo>
 #include <QLabel>
+#include <QVariant>
 
 #include <algorithm>
+#include <vector>
 
 namespace mvt {
 
@@ -15,6 +20,27 @@ QColor RichtungsFarbe(int richtung)
     if (richtung < 0)
         return QColor(255, 0, 0);
     return QColor(96, 96, 96);
+}
+
+// A value's own font: the one it had before a difference beside it narrowed it (kept as a
+// property while it is narrowed), with its current weight (the value may be highlighted).
+QFont Grundschrift(const QLabel *wert)
+{
+    const QVariant grund = wert->property("mvtVergleichGrund");
+    if (!grund.isValid())
+        return wert->font();
+    QFont f = qvariant_cast<QFont>(grund);
+    f.setBold(wert->font().bold());
+    return f;
+}
+
+void SchriftSetzen(QLabel *wert, const QFont &f)
+{
+    const QFont grund = Grundschrift(wert);
+    if (wert->font() == f)
+        return;
+    wert->setProperty("mvtVergleichGrund", f == grund ? QVariant() : QVariant(grund));
+    wert->setFont(f);
 }
 
 } // namespace
@@ -35,21 +61,44 @@ void TVergleichsanzeige::Setzen(QLabel *wert, const planer::TVergleichswert &v)
         l->setFont(f);
         m_labels.insert(wert, l);
     }
-    // Right of the value's own text, within the value's width; a text wider than that is
-    // drawn smaller, down to 7 pixels, before anything of it is elided (the full text
-    // stays the accessible name).
-    const QRect g = wert->geometry();
-    const int belegt = std::min(g.width(), wert->fontMetrics().horizontalAdvance(wert->text()) + 4);
-    l->setGeometry(g.x() + belegt, g.y(), g.width() - belegt, g.height());
     const bool zeigen = !wert->isHidden() && !v.Text.isEmpty();
+    const QRect g = wert->geometry();
+    QFont wertschrift = Grundschrift(wert);
     if (zeigen) {
-        QFont f = wert->font();
-        int groesse = std::max(8, (f.pixelSize() > 0 ? f.pixelSize() : 11) - 1);
-        f.setPixelSize(groesse);
-        while (groesse > 7 && QFontMetrics(f).horizontalAdvance(v.Text) > l->width())
-            f.setPixelSize(--groesse);
+        // Right of the value's own text, within the value's width. A text wider than that
+        // takes a narrower face and then a smaller size, down to 7 pixels; where that is
+        // not enough the value itself narrows its face and then its size to make room.
+        // Only what still does not fit is elided (the full text stays the accessible name).
+        const int wertgroesse = QFontInfo(wertschrift).pixelSize();
+        const int grund = std::max(8, wertgroesse - 1);
+        // The steps of the value: its own face, semi-condensed, condensed, then condensed
+        // one pixel smaller at a time down to 8 pixels.
+        std::vector<std::pair<int, int>> stufen = {{QFont::AnyStretch, wertgroesse},
+                                                   {QFont::SemiCondensed, wertgroesse},
+                                                   {QFont::Condensed, wertgroesse}};
+        for (int n = wertgroesse - 1; n >= 8; --n)
+            stufen.emplace_back(QFont::Condensed, n);
+        QFont f;
+        for (const auto &[breitung, groesse] : stufen) {
+            wertschrift = Grundschrift(wert);
+            if (breitung != QFont::AnyStretch) {
+                wertschrift.setStretch(breitung);
+                wertschrift.setPixelSize(groesse);
+            }
+            const int belegt =
+                std::min(g.width(), QFontMetrics(wertschrift).horizontalAdvance(wert->text()) + 4);
+            l->setGeometry(g.x() + belegt, g.y(), g.width() - belegt, g.height());
+            f = EingepassteSchrift(wertschrift, v.Text, l->width(), grund, 7);
+            if (QFontMetrics(f).horizontalAdvance(v.Text) <= l->width())
+                break;
+        }
+        SchriftSetzen(wert, wertschrift);
         l->setFont(f);
-        l->setText(l->fontMetrics().elidedText(v.Text, Qt::ElideRight, l->width()));
+        // Measured as the fitting was; the eliding's own rounding would cut a text that fits.
+        const QFontMetrics fm(f);
+        l->setText(fm.horizontalAdvance(v.Text) <= l->width()
+                       ? v.Text
+                       : fm.elidedText(v.Text, Qt::ElideRight, l->width()));
         l->setAccessibleName(v.Text);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, RichtungsFarbe(v.Richtung));
@@ -66,6 +115,7 @@ void TVergleichsanzeige::Setzen(QLabel *wert, const planer::TVergleichswert &v)
         wert->setAccessibleDescription(QStringLiteral("Vergleich: ") + v.Text + QStringLiteral(", ") + wort);
     } else {
         wert->setAccessibleDescription(QString());
+        SchriftSetzen(wert, wertschrift);
     }
     l->setVisible(zeigen);
 }
@@ -75,6 +125,7 @@ void TVergleichsanzeige::Leeren()
     for (auto i = m_labels.cbegin(); i != m_labels.cend(); ++i) {
         i.value()->hide();
         i.key()->setAccessibleDescription(QString());
+        SchriftSetzen(i.key(), Grundschrift(i.key()));
     }
 }
 

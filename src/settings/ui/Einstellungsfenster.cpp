@@ -135,7 +135,11 @@ QTableWidget *Wertliste(QWidget *eltern, const char *name, const QString &kopf, 
     t->setHorizontalHeaderLabels({kopf, QStringLiteral("Wirkung")});
     t->verticalHeader()->hide();
     t->verticalHeader()->setDefaultSectionSize(19);
-    t->horizontalHeader()->setStretchLastSection(true);
+    // The value column takes exactly what the names leave: left at its default width the
+    // columns were wider than the list, and moving into a value scrolled the names' first
+    // letters out of sight.
+    t->horizontalHeader()->setMinimumSectionSize(40);
+    t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setItemDelegateForColumn(1, new TWirkungsDelegat(t));
     t->setEditTriggers(QAbstractItemView::AllEditTriggers);
