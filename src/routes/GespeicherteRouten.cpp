@@ -87,7 +87,7 @@ TRoutenlisten::TRoutenlisten(TGespeicherteRouten &routen)
 
 TGespeicherteRoute RouteSpeichern(const TRoutenvarianten &v, const QString &name, int auftraege)
 {
-    return TGespeicherteRoute{name.left(MaxNamenslaenge), auftraege, RoutenPunkte(v[100])};
+    return TGespeicherteRoute{name.left(MaxNamenslaenge), auftraege, RoutenPunkte(v[100]), {}};
 }
 
 QString RouteSpeichernHinweis(const QString &name)
