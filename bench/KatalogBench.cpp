@@ -1,4 +1,5 @@
 #include "catalogue/Katalog.h"
+#include "ItemSucheLinear.h"
 
 #include <benchmark/benchmark.h>
 

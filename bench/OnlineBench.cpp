@@ -26,7 +26,7 @@ void BM_Stadtliste10000(benchmark::State &state)
     auto welten = std::make_unique<mvt::routen::TWeltdaten>();
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            mvt::online::StadtlisteAnwenden(*welten, zeilen, QStringLiteral("2019.01.01.00.00")).Staedte);
+            mvt::routen::StadtlisteAnwenden(*welten, zeilen, QStringLiteral("2019.01.01.00.00")).Staedte);
 }
 
 } // namespace

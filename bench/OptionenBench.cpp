@@ -22,7 +22,7 @@ const TKatalog &OptionenKatalog()
 struct TOptionenStand {
     TOptionen O;
     TCraftingZustand C;
-    TGespeicherteRouten R;
+    routen::TGespeicherteRouten R;
     double NaechstePruefung = 0.0;
     int32_t Karte = 1;
 
@@ -32,7 +32,7 @@ struct TOptionenStand {
         // A few saved routes per world, as a player keeps them.
         for (int w = 1; w <= 3; ++w)
             for (int r = 0; r < 10; ++r) {
-                TGespeicherteRoute route{QStringLiteral("Route %1").arg(r), 20, {}};
+                routen::TGespeicherteRoute route{QStringLiteral("Route %1").arg(r), 20, {}};
                 for (int p = 1; p <= 60; ++p)
                     route.Punkte.push_back({static_cast<uint8_t>(p), static_cast<uint8_t>(p + r)});
                 R.Welten[static_cast<size_t>(w)].push_back(route);

@@ -1,4 +1,4 @@
-// Route planner: start-up loading of the worlds, the described and the shipped route
+// Route planner: start-up loading of the worlds, the plain reference and the shipped route
 // search side by side on the longest routes of each world, and the order variants.
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"

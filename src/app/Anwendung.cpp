@@ -89,7 +89,7 @@ void TAnwendung::FensterErzeugen()
     Form7->FormCreate();
     Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
-    Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
+    Form8->Stand = [this] { return routen::StandAnzeigen(Zustand.StadtlistenStand); };
     Erzeugen(Form9, h);
     Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
     Erzeugen(FormLager, h);
@@ -117,18 +117,18 @@ void OptionenAnwenden(TAnwendung &a)
     if (!h)
         return;
 
-    // 1. The saved page; an index outside the pages selects the first.
+    // The saved page; an index outside the pages selects the first.
     const int letzte = h->PageControl1->count() - 1;
     if (o.ActivePageIndex > letzte || o.ActivePageIndex < 0)
         o.ActivePageIndex = 0;
     h->PageControl1->setCurrentIndex(o.ActivePageIndex);
 
-    // 2. Automatic opening of the crafting trees' nodes (read by the crafting tab).
+    // Automatic opening of the crafting trees' nodes (read by the crafting tab).
     for (const char *name : {"TreeView1", "TreeView2"})
         if (auto *baum = h->findChild<QTreeView *>(QString::fromLatin1(name)))
             baum->setProperty("AutoExpand", o.TreeViewAutoExpand);
 
-    // 3. Tool-tips of the main window and the windows that have hints (not TForm9).
+    // Tool-tips of the main window and the windows that have hints (not TForm9).
     QWidget *mitHinweisen[] = {h,
                                a.Form2.get(),
                                a.Form3.get(),
@@ -142,20 +142,20 @@ void OptionenAnwenden(TAnwendung &a)
         if (f)
             f->setProperty("ShowHint", o.ShowHints);
 
-    // 4. and 5. The potency switch of the crafting tab, the winter look of the map.
+    // The potency switch of the crafting tab, the winter look of the map.
     if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen")))
         c->setChecked(o.CalcPotency);
     if (a.Form8)
         if (auto *c = a.Form8->findChild<QCheckBox *>(QStringLiteral("CheckBoxWinterTheme")))
             c->setChecked(o.WinterTheme);
 
-    // 6. Interval of the travel order transfer.
+    // Interval of the travel order transfer.
     h->Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
 
-    // 7. Recipe rules of the crafting world (other values change nothing).
+    // Recipe rules of the crafting world (other values change nothing).
     WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);
 
-    // 8. Hint texts of the character planner's equipment menus: the planner page's own
+    // The hint texts of the character planner's equipment menus are the planner page's own
     // answer to the session's report, which comes after this one.
 }
 

@@ -182,7 +182,7 @@ void TForm1::SeiteAnlegen(int seite)
     case 2:
         if (Routenplanerseite)
             return;
-        // 23. The route tab with the saved routes of the selected world. The options may
+        // The route tab with the saved routes of the selected world. The options may
         // select it while the windows are still being built, before the grids are in.
         m_app.Sitzung.KartenAbwarten();
         Routenplanerseite =
@@ -269,26 +269,26 @@ void TForm1::FormCreate()
 {
     TProgrammzustand &z = m_app.Zustand;
 
-    // 1. Page 1 until OptionenAnwenden selects the saved one. The options are loaded
+    // Page 1 until OptionenAnwenden selects the saved one. The options are loaded
     // already, and the page change would store this page in them.
     const int gespeicherteSeite = z.Optionen.ActivePageIndex;
     PageControl1->setCurrentIndex(1);
     z.Optionen.ActivePageIndex = gespeicherteSeite;
-    // 2. Decimal comma for every conversion of a real number in the windows.
+    // Decimal comma for every conversion of a real number in the windows.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    // 3. Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
+    // Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
     MenuItemHint = new TMenuItemHint(this);
     MenuItemHint->MenueAnbinden(menuBar());
-    // 5., 13. and 16.: the last shown map, the catalogue, the world maps and the options
-    // were loaded by the session before any window was created.
-    // 7. The background picture, decoded once for the whole run.
+    // The last shown map, the catalogue, the world maps and the options were loaded by the
+    // session before any window was created.
+    // The background picture, decoded once for the whole run.
     Hintergrundbild();
-    // 11. and 12. The crafting tab's catalogue tree and its empty state.
+    // The crafting tab's catalogue tree and its empty state.
     Bausatzrechner->Aufbauen();
-    // 15. Build list file dialogs start in the working folder.
+    // Build list file dialogs start in the working folder.
     DialogOrdner = QDir::currentPath();
     StandardBaulistenname = QStringLiteral("Neue Bauliste.mvt_bl");
-    // 23. The route tab is built when first shown (SeiteAnlegen).
+    // The route tab is built when first shown (SeiteAnlegen).
 
     // Centred on the screen.
     if (QScreen *bildschirm = screen()) {
@@ -296,7 +296,7 @@ void TForm1::FormCreate()
         const QRect verfuegbar = bildschirm->availableGeometry();
         move(verfuegbar.center() - QPoint(width() / 2, height() / 2));
     }
-    // 24. One second after start: the online services.
+    // One second after start: the online services.
     TimerUpdateCheck->start();
 }
 

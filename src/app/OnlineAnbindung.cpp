@@ -63,7 +63,7 @@ public:
         TStadtUpdateThread::TSchritte schritte;
         // Queued calls run between the window thread's own operations, so a world is never
         // seen half-built; the route search works on its own copy of the grids.
-        schritte.WeltInstallieren = [&sitzung](TStadtdaten &d) {
+        schritte.WeltInstallieren = [&sitzung](routen::TStadtdaten &d) {
             sitzung.StadtdatenInstallieren(std::move(d));
         };
         schritte.Meldung = [](const QString &text) { MeldungZeigen(text); };

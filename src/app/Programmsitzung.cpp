@@ -79,7 +79,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     }
     KatalogFuellen(z.Katalog);
     CraftingZustandAnlegen(z.Katalog, z.Crafting);
-    z.StadtlistenStand = online::EingebauterStadtlistenStand;
+    z.StadtlistenStand = routen::EingebauterStadtlistenStand;
     z.LastMap = 1; // Dunladan, unless the options say otherwise
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname))
@@ -120,10 +120,10 @@ void TProgrammsitzung::LagerGeaendert()
         AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
 }
 
-void TProgrammsitzung::StadtdatenInstallieren(online::TStadtdaten &&daten)
+void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)
 {
     KartenAbwarten();
-    online::StadtdatenInstallieren(Zustand.Weltkarten, std::move(daten));
+    routen::StadtdatenInstallieren(Zustand.Weltkarten, std::move(daten));
     emit weltkartenGeaendert();
 }
 

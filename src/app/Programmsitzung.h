@@ -9,7 +9,7 @@
 #include <future>
 #include <memory>
 
-namespace mvt::online {
+namespace mvt::routen {
 struct TStadtdaten;
 }
 
@@ -73,7 +73,7 @@ public:
     void BaulisteGeaendert() override;
     void LagerGeaendert() override;
     // A world of a new town list: installed into the grids, then the maps are redrawn.
-    void StadtdatenInstallieren(online::TStadtdaten &&daten);
+    void StadtdatenInstallieren(routen::TStadtdaten &&daten);
     // The stamp of the town list the grids now carry.
     void StadtlistenStandSetzen(const QString &stand);
 

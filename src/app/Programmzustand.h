@@ -21,7 +21,7 @@ struct TProgrammzustand {
     TKatalog Katalog;
     TCraftingZustand Crafting; // build list, prices, production buildings
     TOptionen Optionen;
-    TGespeicherteRouten Routen;
+    routen::TGespeicherteRouten Routen;
     // The grids of the three worlds and the current one; empty until the session has read
     // them (ZustandLaden), which allocates them on its worker.
     routen::TWeltdaten Weltkarten{routen::TWeltgitter::TUngelesen{}};

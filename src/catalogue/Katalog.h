@@ -176,7 +176,6 @@ struct TKatalog {
 void KatalogFuellen(TKatalog &k);
 
 TItemRef ItemSuchen(const TKatalog &k, const QString &name);
-TItemRef ItemSuchenLinear(const TKatalog &k, const QString &name); // reference search
 int AnzahlZutaten(const TKatalog &k, int ware);
 int AnzahlBauteile(const TKatalog &k, int gebaeude);
 int BauteilSuchen(const TKatalog &k, const QString &name);

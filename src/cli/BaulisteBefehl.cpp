@@ -56,9 +56,9 @@ std::unique_ptr<TBaulistenLauf> BaulisteVorbereiten(const QString &datei, const 
     KatalogFuellen(k);
     CraftingZustandAnlegen(k, c);
     StandardOptionenSetzen(optionen);
-    TGespeicherteRouten routen;
+    routen::TGespeicherteRouten routen;
     double naechstePruefung = 0.0;
-    int32_t karte = WeltDunladan;
+    int32_t karte = routen::WeltDunladan;
     if (!optionenPfad.isEmpty())
         OptionenLaden(k, {optionen, c, routen, naechstePruefung, karte}, optionenPfad);
     WeltvarianteAnwenden(k, optionen.BSRWorld);

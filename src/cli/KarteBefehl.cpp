@@ -9,9 +9,10 @@
 
 #include <memory>
 
+namespace mvt::cli {
 namespace {
 
-using namespace mvt::routen;
+using namespace routen;
 
 // Rows y = 1 .. size, each a list over x = 1 .. size.
 QJsonArray GitterJson(const uint8_t *gitter, int groesse)
@@ -46,8 +47,7 @@ int Karte(const QStringList &argumente)
     auto daten = std::make_unique<TWeltdaten>();
     KartendatenLaden(*daten);
     // The world after a town list update from that file (with the stamp of a newer list).
-    if (stadtliste &&
-        !mvt::online::StadtlisteDateiAnwenden(*daten, *stadtliste, QStringLiteral("9999.12.31.23.59")))
+    if (stadtliste && !StadtlisteDateiAnwenden(*daten, *stadtliste, QStringLiteral("9999.12.31.23.59")))
         return 1;
     WeltWechseln(*daten, welt);
     const int n = daten->Kartengroesse;
@@ -72,6 +72,7 @@ int Karte(const QStringList &argumente)
     return 0;
 }
 
-mvt::cli::BefehlRegistrierung registrierung("karte", Karte);
+BefehlRegistrierung registrierung("karte", Karte);
 
 } // namespace
+} // namespace mvt::cli

@@ -28,9 +28,9 @@ int Optionen(const QStringList &argumente)
     CraftingZustandAnlegen(k, c);
     TOptionen optionen;
     StandardOptionenSetzen(optionen);
-    TGespeicherteRouten routen;
+    routen::TGespeicherteRouten routen;
     double naechstePruefung = 0.0;
-    int32_t karte = WeltDunladan;
+    int32_t karte = routen::WeltDunladan;
     const bool gueltig = OptionenLaden(k, {optionen, c, routen, naechstePruefung, karte}, args[0]);
 
     const TOptionenQuelle quelle{optionen, c, routen, naechstePruefung, karte};

@@ -14,9 +14,10 @@
 #include <memory>
 #include <optional>
 
+namespace mvt::cli {
 namespace {
 
-using namespace mvt::routen;
+using namespace routen;
 
 constexpr int Bedienfehler = 2;
 
@@ -251,6 +252,7 @@ int Route(const QStringList &args)
     return 0;
 }
 
-mvt::cli::BefehlRegistrierung registrierung("route", Route);
+BefehlRegistrierung registrierung("route", Route);
 
 } // namespace
+} // namespace mvt::cli

@@ -7,10 +7,10 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+namespace mvt::cli {
 namespace {
 
-using namespace mvt;
-using namespace mvt::online;
+using namespace routen;
 
 int Stadtliste(const QStringList &argumente)
 {
@@ -42,6 +42,7 @@ int Stadtliste(const QStringList &argumente)
     return 0;
 }
 
-cli::BefehlRegistrierung registrierung("stadtliste", Stadtliste);
+BefehlRegistrierung registrierung("stadtliste", Stadtliste);
 
 } // namespace
+} // namespace mvt::cli

@@ -11,9 +11,8 @@
 
 #include <memory>
 
+namespace mvt::cli {
 namespace {
-
-using namespace mvt;
 
 int Staedte(const QStringList &argumente)
 {
@@ -56,6 +55,7 @@ int Staedte(const QStringList &argumente)
     return 0;
 }
 
-cli::BefehlRegistrierung registrierung("staedte", Staedte, 2);
+BefehlRegistrierung registrierung("staedte", Staedte, 2);
 
 } // namespace
+} // namespace mvt::cli

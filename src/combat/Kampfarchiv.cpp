@@ -637,17 +637,4 @@ bool TKampfarchiv::ArchivierungSetzen(bool an)
     return s.Schritt() == SQLITE_DONE || SqlFehler(s.Code(), QStringLiteral("Speichern der Einstellung"));
 }
 
-QString TKampfarchiv::Pruefen()
-{
-    if (!m_db && !Oeffnen(false))
-        return m_fehler;
-    Anweisung s(m_db, "PRAGMA integrity_check");
-    if (!s.Bereit())
-        return QString::fromUtf8(sqlite3_errmsg(m_db));
-    QStringList zeilen;
-    while (s.Schritt() == SQLITE_ROW)
-        zeilen << s.Text(0);
-    return zeilen.join(u'\n');
-}
-
 } // namespace mvt

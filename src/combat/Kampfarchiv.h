@@ -105,8 +105,6 @@ public:
     bool ArchivierungEingeschaltet();
     bool ArchivierungSetzen(bool an);
 
-    // PRAGMA integrity_check; "ok" for a sound database.
-    QString Pruefen();
     int Schemaversion() const { return m_schema; }
 
 private:

@@ -92,23 +92,6 @@ QString Zelle(const QStringList &zeile, int spalte)
     return spalte < zeile.size() ? zeile[spalte] : QString();
 }
 
-// true when a must stand after b.
-struct TVergleich {
-    int spalte;
-    int zustand;
-    bool operator()(const QStringList &a, const QStringList &b) const { return Vorher(b, a); }
-    // true when a belongs before b (strictly).
-    bool Vorher(const QStringList &a, const QStringList &b) const
-    {
-        if (spalte == 0) {
-            const QString x = Zelle(a, 0), y = Zelle(b, 0);
-            return zustand == 1 ? x < y : y < x;
-        }
-        const double x = Schluessel(Zelle(a, spalte), spalte), y = Schluessel(Zelle(b, spalte), spalte);
-        return zustand == 1 ? x > y : x < y;
-    }
-};
-
 } // namespace
 
 std::vector<size_t> SortierteReihenfolge(size_t n, const std::function<QString(size_t)> &zelle, int spalte,
@@ -119,7 +102,7 @@ std::vector<size_t> SortierteReihenfolge(size_t n, const std::function<QString(s
         reihenfolge[i] = i;
     if (spalte < 0 || spalte >= KampftabelleSpalten)
         return reihenfolge;
-    // Keys once per row, then a stable sort: the order equals that of the exchange sort.
+    // Keys once per row, then a stable sort, so that rows with equal keys keep their order.
     if (spalte == 0) {
         std::vector<QString> namen(n);
         for (size_t i = 0; i < n; ++i)
@@ -148,17 +131,6 @@ void ZeilenSortieren(std::vector<QStringList> &zeilen, int spalte, int zustand)
     for (size_t i : reihenfolge)
         sortiert.push_back(std::move(zeilen[i]));
     zeilen = std::move(sortiert);
-}
-
-void ZeilenSortierenTausch(std::vector<QStringList> &zeilen, int spalte, int zustand)
-{
-    if (spalte < 0 || spalte >= KampftabelleSpalten)
-        return;
-    const TVergleich v{spalte, zustand};
-    for (size_t durchgang = 1; durchgang < zeilen.size(); ++durchgang)
-        for (size_t i = 0; i + 1 < zeilen.size(); ++i)
-            if (v.Vorher(zeilen[i + 1], zeilen[i]))
-                std::swap(zeilen[i], zeilen[i + 1]);
 }
 
 QString Genauigkeitswort(int32_t n)

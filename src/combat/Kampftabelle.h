@@ -33,8 +33,6 @@ std::vector<size_t> SortierteReihenfolge(size_t n, const std::function<QString(s
                                          int zustand);
 // Sorts the rows by one column, as above.
 void ZeilenSortieren(std::vector<QStringList> &zeilen, int spalte, int zustand);
-// The same as an exchange sort over adjacent rows; the reference for the above.
-void ZeilenSortierenTausch(std::vector<QStringList> &zeilen, int spalte, int zustand);
 
 QString Genauigkeitswort(int32_t wertepaare);
 QString Geschwindigkeitswort(int32_t sekundenProSchritt);

@@ -49,15 +49,15 @@ TStadtUpdateThread::TStadtUpdateThread(QObject *empfaenger, TAbrufziel ziel, QSt
 
 void TStadtUpdateThread::run()
 {
-    TGrundgelaende grund{};
+    routen::TGrundgelaende grund{};
     for (size_t i = 0; i < grund.size(); ++i)
         grund[i] = &m_grund[i];
-    TStadtlistenEmpfaenger e;
-    e.WeltFertig = [this](TStadtdaten &&d) {
+    routen::TStadtlistenEmpfaenger e;
+    e.WeltFertig = [this](routen::TStadtdaten &&d) {
         if (!m_schritte.WeltInstallieren)
             return;
         // shared_ptr: the queued call must be copyable; the grids move, they are not copied.
-        auto daten = std::make_shared<TStadtdaten>(std::move(d));
+        auto daten = std::make_shared<routen::TStadtdaten>(std::move(d));
         Uebergeben([f = m_schritte.WeltInstallieren, daten] { f(*daten); });
     };
     e.Meldung = [this](const QString &text) {

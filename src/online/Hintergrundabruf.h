@@ -62,7 +62,7 @@ private:
 class TStadtUpdateThread : public THintergrundThread {
 public:
     struct TSchritte {
-        std::function<void(TStadtdaten &)> WeltInstallieren;
+        std::function<void(routen::TStadtdaten &)> WeltInstallieren;
         std::function<void(const QString &)> Meldung;
         std::function<void(const QString &)> StandSetzen;
     };

@@ -23,8 +23,8 @@ std::optional<QStringList> Holen(const QString &url, const QString &ordner, cons
 } // namespace
 
 TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString &ordner, const QString &stand,
-                                            const TGrundgelaende &grund,
-                                            const TStadtlistenEmpfaenger &empfaenger,
+                                            const routen::TGrundgelaende &grund,
+                                            const routen::TStadtlistenEmpfaenger &empfaenger,
                                             const THttpGrenzen &grenzen)
 {
     // The date file is one short line; anything much larger is no date file.
@@ -33,14 +33,14 @@ TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString 
     const std::optional<QStringList> datum = Holen(basis + StadtlistenDatumPfad, ordner, datumGrenzen);
     if (!datum)
         return {};
-    const std::optional<QString> neu = NeuererStand(*datum, stand);
+    const std::optional<QString> neu = routen::NeuererStand(*datum, stand);
     if (!neu)
         return {};
     const std::optional<QStringList> liste = Holen(basis + StadtlistePfad, ordner, grenzen);
     if (!liste)
         return {};
-    if (!StadtlisteVerarbeiten(*liste, grund, empfaenger))
-        return {StadtlistenFehlerStand};
+    if (!routen::StadtlisteVerarbeiten(*liste, grund, empfaenger))
+        return {routen::StadtlistenFehlerStand};
     return {*neu};
 }
 

@@ -27,8 +27,8 @@ struct TStadtlistenAusgang {
 // The whole update against basis: the date file, the comparison with stand, the list,
 // the processing. Temporary file in ordner, deleted in every case. Blocks.
 TStadtlistenAusgang StadtlisteAktualisieren(const QString &basis, const QString &ordner, const QString &stand,
-                                            const TGrundgelaende &grund,
-                                            const TStadtlistenEmpfaenger &empfaenger,
+                                            const routen::TGrundgelaende &grund,
+                                            const routen::TStadtlistenEmpfaenger &empfaenger,
                                             const THttpGrenzen &grenzen = {});
 
 } // namespace mvt::online

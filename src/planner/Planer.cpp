@@ -244,7 +244,9 @@ void ZweihaenderEntfernen(TPlaner &p)
     }
 }
 
-// Steps 3 to 5 of a preset choice.
+// A preset item into a slot: an off-hand item pushes a two-handed weapon out, the old
+// item's values and enchantment go, the preset's values and the slot's rules apply, and a
+// kept enchantment code is set again.
 void PresetSetzen(TPlaner &p, const TKatalog &k, TSlot s, TItemRef ref, const TWare &w, uint8_t art,
                   Verzauberungscode code)
 {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace mvt {
+namespace mvt::routen {
 
 // World numbers used for the route lists (and for "LastMap").
 constexpr int WeltDunladan = 1;
@@ -53,4 +53,4 @@ struct TGespeicherteRouten {
     }
 };
 
-} // namespace mvt
+} // namespace mvt::routen

@@ -28,7 +28,7 @@ constexpr int8_t Prioritaeten[9][8] = {
 
 constexpr int32_t Kein = -1;
 
-// The open list of the described search, kept as an order-maintenance list: every open
+// The open list of the search, kept as an order-maintenance list: every open
 // field carries a label that grows along the list, so "earlier in the list" is one
 // comparison. Labels are spread anew when an insertion finds no gap; that keeps their
 // order. Labels are read only when a bucket of the selection is ordered.
@@ -100,8 +100,8 @@ private:
     int32_t m_erster = Kein, m_cursor = Kein, m_anzahl = 0;
 };
 
-// The open fields in the order of the described selection: time, then (with the option)
-// direction changes, then the position in the open list.
+// The open fields in the order the search selects them: least time, then (with the option)
+// fewest direction changes, then the earlier position in the open list.
 //
 // Every time that occurs in a search is a multiple of 0.5 minutes and at most the time of
 // one straight walk to the target plus one step (199 steps and one more of at most 255
@@ -277,7 +277,7 @@ bool SuchparameterGueltig(const TSuchparameter &p)
 
 namespace {
 
-// The described search from p.Start, run until every field of `ziele` is closed; then
+// The search from p.Start, run until every field of `ziele` is closed; then
 // fuer(i, kette) receives the chain to ziele[i]. Up to the moment a field is closed the
 // search runs exactly as the two-point search to that field, and a closed field's way
 // never changes again, so each chain is the one the two-point search returns.

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace mvt::online {
-
-using namespace routen;
+namespace mvt::routen {
 
 QString StandAnzeigen(const QString &stand)
 {
@@ -121,4 +119,4 @@ void StadtdatenInstallieren(TWeltdaten &welten, TStadtdaten &&d)
     w.Stadtnamen = std::move(d.Stadtnamen);
 }
 
-} // namespace mvt::online
+} // namespace mvt::routen

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-namespace mvt::online {
+namespace mvt::routen {
 
 // Stamp of the built-in town data: "JJJJ.MM.TT.hh.mm".
 inline const QString EingebauterStadtlistenStand = QStringLiteral("2018.02.16.10.08");
@@ -34,14 +34,14 @@ QString StandAnzeigen(const QString &stand);
 // The new town grids of one world, built completely before anyone sees them.
 struct TStadtdaten {
     int Welt = 1; // 1..3
-    routen::TGitter Gelaende;
-    routen::TGitter Stadtabstand;
+    TGitter Gelaende;
+    TGitter Stadtabstand;
     std::vector<QString> Stadtnamen;
     int Staedte = 0; // cells that carry a town
 };
 
 // Base terrain of the three worlds, by world - 1; the list never changes it.
-using TGrundgelaende = std::array<const routen::TGitter *, routen::AnzahlWelten>;
+using TGrundgelaende = std::array<const TGitter *, AnzahlWelten>;
 
 struct TStadtlistenEmpfaenger {
     std::function<void(TStadtdaten &&)> WeltFertig; // each finished world, in order
@@ -57,6 +57,6 @@ bool StadtlisteVerarbeiten(const QStringList &zeilen, const TGrundgelaende &grun
                            const TStadtlistenEmpfaenger &empfaenger);
 
 // Installs a finished world into the grids of the program.
-void StadtdatenInstallieren(routen::TWeltdaten &welten, TStadtdaten &&d);
+void StadtdatenInstallieren(TWeltdaten &welten, TStadtdaten &&d);
 
-} // namespace mvt::online
+} // namespace mvt::routen

@@ -3,10 +3,9 @@
 #include "base/Meldung.h"
 #include "base/Textdatei.h"
 
-namespace mvt::online {
+namespace mvt::routen {
 
-TStadtlistenLauf StadtlisteAnwenden(routen::TWeltdaten &welten, const QStringList &zeilen,
-                                    const QString &neuerStand)
+TStadtlistenLauf StadtlisteAnwenden(TWeltdaten &welten, const QStringList &zeilen, const QString &neuerStand)
 {
     TStadtlistenLauf lauf;
     TGrundgelaende grund{};
@@ -24,7 +23,7 @@ TStadtlistenLauf StadtlisteAnwenden(routen::TWeltdaten &welten, const QStringLis
     return lauf;
 }
 
-std::optional<TStadtlistenLauf> StadtlisteDateiAnwenden(routen::TWeltdaten &welten, const QString &pfad,
+std::optional<TStadtlistenLauf> StadtlisteDateiAnwenden(TWeltdaten &welten, const QString &pfad,
                                                         const QString &neuerStand)
 {
     QString fehler;
@@ -36,4 +35,4 @@ std::optional<TStadtlistenLauf> StadtlisteDateiAnwenden(routen::TWeltdaten &welt
     return StadtlisteAnwenden(welten, ZeilenTrennen(TextDekodieren(*inhalt)), neuerStand);
 }
 
-} // namespace mvt::online
+} // namespace mvt::routen

@@ -10,20 +10,19 @@
 #include <array>
 #include <optional>
 
-namespace mvt::online {
+namespace mvt::routen {
 
 struct TStadtlistenLauf {
     QString Stand; // the new stamp, or the error text after a bad line
-    std::array<int, routen::AnzahlWelten> Staedte{};
-    std::array<bool, routen::AnzahlWelten> Aktualisiert{};
+    std::array<int, AnzahlWelten> Staedte{};
+    std::array<bool, AnzahlWelten> Aktualisiert{};
     QStringList Meldungen;
 };
 
 // Processes the lines into welten with neuerStand as the stamp of the list.
-TStadtlistenLauf StadtlisteAnwenden(routen::TWeltdaten &welten, const QStringList &zeilen,
-                                    const QString &neuerStand);
+TStadtlistenLauf StadtlisteAnwenden(TWeltdaten &welten, const QStringList &zeilen, const QString &neuerStand);
 // The same for a file; nullopt (with the German reason reported) when it cannot be read.
-std::optional<TStadtlistenLauf> StadtlisteDateiAnwenden(routen::TWeltdaten &welten, const QString &pfad,
+std::optional<TStadtlistenLauf> StadtlisteDateiAnwenden(TWeltdaten &welten, const QString &pfad,
                                                         const QString &neuerStand);
 
-} // namespace mvt::online
+} // namespace mvt::routen

@@ -1,5 +1,5 @@
-// Ordered list of map positions with a cursor: the open list of the described search,
-// every route and the transfer of orders walk it.
+// Ordered list of map positions with a cursor: every route and the transfer of orders
+// walk it.
 #pragma once
 
 #include <cstdint>

@@ -389,7 +389,7 @@ TEinstellungsWerte EinstellungenLesen(const TEinstellungsDaten &d)
 void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWerte &w, double jetzt)
 {
     TOptionen &o = d.Optionen;
-    // 1. The plain options.
+    // The plain options.
     o.TreeViewAutoExpand = w.TreeViewAutoExpand;
     o.SaveParameters = w.SaveUserAngaben;
     o.ShowHints = w.ShowHints;
@@ -401,25 +401,25 @@ void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWe
     o.SZoneHS = w.SZoneHS;
     o.BZoneHS = w.BZoneHS;
     o.DirectionalOptimization = w.AuftragsOptimierung;
-    // 2. and 3. Crafting world with its recipe rules, planner world.
+    // Crafting world with its recipe rules, planner world.
     o.BSRWorld = w.BSRAlteWelt ? 1 : 3;
     WeltvarianteAnwenden(d.Katalog, o.BSRWorld);
     o.CPWorld = w.CPAlteWelt ? 1 : 3;
     o.CPCalcPotency = w.CPWirkungBerechnen;
-    // 4. Automatic version checks.
+    // Automatic version checks.
     d.NextVersionCheck = online::NachEinstellungsSchalter(w.AutoUpdate, d.NextVersionCheck, jetzt);
-    // 5. Potencies; a value imported but not yet left is kept in bounds as leaving would.
+    // Potencies; a value imported but not yet left is kept in bounds as leaving would.
     for (int i = 0; i < AnzahlWirkungen; ++i)
         o.Wirkung[static_cast<size_t>(i)] =
             KommazahlLesen(WirkungPruefen(w.Wirkung[static_cast<size_t>(i)], o)).value_or(1.0);
-    // 7. Prices by the rows' names.
+    // Prices by the rows' names.
     for (int z = 1; z <= AnzahlPreiszeilen; ++z) {
         const QString name = NameDerZeile(d.Katalog, z);
         VerkaufspreisSetzen(d.Katalog, d.Crafting, name, w.Verkauf[static_cast<size_t>(z)]);
         if (HatEinkauf(z))
             EinkaufspreisSetzen(d.Katalog, d.Crafting, name, w.Einkauf[static_cast<size_t>(z)]);
     }
-    // 9. Production buildings.
+    // Production buildings.
     for (int g = 1; g <= AnzahlHandwerksgebaeude; ++g) {
         TVorhandeneHandwerksgebaeude &h = d.Crafting.Handwerksgebaeude[static_cast<size_t>(g)];
         h.Stufe = std::clamp(w.Stufenposition[static_cast<size_t>(g)], 0, 4) + 1;

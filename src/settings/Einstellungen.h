@@ -107,7 +107,8 @@ struct TEinstellungsDaten {
     TErinnerteWerte &Erinnert;
 };
 
-// Steps 1 to 8 of showing the window, as values (the remembered boxes are in Erinnert).
+// What the window shows when it opens, as values: potencies, worlds and potency switches,
+// options, prices and production buildings (the remembered boxes are in Erinnert).
 TEinstellungsWerte EinstellungenLesen(const TEinstellungsDaten &d);
 // The gold texts of one row as shown.
 QString VerkaufstextZeile(const TKatalog &k, const TCraftingZustand &c, int zeile);

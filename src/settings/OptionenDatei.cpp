@@ -147,7 +147,7 @@ void OptionSetzen(TOptionenZiel &z, const TSchluesselZeile &s)
     else if (key == QLatin1String("LastMap")) {
         // The map window selects a world by this number: only 1..3 are taken.
         const int32_t karte = Ganzzahl(w);
-        if (karte >= WeltDunladan && karte <= WeltZyrthania)
+        if (karte >= routen::WeltDunladan && karte <= routen::WeltZyrthania)
             z.LastMap = karte;
     }
 }
@@ -195,9 +195,9 @@ void WirkungLesen(TOptionen &o, const TSchluesselZeile &s)
 
 // The route of one triple, kept whatever it holds: a count or points the map cannot show
 // are refused when the route is loaded, not lost from the file.
-TGespeicherteRoute RouteLesen(const QString &name, const QString &nummer, const QString &punkte)
+routen::TGespeicherteRoute RouteLesen(const QString &name, const QString &nummer, const QString &punkte)
 {
-    TGespeicherteRoute r;
+    routen::TGespeicherteRoute r;
     r.Name = name;
     r.Auftraege = Ganzzahl(nummer);
     bool ganzePunkte = punkte.size() % 6 == 0;
@@ -216,7 +216,7 @@ TGespeicherteRoute RouteLesen(const QString &name, const QString &nummer, const 
     return r;
 }
 
-void RoutenabschnittLesen(TZeilenleser &l, std::vector<TGespeicherteRoute> &liste)
+void RoutenabschnittLesen(TZeilenleser &l, std::vector<routen::TGespeicherteRoute> &liste)
 {
     for (;;) {
         const QString name = l.Lesen();
@@ -278,14 +278,14 @@ void Lesen(const TKatalog &k, TOptionenZiel &z, const QStringList &zeilen)
 
     z.Routen.Leeren();
     if (VersionMindestens(version, QStringLiteral("1.08d"))) {
-        l.Ueberspringen(RoutenKoepfe[WeltDunladan]);
-        RoutenabschnittLesen(l, *z.Routen.Welt(WeltDunladan));
+        l.Ueberspringen(RoutenKoepfe[routen::WeltDunladan]);
+        RoutenabschnittLesen(l, *z.Routen.Welt(routen::WeltDunladan));
         l.NichtAmEnde();
         // Each section's closing triple has already consumed the next header.
-        RoutenabschnittLesen(l, *z.Routen.Welt(WeltEndurias));
+        RoutenabschnittLesen(l, *z.Routen.Welt(routen::WeltEndurias));
         if (VersionMindestens(version, QStringLiteral("1.09"))) {
             l.NichtAmEnde();
-            RoutenabschnittLesen(l, *z.Routen.Welt(WeltZyrthania));
+            RoutenabschnittLesen(l, *z.Routen.Welt(routen::WeltZyrthania));
         }
     }
 
@@ -304,10 +304,10 @@ QString Flag(bool f)
     return f ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString Punkttext(const std::vector<TRoutenPunkt> &punkte)
+QString Punkttext(const std::vector<routen::TRoutenPunkt> &punkte)
 {
     QString s;
-    for (const TRoutenPunkt &p : punkte)
+    for (const routen::TRoutenPunkt &p : punkte)
         s += QStringLiteral("%1%2").arg(p.X, 3, 10, QLatin1Char('0')).arg(p.Y, 3, 10, QLatin1Char('0'));
     return s;
 }
@@ -352,7 +352,7 @@ QStringList OptionenZeilen(const TKatalog &k, const TOptionenQuelle &q)
       << Schluessel("DirectionalOptimization", Flag(o.DirectionalOptimization))
       << Schluessel("BSRWorld", WeltText(o.BSRWorld)) << Schluessel("CPWorld", WeltText(o.CPWorld))
       << Schluessel("CPCalcPotency", Flag(o.CPCalcPotency));
-    if (q.LastMap >= WeltDunladan && q.LastMap <= WeltZyrthania)
+    if (q.LastMap >= routen::WeltDunladan && q.LastMap <= routen::WeltZyrthania)
         z << Schluessel("LastMap", QString::number(q.LastMap));
     z << QStringLiteral("END") << QString() << QStringLiteral("PRICES");
 
@@ -387,13 +387,13 @@ QStringList OptionenZeilen(const TKatalog &k, const TOptionenQuelle &q)
         wirkung(i);
     z << QStringLiteral("END") << QString();
 
-    for (int welt = WeltDunladan; welt <= WeltZyrthania; ++welt) {
+    for (int welt = routen::WeltDunladan; welt <= routen::WeltZyrthania; ++welt) {
         z << RoutenKoepfe[static_cast<size_t>(welt)];
-        for (const TGespeicherteRoute &r : *q.Routen.Welt(welt))
+        for (const routen::TGespeicherteRoute &r : *q.Routen.Welt(welt))
             z << r.Name << QString::number(r.Auftraege)
               << (r.Punktzeile.isEmpty() ? Punkttext(r.Punkte) : r.Punktzeile);
         z << QStringLiteral("END");
-        if (welt != WeltZyrthania)
+        if (welt != routen::WeltZyrthania)
             z << QString();
     }
     return z;

@@ -21,14 +21,14 @@ inline const QString OptionenUngueltigMeldung = OptionenUngueltigMeldungFuer(Opt
 struct TOptionenZiel {
     TOptionen &Optionen;
     TCraftingZustand &Crafting; // prices (PRICES) and production buildings (BUILDINGS)
-    TGespeicherteRouten &Routen;
+    routen::TGespeicherteRouten &Routen;
     double &NextVersionCheck; // days since 30 Dec 1899; 9999999 = automatic checks off
     int32_t &LastMap;         // 1..3; 0 = no map radio button selected (no line written)
 };
 struct TOptionenQuelle {
     const TOptionen &Optionen;
     const TCraftingZustand &Crafting;
-    const TGespeicherteRouten &Routen;
+    const routen::TGespeicherteRouten &Routen;
     double NextVersionCheck;
     int32_t LastMap;
 };

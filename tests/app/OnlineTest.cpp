@@ -218,7 +218,7 @@ void OnlineTest::schalterUndDownloadseite()
     QTest::mouseClick(f.Label4, Qt::LeftButton);
     QVERIFY(f.CheckBoxAutoUpdate->isChecked());
     QCOMPARE(u.S.App.Zustand.NextVersionCheck, std::ceil(JetztAlsTageszahl()));
-    // Step 1 of a check sets the box from the stored value and runs the same rule.
+    // A check begins by setting the box from the stored value, with the same rule.
     u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
     f.CheckBoxSetzen();
     QVERIFY(!f.CheckBoxAutoUpdate->isChecked());
@@ -254,10 +254,10 @@ void OnlineTest::fehlerhafteStadtliste()
     u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
     const QString endurias = u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
     u.S.Haupt().TimerUpdateCheckTimer();
-    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, online::StadtlistenFehlerStand);
+    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, routen::StadtlistenFehlerStand);
     QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
     QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
-    QVERIFY(u.S.App.Form8->windowTitle().endsWith(online::StadtlistenFehlerStand + QLatin1Char(')')));
+    QVERIFY(u.S.App.Form8->windowTitle().endsWith(routen::StadtlistenFehlerStand + QLatin1Char(')')));
 }
 
 void OnlineTest::vieleLeereZeilenEineMeldung()
@@ -274,7 +274,7 @@ void OnlineTest::vieleLeereZeilenEineMeldung()
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
     QCoreApplication::processEvents();
-    QCOMPARE(u.S.Meldungen.Meldungen, QStringList{online::MeldungStadtCount});
+    QCOMPARE(u.S.Meldungen.Meldungen, QStringList{routen::MeldungStadtCount});
     QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[2].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("B"));
     QVERIFY(u.TempWeg());
 }

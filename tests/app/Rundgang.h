@@ -90,7 +90,7 @@ struct TVollerStand {
     {
         S.DateiAnlegen(OptionenDateiname, "x");
         S.BeimLaden = [](TProgrammzustand &z) {
-            z.Routen.Welt(1)->push_back(TGespeicherteRoute{
+            z.Routen.Welt(1)->push_back(routen::TGespeicherteRoute{
                 QStringLiteral("Zum Hafen"), 10, {{10, 10}, {11, 11}, {12, 12}, {13, 12}}});
         };
         S.Erzeugen();

@@ -114,12 +114,12 @@ void SitzungTest::karteFolgtUndGeht()
     {
         TForm8 karte(g.S, nullptr);
         karte.Anbinden(&g.S.Zustand.Weltkarten, &g.S.Zustand.Optionen, 1);
-        karte.Stand = [&g] { return online::StandAnzeigen(g.S.Zustand.StadtlistenStand); };
+        karte.Stand = [&g] { return routen::StandAnzeigen(g.S.Zustand.StadtlistenStand); };
         g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
         QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
                  qPrintable(karte.windowTitle()));
-        QVERIFY(karte.windowTitle().contains(online::StandAnzeigen(QStringLiteral("2019.03.01.12.00"))));
-        QVERIFY(!karte.windowTitle().contains(online::StandAnzeigen(online::EingebauterStadtlistenStand)));
+        QVERIFY(karte.windowTitle().contains(routen::StandAnzeigen(QStringLiteral("2019.03.01.12.00"))));
+        QVERIFY(!karte.windowTitle().contains(routen::StandAnzeigen(routen::EingebauterStadtlistenStand)));
     }
     // The map window is gone: its connections went with it.
     g.S.WeltkartenGeaendert();

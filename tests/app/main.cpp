@@ -2,7 +2,6 @@
 #include "../Fenstertests.h"
 
 QObject *FensterTestErzeugen();
-QObject *JpegBildTestErzeugen();
 QObject *BaulistenMenueTestErzeugen();
 QObject *OnlineTestErzeugen();
 QObject *EinstellungsfensterTestErzeugen();
@@ -16,7 +15,7 @@ int main(int argc, char **argv)
 {
     return mvt::test::FenstertestsAusfuehren(
         argc, argv,
-        {FensterTestErzeugen, JpegBildTestErzeugen, BaulistenMenueTestErzeugen, OnlineTestErzeugen,
-         EinstellungsfensterTestErzeugen, UebersetzungTestErzeugen, TastaturTestErzeugen,
-         BarrierefreiheitTestErzeugen, SitzungTestErzeugen, StartTestErzeugen});
+        {FensterTestErzeugen, BaulistenMenueTestErzeugen, OnlineTestErzeugen, EinstellungsfensterTestErzeugen,
+         UebersetzungTestErzeugen, TastaturTestErzeugen, BarrierefreiheitTestErzeugen, SitzungTestErzeugen,
+         StartTestErzeugen});
 }

@@ -3,6 +3,7 @@
 #include "../CliLauf.h"
 
 #include "combat/Kampfarchiv.h"
+#include "ArchivPruefen.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ TEST(KampfarchivProzess, KillWaehrendDesSpeichernsLaesstDasArchivHeil)
     }
     TKampfarchiv db(pfad);
     ASSERT_TRUE(db.Oeffnen(false)) << db.Fehler().toStdString();
-    EXPECT_EQ(db.Pruefen(), QStringLiteral("ok"));
+    EXPECT_EQ(test::ArchivPruefen(pfad), QStringLiteral("ok"));
     const auto liste = db.Liste();
     ASSERT_TRUE(liste);
     EXPECT_GT(liste->size(), 6u);
@@ -82,7 +83,7 @@ TEST(KampfarchivProzess, ZweiProgrammeSpeichernZugleichOhneVerlust)
     EXPECT_EQ(a.exitCode(), 0) << a.readAllStandardError().toStdString();
     EXPECT_EQ(b.exitCode(), 0) << b.readAllStandardError().toStdString();
     EXPECT_EQ(Anzahl(pfad), 2 * N);
-    EXPECT_EQ(TKampfarchiv(pfad).Pruefen(), QStringLiteral("ok"));
+    EXPECT_EQ(test::ArchivPruefen(pfad), QStringLiteral("ok"));
 }
 
 TEST(KampfarchivCli, ZeigenGleichtKampfberichtUndVerlaufDessenSummen)

@@ -1,6 +1,7 @@
 #include "base/Textdatei.h"
 #include "catalogue/Katalog.h"
 #include "combat/Kampfarchiv.h"
+#include "ArchivPruefen.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
 
@@ -288,7 +289,7 @@ TEST_F(ArchivTest, GesperrtesArchivMeldetUndLiestWeiter)
     ASSERT_TRUE(g);
     EXPECT_TRUE(db.Fehler().isEmpty());
     EXPECT_EQ(db.Liste()->size(), 2u);
-    EXPECT_EQ(db.Pruefen(), QStringLiteral("ok"));
+    EXPECT_EQ(test::ArchivPruefen(pfad), QStringLiteral("ok"));
 }
 
 TEST_F(ArchivTest, SchreibgeschuetzteDatei)

@@ -40,6 +40,37 @@ const TDetailwert &Detail(const std::vector<TDetailwert> &werte, const char *lab
             return w;
     throw std::runtime_error(label);
 }
+
+// The table's order stated as plainly as possible: an exchange sort over adjacent rows,
+// each comparison reading its cells afresh. Number columns compare by value, descending for
+// zustand 1; whole-number columns by their integer; a cell that is no number counts as -1.
+double Sortierschluessel(const QStringList &zeile, int spalte)
+{
+    QString t = spalte < zeile.size() ? zeile[spalte] : QString();
+    bool ok = false;
+    if (spalte == 1 || spalte == 2 || (spalte >= 6 && spalte <= 9) || spalte == 12) {
+        const int v = t.toInt(&ok);
+        return ok ? v : -1.0;
+    }
+    if (t.endsWith(QLatin1String(" %")))
+        t.chop(2);
+    const double v = t.toDouble(&ok);
+    return ok ? v : -1.0;
+}
+
+void ZeilenSortierenTausch(std::vector<QStringList> &zeilen, int spalte, int zustand)
+{
+    const auto vorher = [&](const QStringList &a, const QStringList &b) {
+        if (spalte == 0)
+            return zustand == 1 ? a.value(0) < b.value(0) : b.value(0) < a.value(0);
+        const double x = Sortierschluessel(a, spalte), y = Sortierschluessel(b, spalte);
+        return zustand == 1 ? x > y : x < y;
+    };
+    for (size_t durchgang = 1; durchgang < zeilen.size(); ++durchgang)
+        for (size_t i = 0; i + 1 < zeilen.size(); ++i)
+            if (vorher(zeilen[i + 1], zeilen[i]))
+                std::swap(zeilen[i], zeilen[i + 1]);
+}
 } // namespace
 
 TEST(Kampftabelle, Zahlenformate)

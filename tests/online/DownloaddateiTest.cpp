@@ -17,6 +17,7 @@
 
 using namespace mvt;
 using namespace mvt::online;
+using namespace mvt::routen;
 using mvt::pruefung::TLokalerServer;
 
 namespace {

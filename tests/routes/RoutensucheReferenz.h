@@ -1,6 +1,6 @@
-// The route search and the building of order variants exactly as first described: the
-// open list is scanned completely for every selection, and every removal of an order
-// rescans the whole route. Kept as the reference that the shipped, faster forms must
+// The route search and the building of order variants in their plainest form: the open
+// list is scanned completely for every selection, and every removal of an order rescans
+// the whole route. Kept as the reference that the shipped, faster forms must
 // match point for point (tests and benchmarks).
 #pragma once
 

@@ -189,7 +189,7 @@ TEST(Routensuche, Fortschritt)
     EXPECT_GE(gemeldet.back().first, 25);
 }
 
-// The shipped search and the variants against the described algorithms, on the three
+// The shipped search and the variants against their plain reference forms, on the three
 // built-in worlds (short, middle and long ways) and on many small random maps.
 TEST(Routensuche, GleichWieReferenzAufDenDreiWelten)
 {

@@ -10,15 +10,24 @@ PRUEFER = sys.argv[1]
 QT = sys.argv[2]
 
 
-def pruefen(dateien):
-    with tempfile.TemporaryDirectory() as src:
-        for pfad, inhalt in dateien.items():
-            voll = os.path.join(src, pfad)
-            os.makedirs(os.path.dirname(voll), exist_ok=True)
-            with open(voll, "w", encoding="utf-8") as f:
-                f.write(inhalt)
-        lauf = subprocess.run([sys.executable, PRUEFER, src, "--qt-include", QT],
-                              capture_output=True, text=True)
+def anlegen(wurzel, dateien):
+    for pfad, inhalt in dateien.items():
+        voll = os.path.join(wurzel, pfad)
+        os.makedirs(os.path.dirname(voll), exist_ok=True)
+        with open(voll, "w", encoding="utf-8") as f:
+            f.write(inhalt)
+
+
+def pruefen(dateien, tests=None):
+    """Checks dateien as src/; tests, when given, as a tree beside it held to the line limit."""
+    with tempfile.TemporaryDirectory() as wurzel:
+        src = os.path.join(wurzel, "src")
+        anlegen(src, dateien)
+        aufruf = [sys.executable, PRUEFER, src, "--qt-include", QT]
+        if tests is not None:
+            anlegen(os.path.join(wurzel, "tests"), tests)
+            aufruf += ["--auch", os.path.join(wurzel, "tests")]
+        lauf = subprocess.run(aufruf, capture_output=True, text=True)
         return lauf.returncode, lauf.stderr
 
 
@@ -73,6 +82,38 @@ class Schichten(unittest.TestCase):
                 self.assertEqual(rc == 0, erlaubt, fehler)
                 if not erlaubt:
                     self.assertIn("crafting/Bauliste.cpp: 901 lines", fehler)
+
+    def test_namensraum_folgt_dem_ordner(self):
+        # A folder's own namespace, another's forward-declared, and another's holding code.
+        for pfad, inhalt, erlaubt in [
+            ("routes/Stadtliste.h", "namespace mvt::routen {\nstruct TStadt {\n};\n}\n", True),
+            ("routes/ui/Seite.h", "namespace mvt {\nnamespace routen {\nclass TListe;\n}\n}\n", True),
+            ("app/Fenster.h", "namespace mvt::routen {\nstruct TStadtdaten;\nclass TListe;\n} // x\n", True),
+            ("app/Fenster.h", "namespace mvt::routen { struct TStadtdaten; }\n", True),
+            ("routes/Stadtliste.h", "namespace mvt::online {\nstruct TStadt {\n};\n}\n", False),
+            ("routes/Stadtliste.h", "namespace mvt::online {\nstruct TStadt;\nint Zahl();\n}\n", False),
+            ("app/Fenster.h", "namespace mvt {\nnamespace planer {\nvoid f() {}\n}\n}\n", False),
+            ("settings/Datei.cpp", "namespace mvt::cli::json {\nint x = 1;\n}\n", False),
+        ]:
+            with self.subTest(pfad=pfad, inhalt=inhalt):
+                rc, fehler = pruefen({**GESUND, pfad: inhalt})
+                self.assertEqual(rc == 0, erlaubt, fehler)
+                if not erlaubt:
+                    self.assertIn(f"{pfad}:", fehler)
+                    self.assertIn("namespace of src/", fehler)
+
+    def test_lange_testdateien_fallen_auf(self):
+        # Tests and their helpers in any language; test data and includes are not checked.
+        lang = "// x\n" * 901
+        for pfad, erlaubt in [("catalogue/KatalogTest.cpp", False), ("app/Pruefstand.h", False),
+                              ("bus/bustest.py", False), ("data/route.json", True)]:
+            with self.subTest(pfad=pfad):
+                rc, fehler = pruefen(GESUND, {pfad: lang, "Leer.cpp": '#include "app/Fenster.cpp"\n'})
+                self.assertEqual(rc == 0, erlaubt, fehler)
+                if not erlaubt:
+                    self.assertIn(f"tests/{pfad}: 901 lines", fehler)
+        rc, fehler = pruefen(GESUND, {"catalogue/KatalogTest.cpp": "// x\n" * 900})
+        self.assertEqual(rc, 0, fehler)
 
 
 if __name__ == "__main__":

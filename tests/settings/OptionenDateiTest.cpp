@@ -35,7 +35,7 @@ QString Testdatei(const char *name)
 struct TStand {
     TOptionen O;
     TCraftingZustand C;
-    TGespeicherteRouten R;
+    routen::TGespeicherteRouten R;
     double NaechstePruefung = 0.0;
     int32_t Karte = 1;
 
@@ -48,10 +48,10 @@ struct TStand {
     QStringList Zeilen() const { return OptionenZeilen(Katalog(), Quelle()); }
 };
 
-QStringList Routennamen(const std::vector<TGespeicherteRoute> &liste)
+QStringList Routennamen(const std::vector<routen::TGespeicherteRoute> &liste)
 {
     QStringList namen;
-    for (const TGespeicherteRoute &r : liste)
+    for (const routen::TGespeicherteRoute &r : liste)
         namen << r.Name;
     return namen;
 }
@@ -124,8 +124,8 @@ TEST_F(OptionenDatei, GeschriebeneDateiGibtDenselbenStand)
     a.C.Gebaeudepreise[Zeile(u"Lager IX")].Verkaufspreis = 1e7;
     a.C.Handwerksgebaeude[4] = {QString::fromUtf16(u"Sägewerk"), 5, 0};
     a.C.Handwerksgebaeude[9] = {"Schmiede", 3, 120};
-    a.R.Welten[WeltDunladan] = {{"Heim", 12, {{1, 2}, {3, 4}, {200, 200}}}, {"", 1, {{5, 5}}}};
-    a.R.Welten[WeltZyrthania] = {{QString::fromUtf16(u"Küste & Meer"), 100, {{10, 20}, {11, 21}}}};
+    a.R.Welten[routen::WeltDunladan] = {{"Heim", 12, {{1, 2}, {3, 4}, {200, 200}}}, {"", 1, {{5, 5}}}};
+    a.R.Welten[routen::WeltZyrthania] = {{QString::fromUtf16(u"Küste & Meer"), 100, {{10, 20}, {11, 21}}}};
 
     const QString pfad = dir.filePath("options.ini");
     ASSERT_TRUE(OptionenSpeichern(Katalog(), a.Quelle(), pfad));
@@ -239,12 +239,12 @@ TEST_F(OptionenDatei, Version108dUnd109Routen)
 {
     TStand s;
     ASSERT_TRUE(s.Laden(Testdatei("options_1.08d.ini")));
-    EXPECT_EQ(Routennamen(s.R.Welten[WeltDunladan]), QStringList{"Heimweg"});
-    EXPECT_EQ(Routennamen(s.R.Welten[WeltEndurias]), (QStringList{"Markt", "Zweite"}));
-    EXPECT_TRUE(s.R.Welten[WeltZyrthania].empty());
-    const TGespeicherteRoute &heim = s.R.Welten[WeltDunladan][0];
+    EXPECT_EQ(Routennamen(s.R.Welten[routen::WeltDunladan]), QStringList{"Heimweg"});
+    EXPECT_EQ(Routennamen(s.R.Welten[routen::WeltEndurias]), (QStringList{"Markt", "Zweite"}));
+    EXPECT_TRUE(s.R.Welten[routen::WeltZyrthania].empty());
+    const routen::TGespeicherteRoute &heim = s.R.Welten[routen::WeltDunladan][0];
     EXPECT_EQ(heim.Auftraege, 12);
-    EXPECT_EQ(heim.Punkte, (std::vector<TRoutenPunkt>{{10, 20}, {11, 21}, {12, 22}}));
+    EXPECT_EQ(heim.Punkte, (std::vector<routen::TRoutenPunkt>{{10, 20}, {11, 21}, {12, 22}}));
 
     TStand ohne;
     EXPECT_FALSE(ohne.Laden(Testdatei("options_1.08d_ohne_routen.ini")));
@@ -257,9 +257,9 @@ TEST_F(OptionenDatei, Version108dUnd109Routen)
 
     TStand z;
     ASSERT_TRUE(z.Laden(Testdatei("options_1.09.ini")));
-    ASSERT_EQ(z.R.Welten[WeltZyrthania].size(), 1u);
-    EXPECT_EQ(z.R.Welten[WeltZyrthania][0].Name, QString::fromUtf16(u"Küste"));
-    EXPECT_EQ(z.R.Welten[WeltZyrthania][0].Punkte.back(), (TRoutenPunkt{198, 199}));
+    ASSERT_EQ(z.R.Welten[routen::WeltZyrthania].size(), 1u);
+    EXPECT_EQ(z.R.Welten[routen::WeltZyrthania][0].Name, QString::fromUtf16(u"Küste"));
+    EXPECT_EQ(z.R.Welten[routen::WeltZyrthania][0].Punkte.back(), (routen::TRoutenPunkt{198, 199}));
     for (double w : z.O.Wirkung)
         EXPECT_EQ(w, 1.0) << "1.09 has no POTENCY section";
 }
@@ -273,7 +273,7 @@ TEST_F(OptionenDatei, Version111Und113)
     EXPECT_EQ(s.O.Wirkung[0], 1.1);
     EXPECT_EQ(s.O.Wirkung[1], 1.0);
     EXPECT_EQ(s.NaechstePruefung, 0.0);
-    EXPECT_EQ(s.R.Welten[WeltZyrthania].size(), 1u);
+    EXPECT_EQ(s.R.Welten[routen::WeltZyrthania].size(), 1u);
 
     TStand aus;
     ASSERT_TRUE(aus.Laden(Testdatei("options_1.13.ini")));
@@ -343,17 +343,17 @@ TEST_F(OptionenDatei, UnbrauchbareRoutenBleibenWieGelesen)
     TStand s;
     ASSERT_TRUE(s.Laden(Testdatei("options_kaputte_routen.ini")));
     EXPECT_TRUE(rekorder.Meldungen.isEmpty());
-    EXPECT_EQ(Routennamen(s.R.Welten[WeltDunladan]),
+    EXPECT_EQ(Routennamen(s.R.Welten[routen::WeltDunladan]),
               (QStringList{"Gut", "Zu kurz", "Null", "Zu gross", "Buchstaben", "Leer", "Keine Auftraege",
                            "Auch gut", "Zu viele"}));
-    const auto &d = s.R.Welten[WeltDunladan];
-    EXPECT_EQ(d[7].Punkte, (std::vector<TRoutenPunkt>{{200, 200}}));
+    const auto &d = s.R.Welten[routen::WeltDunladan];
+    EXPECT_EQ(d[7].Punkte, (std::vector<routen::TRoutenPunkt>{{200, 200}}));
     EXPECT_TRUE(d[1].Punkte.empty()) << "an odd points line gives no points";
     EXPECT_EQ(d[1].Punktzeile, "0010010020");
     EXPECT_EQ(d[6].Auftraege, 0);
     EXPECT_EQ(d[8].Auftraege, 150);
-    EXPECT_EQ(Routennamen(s.R.Welten[WeltEndurias]), (QStringList{"Markt", "Zweite"}));
-    EXPECT_EQ(s.R.Welten[WeltZyrthania].size(), 1u);
+    EXPECT_EQ(Routennamen(s.R.Welten[routen::WeltEndurias]), (QStringList{"Markt", "Zweite"}));
+    EXPECT_EQ(s.R.Welten[routen::WeltZyrthania].size(), 1u);
     EXPECT_EQ(s.O.Wirkung[WirkungsindexHandwerk(6)], 1.4) << "the rest of the file loads";
 
     // written back, every route's three lines are the file's own
@@ -534,10 +534,10 @@ TEST_F(OptionenDatei, BeschaedigteDateienSindHarmlos)
             EXPECT_LE(s.C.Handwerksgebaeude[i].Stufe, 5);
         }
         for (int w = 1; w <= 3; ++w)
-            for (const TGespeicherteRoute &r : *s.R.Welt(w)) {
+            for (const routen::TGespeicherteRoute &r : *s.R.Welt(w)) {
                 // any count is kept as read; the route tab clamps it when it loads the route
                 EXPECT_TRUE(r.Punktzeile.isEmpty() || r.Punkte.empty());
-                for (const TRoutenPunkt &p : r.Punkte) {
+                for (const routen::TRoutenPunkt &p : r.Punkte) {
                     EXPECT_TRUE(p.X >= 1 && p.X <= 200 && p.Y >= 1 && p.Y <= 200);
                 }
             }

@@ -23,7 +23,8 @@ class TRoutenablage : public QWidget {
     Q_OBJECT
 public:
     // Covers the tab's lower left (486 x 176 from (0, 380)).
-    TRoutenablage(TGespeicherteRouten &gespeichert, const routen::TWeltdaten &welten, QWidget *parent);
+    TRoutenablage(routen::TGespeicherteRouten &gespeichert, const routen::TWeltdaten &welten,
+                  QWidget *parent);
 
     // The routes of the selected world into the table, without a selected row (also after
     // the list was changed elsewhere).

@@ -54,9 +54,9 @@ public:
     // gespeichert: the program state's saved routes, shown and edited in place.
     // timer1, timer2: the main window's timers of the result hand-over and the transfer;
     // the page makes its own when none are given.
-    TRoutenplanerSeite(routen::TWeltdaten &welten, TGespeicherteRouten &gespeichert, TOptionen &optionen,
-                       int32_t &letzteKarte, QWidget *parent = nullptr, QTimer *timer1 = nullptr,
-                       QTimer *timer2 = nullptr);
+    TRoutenplanerSeite(routen::TWeltdaten &welten, routen::TGespeicherteRouten &gespeichert,
+                       TOptionen &optionen, int32_t &letzteKarte, QWidget *parent = nullptr,
+                       QTimer *timer1 = nullptr, QTimer *timer2 = nullptr);
     ~TRoutenplanerSeite() override;
 
     // Connects the map window (created after the main window).

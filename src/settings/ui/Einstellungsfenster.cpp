@@ -617,7 +617,7 @@ void TForm7::FormShow()
 {
     SeitenAnlegen();
     const TEinstellungsWerte w = EinstellungenLesen(Daten());
-    // 1. and 2. Potencies; the import result is hidden.
+    // Potencies; the import result is hidden.
     m_pruefeWirkung = true;
     for (int i = 0; i < AnzahlWirkungen; ++i) {
         const bool handwerk = i >= AnzahlFertigkeitsWirkungen;
@@ -627,15 +627,15 @@ void TForm7::FormShow()
     }
     m_pruefeWirkung = false;
     LabelWirksamkeitImportOkay->hide();
-    // 3. and 4. The worlds and the potency switches.
+    // The worlds and the potency switches.
     (w.BSRAlteWelt ? RadioButtonBSRAlteWelt : RadioButtonBSRNeueWelt)->setChecked(true);
     CheckBoxBSRWirkungBerechnen->setChecked(w.BSRWirkungBerechnen);
     CheckBoxCPWirkungBerechnen->setChecked(w.CPWirkungBerechnen);
     (w.CPAlteWelt ? RadioButtonCPAlteWelt : RadioButtonCPNeueWelt)->setChecked(true);
     RadioButtonCPWeltClick();
-    // 5. The remembered boxes.
+    // The remembered boxes.
     AlleWerteZeigen();
-    // 6. The options.
+    // The options.
     CheckBoxTreeViewAutoExpand->setChecked(w.TreeViewAutoExpand);
     CheckBoxSaveUserAngaben->setChecked(w.SaveUserAngaben);
     CheckBoxShowHints->setChecked(w.ShowHints);
@@ -650,10 +650,10 @@ void TForm7::FormShow()
     SpinEditBZone->setValue(w.BZone);
     SpinEditSZoneHS->setValue(w.SZoneHS);
     SpinEditBZoneHS->setValue(w.BZoneHS);
-    // 7. The prices of the rows created so far; the others are filled when created.
+    // The prices of the rows created so far; the others are filled when created.
     for (int z = 1; z <= AnzahlPreiszeilen; ++z)
         ZeileAnzeigen(z);
-    // 8. Production buildings.
+    // Production buildings.
     for (int g = 1; g <= AnzahlHandwerksgebaeude; ++g) {
         ComboBoxGebaeude[static_cast<size_t>(g)]->setCurrentIndex(w.Stufenposition[static_cast<size_t>(g)]);
         SpinEditSchichtkosten[static_cast<size_t>(g)]->setValue(w.Schichtkosten[static_cast<size_t>(g)]);
@@ -701,24 +701,25 @@ void TForm7::ButtonOkayClick()
         w.Stufenposition[static_cast<size_t>(g)] = ComboBoxGebaeude[static_cast<size_t>(g)]->currentIndex();
         w.Schichtkosten[static_cast<size_t>(g)] = SpinEditSchichtkosten[static_cast<size_t>(g)]->value();
     }
-    // 6. The boxes remember what they show.
+    // The boxes remember what they show.
     for (size_t b = 0; b < AlleBox.size(); ++b)
         Erinnert.Alle[b] = AlleBox[b]->value();
     Erinnert.GebaeudeMaster = ComboboxGebaeudeMaster->currentIndex();
     Erinnert.SchichtMaster = SpinEditGebaeude->value();
 
-    // 1. to 5., 7. and 9.
+    // Options, worlds, version checks, potencies, prices and production buildings into the
+    // state.
     EinstellungenUebernehmen(Daten(), w, JetztTage());
-    // 2. The selected item's details with the world's recipe rules; 3. the planner's box.
+    // The selected item's details with the world's recipe rules, then the planner's box.
     m_sitzung.CraftingweltGeaendert();
     m_sitzung.PlanerweltGeaendert();
-    // 8. The build list's analysis with the new prices.
+    // The build list's analysis with the new prices.
     auto baulisteNeu = [this] {
         if (!m_ziele.Crafting.Bauliste.Leer())
             m_sitzung.PreiseGeaendert();
     };
     baulisteNeu();
-    // 10. Options into the windows, the file, and the analysis once more (the buildings).
+    // Options into the windows, the file, and the analysis once more (the buildings).
     m_sitzung.OptionenAnwenden();
     m_sitzung.OptionenSpeichern();
     baulisteNeu();
@@ -731,7 +732,7 @@ void TForm7::ButtonOkayClick()
         else
             MeldungZeigen(archiv.Fehler());
     }
-    // 11. and 12. The map shows the zones, the planner the values of the new options.
+    // The map shows the zones, the planner the values of the new options.
     close();
     m_sitzung.WeltkartenGeaendert();
     m_sitzung.CharakterGeaendert();

@@ -1,7 +1,7 @@
 // Window tests of the town search on the route tab and of the tour window: completion with
 // umlauts typed as two letters, a tour built from the target, a town and the map, planned
 // on the worker, its legs shown, transferred and drawn, and saved and loaded.
-#include "../Fenstertests.h"
+#include "../../Fenstertests.h"
 #include "base/Meldung.h"
 #include "routes/Stadtsuche.h"
 #include "routes/ui/Kartenfenster.h"

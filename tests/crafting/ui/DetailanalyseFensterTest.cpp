@@ -1,6 +1,6 @@
 // Window tests of the detailed analysis window, offscreen: the layout of each mode, the
 // four resize bands, Escape, copying a grid.
-#include "Hilfen.h"
+#include "../Hilfen.h"
 
 #include "crafting/ui/Detailanalyse.h"
 

@@ -1,6 +1,6 @@
 // Window tests of the export window: the text of a three-level list, the check boxes,
 // rebuilding by "OK", the window's frame.
-#include "Hilfen.h"
+#include "../Hilfen.h"
 
 #include "crafting/ui/Exportfenster.h"
 

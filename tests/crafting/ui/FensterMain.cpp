@@ -1,5 +1,5 @@
 // Runs the window tests of the crafting calculator, headless.
-#include "../Fenstertests.h"
+#include "../../Fenstertests.h"
 
 QObject *DetailanalyseFensterTestErzeugen();
 QObject *ExportfensterTestErzeugen();

@@ -1,6 +1,6 @@
 // The planer subcommand of morvaren-cli, run as a process on the input files of
 // tests/data/planner/planer. Skipped when the command-line tool has not been built.
-#include "PlanerTestKatalog.h"
+#include "../planner/PlanerTestKatalog.h"
 #include "planner/Charakterdatei.h"
 #include "../CliLauf.h"
 
@@ -10,7 +10,6 @@
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
-
 
 namespace {
 

@@ -155,5 +155,8 @@ private slots:
     }
 };
 
-QTEST_MAIN(PreiszeileTest)
 #include "PreiszeileTest.moc"
+QObject *PreiszeileTestErzeugen()
+{
+    return new PreiszeileTest;
+}

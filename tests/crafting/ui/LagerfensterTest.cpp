@@ -1,6 +1,6 @@
 // Window tests of the stock: the window "Lager" edited as a player does, the shopping list
 // with its copies, and "Lager berücksichtigen" on the crafting tab.
-#include "Hilfen.h"
+#include "../Hilfen.h"
 
 #include "base/Meldung.h"
 #include "crafting/Lagerverrechnung.h"

@@ -1,7 +1,7 @@
 // morvaren-cli route with stations, and staedte.
 #include "../CliLauf.h"
 
-#include "Testwelten.h"
+#include "../routes/Testwelten.h"
 #include "routes/Stadtsuche.h"
 
 #include <QFile>

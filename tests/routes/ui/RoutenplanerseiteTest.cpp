@@ -1,7 +1,7 @@
 // Window tests of the route tab and the map window, offscreen: searches on the worker,
 // the order list and its figures, the order range, saved routes, the transfer with the
 // browser replaced by a recorder, and the map's zoom, mouse and painting.
-#include "../Fenstertests.h"
+#include "../../Fenstertests.h"
 #include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
 #include "routes/ui/Kartenfenster.h"

@@ -1,6 +1,6 @@
 // Window tests of the crafting tab, offscreen: the item browser, the build list with its
 // keys and clicks, the cost pages and the analysis as a player sees them.
-#include "../Fenstertests.h"
+#include "../../Fenstertests.h"
 #include "catalogue/Katalog.h"
 #include "base/Meldung.h"
 #include "crafting/Analyse.h"
