@@ -347,6 +347,27 @@ std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TCraftingZustand &
     return Prozent(*preis, Referenzwert(k, art, ref.Index));
 }
 
+std::optional<int32_t> PreisProzent(const TKatalog &k, const QString &name, const QString &text)
+{
+    const TItemRef ref = ItemSuchen(k, name);
+    const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
+    if (art == ArtKeine)
+        return std::nullopt;
+    const std::optional<double> preis = PreistextLesen(text);
+    if (!preis)
+        return std::nullopt;
+    return Prozent(*preis, Referenzwert(k, art, ref.Index));
+}
+
+QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent)
+{
+    const TItemRef ref = ItemSuchen(k, name);
+    const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
+    if (art == ArtKeine)
+        return {};
+    return GoldAusProzent(prozent, Referenzwert(k, art, ref.Index));
+}
+
 void PreiseZuruecksetzen(const TKatalog &k, TCraftingZustand &c)
 {
     for (int i = 1; i <= AnzahlRohstoffe; ++i)

@@ -134,6 +134,10 @@ std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TCraftingZustand &
                                            const QString &text);
 std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
                                            const QString &text);
+// The percentage of a price text without storing it.
+std::optional<int32_t> PreisProzent(const TKatalog &k, const QString &name, const QString &text);
+// percent × reference / 100 as a gold text; empty for an unknown name.
+QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent);
 // All price pairs and production buildings back to their defaults.
 void PreiseZuruecksetzen(const TKatalog &k, TCraftingZustand &c);
 

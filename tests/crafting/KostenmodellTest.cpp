@@ -1,7 +1,6 @@
 #include "Hilfen.h"
 
 #include "base/Meldung.h"
-#include "base/Preiskopplung.h"
 
 #include <gtest/gtest.h>
 
@@ -11,25 +10,6 @@ namespace {
 using test::Katalog;
 using test::MitListe;
 using test::Zeile;
-
-// A price's percentage and the gold text of a percentage, for an item named as the player
-// names it: the price row's arithmetic over the item's reference value.
-std::optional<int32_t> PreisProzent(const TKatalog &k, const QString &name, const QString &text)
-{
-    const TItemRef ref = ItemSuchen(k, name);
-    const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
-    const std::optional<double> preis = PreistextLesen(text);
-    if (art == ArtKeine || !preis)
-        return std::nullopt;
-    return Prozent(*preis, Referenzwert(k, art, ref.Index));
-}
-
-QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent)
-{
-    const TItemRef ref = ItemSuchen(k, name);
-    const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
-    return art == ArtKeine ? QString() : GoldAusProzent(prozent, Referenzwert(k, art, ref.Index));
-}
 
 struct Zeileninhalt {
     QString Name;
