@@ -401,9 +401,8 @@ void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWe
     o.SZoneHS = w.SZoneHS;
     o.BZoneHS = w.BZoneHS;
     o.DirectionalOptimization = w.AuftragsOptimierung;
-    // 2. and 3. Crafting world with its recipe rules, planner world.
+    // 2. and 3. Crafting world, planner world.
     o.BSRWorld = w.BSRAlteWelt ? 1 : 3;
-    WeltvarianteAnwenden(d.Katalog, o.BSRWorld);
     o.CPWorld = w.CPAlteWelt ? 1 : 3;
     o.CPCalcPotency = w.CPWirkungBerechnen;
     // 4. Automatic version checks.

@@ -8,6 +8,7 @@
 #include "crafting/ui/Einkaufslistenfenster.h"
 #include "crafting/ui/Lagerbereich.h"
 #include "crafting/ui/Lagerfenster.h"
+#include "ui/Sitzung.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -178,7 +179,8 @@ private slots:
     {
         TCraftingZustand c = test::NeuerZustand();
         TOptionen o;
-        TBausatzrechnerSeite seite(test::Katalog(), c, o);
+        TSitzung sitzung(o);
+        TBausatzrechnerSeite seite(sitzung, test::Katalog(), c);
         seite.Aufbauen();
         ZurBaulisteHinzufuegen(test::Katalog(), c.Bauliste, "Kurzschwert", 1);
         c.Lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 5);
