@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace mvt {
 
@@ -46,9 +47,11 @@ void SeiteAnbinden(TAnwendung &a, int seite)
     }
 }
 
-template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
+// Whatever a window works on goes to its constructor, before the main window.
+template <class T, class... Daten>
+void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster, Daten &...daten)
 {
-    feld = std::make_unique<T>(hauptfenster);
+    feld = std::make_unique<T>(daten..., hauptfenster);
     feld->FormCreate();
 }
 // For the windows that follow the session.
@@ -76,20 +79,16 @@ void TAnwendung::FensterErzeugen()
     Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
     Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
-    Erzeugen(Form6, h);
-    Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    Erzeugen(Form6, h, std::as_const(Zustand.Katalog), Sitzung.Optionen(), std::as_const(Zustand.Crafting));
     Form7 = std::make_unique<TForm7>(
         Sitzung, TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.NextVersionCheck}, h);
     Form7->FormCreate();
     Erzeugen(Form8, Sitzung, h);
     Form8->Anbinden(&Zustand.Weltkarten, &Sitzung.Optionen(), Zustand.LastMap);
     Form8->Stand = [this] { return online::StandAnzeigen(Zustand.StadtlistenStand); };
-    Erzeugen(Form9, h);
-    Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
-    Erzeugen(FormLager, h);
-    FormLager->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Lager);
-    Erzeugen(FormEinkaufsliste, h);
-    FormEinkaufsliste->DatenAnbinden(Zustand.Katalog, Zustand.Crafting);
+    Erzeugen(Form9, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting.Bauliste));
+    Erzeugen(FormLager, h, std::as_const(Zustand.Katalog), Zustand.Crafting.Lager);
+    Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting));
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->FormCreate();

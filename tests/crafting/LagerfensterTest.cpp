@@ -68,11 +68,10 @@ private slots:
     void LagerBearbeitenWieEinSpieler()
     {
         QWidget haupt;
-        TLagerfenster f(&haupt);
-        f.FormCreate();
         TLager lager;
+        TLagerfenster f(test::Katalog(), lager, &haupt);
+        f.FormCreate();
         int gemeldet = 0;
-        f.DatenAnbinden(test::Katalog(), lager);
         f.Geaendert = [&] { ++gemeldet; };
         haupt.setEnabled(false);
         f.show();
@@ -140,9 +139,8 @@ private slots:
         AllesNeuBerechnen(test::Katalog(), TOptionen{}, c);
 
         QWidget haupt, analyse;
-        TEinkaufslistenfenster f(&haupt);
+        TEinkaufslistenfenster f(test::Katalog(), c, &haupt);
         f.FormCreate();
-        f.DatenAnbinden(test::Katalog(), c);
         // Opened over the detailed analysis: that window waits, the main window stays off.
         haupt.setEnabled(false);
         f.Aufrufer = &analyse;
