@@ -3,6 +3,7 @@
 #include "BenchAnwendung.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
+#include "ui/Sitzung.h"
 
 #include <QLineEdit>
 
@@ -18,6 +19,7 @@ struct TSeitenBank {
     TKatalog katalog;
     TCraftingZustand crafting;
     TOptionen optionen;
+    TSitzung sitzung{optionen};
     std::unique_ptr<TBausatzrechnerSeite> seite;
 
     TSeitenBank()
@@ -26,7 +28,7 @@ struct TSeitenBank {
         KatalogFuellen(katalog);
         WeltvarianteAnwenden(katalog, 3);
         CraftingZustandAnlegen(katalog, crafting);
-        seite = std::make_unique<TBausatzrechnerSeite>(katalog, crafting, optionen);
+        seite = std::make_unique<TBausatzrechnerSeite>(sitzung, katalog, crafting);
         seite->Aufbauen();
         seite->show();
         // 200 entries: kits over the whole table, then buildings; row 2 stays out for the case.
@@ -82,7 +84,7 @@ void BM_BausatzrechnerSeiteAnlegen(benchmark::State &state)
     TCraftingZustand crafting;
     CraftingZustandAnlegen(b.katalog, crafting);
     for (auto _ : state) {
-        auto seite = std::make_unique<TBausatzrechnerSeite>(b.katalog, crafting, b.optionen);
+        auto seite = std::make_unique<TBausatzrechnerSeite>(b.sitzung, b.katalog, crafting);
         seite->Aufbauen();
         benchmark::DoNotOptimize(seite->grab());
         state.PauseTiming();

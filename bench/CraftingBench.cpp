@@ -78,9 +78,8 @@ void BM_DetailanalyseZeigen(benchmark::State &state)
     const TOptionen o;
     AllesNeuBerechnen(BenchKatalog(), o, c);
     QWidget haupt;
-    TForm6 form(&haupt);
+    TForm6 form(BenchKatalog(), o, c, &haupt);
     form.FormCreate();
-    form.DatenAnbinden(BenchKatalog(), o, c);
     form.Tag = 4;
     for (auto _ : state) {
         form.show();

@@ -6,6 +6,7 @@
 #include "planner/WasWaereWenn.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "ui/Sitzung.h"
 #include "base/Optionen.h"
 
 #include <QApplication>
@@ -35,9 +36,10 @@ void BM_MenueHinweis50Eintraege(benchmark::State &state)
     KatalogFuellen(katalog);
     TOptionen optionen;
     StandardOptionenSetzen(optionen);
+    TSitzung sitzung(optionen);
     QWidget haupt;
     TPlaner planer;
-    auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, planer, &haupt);
+    auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, katalog, planer, &haupt);
     seite->OptionenUebernehmen();
     seite->MenuesAnlegen();
     TPlaner &p = seite->Planer;

@@ -5,6 +5,7 @@
 #include "planner/Charakterdatei.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "ui/Sitzung.h"
 #include "base/Optionen.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ namespace {
 struct TPlanerseiteStand {
     TKatalog Katalog;
     TOptionen Optionen;
+    TSitzung Sitzung{Optionen};
     QWidget Haupt;
     TPlaner Planer;
     std::unique_ptr<TCharakterPlanerSeite> Seite;
@@ -35,7 +37,7 @@ struct TPlanerseiteStand {
     {
         KatalogFuellen(Katalog);
         StandardOptionenSetzen(Optionen);
-        Seite = std::make_unique<TCharakterPlanerSeite>(Katalog, Optionen, Planer, &Haupt);
+        Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, Katalog, Planer, &Haupt);
         Fenster = std::make_unique<TForm10>(&Haupt);
         Seite->OptimiererfensterVerbinden(Fenster.get());
         Seite->OptionenUebernehmen();
@@ -83,10 +85,11 @@ void BM_PlanerseiteAufbau(benchmark::State &state)
     KatalogFuellen(katalog);
     TOptionen optionen;
     StandardOptionenSetzen(optionen);
+    TSitzung sitzung(optionen);
     QWidget haupt;
     TPlaner planer;
     for (auto _ : state) {
-        auto seite = std::make_unique<TCharakterPlanerSeite>(katalog, optionen, planer, &haupt);
+        auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, katalog, planer, &haupt);
         seite->OptionenUebernehmen();
         benchmark::DoNotOptimize(seite.get());
         state.PauseTiming();

@@ -18,12 +18,11 @@
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
-#include <QCheckBox>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeView>
 
 #include <algorithm>
+#include <utility>
 
 namespace mvt {
 
@@ -43,17 +42,16 @@ void SeiteAnbinden(TAnwendung &a, int seite)
     if (seite == 2 && h.Routenplanerseite) {
         h.Routenplanerseite->KarteAnbinden(a.Form8.get());
     } else if (seite == TForm1::SeiteCharakterPlaner && h.CharakterPlanerSeite) {
-        // The page follows the session from its creation on; the options applied before
-        // it existed it takes now.
-        TCharakterPlanerSeite *planer = h.CharakterPlanerSeite;
-        planer->OptimiererfensterVerbinden(a.Form10.get());
-        planer->OptionenUebernehmen();
+        // The page took the options when it was built and follows the session since.
+        h.CharakterPlanerSeite->OptimiererfensterVerbinden(a.Form10.get());
     }
 }
 
-template <class T> void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster)
+// Whatever a window works on goes to its constructor, before the main window.
+template <class T, class... Daten>
+void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster, Daten &...daten)
 {
-    feld = std::make_unique<T>(hauptfenster);
+    feld = std::make_unique<T>(daten..., hauptfenster);
     feld->FormCreate();
 }
 // For the windows that follow the session.
@@ -81,25 +79,21 @@ void TAnwendung::FensterErzeugen()
     Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
     Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
     Erzeugen(Form5, h);
-    Erzeugen(Form6, h);
-    Form6->DatenAnbinden(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    Erzeugen(Form6, h, std::as_const(Zustand.Katalog), Sitzung.Optionen(), std::as_const(Zustand.Crafting));
     Form7 = std::make_unique<TForm7>(
-        Sitzung,
-        TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.Optionen, Zustand.NextVersionCheck}, h);
+        Sitzung, TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.NextVersionCheck}, h);
     Form7->FormCreate();
     Erzeugen(Form8, Sitzung, h);
-    Form8->Anbinden(&Zustand.Weltkarten, &Zustand.Optionen, Zustand.LastMap);
+    Form8->Anbinden(&Zustand.Weltkarten, &Sitzung.Optionen(), Zustand.LastMap);
     Form8->Stand = [this] { return routen::StandAnzeigen(Zustand.StadtlistenStand); };
-    Erzeugen(Form9, h);
-    Form9->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Bauliste);
-    Erzeugen(FormLager, h);
-    FormLager->DatenAnbinden(Zustand.Katalog, Zustand.Crafting.Lager);
-    Erzeugen(FormEinkaufsliste, h);
-    FormEinkaufsliste->DatenAnbinden(Zustand.Katalog, Zustand.Crafting);
+    Erzeugen(Form9, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting.Bauliste));
+    Erzeugen(FormLager, h, std::as_const(Zustand.Katalog), Zustand.Crafting.Lager);
+    Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting));
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
-    Form10->NachErzeugen = [this] { Sitzung.OptionenAnwenden(); };
     Form10->FormCreate();
+    // Every window exists: the loaded options reach them all, once.
+    Sitzung.OptionenMelden();
     // Pages built on first show meet the other windows then, with the options applied.
     for (int i = 0; i < Form1->PageControl1->count(); ++i)
         SeiteAnbinden(*this, i);
@@ -110,23 +104,22 @@ void TAnwendung::FensterErzeugen()
     Sitzung.KartenAbwarten();
 }
 
-void OptionenAnwenden(TAnwendung &a)
+void OptionenAnwenden(TAnwendung &a, const TOptionen &o)
 {
-    TOptionen &o = a.Zustand.Optionen;
     TForm1 *h = a.Form1.get();
     if (!h)
         return;
 
-    // The saved page; an index outside the pages selects the first.
+    // The saved page; an index outside the pages selects the first, and the first is
+    // stored (the page change stores it too, unless the first is in view already).
     const int letzte = h->PageControl1->count() - 1;
-    if (o.ActivePageIndex > letzte || o.ActivePageIndex < 0)
-        o.ActivePageIndex = 0;
-    h->PageControl1->setCurrentIndex(o.ActivePageIndex);
+    const int seite = o.ActivePageIndex > letzte || o.ActivePageIndex < 0 ? 0 : o.ActivePageIndex;
+    h->PageControl1->setCurrentIndex(seite);
+    a.Sitzung.AktiveSeiteSetzen(seite);
 
-    // Automatic opening of the crafting trees' nodes (read by the crafting tab).
-    for (const char *name : {"TreeView1", "TreeView2"})
-        if (auto *baum = h->findChild<QTreeView *>(QString::fromLatin1(name)))
-            baum->setProperty("AutoExpand", o.TreeViewAutoExpand);
+    // The crafting tab reads the automatic opening of its trees' nodes from the options
+    // itself; its potency switch and the map's winter look follow the options by their
+    // windows' own connections.
 
     // Tool-tips of the main window and the windows that have hints (not TForm9).
     QWidget *mitHinweisen[] = {h,
@@ -142,21 +135,11 @@ void OptionenAnwenden(TAnwendung &a)
         if (f)
             f->setProperty("ShowHint", o.ShowHints);
 
-    // The potency switch of the crafting tab, the winter look of the map.
-    if (auto *c = h->findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen")))
-        c->setChecked(o.CalcPotency);
-    if (a.Form8)
-        if (auto *c = a.Form8->findChild<QCheckBox *>(QStringLiteral("CheckBoxWinterTheme")))
-            c->setChecked(o.WinterTheme);
-
     // Interval of the travel order transfer.
     h->Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
 
-    // Recipe rules of the crafting world (other values change nothing).
-    WeltvarianteAnwenden(a.Zustand.Katalog, o.BSRWorld);
-
-    // The hint texts of the character planner's equipment menus are the planner page's own
-    // answer to the session's report, which comes after this one.
+    // The recipe rules of the crafting world are the session's consequence of the stored
+    // world; the planner's menu hints are the planner page's own answer.
 }
 
 } // namespace mvt

@@ -69,10 +69,9 @@ void BausatzrechnerAnbinden(TAnwendung &a);
 // ones of workers still running when the program ends are removed then.
 void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
 
-// Pushes the options into the windows: the saved page, tool-tips, check boxes, the
-// transfer timer and the crafting world variant. The main window runs it first whenever
-// the session reports new options; the planner's menu hints follow as the planner page's
-// own answer to that report.
-void OptionenAnwenden(TAnwendung &a);
+// Pushes the options into what the main window holds: the saved page, the tool-tip switch
+// of the windows with hints, the transfer timer. The main window runs it first whenever
+// the session reports new options; the other windows answer that report themselves.
+void OptionenAnwenden(TAnwendung &a, const TOptionen &o);
 
 } // namespace mvt

@@ -85,8 +85,8 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
 
     // Before the pages connect theirs: the options reach the main window and the windows
     // it touches first, the planner's menu hints after.
-    connect(&m_app.Sitzung, &TSitzung::optionenGeaendert, this, [this] { OptionenAnwenden(m_app); });
-    connect(&m_app.Sitzung, &TSitzung::planerweltGeaendert, this, &TForm1::PlanerweltAnwenden);
+    connect(&m_app.Sitzung, &TSitzung::optionenGeaendert, this,
+            [this](const TOptionen &o) { OptionenAnwenden(m_app, o); });
 
     auto *flaeche = new THintergrund(this);
     flaeche->setObjectName(QStringLiteral("Hintergrund"));
@@ -155,8 +155,8 @@ void TForm1::SeitenAnlegen()
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
         "  border: 1px solid #5e5236; font-weight: bold; }"));
 
-    Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand.Katalog, m_app.Zustand.Crafting,
-                                              m_app.Zustand.Optionen, TabSheet1);
+    Bausatzrechner =
+        new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand.Katalog, m_app.Zustand.Crafting, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -165,6 +165,9 @@ void TForm1::SeitenAnlegen()
     LabelWeitereFunktionen->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelWeitereFunktionen->setGeometry(24, 24, 520, 120);
 
+    // Page 1 until the options select the saved one; not a page the player chose, so
+    // before the page change is connected, which stores the page in the options.
+    PageControl1->setCurrentIndex(1);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
 }
 
@@ -185,15 +188,14 @@ void TForm1::SeiteAnlegen(int seite)
         // The route tab with the saved routes of the selected world. The options may
         // select it while the windows are still being built, before the grids are in.
         m_app.Sitzung.KartenAbwarten();
-        Routenplanerseite =
-            new TRoutenplanerSeite(z.Weltkarten, z.Routen, z.Optionen, z.LastMap, TabSheet4, Timer1, Timer2);
+        Routenplanerseite = new TRoutenplanerSeite(z.Weltkarten, z.Routen, m_app.Sitzung.Optionen(),
+                                                   z.LastMap, TabSheet4, Timer1, Timer2);
         inhalt = Routenplanerseite;
         break;
     case SeiteCharakterPlaner:
         if (CharakterPlanerSeite)
             return;
-        CharakterPlanerSeite =
-            new TCharakterPlanerSeite(m_app.Sitzung, z.Katalog, z.Optionen, z.Planer, TabSheet5);
+        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, z.Katalog, z.Planer, TabSheet5);
         for (QMenu *m : CharakterPlanerSeite->PopupMenues())
             PopupMenueAnbinden(m);
         CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
@@ -267,13 +269,6 @@ void TForm1::MenueAnlegen()
 
 void TForm1::FormCreate()
 {
-    TProgrammzustand &z = m_app.Zustand;
-
-    // Page 1 until OptionenAnwenden selects the saved one. The options are loaded
-    // already, and the page change would store this page in them.
-    const int gespeicherteSeite = z.Optionen.ActivePageIndex;
-    PageControl1->setCurrentIndex(1);
-    z.Optionen.ActivePageIndex = gespeicherteSeite;
     // Decimal comma for every conversion of a real number in the windows.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Menu hints; popup menus of the tabs register through PopupMenueAnbinden.
@@ -418,7 +413,7 @@ void TForm1::PageControl1Change(int seite)
             activateWindow();
         }
     }
-    m_app.Zustand.Optionen.ActivePageIndex = seite;
+    m_app.Sitzung.AktiveSeiteSetzen(seite);
 }
 
 void TForm1::TimerUpdateCheckTimer()
@@ -434,7 +429,7 @@ void TForm1::TimerUpdateCheckTimer()
             f->setWindowOpacity(1.0);
         }
     }
-    if (m_app.Zustand.Optionen.TownAutoUpdate)
+    if (m_app.Sitzung.Optionen().TownAutoUpdate)
         m_app.Dienste().StadtUpdateStarten();
 }
 
@@ -453,19 +448,6 @@ void TForm1::closeEvent(QCloseEvent *ereignis)
     FormClose();
     ereignis->accept();
     m_app.Dienste().Beenden();
-}
-
-void TForm1::PlanerweltAnwenden()
-{
-    // The planner's potency switch applies only to Zyrthania.
-    const TOptionen &o = m_app.Zustand.Optionen;
-    const bool zyrthania = o.CPWorld == 3;
-    if (auto *c = findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))) {
-        c->setEnabled(zyrthania);
-        c->setChecked(o.CPCalcPotency);
-    }
-    if (auto *l = findChild<QWidget *>(QStringLiteral("LabelCPWirkungBerechnen")))
-        l->setEnabled(zyrthania);
 }
 
 void TForm1::moveEvent(QMoveEvent *ereignis)

@@ -113,8 +113,6 @@ public:
     void PageControl1Change(int seite);
     void TimerUpdateCheckTimer();
     void HintergrundZeichnen();
-    // The planner's potency switch by the planner world: usable only in Zyrthania.
-    void PlanerweltAnwenden();
 
     static const QString TextWeitereFunktionen;
 

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QMetaMethod>
 
 #include <utility>
 
@@ -49,7 +48,7 @@ void TDienste::Beenden()
 }
 
 TProgrammsitzung::TProgrammsitzung(QObject *eltern)
-    : TSitzung(eltern), m_dienste(std::make_unique<TDienste>())
+    : TSitzung(Zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>())
 {
 }
 
@@ -84,6 +83,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     StandardOptionenSetzen(z.Optionen);
     if (QFileInfo::exists(OptionenDateiname))
         m_dienste->OptionenLaden(z);
+    OptionenFolgen();
     m_dienste->LagerLaden(z);
 }
 
@@ -97,27 +97,26 @@ void TProgrammsitzung::KartenAbwarten()
         Zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
 }
 
-void TProgrammsitzung::CraftingweltGeaendert()
+void TProgrammsitzung::OptionenFolgen()
 {
     WeltvarianteAnwenden(Zustand.Katalog, Zustand.Optionen.BSRWorld);
-    emit craftingweltGeaendert();
+    Zustand.Planer.Optionen = planer::PlanerOptionenAus(Zustand.Optionen);
 }
 
 void TProgrammsitzung::BaulisteGeaendert()
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&TSitzung::baulisteGeaendert)))
-        emit baulisteGeaendert();
-    else
-        AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    // The crafting tab shows what is computed here; a failed computation leaves the
+    // analysis empty, which the tab shows as such.
+    AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    emit baulisteGeaendert();
 }
 
 void TProgrammsitzung::LagerGeaendert()
 {
     m_dienste->LagerSpeichern(Zustand);
-    if (isSignalConnected(QMetaMethod::fromSignal(&TSitzung::lagerGeaendert)))
-        emit lagerGeaendert();
-    else if (Zustand.Crafting.LagerBeruecksichtigen)
+    if (Zustand.Crafting.LagerBeruecksichtigen)
         AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    emit lagerGeaendert();
 }
 
 void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)

@@ -47,6 +47,8 @@ public:
     explicit TProgrammsitzung(QObject *eltern = nullptr);
     ~TProgrammsitzung() override;
 
+    // Declared before the base class reads it; the options in it are written by the
+    // setters of TSitzung only.
     TProgrammzustand Zustand;
 
     TDienste &Dienste() { return *m_dienste; }
@@ -69,13 +71,19 @@ public:
     void KartenAbwarten();
 
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(Zustand); }
-    void CraftingweltGeaendert() override;
+    // Recomputes the analysis of the build list, then the crafting tab hears of it.
     void BaulisteGeaendert() override;
+    // Saves the stock; while the stock counts, the analysis is recomputed; then the
+    // crafting tab hears of it.
     void LagerGeaendert() override;
     // A world of a new town list: installed into the grids, then the maps are redrawn.
     void StadtdatenInstallieren(routen::TStadtdaten &&daten);
     // The stamp of the town list the grids now carry.
     void StadtlistenStandSetzen(const QString &stand);
+
+protected:
+    // The crafting world's recipe rules in the catalogue and the planner's option record.
+    void OptionenFolgen() override;
 
 private:
     std::unique_ptr<TDienste> m_dienste;

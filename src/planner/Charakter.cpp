@@ -553,4 +553,14 @@ void BerechneEffektiveWerte(const TAusruestungsArten &arten, const TAusruestungs
     c.AbsorbFern = AbsorbRunden(c.AbsorbFern);
 }
 
+TPlanerOptionen PlanerOptionenAus(const TOptionen &o)
+{
+    TPlanerOptionen p;
+    p.Welt = o.CPWorld;
+    p.WirkungBerechnen = o.CPCalcPotency;
+    for (int i = 0; i < AnzahlWirkungen; ++i)
+        p.Wirkung[i] = o.Wirkung[i] > 0.0 ? o.Wirkung[i] : 1.0;
+    return p;
+}
+
 } // namespace mvt::planer

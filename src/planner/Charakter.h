@@ -8,6 +8,10 @@
 #include <array>
 #include <cstdint>
 
+namespace mvt {
+struct TOptionen;
+}
+
 namespace mvt::planer {
 
 constexpr int MaxLevel = 999;
@@ -206,6 +210,11 @@ struct TPlanerOptionen {
         return a;
     }();
 };
+
+// The planner's part of the program options: world, potency switch and the potencies
+// (a potency not above 0 counts as 1). The program's session derives it whenever the
+// options change; nothing else writes the two worlds' options back and forth.
+TPlanerOptionen PlanerOptionenAus(const TOptionen &o);
 
 // Index of a potency key of the options file (WirkungSchluessel), -1 when unknown.
 int WirkungsIndex(const QString &schluessel);

@@ -401,9 +401,8 @@ void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWe
     o.SZoneHS = w.SZoneHS;
     o.BZoneHS = w.BZoneHS;
     o.DirectionalOptimization = w.AuftragsOptimierung;
-    // Crafting world with its recipe rules, planner world.
+    // Crafting world, planner world (the session applies the recipe rules).
     o.BSRWorld = w.BSRAlteWelt ? 1 : 3;
-    WeltvarianteAnwenden(d.Katalog, o.BSRWorld);
     o.CPWorld = w.CPAlteWelt ? 1 : 3;
     o.CPCalcPotency = w.CPWirkungBerechnen;
     // Automatic version checks.

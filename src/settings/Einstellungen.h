@@ -100,7 +100,7 @@ struct TEinstellungsWerte {
 };
 
 struct TEinstellungsDaten {
-    TKatalog &Katalog; // world variant
+    const TKatalog &Katalog;
     TCraftingZustand &Crafting;
     TOptionen &Optionen;
     double &NextVersionCheck;
@@ -115,7 +115,8 @@ QString VerkaufstextZeile(const TKatalog &k, const TCraftingZustand &c, int zeil
 QString EinkaufstextZeile(const TKatalog &k, const TCraftingZustand &c, int zeile);
 
 // Okay: options, worlds, NextVersionCheck, potencies, prices and buildings from the
-// values (the remembered boxes are stored by the window into Erinnert before).
+// values (the remembered boxes are stored by the window into Erinnert before). The
+// crafting world's recipe rules are the session's consequence of the stored world.
 void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWerte &w, double jetzt);
 
 // The price reset: every price back to its market or building value, every production

@@ -36,7 +36,7 @@ struct TOptionenQuelle {
 // Reads the file (default "options.ini" in the working folder). On any error the message
 // OptionenUngueltigMeldungFuer(pfad) is shown, StandardOptionenSetzen runs, and false is returned;
 // what was read before the error outside the options record stays. The world variant is
-// not applied here (OptionenAnwenden does that).
+// not applied here (the program's session does that once the options are loaded).
 bool OptionenLaden(const TKatalog &k, TOptionenZiel ziel, const QString &pfad = OptionenDateiname);
 
 // The lines of the file as OptionenSpeichern writes them.

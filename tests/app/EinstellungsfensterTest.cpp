@@ -49,13 +49,15 @@ struct TFenster {
         S.Erzeugen();
         S.Haupt().TimerUpdateCheck->stop();
         // What the session reports, heard after the windows have answered it.
-        for (auto [signal, name] : {std::pair{&TSitzung::craftingweltGeaendert, "Artikel"},
-                                    std::pair{&TSitzung::preiseGeaendert, "Bauliste"},
-                                    std::pair{&TSitzung::optionenGeaendert, "Anwenden"},
-                                    std::pair{&TSitzung::weltkartenGeaendert, "Karte"},
-                                    std::pair{&TSitzung::charakterGeaendert, "Charakter"}})
-            QObject::connect(&S.App.Sitzung, signal, &Empfaenger,
-                             [this, n = QString::fromLatin1(name)] { Haken.push_back(n); });
+        auto haken = [this](const char *name) {
+            return [this, n = QString::fromLatin1(name)] { Haken.push_back(n); };
+        };
+        TSitzung *s = &S.App.Sitzung;
+        QObject::connect(s, &TSitzung::craftingweltGeaendert, &Empfaenger, haken("Artikel"));
+        QObject::connect(s, &TSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
+        QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
+        QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
+        QObject::connect(s, &TSitzung::charakterGeaendert, &Empfaenger, haken("Charakter"));
         auto speichern = S.Dienste->Speichern;
         S.Dienste->Speichern = [this, speichern](const TProgrammzustand &z) {
             Haken.push_back(QStringLiteral("Speichern"));

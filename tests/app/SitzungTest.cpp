@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +38,8 @@ private slots:
     void preisdialogRechnetDenReiterNeu();
     void onlineDiensteBehaltenDieBisherigen();
     void kartenNebenherErstBeimAbwarten();
+    void setzerSpeichernDannMelden();
+    void schalterMeldenIhreAenderung();
 };
 
 namespace {
@@ -68,10 +71,8 @@ void SitzungTest::modellVorDerMeldung()
     QObject empfaenger;
     connect(&g.S, &TSitzung::craftingweltGeaendert, &empfaenger,
             [&] { gehoert.push_back(Ware(z.Katalog, 305)->Rezeptpreis); });
-    for (uint8_t welt : {1, 3, 1}) {
-        z.Optionen.BSRWorld = welt;
-        g.S.CraftingweltGeaendert();
-    }
+    for (uint8_t welt : {1, 3, 1})
+        g.S.CraftingweltSetzen(welt);
     QCOMPARE(gehoert, (std::vector<int32_t>{202, 200, 202}));
 
     // A new stamp is in the state when the windows hear of it.
@@ -244,6 +245,98 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
         QVERIFY(a.Stadtabstand == b.Stadtabstand);
         QVERIFY(a.Stadtnamen == b.Stadtnamen);
     }
+}
+
+// Whoever hears of a change finds it stored and its consequences applied, and the signal
+// carries the value; the planner's option record follows the options (a potency not above
+// 0 counts as 1).
+void SitzungTest::setzerSpeichernDannMelden()
+{
+    TGeladen g;
+    TProgrammzustand &z = g.S.Zustand;
+    QObject empfaenger;
+    std::vector<std::pair<int, bool>> planerwelten;
+    connect(&g.S, &TSitzung::planerweltGeaendert, &empfaenger, [&](int welt, bool wirkung) {
+        QCOMPARE(int(z.Planer.Optionen.Welt), welt);
+        QCOMPARE(z.Planer.Optionen.WirkungBerechnen, wirkung);
+        planerwelten.emplace_back(welt, wirkung);
+    });
+    g.S.PlanerweltSetzen(1, false);
+    QCOMPARE(planerwelten, (std::vector<std::pair<int, bool>>{{1, false}}));
+    QCOMPARE(g.S.Optionen().CPWorld, uint8_t{1});
+
+    TOptionen neu = g.S.Optionen();
+    neu.BSRWorld = 1;
+    neu.CPWorld = 3;
+    neu.Wirkung[5] = 2.5;
+    neu.Wirkung[6] = 0.0;
+    int gemeldet = 0;
+    connect(&g.S, &TSitzung::optionenGeaendert, &empfaenger, [&](const TOptionen &o) {
+        ++gemeldet;
+        QCOMPARE(&o, &g.S.Optionen());
+        QCOMPARE(Ware(z.Katalog, 305)->Rezeptpreis, 202);
+        QCOMPARE(z.Planer.Optionen.Welt, uint8_t{3});
+        QCOMPARE(z.Planer.Optionen.Wirkung[5], 2.5);
+        QCOMPARE(z.Planer.Optionen.Wirkung[6], 1.0);
+    });
+    g.S.OptionenSetzen(neu);
+    QCOMPARE(gemeldet, 1);
+    QCOMPARE(z.Optionen.Wirkung[6], 0.0); // the options keep what was given
+}
+
+// The switches that change one option store it through the session, which announces it
+// once per change: the page in view, the crafting tab's and the planner's potency
+// switches, the map's winter look. The planner's switch takes its world from the options.
+void SitzungTest::schalterMeldenIhreAenderung()
+{
+    TPruefstand s;
+    s.HauptfensterZeigen();
+    TForm1 &h = s.Haupt();
+    TSitzung &sitzung = s.App.Sitzung;
+    QList<int> seiten;
+    QList<bool> crafting, winter;
+    QList<std::pair<int, bool>> planer;
+    QObject e;
+    connect(&sitzung, &TSitzung::aktiveSeiteGeaendert, &e, [&](int i) { seiten << i; });
+    connect(&sitzung, &TSitzung::craftingWirkungGeaendert, &e, [&](bool an) { crafting << an; });
+    connect(&sitzung, &TSitzung::winterlookGeaendert, &e, [&](bool an) { winter << an; });
+    connect(&sitzung, &TSitzung::planerweltGeaendert, &e, [&](int w, bool an) {
+        planer << std::pair{w, an};
+    });
+
+    QTabBar *reiter = h.PageControl1->tabBar();
+    QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(TForm1::SeiteCharakterPlaner).center());
+    QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(TForm1::SeiteCharakterPlaner).center());
+    QCOMPARE(seiten, QList<int>{TForm1::SeiteCharakterPlaner});
+
+    auto *cp = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"));
+    QVERIFY(cp && cp->isChecked());
+    QTest::mouseClick(cp, Qt::LeftButton);
+    QCOMPARE(planer, (QList<std::pair<int, bool>>{{3, false}}));
+    QVERIFY(!sitzung.Optionen().CPCalcPotency);
+    QVERIFY(!s.App.Zustand.Planer.Optionen.WirkungBerechnen);
+
+    h.PageControl1->setCurrentIndex(0);
+    QCheckBox *bsr = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen"));
+    QVERIFY(bsr && bsr->isChecked());
+    bsr->setFocus();
+    QTest::keyClick(bsr, Qt::Key_Space);
+    QCOMPARE(crafting, QList<bool>{false});
+    QVERIFY(!sitzung.Optionen().CalcPotency);
+
+    auto *w = s.App.Form8->findChild<QCheckBox *>(QStringLiteral("CheckBoxWinterTheme"));
+    QVERIFY(w);
+    w->toggle();
+    w->toggle();
+    QCOMPARE(winter, (QList<bool>{true, false}));
+    QCOMPARE(seiten, (QList<int>{TForm1::SeiteCharakterPlaner, 0}));
+
+    // Closing writes what the switches stored.
+    TOptionen gespeichert;
+    s.Dienste->Speichern = [&](const TProgrammzustand &z) { gespeichert = z.Optionen; };
+    h.close();
+    QVERIFY(!gespeichert.CalcPotency && !gespeichert.CPCalcPotency && !gespeichert.WinterTheme);
+    QCOMPARE(gespeichert.ActivePageIndex, 0);
 }
 
 QObject *SitzungTestErzeugen()

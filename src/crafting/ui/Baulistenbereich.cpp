@@ -3,6 +3,7 @@
 #include "base/Zahlen.h"
 #include "crafting/ui/Bausatzrechnerhilfen.h"
 #include "ui/Bilder.h"
+#include "ui/Sitzung.h"
 #include "ui/Steuerelemente.h"
 #include "ui/Umschalttasten.h"
 
@@ -52,9 +53,10 @@ void BaulistenknotenAnlegen(const TKatalog &k, const TBaulistenKnoten &n, QTreeW
 
 } // namespace
 
-TBaulistenbereich::TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TOptionen &optionen,
+TBaulistenbereich::TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TSitzung &sitzung,
                                      QWidget *eltern)
-    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_optionen(optionen)
+    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_sitzung(sitzung),
+      m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("Baulistenbereich"));
     setGeometry(Ort);
@@ -261,7 +263,7 @@ void TBaulistenbereich::BausatzAbziehenClick()
 
 void TBaulistenbereich::CheckBoxWirkungBerechnenClick()
 {
-    m_optionen.CalcPotency = CheckBoxWirkungBerechnen->isChecked();
+    m_sitzung.CraftingWirkungSetzen(CheckBoxWirkungBerechnen->isChecked());
     if (!m_crafting.Bauliste.Leer())
         emit wirkungGeaendert();
 }

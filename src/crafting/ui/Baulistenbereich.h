@@ -22,13 +22,16 @@ class QTreeWidgetItem;
 
 namespace mvt {
 
+class TSitzung;
+
 class TBaulistenbereich : public QWidget {
     Q_OBJECT
 public:
     // Below the item details, between the catalogue and the cost pages.
     static constexpr QRect Ort{200, 308, 280, 244};
 
-    TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TOptionen &optionen,
+    // The potency switch reads and sets the session's option.
+    TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TSitzung &sitzung,
                       QWidget *eltern);
 
     // Rebuilds the tree from the build list; expanded nodes and the selection keep their
@@ -86,7 +89,8 @@ private:
 
     const TKatalog &m_katalog;
     TCraftingZustand &m_crafting;
-    TOptionen &m_optionen;
+    TSitzung &m_sitzung;
+    const TOptionen &m_optionen;
     bool m_strgAusgesetzt = false;
 };
 

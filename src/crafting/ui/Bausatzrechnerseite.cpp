@@ -27,19 +27,8 @@ TKostenseitenSteuerung &TKostenseitenZugang::operator[](size_t k) const
 }
 
 TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &katalog,
-                                           TCraftingZustand &crafting, TOptionen &optionen, QWidget *eltern)
-    : TBausatzrechnerSeite(katalog, crafting, optionen, eltern)
-{
-    // The recipe rules, the prices or the build list changed elsewhere.
-    connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
-    connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
-    connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteGeaendert);
-    connect(&sitzung, &TSitzung::lagerGeaendert, this, &TBausatzrechnerSeite::LagerGeaendert);
-}
-
-TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting,
-                                           TOptionen &optionen, QWidget *eltern)
-    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_optionen(optionen)
+                                           TCraftingZustand &crafting, QWidget *eltern)
+    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("Bausatzrechnerseite"));
     resize(Breite, Hoehe);
@@ -50,9 +39,9 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZus
 
     // In this order: it is the Tab order, and the build list lies above the item
     // browser's empty lower right corner.
-    Katalogbereich = new TKatalogbereich(katalog, optionen, this);
+    Katalogbereich = new TKatalogbereich(katalog, m_optionen, this);
     Lagerbereich = new TLagerbereich(katalog, crafting, {4, 490, 190, 64}, this);
-    Baulistenbereich = new TBaulistenbereich(katalog, crafting, optionen, this);
+    Baulistenbereich = new TBaulistenbereich(katalog, crafting, sitzung, this);
     KostenbereichAnlegen();
 
     const TKatalogbereich &k = *Katalogbereich;
@@ -117,6 +106,19 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZus
         if (MengendialogOeffnen)
             MengendialogOeffnen(DialogFestlegen);
     });
+
+    // The recipe rules, the prices, the potency switch or the build list changed
+    // elsewhere; the session has computed the list and the stock already.
+    connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
+    connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
+    connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteZeigen);
+    connect(&sitzung, &TSitzung::lagerGeaendert, this, [this] {
+        if (m_crafting.LagerBeruecksichtigen)
+            ErgebnisseZeigen();
+    });
+    // Unblocked: switched by the options, the analysis follows as after a click.
+    connect(&sitzung, &TSitzung::optionenGeaendert, this,
+            [this](const TOptionen &o) { CheckBoxWirkungBerechnen->setChecked(o.CalcPotency); });
 }
 
 void TBausatzrechnerSeite::KostenbereichAnlegen()
@@ -258,6 +260,23 @@ void TBausatzrechnerSeite::BaulisteGeaendert()
     Baulistenbereich->Anzeigen();
     Baulistenbereich->Bearbeitungsknoepfe();
     AllesNeuBerechnen();
+}
+
+void TBausatzrechnerSeite::BaulisteZeigen()
+{
+    Baulistenbereich->Anzeigen();
+    Baulistenbereich->Bearbeitungsknoepfe();
+    ErgebnisseZeigen();
+}
+
+void TBausatzrechnerSeite::ErgebnisseZeigen()
+{
+    if (m_crafting.Bauliste.Leer()) {
+        AnalyseLeeren();
+        return;
+    }
+    KostenseitenAufbauen();
+    AnalyseAnzeigen();
 }
 
 void TBausatzrechnerSeite::Hinzufuegen(const QString &name, int64_t stueck)

@@ -51,12 +51,10 @@ public:
     static constexpr int Hoehe = 556;
 
     // The references stay valid for the page's life; the catalogue may still be empty
-    // (the main window fills it after creating its pages, then calls Aufbauen).
-    TBausatzrechnerSeite(const TKatalog &katalog, TCraftingZustand &crafting, TOptionen &optionen,
-                         QWidget *eltern = nullptr);
-    // On the session's state; shown again when the session reports a change.
+    // (it is filled before Aufbauen). The options are the session's; the page is shown
+    // again when the session reports a change.
     TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting,
-                         TOptionen &optionen, QWidget *eltern);
+                         QWidget *eltern = nullptr);
 
     // Builds the catalogue tree (once) and shows the empty state.
     void Aufbauen();
@@ -142,7 +140,10 @@ private:
 
     const TKatalog &m_katalog;
     TCraftingZustand &m_crafting;
-    TOptionen &m_optionen;
+    const TOptionen &m_optionen;
+    // What the session computed: the tree, the cost pages and the analysis shown.
+    void BaulisteZeigen();
+    void ErgebnisseZeigen();
     bool m_fuellen = false; // KostenseitenAufbauen writes the controls
     std::array<TKostenseite, AnzahlModi + 1> m_seiten{};
     // What the cost pages were told last, for a page made later: the step of the last

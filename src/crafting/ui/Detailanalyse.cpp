@@ -209,9 +209,11 @@ void TAnalyseRaster::keyPressEvent(QKeyEvent *ereignis)
     QTableWidget::keyPressEvent(ereignis);
 }
 
-TForm6::TForm6(QWidget *hauptfenster)
+TForm6::TForm6(const TKatalog &katalog, const TOptionen &optionen, const TCraftingZustand &crafting,
+               QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Detaillierte Analyse der Bauliste"),
-                    Rahmen::Groessenveraenderbar, false)
+                    Rahmen::Groessenveraenderbar, false),
+      m_katalog(&katalog), m_optionen(&optionen), m_crafting(&crafting)
 {
     setObjectName(QStringLiteral("Form6"));
     setMinimumWidth(578);
@@ -325,14 +327,6 @@ void TForm6::InhaltAnlegen()
     setTabOrder(StringGrid4, SpeedButtonEinkaufsliste);
     setTabOrder(SpeedButtonEinkaufsliste, SpeedButtonAbbrechen);
     Einrichten();
-}
-
-void TForm6::DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen,
-                           const TCraftingZustand &crafting)
-{
-    m_katalog = &katalog;
-    m_optionen = &optionen;
-    m_crafting = &crafting;
 }
 
 void TForm6::Einrichten()

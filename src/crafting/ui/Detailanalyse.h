@@ -52,10 +52,9 @@ private:
 class TForm6 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget *hauptfenster);
-
-    // The data the window shows; set once by the application before the first showing.
-    void DatenAnbinden(const TKatalog &katalog, const TOptionen &optionen, const TCraftingZustand &crafting);
+    // The data the window shows; the references stay valid for the window's life.
+    TForm6(const TKatalog &katalog, const TOptionen &optionen, const TCraftingZustand &crafting,
+           QWidget *hauptfenster);
 
     // The controls are built before the window is first shown, not at program start; this
     // builds them now. Once.

@@ -60,8 +60,10 @@ QStringList Werte(const TEinkaufszeile &z, const QString &einruecken)
 
 } // namespace
 
-TEinkaufslistenfenster::TEinkaufslistenfenster(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Einkaufsliste"), Rahmen::Dialog, false)
+TEinkaufslistenfenster::TEinkaufslistenfenster(const TKatalog &katalog, const TCraftingZustand &crafting,
+                                               QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Einkaufsliste"), Rahmen::Dialog, false),
+      m_katalog(&katalog), m_crafting(&crafting)
 {
     setObjectName(QStringLiteral("FormEinkaufsliste"));
     setFixedSize(Breite, Hoehe);
@@ -95,12 +97,6 @@ TEinkaufslistenfenster::TEinkaufslistenfenster(QWidget *hauptfenster)
     setTabOrder(StringGridLager, ButtonTabelle);
     setTabOrder(ButtonTabelle, ButtonForum);
     setTabOrder(ButtonForum, ButtonSchliessen);
-}
-
-void TEinkaufslistenfenster::DatenAnbinden(const TKatalog &katalog, const TCraftingZustand &crafting)
-{
-    m_katalog = &katalog;
-    m_crafting = &crafting;
 }
 
 void TEinkaufslistenfenster::Anzeigen()

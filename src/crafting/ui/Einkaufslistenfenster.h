@@ -20,9 +20,8 @@ public:
     static constexpr int Breite = 520;
     static constexpr int Hoehe = 484;
 
-    explicit TEinkaufslistenfenster(QWidget *hauptfenster);
-
-    void DatenAnbinden(const TKatalog &katalog, const TCraftingZustand &crafting);
+    // The references stay valid for the window's life.
+    TEinkaufslistenfenster(const TKatalog &katalog, const TCraftingZustand &crafting, QWidget *hauptfenster);
     // The window that opened it when that was not the main window (the detailed analysis):
     // it is disabled while this one shows and enabled again when it closes.
     QPointer<QWidget> Aufrufer;

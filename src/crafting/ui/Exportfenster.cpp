@@ -18,8 +18,9 @@ constexpr int Spaltenbreite = 108;
 
 } // namespace
 
-TForm9::TForm9(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Bauliste"), Rahmen::Groessenveraenderbar, true)
+TForm9::TForm9(const TKatalog &katalog, const TBauliste &bauliste, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Bauliste"), Rahmen::Groessenveraenderbar, true),
+      m_katalog(&katalog), m_bauliste(&bauliste)
 {
     setObjectName(QStringLiteral("Form9"));
     // The size limits 498 x 400 to 2048 x 1536 are those of the whole window; the
@@ -80,12 +81,6 @@ TForm9::TForm9(QWidget *hauptfenster)
             vorher = w;
         }
     setTabOrder(vorher, SpeedButton1);
-}
-
-void TForm9::DatenAnbinden(const TKatalog &katalog, const TBauliste &bauliste)
-{
-    m_katalog = &katalog;
-    m_bauliste = &bauliste;
 }
 
 TExportStil TForm9::Stil() const

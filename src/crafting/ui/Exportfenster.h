@@ -17,10 +17,8 @@ namespace mvt {
 class TForm9 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm9(QWidget *hauptfenster);
-
-    // The list the text is made of; set once by the application before the first showing.
-    void DatenAnbinden(const TKatalog &katalog, const TBauliste &bauliste);
+    // The list the text is made of; the references stay valid for the window's life.
+    TForm9(const TKatalog &katalog, const TBauliste &bauliste, QWidget *hauptfenster);
 
     // The tags the check boxes select.
     TExportStil Stil() const;

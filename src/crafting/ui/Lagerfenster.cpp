@@ -35,8 +35,9 @@ QTreeWidgetItem *Katalogknoten(const TKatalogKnoten &k)
 
 } // namespace
 
-TLagerfenster::TLagerfenster(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Lager"), Rahmen::Dialog, false)
+TLagerfenster::TLagerfenster(const TKatalog &katalog, TLager &lager, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Lager"), Rahmen::Dialog, false), m_katalog(&katalog),
+      m_lager(&lager)
 {
     setObjectName(QStringLiteral("FormLager"));
     setFixedSize(Breite, Hoehe);
@@ -115,12 +116,6 @@ TLagerfenster::TLagerfenster(QWidget *hauptfenster)
     setTabOrder(ButtonEntfernen, ButtonEinfuegen);
     setTabOrder(ButtonEinfuegen, ButtonLeeren);
     setTabOrder(ButtonLeeren, ButtonSchliessen);
-}
-
-void TLagerfenster::DatenAnbinden(const TKatalog &katalog, TLager &lager)
-{
-    m_katalog = &katalog;
-    m_lager = &lager;
 }
 
 void TLagerfenster::VorDemZeigen()

@@ -23,10 +23,8 @@ public:
     static constexpr int Breite = 600;
     static constexpr int Hoehe = 432;
 
-    explicit TLagerfenster(QWidget *hauptfenster);
-
-    // The stock the window edits; set once before the first showing.
-    void DatenAnbinden(const TKatalog &katalog, TLager &lager);
+    // The stock the window edits; the references stay valid for the window's life.
+    TLagerfenster(const TKatalog &katalog, TLager &lager, QWidget *hauptfenster);
     // Rebuilds the table from the stock.
     void Anzeigen();
     // Pasted text: refused with a message naming the line (the stock stays as it was), or

@@ -64,18 +64,9 @@ QString MenueeintragBeschreibung(QAction *a)
 
 // ---------------------------------------------------------------------------------------
 
-TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TOptionen &optionen,
-                                             TPlaner &planer, QWidget *parent)
-    : TCharakterPlanerSeite(katalog, optionen, planer, parent)
-{
-    // The menu hints follow the options; the values whatever they depend on.
-    connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);
-    connect(&sitzung, &TSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::CharakterNeuBerechnen);
-}
-
-TCharakterPlanerSeite::TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, TPlaner &planer,
+TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TPlaner &planer,
                                              QWidget *parent)
-    : QWidget(parent), Planer(planer), m_katalog(katalog), m_optionen(optionen)
+    : QWidget(parent), Planer(planer), m_katalog(katalog), m_sitzung(sitzung), m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("CharakterPlanerSeite"));
     resize(Breite, Hoehe);
@@ -103,10 +94,15 @@ TCharakterPlanerSeite::TCharakterPlanerSeite(const TKatalog &katalog, TOptionen 
     m_meldungsTimer->setInterval(3000);
     MeldungsTimerSetzen(m_meldungsTimer);
 
-    Planer.Optionen.Welt = m_optionen.CPWorld;
-    Planer.Optionen.WirkungBerechnen = m_optionen.CPCalcPotency;
+    // Built with the options as they are; the menu hints follow the options from now on,
+    // the potency switch the planner world, the values whatever they depend on.
     PlanerStarten(Planer);
+    m_menues->HinweiseSetzen();
+    PotenzschalterZeigen();
     Anzeigen();
+    connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);
+    connect(&sitzung, &TSitzung::planerweltGeaendert, this, &TCharakterPlanerSeite::PotenzschalterZeigen);
+    connect(&sitzung, &TSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::CharakterNeuBerechnen);
 }
 
 TCharakterPlanerSeite::~TCharakterPlanerSeite()
@@ -186,10 +182,6 @@ void TCharakterPlanerSeite::PotenzschalterZeigen()
 
 void TCharakterPlanerSeite::CharakterNeuBerechnen()
 {
-    Planer.Optionen.Welt = m_optionen.CPWorld;
-    Planer.Optionen.WirkungBerechnen = m_optionen.CPCalcPotency;
-    for (int i = 0; i < planer::AnzahlWirkungen; ++i)
-        Planer.Optionen.Wirkung[i] = m_optionen.Wirkung[i] > 0.0 ? m_optionen.Wirkung[i] : 1.0;
     PotenzschalterZeigen();
     NachAenderung();
 }
@@ -296,8 +288,7 @@ void TCharakterPlanerSeite::EditErfahrungChange()
 
 void TCharakterPlanerSeite::CheckBoxCPWirkungBerechnenClick()
 {
-    m_optionen.CPCalcPotency = m_attribute->CheckBoxCPWirkungBerechnen->isChecked();
-    Planer.Optionen.WirkungBerechnen = m_optionen.CPCalcPotency;
+    m_sitzung.PlanerweltSetzen(m_optionen.CPWorld, m_attribute->CheckBoxCPWirkungBerechnen->isChecked());
     NachAenderung();
 }
 
@@ -446,10 +437,8 @@ void TCharakterPlanerSeite::InventarTextAuslesen(const QString &text)
     if (m_optimierungSperrt)
         return;
     const TInventarErgebnis r = InventarAuslesen(Planer, Optimierer, m_katalog, text);
-    if (r.Erfolg && r.Welt != 0) {
-        m_optionen.CPWorld = Planer.Optionen.Welt;
-        PotenzschalterZeigen();
-    }
+    if (r.Erfolg && r.Welt != 0)
+        m_sitzung.PlanerweltSetzen(Planer.Optionen.Welt, m_optionen.CPCalcPotency);
     if (r.NeuerCharakter)
         AttributfarbenZuruecksetzen();
     Anzeigen();
@@ -500,9 +489,7 @@ bool TCharakterPlanerSeite::CharakterLaden(const QString &datei)
         MeldungZeigen(fehler);
         return false;
     }
-    m_optionen.CPWorld = Planer.Optionen.Welt;
-    m_optionen.CPCalcPotency = Planer.Optionen.WirkungBerechnen;
-    PotenzschalterZeigen();
+    m_sitzung.PlanerweltSetzen(Planer.Optionen.Welt, Planer.Optionen.WirkungBerechnen);
     AttributfarbenZuruecksetzen();
     GleicheMindestwerteAb(Optimierer, Planer.Charakter, false);
     GegnerTexteZeigen();

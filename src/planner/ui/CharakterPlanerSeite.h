@@ -43,12 +43,11 @@ public:
     static constexpr int Hoehe = 556;
 
     // planer: the program's character, which the page starts and then works on; it
-    // outlives the page.
-    TCharakterPlanerSeite(const TKatalog &katalog, TOptionen &optionen, planer::TPlaner &planer,
+    // outlives the page. Its option record is the session's to derive: the page reads the
+    // session's options, changes the planner world through the session and follows the
+    // session's changes from its construction on.
+    TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, planer::TPlaner &planer,
                           QWidget *parent = nullptr);
-    // On the session's catalogue, options and character; follows the session's changes.
-    TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TOptionen &optionen,
-                          planer::TPlaner &planer, QWidget *parent);
     ~TCharakterPlanerSeite() override;
 
     // The one character of the program and the optimiser window's inputs.
@@ -138,7 +137,8 @@ private:
     int64_t Jetzt() const;
 
     const TKatalog &m_katalog;
-    TOptionen &m_optionen;
+    TSitzung &m_sitzung;
+    const TOptionen &m_optionen;
     QPointer<TForm10> m_form10;
     QTimer *m_meldungsTimer = nullptr;
 

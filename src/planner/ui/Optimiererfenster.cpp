@@ -310,8 +310,6 @@ void TForm10::FormCreate()
     // At the main window's right edge until it is first shown.
     if (Hauptfenster())
         move(Hauptfenster()->frameGeometry().right() + 1, Hauptfenster()->frameGeometry().top());
-    if (NachErzeugen)
-        NachErzeugen();
 }
 
 void TForm10::Verbinden(TCharakterPlanerSeite *seite)

@@ -36,10 +36,6 @@ public:
     // The window is to be shown while the character planner page is active.
     bool OptimiererOffen = false;
 
-    // Run at the end of the creation handler; the start-up pushes the loaded options
-    // into all windows from here, as this window is created last.
-    std::function<void()> NachErzeugen;
-
     void FormCreate() override;
     // The controls, made at the first showing or the first call that needs them: the
     // program creates this window at start, where nobody sees it.

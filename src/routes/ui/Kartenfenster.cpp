@@ -397,6 +397,11 @@ QLabel *Boxbeschriftung(QWidget *eltern, const char *name, const QString &text, 
 
 TForm8::TForm8(TSitzung &sitzung, QWidget *hauptfenster) : TForm8(hauptfenster)
 {
+    m_sitzung = &sitzung;
+    m_optionen = &sitzung.Optionen();
+    // Unblocked: switched by the options, the tiles follow as after a click.
+    connect(&sitzung, &TSitzung::optionenGeaendert, this,
+            [this](const TOptionen &o) { CheckBoxWinterTheme->setChecked(o.WinterTheme); });
     connect(&sitzung, &TSitzung::weltkartenGeaendert, this, &TForm8::KarteNeuZeichnen);
     connect(&sitzung, &TSitzung::stadtlistenStandGeaendert, this, [this] {
         BeschriftungSetzen();
@@ -490,7 +495,7 @@ void TForm8::FormCreate()
     TimerKarteHint->start();
 }
 
-void TForm8::Anbinden(const TWeltdaten *welten, TOptionen *optionen, int letzteKarte)
+void TForm8::Anbinden(const TWeltdaten *welten, const TOptionen *optionen, int letzteKarte)
 {
     Q_UNUSED(letzteKarte);
     m_welten = welten;
@@ -598,8 +603,8 @@ void TForm8::KachelnErzeugen(bool winter)
 
 void TForm8::CheckBoxWinterThemeClick()
 {
-    if (m_optionen)
-        m_optionen->WinterTheme = CheckBoxWinterTheme->isChecked();
+    if (m_sitzung)
+        m_sitzung->WinterlookSetzen(CheckBoxWinterTheme->isChecked());
     KachelnErzeugen(CheckBoxWinterTheme->isChecked());
     StringGridKarte->viewport()->update();
 }

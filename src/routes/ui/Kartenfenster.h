@@ -130,12 +130,13 @@ class TForm8 : public TNebenfenster {
     Q_OBJECT
 public:
     explicit TForm8(QWidget *hauptfenster);
-    // Redrawn when the session reports new grids, zones or town list stamp.
+    // Redrawn when the session reports new grids, zones or town list stamp; the winter
+    // look is the session's option.
     TForm8(TSitzung &sitzung, QWidget *hauptfenster);
 
     void FormCreate() override;
     // The world data and options (zones, winter look, LastMap) of the program.
-    void Anbinden(const routen::TWeltdaten *welten, TOptionen *optionen, int letzteKarte);
+    void Anbinden(const routen::TWeltdaten *welten, const TOptionen *optionen, int letzteKarte);
 
     // Set at program start, cleared by the first displayed or loaded route.
     bool ErstesZeigen = true;
@@ -200,7 +201,8 @@ private:
     void ZonenUebernehmen();
 
     const routen::TWeltdaten *m_welten = nullptr;
-    TOptionen *m_optionen = nullptr;
+    const TOptionen *m_optionen = nullptr;
+    TSitzung *m_sitzung = nullptr;
     routen::TZonenoptionen m_zonen;
     routen::TRoutenmarkierung m_markierung;
     TKacheln m_kacheln;

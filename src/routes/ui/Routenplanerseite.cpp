@@ -30,7 +30,7 @@ namespace mvt {
 using namespace routen;
 
 TRoutenplanerSeite::TRoutenplanerSeite(TWeltdaten &welten, TGespeicherteRouten &gespeichert,
-                                       TOptionen &optionen, int32_t &letzteKarte, QWidget *parent,
+                                       const TOptionen &optionen, int32_t &letzteKarte, QWidget *parent,
                                        QTimer *timer1, QTimer *timer2)
     : QWidget(parent), UrlOeffnen([](const QUrl &u) { QDesktopServices::openUrl(u); }), m_welten(welten),
       m_optionen(optionen), m_letzteKarte(letzteKarte), m_varianten(std::make_unique<TRoutenvarianten>())

@@ -55,7 +55,7 @@ public:
     // timer1, timer2: the main window's timers of the result hand-over and the transfer;
     // the page makes its own when none are given.
     TRoutenplanerSeite(routen::TWeltdaten &welten, routen::TGespeicherteRouten &gespeichert,
-                       TOptionen &optionen, int32_t &letzteKarte, QWidget *parent = nullptr,
+                       const TOptionen &optionen, int32_t &letzteKarte, QWidget *parent = nullptr,
                        QTimer *timer1 = nullptr, QTimer *timer2 = nullptr);
     ~TRoutenplanerSeite() override;
 
@@ -122,7 +122,7 @@ private:
     QList<QWidget *> Ergebnisteile() const;
 
     routen::TWeltdaten &m_welten;
-    TOptionen &m_optionen;
+    const TOptionen &m_optionen;
     int32_t &m_letzteKarte;
     std::unique_ptr<routen::TRoutenvarianten> m_varianten;
     std::shared_ptr<routen::TRoutenvarianten> m_ergebnis; // handed over, not yet shown

@@ -592,9 +592,9 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
     connect(RadioButtonCPAlteWelt, &QRadioButton::toggled, this, &TForm7::RadioButtonCPWeltClick);
 }
 
-TEinstellungsDaten TForm7::Daten()
+TEinstellungsDaten TForm7::Daten(TOptionen &optionen)
 {
-    return {m_ziele.Katalog, m_ziele.Crafting, m_ziele.Optionen, m_ziele.NextVersionCheck, Erinnert};
+    return {m_ziele.Katalog, m_ziele.Crafting, optionen, m_ziele.NextVersionCheck, Erinnert};
 }
 
 double TForm7::JetztTage() const
@@ -616,7 +616,8 @@ void TForm7::AlleWerteZeigen()
 void TForm7::FormShow()
 {
     SeitenAnlegen();
-    const TEinstellungsWerte w = EinstellungenLesen(Daten());
+    TOptionen optionen = m_sitzung.Optionen();
+    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen));
     // Potencies; the import result is hidden.
     m_pruefeWirkung = true;
     for (int i = 0; i < AnzahlWirkungen; ++i) {
@@ -668,7 +669,8 @@ void TForm7::ButtonOkayClick()
 {
     SeitenAnlegen();
     // The rows not created yet show the data's own texts.
-    TEinstellungsWerte w = EinstellungenLesen(Daten());
+    TOptionen neu = m_sitzung.Optionen();
+    TEinstellungsWerte w = EinstellungenLesen(Daten(neu));
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();
     w.SaveUserAngaben = CheckBoxSaveUserAngaben->isChecked();
     w.ShowHints = CheckBoxShowHints->isChecked();
@@ -707,20 +709,22 @@ void TForm7::ButtonOkayClick()
     Erinnert.GebaeudeMaster = ComboboxGebaeudeMaster->currentIndex();
     Erinnert.SchichtMaster = SpinEditGebaeude->value();
 
-    // Options, worlds, version checks, potencies, prices and production buildings into the
-    // state.
-    EinstellungenUebernehmen(Daten(), w, JetztTage());
-    // The selected item's details with the world's recipe rules, then the planner's box.
-    m_sitzung.CraftingweltGeaendert();
-    m_sitzung.PlanerweltGeaendert();
+    // The options into a copy, which the session stores below; prices, buildings and the
+    // version check date straight into the state.
+    EinstellungenUebernehmen(Daten(neu), w, JetztTage());
+    // The crafting world with its recipe rules (the selected item's details follow), the
+    // planner world (the planner's potency switch follows).
+    m_sitzung.CraftingweltSetzen(neu.BSRWorld);
+    m_sitzung.PlanerweltSetzen(neu.CPWorld, neu.CPCalcPotency);
     // The build list's analysis with the new prices.
     auto baulisteNeu = [this] {
         if (!m_ziele.Crafting.Bauliste.Leer())
             m_sitzung.PreiseGeaendert();
     };
     baulisteNeu();
-    // Options into the windows, the file, and the analysis once more (the buildings).
-    m_sitzung.OptionenAnwenden();
+    // The whole record into the session and the windows, the file, and the analysis once
+    // more (potencies and the potency switch now stored).
+    m_sitzung.OptionenSetzen(neu);
     m_sitzung.OptionenSpeichern();
     baulisteNeu();
     // The combat archive's option is written only when it changed: switching it on is the
@@ -747,7 +751,8 @@ void TForm7::ButtonPreiseZuruecksetzenClick()
 {
     if (!FrageStellen(FragePreiseZuruecksetzen))
         return;
-    HandwerksparameterZuruecksetzen(Daten());
+    TOptionen optionen = m_sitzung.Optionen(); // the reset changes no option
+    HandwerksparameterZuruecksetzen(Daten(optionen));
     FormShow();
 }
 
@@ -794,7 +799,7 @@ void TForm7::WirkungZeilePruefen(QTableWidget *liste, int zeile)
     if (m_pruefeWirkung || zeile < 0 || zeile >= liste->rowCount())
         return;
     QTableWidgetItem *item = liste->item(zeile, 1);
-    const QString geprueft = WirkungPruefen(item->text(), m_ziele.Optionen);
+    const QString geprueft = WirkungPruefen(item->text(), m_sitzung.Optionen());
     if (geprueft == item->text())
         return;
     m_pruefeWirkung = true;

@@ -30,12 +30,11 @@ class TSitzung;
 class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
-    // Works on the session's state; Okay tells the session, which tells the windows.
-    // What it works on: parts of the program state.
+    // Works on the session's state; Okay hands the options to the session's setters, which
+    // tell the windows. What it works on besides the options: parts of the program state.
     struct TZiele {
-        TKatalog &Katalog;
+        const TKatalog &Katalog;
         TCraftingZustand &Crafting;
-        TOptionen &Optionen;
         double &NextVersionCheck;
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
@@ -134,7 +133,8 @@ private:
     bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
-    TEinstellungsDaten Daten();
+    // The data the rules work on, with the options record given.
+    TEinstellungsDaten Daten(TOptionen &optionen);
     double JetztTage() const;
 
     TSitzung &m_sitzung;

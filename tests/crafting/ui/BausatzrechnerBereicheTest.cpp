@@ -7,6 +7,7 @@
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Katalogbereich.h"
+#include "ui/Sitzung.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,11 +43,12 @@ class BausatzrechnerBereicheTest : public QObject {
     struct Stand {
         TCraftingZustand crafting;
         TOptionen optionen;
+        TSitzung sitzung{optionen};
         std::unique_ptr<TBausatzrechnerSeite> seite;
         explicit Stand(const TKatalog &k)
         {
             CraftingZustandAnlegen(k, crafting);
-            seite = std::make_unique<TBausatzrechnerSeite>(k, crafting, optionen);
+            seite = std::make_unique<TBausatzrechnerSeite>(sitzung, k, crafting);
             seite->Aufbauen();
             seite->show();
         }
@@ -141,7 +143,8 @@ private slots:
             ZurBaulisteHinzufuegen(m_katalog, crafting.Bauliste, QString::fromUtf8(name),
                                    EinheitVon(QString::fromUtf8(name)));
         QWidget fenster;
-        auto *b = new TBaulistenbereich(m_katalog, crafting, optionen, &fenster);
+        TSitzung sitzung(optionen);
+        auto *b = new TBaulistenbereich(m_katalog, crafting, sitzung, &fenster);
         fenster.show();
         b->Anzeigen();
         QCOMPARE(b->TreeView2->topLevelItemCount(), 2);
@@ -177,8 +180,9 @@ private slots:
     {
         TCraftingZustand crafting;
         TOptionen optionen;
+        TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
-        TBausatzrechnerSeite seite(m_katalog, crafting, optionen);
+        TBausatzrechnerSeite seite(sitzung, m_katalog, crafting);
         seite.Aufbauen();
         seite.show();
         QVERIFY(QTest::qWaitForWindowExposed(&seite));
@@ -215,8 +219,9 @@ private slots:
     {
         TCraftingZustand crafting;
         TOptionen optionen;
+        TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
-        TBausatzrechnerSeite seite(m_katalog, crafting, optionen);
+        TBausatzrechnerSeite seite(sitzung, m_katalog, crafting);
         seite.Aufbauen();
         seite.show();
         Waehlen(seite.TreeView1, QStringLiteral("Kurzschwert"));
@@ -275,9 +280,10 @@ private slots:
     {
         TCraftingZustand crafting;
         TOptionen optionen;
+        TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
         QWidget fenster;
-        auto *seite = new TBausatzrechnerSeite(m_katalog, crafting, optionen, &fenster);
+        auto *seite = new TBausatzrechnerSeite(sitzung, m_katalog, crafting, &fenster);
         // A control made after the page, as the main window's other tabs are.
         auto *danach = new QLineEdit(&fenster);
         danach->setObjectName(QStringLiteral("danach"));

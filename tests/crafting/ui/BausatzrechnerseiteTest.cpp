@@ -6,6 +6,7 @@
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Mengendialog.h"
+#include "ui/Sitzung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,8 +30,9 @@ class BausatzrechnerseiteTest : public QObject {
     struct Seite {
         TCraftingZustand crafting;
         TOptionen optionen;
+        TSitzung sitzung{optionen};
         TBausatzrechnerSeite seite;
-        explicit Seite(const TKatalog &k) : seite(k, crafting, optionen)
+        explicit Seite(const TKatalog &k) : seite(sitzung, k, crafting)
         {
             CraftingZustandAnlegen(k, crafting);
             seite.Aufbauen();

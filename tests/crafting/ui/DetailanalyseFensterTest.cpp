@@ -31,11 +31,10 @@ class DetailanalyseFensterTest : public QObject {
 
     struct Aufbau {
         QWidget haupt;
-        TForm6 form{&haupt};
-        Aufbau(const TOptionen &o, const TCraftingZustand &c)
+        TForm6 form;
+        Aufbau(const TOptionen &o, const TCraftingZustand &c) : form(test::Katalog(), o, c, &haupt)
         {
             form.FormCreate();
-            form.DatenAnbinden(test::Katalog(), o, c);
         }
         void Zeigen(int modus)
         {

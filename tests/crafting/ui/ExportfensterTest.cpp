@@ -18,12 +18,8 @@ class ExportfensterTest : public QObject {
 
     struct Aufbau {
         QWidget haupt;
-        TForm9 form{&haupt};
-        explicit Aufbau(const TBauliste &b)
-        {
-            form.FormCreate();
-            form.DatenAnbinden(test::Katalog(), b);
-        }
+        TForm9 form;
+        explicit Aufbau(const TBauliste &b) : form(test::Katalog(), b, &haupt) { form.FormCreate(); }
         void Zeigen()
         {
             haupt.setEnabled(false);

@@ -8,6 +8,7 @@
 #include "crafting/ui/Einkaufslistenfenster.h"
 #include "crafting/ui/Lagerbereich.h"
 #include "crafting/ui/Lagerfenster.h"
+#include "ui/Sitzung.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -67,11 +68,10 @@ private slots:
     void LagerBearbeitenWieEinSpieler()
     {
         QWidget haupt;
-        TLagerfenster f(&haupt);
-        f.FormCreate();
         TLager lager;
+        TLagerfenster f(test::Katalog(), lager, &haupt);
+        f.FormCreate();
         int gemeldet = 0;
-        f.DatenAnbinden(test::Katalog(), lager);
         f.Geaendert = [&] { ++gemeldet; };
         haupt.setEnabled(false);
         f.show();
@@ -139,9 +139,8 @@ private slots:
         AllesNeuBerechnen(test::Katalog(), TOptionen{}, c);
 
         QWidget haupt, analyse;
-        TEinkaufslistenfenster f(&haupt);
+        TEinkaufslistenfenster f(test::Katalog(), c, &haupt);
         f.FormCreate();
-        f.DatenAnbinden(test::Katalog(), c);
         // Opened over the detailed analysis: that window waits, the main window stays off.
         haupt.setEnabled(false);
         f.Aufrufer = &analyse;
@@ -178,7 +177,8 @@ private slots:
     {
         TCraftingZustand c = test::NeuerZustand();
         TOptionen o;
-        TBausatzrechnerSeite seite(test::Katalog(), c, o);
+        TSitzung sitzung(o);
+        TBausatzrechnerSeite seite(sitzung, test::Katalog(), c);
         seite.Aufbauen();
         ZurBaulisteHinzufuegen(test::Katalog(), c.Bauliste, "Kurzschwert", 1);
         c.Lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 5);

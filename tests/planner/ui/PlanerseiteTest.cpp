@@ -48,16 +48,20 @@ class PlanerseiteTest : public QObject {
 
     // A tab with its optimiser window and a clock the test moves by hand.
     struct TStand {
-        TOptionen Optionen;
+        // The session derives the character's options from its own.
+        TProgrammsitzung Sitzung;
+        const TOptionen &Optionen = Sitzung.Optionen();
         QWidget Haupt;
-        TPlaner Planer;
+        TPlaner &Planer = Sitzung.Zustand.Planer;
         std::unique_ptr<TCharakterPlanerSeite> Seite;
         std::unique_ptr<TForm10> Fenster;
         int64_t Zeit = 100000;
         explicit TStand(const TKatalog &k)
         {
-            StandardOptionenSetzen(Optionen);
-            Seite = std::make_unique<TCharakterPlanerSeite>(k, Optionen, Planer, &Haupt);
+            TOptionen o;
+            StandardOptionenSetzen(o);
+            Sitzung.OptionenSetzen(o);
+            Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, k, Planer, &Haupt);
             Fenster = std::make_unique<TForm10>(&Haupt);
             Seite->OptimiererfensterVerbinden(Fenster.get());
             Seite->Uhr = [this] { return Zeit; };
@@ -439,14 +443,15 @@ private slots:
         TStand s(m_katalog);
         QCheckBox *c = s.Teil<QCheckBox>("CheckBoxCPWirkungBerechnen");
         QVERIFY(c->isEnabled());
-        s.Optionen.CPWorld = 1;
+        s.Sitzung.PlanerweltSetzen(1, s.Optionen.CPCalcPotency);
         s.Seite->OptionenUebernehmen();
         QVERIFY(!c->isEnabled());
         QVERIFY(!s.Teil<QLabel>("LabelCPWirkungBerechnen")->isEnabled());
         QCOMPARE(s.Text("LabelCPWelt"), QStringLiteral("Dunladan / Endurias"));
-        s.Optionen.CPWorld = 3;
-        s.Optionen.Wirkung[WkSchwerter] = 2.0;
-        s.Seite->OptionenUebernehmen();
+        TOptionen o = s.Optionen;
+        o.CPWorld = 3;
+        o.Wirkung[WkSchwerter] = 2.0;
+        s.Sitzung.OptionenSetzen(o);
         QVERIFY(s.Waehlen("PopupMenuHauptwaffe", QStringLiteral("Kurzschwert")));
         const QString mit = s.Text("LabelNahWaffe1Schaden");
         QTest::mouseClick(c, Qt::LeftButton);
@@ -611,7 +616,7 @@ private slots:
         QVERIFY(!opt.isVisible());
         QVERIFY(!opt.OptimiererOffen);
         // The session's report after the settings window recomputes with the changed options.
-        s.App.Zustand.Optionen.CPWorld = 2;
+        s.App.Sitzung.PlanerweltSetzen(2, s.App.Sitzung.Optionen().CPCalcPotency);
         s.App.Sitzung.CharakterGeaendert();
         QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))
                      ->isEnabled());
@@ -732,7 +737,8 @@ private slots:
         TPlaner planer;
         {
             QWidget haupt;
-            auto *seite = new TCharakterPlanerSeite(m_katalog, o, planer, &haupt);
+            TSitzung sitzung(o);
+            auto *seite = new TCharakterPlanerSeite(sitzung, m_katalog, planer, &haupt);
             seite->OptionenUebernehmen();
             SetzeLevel(planer.Charakter, 50, planer.Optionen.Welt);
             seite->CharakterNeuBerechnen();
