@@ -266,6 +266,13 @@ void EinstellungsfensterTest::autoUpdateUndWelten()
     TFenster f;
     TProgrammzustand &z = f.S.App.Zustand;
     z.NextVersionCheck = VersionspruefungAus;
+    auto rezepte = [&z] {
+        std::vector<int32_t> r;
+        for (const TWare &ware : z.Katalog.WarenTabelle)
+            r.insert(r.end(), {ware.Menge, ware.Rezeptpreis});
+        return r;
+    };
+    const std::vector<int32_t> zyrthania = rezepte();
     f.Zeigen();
     QVERIFY(!f.F().CheckBoxAutoUpdate->isChecked());
     f.F().CheckBoxAutoUpdate->click();
@@ -281,6 +288,7 @@ void EinstellungsfensterTest::autoUpdateUndWelten()
     f.F().ButtonOkay->click();
     QCOMPARE(z.NextVersionCheck, 0.0);
     QCOMPARE(z.Optionen.BSRWorld, 1);
+    QVERIFY2(rezepte() != zyrthania, "ammunition and essences follow the old worlds' rules");
     QCOMPARE(z.Optionen.CPWorld, 1);
     // The next midnight stays.
     z.NextVersionCheck = std::ceil(JetztAlsTageszahl());
