@@ -8,6 +8,7 @@ import unittest
 
 PRUEFER = sys.argv[1]
 QT = sys.argv[2]
+ORDNUNG = sys.argv[3]  # the architecture document whose ranks the tree is checked against
 
 
 def anlegen(wurzel, dateien):
@@ -18,12 +19,12 @@ def anlegen(wurzel, dateien):
             f.write(inhalt)
 
 
-def pruefen(dateien, tests=None):
+def pruefen(dateien, tests=None, ordnung=ORDNUNG):
     """Checks dateien as src/; tests, when given, as a tree beside it held to the line limit."""
     with tempfile.TemporaryDirectory() as wurzel:
         src = os.path.join(wurzel, "src")
         anlegen(src, dateien)
-        aufruf = [sys.executable, PRUEFER, src, "--qt-include", QT]
+        aufruf = [sys.executable, PRUEFER, src, "--qt-include", QT, "--ordnung", ordnung]
         if tests is not None:
             anlegen(os.path.join(wurzel, "tests"), tests)
             aufruf += ["--auch", os.path.join(wurzel, "tests")]
@@ -74,6 +75,36 @@ class Schichten(unittest.TestCase):
         rc, fehler = pruefen({**GESUND, "base/Zahlen.cpp": '#include "../catalogue/Katalog.h"\n'})
         self.assertNotEqual(rc, 0)
         self.assertIn("base -> catalogue", fehler)
+
+    def test_rang_nach_dem_dokument(self):
+        # Includes that close no circle: only the documented order tells them apart.
+        unten = {**GESUND, "routes/Welten.h": '#include "base/Zahlen.h"\n',
+                 "combat/Kaempfer.h": '#include "catalogue/Katalog.h"\n',
+                 "routes/ui/Karte.h": '#include "routes/Welten.h"\n#include "ui/Bilder.h"\n',
+                 "catalogue/daten/Tabelle.h": '#include "base/Zahlen.h"\n',
+                 "cli/Befehl.cpp": '#include "settings/Datei.h"\n#include "routes/Welten.h"\n'}
+        self.assertEqual(pruefen(unten)[0], 0, pruefen(unten)[1])
+        for datei, zeile, erwartet in [
+            ("catalogue/Katalog.cpp", "routes/Welten.h", "catalogue (rank 2) includes routes"),
+            ("base/Zahlen.cpp", "catalogue/daten/Tabelle.h", "base (rank 1) includes catalogue"),
+            ("settings/Datei.cpp", "ui/Bilder.h", "settings (rank 4) includes ui"),
+            ("crafting/Bauliste.cpp", "combat/Kaempfer.h", "crafting includes combat of the same"),
+            ("crafting/ui/Seite.cpp", "routes/ui/Karte.h", "crafting/ui includes routes/ui"),
+            ("app/Fenster.cpp", "cli/Befehl.cpp", "app includes cli of the same rank"),
+            ("neu/Teil.h", "base/Zahlen.h", "neu: folder without a rank"),
+        ]:
+            with self.subTest(datei=datei, zeile=zeile):
+                rc, fehler = pruefen({**unten, datei: f'#include "{zeile}"\n'})
+                self.assertNotEqual(rc, 0)
+                self.assertIn(erwartet, fehler)
+        # A pair listed beside each other passes; a document without ranks checks nothing.
+        self.assertEqual(pruefen({**unten, "online/Abruf.h": '#include "routes/Welten.h"\n'})[0], 0)
+        with tempfile.NamedTemporaryFile("w", suffix=".md") as leer:
+            leer.write("# Architecture\n\n    base -> catalogue\n")
+            leer.flush()
+            rc, fehler = pruefen(GESUND, ordnung=leer.name)
+            self.assertNotEqual(rc, 0)
+            self.assertIn("no line 'rank N", fehler)
 
     def test_lange_dateien_fallen_auf(self):
         for zeilen, erlaubt in [(900, True), (901, False)]:
