@@ -442,19 +442,25 @@ void TForm6::FormResize()
     SummenEinpassen(w);
 }
 
-int TForm6::Summenbreite() const
+TForm6::TSummenspalten TForm6::Summenspalten() const
 {
     const auto breite = [](const QLabel *l) { return l->fontMetrics().horizontalAdvance(l->text()) + 4; };
-    int beschriftung = 0, anzahl = 90, wert = 100;
+    TSummenspalten s;
     for (const QLabel *l : LabelKostenStatic)
-        beschriftung = std::max(beschriftung, breite(l));
+        s.Beschriftung = std::max(s.Beschriftung, breite(l));
     for (const QLabel *l : LabelAnzahl)
-        anzahl = std::max(anzahl, breite(l));
+        s.Anzahl = std::max(s.Anzahl, breite(l));
     for (const QLabel *l : LabelKosten)
-        wert = std::max(wert, breite(l));
+        s.Wert = std::max(s.Wert, breite(l));
     for (const QLabel *l : LabelGewinn)
-        wert = std::max(wert, breite(l));
-    return std::max(220, beschriftung + 6 + anzahl) + 8 + wert; // as SummenEinpassen places them
+        s.Wert = std::max(s.Wert, breite(l));
+    return s;
+}
+
+int TForm6::Summenbreite() const
+{
+    const TSummenspalten s = Summenspalten();
+    return std::max(220, s.Beschriftung + 6 + s.Anzahl) + 8 + s.Wert; // as SummenEinpassen places them
 }
 
 void TForm6::SummenEinpassen(int w)
@@ -462,16 +468,7 @@ void TForm6::SummenEinpassen(int w)
     // Counts and amounts as wide as their texts (2,147,483,647 pieces give amounts of a
     // dozen digits): the counts end after the widest caption, the amounts start after the
     // widest count; a window too narrow for both keeps the amounts whole and squeezes the gap.
-    const auto breite = [](const QLabel *l) { return l->fontMetrics().horizontalAdvance(l->text()) + 4; };
-    int beschriftung = 0, anzahl = 90, wert = 100;
-    for (const QLabel *l : LabelKostenStatic)
-        beschriftung = std::max(beschriftung, breite(l));
-    for (const QLabel *l : LabelAnzahl)
-        anzahl = std::max(anzahl, breite(l));
-    for (const QLabel *l : LabelKosten)
-        wert = std::max(wert, breite(l));
-    for (const QLabel *l : LabelGewinn)
-        wert = std::max(wert, breite(l));
+    const auto [beschriftung, anzahl, wert] = Summenspalten();
     const int text = LabelKostenStatic[0]->x();
     int anzahlRechts = std::max(text + 220, text + beschriftung + 6 + anzahl);
     int wertX = std::max(text + 222, anzahlRechts + 8);

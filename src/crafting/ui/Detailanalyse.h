@@ -107,6 +107,11 @@ protected:
 private:
     void LayoutSetzen(bool zwischenprodukte);
     void SummenEinpassen(int clientbreite);
+    // The widest caption, count and amount of the summary, each at least its column's width.
+    struct TSummenspalten {
+        int Beschriftung = 0, Anzahl = 90, Wert = 100;
+    };
+    TSummenspalten Summenspalten() const;
     // Width the summary needs from its captions' left edge to its amounts' right edge.
     int Summenbreite() const;
 
