@@ -1,5 +1,7 @@
 #include "combat/ui/Rundendiagramm.h"
 
+#include "combat/ui/Diagrammzeichnung.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHelpEvent>
@@ -64,18 +66,6 @@ QAccessibleInterface *Diagrammfabrik(const QString &klasse, QObject *objekt)
     if (klasse != QLatin1String("mvt::TRundendiagramm"))
         return nullptr;
     return new TDiagrammZugang(static_cast<TRundendiagramm *>(objekt));
-}
-
-// A step of 1, 2 or 5 times a power of ten, at least roughly x.
-int64_t RunderSchritt(double x)
-{
-    if (!(x > 1.0))
-        return 1;
-    const double zehner = std::pow(10.0, std::floor(std::log10(x)));
-    for (double f : {1.0, 2.0, 5.0, 10.0})
-        if (f * zehner >= x)
-            return int64_t(f * zehner);
-    return int64_t(10.0 * zehner);
 }
 
 std::vector<int32_t> Verteilen(const TKaempfer &k, int32_t TRundenwerte::*feld, int32_t runden)
@@ -303,33 +293,17 @@ void TRundendiagramm::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QPalette &pal = palette();
-    p.fillRect(rect(), pal.color(QPalette::Base));
-    p.setPen(pal.color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (hasFocus()) {
-        p.setPen(QPen(pal.color(QPalette::Highlight), 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
+    DiagrammRahmenZeichnen(p, *this);
     if (m_runden < 1)
         return;
 
     const QFontMetrics fm(font());
     const QRect f = Flaeche();
     const int64_t oben = Obergrenze();
-    auto y = [&](int64_t v) { return f.bottom() - double(v) * f.height() / double(oben); };
+    auto y = [&](int64_t v) { return DiagrammY(f, v, oben); };
     const QColor text = pal.color(QPalette::Text);
-    const QColor gitter = pal.color(QPalette::Midlight);
 
-    // Amounts on the left: four to five steps.
-    const int64_t schritt = RunderSchritt(double(oben) / 4.0);
-    for (int64_t v = 0; v <= oben; v += schritt) {
-        const double yy = y(v);
-        p.setPen(gitter);
-        p.drawLine(QPointF(f.left(), yy), QPointF(f.right(), yy));
-        p.setPen(text);
-        p.drawText(QRectF(0, yy - fm.height() / 2.0, f.left() - 4, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
-    }
+    WerteachseZeichnen(p, pal, fm, f, oben);
     // Runde numbers below, as many as fit without touching.
     const int platz = fm.horizontalAdvance(QString::number(m_runden)) + 12;
     const int64_t rSchritt =
@@ -341,14 +315,9 @@ void TRundendiagramm::paintEvent(QPaintEvent *)
         p.drawText(QRectF(xx - platz / 2.0, f.bottom() + 3, platz, fm.height()),
                    Qt::AlignHCenter | Qt::AlignTop, QString::number(r));
     }
-    p.setPen(pal.color(QPalette::Dark));
-    p.drawLine(f.bottomLeft(), f.bottomRight());
-    p.drawLine(f.bottomLeft(), f.topLeft());
-
-    if (m_marke >= 1) {
-        p.setPen(QPen(pal.color(QPalette::Dark), 1, Qt::DashLine));
-        p.drawLine(QPointF(X(m_marke, f), f.top()), QPointF(X(m_marke, f), f.bottom()));
-    }
+    AchsenZeichnen(p, pal, f);
+    if (m_marke >= 1)
+        MarkeZeichnen(p, pal, f, X(m_marke, f));
 
     // The lines: more Runden than pixels are drawn as the range of each pixel column.
     p.setClipRect(f.adjusted(-2, -2, 2, 2));

@@ -1,5 +1,7 @@
 #include "combat/ui/Verlaufsdiagramm.h"
 
+#include "combat/ui/Diagrammzeichnung.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -20,17 +22,6 @@ const char16_t *const Reihennamen[] = {u"Schaden", u"Schaden erhalten", u"Heilun
 int32_t Wert(const TVerlaufspunkt &p, int reihe)
 {
     return reihe == 0 ? p.Schaden : reihe == 1 ? p.SchadenErhalten : p.Heilung;
-}
-
-int64_t RunderSchritt(double x)
-{
-    if (!(x > 1.0))
-        return 1;
-    const double zehner = std::pow(10.0, std::floor(std::log10(x)));
-    for (double f : {1.0, 2.0, 5.0, 10.0})
-        if (f * zehner >= x)
-            return int64_t(f * zehner);
-    return int64_t(10.0 * zehner);
 }
 
 } // namespace
@@ -157,13 +148,7 @@ void TVerlaufsdiagramm::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QPalette &pal = palette();
-    p.fillRect(rect(), pal.color(QPalette::Base));
-    p.setPen(pal.color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (hasFocus()) {
-        p.setPen(QPen(pal.color(QPalette::Highlight), 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
+    DiagrammRahmenZeichnen(p, *this);
     const QColor text = pal.color(QPalette::Text);
     if (m_punkte.empty()) {
         p.setPen(text);
@@ -173,16 +158,9 @@ void TVerlaufsdiagramm::paintEvent(QPaintEvent *)
     const QFontMetrics fm(font());
     const QRect f = Flaeche();
     const int64_t oben = Obergrenze();
-    auto y = [&](int64_t v) { return f.bottom() - double(v) * f.height() / double(oben); };
+    auto y = [&](int64_t v) { return DiagrammY(f, v, oben); };
 
-    const int64_t schritt = RunderSchritt(double(oben) / 4.0);
-    for (int64_t v = 0; v <= oben; v += schritt) {
-        p.setPen(pal.color(QPalette::Midlight));
-        p.drawLine(QPointF(f.left(), y(v)), QPointF(f.right(), y(v)));
-        p.setPen(text);
-        p.drawText(QRectF(0, y(v) - fm.height() / 2.0, f.left() - 4, fm.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
-    }
+    WerteachseZeichnen(p, pal, fm, f, oben);
     // Dates below, as many as fit.
     const int n = int(m_punkte.size());
     const int platz = fm.horizontalAdvance(QStringLiteral("00.00.00")) + 10;
@@ -195,13 +173,9 @@ void TVerlaufsdiagramm::paintEvent(QPaintEvent *)
         p.drawText(QRectF(xx - platz / 2.0, f.bottom() + 3, platz, fm.height()),
                    Qt::AlignHCenter | Qt::AlignTop, t.toString(QStringLiteral("dd.MM.yy")));
     }
-    p.setPen(pal.color(QPalette::Dark));
-    p.drawLine(f.bottomLeft(), f.bottomRight());
-    p.drawLine(f.bottomLeft(), f.topLeft());
-    if (m_marke >= 0) {
-        p.setPen(QPen(pal.color(QPalette::Dark), 1, Qt::DashLine));
-        p.drawLine(QPointF(X(m_marke, f), f.top()), QPointF(X(m_marke, f), f.bottom()));
-    }
+    AchsenZeichnen(p, pal, f);
+    if (m_marke >= 0)
+        MarkeZeichnen(p, pal, f, X(m_marke, f));
 
     for (int r = 0; r < 3; ++r) {
         QPolygonF linie;
