@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 #include "BenchAnwendung.h"
+#include "CliMessung.h"
 
 using namespace mvt;
 
@@ -233,33 +234,6 @@ BENCHMARK(BM_ZeileKlassifizieren)->Unit(benchmark::kMillisecond);
 
 namespace {
 
-// Runs "morvaren-cli kampfbericht pfad" with its output thrown away; the peak resident
-// memory of the tool in kB, or -1 when it failed.
-long CliKampfbericht(const std::string &pfad, double *sekunden)
-{
-    // MVT_BENCH_CLI names another build of the tool, to compare with an older version.
-    std::error_code f;
-    const std::string cli =
-        qEnvironmentVariableIsSet("MVT_BENCH_CLI")
-            ? qEnvironmentVariable("MVT_BENCH_CLI").toStdString()
-            : (std::filesystem::read_symlink("/proc/self/exe", f).parent_path() / "morvaren-cli").string();
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        const int leer = ::open("/dev/null", O_WRONLY);
-        ::dup2(leer, 1);
-        ::dup2(leer, 2);
-        ::execl(cli.c_str(), cli.c_str(), "kampfbericht", pfad.c_str(), static_cast<char *>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage nutzung{};
-    const bool ok =
-        ::wait4(kind, &status, 0, &nutzung) == kind && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    *sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return ok ? nutzung.ru_maxrss : -1;
-}
-
 // A report of n attacks, each between two fighters not seen before: 2n fighters.
 QString PaarberichtErzeugen(int n)
 {
@@ -285,7 +259,7 @@ void CliBerichtMessen(benchmark::State &state, const QString &text)
     long spitze = 0;
     for (auto _ : state) {
         double sekunden = 0;
-        const long kb = CliKampfbericht(pfad.toStdString(), &sekunden);
+        const long kb = bench::CliMessen("kampfbericht", pfad.toStdString(), &sekunden);
         if (kb < 0) {
             state.SkipWithError("morvaren-cli kampfbericht fehlgeschlagen");
             return;

@@ -1,6 +1,7 @@
 #include "catalogue/Katalog.h"
 #include "planner/Ausruestung.h"
 #include "planner/Planer.h"
+#include "CliMessung.h"
 
 #include <benchmark/benchmark.h>
 
@@ -142,8 +143,7 @@ namespace {
 
 // "morvaren-cli planer" on an input with a "Vergleich" list of n choices, taken in turn
 // from every entry of the eight equipment menus (some 300 different choices). Returns the
-// tool's peak memory in kB and its run time, or -1 when it failed. MVT_BENCH_CLI names
-// another build of the tool, to compare with an older version.
+// tool's peak memory in kB and its run time, or -1 when it failed.
 long PlanerVergleichMessen(int n, double *sekunden)
 {
     QJsonArray wahl;
@@ -171,28 +171,7 @@ long PlanerVergleichMessen(int n, double *sekunden)
     if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(eingabe).toJson(QJsonDocument::Compact)) < 0)
         return -1;
     f.close();
-    std::error_code fehler;
-    const std::string cli =
-        qEnvironmentVariableIsSet("MVT_BENCH_CLI")
-            ? qEnvironmentVariable("MVT_BENCH_CLI").toStdString()
-            : (std::filesystem::read_symlink("/proc/self/exe", fehler).parent_path() / "morvaren-cli")
-                  .string();
-    const std::string datei = pfad.toStdString();
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        const int leer = ::open("/dev/null", O_WRONLY);
-        ::dup2(leer, 1);
-        ::dup2(leer, 2);
-        ::execl(cli.c_str(), cli.c_str(), "planer", datei.c_str(), static_cast<char *>(nullptr));
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage nutzung{};
-    const bool ok =
-        ::wait4(kind, &status, 0, &nutzung) == kind && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    *sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return ok ? nutzung.ru_maxrss : -1;
+    return bench::CliMessen("planer", pfad.toStdString(), sekunden);
 }
 
 } // namespace
