@@ -28,9 +28,8 @@ struct TKarte {
     {
         bench::AnwendungSicherstellen();
         KartendatenLaden(*welten);
-        fenster = std::make_unique<TForm8>(nullptr);
+        fenster = std::make_unique<TForm8>(*welten, optionen, nullptr);
         fenster->FormCreate();
-        fenster->Anbinden(welten.get(), &optionen, 1);
         fenster->CheckBoxSicherheitszone->setChecked(true);
         fenster->CheckBoxBauverbotszone->setChecked(true);
         Wegpunktliste route = RouteSuchen(*welten, {1, 1}, {200, 200}, true);

@@ -54,12 +54,6 @@ void Erzeugen(std::unique_ptr<T> &feld, QWidget *hauptfenster, Daten &...daten)
     feld = std::make_unique<T>(daten..., hauptfenster);
     feld->FormCreate();
 }
-// For the windows that follow the session.
-template <class T> void Erzeugen(std::unique_ptr<T> &feld, TSitzung &sitzung, QWidget *hauptfenster)
-{
-    feld = std::make_unique<T>(sitzung, hauptfenster);
-    feld->FormCreate();
-}
 } // namespace
 
 void TAnwendung::FensterErzeugen()
@@ -73,19 +67,21 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form2, h);
     Form3 = std::make_unique<TForm3>(Sitzung, Zustand.Katalog, Zustand.Crafting, h);
     Form3->FormCreate();
-    Erzeugen(Form4, h);
-    Form4->PruefungStarten = [this] { Dienste().VersionspruefungStarten(); };
-    Form4->NextVersionCheck = &Zustand.NextVersionCheck;
-    Form4->DownloadadresseSetzen(WebseiteAdresse(online::DownloadSeitePfad).toString());
-    Form4->DownloadseiteOeffnen = [] { WebseiteOeffnen(online::DownloadSeitePfad); };
+    Form4 = std::make_unique<TForm4>(TForm4::TAnbindung{[this] { Dienste().VersionspruefungStarten(); },
+                                                        Zustand.NextVersionCheck,
+                                                        WebseiteAdresse(online::DownloadSeitePfad).toString(),
+                                                        [] { WebseiteOeffnen(online::DownloadSeitePfad); }},
+                                     h);
+    Form4->FormCreate();
     Erzeugen(Form5, h);
     Erzeugen(Form6, h, std::as_const(Zustand.Katalog), Sitzung.Optionen(), std::as_const(Zustand.Crafting));
     Form7 = std::make_unique<TForm7>(
         Sitzung, TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.NextVersionCheck}, h);
     Form7->FormCreate();
-    Erzeugen(Form8, Sitzung, h);
-    Form8->Anbinden(&Zustand.Weltkarten, &Sitzung.Optionen(), Zustand.LastMap);
-    Form8->Stand = [this] { return routen::StandAnzeigen(Zustand.StadtlistenStand); };
+    Form8 = std::make_unique<TForm8>(
+        Sitzung, std::as_const(Zustand.Weltkarten),
+        [this] { return routen::StandAnzeigen(Zustand.StadtlistenStand); }, h);
+    Form8->FormCreate();
     Erzeugen(Form9, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting.Bauliste));
     Erzeugen(FormLager, h, std::as_const(Zustand.Katalog), Zustand.Crafting.Lager);
     Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting));

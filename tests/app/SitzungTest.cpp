@@ -113,9 +113,9 @@ void SitzungTest::karteFolgtUndGeht()
 {
     TGeladen g;
     {
-        TForm8 karte(g.S, nullptr);
-        karte.Anbinden(&g.S.Zustand.Weltkarten, &g.S.Zustand.Optionen, 1);
-        karte.Stand = [&g] { return routen::StandAnzeigen(g.S.Zustand.StadtlistenStand); };
+        TForm8 karte(
+            g.S, g.S.Zustand.Weltkarten, [&g] { return routen::StandAnzeigen(g.S.Zustand.StadtlistenStand); },
+            nullptr);
         g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
         QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
                  qPrintable(karte.windowTitle()));

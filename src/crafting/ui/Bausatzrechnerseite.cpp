@@ -213,24 +213,23 @@ TKostenblatt &TBausatzrechnerSeite::Blatt(size_t k)
             QWidget::setTabOrder(vorher, feld);
         vorher = feld;
     }
-    Nachholen(blatt);
+    StandZeigen(blatt);
     return blatt;
 }
 
-void TBausatzrechnerSeite::Nachholen(TKostenblatt &blatt)
+void TBausatzrechnerSeite::StandZeigen(TKostenblatt &blatt)
 {
     const size_t k = static_cast<size_t>(blatt.Seite());
-    const bool fuellen = m_fuellen;
-    m_fuellen = true;
-    if (m_gefuellt > 0)
-        blatt.Anzeigen(m_seiten[k]);
-    m_fuellen = fuellen;
-    if (m_analysiert > 0)
-        blatt.AnalyseAnzeigen(m_gezeigteAnalyse[k]);
-    if (m_geleert > m_gefuellt)
-        blatt.FelderVerbergen();
-    if (m_geleert > m_analysiert)
-        blatt.AnalyseVerbergen();
+    if (m_seiten) {
+        const bool fuellen = m_fuellen;
+        m_fuellen = true;
+        blatt.Anzeigen((*m_seiten)[k]);
+        m_fuellen = fuellen;
+    }
+    if (m_crafting.Bauliste.Leer())
+        blatt.AnalyseLeeren();
+    else
+        blatt.AnalyseAnzeigen(m_crafting.Analyse[k]);
 }
 
 void TBausatzrechnerSeite::Aufbauen()
@@ -359,6 +358,7 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
     if (m_crafting.Bauliste.Leer())
         return;
     m_seiten = KostenseitenBestimmen(m_katalog, m_crafting);
+    const std::array<TKostenseite, AnzahlModi + 1> &seiten = *m_seiten;
     bool gespeichert = false;
     // A stored price with more decimals than the gold field writes becomes the shown value,
     // as if it had been typed.
@@ -372,7 +372,7 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
 
     m_fuellen = true;
     for (int k = 1; k <= AnzahlModi; ++k) {
-        const TKostenseite &d = m_seiten[static_cast<size_t>(k)];
+        const TKostenseite &d = seiten[static_cast<size_t>(k)];
         runden(d.Verkauf, true);
         const size_t zeilen = std::min<size_t>(static_cast<size_t>(std::max(d.Zutaten, 0)),
                                                std::min<size_t>(SichtbareEinkaufszeilen, d.Einkauf.size()));
@@ -381,19 +381,16 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
         Kostenblatt[static_cast<size_t>(k)]->Anzeigen(d);
     }
     m_fuellen = false;
-    m_gefuellt = ++m_schritt;
     if (gespeichert)
         BerechneAnalyse(m_katalog, m_optionen, m_crafting);
 }
 
 void TBausatzrechnerSeite::AnalyseAnzeigen()
 {
-    m_gezeigteAnalyse = m_crafting.Analyse;
-    m_analysiert = ++m_schritt;
     Lagerbereich->LagerwertAnzeigen(PageControl2->currentIndex() + 1);
     for (int k = 1; k <= AnzahlModi; ++k)
         Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_crafting.Analyse[static_cast<size_t>(k)]);
-    // The page about to show, made now if it was not: it catches up on what it missed.
+    // The page about to show, made now if it was not: it takes what the others show.
     Blatt(static_cast<size_t>(PageControl2->currentIndex()) + 1);
     if (PageControl2->isHidden()) {
         PageControl2->show();
@@ -405,7 +402,6 @@ void TBausatzrechnerSeite::AnalyseAnzeigen()
 
 void TBausatzrechnerSeite::AnalyseLeeren()
 {
-    m_geleert = ++m_schritt;
     Lagerbereich->LagerwertAnzeigen(PageControl2->currentIndex() + 1);
     PageControl2->hide();
     for (QAbstractButton *b : PageControl2Knoepfe->buttons())

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -131,10 +132,11 @@ private:
     friend class TKostenseitenZugang;
     void KostenbereichAnlegen();
     // The cost page k with its controls made. Each page is made when first shown (the page
-    // control shows once the build list has an entry) or asked for, and then shown as it
-    // would be had it been made with the page.
+    // control shows once the build list has an entry) or asked for, and then shows what the
+    // pages made before show (StandZeigen).
     TKostenblatt &Blatt(size_t k);
-    void Nachholen(TKostenblatt &blatt);
+    // The rows last determined, the analysis of the build list, or neither while it is empty.
+    void StandZeigen(TKostenblatt &blatt);
     void Hinzufuegen(const QString &name, int64_t stueck);
     std::optional<int32_t> PreisSpeichern(bool verkauf, const QString &name, const QString &text);
 
@@ -145,11 +147,9 @@ private:
     void BaulisteZeigen();
     void ErgebnisseZeigen();
     bool m_fuellen = false; // KostenseitenAufbauen writes the controls
-    std::array<TKostenseite, AnzahlModi + 1> m_seiten{};
-    // What the cost pages were told last, for a page made later: the step of the last
-    // filling, analysis and clearing (0: never), and the analysis then shown.
-    int m_schritt = 0, m_gefuellt = 0, m_analysiert = 0, m_geleert = 0;
-    std::array<TAnalyseErgebnis, AnzahlModi + 1> m_gezeigteAnalyse{};
+    // The rows the cost pages show; kept while the list is empty (the fields are hidden
+    // then), none before the first build list.
+    std::optional<std::array<TKostenseite, AnzahlModi + 1>> m_seiten;
 };
 
 } // namespace mvt

@@ -14,8 +14,10 @@ namespace mvt {
 
 using namespace online;
 
-TForm4::TForm4(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Programmaktualisierung"), Rahmen::Dialog, true)
+TForm4::TForm4(const TAnbindung &anbindung, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Programmaktualisierung"), Rahmen::Dialog, true),
+      m_pruefungStarten(anbindung.PruefungStarten), m_naechste(anbindung.NextVersionCheck),
+      m_downloadseiteOeffnen(anbindung.DownloadseiteOeffnen)
 {
     setObjectName(QStringLiteral("Form4"));
     setFixedSize(352, 170);
@@ -47,6 +49,8 @@ TForm4::TForm4(QWidget *hauptfenster)
     Label3->setFont(unterstrichen);
     Label3->setFocusPolicy(Qt::StrongFocus);
     Label3->installEventFilter(this);
+    Label3->setText(anbindung.Downloadadresse);
+    Label3->setToolTip(anbindung.Downloadadresse);
     Label3->hide();
 
     CheckBoxAutoUpdate = new QCheckBox(this);
@@ -75,12 +79,6 @@ TForm4::TForm4(QWidget *hauptfenster)
     setTabOrder(CheckBoxAutoUpdate, SpeedButtonAbbrechen);
 }
 
-void TForm4::DownloadadresseSetzen(const QString &adresse)
-{
-    Label3->setText(adresse);
-    Label3->setToolTip(adresse);
-}
-
 double TForm4::JetztTage() const
 {
     return Jetzt ? Jetzt() : JetztAlsTageszahl();
@@ -88,14 +86,14 @@ double TForm4::JetztTage() const
 
 void TForm4::FormShow()
 {
-    if (PruefungStarten && !m_ergebnisZeigen)
-        PruefungStarten();
+    if (m_pruefungStarten && !m_ergebnisZeigen)
+        m_pruefungStarten();
 }
 
 void TForm4::CheckBoxSetzen()
 {
     // A change of state runs the box's own rule, as a click would.
-    CheckBoxAutoUpdate->setChecked(Naechste() != VersionspruefungAus);
+    CheckBoxAutoUpdate->setChecked(m_naechste != VersionspruefungAus);
 }
 
 void TForm4::SucheAnzeigen()
@@ -115,7 +113,7 @@ void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
     Label2->setText(Versionszeile(a.Datei));
     Label2->show();
     Label3->show();
-    if (JetztTage() > Naechste()) {
+    if (JetztTage() > m_naechste) {
         if (!isVisible()) {
             // Showing the result must not start a second check.
             m_ergebnisZeigen = true;
@@ -133,23 +131,20 @@ void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
 
 void TForm4::CheckBoxAutoUpdateClick()
 {
-    if (NextVersionCheck)
-        *NextVersionCheck =
-            NachVersionsfensterSchalter(CheckBoxAutoUpdate->isChecked(), *NextVersionCheck, JetztTage());
+    m_naechste = NachVersionsfensterSchalter(CheckBoxAutoUpdate->isChecked(), m_naechste, JetztTage());
 }
 
 void TForm4::Label3Click()
 {
-    if (DownloadseiteOeffnen)
-        DownloadseiteOeffnen();
+    if (m_downloadseiteOeffnen)
+        m_downloadseiteOeffnen();
 }
 
 void TForm4::FormClose()
 {
     if (Tag == 1) {
         Tag = 0;
-        if (NextVersionCheck)
-            *NextVersionCheck = NachAutomatischerAnzeige(*NextVersionCheck, JetztTage());
+        m_naechste = NachAutomatischerAnzeige(m_naechste, JetztTage());
     }
     TNebenfenster::FormClose();
 }

@@ -16,7 +16,18 @@ namespace mvt {
 class TForm4 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm4(QWidget *hauptfenster);
+    // What the window works on, given once when it is built.
+    struct TAnbindung {
+        // Starts the check thread; run by every showing, also the invisible one of the start.
+        std::function<void()> PruefungStarten;
+        // The program's NextVersionCheck (days since 30 Dec 1899; 9999999 = off).
+        double &NextVersionCheck;
+        // Address of the download page shown in Label3.
+        QString Downloadadresse;
+        // Opens the download page in the browser.
+        std::function<void()> DownloadseiteOeffnen;
+    };
+    TForm4(const TAnbindung &anbindung, QWidget *hauptfenster);
 
     QLabel *Label1;
     QLabel *Label2;
@@ -25,17 +36,8 @@ public:
     QLabel *Label4;
     QToolButton *SpeedButtonAbbrechen;
 
-    // Starts the check thread; run by every showing, also the invisible one of the start.
-    std::function<void()> PruefungStarten;
-    // The program's NextVersionCheck (days since 30 Dec 1899; 9999999 = off).
-    double *NextVersionCheck = nullptr;
     // The clock, replaceable by tests.
     std::function<double()> Jetzt;
-    // Opens the download page in the browser.
-    std::function<void()> DownloadseiteOeffnen;
-
-    // Address of the download page shown in Label3.
-    void DownloadadresseSetzen(const QString &adresse);
 
     // The steps of the check, each run on the window's thread when the worker hands it over.
     void CheckBoxSetzen();
@@ -52,8 +54,10 @@ protected:
 
 private:
     double JetztTage() const;
+    std::function<void()> m_pruefungStarten;
+    double &m_naechste;
+    std::function<void()> m_downloadseiteOeffnen;
     bool m_ergebnisZeigen = false;
-    double Naechste() const { return NextVersionCheck ? *NextVersionCheck : 0.0; }
 };
 
 } // namespace mvt

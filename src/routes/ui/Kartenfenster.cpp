@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
@@ -395,10 +396,16 @@ QLabel *Boxbeschriftung(QWidget *eltern, const char *name, const QString &text, 
 }
 } // namespace
 
-TForm8::TForm8(TSitzung &sitzung, QWidget *hauptfenster) : TForm8(hauptfenster)
+TForm8::TForm8(const TWeltdaten &welten, const TOptionen &optionen, QWidget *hauptfenster)
+    : TForm8(hauptfenster, welten, optionen, [] { return QStringLiteral("16.02.2018 - 10:08"); })
+{
+}
+
+TForm8::TForm8(TSitzung &sitzung, const TWeltdaten &welten, std::function<QString()> stand,
+               QWidget *hauptfenster)
+    : TForm8(hauptfenster, welten, sitzung.Optionen(), std::move(stand))
 {
     m_sitzung = &sitzung;
-    m_optionen = &sitzung.Optionen();
     // Unblocked: switched by the options, the tiles follow as after a click.
     connect(&sitzung, &TSitzung::optionenGeaendert, this,
             [this](const TOptionen &o) { CheckBoxWinterTheme->setChecked(o.WinterTheme); });
@@ -409,8 +416,10 @@ TForm8::TForm8(TSitzung &sitzung, QWidget *hauptfenster) : TForm8(hauptfenster)
     });
 }
 
-TForm8::TForm8(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Karte"), Rahmen::Groessenveraenderbar, false)
+TForm8::TForm8(QWidget *hauptfenster, const TWeltdaten &welten, const TOptionen &optionen,
+               std::function<QString()> stand)
+    : TNebenfenster(hauptfenster, QStringLiteral("Karte"), Rahmen::Groessenveraenderbar, false),
+      m_welten(welten), m_optionen(optionen), m_stand(std::move(stand))
 {
     setObjectName(QStringLiteral("Form8"));
     setMinimumSize(520, 520);
@@ -485,28 +494,22 @@ TForm8::TForm8(QWidget *hauptfenster)
     setTabOrder(SpeedButtonZoomMinus, SpeedButtonZoomReset);
     setTabOrder(SpeedButtonZoomReset, StringGridKarte);
 
-    Stand = [] { return QStringLiteral("16.02.2018 - 10:08"); };
+    // Blocked: the options already hold the look, which is only asked for here; the tiles are
+    // made when the map first paints.
+    {
+        const QSignalBlocker sperre(CheckBoxWinterTheme);
+        CheckBoxWinterTheme->setChecked(m_optionen.WinterTheme);
+    }
+    KachelnErzeugen(m_optionen.WinterTheme);
+    StringGridKarte->Anbinden(&m_welten, &m_zonen, &m_markierung, &m_kacheln);
+    // the caption stays "Karte" until the window is shown or the world switches
+    StringGridKarte->SpaltenSetzen(m_welten.Kartengroesse + 1);
+    ZonenUebernehmen();
 }
 
 void TForm8::FormCreate()
 {
-    KachelnErzeugen(false);
-    StringGridKarte->Anbinden(m_welten, &m_zonen, &m_markierung, &m_kacheln);
     TimerKarteHint->start();
-}
-
-void TForm8::Anbinden(const TWeltdaten *welten, const TOptionen *optionen, int letzteKarte)
-{
-    Q_UNUSED(letzteKarte);
-    m_welten = welten;
-    m_optionen = optionen;
-    if (optionen && optionen->WinterTheme != CheckBoxWinterTheme->isChecked())
-        CheckBoxWinterTheme->setChecked(optionen->WinterTheme); // builds the winter tiles
-    StringGridKarte->Anbinden(m_welten, &m_zonen, &m_markierung, &m_kacheln);
-    // the caption stays "Karte" until the window is shown or the world switches
-    if (m_welten)
-        StringGridKarte->SpaltenSetzen(m_welten->Kartengroesse + 1);
-    ZonenUebernehmen();
 }
 
 void TForm8::resizeEvent(QResizeEvent *e)
@@ -528,9 +531,9 @@ void TForm8::resizeEvent(QResizeEvent *e)
 
 void TForm8::BeschriftungSetzen()
 {
-    const int welt = m_welten ? m_welten->AktuelleWelt : 1;
+    const int welt = m_welten.AktuelleWelt;
     setWindowTitle(QStringLiteral("Karte von ") + QString::fromLatin1(Weltangaben(welt).Name) +
-                   QStringLiteral(" (Stand: ") + (Stand ? Stand() : QString()) + QStringLiteral(")"));
+                   QStringLiteral(" (Stand: ") + (m_stand ? m_stand() : QString()) + QStringLiteral(")"));
 }
 
 void TForm8::FormShow()
@@ -561,15 +564,14 @@ void TForm8::Zeigen()
     raise();
     activateWindow();
     if (zuerst && ErstesZeigen) {
-        const int mitte = m_welten && m_welten->AktuelleWelt == 3 ? 56 : 106;
+        const int mitte = m_welten.AktuelleWelt == 3 ? 56 : 106;
         StringGridKarte->ZelleWaehlen(mitte, mitte);
     }
 }
 
 void TForm8::WeltGewechselt()
 {
-    if (m_welten)
-        StringGridKarte->SpaltenSetzen(m_welten->Kartengroesse + 1);
+    StringGridKarte->SpaltenSetzen(m_welten.Kartengroesse + 1);
     MarkierungenLoeschen();
     ZonenUebernehmen();
     StringGridKarte->viewport()->update();
@@ -580,12 +582,10 @@ void TForm8::ZonenUebernehmen()
 {
     m_zonen.Sicherheitszonen = CheckBoxSicherheitszone->isChecked();
     m_zonen.Bauverbotszonen = CheckBoxBauverbotszone->isChecked();
-    if (m_optionen) {
-        m_zonen.SZone = m_optionen->SZone;
-        m_zonen.BZone = m_optionen->BZone;
-        m_zonen.SZoneHS = m_optionen->SZoneHS;
-        m_zonen.BZoneHS = m_optionen->BZoneHS;
-    }
+    m_zonen.SZone = m_optionen.SZone;
+    m_zonen.BZone = m_optionen.BZone;
+    m_zonen.SZoneHS = m_optionen.SZoneHS;
+    m_zonen.BZoneHS = m_optionen.BZoneHS;
 }
 
 void TForm8::KarteNeuZeichnen()
@@ -819,7 +819,7 @@ void TForm8::StringGridKarteKeyDown(QKeyEvent *e)
 
 void TForm8::TimerKarteHintTimer()
 {
-    if (!isVisible() || TimerKarteMove->isActive() || !m_welten)
+    if (!isVisible() || TimerKarteMove->isActive())
         return;
     const QPoint jetzt = QCursor::pos();
     const bool still = jetzt == m_letzteMaus;
@@ -834,7 +834,7 @@ void TForm8::TimerKarteHintTimer()
     const QPoint feld = StringGridKarte->FeldBei(StringGridKarte->viewport()->mapFromGlobal(jetzt));
     if (feld.isNull())
         return;
-    const QString name = m_welten->Stadtnamen()[size_t(Zelle(feld.x(), feld.y()))];
+    const QString name = m_welten.Stadtnamen()[size_t(Zelle(feld.x(), feld.y()))];
     m_hinweisGezeigt = true;
     if (!name.isEmpty())
         QToolTip::showText(jetzt, name, StringGridKarte->viewport());

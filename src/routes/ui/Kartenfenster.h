@@ -129,14 +129,16 @@ class TSitzung;
 class TForm8 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm8(QWidget *hauptfenster);
-    // Redrawn when the session reports new grids, zones or town list stamp; the winter
-    // look is the session's option.
-    TForm8(TSitzung &sitzung, QWidget *hauptfenster);
+    // Draws the given worlds with the zones and winter look of the options; the caption
+    // carries the date of the built-in town list.
+    TForm8(const routen::TWeltdaten &welten, const TOptionen &optionen, QWidget *hauptfenster);
+    // Redrawn when the session reports new grids, zones or town list stamp; zones and winter
+    // look are the session's options. Stand gives the town list's date for the caption
+    // ("16.02.2018 - 10:08").
+    TForm8(TSitzung &sitzung, const routen::TWeltdaten &welten, std::function<QString()> stand,
+           QWidget *hauptfenster);
 
     void FormCreate() override;
-    // The world data and options (zones, winter look, LastMap) of the program.
-    void Anbinden(const routen::TWeltdaten *welten, const TOptionen *optionen, int letzteKarte);
 
     // Set at program start, cleared by the first displayed or loaded route.
     bool ErstesZeigen = true;
@@ -166,8 +168,6 @@ public:
     std::function<void(int x, int y)> StationSetzen;
     // Enter or Space: a calculation without centring, when the tab allows one.
     std::function<void()> BerechnungStarten;
-    // The date of the town list in the caption ("16.02.2018 - 10:08").
-    std::function<QString()> Stand;
 
     void SpeedButtonZoomPlusClick();
     void SpeedButtonZoomMinusClick();
@@ -192,6 +192,8 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
+    TForm8(QWidget *hauptfenster, const routen::TWeltdaten &welten, const TOptionen &optionen,
+           std::function<QString()> stand);
     void StringGridKarteMouseMove(QMouseEvent *e);
     void StringGridKarteMouseDown(QMouseEvent *e);
     void StringGridKarteMouseUp(QMouseEvent *e);
@@ -200,8 +202,9 @@ private:
     void Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift);
     void ZonenUebernehmen();
 
-    const routen::TWeltdaten *m_welten = nullptr;
-    const TOptionen *m_optionen = nullptr;
+    const routen::TWeltdaten &m_welten;
+    const TOptionen &m_optionen;
+    const std::function<QString()> m_stand;
     TSitzung *m_sitzung = nullptr;
     routen::TZonenoptionen m_zonen;
     routen::TRoutenmarkierung m_markierung;

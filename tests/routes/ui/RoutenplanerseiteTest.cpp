@@ -59,9 +59,8 @@ struct TUmgebung {
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
         seite = std::make_unique<TRoutenplanerSeite>(*welten, routen, optionen, letzteKarte);
-        karte = std::make_unique<TForm8>(nullptr);
+        karte = std::make_unique<TForm8>(*welten, optionen, nullptr);
         karte->FormCreate();
-        karte->Anbinden(welten.get(), &optionen, letzteKarte);
         seite->KarteAnbinden(karte.get());
         seite->UrlOeffnen = [this](const QUrl &u) {
             links << u;
@@ -770,6 +769,33 @@ private slots:
         TKacheln sommer;
         sommer.KachelnErzeugen(false);
         QCOMPARE(k.Zonen[0][Normal], sommer.Zonen[0][Normal]);
+    }
+
+    void KarteNimmtWinterlookBeimBau()
+    {
+        // Built with the winter look in the options, the map shows it at once in its box and
+        // its tiles; switched off, it paints as a map built for summer.
+        TUmgebung u;
+        TOptionen winter = u.optionen;
+        winter.WinterTheme = true;
+        TForm8 w(*u.welten, winter, nullptr);
+        w.FormCreate();
+        QVERIFY(w.CheckBoxWinterTheme->isChecked());
+        QVERIFY(!u.karte->CheckBoxWinterTheme->isChecked());
+        auto bild = [](TForm8 &k) {
+            TKartenflaeche &g = *k.StringGridKarte;
+            g.viewport()->resize(300, 300);
+            g.ErsteSpalteSetzen(90);
+            g.ErsteZeileSetzen(90);
+            QImage b(g.viewport()->size(), QImage::Format_ARGB32);
+            QPainter p(&b);
+            g.Malen(p, b.rect());
+            p.end();
+            return b;
+        };
+        QVERIFY(bild(w) != bild(*u.karte));
+        w.CheckBoxWinterTheme->toggle();
+        QVERIFY(bild(w) == bild(*u.karte));
     }
 
     void KarteMaltRouteUndZonen()

@@ -59,9 +59,8 @@ struct TUmgebung {
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
         seite = std::make_unique<TRoutenplanerSeite>(*welten, routen, optionen, letzteKarte);
-        karte = std::make_unique<TForm8>(nullptr);
+        karte = std::make_unique<TForm8>(*welten, optionen, nullptr);
         karte->FormCreate();
-        karte->Anbinden(welten.get(), &optionen, letzteKarte);
         seite->KarteAnbinden(karte.get());
         seite->UrlOeffnen = [this](const QUrl &u) { links << u; };
         seite->show();
