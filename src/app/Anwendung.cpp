@@ -65,26 +65,28 @@ void TAnwendung::FensterErzeugen()
     Form1->FormCreate();
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
-    Form3 = std::make_unique<TForm3>(Sitzung, Zustand.Katalog, Zustand.Crafting, h);
+    Form3 = std::make_unique<TForm3>(Sitzung, Zustand().Katalog, ZustandAendern().Crafting, h);
     Form3->FormCreate();
     Form4 = std::make_unique<TForm4>(TForm4::TAnbindung{[this] { Dienste().VersionspruefungStarten(); },
-                                                        Zustand.NextVersionCheck,
+                                                        ZustandAendern().NextVersionCheck,
                                                         WebseiteAdresse(online::DownloadSeitePfad).toString(),
                                                         [] { WebseiteOeffnen(online::DownloadSeitePfad); }},
                                      h);
     Form4->FormCreate();
     Erzeugen(Form5, h);
-    Erzeugen(Form6, h, std::as_const(Zustand.Katalog), Sitzung.Optionen(), std::as_const(Zustand.Crafting));
+    Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
+             std::as_const(Zustand().Crafting));
     Form7 = std::make_unique<TForm7>(
-        Sitzung, TForm7::TZiele{Zustand.Katalog, Zustand.Crafting, Zustand.NextVersionCheck}, h);
+        Sitzung,
+        TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, ZustandAendern().NextVersionCheck}, h);
     Form7->FormCreate();
     Form8 = std::make_unique<TForm8>(
-        Sitzung, std::as_const(Zustand.Weltkarten),
-        [this] { return routen::StandAnzeigen(Zustand.StadtlistenStand); }, h);
+        Sitzung, std::as_const(Zustand().Weltkarten),
+        [this] { return routen::StandAnzeigen(Zustand().StadtlistenStand); }, h);
     Form8->FormCreate();
-    Erzeugen(Form9, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting.Bauliste));
-    Erzeugen(FormLager, h, std::as_const(Zustand.Katalog), Zustand.Crafting.Lager);
-    Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand.Katalog), std::as_const(Zustand.Crafting));
+    Erzeugen(Form9, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting.Bauliste));
+    Erzeugen(FormLager, h, std::as_const(Zustand().Katalog), ZustandAendern().Crafting.Lager);
+    Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting));
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->FormCreate();

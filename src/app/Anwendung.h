@@ -35,7 +35,9 @@ public:
     // Owns the program state; windows connect to its signals. Declared first: it goes
     // after the windows.
     TProgrammsitzung Sitzung;
-    TProgrammzustand &Zustand = Sitzung.Zustand;
+    const TProgrammzustand &Zustand() const { return Sitzung.Zustand(); }
+    // Transitional, as TProgrammsitzung::ZustandAendern.
+    TProgrammzustand &ZustandAendern() { return Sitzung.ZustandAendern(); }
     TDienste &Dienste() { return Sitzung.Dienste(); }
 
     // Loads the state (catalogue, options file; the maps on a worker, moved in at the end)

@@ -27,7 +27,7 @@ void BausatzrechnerAnbinden(TAnwendung &a)
             return;
         h->setEnabled(false);
         d->Tag = modus;
-        d->Vorbereiten(a.Zustand.Katalog, a.Zustand.Crafting.Bauliste, item.Art, item.Index);
+        d->Vorbereiten(a.Zustand().Katalog, a.Zustand().Crafting.Bauliste, item.Art, item.Index);
         d->AnMauszeigerPlatzieren();
         d->show();
         d->raise();

@@ -156,7 +156,7 @@ void TForm1::SeitenAnlegen()
         "  border: 1px solid #5e5236; font-weight: bold; }"));
 
     Bausatzrechner =
-        new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand.Katalog, m_app.Zustand.Crafting, TabSheet1);
+        new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand().Katalog, m_app.ZustandAendern().Crafting, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -173,7 +173,7 @@ void TForm1::SeitenAnlegen()
 
 void TForm1::SeiteAnlegen(int seite)
 {
-    TProgrammzustand &z = m_app.Zustand;
+    TProgrammzustand &z = m_app.ZustandAendern();
     QWidget *inhalt = nullptr;
     switch (seite) {
     case 1:
@@ -332,14 +332,14 @@ TBaulistenDateiAufruf TForm1::Baulistenaufruf()
 
 void TForm1::Baulistespeichern1Click()
 {
-    TProgrammzustand &z = m_app.Zustand;
+    TProgrammzustand &z = m_app.ZustandAendern();
     BaulisteSpeichernMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste);
     HintergrundZeichnen();
 }
 
 void TForm1::BaulisteLadenClick(TLadeArt art)
 {
-    TProgrammzustand &z = m_app.Zustand;
+    TProgrammzustand &z = m_app.ZustandAendern();
     if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
         m_app.Sitzung.BaulisteGeaendert();
     }
@@ -419,7 +419,7 @@ void TForm1::PageControl1Change(int seite)
 void TForm1::TimerUpdateCheckTimer()
 {
     TimerUpdateCheck->stop();
-    if (m_app.Zustand.NextVersionCheck != VersionspruefungAus) {
+    if (m_app.Zustand().NextVersionCheck != VersionspruefungAus) {
         if (TForm4 *f = m_app.Form4.get()) {
             // Shown invisibly: its show handler starts the check in the background.
             f->Tag = 1;

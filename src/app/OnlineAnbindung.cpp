@@ -56,7 +56,7 @@ public:
             return;
         TProgrammsitzung &sitzung = m_a.Sitzung;
         sitzung.KartenAbwarten();
-        const TProgrammzustand &z = sitzung.Zustand;
+        const TProgrammzustand &z = sitzung.Zustand();
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)
             grund[i] = z.Weltkarten.Welten[i].Grundgelaende;

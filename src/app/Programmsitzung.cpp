@@ -48,7 +48,7 @@ void TDienste::Beenden()
 }
 
 TProgrammsitzung::TProgrammsitzung(QObject *eltern)
-    : TSitzung(Zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>())
+    : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>())
 {
 }
 
@@ -66,7 +66,7 @@ std::unique_ptr<TDienste> TProgrammsitzung::DiensteAbgeben()
 
 void TProgrammsitzung::ZustandLaden(Karten karten)
 {
-    TProgrammzustand &z = Zustand;
+    TProgrammzustand &z = m_zustand;
     if (karten == Karten::Nebenher) {
         m_karten = NebenherAusfuehren(TDringlichkeit::Spaeter, [] {
             auto welten = std::make_unique<routen::TWeltdaten>(routen::TWeltgitter::TUngelesen{});
@@ -93,42 +93,42 @@ void TProgrammsitzung::KartenAbwarten()
         return;
     // The grids only: the current world stays what it is.
     const std::unique_ptr<routen::TWeltdaten> gelesen = m_karten.get();
-    for (size_t i = 0; i < Zustand.Weltkarten.Welten.size(); ++i)
-        Zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
+    for (size_t i = 0; i < m_zustand.Weltkarten.Welten.size(); ++i)
+        m_zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
 }
 
 void TProgrammsitzung::OptionenFolgen()
 {
-    WeltvarianteAnwenden(Zustand.Katalog, Zustand.Optionen.BSRWorld);
-    Zustand.Planer.Optionen = planer::PlanerOptionenAus(Zustand.Optionen);
+    WeltvarianteAnwenden(m_zustand.Katalog, m_zustand.Optionen.BSRWorld);
+    m_zustand.Planer.Optionen = planer::PlanerOptionenAus(m_zustand.Optionen);
 }
 
 void TProgrammsitzung::BaulisteGeaendert()
 {
     // The crafting tab shows what is computed here; a failed computation leaves the
     // analysis empty, which the tab shows as such.
-    AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    AllesNeuBerechnen(m_zustand.Katalog, m_zustand.Optionen, m_zustand.Crafting);
     emit baulisteGeaendert();
 }
 
 void TProgrammsitzung::LagerGeaendert()
 {
-    m_dienste->LagerSpeichern(Zustand);
-    if (Zustand.Crafting.LagerBeruecksichtigen)
-        AllesNeuBerechnen(Zustand.Katalog, Zustand.Optionen, Zustand.Crafting);
+    m_dienste->LagerSpeichern(m_zustand);
+    if (m_zustand.Crafting.LagerBeruecksichtigen)
+        AllesNeuBerechnen(m_zustand.Katalog, m_zustand.Optionen, m_zustand.Crafting);
     emit lagerGeaendert();
 }
 
 void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)
 {
     KartenAbwarten();
-    routen::StadtdatenInstallieren(Zustand.Weltkarten, std::move(daten));
+    routen::StadtdatenInstallieren(m_zustand.Weltkarten, std::move(daten));
     emit weltkartenGeaendert();
 }
 
 void TProgrammsitzung::StadtlistenStandSetzen(const QString &stand)
 {
-    Zustand.StadtlistenStand = stand;
+    m_zustand.StadtlistenStand = stand;
     emit stadtlistenStandGeaendert();
 }
 

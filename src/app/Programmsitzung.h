@@ -47,9 +47,10 @@ public:
     explicit TProgrammsitzung(QObject *eltern = nullptr);
     ~TProgrammsitzung() override;
 
-    // Declared before the base class reads it; the options in it are written by the
-    // setters of TSitzung only.
-    TProgrammzustand Zustand;
+    // The program state as every window may read it.
+    const TProgrammzustand &Zustand() const { return m_zustand; }
+    // Transitional: the writers that do not yet go through a setter.
+    TProgrammzustand &ZustandAendern() { return m_zustand; }
 
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
@@ -70,7 +71,7 @@ public:
     void ZustandLaden(Karten karten = Karten::Sofort);
     void KartenAbwarten();
 
-    void OptionenSpeichern() override { m_dienste->OptionenSpeichern(Zustand); }
+    void OptionenSpeichern() override { m_dienste->OptionenSpeichern(m_zustand); }
     // Recomputes the analysis of the build list, then the crafting tab hears of it.
     void BaulisteGeaendert() override;
     // Saves the stock; while the stock counts, the analysis is recomputed; then the
@@ -86,6 +87,9 @@ protected:
     void OptionenFolgen() override;
 
 private:
+    // Declared before the base class takes the options in it; those are written by the
+    // setters of TSitzung only.
+    TProgrammzustand m_zustand;
     std::unique_ptr<TDienste> m_dienste;
     std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
 };

@@ -246,15 +246,15 @@ void BarrierefreiheitTest::auswahlenFolgenIhremZustand()
     // A screen reader's only action on a radio button is "Toggle": the world follows it.
     h.PageControl1->setCurrentIndex(2);
     auto *zyrthania = h.Routenplanerseite->findChild<QRadioButton *>(QStringLiteral("RadioButtonMap3"));
-    QVERIFY(zyrthania && v.S.App.Zustand.Weltkarten.AktuelleWelt != 3);
+    QVERIFY(zyrthania && v.S.App.Zustand().Weltkarten.AktuelleWelt != 3);
     Zugang(zyrthania)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    QCOMPARE(v.S.App.Zustand.Weltkarten.AktuelleWelt, 3);
+    QCOMPARE(v.S.App.Zustand().Weltkarten.AktuelleWelt, 3);
     // So does the crafting tab's potency switch.
     h.PageControl1->setCurrentIndex(0);
     auto *wirkung = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen"));
-    const bool vorher = v.S.App.Zustand.Optionen.CalcPotency;
+    const bool vorher = v.S.App.Zustand().Optionen.CalcPotency;
     Zugang(wirkung)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    QCOMPARE(v.S.App.Zustand.Optionen.CalcPotency, !vorher);
+    QCOMPARE(v.S.App.Zustand().Optionen.CalcPotency, !vorher);
     // In every window and on every page, Tab reaches a group at its checked member.
     QStringList fehler;
     SeitenDurchgehen(&h, [&](const QString &seite) { fehler << TabStoppDerGruppen(&h, seite); });

@@ -60,16 +60,16 @@ struct TMenueStand {
     }
     ~TMenueStand() { FrageFunktionSetzen(vorherFrage); }
 
-    TBauliste &Liste() { return s.App.Zustand.Crafting.Bauliste; }
+    TBauliste &Liste() { return s.App.ZustandAendern().Crafting.Bauliste; }
     void Hinzufuegen(const QString &name, int64_t n)
     {
-        ZurBaulisteHinzufuegen(s.App.Zustand.Katalog, Liste(), name, n);
+        ZurBaulisteHinzufuegen(s.App.Zustand().Katalog, Liste(), name, n);
     }
     QStringList Inhalt()
     {
         QStringList l;
         for (const TBaulistenKnoten &e : Liste().Eintraege)
-            l << KnotenText(s.App.Zustand.Katalog, e);
+            l << KnotenText(s.App.Zustand().Katalog, e);
         return l;
     }
     void Speichern(const QString &antwort)
@@ -149,8 +149,8 @@ private slots:
         m.Laden(m.s.Pfad(QStringLiteral("Binde.mvt_bl")), true);
         QCOMPARE(m.Inhalt(), vorher);
         // Recomputed for the loaded list.
-        QVERIFY(m.s.App.Zustand.Crafting.Analyse[1].Marktwert > 0.0);
-        QVERIFY(!m.s.App.Zustand.Crafting.Bedarfsliste1.Zeilen.empty());
+        QVERIFY(m.s.App.Zustand().Crafting.Analyse[1].Marktwert > 0.0);
+        QVERIFY(!m.s.App.Zustand().Crafting.Bedarfsliste1.Zeilen.empty());
     }
 
     void EinfuegenZweimalVerdoppelt()
@@ -170,11 +170,11 @@ private slots:
     {
         TMenueStand m;
         m.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
-        AllesNeuBerechnen(m.s.App.Zustand.Katalog, m.s.App.Zustand.Optionen, m.s.App.Zustand.Crafting);
+        AllesNeuBerechnen(m.s.App.ZustandAendern().Katalog, m.s.App.ZustandAendern().Optionen, m.s.App.ZustandAendern().Crafting);
         m.s.DateiAnlegen(QStringLiteral("Kopf.mvt_bl"), "Hadrik's Morvaren Tool\r\n1.13a\r\n\r\n");
         m.Laden(m.s.Pfad(QStringLiteral("Kopf.mvt_bl")), true);
         QVERIFY(m.Liste().Leer());
-        QVERIFY(m.s.App.Zustand.Crafting.Bedarfsliste1.Zeilen.empty());
+        QVERIFY(m.s.App.Zustand().Crafting.Bedarfsliste1.Zeilen.empty());
         QVERIFY(m.s.Meldungen.Meldungen.isEmpty());
     }
 

@@ -106,7 +106,7 @@ int main(int argc, char **argv)
         if (teile.size() > 3)
             f->PageControlPreise->setCurrentIndex(teile[3].toInt());
     } else if (wahl.startsWith(QLatin1String("analyse")) || wahl == QLatin1String("export")) {
-        mvt::TProgrammzustand &z = anwendung.Zustand;
+        mvt::TProgrammzustand &z = anwendung.ZustandAendern();
         for (auto [name, stueck] : {std::pair{"Kurzschwert", 3}, {"Kriegsbolzen", 2}, {"Saphir", 1}})
             mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), stueck);
         mvt::AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
         }
     } else if (wahl == QLatin1String("lager") || wahl == QLatin1String("einkaufsliste") ||
                wahl == QLatin1String("bausatzlager")) {
-        mvt::TProgrammzustand &z = anwendung.Zustand;
+        mvt::TProgrammzustand &z = anwendung.ZustandAendern();
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);
         for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
@@ -152,7 +152,7 @@ int main(int argc, char **argv)
         mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
         anwendung.Form1->PageControl1->setCurrentIndex(0);
         for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
-            mvt::ZurBaulisteHinzufuegen(anwendung.Zustand.Katalog, anwendung.Zustand.Crafting.Bauliste,
+            mvt::ZurBaulisteHinzufuegen(anwendung.ZustandAendern().Katalog, anwendung.ZustandAendern().Crafting.Bauliste,
                                         QString::fromUtf8(name), 2);
         seite->BaulisteGeaendert();
         seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
@@ -238,7 +238,7 @@ int main(int argc, char **argv)
                 return 1;
             const QString text = mvt::TextDekodieren(f.readAll());
             mvt::Kampfauswertung a;
-            mvt::KampfberichtAuswerten(text, a, anwendung.Zustand.Katalog);
+            mvt::KampfberichtAuswerten(text, a, anwendung.Zustand().Katalog);
             archiv.Speichern(text, a,
                              QDateTime(QDate(2026, 2, 3 + 2 * i), QTime(19, 30 + i), QTimeZone::utc()));
         }

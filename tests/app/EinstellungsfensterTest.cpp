@@ -110,7 +110,7 @@ void EinstellungsfensterTest::zeilenErstBeimZeigenDerSeite()
     QVERIFY(!f.F().Preiszeile(PreiszeileVon(ArtWare, 39)).VerkaufGold); // "Dolche" not shown yet
     const auto &z = f.F().Preiszeile(PreiszeileVon(ArtWare, 21));
     QVERIFY(z.VerkaufGold && !z.EinkaufGold);
-    QCOMPARE(z.VerkaufGold->text(), GoldFormatieren(f.S.App.Zustand.Crafting.Warenpreise[21].Verkaufspreis));
+    QCOMPARE(z.VerkaufGold->text(), GoldFormatieren(f.S.App.Zustand().Crafting.Warenpreise[21].Verkaufspreis));
     QCOMPARE(z.VerkaufProzent->value(), 100);
     for (int s = 0; s < static_cast<int>(Preisseiten().size()); ++s)
         f.F().PreisseiteAufbauen(s);
@@ -132,7 +132,7 @@ void EinstellungsfensterTest::okayInDerReihenfolge()
                                             QStringLiteral("Charakter")}));
     QVERIFY(f.S.DateiLesen(OptionenDateiname).size() > 0);
     f.Haken.clear();
-    EintragAnhaengen(f.S.App.Zustand.Katalog, f.S.App.Zustand.Crafting.Bauliste, ArtWare, 21, 1);
+    EintragAnhaengen(f.S.App.ZustandAendern().Katalog, f.S.App.ZustandAendern().Crafting.Bauliste, ArtWare, 21, 1);
     f.Zeigen();
     f.F().ButtonOkay->click();
     QCOMPARE(f.Haken, (std::vector<QString>{QStringLiteral("Artikel"), QStringLiteral("Bauliste"),
@@ -164,8 +164,8 @@ void EinstellungsfensterTest::wirkungEingeben()
     liste->item(1, 1)->setText(editor->text()); // what the editor commits when the row is left
     QCOMPARE(liste->item(1, 1)->text(), QStringLiteral("25,00"));
     f.F().ButtonOkay->click();
-    QCOMPARE(f.S.App.Zustand.Optionen.Wirkung[0], 1.0);
-    QCOMPARE(f.S.App.Zustand.Optionen.Wirkung[1], 25.0);
+    QCOMPARE(f.S.App.Zustand().Optionen.Wirkung[0], 1.0);
+    QCOMPARE(f.S.App.Zustand().Optionen.Wirkung[1], 25.0);
 }
 
 void EinstellungsfensterTest::wirkungAusZwischenablage()
@@ -185,7 +185,7 @@ void EinstellungsfensterTest::wirkungAusZwischenablage()
     QCOMPARE(f.F().LabelWirksamkeitImportOkay->text(), QStringLiteral("Fehlgeschlagen: nichts geändert!"));
     QVERIFY(f.F().LabelWirksamkeitImportOkay->styleSheet().contains(QStringLiteral("#ff0000")));
     f.F().ButtonOkay->click();
-    QCOMPARE(f.S.App.Zustand.Optionen.Wirkung[0], 1.2);
+    QCOMPARE(f.S.App.Zustand().Optionen.Wirkung[0], 1.2);
     f.Zeigen(); // the label is hidden at the next showing
     QVERIFY(!f.F().LabelWirksamkeitImportOkay->isVisible());
 }
@@ -198,7 +198,7 @@ void EinstellungsfensterTest::alleBoxFoerderung()
     f.PreisseiteZeigen(seite);
     const int box = f.Box(seite, false);
     f.F().AlleBox[static_cast<size_t>(box)]->setValue(150);
-    const TKatalog &k = f.S.App.Zustand.Katalog;
+    const TKatalog &k = f.S.App.Zustand().Katalog;
     for (int r = 1; r <= 15; ++r) {
         const auto &z = f.F().Preiszeile(r);
         QCOMPARE(z.VerkaufProzent->value(), 150);
@@ -207,9 +207,9 @@ void EinstellungsfensterTest::alleBoxFoerderung()
     }
     QCOMPARE(f.F().Preiszeile(16).VerkaufProzent, nullptr); // another page, not built
     // Nothing is stored before Okay; Okay stores prices and remembers the box.
-    QCOMPARE(f.S.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis, double(k.RohstoffTabelle[1].Preis));
+    QCOMPARE(f.S.App.Zustand().Crafting.Rohstoffpreise[1].Verkaufspreis, double(k.RohstoffTabelle[1].Preis));
     f.F().ButtonOkay->click();
-    QCOMPARE(f.S.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis, 1.5 * k.RohstoffTabelle[1].Preis);
+    QCOMPARE(f.S.App.Zustand().Crafting.Rohstoffpreise[1].Verkaufspreis, 1.5 * k.RohstoffTabelle[1].Preis);
     QCOMPARE(f.F().Erinnert.Alle[static_cast<size_t>(box)], 150);
     f.Zeigen();
     QCOMPARE(f.F().AlleBox[static_cast<size_t>(box)]->value(), 150);
@@ -222,13 +222,13 @@ void EinstellungsfensterTest::prozentAusGold()
     f.Zeigen();
     f.PreisseiteZeigen(f.Seite(u"Förderung"));
     const auto &z = f.F().Preiszeile(1); // Buchenholz, market value 20
-    QCOMPARE(f.S.App.Zustand.Katalog.RohstoffTabelle[1].Preis, 20);
+    QCOMPARE(f.S.App.Zustand().Katalog.RohstoffTabelle[1].Preis, 20);
     z.VerkaufGold->setText(QStringLiteral("6,6"));
     QCOMPARE(z.VerkaufProzent->value(), 33);
     z.EinkaufGold->setText(QStringLiteral("30"));
     QCOMPARE(z.EinkaufProzent->value(), 150);
     f.F().ButtonAbbrechen->click();
-    QCOMPARE(f.S.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis, 20.0); // Abbrechen stores nothing
+    QCOMPARE(f.S.App.Zustand().Crafting.Rohstoffpreise[1].Verkaufspreis, 20.0); // Abbrechen stores nothing
     f.Zeigen();
     QCOMPARE(z.VerkaufGold->text(), QStringLiteral("20")); // reloaded from the data
 }
@@ -236,7 +236,7 @@ void EinstellungsfensterTest::prozentAusGold()
 void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
 {
     TFenster f;
-    TCraftingZustand &c = f.S.App.Zustand.Crafting;
+    TCraftingZustand &c = f.S.App.ZustandAendern().Crafting;
     c.Warenpreise[30].Verkaufspreis = 1.0;
     c.Handwerksgebaeude[3].Stufe = 4;
     f.F().Erinnert.Alle[0] = 120;
@@ -252,7 +252,7 @@ void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
     QCOMPARE(f.F().ComboBoxGebaeude[3]->currentIndex(), 0);
     QCOMPARE(f.F().AlleBox[0]->value(), 100);
     f.F().ButtonAbbrechen->click();
-    QCOMPARE(c.Warenpreise[30].Verkaufspreis, double(f.S.App.Zustand.Katalog.WarenTabelle[30].Preis));
+    QCOMPARE(c.Warenpreise[30].Verkaufspreis, double(f.S.App.Zustand().Katalog.WarenTabelle[30].Preis));
     QCOMPARE(c.Handwerksgebaeude[3].Stufe, 1);
     // "Nein" changes nothing.
     c.Warenpreise[30].Verkaufspreis = 2.0;
@@ -264,7 +264,7 @@ void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
 void EinstellungsfensterTest::autoUpdateUndWelten()
 {
     TFenster f;
-    TProgrammzustand &z = f.S.App.Zustand;
+    TProgrammzustand &z = f.S.App.ZustandAendern();
     z.NextVersionCheck = VersionspruefungAus;
     auto rezepte = [&z] {
         std::vector<int32_t> r;

@@ -161,7 +161,7 @@ void FensterTest::gespeicherteSeite()
     s.Erzeugen();
     QCOMPARE(seiteBeimAnwenden, 1); // "Kampfberichtauswerter" until the options are applied
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), seite);
-    QCOMPARE(s.App.Zustand.Optionen.ActivePageIndex, seite);
+    QCOMPARE(s.App.Zustand().Optionen.ActivePageIndex, seite);
 }
 
 void FensterTest::seitenwechselMerktSeite()
@@ -172,7 +172,7 @@ void FensterTest::seitenwechselMerktSeite()
     QTabBar *reiter = s.Haupt().PageControl1->tabBar();
     QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(2).center());
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), 2);
-    QCOMPARE(s.App.Zustand.Optionen.ActivePageIndex, 2);
+    QCOMPARE(s.App.Zustand().Optionen.ActivePageIndex, 2);
 }
 
 void FensterTest::schliessenSchreibtOptionen()
@@ -210,8 +210,8 @@ void FensterTest::optionsdateiUeberNeustart()
         s.Haupt().show();
         QCOMPARE(s.Geladen, 0);
         s.Haupt().PageControl1->setCurrentIndex(2);
-        s.App.Zustand.Optionen.ShowHints = false;
-        s.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis = 123.5;
+        s.App.ZustandAendern().Optionen.ShowHints = false;
+        s.App.ZustandAendern().Crafting.Rohstoffpreise[1].Verkaufspreis = 123.5;
         QVERIFY(s.Haupt().close());
         datei = s.DateiLesen(OptionenDateiname);
         QVERIFY(datei.startsWith("Hadrik's Morvaren Tool\r\n1.13a\r\n"));
@@ -224,7 +224,7 @@ void FensterTest::optionsdateiUeberNeustart()
     QVERIFY(s.Meldungen.Meldungen.isEmpty());
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), 2);
     QCOMPARE(s.Haupt().property("ShowHint").toBool(), false);
-    QCOMPARE(s.App.Zustand.Crafting.Rohstoffpreise[1].Verkaufspreis, 123.5);
+    QCOMPARE(s.App.Zustand().Crafting.Rohstoffpreise[1].Verkaufspreis, 123.5);
 }
 
 void FensterTest::beendenLaesstOptionsdateiStehen()
@@ -265,9 +265,9 @@ void FensterTest::ungueltigeOptionsdatei()
         s.Meldungen.Meldungen,
         QStringList{QStringLiteral("Fehler: options.ini ist ungültig! Standardoptionen werden geladen.")});
     // The defaults, pushed into the windows.
-    QCOMPARE(s.App.Zustand.Optionen.ActivePageIndex, 0);
+    QCOMPARE(s.App.Zustand().Optionen.ActivePageIndex, 0);
     QCOMPARE(s.Haupt().PageControl1->currentIndex(), 0);
-    QCOMPARE(s.App.Zustand.Optionen.ShowHints, true);
+    QCOMPARE(s.App.Zustand().Optionen.ShowHints, true);
     QCOMPARE(s.Haupt().property("ShowHint").toBool(), true);
     QCOMPARE(s.Haupt().Timer2->interval(), 1000);
     QCOMPARE(s.DateiLesen(OptionenDateiname), inhalt); // reading never rewrites the file
@@ -646,7 +646,7 @@ void FensterTest::optionenAnwenden()
         s.Erzeugen();
         QCOMPARE(s.Haupt().Timer2->interval(), f.erwartetesIntervall);
         QVERIFY(!s.Haupt().Timer2->isActive());
-        QCOMPARE(Ware(s.App.Zustand.Katalog, 305)->Rezeptpreis, f.rezeptpreis);
+        QCOMPARE(Ware(s.App.Zustand().Katalog, 305)->Rezeptpreis, f.rezeptpreis);
     }
     // Another world value leaves the catalogue's variant as it was.
     TPruefstand s;
@@ -655,7 +655,7 @@ void FensterTest::optionenAnwenden()
     s.Erzeugen();
     TKatalog frisch;
     KatalogFuellen(frisch);
-    QCOMPARE(Ware(s.App.Zustand.Katalog, 305)->Rezeptpreis, Ware(frisch, 305)->Rezeptpreis);
+    QCOMPARE(Ware(s.App.Zustand().Katalog, 305)->Rezeptpreis, Ware(frisch, 305)->Rezeptpreis);
 }
 
 void FensterTest::menueHinweis()

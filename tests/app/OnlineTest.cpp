@@ -73,12 +73,12 @@ void OnlineTest::programmstartMitNeuerVersionUndStadtliste()
     TPruefstand s;
     OnlineDiensteAnbinden(s.App, QString::fromStdString(server.Basis()));
     s.Erzeugen();
-    QCOMPARE(s.App.Zustand.NextVersionCheck, 0.0);
+    QCOMPARE(s.App.Zustand().NextVersionCheck, 0.0);
     QVERIFY(!s.App.Form4->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(s.App.Form4->isVisible(), 5000);
     QCOMPARE(s.App.Form4->Label1->text(), QStringLiteral("Eine neue Version ist verfügbar!"));
     QVERIFY(!s.Haupt().isEnabled());
-    QTRY_COMPARE(s.App.Zustand.StadtlistenStand, QStringLiteral("2018.03.01.12.00"));
+    QTRY_COMPARE(s.App.Zustand().StadtlistenStand, QStringLiteral("2018.03.01.12.00"));
     s.App.Form8->BeschriftungSetzen();
     QCOMPARE(s.App.Form8->windowTitle(), QStringLiteral("Karte von Dunladan (Stand: 01.03.2018 - 12:00)"));
     s.App.Form4->close();
@@ -89,7 +89,7 @@ void OnlineTest::manuelleSucheZeigtNeueVersion()
 {
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.14\r\n01.03.2018 - 12:00 Uhr\r\n");
-    u.S.App.Zustand.NextVersionCheck = 0.0;
+    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
     u.S.Haupt().NachneuerVersionsuchen1->trigger();
     QVERIFY(u.F4().isVisible());
     QVERIFY(!u.S.Haupt().isEnabled());
@@ -101,7 +101,7 @@ void OnlineTest::manuelleSucheZeigtNeueVersion()
     QTest::keyClick(&u.F4(), Qt::Key_Escape);
     QVERIFY(!u.F4().isVisible());
     QVERIFY(u.S.Haupt().isEnabled());
-    QCOMPARE(u.S.App.Zustand.NextVersionCheck, 0.0); // a manual check never moves it
+    QCOMPARE(u.S.App.Zustand().NextVersionCheck, 0.0); // a manual check never moves it
     QCOMPARE(u.F4().SpeedButtonAbbrechen->accessibleName(), QStringLiteral("Fenster schließen"));
     QCOMPARE(u.F4().CheckBoxAutoUpdate->accessibleName(),
              QStringLiteral("Regelmäßige Checks beim Programmstart"));
@@ -133,8 +133,8 @@ void OnlineTest::automatischMitNeuerVersion()
 {
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.13b\r\nheute\r\n");
-    u.S.App.Zustand.NextVersionCheck = 0.0;
-    u.S.App.Zustand.Optionen.TownAutoUpdate = false;
+    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
+    u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
     u.S.Haupt().TimerUpdateCheckTimer();
     QCOMPARE(u.F4().Tag, 1);
     QVERIFY(!u.F4().isVisible());
@@ -152,7 +152,7 @@ void OnlineTest::automatischMitNeuerVersion()
     u.F4().SpeedButtonAbbrechen->click();
     QVERIFY(u.S.Haupt().isEnabled());
     QCOMPARE(u.F4().Tag, 0);
-    const double n = u.S.App.Zustand.NextVersionCheck;
+    const double n = u.S.App.Zustand().NextVersionCheck;
     QCOMPARE(n, std::ceil(JetztAlsTageszahl())); // the next midnight
 }
 
@@ -161,18 +161,18 @@ void OnlineTest::automatischImSpaeterenVerlauf()
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.14\r\nheute\r\n");
     const double spaeter = JetztAlsTageszahl() + 0.5;
-    u.S.App.Zustand.NextVersionCheck = spaeter;
-    u.S.App.Zustand.Optionen.TownAutoUpdate = false;
+    u.S.App.ZustandAendern().NextVersionCheck = spaeter;
+    u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.F4().Tag, 0);
     QCOMPARE(u.F4().Label1->text(), QStringLiteral("Eine neue Version ist verfügbar!"));
     QTest::qWait(50);
     QVERIFY(!u.F4().isVisible());
     QVERIFY(u.S.Haupt().isEnabled());
-    QCOMPARE(u.S.App.Zustand.NextVersionCheck, spaeter);
+    QCOMPARE(u.S.App.Zustand().NextVersionCheck, spaeter);
 
     // Checks switched off: the timer starts nothing at all.
-    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
+    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
     const size_t vorher = u.Server.Anfragen().size();
     u.S.Haupt().TimerUpdateCheckTimer();
     QTest::qWait(100);
@@ -190,8 +190,8 @@ void OnlineTest::automatischOhneServer()
     OnlineDiensteAnbinden(s.App, QStringLiteral("http://127.0.0.1:%1").arg(frei));
     s.Erzeugen();
     s.Haupt().TimerUpdateCheck->stop();
-    s.App.Zustand.NextVersionCheck = 0.0;
-    const QString stand = s.App.Zustand.StadtlistenStand;
+    s.App.ZustandAendern().NextVersionCheck = 0.0;
+    const QString stand = s.App.Zustand().StadtlistenStand;
     s.Haupt().TimerUpdateCheckTimer(); // version check and town list
     QTRY_COMPARE(s.App.Form4->Tag, 0);
     QCOMPARE(s.App.Form4->Label1->text(),
@@ -199,8 +199,8 @@ void OnlineTest::automatischOhneServer()
     QVERIFY(!s.App.Form4->isVisible());
     QTest::qWait(100);
     QVERIFY(s.Meldungen.Meldungen.isEmpty());
-    QCOMPARE(s.App.Zustand.StadtlistenStand, stand);
-    QCOMPARE(s.App.Zustand.NextVersionCheck, 0.0);
+    QCOMPARE(s.App.Zustand().StadtlistenStand, stand);
+    QCOMPARE(s.App.Zustand().NextVersionCheck, 0.0);
     // The menu item works at once afterwards.
     s.Haupt().NachneuerVersionsuchen1->trigger();
     QVERIFY(s.App.Form4->isVisible());
@@ -211,15 +211,15 @@ void OnlineTest::schalterUndDownloadseite()
 {
     TUmgebung u(false);
     TForm4 &f = u.F4();
-    u.S.App.Zustand.NextVersionCheck = 0.0;
+    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
     f.CheckBoxAutoUpdate->click();
-    QCOMPARE(u.S.App.Zustand.NextVersionCheck, VersionspruefungAus);
+    QCOMPARE(u.S.App.Zustand().NextVersionCheck, VersionspruefungAus);
     // The label toggles the box; on again with "off" stored gives the next midnight.
     QTest::mouseClick(f.Label4, Qt::LeftButton);
     QVERIFY(f.CheckBoxAutoUpdate->isChecked());
-    QCOMPARE(u.S.App.Zustand.NextVersionCheck, std::ceil(JetztAlsTageszahl()));
+    QCOMPARE(u.S.App.Zustand().NextVersionCheck, std::ceil(JetztAlsTageszahl()));
     // A check begins by setting the box from the stored value, with the same rule.
-    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
+    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
     f.CheckBoxSetzen();
     QVERIFY(!f.CheckBoxAutoUpdate->isChecked());
     QVERIFY(f.Label3->text().endsWith(QStringLiteral("/download.html")));
@@ -233,10 +233,10 @@ void OnlineTest::stadtlisteWirdInstalliert()
     TUmgebung u;
     u.Server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.09\r\n");
     u.Server.Setzen("/TownList.txt", 200, "001001Eckhausen\r\n\r\n002002Zwei\r\n\r\n003003Drei\r\n");
-    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
+    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
     u.S.Haupt().TimerUpdateCheckTimer();
-    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
-    const auto &w = u.S.App.Zustand.Weltkarten.Welten;
+    QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
+    const auto &w = u.S.App.Zustand().Weltkarten.Welten;
     QCOMPARE(w[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("Eckhausen"));
     QCOMPARE(w[1].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("Zwei"));
     QCOMPARE(w[2].Stadtnamen[routen::Zelle(3, 3)], QStringLiteral("Drei"));
@@ -251,12 +251,12 @@ void OnlineTest::fehlerhafteStadtliste()
     TUmgebung u;
     u.Server.Setzen("/TownListDate.txt", 200, "2020.01.01.00.00\r\n");
     u.Server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n0a1001B\r\n\r\n003003C\r\n\r\n");
-    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
-    const QString endurias = u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
+    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    const QString endurias = u.S.App.Zustand().Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
     u.S.Haupt().TimerUpdateCheckTimer();
-    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, routen::StadtlistenFehlerStand);
-    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
-    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
+    QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, routen::StadtlistenFehlerStand);
+    QCOMPARE(u.S.App.Zustand().Weltkarten.Welten[0].Stadtnamen[routen::Zelle(1, 1)], QStringLiteral("A"));
+    QCOMPARE(u.S.App.Zustand().Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)], endurias);
     QVERIFY(u.S.App.Form8->windowTitle().endsWith(routen::StadtlistenFehlerStand + QLatin1Char(')')));
 }
 
@@ -270,12 +270,12 @@ void OnlineTest::vieleLeereZeilenEineMeldung()
         liste += "\r\n";
     liste += "002002B\r\n";
     u.Server.Setzen("/TownList.txt", 200, liste);
-    u.S.App.Zustand.NextVersionCheck = VersionspruefungAus;
+    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
     u.S.Haupt().TimerUpdateCheckTimer();
-    QTRY_COMPARE(u.S.App.Zustand.StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
+    QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
     QCoreApplication::processEvents();
     QCOMPARE(u.S.Meldungen.Meldungen, QStringList{routen::MeldungStadtCount});
-    QCOMPARE(u.S.App.Zustand.Weltkarten.Welten[2].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("B"));
+    QCOMPARE(u.S.App.Zustand().Weltkarten.Welten[2].Stadtnamen[routen::Zelle(2, 2)], QStringLiteral("B"));
     QVERIFY(u.TempWeg());
 }
 

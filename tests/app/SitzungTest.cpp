@@ -62,7 +62,7 @@ struct TGeladen {
 void SitzungTest::modellVorDerMeldung()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.Zustand;
+    TProgrammzustand &z = g.S.ZustandAendern();
     QCOMPARE(z.LastMap, 1);
     QVERIFY(Ware(z.Katalog, 305) != nullptr);
     // Kit 305 costs 202 to make in the old worlds and 200 in Zyrthania; whoever hears of the
@@ -86,7 +86,7 @@ void SitzungTest::modellVorDerMeldung()
 void SitzungTest::baulisteOhneFensterWirdBerechnet()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.Zustand;
+    TProgrammzustand &z = g.S.ZustandAendern();
     ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 2);
     QCOMPARE(z.Crafting.Analyse[1].Marktwert, 0.0);
     // No window shows the list: the session recomputes it itself.
@@ -114,7 +114,7 @@ void SitzungTest::karteFolgtUndGeht()
     TGeladen g;
     {
         TForm8 karte(
-            g.S, g.S.Zustand.Weltkarten, [&g] { return routen::StandAnzeigen(g.S.Zustand.StadtlistenStand); },
+            g.S, g.S.Zustand().Weltkarten, [&g] { return routen::StandAnzeigen(g.S.Zustand().StadtlistenStand); },
             nullptr);
         g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
         QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
@@ -125,7 +125,7 @@ void SitzungTest::karteFolgtUndGeht()
     // The map window is gone: its connections went with it.
     g.S.WeltkartenGeaendert();
     g.S.StadtlistenStandSetzen(QStringLiteral("2019.04.01.12.00"));
-    QCOMPARE(g.S.Zustand.StadtlistenStand, QStringLiteral("2019.04.01.12.00"));
+    QCOMPARE(g.S.Zustand().StadtlistenStand, QStringLiteral("2019.04.01.12.00"));
 }
 
 void SitzungTest::okaySchaltetPlanerwelt()
@@ -157,7 +157,7 @@ void SitzungTest::okaySchaltetPlanerwelt()
     QVERIFY(!schalter->isChecked());
     okay(f.RadioButtonCPAlteWelt, false);
     QVERIFY(!schalter->isEnabled() && !beschriftung->isEnabled());
-    QCOMPARE(s.App.Zustand.Optionen.CPWorld, uint8_t{1});
+    QCOMPARE(s.App.Zustand().Optionen.CPWorld, uint8_t{1});
 }
 
 void SitzungTest::preisdialogRechnetDenReiterNeu()
@@ -170,7 +170,7 @@ void SitzungTest::preisdialogRechnetDenReiterNeu()
     QVERIFY(!treffer.isEmpty());
     b.TreeView1->setCurrentItem(treffer.first());
     QTest::mouseClick(b.SpeedButtonBauen, Qt::LeftButton);
-    QVERIFY(!s.App.Zustand.Crafting.Bauliste.Leer());
+    QVERIFY(!s.App.Zustand().Crafting.Bauliste.Leer());
     auto gezeigt = [&b] {
         QStringList t;
         for (int i = 1; i <= 8; ++i)
@@ -192,7 +192,7 @@ void SitzungTest::preisdialogRechnetDenReiterNeu()
     QVERIFY(!d.isVisible());
 
     // The crafting tab shows the analysis with the new price, as the model computes it.
-    const TAnalyseErgebnis &a = s.App.Zustand.Crafting.Analyse[1];
+    const TAnalyseErgebnis &a = s.App.Zustand().Crafting.Analyse[1];
     QCOMPARE(a.Verkaufserloes, 99999.0);
     const auto erwartet = AnalyseWerteTexte(a);
     QCOMPARE(gezeigt(), QStringList(erwartet.begin(), erwartet.end()));
@@ -229,7 +229,7 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
     nebenher.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
     QDir::setCurrent(vorher);
 
-    routen::TWeltdaten &w = nebenher.Zustand.Weltkarten;
+    routen::TWeltdaten &w = nebenher.ZustandAendern().Weltkarten;
     for (const routen::TWeltgitter &g : w.Welten)
         QVERIFY(g.Reisekosten.empty() && g.Stadtnamen.empty());
     routen::WeltWechseln(w, 3);
@@ -239,7 +239,7 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
     QCOMPARE(w.Kartengroesse, routen::Weltangaben(3).Groesse);
     for (size_t i = 0; i < w.Welten.size(); ++i) {
         const routen::TWeltgitter &a = w.Welten[i];
-        const routen::TWeltgitter &b = sofort.Zustand.Weltkarten.Welten[i];
+        const routen::TWeltgitter &b = sofort.Zustand().Weltkarten.Welten[i];
         QVERIFY(a.Reisekosten == b.Reisekosten);
         QVERIFY(a.Gelaende == b.Gelaende);
         QVERIFY(a.Stadtabstand == b.Stadtabstand);
@@ -253,7 +253,7 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
 void SitzungTest::setzerSpeichernDannMelden()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.Zustand;
+    TProgrammzustand &z = g.S.ZustandAendern();
     QObject empfaenger;
     std::vector<std::pair<int, bool>> planerwelten;
     connect(&g.S, &TSitzung::planerweltGeaendert, &empfaenger, [&](int welt, bool wirkung) {
@@ -314,7 +314,7 @@ void SitzungTest::schalterMeldenIhreAenderung()
     QTest::mouseClick(cp, Qt::LeftButton);
     QCOMPARE(planer, (QList<std::pair<int, bool>>{{3, false}}));
     QVERIFY(!sitzung.Optionen().CPCalcPotency);
-    QVERIFY(!s.App.Zustand.Planer.Optionen.WirkungBerechnen);
+    QVERIFY(!s.App.Zustand().Planer.Optionen.WirkungBerechnen);
 
     h.PageControl1->setCurrentIndex(0);
     QCheckBox *bsr = h.findChild<QCheckBox *>(QStringLiteral("CheckBoxWirkungBerechnen"));

@@ -186,7 +186,7 @@ void StartTest::einstellungenEntstehenBeimErstenZeigen()
     QTest::mouseClick(hinweise, Qt::LeftButton);
     QTest::mouseClick(okay, Qt::LeftButton);
     QTRY_VERIFY(!f.isVisible());
-    QVERIFY(s.App.Zustand.Optionen.ShowHints);
+    QVERIFY(s.App.Zustand().Optionen.ShowHints);
     QVERIFY(s.Haupt().isEnabled());
     // A second showing builds nothing again.
     s.Haupt().Einstellungen1->trigger();
@@ -200,7 +200,7 @@ void StartTest::detailanalyseEntstehtBeimErstenZeigen()
 {
     TPruefstand s;
     Starten(s, [](TOptionen &o) { o.ActivePageIndex = 0; });
-    TProgrammzustand &z = s.App.Zustand;
+    TProgrammzustand &z = s.App.ZustandAendern();
     ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 1);
     AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
     TForm6 &f = *s.App.Form6;

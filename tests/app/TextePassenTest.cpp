@@ -320,7 +320,7 @@ struct TProgramm {
     QStringList LangeNamen(int n) const
     {
         QStringList alle;
-        const TKatalog &k = S.App.Zustand.Katalog;
+        const TKatalog &k = S.App.Zustand().Katalog;
         for (const TWare &w : k.WarenTabelle)
             if (!w.Name.isEmpty())
                 alle << w.Name;
@@ -415,7 +415,7 @@ private slots:
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet1);
         TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
-        TCraftingZustand &c = p.S.App.Zustand.Crafting;
+        TCraftingZustand &c = p.S.App.ZustandAendern().Crafting;
         const auto siebenstellig = [](auto &tabelle) {
             for (TPreispaar &preis : tabelle)
                 preis = {9999999.99, 9999999.99};
@@ -629,7 +629,7 @@ private slots:
         p.Seite(p.S.Haupt().TabSheet5);
         TCharakterPlanerSeite &c = *p.S.Haupt().CharakterPlanerSeite;
         planer::TPlaner &pl = c.Planer;
-        const TKatalog &k = p.S.App.Zustand.Katalog;
+        const TKatalog &k = p.S.App.Zustand().Katalog;
         auto wahl = [&](planer::TSlot s, const char *name) {
             planer::TSlotwahl w;
             w.Name = QString::fromUtf8(name);

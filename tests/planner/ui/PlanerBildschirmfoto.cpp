@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     TForm1 &h = stand.Haupt();
     TCharakterPlanerSeite &seite = stand.Seite();
 
-    const TKatalog &k = anwendung.Zustand.Katalog;
+    const TKatalog &k = anwendung.Zustand().Katalog;
     TPlaner &p = seite.Planer;
     SetzeLevel(p.Charakter, 40, p.Optionen.Welt);
     auto wahl = [&](TSlot s, const char *name, const char *verz = nullptr) {

@@ -52,7 +52,7 @@ class PlanerseiteTest : public QObject {
         TProgrammsitzung Sitzung;
         const TOptionen &Optionen = Sitzung.Optionen();
         QWidget Haupt;
-        TPlaner &Planer = Sitzung.Zustand.Planer;
+        TPlaner &Planer = Sitzung.ZustandAendern().Planer;
         std::unique_ptr<TCharakterPlanerSeite> Seite;
         std::unique_ptr<TForm10> Fenster;
         int64_t Zeit = 100000;
@@ -691,7 +691,7 @@ private slots:
         s.HauptfensterZeigen();
         TForm1 &h = s.Haupt();
         h.PageControl1->setCurrentIndex(TForm1::SeiteCharakterPlaner);
-        TPlaner &p = s.App.Zustand.Planer;
+        TPlaner &p = s.App.ZustandAendern().Planer;
         SetzeLevel(p.Charakter, 30, p.Optionen.Welt);
         SetzeAttribut(p.Charakter, AttrStaerke, 40);
         s.App.Sitzung.CharakterGeaendert();

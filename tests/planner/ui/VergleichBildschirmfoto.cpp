@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     TForm1 &h = stand.Haupt();
     TCharakterPlanerSeite &seite = stand.Seite();
 
-    const TKatalog &k = anwendung.Zustand.Katalog;
+    const TKatalog &k = anwendung.Zustand().Katalog;
     TPlaner &p = seite.Planer;
     auto wahl = [&](TSlot s, const char *name) {
         TSlotwahl w;

@@ -198,7 +198,7 @@ private slots:
         // The character and the options stay.
         QCOMPARE(s.Seite->Planer.Slots[SlotNebenwaffe].Beschriftung, QStringLiteral("Lederschild +1"));
         QCOMPARE(s.Teil<QLabel>("LabelNahRuestschutz")->text(), ruestschutz);
-        QCOMPARE(s.Pruefstand.App.Zustand.Optionen.CPWorld, 3);
+        QCOMPARE(s.Pruefstand.App.Zustand().Optionen.CPWorld, 3);
         QCOMPARE(s.Seite->Planer.Optionen.Welt, 3);
 
         // The shield's protection is better: green beside the value, named by its text.

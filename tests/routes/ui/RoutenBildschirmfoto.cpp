@@ -95,7 +95,7 @@ int main(int argc, char **argv)
     s->TourfensterZeigen();
     mvt::TTourfenster *f = s->Tourfenster();
     f->Tourdateipfad = ordner.filePath(QStringLiteral("touren.mvt_bl"));
-    const mvt::routen::TWeltdaten &welten = a.Zustand.Weltkarten;
+    const mvt::routen::TWeltdaten &welten = a.Zustand().Weltkarten;
     int stationen = 0;
     for (const mvt::routen::TStadt &t : mvt::routen::StaedteDerWelt(welten.Aktuell(), 200))
         if (t.x >= 72 && t.x <= 116 && t.y >= 77 && t.y <= 112 && stationen < 6 &&

@@ -18,8 +18,8 @@ class PreisdialogTest : public QObject {
     Q_OBJECT
 
     TProgrammsitzung m_sitzung;
-    TKatalog &m_katalog = m_sitzung.Zustand.Katalog;
-    TCraftingZustand &m_c = m_sitzung.Zustand.Crafting;
+    TKatalog &m_katalog = m_sitzung.ZustandAendern().Katalog;
+    TCraftingZustand &m_c = m_sitzung.ZustandAendern().Crafting;
     QWidget m_haupt;
     int m_neu = 0;
 
