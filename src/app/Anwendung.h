@@ -71,9 +71,4 @@ void BausatzrechnerAnbinden(TAnwendung &a);
 // ones of workers still running when the program ends are removed then.
 void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
 
-// Pushes the options into what the main window holds: the saved page, the tool-tip switch
-// of the windows with hints, the transfer timer. The main window runs it first whenever
-// the session reports new options; the other windows answer that report themselves.
-void OptionenAnwenden(TAnwendung &a, const TOptionen &o);
-
 } // namespace mvt
