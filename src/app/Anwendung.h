@@ -1,5 +1,6 @@
 // The application object: the session with the program state, and the ten windows, which
-// are created once at start in their fixed order and live until the end.
+// are created once at start in their fixed order and live until the end. Only the start-up,
+// the online services and the tests hold it; a window is given what it works on instead.
 #pragma once
 
 #include "online/HttpAbruf.h"
@@ -43,7 +44,8 @@ public:
     // Loads the state (catalogue, options file; the maps on a worker, moved in at the end)
     // before any window exists, then creates TForm1 ... TForm10 in this order; each creation
     // handler runs right after its window has been registered here, as the later windows
-    // rely on the earlier.
+    // rely on the earlier. Then the main window is handed the windows it opens
+    // (TForm1::FensterAnbinden) and the options are reported once.
     void FensterErzeugen();
 
     std::unique_ptr<TForm1> Form1;
