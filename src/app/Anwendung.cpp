@@ -12,16 +12,13 @@
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
-#include "routes/Uebertragung.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
 #include <QTabWidget>
-#include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 namespace mvt {
@@ -61,14 +58,14 @@ void TAnwendung::FensterErzeugen()
     // The grids of the three worlds are read beside the windows, which do not read them
     // while they are built (see KartenAbwarten at the end).
     Sitzung.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
-    Form1 = std::make_unique<TForm1>(*this);
+    Form1 = std::make_unique<TForm1>(Sitzung);
     Form1->FormCreate();
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
     Form3 = std::make_unique<TForm3>(Sitzung, Zustand().Katalog, ZustandAendern().Crafting, h);
     Form3->FormCreate();
     Form4 = std::make_unique<TForm4>(TForm4::TAnbindung{[this] { Dienste().VersionspruefungStarten(); },
-                                                        ZustandAendern().NextVersionCheck,
+                                                        Sitzung.Online(),
                                                         WebseiteAdresse(online::DownloadSeitePfad).toString(),
                                                         [] { WebseiteOeffnen(online::DownloadSeitePfad); }},
                                      h);
@@ -77,8 +74,7 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
              std::as_const(Zustand().Crafting));
     Form7 = std::make_unique<TForm7>(
-        Sitzung,
-        TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, ZustandAendern().NextVersionCheck}, h);
+        Sitzung, TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, Sitzung.Online()}, h);
     Form7->FormCreate();
     Form8 = std::make_unique<TForm8>(
         Sitzung, std::as_const(Zustand().Weltkarten),
@@ -90,6 +86,14 @@ void TAnwendung::FensterErzeugen()
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(h);
     Form10->FormCreate();
+    // What the main window opens, shows with the planner page or moves along, and the
+    // windows whose tool-tips follow its switch: the main window handles itself.
+    Form1->FensterAnbinden({Form4.get(),
+                            Form5.get(),
+                            Form7.get(),
+                            Form10.get(),
+                            {Form2.get(), Form3.get(), Form4.get(), Form5.get(), Form6.get(), Form7.get(),
+                             Form8.get(), Form10.get()}});
     // Every window exists: the loaded options reach them all, once.
     Sitzung.OptionenMelden();
     // Pages built on first show meet the other windows then, with the options applied.
@@ -100,44 +104,6 @@ void TAnwendung::FensterErzeugen()
     // Last, so that the windows above were built while the worker read the grids; the map
     // window has their address but reads them only when shown, from the message loop.
     Sitzung.KartenAbwarten();
-}
-
-void OptionenAnwenden(TAnwendung &a, const TOptionen &o)
-{
-    TForm1 *h = a.Form1.get();
-    if (!h)
-        return;
-
-    // The saved page; an index outside the pages selects the first, and the first is
-    // stored (the page change stores it too, unless the first is in view already).
-    const int letzte = h->PageControl1->count() - 1;
-    const int seite = o.ActivePageIndex > letzte || o.ActivePageIndex < 0 ? 0 : o.ActivePageIndex;
-    h->PageControl1->setCurrentIndex(seite);
-    a.Sitzung.AktiveSeiteSetzen(seite);
-
-    // The crafting tab reads the automatic opening of its trees' nodes from the options
-    // itself; its potency switch and the map's winter look follow the options by their
-    // windows' own connections.
-
-    // Tool-tips of the main window and the windows that have hints (not TForm9).
-    QWidget *mitHinweisen[] = {h,
-                               a.Form2.get(),
-                               a.Form3.get(),
-                               a.Form4.get(),
-                               a.Form5.get(),
-                               a.Form6.get(),
-                               a.Form7.get(),
-                               a.Form8.get(),
-                               a.Form10.get()};
-    for (QWidget *f : mitHinweisen)
-        if (f)
-            f->setProperty("ShowHint", o.ShowHints);
-
-    // Interval of the travel order transfer.
-    h->Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
-
-    // The recipe rules of the crafting world are the session's consequence of the stored
-    // world; the planner's menu hints are the planner page's own answer.
 }
 
 } // namespace mvt

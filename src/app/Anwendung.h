@@ -1,5 +1,6 @@
 // The application object: the session with the program state, and the ten windows, which
-// are created once at start in their fixed order and live until the end.
+// are created once at start in their fixed order and live until the end. Only the start-up,
+// the online services and the tests hold it; a window is given what it works on instead.
 #pragma once
 
 #include "online/HttpAbruf.h"
@@ -43,7 +44,8 @@ public:
     // Loads the state (catalogue, options file; the maps on a worker, moved in at the end)
     // before any window exists, then creates TForm1 ... TForm10 in this order; each creation
     // handler runs right after its window has been registered here, as the later windows
-    // rely on the earlier.
+    // rely on the earlier. Then the main window is handed the windows it opens
+    // (TForm1::FensterAnbinden) and the options are reported once.
     void FensterErzeugen();
 
     std::unique_ptr<TForm1> Form1;
@@ -70,10 +72,5 @@ void BausatzrechnerAnbinden(TAnwendung &a);
 // files live in the working folder of this call: stale ones are removed here, and the
 // ones of workers still running when the program ends are removed then.
 void OnlineDiensteAnbinden(TAnwendung &a, const QString &basis, const online::THttpGrenzen &grenzen = {});
-
-// Pushes the options into what the main window holds: the saved page, the tool-tip switch
-// of the windows with hints, the transfer timer. The main window runs it first whenever
-// the session reports new options; the other windows answer that report themselves.
-void OptionenAnwenden(TAnwendung &a, const TOptionen &o);
 
 } // namespace mvt

@@ -50,7 +50,7 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     };
     if (a.Form6)
         // Over the detailed analysis, which waits for it as the main window waits for both.
-        a.Form6->EinkaufslisteOeffnen = [&a](int modus) {
+        QObject::connect(a.Form6.get(), &TForm6::einkaufslisteGewuenscht, a.Form6.get(), [&a](int modus) {
             TEinkaufslistenfenster *f = a.FormEinkaufsliste.get();
             if (!f)
                 return;
@@ -60,7 +60,7 @@ void BausatzrechnerAnbinden(TAnwendung &a)
             f->show();
             f->raise();
             f->activateWindow();
-        };
+        });
 }
 
 } // namespace mvt

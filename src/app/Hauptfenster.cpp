@@ -1,9 +1,9 @@
 #include "app/Hauptfenster.h"
 
-#include "app/Anwendung.h"
 #include "ui/Bilder.h"
 #include "app/Infofenster.h"
 #include "app/MenueHinweis.h"
+#include "app/Programmsitzung.h"
 #include "app/Webseite.h"
 #include "base/Meldung.h"
 #include "ui/Sitzung.h"
@@ -13,6 +13,7 @@
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
+#include "routes/Uebertragung.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "settings/ui/Einstellungsfenster.h"
 
@@ -30,6 +31,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace mvt {
 
@@ -64,7 +67,7 @@ const QColor Fensterfarbe(0xEC, 0xE9, 0xD8);
 
 } // namespace
 
-TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
+TForm1::TForm1(TProgrammsitzung &sitzung) : m_sitzung(sitzung)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Hadrik's Morvaren Tool"));
@@ -85,8 +88,7 @@ TForm1::TForm1(TAnwendung &anwendung) : m_app(anwendung)
 
     // Before the pages connect theirs: the options reach the main window and the windows
     // it touches first, the planner's menu hints after.
-    connect(&m_app.Sitzung, &TSitzung::optionenGeaendert, this,
-            [this](const TOptionen &o) { OptionenAnwenden(m_app, o); });
+    connect(&m_sitzung, &TSitzung::optionenGeaendert, this, &TForm1::OptionenAnwenden);
 
     auto *flaeche = new THintergrund(this);
     flaeche->setObjectName(QStringLiteral("Hintergrund"));
@@ -155,8 +157,8 @@ void TForm1::SeitenAnlegen()
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
         "  border: 1px solid #5e5236; font-weight: bold; }"));
 
-    Bausatzrechner =
-        new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand().Katalog, m_app.ZustandAendern().Crafting, TabSheet1);
+    Bausatzrechner = new TBausatzrechnerSeite(m_sitzung, m_sitzung.Zustand().Katalog,
+                                              m_sitzung.ZustandAendern().Crafting, TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -173,7 +175,7 @@ void TForm1::SeitenAnlegen()
 
 void TForm1::SeiteAnlegen(int seite)
 {
-    TProgrammzustand &z = m_app.ZustandAendern();
+    TProgrammzustand &z = m_sitzung.ZustandAendern();
     QWidget *inhalt = nullptr;
     switch (seite) {
     case 1:
@@ -187,15 +189,15 @@ void TForm1::SeiteAnlegen(int seite)
             return;
         // The route tab with the saved routes of the selected world. The options may
         // select it while the windows are still being built, before the grids are in.
-        m_app.Sitzung.KartenAbwarten();
-        Routenplanerseite = new TRoutenplanerSeite(z.Weltkarten, z.Routen, m_app.Sitzung.Optionen(),
-                                                   z.LastMap, TabSheet4, Timer1, Timer2);
+        m_sitzung.KartenAbwarten();
+        Routenplanerseite = new TRoutenplanerSeite(z.Weltkarten, z.Routen, m_sitzung.Optionen(), z.LastMap,
+                                                   TabSheet4, Timer1, Timer2);
         inhalt = Routenplanerseite;
         break;
     case SeiteCharakterPlaner:
         if (CharakterPlanerSeite)
             return;
-        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, z.Katalog, z.Planer, TabSheet5);
+        CharakterPlanerSeite = new TCharakterPlanerSeite(m_sitzung, z.Katalog, z.Planer, TabSheet5);
         for (QMenu *m : CharakterPlanerSeite->PopupMenues())
             PopupMenueAnbinden(m);
         CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);
@@ -295,6 +297,37 @@ void TForm1::FormCreate()
     TimerUpdateCheck->start();
 }
 
+void TForm1::FensterAnbinden(const TFenster &fenster)
+{
+    m_fenster = fenster;
+}
+
+void TForm1::OptionenAnwenden(const TOptionen &o)
+{
+    // The saved page; an index outside the pages selects the first, and the first is
+    // stored (the page change stores it too, unless the first is in view already).
+    const int letzte = PageControl1->count() - 1;
+    const int seite = o.ActivePageIndex > letzte || o.ActivePageIndex < 0 ? 0 : o.ActivePageIndex;
+    PageControl1->setCurrentIndex(seite);
+    m_sitzung.AktiveSeiteSetzen(seite);
+
+    // The crafting tab reads the automatic opening of its trees' nodes from the options
+    // itself; its potency switch and the map's winter look follow the options by their
+    // windows' own connections.
+
+    // Tool-tips of the main window and the windows that have hints (not TForm9).
+    setProperty("ShowHint", o.ShowHints);
+    for (QWidget *f : std::as_const(m_fenster.MitHinweisen))
+        if (f)
+            f->setProperty("ShowHint", o.ShowHints);
+
+    // Interval of the travel order transfer.
+    Timer2->setInterval(std::max(o.TransmissionInterval, routen::KleinstesUebertragungsintervall));
+
+    // The recipe rules of the crafting world are the session's consequence of the stored
+    // world; the planner's menu hints are the planner page's own answer.
+}
+
 void TForm1::PopupMenueAnbinden(QMenu *menue)
 {
     if (MenuItemHint && menue)
@@ -315,7 +348,7 @@ void TForm1::NebenfensterZeigen(TNebenfenster *fenster, int tag)
 
 void TForm1::NachneuerVersionsuchen1Click()
 {
-    TForm4 *f = m_app.Form4.get();
+    TForm4 *f = m_fenster.Versionsfenster;
     if (!f)
         return;
     if (f->Tag != 0) {
@@ -332,16 +365,16 @@ TBaulistenDateiAufruf TForm1::Baulistenaufruf()
 
 void TForm1::Baulistespeichern1Click()
 {
-    TProgrammzustand &z = m_app.ZustandAendern();
+    const TProgrammzustand &z = m_sitzung.Zustand();
     BaulisteSpeichernMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste);
     HintergrundZeichnen();
 }
 
 void TForm1::BaulisteLadenClick(TLadeArt art)
 {
-    TProgrammzustand &z = m_app.ZustandAendern();
+    TProgrammzustand &z = m_sitzung.ZustandAendern();
     if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
-        m_app.Sitzung.BaulisteGeaendert();
+        m_sitzung.BaulisteGeaendert();
     }
     HintergrundZeichnen();
 }
@@ -361,12 +394,12 @@ void TForm1::Beenden1Click()
     // Ends the message loop at once; FormClose does not run, options.ini stays as it is.
     // Quitting closes the windows first, so the close handler must know.
     Beendend = true;
-    m_app.Dienste().Beenden();
+    m_sitzung.Dienste().Beenden();
 }
 
 void TForm1::Einstellungen1Click()
 {
-    NebenfensterZeigen(m_app.Form7.get(), 0);
+    NebenfensterZeigen(m_fenster.Einstellungsfenster, 0);
 }
 
 void TForm1::ProjektWebseite1Click()
@@ -386,12 +419,12 @@ void TForm1::OnlineRoadmap1Click()
 
 void TForm1::berHadriksMorvarenTool1Click()
 {
-    NebenfensterZeigen(m_app.Form5.get(), 1);
+    NebenfensterZeigen(m_fenster.Infofenster, 1);
 }
 
 void TForm1::bermich1Click()
 {
-    NebenfensterZeigen(m_app.Form5.get(), 2);
+    NebenfensterZeigen(m_fenster.Infofenster, 2);
 }
 
 void TForm1::HintergrundZeichnen()
@@ -404,7 +437,7 @@ void TForm1::HintergrundZeichnen()
 void TForm1::PageControl1Change(int seite)
 {
     HintergrundZeichnen();
-    if (TForm10 *opt = m_app.Form10.get()) {
+    if (TForm10 *opt = m_fenster.Optimierer) {
         if (seite != SeiteCharakterPlaner) {
             opt->hide(); // hiding keeps OptimiererOffen
         } else if (opt->OptimiererOffen) {
@@ -413,14 +446,14 @@ void TForm1::PageControl1Change(int seite)
             activateWindow();
         }
     }
-    m_app.Sitzung.AktiveSeiteSetzen(seite);
+    m_sitzung.AktiveSeiteSetzen(seite);
 }
 
 void TForm1::TimerUpdateCheckTimer()
 {
     TimerUpdateCheck->stop();
-    if (m_app.Zustand().NextVersionCheck != VersionspruefungAus) {
-        if (TForm4 *f = m_app.Form4.get()) {
+    if (m_sitzung.Online().NaechstePruefung() != VersionspruefungAus) {
+        if (TForm4 *f = m_fenster.Versionsfenster) {
             // Shown invisibly: its show handler starts the check in the background.
             f->Tag = 1;
             f->setWindowOpacity(0.0);
@@ -429,13 +462,13 @@ void TForm1::TimerUpdateCheckTimer()
             f->setWindowOpacity(1.0);
         }
     }
-    if (m_app.Sitzung.Optionen().TownAutoUpdate)
-        m_app.Dienste().StadtUpdateStarten();
+    if (m_sitzung.Optionen().TownAutoUpdate)
+        m_sitzung.Dienste().StadtUpdateStarten();
 }
 
 void TForm1::FormClose()
 {
-    m_app.Sitzung.OptionenSpeichern();
+    m_sitzung.OptionenSpeichern();
     Schliessend = true;
 }
 
@@ -447,7 +480,7 @@ void TForm1::closeEvent(QCloseEvent *ereignis)
     }
     FormClose();
     ereignis->accept();
-    m_app.Dienste().Beenden();
+    m_sitzung.Dienste().Beenden();
 }
 
 void TForm1::moveEvent(QMoveEvent *ereignis)
@@ -455,7 +488,7 @@ void TForm1::moveEvent(QMoveEvent *ereignis)
     QMainWindow::moveEvent(ereignis);
     if (Schliessend)
         return;
-    TForm10 *opt = m_app.Form10.get();
+    TForm10 *opt = m_fenster.Optimierer;
     if (opt && opt->isVisible() && isVisible())
         opt->Andocken();
 }

@@ -4,7 +4,9 @@
 
 #include "crafting/ui/BaulistenMenue.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
@@ -14,19 +16,39 @@ class QTimer;
 
 namespace mvt {
 
-class TAnwendung;
 class TBausatzrechnerSeite;
 class TCharakterPlanerSeite;
+class TForm4;
+class TForm5;
+class TForm7;
+class TForm10;
 class TKampfberichtSeite;
 class TMenuItemHint;
 class TNebenfenster;
+class TProgrammsitzung;
 class TRoutenplanerSeite;
+struct TOptionen;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(TAnwendung &anwendung);
+    // The session: the state the pages show, its setters and the services outside the windows.
+    explicit TForm1(TProgrammsitzung &sitzung);
     ~TForm1() override;
+
+    // The secondary windows the main window opens from its menu, shows with the planner
+    // page and moves along with itself, and every window whose tool-tips follow the option
+    // "ShowHints" besides its own. They are made after the main window, which is their
+    // parent, so TAnwendung::FensterErzeugen hands them over in this one call, once all
+    // exist and before the options are first reported. A window left out is not shown.
+    struct TFenster {
+        QPointer<TForm4> Versionsfenster;
+        QPointer<TForm5> Infofenster;
+        QPointer<TForm7> Einstellungsfenster;
+        QPointer<TForm10> Optimierer;
+        QList<QPointer<QWidget>> MitHinweisen;
+    };
+    void FensterAnbinden(const TFenster &fenster);
 
     // Start-up sequence; run once by TAnwendung::FensterErzeugen right after construction.
     void FormCreate();
@@ -133,8 +155,11 @@ private:
     void FormClose();
     TBaulistenDateiAufruf Baulistenaufruf();
     void BaulisteLadenClick(TLadeArt art);
+    // The saved page, the tool-tip switch of the windows with hints, the transfer timer.
+    void OptionenAnwenden(const TOptionen &o);
 
-    TAnwendung &m_app;
+    TProgrammsitzung &m_sitzung;
+    TFenster m_fenster;
 };
 
 } // namespace mvt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Programmzustand.h"
+#include "online/OnlineSitzung.h"
 #include "ui/Sitzung.h"
 
 #include <future>
@@ -52,6 +53,9 @@ public:
     // Transitional: the writers that do not yet go through a setter.
     TProgrammzustand &ZustandAendern() { return m_zustand; }
 
+    // The date of the next automatic version check (version window, settings window).
+    online::TOnlineSitzung &Online() { return m_online; }
+
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
     void DiensteSetzen(std::unique_ptr<TDienste> dienste);
@@ -90,6 +94,7 @@ private:
     // Declared before the base class takes the options in it; those are written by the
     // setters of TSitzung only.
     TProgrammzustand m_zustand;
+    online::TOnlineSitzung m_online{m_zustand.NextVersionCheck};
     std::unique_ptr<TDienste> m_dienste;
     std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
 };

@@ -265,7 +265,15 @@ void EinstellungsfensterTest::autoUpdateUndWelten()
 {
     TFenster f;
     TProgrammzustand &z = f.S.App.ZustandAendern();
-    z.NextVersionCheck = VersionspruefungAus;
+    online::TOnlineSitzung &online = f.S.App.Sitzung.Online();
+    online.NaechstePruefungSetzen(VersionspruefungAus);
+    std::vector<double> gemeldet;
+    QObject::connect(&online, &online::TOnlineSitzung::naechstePruefungGeaendert, &f.Empfaenger,
+                     [&gemeldet](double tage) { gemeldet.push_back(tage); });
+    double inDerDatei = -1.0;
+    f.S.Dienste->Speichern = [&inDerDatei](const TProgrammzustand &gespeichert) {
+        inDerDatei = gespeichert.NextVersionCheck;
+    };
     auto rezepte = [&z] {
         std::vector<int32_t> r;
         for (const TWare &ware : z.Katalog.WarenTabelle)
@@ -287,14 +295,17 @@ void EinstellungsfensterTest::autoUpdateUndWelten()
     QCOMPARE(f.F().SpinEditSZone->value(), 2);
     f.F().ButtonOkay->click();
     QCOMPARE(z.NextVersionCheck, 0.0);
+    QCOMPARE(gemeldet, std::vector<double>{0.0});
+    QCOMPARE(inDerDatei, 0.0); // stored before the file is written
     QCOMPARE(z.Optionen.BSRWorld, 1);
     QVERIFY2(rezepte() != zyrthania, "ammunition and essences follow the old worlds' rules");
     QCOMPARE(z.Optionen.CPWorld, 1);
-    // The next midnight stays.
-    z.NextVersionCheck = std::ceil(JetztAlsTageszahl());
+    // The next midnight stays, and an unchanged date is not announced again.
+    online.NaechstePruefungSetzen(std::ceil(JetztAlsTageszahl()));
     f.Zeigen();
     f.F().ButtonOkay->click();
     QCOMPARE(z.NextVersionCheck, std::ceil(JetztAlsTageszahl()));
+    QCOMPARE(gemeldet, (std::vector<double>{0.0, std::ceil(JetztAlsTageszahl())}));
 }
 
 void EinstellungsfensterTest::tastaturUndNamen()

@@ -89,7 +89,7 @@ void OnlineTest::manuelleSucheZeigtNeueVersion()
 {
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.14\r\n01.03.2018 - 12:00 Uhr\r\n");
-    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(0.0);
     u.S.Haupt().NachneuerVersionsuchen1->trigger();
     QVERIFY(u.F4().isVisible());
     QVERIFY(!u.S.Haupt().isEnabled());
@@ -133,7 +133,7 @@ void OnlineTest::automatischMitNeuerVersion()
 {
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.13b\r\nheute\r\n");
-    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(0.0);
     u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
     u.S.Haupt().TimerUpdateCheckTimer();
     QCOMPARE(u.F4().Tag, 1);
@@ -161,7 +161,7 @@ void OnlineTest::automatischImSpaeterenVerlauf()
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.14\r\nheute\r\n");
     const double spaeter = JetztAlsTageszahl() + 0.5;
-    u.S.App.ZustandAendern().NextVersionCheck = spaeter;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(spaeter);
     u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.F4().Tag, 0);
@@ -172,7 +172,7 @@ void OnlineTest::automatischImSpaeterenVerlauf()
     QCOMPARE(u.S.App.Zustand().NextVersionCheck, spaeter);
 
     // Checks switched off: the timer starts nothing at all.
-    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(VersionspruefungAus);
     const size_t vorher = u.Server.Anfragen().size();
     u.S.Haupt().TimerUpdateCheckTimer();
     QTest::qWait(100);
@@ -190,7 +190,7 @@ void OnlineTest::automatischOhneServer()
     OnlineDiensteAnbinden(s.App, QStringLiteral("http://127.0.0.1:%1").arg(frei));
     s.Erzeugen();
     s.Haupt().TimerUpdateCheck->stop();
-    s.App.ZustandAendern().NextVersionCheck = 0.0;
+    s.App.Sitzung.Online().NaechstePruefungSetzen(0.0);
     const QString stand = s.App.Zustand().StadtlistenStand;
     s.Haupt().TimerUpdateCheckTimer(); // version check and town list
     QTRY_COMPARE(s.App.Form4->Tag, 0);
@@ -211,7 +211,7 @@ void OnlineTest::schalterUndDownloadseite()
 {
     TUmgebung u(false);
     TForm4 &f = u.F4();
-    u.S.App.ZustandAendern().NextVersionCheck = 0.0;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(0.0);
     f.CheckBoxAutoUpdate->click();
     QCOMPARE(u.S.App.Zustand().NextVersionCheck, VersionspruefungAus);
     // The label toggles the box; on again with "off" stored gives the next midnight.
@@ -219,7 +219,7 @@ void OnlineTest::schalterUndDownloadseite()
     QVERIFY(f.CheckBoxAutoUpdate->isChecked());
     QCOMPARE(u.S.App.Zustand().NextVersionCheck, std::ceil(JetztAlsTageszahl()));
     // A check begins by setting the box from the stored value, with the same rule.
-    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(VersionspruefungAus);
     f.CheckBoxSetzen();
     QVERIFY(!f.CheckBoxAutoUpdate->isChecked());
     QVERIFY(f.Label3->text().endsWith(QStringLiteral("/download.html")));
@@ -233,7 +233,7 @@ void OnlineTest::stadtlisteWirdInstalliert()
     TUmgebung u;
     u.Server.Setzen("/TownListDate.txt", 200, "2018.02.16.10.09\r\n");
     u.Server.Setzen("/TownList.txt", 200, "001001Eckhausen\r\n\r\n002002Zwei\r\n\r\n003003Drei\r\n");
-    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(VersionspruefungAus);
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
     const auto &w = u.S.App.Zustand().Weltkarten.Welten;
@@ -251,7 +251,7 @@ void OnlineTest::fehlerhafteStadtliste()
     TUmgebung u;
     u.Server.Setzen("/TownListDate.txt", 200, "2020.01.01.00.00\r\n");
     u.Server.Setzen("/TownList.txt", 200, "001001A\r\n\r\n0a1001B\r\n\r\n003003C\r\n\r\n");
-    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(VersionspruefungAus);
     const QString endurias = u.S.App.Zustand().Weltkarten.Welten[1].Stadtnamen[routen::Zelle(100, 100)];
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, routen::StadtlistenFehlerStand);
@@ -270,7 +270,7 @@ void OnlineTest::vieleLeereZeilenEineMeldung()
         liste += "\r\n";
     liste += "002002B\r\n";
     u.Server.Setzen("/TownList.txt", 200, liste);
-    u.S.App.ZustandAendern().NextVersionCheck = VersionspruefungAus;
+    u.S.App.Sitzung.Online().NaechstePruefungSetzen(VersionspruefungAus);
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.S.App.Zustand().StadtlistenStand, QStringLiteral("2018.02.16.10.09"));
     QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 // services put in place later keep the ones before.
 #include "Pruefstand.h"
 
+#include "app/Infofenster.h"
 #include "crafting/Analyse.h"
 #include "crafting/Bauliste.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
@@ -40,6 +41,7 @@ private slots:
     void kartenNebenherErstBeimAbwarten();
     void setzerSpeichernDannMelden();
     void schalterMeldenIhreAenderung();
+    void hauptfensterBrauchtNurDieSitzung();
 };
 
 namespace {
@@ -342,6 +344,39 @@ void SitzungTest::schalterMeldenIhreAenderung()
 QObject *SitzungTestErzeugen()
 {
     return new SitzungTest;
+}
+
+void SitzungTest::hauptfensterBrauchtNurDieSitzung()
+{
+    // The main window is made over the session alone; the windows it opens come in one
+    // call, and an entry whose window was not handed over, or is gone, opens nothing.
+    TGeladen g;
+    TForm1 haupt(g.S);
+    haupt.Einstellungen1->trigger();
+    haupt.NachneuerVersionsuchen1->trigger();
+    QVERIFY(haupt.isEnabled());
+    auto info = std::make_unique<TForm5>(&haupt);
+    TForm1::TFenster fenster;
+    fenster.Infofenster = info.get();
+    fenster.MitHinweisen = {info.get()};
+    haupt.FensterAnbinden(fenster);
+    TOptionen o = g.S.Optionen();
+    o.ActivePageIndex = 4;
+    o.ShowHints = false;
+    g.S.OptionenSetzen(o);
+    QCOMPARE(haupt.PageControl1->currentIndex(), 4);
+    QCOMPARE(g.S.Optionen().ActivePageIndex, 4);
+    QCOMPARE(haupt.property("ShowHint").toBool(), false);
+    QCOMPARE(info->property("ShowHint").toBool(), false);
+    haupt.bermich1->trigger();
+    QVERIFY(info->isVisible());
+    QCOMPARE(info->Tag, 2);
+    QVERIFY(!haupt.isEnabled());
+    info->close();
+    QVERIFY(haupt.isEnabled());
+    info.reset();
+    haupt.berHadriksMorvarenTool1->trigger();
+    QVERIFY(haupt.isEnabled());
 }
 
 #include "SitzungTest.moc"

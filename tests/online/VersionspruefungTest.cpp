@@ -2,12 +2,15 @@
 // against a local server.
 #include "LokalerServer.h"
 
+#include "online/OnlineSitzung.h"
 #include "online/Versionspruefung.h"
 #include "base/Optionen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +66,26 @@ TEST(NaechstePruefung, RegelnDerBeidenSchalter)
     // Closing an automatically shown window; off stays off.
     EXPECT_EQ(NachAutomatischerAnzeige(0.0, jetzt), 45001.0);
     EXPECT_EQ(NachAutomatischerAnzeige(VersionspruefungAus, jetzt), VersionspruefungAus);
+}
+
+// The date is written into the record the part was built over, and every change is
+// announced once with the new date; the same date again is no change.
+TEST(NaechstePruefung, DieSitzungSpeichertUndMeldetJedeAenderungEinmal)
+{
+    double gespeichert = 0.0;
+    TOnlineSitzung sitzung(gespeichert);
+    std::vector<double> gemeldet;
+    QObject::connect(&sitzung, &TOnlineSitzung::naechstePruefungGeaendert,
+                     [&gemeldet](double tage) { gemeldet.push_back(tage); });
+    sitzung.NaechstePruefungSetzen(0.0);
+    EXPECT_TRUE(gemeldet.empty());
+    sitzung.NaechstePruefungSetzen(VersionspruefungAus);
+    sitzung.NaechstePruefungSetzen(VersionspruefungAus);
+    EXPECT_EQ(gespeichert, VersionspruefungAus);
+    // The version window's rule: switched on again, the check comes at the next midnight.
+    sitzung.NaechstePruefungSetzen(NachVersionsfensterSchalter(true, sitzung.NaechstePruefung(), 45000.25));
+    EXPECT_EQ(gespeichert, 45001.0);
+    EXPECT_EQ(gemeldet, (std::vector<double>{VersionspruefungAus, 45001.0}));
 }
 
 struct VersionAbfrageTest : ::testing::Test {

@@ -315,10 +315,8 @@ void TForm6::InhaltAnlegen()
     connect(SpeedButtonAbbrechen, &QToolButton::clicked, this, &TForm6::SpeedButtonAbbrechenClick);
     SpeedButtonEinkaufsliste = Textknopf(f, QStringLiteral("SpeedButtonEinkaufsliste"),
                                          QStringLiteral("Einkaufsliste..."), {0, 0, 120, 30});
-    connect(SpeedButtonEinkaufsliste, &QToolButton::clicked, this, [this] {
-        if (EinkaufslisteOeffnen)
-            EinkaufslisteOeffnen(Tag);
-    });
+    connect(SpeedButtonEinkaufsliste, &QToolButton::clicked, this,
+            [this] { emit einkaufslisteGewuenscht(Tag); });
 
     setTabOrder(StringGrid1, StringGrid5);
     setTabOrder(StringGrid5, StringGrid2);

@@ -86,8 +86,6 @@ public:
     std::array<QLabel *, AnzahlZusammenfassungsgruppen> LabelKosten{};
     QToolButton *SpeedButtonAbbrechen;
     QToolButton *SpeedButtonEinkaufsliste = nullptr;
-    // Opens the window "Einkaufsliste" for the shown mode; set by the application.
-    std::function<void(int modus)> EinkaufslisteOeffnen;
 
     // Width of the area the controls are placed in (the scroll box's viewport).
     int Clientbreite() const;
@@ -97,6 +95,11 @@ public:
     // Height the window scrolls over: 688 in mode 1, 912 in modes 2 to 4; 232 more while
     // the summary stands below the "Zutaten" grid.
     int Bildlaufbereich() const { return m_bildlaufbereich; }
+
+signals:
+    // "Einkaufsliste..." was pressed: the window "Einkaufsliste" for the shown mode, over
+    // this one; the application opens it.
+    void einkaufslisteGewuenscht(int modus);
 
 protected:
     void VorDemZeigen() override { InhaltAnlegen(); }

@@ -16,7 +16,7 @@ using namespace online;
 
 TForm4::TForm4(const TAnbindung &anbindung, QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Programmaktualisierung"), Rahmen::Dialog, true),
-      m_pruefungStarten(anbindung.PruefungStarten), m_naechste(anbindung.NextVersionCheck),
+      m_pruefungStarten(anbindung.PruefungStarten), m_online(anbindung.Sitzung),
       m_downloadseiteOeffnen(anbindung.DownloadseiteOeffnen)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -93,7 +93,7 @@ void TForm4::FormShow()
 void TForm4::CheckBoxSetzen()
 {
     // A change of state runs the box's own rule, as a click would.
-    CheckBoxAutoUpdate->setChecked(m_naechste != VersionspruefungAus);
+    CheckBoxAutoUpdate->setChecked(m_online.NaechstePruefung() != VersionspruefungAus);
 }
 
 void TForm4::SucheAnzeigen()
@@ -113,7 +113,7 @@ void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
     Label2->setText(Versionszeile(a.Datei));
     Label2->show();
     Label3->show();
-    if (JetztTage() > m_naechste) {
+    if (JetztTage() > m_online.NaechstePruefung()) {
         if (!isVisible()) {
             // Showing the result must not start a second check.
             m_ergebnisZeigen = true;
@@ -131,7 +131,8 @@ void TForm4::ErgebnisZeigen(const TVersionsauskunft &a)
 
 void TForm4::CheckBoxAutoUpdateClick()
 {
-    m_naechste = NachVersionsfensterSchalter(CheckBoxAutoUpdate->isChecked(), m_naechste, JetztTage());
+    m_online.NaechstePruefungSetzen(NachVersionsfensterSchalter(CheckBoxAutoUpdate->isChecked(),
+                                                                m_online.NaechstePruefung(), JetztTage()));
 }
 
 void TForm4::Label3Click()
@@ -144,7 +145,7 @@ void TForm4::FormClose()
 {
     if (Tag == 1) {
         Tag = 0;
-        m_naechste = NachAutomatischerAnzeige(m_naechste, JetztTage());
+        m_online.NaechstePruefungSetzen(NachAutomatischerAnzeige(m_online.NaechstePruefung(), JetztTage()));
     }
     TNebenfenster::FormClose();
 }

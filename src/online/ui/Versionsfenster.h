@@ -2,6 +2,7 @@
 // Tag 1 marks the automatic check of the start, 0 no check running.
 #pragma once
 
+#include "online/OnlineSitzung.h"
 #include "online/Versionspruefung.h"
 #include "ui/Nebenfenster.h"
 
@@ -20,8 +21,8 @@ public:
     struct TAnbindung {
         // Starts the check thread; run by every showing, also the invisible one of the start.
         std::function<void()> PruefungStarten;
-        // The program's NextVersionCheck (days since 30 Dec 1899; 9999999 = off).
-        double &NextVersionCheck;
+        // Holds the date of the next automatic check, which this window reads and sets.
+        online::TOnlineSitzung &Sitzung;
         // Address of the download page shown in Label3.
         QString Downloadadresse;
         // Opens the download page in the browser.
@@ -55,7 +56,7 @@ protected:
 private:
     double JetztTage() const;
     std::function<void()> m_pruefungStarten;
-    double &m_naechste;
+    online::TOnlineSitzung &m_online;
     std::function<void()> m_downloadseiteOeffnen;
     bool m_ergebnisZeigen = false;
 };

@@ -592,9 +592,9 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
     connect(RadioButtonCPAlteWelt, &QRadioButton::toggled, this, &TForm7::RadioButtonCPWeltClick);
 }
 
-TEinstellungsDaten TForm7::Daten(TOptionen &optionen)
+TEinstellungsDaten TForm7::Daten(TOptionen &optionen, double &naechstePruefung)
 {
-    return {m_ziele.Katalog, m_ziele.Crafting, optionen, m_ziele.NextVersionCheck, Erinnert};
+    return {m_ziele.Katalog, m_ziele.Crafting, optionen, naechstePruefung, Erinnert};
 }
 
 double TForm7::JetztTage() const
@@ -617,7 +617,8 @@ void TForm7::FormShow()
 {
     SeitenAnlegen();
     TOptionen optionen = m_sitzung.Optionen();
-    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen));
+    double naechstePruefung = m_ziele.Online.NaechstePruefung();
+    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen, naechstePruefung));
     // Potencies; the import result is hidden.
     m_pruefeWirkung = true;
     for (int i = 0; i < AnzahlWirkungen; ++i) {
@@ -670,7 +671,8 @@ void TForm7::ButtonOkayClick()
     SeitenAnlegen();
     // The rows not created yet show the data's own texts.
     TOptionen neu = m_sitzung.Optionen();
-    TEinstellungsWerte w = EinstellungenLesen(Daten(neu));
+    double naechstePruefung = m_ziele.Online.NaechstePruefung();
+    TEinstellungsWerte w = EinstellungenLesen(Daten(neu, naechstePruefung));
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();
     w.SaveUserAngaben = CheckBoxSaveUserAngaben->isChecked();
     w.ShowHints = CheckBoxShowHints->isChecked();
@@ -709,9 +711,10 @@ void TForm7::ButtonOkayClick()
     Erinnert.GebaeudeMaster = ComboboxGebaeudeMaster->currentIndex();
     Erinnert.SchichtMaster = SpinEditGebaeude->value();
 
-    // The options into a copy, which the session stores below; prices, buildings and the
-    // version check date straight into the state.
-    EinstellungenUebernehmen(Daten(neu), w, JetztTage());
+    // The options and the version check date into copies, which the session stores below;
+    // prices and buildings straight into the state.
+    EinstellungenUebernehmen(Daten(neu, naechstePruefung), w, JetztTage());
+    m_ziele.Online.NaechstePruefungSetzen(naechstePruefung);
     // The crafting world with its recipe rules (the selected item's details follow), the
     // planner world (the planner's potency switch follows).
     m_sitzung.CraftingweltSetzen(neu.BSRWorld);
@@ -751,8 +754,9 @@ void TForm7::ButtonPreiseZuruecksetzenClick()
 {
     if (!FrageStellen(FragePreiseZuruecksetzen))
         return;
-    TOptionen optionen = m_sitzung.Optionen(); // the reset changes no option
-    HandwerksparameterZuruecksetzen(Daten(optionen));
+    TOptionen optionen = m_sitzung.Optionen();                   // the reset changes no option
+    double naechstePruefung = m_ziele.Online.NaechstePruefung(); // nor the version check date
+    HandwerksparameterZuruecksetzen(Daten(optionen, naechstePruefung));
     FormShow();
 }
 

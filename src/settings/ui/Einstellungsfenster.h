@@ -3,6 +3,7 @@
 // the 719 price rows of a price page are created the first time that page is shown.
 #pragma once
 
+#include "online/OnlineSitzung.h"
 #include "settings/Einstellungen.h"
 #include "ui/Nebenfenster.h"
 
@@ -35,7 +36,7 @@ public:
     struct TZiele {
         const TKatalog &Katalog;
         TCraftingZustand &Crafting;
-        double &NextVersionCheck;
+        online::TOnlineSitzung &Online; // the date of the next automatic version check
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;
@@ -133,8 +134,8 @@ private:
     bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
-    // The data the rules work on, with the options record given.
-    TEinstellungsDaten Daten(TOptionen &optionen);
+    // The data the rules work on, with the options record and the version check date given.
+    TEinstellungsDaten Daten(TOptionen &optionen, double &naechstePruefung);
     double JetztTage() const;
 
     TSitzung &m_sitzung;
