@@ -76,9 +76,10 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form5, h);
     Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
              std::as_const(Zustand().Crafting));
-    Form7 = std::make_unique<TForm7>(
-        Sitzung,
-        TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, ZustandAendern().NextVersionCheck}, h);
+    Form7 = std::make_unique<TForm7>(Sitzung,
+                                     TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting,
+                                                    ZustandAendern().NextVersionCheck, Sitzung.Planer()},
+                                     h);
     Form7->FormCreate();
     Form8 = std::make_unique<TForm8>(
         Sitzung, std::as_const(Zustand().Weltkarten),
@@ -88,7 +89,7 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(FormLager, h, std::as_const(Zustand().Katalog), ZustandAendern().Crafting.Lager);
     Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting));
     BausatzrechnerAnbinden(*this);
-    Form10 = std::make_unique<TForm10>(h);
+    Form10 = std::make_unique<TForm10>(Sitzung.Planer(), h);
     Form10->FormCreate();
     // Every window exists: the loaded options reach them all, once.
     Sitzung.OptionenMelden();

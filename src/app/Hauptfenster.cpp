@@ -195,7 +195,7 @@ void TForm1::SeiteAnlegen(int seite)
     case SeiteCharakterPlaner:
         if (CharakterPlanerSeite)
             return;
-        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, z.Katalog, z.Planer, TabSheet5);
+        CharakterPlanerSeite = new TCharakterPlanerSeite(m_app.Sitzung, m_app.Sitzung.Planer(), TabSheet5);
         for (QMenu *m : CharakterPlanerSeite->PopupMenues())
             PopupMenueAnbinden(m);
         CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Programmzustand.h"
+#include "planner/PlanerSitzung.h"
 #include "ui/Sitzung.h"
 
 #include <future>
@@ -52,6 +53,9 @@ public:
     // Transitional: the writers that do not yet go through a setter.
     TProgrammzustand &ZustandAendern() { return m_zustand; }
 
+    // The planner's character and the optimiser's inputs, changed through this part only.
+    planer::TPlanerSitzung &Planer() { return m_planer; }
+
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
     void DiensteSetzen(std::unique_ptr<TDienste> dienste);
@@ -90,6 +94,8 @@ private:
     // Declared before the base class takes the options in it; those are written by the
     // setters of TSitzung only.
     TProgrammzustand m_zustand;
+    // Over the state's character: built after the state, gone before it.
+    planer::TPlanerSitzung m_planer{m_zustand.Planer, m_zustand.Katalog};
     std::unique_ptr<TDienste> m_dienste;
     std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
 };

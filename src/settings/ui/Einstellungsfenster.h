@@ -22,6 +22,10 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
+namespace mvt::planer {
+class TPlanerSitzung;
+}
+
 namespace mvt {
 
 class TPreiszeile;
@@ -36,6 +40,7 @@ public:
         const TKatalog &Katalog;
         TCraftingZustand &Crafting;
         double &NextVersionCheck;
+        planer::TPlanerSitzung &Planer; // recomputed with the confirmed options
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;
