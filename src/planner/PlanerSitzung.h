@@ -59,7 +59,7 @@ public:
     void AnsichtSetzen(TAnsicht ansicht);
     void GegnerSetzen(const TGegnerwerte &gegner);
 
-    // Slots: each false when nothing was changed.
+    // Slots; the two that answer false changed nothing and reported nothing.
     bool MenueEintragWaehlen(TSlot s, const QString &eintrag, bool shift, bool strg);
     void VerzauberungSetzen(TSlot s, Verzauberungscode code);
     void AufwertungUmschalten(TSlot s);
