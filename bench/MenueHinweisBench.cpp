@@ -39,18 +39,18 @@ void BM_MenueHinweis50Eintraege(benchmark::State &state)
     TSitzung sitzung(optionen);
     QWidget haupt;
     TPlaner planer;
-    auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, katalog, planer, &haupt);
+    TPlanerSitzung teil(planer, katalog);
+    auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, teil, &haupt);
     seite->OptionenUebernehmen();
     seite->MenuesAnlegen();
-    TPlaner &p = seite->Planer;
-    SetzeLevel(p.Charakter, 200, p.Optionen.Welt);
+    teil.LevelSetzen(200);
     const char *const teile[][2] = {{"Helm", "Mithril-Plattenhelm"}, {"Panzer", "Drachenleder-Harnisch"},
                                     {"Hauptwaffe", "Langschwert"},   {"Nebenwaffe", "Lederschild"},
                                     {"Fernkampf", "Feuer-Stecken"},  {"Zauber", "Feuerball"}};
     for (const auto &t : teile) {
         TSlotwahl w;
         w.Name = QString::fromUtf8(t[1]);
-        SlotwahlAnwenden(p, katalog, static_cast<TSlot>(SlotAusName(QString::fromUtf8(t[0]))), w);
+        teil.SlotwahlSetzen(static_cast<TSlot>(SlotAusName(QString::fromUtf8(t[0]))), w);
     }
     seite->CharakterNeuBerechnen();
     haupt.show();

@@ -31,18 +31,19 @@ struct TPlanerseiteStand {
     TSitzung Sitzung{Optionen};
     QWidget Haupt;
     TPlaner Planer;
+    std::unique_ptr<TPlanerSitzung> Teil;
     std::unique_ptr<TCharakterPlanerSeite> Seite;
     std::unique_ptr<TForm10> Fenster;
     TPlanerseiteStand()
     {
         KatalogFuellen(Katalog);
         StandardOptionenSetzen(Optionen);
-        Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, Katalog, Planer, &Haupt);
-        Fenster = std::make_unique<TForm10>(&Haupt);
+        Teil = std::make_unique<TPlanerSitzung>(Planer, Katalog);
+        Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, *Teil, &Haupt);
+        Fenster = std::make_unique<TForm10>(*Teil, &Haupt);
         Seite->OptimiererfensterVerbinden(Fenster.get());
         Seite->OptionenUebernehmen();
-        TPlaner &p = Seite->Planer;
-        SetzeLevel(p.Charakter, 999, p.Optionen.Welt);
+        Teil->LevelSetzen(999);
         const char *const teile[][2] = {{"Helm", "Mithril-Plattenhelm"},
                                         {"Panzer", "Drachenleder-Harnisch"},
                                         {"Hose", "Drachenleder-Hose"},
@@ -55,7 +56,7 @@ struct TPlanerseiteStand {
         for (const auto &t : teile) {
             TSlotwahl w;
             w.Name = QString::fromUtf8(t[1]);
-            SlotwahlAnwenden(p, Katalog, static_cast<TSlot>(SlotAusName(QString::fromUtf8(t[0]))), w);
+            Teil->SlotwahlSetzen(static_cast<TSlot>(SlotAusName(QString::fromUtf8(t[0]))), w);
         }
         Seite->CharakterNeuBerechnen();
         Haupt.show();
@@ -71,7 +72,7 @@ void BM_PlanerseiteAttributAenderung(benchmark::State &state)
     for (auto _ : state) {
         wert = (wert + 7) % 400;
         staerke->setValue(wert); // the change handler computes and shows
-        benchmark::DoNotOptimize(s.Seite->Planer.Anzeige.Nahkampf.Waffen.size());
+        benchmark::DoNotOptimize(s.Seite->Planer().Anzeige.Nahkampf.Waffen.size());
     }
 }
 BENCHMARK(BM_PlanerseiteAttributAenderung)->Unit(benchmark::kMillisecond);
@@ -88,8 +89,9 @@ void BM_PlanerseiteAufbau(benchmark::State &state)
     TSitzung sitzung(optionen);
     QWidget haupt;
     TPlaner planer;
+    TPlanerSitzung teil(planer, katalog);
     for (auto _ : state) {
-        auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, katalog, planer, &haupt);
+        auto seite = std::make_unique<TCharakterPlanerSeite>(sitzung, teil, &haupt);
         seite->OptionenUebernehmen();
         benchmark::DoNotOptimize(seite.get());
         state.PauseTiming();
@@ -113,7 +115,7 @@ void BM_PlanerseiteOptimiererLevel999(benchmark::State &state)
         QElapsedTimer uhr;
         uhr.start();
         qint64 letzte = 0;
-        while (s.Seite->Optimierer.OptimierungLaeuft) {
+        while (s.Teil->Optimierer().OptimierungLaeuft) {
             QApplication::processEvents(QEventLoop::AllEvents, 5);
             laengstePause = std::max(laengstePause, uhr.elapsed() - letzte);
             letzte = uhr.elapsed();

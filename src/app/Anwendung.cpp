@@ -74,7 +74,8 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
              std::as_const(Zustand().Crafting));
     Form7 = std::make_unique<TForm7>(
-        Sitzung, TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, Sitzung.Online()}, h);
+        Sitzung,
+        TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, Sitzung.Online(), Sitzung.Planer()}, h);
     Form7->FormCreate();
     Form8 = std::make_unique<TForm8>(
         Sitzung, std::as_const(Zustand().Weltkarten),
@@ -84,7 +85,7 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(FormLager, h, std::as_const(Zustand().Katalog), ZustandAendern().Crafting.Lager);
     Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting));
     BausatzrechnerAnbinden(*this);
-    Form10 = std::make_unique<TForm10>(h);
+    Form10 = std::make_unique<TForm10>(Sitzung.Planer(), h);
     Form10->FormCreate();
     // What the main window opens, shows with the planner page or moves along, and the
     // windows whose tool-tips follow its switch: the main window handles itself.

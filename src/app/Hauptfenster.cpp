@@ -197,7 +197,7 @@ void TForm1::SeiteAnlegen(int seite)
     case SeiteCharakterPlaner:
         if (CharakterPlanerSeite)
             return;
-        CharakterPlanerSeite = new TCharakterPlanerSeite(m_sitzung, z.Katalog, z.Planer, TabSheet5);
+        CharakterPlanerSeite = new TCharakterPlanerSeite(m_sitzung, m_sitzung.Planer(), TabSheet5);
         for (QMenu *m : CharakterPlanerSeite->PopupMenues())
             PopupMenueAnbinden(m);
         CharakterPlanerSeite->MeldungsTimerSetzen(TimerInventarAuslesenMeldungLoeschen);

@@ -100,7 +100,7 @@ void TProgrammsitzung::KartenAbwarten()
 void TProgrammsitzung::OptionenFolgen()
 {
     WeltvarianteAnwenden(m_zustand.Katalog, m_zustand.Optionen.BSRWorld);
-    m_zustand.Planer.Optionen = planer::PlanerOptionenAus(m_zustand.Optionen);
+    m_planer.OptionenSetzen(planer::PlanerOptionenAus(m_zustand.Optionen));
 }
 
 void TProgrammsitzung::BaulisteGeaendert()

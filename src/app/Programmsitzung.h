@@ -5,6 +5,7 @@
 
 #include "app/Programmzustand.h"
 #include "online/OnlineSitzung.h"
+#include "planner/PlanerSitzung.h"
 #include "ui/Sitzung.h"
 
 #include <future>
@@ -56,6 +57,9 @@ public:
     // The date of the next automatic version check (version window, settings window).
     online::TOnlineSitzung &Online() { return m_online; }
 
+    // The planner's character and the optimiser's inputs, changed through this part only.
+    planer::TPlanerSitzung &Planer() { return m_planer; }
+
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
     void DiensteSetzen(std::unique_ptr<TDienste> dienste);
@@ -95,6 +99,8 @@ private:
     // setters of TSitzung only.
     TProgrammzustand m_zustand;
     online::TOnlineSitzung m_online{m_zustand.NextVersionCheck};
+    // Over the state's character: built after the state, gone before it.
+    planer::TPlanerSitzung m_planer{m_zustand.Planer, m_zustand.Katalog};
     std::unique_ptr<TDienste> m_dienste;
     std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
 };

@@ -66,8 +66,9 @@ struct TPlaner {
     TCharakterAnzeige Anzeige;
     TBewertung Bewertung;
     TCharPlanerInfos Infos;
-    // Called after an enchantment changed the attribute floors (the tab and the
-    // optimiser window adjust their lower limits and race minimums).
+    // Called after an enchantment changed the attribute floors, in the middle of the
+    // operation: whoever keeps the optimiser's inputs (the session's planner part, the
+    // command line) adjusts their lower limits and race minimums.
     std::function<void(const TCharakter &)> UntergrenzenGeaendert;
 };
 

@@ -55,8 +55,6 @@ public:
     virtual void LagerGeaendert() { emit lagerGeaendert(); }
     // Grids or zones of the world maps changed (zone options, a new town list).
     void WeltkartenGeaendert() { emit weltkartenGeaendert(); }
-    // What the character's values depend on changed (planner world, potency, potencies).
-    void CharakterGeaendert() { emit charakterGeaendert(); }
 
 signals:
     void optionenGeaendert(const mvt::TOptionen &optionen);
@@ -70,7 +68,6 @@ signals:
     void lagerGeaendert();
     void weltkartenGeaendert();
     void stadtlistenStandGeaendert();
-    void charakterGeaendert();
 
 protected:
     // The model's consequences of the options just stored, before any window hears of them.

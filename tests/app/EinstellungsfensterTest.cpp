@@ -57,7 +57,8 @@ struct TFenster {
         QObject::connect(s, &TSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
         QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
-        QObject::connect(s, &TSitzung::charakterGeaendert, &Empfaenger, haken("Charakter"));
+        QObject::connect(&S.App.Sitzung.Planer(), &planer::TPlanerSitzung::charakterGeaendert, &Empfaenger,
+                         haken("Charakter"));
         auto speichern = S.Dienste->Speichern;
         S.Dienste->Speichern = [this, speichern](const TProgrammzustand &z) {
             Haken.push_back(QStringLiteral("Speichern"));

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(f.isVisible());
         QTest::mouseClick(p.Teil<QPushButton>(&f, QStringLiteral("ButtonAttributeOptimieren")),
                           Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!p.Planer().Optimierer.OptimierungLaeuft, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.OptimierungLaeuft(), 30000);
         for (const char *name :
              {"SpinEditStaerke", "SpinEditGeschick", "SpinEditKonstitution", "SpinEditIntelligenz"}) {
             QSpinBox *s = p.Teil<QSpinBox>(&p.Planer(), QLatin1String(name));

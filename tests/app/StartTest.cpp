@@ -269,7 +269,7 @@ void StartTest::optimiererfensterEntstehtMitDerPlanerseite()
     opt.close();
 
     // Shown without a page, it is complete as well.
-    TForm10 allein(nullptr);
+    TForm10 allein(s.App.Sitzung.Planer(), nullptr);
     allein.show();
     QVERIFY(allein.findChild<QScrollBar *>());
     QCOMPARE(allein.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^EditGegner"))).size(),

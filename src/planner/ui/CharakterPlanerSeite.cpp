@@ -64,9 +64,9 @@ QString MenueeintragBeschreibung(QAction *a)
 
 // ---------------------------------------------------------------------------------------
 
-TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, TPlaner &planer,
-                                             QWidget *parent)
-    : QWidget(parent), Planer(planer), m_katalog(katalog), m_sitzung(sitzung), m_optionen(sitzung.Optionen())
+TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, TPlanerSitzung &planer, QWidget *parent)
+    : QWidget(parent), m_katalog(planer.Katalog()), m_sitzung(sitzung), m_planer(planer),
+      m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("CharakterPlanerSeite"));
     resize(Breite, Hoehe);
@@ -78,14 +78,12 @@ TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &
     uhr->start();
     Uhr = [uhr] { return uhr->elapsed(); };
 
-    Planer.UntergrenzenGeaendert = [this](const TCharakter &c) { UntergrenzenAnpassen(Optimierer, c); };
-
     // Created in the order of the Tab key.
     m_attribute = new TAttributbereich(*this);
-    m_slots = new TSlotspalte(*this);
+    m_slots = new TSlotspalte(*this, planer);
     m_menues = new TAusruestungsmenues(*this);
     m_werte = new TWertespalte(*this);
-    m_bewertung = new TBewertungsseiten(*this, Planer.Gegner);
+    m_bewertung = new TBewertungsseiten(*this, planer.Planer().Gegner);
     m_vergleichsanzeige = std::make_unique<TVergleichsanzeige>();
     MenueeintragZugangInstallieren(MenueeintragBeschreibung);
 
@@ -96,19 +94,23 @@ TCharakterPlanerSeite::TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &
 
     // Built with the options as they are; the menu hints follow the options from now on,
     // the potency switch the planner world, the values whatever they depend on.
-    PlanerStarten(Planer);
+    m_planer.Starten();
     m_menues->HinweiseSetzen();
     PotenzschalterZeigen();
     Anzeigen();
     connect(&sitzung, &TSitzung::optionenGeaendert, this, &TCharakterPlanerSeite::OptionenUebernehmen);
     connect(&sitzung, &TSitzung::planerweltGeaendert, this, &TCharakterPlanerSeite::PotenzschalterZeigen);
-    connect(&sitzung, &TSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::CharakterNeuBerechnen);
+    connect(&planer, &TPlanerSitzung::charakterGeaendert, this, &TCharakterPlanerSeite::Anzeigen);
+    connect(&planer, &TPlanerSitzung::bewertungGeaendert, this, &TCharakterPlanerSeite::BewertungNeuZeigen);
+    connect(&planer, &TPlanerSitzung::optimierungGeaendert, this,
+            &TCharakterPlanerSeite::OptimierungGeaendert);
 }
 
-TCharakterPlanerSeite::~TCharakterPlanerSeite()
+TCharakterPlanerSeite::~TCharakterPlanerSeite() = default;
+
+const TPlaner &TCharakterPlanerSeite::Planer() const
 {
-    // The character outlives the page; its callback must not reach a page that is gone.
-    Planer.UntergrenzenGeaendert = nullptr;
+    return m_planer.Planer();
 }
 
 void TCharakterPlanerSeite::MeldungsTimerSetzen(QTimer *timer)
@@ -183,36 +185,36 @@ void TCharakterPlanerSeite::PotenzschalterZeigen()
 void TCharakterPlanerSeite::CharakterNeuBerechnen()
 {
     PotenzschalterZeigen();
-    NachAenderung();
+    m_planer.Neuberechnen(); // shown when the part reports it
 }
 
 void TCharakterPlanerSeite::OptionenUebernehmen()
 {
     m_menues->HinweiseSetzen();
-    CharakterNeuBerechnen();
+    PotenzschalterZeigen();
+    Anzeigen();
 }
 
 // ---------------------------------------------------------------- display
 
-void TCharakterPlanerSeite::NachAenderung()
-{
-    planer::Aktualisieren(Planer);
-    Anzeigen();
-}
-
 void TCharakterPlanerSeite::Anzeigen()
 {
-    m_attribute->Zeigen(Planer);
-    m_slots->Zeigen(Planer);
-    m_werte->Zeigen(Planer);
+    const TPlaner &p = m_planer.Planer();
+    m_attribute->Zeigen(p);
+    m_slots->Zeigen(p);
+    m_werte->Zeigen(p);
     BewertungZeigen();
-    if (m_form10)
-        m_form10->ZustandAnzeigen();
+}
+
+void TCharakterPlanerSeite::BewertungNeuZeigen()
+{
+    m_werte->AnsichtZeigen(m_planer.Planer());
+    BewertungZeigen();
 }
 
 void TCharakterPlanerSeite::BewertungZeigen()
 {
-    m_bewertung->Zeigen(Planer.Bewertung);
+    m_bewertung->Zeigen(m_planer.Planer().Bewertung);
     // Every change of what is shown ends here: the what-if hints are stale now.
     ++m_anzeigeStand;
     VergleichZeigen();
@@ -241,19 +243,13 @@ void TCharakterPlanerSeite::SpinEditLevelChange()
         return;
     const int64_t jetzt = Jetzt();
     const bool gescrollt = LevelWirdGescrollt(m_letzteLevelAenderung, jetzt);
-    TCharakter &c = Planer.Charakter;
-    if (!gescrollt)
+    if (gescrollt) {
+        m_planer.LevelGescrolltSetzen(*level, m_gespeicherteAttribute);
+    } else {
         for (int i = 0; i < 4; ++i)
             m_gespeicherteAttribute[i] = m_attribute->Attribut[i]->value();
-    SetzeLevel(c, *level, Planer.Optionen.Welt);
-    if (gescrollt) {
-        for (int i = 0; i < 4; ++i)
-            SetzeAttribut(c, static_cast<TAttribut>(i), m_gespeicherteAttribute[i]);
-        GleicheMindestwerteAb(Optimierer, c, true);
-    } else {
-        GleicheMindestwerteAb(Optimierer, c, false);
+        m_planer.LevelSetzen(*level);
     }
-    NachAenderung();
     m_letzteLevelAenderung = jetzt;
     AttributfarbenZuruecksetzen();
 }
@@ -262,11 +258,9 @@ void TCharakterPlanerSeite::SpinEditAttributChange(TAttribut a)
 {
     QSpinBox *s = m_attribute->Attribut[a];
     const std::optional<int32_t> wert = SpinPruefen(s, m_attribute->AttributGedaechtnis[a], Jetzt(),
-                                                    Attributuntergrenze(Planer.Charakter, a));
-    if (wert) {
-        SetzeAttribut(Planer.Charakter, a, *wert);
-        NachAenderung();
-    }
+                                                    Attributuntergrenze(m_planer.Planer().Charakter, a));
+    if (wert)
+        m_planer.AttributSetzen(a, *wert);
     FeldFarbeSetzen(s, palette().color(QPalette::Active, QPalette::Base));
 }
 
@@ -281,41 +275,32 @@ void TCharakterPlanerSeite::EditErfahrungChange()
     qlonglong x = t.size() > 18 ? std::numeric_limits<qlonglong>::max() : t.toLongLong(&ok);
     if (t.isEmpty() || (!ok && t.size() <= 18))
         return;
-    x = std::min<qlonglong>(x, ErfahrungFuerLevel(MaxLevel, Planer.Optionen.Welt));
-    SetzeErfahrung(Planer.Charakter, x, Planer.Optionen.Welt);
-    NachAenderung();
+    m_planer.ErfahrungSetzen(x); // cut to the threshold of the last level
 }
 
 void TCharakterPlanerSeite::CheckBoxCPWirkungBerechnenClick()
 {
+    // The part recomputes the character with the record the session derives.
     m_sitzung.PlanerweltSetzen(m_optionen.CPWorld, m_attribute->CheckBoxCPWirkungBerechnen->isChecked());
-    NachAenderung();
 }
 
 void TCharakterPlanerSeite::RadioButtonWerteImNahkampfClick()
 {
-    AnsichtWaehlen(Planer, TAnsicht::Nahkampf);
-    m_werte->AnsichtZeigen(Planer);
-    BewertungZeigen();
+    m_planer.AnsichtSetzen(TAnsicht::Nahkampf);
 }
 
 void TCharakterPlanerSeite::RadioButtonWerteImFernkampfClick()
 {
-    if (!Planer.Anzeige.Fernkampf.Sichtbar)
+    if (!m_planer.Planer().Anzeige.Fernkampf.Sichtbar)
         return;
-    AnsichtWaehlen(Planer, TAnsicht::Fernkampf);
-    m_werte->AnsichtZeigen(Planer);
-    BewertungZeigen();
+    m_planer.AnsichtSetzen(TAnsicht::Fernkampf);
 }
 
 void TCharakterPlanerSeite::ButtonInventarLoeschenClick()
 {
-    AllesLoeschen(Planer);
+    m_planer.AllesLoeschen();
     m_attribute->LabelInventarAuslesen->hide();
     AttributfarbenZuruecksetzen();
-    RasseWaehlen(Optimierer, Planer.Charakter, RasseFrei);
-    RasseWaehlen(Optimierer, Planer.Charakter, RasseLeer);
-    Anzeigen();
 }
 
 void TCharakterPlanerSeite::ButtonAttributeOptimierenClick()
@@ -337,7 +322,7 @@ void TCharakterPlanerSeite::ButtonAttributeOptimierenClick()
 
 void TCharakterPlanerSeite::SpeedButtonSlotClick(TSlot s)
 {
-    const int m = MenueVonSlot(s, Planer.Arten[PosFernkampf]);
+    const int m = MenueVonSlot(s, m_planer.Planer().Arten[PosFernkampf]);
     if (m < 0 || m >= AnzahlMenues)
         return;
     QToolButton *b = m_slots->Knopf(s);
@@ -350,13 +335,12 @@ void TCharakterPlanerSeite::MenueEintragGewaehlt(TSlot s, const QString &eintrag
 {
     if (m_optimierungSperrt)
         return;
-    if (WaehleMenueEintrag(Planer, m_katalog, s, eintrag, Shift(), Strg()))
-        Anzeigen();
+    m_planer.MenueEintragWaehlen(s, eintrag, Shift(), Strg());
 }
 
 void TCharakterPlanerSeite::VerzauberungsmenueOeffnen(TSlot s, const QPoint &global)
 {
-    if (m_optimierungSperrt || !Verzauberbar(Planer, s))
+    if (m_optimierungSperrt || !Verzauberbar(m_planer.Planer(), s))
         return;
     m_verzauberungsSlot = s;
     m_menues->Verzauberungen()->popup(global);
@@ -364,10 +348,9 @@ void TCharakterPlanerSeite::VerzauberungsmenueOeffnen(TSlot s, const QPoint &glo
 
 void TCharakterPlanerSeite::VerzauberungGewaehlt(const QString &beschriftung)
 {
-    if (m_optimierungSperrt || !Verzauberbar(Planer, m_verzauberungsSlot))
+    if (m_optimierungSperrt)
         return;
-    SetzeVerzauberung(Planer, m_verzauberungsSlot, VerzauberungAusMenue(beschriftung));
-    Anzeigen();
+    m_planer.VerzauberungSetzen(m_verzauberungsSlot, VerzauberungAusMenue(beschriftung));
 }
 
 void TCharakterPlanerSeite::SlotwertGeaendert(TSlot s, TSlotFeld f)
@@ -383,8 +366,7 @@ void TCharakterPlanerSeite::GegnerFeldGeaendert(TGegnerFeld f)
         return;
     QLineEdit *e = m_bewertung->Gegner[f];
     TextSetzen(e, GegnerFeldBereinigen(f, e->text()));
-    GegnerSetzen(Planer, GegnerwerteAusTexten(m_bewertung->GegnerTexte()));
-    BewertungZeigen();
+    m_planer.GegnerSetzen(GegnerwerteAusTexten(m_bewertung->GegnerTexte()));
     GegnerFarbenZeigen();
     if (m_form10)
         m_form10->GegnerTextSetzen(f, e->text());
@@ -405,7 +387,7 @@ void TCharakterPlanerSeite::GegnerTextUebernehmen(TGegnerFeld f, const QString &
 
 void TCharakterPlanerSeite::GegnerTexteZeigen()
 {
-    const TGegnerTexte t = GegnerTexte(Planer.Gegner);
+    const TGegnerTexte t = GegnerTexte(m_planer.Planer().Gegner);
     for (int i = 0; i < AnzahlGegnerFelder; ++i) {
         TextSetzen(m_bewertung->Gegner[i], t[i]);
         if (m_form10)
@@ -415,12 +397,11 @@ void TCharakterPlanerSeite::GegnerTexteZeigen()
 
 void TCharakterPlanerSeite::GegnerVorgabeClick(const QString &name)
 {
-    TGegnerwerte g = Planer.Gegner;
+    TGegnerwerte g = m_planer.Planer().Gegner;
     if (!GegnerVorgabeAnwenden(g, name))
         return;
-    GegnerSetzen(Planer, g);
+    m_planer.GegnerSetzen(g);
     GegnerTexteZeigen();
-    BewertungZeigen();
     GegnerFarbenZeigen();
 }
 
@@ -436,12 +417,12 @@ void TCharakterPlanerSeite::InventarTextAuslesen(const QString &text)
 {
     if (m_optimierungSperrt)
         return;
-    const TInventarErgebnis r = InventarAuslesen(Planer, Optimierer, m_katalog, text);
+    const TInventarErgebnis r = m_planer.InventarAuslesen(text);
+    // The world the page names becomes the planner world of the options.
     if (r.Erfolg && r.Welt != 0)
-        m_sitzung.PlanerweltSetzen(Planer.Optionen.Welt, m_optionen.CPCalcPotency);
+        m_sitzung.PlanerweltSetzen(r.Welt, m_optionen.CPCalcPotency);
     if (r.NeuerCharakter)
         AttributfarbenZuruecksetzen();
-    Anzeigen();
     m_attribute->LabelInventarAuslesen->setText(r.Meldung);
     Farbe(m_attribute->LabelInventarAuslesen, r.MeldungGruen ? QColor(0, 128, 0) : Rot);
     if (r.MeldungGruen)
@@ -472,7 +453,7 @@ void TCharakterPlanerSeite::ButtonCharakterLadenClick()
 
 bool TCharakterPlanerSeite::CharakterSpeichern(const QString &datei)
 {
-    const QString fehler = CharakterdateiSchreiben(Planer, datei);
+    const QString fehler = CharakterdateiSchreiben(m_planer.Planer(), datei);
     if (!fehler.isEmpty()) {
         MeldungZeigen(fehler);
         return false;
@@ -484,17 +465,17 @@ bool TCharakterPlanerSeite::CharakterLaden(const QString &datei)
 {
     if (m_optimierungSperrt)
         return false;
-    const QString fehler = CharakterdateiLesen(Planer, m_katalog, datei);
+    const QString fehler = m_planer.CharakterLaden(datei);
     if (!fehler.isEmpty()) {
         MeldungZeigen(fehler);
         return false;
     }
-    m_sitzung.PlanerweltSetzen(Planer.Optionen.Welt, Planer.Optionen.WirkungBerechnen);
+    // The file's world and potency switch become those of the options.
+    const TPlanerOptionen &o = m_planer.Planer().Optionen;
+    m_sitzung.PlanerweltSetzen(o.Welt, o.WirkungBerechnen);
     AttributfarbenZuruecksetzen();
-    GleicheMindestwerteAb(Optimierer, Planer.Charakter, false);
     GegnerTexteZeigen();
     GegnerFarbenZeigen();
-    Anzeigen();
     return true;
 }
 
@@ -518,23 +499,12 @@ void TCharakterPlanerSeite::EingabenFreigeben(bool an)
         m_attribute->CheckBoxCPWirkungBerechnen->setEnabled(false);
 }
 
-void TCharakterPlanerSeite::OptimierungGestartet()
+void TCharakterPlanerSeite::OptimierungGeaendert(bool laeuft, bool angewendet)
 {
-    EingabenFreigeben(false);
-}
-
-void TCharakterPlanerSeite::OptimierungBeendet(const TOptimierungsErgebnis &e, bool anwenden)
-{
-    EingabenFreigeben(true);
-    if (!anwenden) {
-        Optimierer.OptimierungLaeuft = false;
-        Anzeigen();
-        return;
-    }
-    OptimierungsErgebnisAnwenden(Planer, Optimierer, e);
-    Anzeigen();
-    for (QSpinBox *s : m_attribute->Attribut)
-        FeldFarbeSetzen(s, HellgruenFarbe);
+    EingabenFreigeben(!laeuft);
+    if (angewendet)
+        for (QSpinBox *s : m_attribute->Attribut)
+            FeldFarbeSetzen(s, HellgruenFarbe);
 }
 
 // ---------------------------------------------------------------- what-if hints
@@ -559,8 +529,8 @@ QString TCharakterPlanerSeite::WasWaereWennHinweis(QAction *eintrag)
     QString html = text.toHtmlEscaped();
     std::vector<TUnterschiedsZeile> zeilen;
     if (!m_optimierungSperrt)
-        if (const std::optional<TKennwerte> w = WasWaereWenn(Planer, m_katalog, s, name))
-            zeilen = UnterschiedsZeilen(Kennwerte(Planer), *w);
+        if (const std::optional<TKennwerte> w = WasWaereWenn(m_planer.Planer(), m_katalog, s, name))
+            zeilen = UnterschiedsZeilen(Kennwerte(m_planer.Planer()), *w);
     if (!zeilen.empty() && !text.isEmpty()) {
         text += QStringLiteral("\n\n");
         html += QStringLiteral("<br><br>");
@@ -595,7 +565,7 @@ void TCharakterPlanerSeite::ButtonVergleichenClick()
 bool TCharakterPlanerSeite::VergleichLaden(const QString &datei)
 {
     auto basis = std::make_unique<TPlaner>();
-    basis->Optionen = Planer.Optionen;
+    basis->Optionen = m_planer.Planer().Optionen;
     PlanerStarten(*basis);
     const QString fehler = CharakterdateiLesen(*basis, m_katalog, datei);
     if (!fehler.isEmpty()) {
@@ -627,8 +597,8 @@ void TCharakterPlanerSeite::VergleichZeigen()
         m_vergleichsanzeige->Leeren();
         return;
     }
-    BasisAngleichen(*m_basis, Planer);
-    const TVergleich v = VergleichBerechnen(Planer, *m_basis);
+    BasisAngleichen(*m_basis, m_planer.Planer());
+    const TVergleich v = VergleichBerechnen(m_planer.Planer(), *m_basis);
     m_werte->VergleichZeigen(*m_vergleichsanzeige, v);
     m_bewertung->VergleichZeigen(*m_vergleichsanzeige, v);
 }

@@ -7,6 +7,7 @@
 #include "planner/Inventar.h"
 #include "planner/Optimierer.h"
 #include "planner/Planer.h"
+#include "planner/PlanerSitzung.h"
 #include "planner/Spineingabe.h"
 
 #include <QPointer>
@@ -42,17 +43,15 @@ public:
     static constexpr int Breite = 784;
     static constexpr int Hoehe = 556;
 
-    // planer: the program's character, which the page starts and then works on; it
-    // outlives the page. Its option record is the session's to derive: the page reads the
-    // session's options, changes the planner world through the session and follows the
-    // session's changes from its construction on.
-    TCharakterPlanerSeite(TSitzung &sitzung, const TKatalog &katalog, planer::TPlaner &planer,
-                          QWidget *parent = nullptr);
+    // planer: the session's part that holds the program's character, which the page starts
+    // and then changes through the part's setters only; it outlives the page. The page
+    // reads the session's options, changes the planner world through the session and
+    // follows the session's and the part's changes from its construction on.
+    TCharakterPlanerSeite(TSitzung &sitzung, planer::TPlanerSitzung &planer, QWidget *parent = nullptr);
     ~TCharakterPlanerSeite() override;
 
-    // The one character of the program and the optimiser window's inputs.
-    planer::TPlaner &Planer;
-    planer::TOptimiererZustand Optimierer;
+    // The one character of the program, read only.
+    const planer::TPlaner &Planer() const;
     const TKatalog &Katalog() const { return m_katalog; }
 
     // Milliseconds of a steady clock; tests replace it.
@@ -70,10 +69,10 @@ public:
     // Every popup menu's entries made now (for reading them without opening a menu).
     void MenuesAnlegen();
 
-    // Options into the planner: world, potency switch and potencies; the switch's state
-    // and the menu hints; then computes and shows.
+    // The options as they are: the menu hints, the potency switch's state and the values
+    // (the part has computed them with its option record already).
     void OptionenUebernehmen();
-    // The values and the evaluation computed and shown again (the settings changed).
+    // The values and the evaluation computed and shown again.
     void CharakterNeuBerechnen();
     // ZeigeCharakter and ZeigeBewertung into the controls.
     void Anzeigen();
@@ -115,10 +114,8 @@ public:
     // While the optimiser searches, nothing may change the character.
     bool OptimierungSperrt() const { return m_optimierungSperrt; }
 
-    // From the optimiser window: an opponent text typed there, the search's start and end.
+    // From the optimiser window: an opponent text typed there.
     void GegnerTextUebernehmen(planer::TGegnerFeld f, const QString &text);
-    void OptimierungGestartet();
-    void OptimierungBeendet(const planer::TOptimierungsErgebnis &e, bool anwenden);
 
     QLineEdit *GegnerFeld(planer::TGegnerFeld f) const;
     QSpinBox *AttributEingabe(planer::TAttribut a) const;
@@ -126,9 +123,13 @@ public:
 private:
     void GegnerFarbenZeigen();
     void AttributfarbenZuruecksetzen();
-    void NachAenderung(); // Aktualisieren + Anzeigen + optimiser window refreshed
     void PotenzschalterZeigen();
     void EingabenFreigeben(bool an);
+    // A search began or ended (the part's report): the inputs locked or freed again, the
+    // attributes green when its result was taken.
+    void OptimierungGeaendert(bool laeuft, bool angewendet);
+    // The view or the opponent changed: the view's column and the evaluation.
+    void BewertungNeuZeigen();
     void BewertungZeigen();
     void VergleichZeigen();
     void GegnerTexteZeigen();
@@ -138,6 +139,7 @@ private:
 
     const TKatalog &m_katalog;
     TSitzung &m_sitzung;
+    planer::TPlanerSitzung &m_planer;
     const TOptionen &m_optionen;
     QPointer<TForm10> m_form10;
     QTimer *m_meldungsTimer = nullptr;

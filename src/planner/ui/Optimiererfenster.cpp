@@ -50,14 +50,22 @@ QByteArray Schnappschuss(const TPlaner &p)
 
 } // namespace
 
-TForm10::TForm10(QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Optimierungsoptionen"), Rahmen::Dialog, false)
+TForm10::TForm10(TPlanerSitzung &planer, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Optimierungsoptionen"), Rahmen::Dialog, false),
+      m_planer(planer)
 {
     setObjectName(QStringLiteral("Form10"));
     setFixedSize(236, 520);
     QFont schrift = font();
     schrift.setPixelSize(11);
     setFont(schrift);
+    // The controls are made when first needed; until then there is nothing to show.
+    auto zeigen = [this] {
+        if (m_angelegt)
+            ZustandAnzeigen();
+    };
+    connect(&planer, &TPlanerSitzung::charakterGeaendert, this, zeigen);
+    connect(&planer, &TPlanerSitzung::optimiererGeaendert, this, zeigen);
 }
 
 void TForm10::InhaltAnlegen()
@@ -277,7 +285,7 @@ void TForm10::Anlegen()
     // checks its button too, which must not fill the minimums again.
     for (int r = RasseMensch; r <= RasseLeer; ++r)
         connect(m_rasse[r], &QRadioButton::toggled, this, [this, r](bool an) {
-            if (an && !(m_seite && m_seite->Optimierer.Rasse == r))
+            if (an && m_planer.Optimierer().Rasse != r)
                 RadioButtonRasseClick(r);
         });
 
@@ -325,7 +333,7 @@ void TForm10::Verbinden(TCharakterPlanerSeite *seite)
 
 bool TForm10::OptimierungLaeuft() const
 {
-    return m_seite && m_seite->Optimierer.OptimierungLaeuft;
+    return m_planer.Optimierer().OptimierungLaeuft;
 }
 
 void TForm10::ZustandAnzeigen()
@@ -333,7 +341,7 @@ void TForm10::ZustandAnzeigen()
     InhaltAnlegen();
     if (!m_seite)
         return;
-    const TOptimiererZustand &z = m_seite->Optimierer;
+    const TOptimiererZustand &z = m_planer.Optimierer();
     for (int i = 0; i < 4; ++i)
         SpinSetzen(m_mindest[i], z.Minimum[i]);
     SpinSetzen(m_mindest[EingabeReserviert], z.Reserviert);
@@ -356,8 +364,8 @@ void TForm10::BleibenZeigen()
     InhaltAnlegen();
     if (!m_seite)
         return;
-    const TOptimiererZustand &z = m_seite->Optimierer;
-    const TCharakter &c = m_seite->Planer.Charakter;
+    const TOptimiererZustand &z = m_planer.Optimierer();
+    const TCharakter &c = m_planer.Planer().Charakter;
     LabelAttributeBleibenFuerOptimierung->setText(VerbleibendePunkteText(z, c));
     const QColor farbe = VerbleibendePunkte(z, c) <= 0
                              ? QColor(255, 0, 0)
@@ -398,14 +406,14 @@ void TForm10::MindestwertGeaendert(int eingabe)
     InhaltAnlegen();
     if (!m_seite || eingabe < 0 || eingabe > EingabeReserviert)
         return;
-    TOptimiererZustand &z = m_seite->Optimierer;
+    const TOptimiererZustand &z = m_planer.Optimierer();
     const int32_t untergrenze = eingabe == EingabeReserviert ? 0 : z.Untergrenze[eingabe];
     const std::optional<int32_t> wert = SpinPruefen(m_mindest[eingabe], m_gedaechtnis[eingabe],
                                                     m_seite->Uhr ? m_seite->Uhr() : 0, untergrenze);
     if (wert)
-        planer::MindestwertGeaendert(z, m_seite->Planer.Charakter, static_cast<TMindestEingabe>(eingabe),
-                                     *wert);
-    ZustandAnzeigen();
+        m_planer.MindestwertSetzen(static_cast<TMindestEingabe>(eingabe), *wert); // shown when reported
+    else
+        ZustandAnzeigen();
 }
 
 void TForm10::RadioButtonRasseClick(int rasse)
@@ -413,8 +421,7 @@ void TForm10::RadioButtonRasseClick(int rasse)
     InhaltAnlegen();
     if (!m_seite)
         return;
-    RasseWaehlen(m_seite->Optimierer, m_seite->Planer.Charakter, rasse);
-    ZustandAnzeigen();
+    m_planer.RasseWaehlen(rasse); // shown when reported
 }
 
 void TForm10::ScrollBarPrioritaetChange()
@@ -424,14 +431,14 @@ void TForm10::ScrollBarPrioritaetChange()
     LabelOffensivProzent->setText(QString::number(p));
     LabelDefensivProzent->setText(QString::number(100 - p));
     if (m_seite)
-        m_seite->Optimierer.Prioritaet = p;
+        m_planer.PrioritaetSetzen(p);
 }
 
 void TForm10::SpeedButtonKampfartClick(bool fernkampf)
 {
     InhaltAnlegen();
     if (m_seite)
-        m_seite->Optimierer.Kampfart = fernkampf ? TKampfart::Fernkampf : TKampfart::Nahkampf;
+        m_planer.KampfartSetzen(fernkampf ? TKampfart::Fernkampf : TKampfart::Nahkampf);
     KampfartZeigen();
 }
 
@@ -439,7 +446,7 @@ void TForm10::CheckBoxGegnerBeruecksichtigenClick()
 {
     InhaltAnlegen();
     if (m_seite)
-        m_seite->Optimierer.GegnerBeruecksichtigen = CheckBoxGegnerBeruecksichtigen->isChecked();
+        m_planer.GegnerBeruecksichtigenSetzen(CheckBoxGegnerBeruecksichtigen->isChecked());
 }
 
 void TForm10::EingabenSperren(bool sperren)
@@ -462,27 +469,22 @@ void TForm10::EingabenSperren(bool sperren)
 void TForm10::ButtonAttributeOptimierenClick()
 {
     InhaltAnlegen();
-    if (!m_seite || m_seite->Optimierer.OptimierungLaeuft)
+    if (!m_seite || m_planer.Optimierer().OptimierungLaeuft)
         return;
-    TPlaner &p = m_seite->Planer;
-    TOptimiererZustand &z = m_seite->Optimierer;
-    const TOptimierungsAuftrag auftrag = OptimierungVorbereiten(p, z);
-    LabelWarnung->setText(z.Warnung);
-    LabelWarnung->setVisible(!z.Warnung.isEmpty());
-    m_charakterBeimStart = Schnappschuss(p);
+    m_charakterBeimStart = Schnappschuss(m_planer.Planer());
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     QPointer<TForm10> selbst(this);
-    TAttributOptimierungThread *t = StarteOptimierung(
-        z, auftrag, this,
+    TAttributOptimierungThread *t = m_planer.OptimierungStarten(
+        this,
         [selbst](const TOptimierungsErgebnis &e) {
-            if (!selbst || !selbst->m_seite)
+            if (!selbst)
                 return;
-            TCharakterPlanerSeite *seite = selbst->m_seite;
             // Guard: a character changed while the search ran does not get its result.
-            const bool unveraendert = Schnappschuss(seite->Planer) == selbst->m_charakterBeimStart;
+            const bool unveraendert =
+                Schnappschuss(selbst->m_planer.Planer()) == selbst->m_charakterBeimStart;
             selbst->EingabenSperren(false);
-            seite->OptimierungBeendet(e, unveraendert);
+            selbst->m_planer.OptimierungBeenden(e, unveraendert);
             if (!unveraendert) {
                 selbst->LabelWarnung->setText(
                     QStringLiteral("Achtung: Der Charakter wurde während der Optimierung geändert!"));
@@ -496,10 +498,11 @@ void TForm10::ButtonAttributeOptimierenClick()
             selbst->ProgressBar1->setRange(0, std::max(1, maximum));
             selbst->ProgressBar1->setValue(std::min(position, std::max(1, maximum)));
         });
-    if (!t)
-        return;
-    EingabenSperren(true);
-    m_seite->OptimierungGestartet();
+    const QString &warnung = m_planer.Optimierer().Warnung;
+    LabelWarnung->setText(warnung);
+    LabelWarnung->setVisible(!warnung.isEmpty());
+    if (t)
+        EingabenSperren(true);
 }
 
 void TForm10::Andocken()

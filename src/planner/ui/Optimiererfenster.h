@@ -6,6 +6,7 @@
 #pragma once
 
 #include "planner/Bewertung.h"
+#include "planner/PlanerSitzung.h"
 #include "planner/Spineingabe.h"
 #include "ui/Nebenfenster.h"
 
@@ -31,7 +32,9 @@ class TCharakterPlanerSeite;
 class TForm10 : public TNebenfenster {
     Q_OBJECT
 public:
-    explicit TForm10(QWidget *hauptfenster);
+    // planer: the part whose optimiser inputs this window shows and changes and whose
+    // character it optimises.
+    TForm10(planer::TPlanerSitzung &planer, QWidget *hauptfenster);
 
     // The window is to be shown while the character planner page is active.
     bool OptimiererOffen = false;
@@ -46,7 +49,8 @@ public:
     // window. The player may move the window afterwards.
     void Andocken();
 
-    // The planner page whose character and optimiser inputs this window shows.
+    // The planner page whose opponent fields this window mirrors and whose clock it reads;
+    // without a page the inputs do nothing.
     void Verbinden(TCharakterPlanerSeite *seite);
     // The optimiser inputs of the model into the controls.
     void ZustandAnzeigen();
@@ -76,6 +80,7 @@ private:
     void EingabenSperren(bool sperren);
 
     bool m_angelegt = false;
+    planer::TPlanerSitzung &m_planer;
     QPointer<TCharakterPlanerSeite> m_seite;
     std::array<planer::TSpinGedaechtnis, 5> m_gedaechtnis{};
     QByteArray m_charakterBeimStart; // the character as the search saw it

@@ -112,7 +112,8 @@ private:
 
 } // namespace
 
-TSlotspalte::TSlotspalte(TCharakterPlanerSeite &seite) : QWidget(&seite), m_seite(seite)
+TSlotspalte::TSlotspalte(TCharakterPlanerSeite &seite, TPlanerSitzung &planer)
+    : QWidget(&seite), m_seite(seite), m_planer(planer)
 {
     setObjectName(QStringLiteral("Slotspalte"));
     setGeometry(Ort);
@@ -215,7 +216,7 @@ void TSlotspalte::Zeigen(const TPlaner &p)
 
         const std::vector<TSlotFeld> felder = a.Sichtbar ? SlotFelder(p, s) : std::vector<TSlotFeld>{};
         const QString stand = FarbStand(a);
-        const bool neueWahl = stand != m_farbStand[i];
+        const bool neueWahl = stand != m_farbStand[i] && i != m_getippterSlot;
         for (int f = 0; f < 12; ++f) {
             TFeld &feld = m_felder[i][f];
             if (!feld.Edit)
@@ -260,11 +261,13 @@ void TSlotspalte::WertGeaendert(TSlot s, TSlotFeld f)
     TextSetzen(e, g.Vorzeichen ? ZiffernBegrenzenMitVorzeichen(e->text(), g.N, g.M)
                                : ZiffernBegrenzen(e->text(), g.N, g.M));
     m_bearbeitet = e;
-    SetzeSlotwertText(m_seite.Planer, s, f, e->text());
-    // The slot is an own item now; its other fields keep the colour they have.
-    m_farbStand[s] = FarbStand(m_seite.Planer.Slots[s]);
+    // The slot is an own item now; its other fields keep the colour they have while the
+    // page shows the change.
+    m_getippterSlot = s;
+    m_planer.SlotwertTextSetzen(s, f, e->text());
+    m_getippterSlot = -1;
+    m_farbStand[s] = FarbStand(m_planer.Planer().Slots[s]);
     FeldFarbeSetzen(e, EditierbarFarbe);
-    m_seite.Anzeigen();
     // The damage partner: light red while the minimum is above the maximum.
     if (f == FeldMinSchaden || f == FeldMaxSchaden) {
         QLineEdit *min = m_felder[s][FeldMinSchaden].Edit;
@@ -291,8 +294,7 @@ void TSlotspalte::Freigeben(bool an)
 void TSlotspalte::Aufwerten(TSlot s)
 {
     if (!m_seite.OptimierungSperrt() && s != SlotZauber) {
-        SchalteAufwertung(m_seite.Planer, m_seite.Katalog(), s);
-        m_seite.Anzeigen();
+        m_planer.AufwertungUmschalten(s);
     }
 }
 

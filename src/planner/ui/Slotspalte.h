@@ -4,6 +4,7 @@
 #pragma once
 
 #include "planner/Planer.h"
+#include "planner/PlanerSitzung.h"
 
 #include <QColor>
 #include <QWidget>
@@ -24,7 +25,8 @@ public:
     // Between the attributes and the effective values, above the evaluation pages.
     static constexpr QRect Ort{218, 0, 340, 392};
 
-    explicit TSlotspalte(TCharakterPlanerSeite &seite);
+    // planer: the part whose character the column changes.
+    TSlotspalte(TCharakterPlanerSeite &seite, planer::TPlanerSitzung &planer);
 
     // Buttons, enchantment lines and the fields the slots' items have.
     void Zeigen(const planer::TPlaner &p);
@@ -48,6 +50,7 @@ private:
     void Aufwerten(planer::TSlot s);
 
     TCharakterPlanerSeite &m_seite;
+    planer::TPlanerSitzung &m_planer;
     std::array<QToolButton *, planer::AnzahlSlots> m_knopf{};
     std::array<QLabel *, planer::AnzahlSlots> m_verzauberungsZeile{};
     std::array<std::array<TFeld, 12>, planer::AnzahlSlots> m_felder{};
@@ -58,6 +61,7 @@ private:
     // The slot's item when its value fields were last coloured: the colours follow a choice
     // of item, while typing into one field colours only that field.
     std::array<QString, planer::AnzahlSlots> m_farbStand{};
+    int m_getippterSlot = -1;
 };
 
 } // namespace mvt

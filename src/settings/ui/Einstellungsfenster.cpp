@@ -1,6 +1,7 @@
 #include "settings/ui/Einstellungsfenster.h"
 
 #include "combat/Kampfarchiv.h"
+#include "planner/PlanerSitzung.h"
 
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
@@ -742,7 +743,7 @@ void TForm7::ButtonOkayClick()
     // The map shows the zones, the planner the values of the new options.
     close();
     m_sitzung.WeltkartenGeaendert();
-    m_sitzung.CharakterGeaendert();
+    m_ziele.Planer.Neuberechnen();
 }
 
 void TForm7::ButtonAbbrechenClick()

@@ -23,6 +23,10 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 
+namespace mvt::planer {
+class TPlanerSitzung;
+}
+
 namespace mvt {
 
 class TPreiszeile;
@@ -37,6 +41,7 @@ public:
         const TKatalog &Katalog;
         TCraftingZustand &Crafting;
         online::TOnlineSitzung &Online; // the date of the next automatic version check
+        planer::TPlanerSitzung &Planer; // recomputed with the confirmed options
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;

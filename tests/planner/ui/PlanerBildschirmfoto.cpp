@@ -37,15 +37,14 @@ int main(int argc, char **argv)
     TForm1 &h = stand.Haupt();
     TCharakterPlanerSeite &seite = stand.Seite();
 
-    const TKatalog &k = anwendung.Zustand().Katalog;
-    TPlaner &p = seite.Planer;
-    SetzeLevel(p.Charakter, 40, p.Optionen.Welt);
+    TPlanerSitzung &p = anwendung.Sitzung.Planer();
+    p.LevelSetzen(40);
     auto wahl = [&](TSlot s, const char *name, const char *verz = nullptr) {
         TSlotwahl w;
         w.Name = QString::fromUtf8(name);
         if (verz)
             w.Verzauberung = QString::fromUtf8(verz);
-        SlotwahlAnwenden(p, k, s, w);
+        p.SlotwahlSetzen(s, w);
     };
     wahl(SlotHelm, "Mithril-Plattenhelm", "der Kraft");
     wahl(SlotPanzer, "Drachenleder-Harnisch");
@@ -58,7 +57,7 @@ int main(int argc, char **argv)
     wahl(SlotZauber, "Feuerball");
     for (auto [a, v] :
          {std::pair{AttrStaerke, 60}, {AttrGeschick, 80}, {AttrKonstitution, 40}, {AttrIntelligenz, 20}})
-        SetzeAttribut(p.Charakter, a, v);
+        p.AttributSetzen(a, v);
     seite.CharakterNeuBerechnen();
     seite.GegnerVorgabeClick(QStringLiteral("Leder 2"));
     seite.GegnerVorgabeClick(QStringLiteral("Einhand"));

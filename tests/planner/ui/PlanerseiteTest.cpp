@@ -52,17 +52,20 @@ class PlanerseiteTest : public QObject {
         TProgrammsitzung Sitzung;
         const TOptionen &Optionen = Sitzung.Optionen();
         QWidget Haupt;
-        TPlaner &Planer = Sitzung.ZustandAendern().Planer;
+        // The session's part: the page and the optimiser window work through it.
+        TPlanerSitzung &Planer = Sitzung.Planer();
         std::unique_ptr<TCharakterPlanerSeite> Seite;
         std::unique_ptr<TForm10> Fenster;
         int64_t Zeit = 100000;
-        explicit TStand(const TKatalog &k)
+        TStand()
         {
+            // The session's own catalogue, as its start-up fills it.
+            KatalogFuellen(Sitzung.ZustandAendern().Katalog);
             TOptionen o;
             StandardOptionenSetzen(o);
             Sitzung.OptionenSetzen(o);
-            Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, k, Planer, &Haupt);
-            Fenster = std::make_unique<TForm10>(&Haupt);
+            Seite = std::make_unique<TCharakterPlanerSeite>(Sitzung, Planer, &Haupt);
+            Fenster = std::make_unique<TForm10>(Planer, &Haupt);
             Seite->OptimiererfensterVerbinden(Fenster.get());
             Seite->Uhr = [this] { return Zeit; };
             Seite->OptionenUebernehmen();
@@ -113,7 +116,7 @@ private slots:
 
     void startwerteUndBarrierefreiheit()
     {
-        TStand s(m_katalog);
+        TStand s;
         QCOMPARE(s.Text("LabelFreieAtrribute"), QStringLiteral("Freie Attributpunkte: 50"));
         QCOMPARE(s.Text("LabelMaxLP"), QStringLiteral("Maximale Lebenspunkte: 140"));
         QCOMPARE(s.Text("LabelBewegungsgeschwindigkeit"),
@@ -144,7 +147,7 @@ private slots:
 
     void tastatur()
     {
-        TStand s(m_katalog);
+        TStand s;
         QToolButton *helm = s.Teil<QToolButton>("SpeedButtonHelm");
         helm->setFocus();
         QTest::keyClick(helm, Qt::Key_Return);
@@ -185,9 +188,9 @@ private slots:
 
     void spinEingabeMerktSichEineSekunde()
     {
-        TStand s(m_katalog);
+        TStand s;
         QVERIFY(s.Waehlen("PopupMenuHelme", QStringLiteral("Leinen-Haube")));
-        SetzeVerzauberung(s.Seite->Planer, SlotHelm, VerzauberungsCode(VzStaerke, 15));
+        s.Planer.VerzauberungSetzen(SlotHelm, VerzauberungsCode(VzStaerke, 15));
         s.Seite->CharakterNeuBerechnen();
         QSpinBox *staerke = s.Spin("SpinEditStaerke");
         QCOMPARE(staerke->value(), 15);
@@ -197,13 +200,13 @@ private slots:
         s.Zeit += 400;
         QTest::keyClick(staerke, Qt::Key_0);
         QCOMPARE(staerke->value(), 20);
-        QCOMPARE(s.Seite->Planer.Charakter.Staerke, 20);
+        QCOMPARE(s.Seite->Planer().Charakter.Staerke, 20);
         // With a pause the remembered digit is gone: "2" then later "0" stays at the floor + 0.
         s.AllesMarkieren(staerke);
         QTest::keyClick(staerke, Qt::Key_2);
         s.Zeit += 1500;
         QCOMPARE(staerke->value(), 15);
-        QCOMPARE(s.Seite->Planer.Charakter.Staerke, 15);
+        QCOMPARE(s.Seite->Planer().Charakter.Staerke, 15);
         // Emptied and left: "0", raised to the floor.
         s.AllesMarkieren(staerke);
         QTest::keyClick(staerke, Qt::Key_Delete);
@@ -213,27 +216,27 @@ private slots:
 
     void eingabeUeberDerObergrenze()
     {
-        TStand s(m_katalog);
+        TStand s;
         // The fourth digit is not refused: 1000 becomes the upper limit 999.
         QSpinBox *level = s.Spin("SpinEditLevel");
         s.AllesMarkieren(level);
         QTest::keyClicks(level, QStringLiteral("1000"));
         QCOMPARE(level->text(), QStringLiteral("999"));
-        QCOMPARE(s.Seite->Planer.Charakter.Level, 999);
+        QCOMPARE(s.Seite->Planer().Charakter.Level, 999);
         // Beyond every limit: still the upper limit, no overflow.
         s.AllesMarkieren(level);
         QTest::keyClicks(level, QStringLiteral("99999999999999"));
         QCOMPARE(level->text(), QStringLiteral("999"));
-        QCOMPARE(s.Seite->Planer.Charakter.Level, 999);
+        QCOMPARE(s.Seite->Planer().Charakter.Level, 999);
     }
 
     void levelScrollenStelltAttributeWiederHer()
     {
-        TStand s(m_katalog);
+        TStand s;
         QSpinBox *level = s.Spin("SpinEditLevel");
         level->setValue(10);
         s.Zeit += 2000;
-        TCharakter &c = s.Seite->Planer.Charakter;
+        const TCharakter &c = s.Seite->Planer().Charakter;
         QCOMPARE(c.Attributpunkte, 95);
         s.Spin("SpinEditStaerke")->setValue(40);
         s.Spin("SpinEditGeschick")->setValue(40);
@@ -270,10 +273,10 @@ private slots:
 
     void erfahrungUndWertfelder()
     {
-        TStand s(m_katalog);
+        TStand s;
         QLineEdit *exp = s.Edit("EditErfahrung");
         exp->setText(QStringLiteral("99999999999"));
-        QCOMPARE(s.Seite->Planer.Charakter.Level, 999);
+        QCOMPARE(s.Seite->Planer().Charakter.Level, 999);
         QCOMPARE(exp->text(), QString::number(ErfahrungFuerLevel(999, 3)));
         s.Tippen(exp, QStringLiteral("x"));
         QCOMPARE(exp->text(), QString::number(ErfahrungFuerLevel(999, 3))); // letters refused
@@ -297,7 +300,7 @@ private slots:
         rues->selectAll();
         s.Tippen(rues, QStringLiteral("12.34"));
         QCOMPARE(rues->text(), QStringLiteral("12,3"));
-        QCOMPARE(s.Seite->Planer.Werte.Ruestung[SlotHelm].Ruestschutz, 12.3);
+        QCOMPARE(s.Seite->Planer().Werte.Ruestung[SlotHelm].Ruestschutz, 12.3);
 
         QVERIFY(s.Waehlen("PopupMenuFernkampf", QStringLiteral("Kurzbogen")));
         QLineEdit *wirk = s.Edit("EditMunitionWirkung");
@@ -305,7 +308,7 @@ private slots:
         wirk->selectAll();
         s.Tippen(wirk, QStringLiteral("-5-"));
         QCOMPARE(wirk->text(), QStringLiteral("-5"));
-        QCOMPARE(s.Seite->Planer.Werte.Munition.Wirkung, -5);
+        QCOMPARE(s.Seite->Planer().Werte.Munition.Wirkung, -5);
         // Leaving a field that holds no number sets "0".
         wirk->selectAll();
         QTest::keyClick(wirk, Qt::Key_Delete);
@@ -316,7 +319,7 @@ private slots:
 
     void menueMitUndOhneStrg()
     {
-        TStand s(m_katalog);
+        TStand s;
         QVERIFY(s.Waehlen("PopupMenuHauptwaffe", QStringLiteral("Bidenhänder [2H]")));
         TPlaner erwartet;
         PlanerStarten(erwartet);
@@ -370,7 +373,7 @@ private slots:
         SlotwahlAnwenden(cli, m_katalog, SlotNebenwaffe, {QStringLiteral("Lederschild"), {}, false, {}, {}});
         SlotwahlAnwenden(cli, m_katalog, SlotFernkampf,
                          {QStringLiteral("Handarmbrust"), 0, false, QStringLiteral("der Präzision"), {}});
-        QCOMPARE(s.Seite->Planer.Anzeige.Fernkampf.Waffen[0].Schaden,
+        QCOMPARE(s.Seite->Planer().Anzeige.Fernkampf.Waffen[0].Schaden,
                  cli.Anzeige.Fernkampf.Waffen[0].Schaden);
         QCOMPARE(s.Text("LabelFernWaffe1Treffsicherheit"), cli.Anzeige.Fernkampf.Waffen[0].Treffsicherheit);
         QCOMPARE(s.Text("LabelNahSchildblock"), cli.Anzeige.Nahkampf.Schildblock);
@@ -378,7 +381,7 @@ private slots:
 
     void allesLoeschenAufLevel20()
     {
-        TStand s(m_katalog);
+        TStand s;
         s.Spin("SpinEditLevel")->setValue(20);
         for (const auto &[menue, name] : std::initializer_list<std::pair<const char *, const char *>>{
                  {"PopupMenuHelme", "Mithril-Plattenhelm"},
@@ -390,7 +393,7 @@ private slots:
         s.Seite->RadioButtonWerteImFernkampfClick();
         QVERIFY(s.Teil<QRadioButton>("RadioButtonWerteImFernkampf")->isChecked());
         QTest::mouseClick(s.Teil<QPushButton>("ButtonInventarLoeschen"), Qt::LeftButton);
-        const TCharakter &c = s.Seite->Planer.Charakter;
+        const TCharakter &c = s.Seite->Planer().Charakter;
         QCOMPARE(c.Level, 1);
         QCOMPARE(c.Erfahrung, 0);
         QCOMPARE(c.Staerke + c.Geschick + c.Konstitution + c.Intelligenz, 0);
@@ -405,13 +408,13 @@ private slots:
 
     void bewertungsseiten()
     {
-        TStand s(m_katalog);
+        TStand s;
         QVERIFY(s.Waehlen("PopupMenuHauptwaffe", QStringLiteral("Kurzschwert")));
         QTest::mouseClick(s.Teil<QPushButton>("ButtonMetall2"), Qt::LeftButton);
         QCOMPARE(s.Edit("EditGegnerRuestschutz")->text(), QStringLiteral("26"));
         QCOMPARE(s.Edit("EditGegnerRuestschutz", s.Fenster.get())->text(), QStringLiteral("26"));
-        QCOMPARE(s.Seite->Planer.Gegner.Blockchance, 20.0);
-        QCOMPARE(s.Text("LabelOffensivWert1"), s.Seite->Planer.Bewertung.Offensive.Zeilen[0].Wert);
+        QCOMPARE(s.Seite->Planer().Gegner.Blockchance, 20.0);
+        QCOMPARE(s.Text("LabelOffensivWert1"), s.Seite->Planer().Bewertung.Offensive.Zeilen[0].Wert);
         // Typing in the optimiser window reaches the tab and the evaluation.
         QLineEdit *aus = s.Edit("EditGegnerAusweichen", s.Fenster.get());
         aus->selectAll();
@@ -440,7 +443,7 @@ private slots:
 
     void potenzschalterNachWelt()
     {
-        TStand s(m_katalog);
+        TStand s;
         QCheckBox *c = s.Teil<QCheckBox>("CheckBoxCPWirkungBerechnen");
         QVERIFY(c->isEnabled());
         s.Sitzung.PlanerweltSetzen(1, s.Optionen.CPCalcPotency);
@@ -461,7 +464,7 @@ private slots:
 
     void inventarImport()
     {
-        TStand s(m_katalog);
+        TStand s;
         QFile f(QStringLiteral(MVT_TESTDATEN "/planner/inventar/voll.txt"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString seite = TextDekodieren(f.readAll());
@@ -475,7 +478,7 @@ private slots:
         TOptimiererZustand z;
         InventarAuslesen(q, z, m_katalog, seite);
         for (int i = 0; i < AnzahlSlots; ++i)
-            QCOMPARE(s.Seite->Planer.Slots[i].Beschriftung, q.Slots[i].Beschriftung);
+            QCOMPARE(s.Seite->Planer().Slots[i].Beschriftung, q.Slots[i].Beschriftung);
         QCOMPARE(s.Text("LabelMaxLP"), q.Anzeige.MaximaleLebenspunkte);
         QCOMPARE(s.Text("LabelNahWaffe1Schaden"), q.Anzeige.Nahkampf.Waffen[0].Schaden);
         QCOMPARE(m->text(), QStringLiteral("7 Items gelesen"));
@@ -493,23 +496,23 @@ private slots:
         QTRY_VERIFY(m->isHidden());
         QVERIFY(!t->isActive());
         // Rubbish on the clipboard: "Fehlgeschlagen", the character unchanged.
-        const QByteArray vorher = QJsonDocument(CharakterJsonSchreiben(s.Seite->Planer)).toJson();
+        const QByteArray vorher = QJsonDocument(CharakterJsonSchreiben(s.Seite->Planer())).toJson();
         s.Seite->InventarTextAuslesen(QStringLiteral("\"unbalanced\tquote\n\x01\x02 ) ( +1"));
         QCOMPARE(m->text(), QStringLiteral("Fehlgeschlagen"));
         QVERIFY(!t->isActive());
-        QCOMPARE(QJsonDocument(CharakterJsonSchreiben(s.Seite->Planer)).toJson(), vorher);
+        QCOMPARE(QJsonDocument(CharakterJsonSchreiben(s.Seite->Planer())).toJson(), vorher);
     }
 
     void charakterdateiHinUndZurueck()
     {
         QTemporaryDir ordner;
-        TStand s(m_katalog);
+        TStand s;
         s.Spin("SpinEditLevel")->setValue(12);
         QVERIFY(s.Waehlen("PopupMenuHelme", QStringLiteral("*eigener Schwerer Helm*")));
         s.Edit("EditHelmRuestschutz")->setText(QStringLiteral("4,5"));
         s.Seite->SlotwertGeaendert(SlotHelm, FeldRuestschutz);
         QVERIFY(s.Waehlen("PopupMenuHauptwaffe", QStringLiteral("Bidenhänder [2H]")));
-        SetzeVerzauberung(s.Seite->Planer, SlotHauptwaffe, VerzauberungAusName(QStringLiteral("der Kraft")));
+        s.Planer.VerzauberungSetzen(SlotHauptwaffe, VerzauberungAusName(QStringLiteral("der Kraft")));
         QVERIFY(s.Waehlen("PopupMenuFernkampf", QStringLiteral("Feuer-Stecken")));
         QVERIFY(s.Waehlen("PopupMenuZauber", QStringLiteral("*eigener Feuer-DOT*")));
         s.Edit("EditZauberDauer")->setText(QStringLiteral("3"));
@@ -518,7 +521,7 @@ private slots:
         const QString datei = ordner.filePath(QStringLiteral("c.json"));
         QVERIFY(s.Seite->CharakterSpeichern(datei));
 
-        TStand t(m_katalog);
+        TStand t;
         QVERIFY(t.Seite->CharakterLaden(datei));
         const QString zweite = ordner.filePath(QStringLiteral("d.json"));
         QVERIFY(t.Seite->CharakterSpeichern(zweite));
@@ -527,7 +530,7 @@ private slots:
         QCOMPARE(b.readAll(), a.readAll());
         QCOMPARE(t.Text("LabelNahWaffe1Schaden"), s.Text("LabelNahWaffe1Schaden"));
         QCOMPARE(t.Spin("SpinEditStaerke")->value(), s.Spin("SpinEditStaerke")->value());
-        QCOMPARE(t.Seite->Planer.Werte.Zauber.Dauer, 3);
+        QCOMPARE(t.Seite->Planer().Werte.Zauber.Dauer, 3);
 
         // A file that does not parse changes nothing and says so in German.
         MeldungsRekorder meldungen;
@@ -538,19 +541,19 @@ private slots:
         QVERIFY(!t.Seite->CharakterLaden(kaputt.fileName()));
         QCOMPARE(meldungen.Meldungen.size(), 1);
         QVERIFY(meldungen.Meldungen[0].startsWith(QStringLiteral("Fehler: ")));
-        QCOMPARE(t.Seite->Planer.Charakter.Level, 12);
+        QCOMPARE(t.Seite->Planer().Charakter.Level, 12);
     }
 
     void optimiererfenster()
     {
-        TStand s(m_katalog);
+        TStand s;
         TForm10 &f = *s.Fenster;
         // Zwerg with "der Wucht" (3 Stärke): minimums 23, 5, 20, 5.
         QVERIFY(s.Waehlen("PopupMenuHelme", QStringLiteral("Leinen-Haube")));
         s.Seite->VerzauberungsmenueOeffnen(SlotHelm, QPoint());
         s.Teil<QMenu>("PopupMenuVerzauberungen")->hide();
         s.Seite->VerzauberungGewaehlt(QStringLiteral("der Wucht (+3 Staerke)"));
-        QCOMPARE(s.Seite->Planer.Charakter.VerzStaerke, 3);
+        QCOMPARE(s.Seite->Planer().Charakter.VerzStaerke, 3);
         QTest::mouseClick(s.Teil<QRadioButton>("RadioButtonZwerg", &f), Qt::LeftButton);
         QCOMPARE(s.Spin("SpinEditStaerke", &f)->value(), 23);
         QCOMPARE(s.Spin("SpinEditGeschick", &f)->value(), 5);
@@ -575,22 +578,22 @@ private slots:
         QVERIFY(s.Waehlen("PopupMenuHauptwaffe", QStringLiteral("Axt")));
         QTest::mouseClick(s.Teil<QLabel>("LabelOffensiv", &f), Qt::LeftButton);
         QTest::mouseClick(s.Teil<QPushButton>("ButtonAttributeOptimieren", &f), Qt::LeftButton);
-        QVERIFY(s.Seite->Optimierer.OptimierungLaeuft);
+        QVERIFY(s.Planer.Optimierer().OptimierungLaeuft);
         QVERIFY(!s.Spin("SpinEditStaerke")->isEnabled());
         QVERIFY(!s.Teil<QPushButton>("ButtonAttributeOptimieren", &f)->isEnabled());
-        QTRY_VERIFY(!s.Seite->Optimierer.OptimierungLaeuft);
+        QTRY_VERIFY(!s.Planer.Optimierer().OptimierungLaeuft);
         QVERIFY(s.Spin("SpinEditStaerke")->isEnabled());
         QCOMPARE(FeldFarbe(s.Spin("SpinEditStaerke")), HellgruenFarbe);
-        QVERIFY(s.Seite->Planer.Charakter.Staerke > 0); // an axe scales with Stärke
+        QVERIFY(s.Seite->Planer().Charakter.Staerke > 0); // an axe scales with Stärke
         // Changed while running: the result is not applied.
-        const int32_t vorher = s.Seite->Planer.Charakter.Geschick;
+        const int32_t vorher = s.Seite->Planer().Charakter.Geschick;
         s.Spin("SpinEditStaerke")->setValue(0);
         QTest::mouseClick(s.Teil<QPushButton>("ButtonAttributeOptimieren", &f), Qt::LeftButton);
-        QVERIFY(s.Seite->Optimierer.OptimierungLaeuft);
-        SetzeVerzauberung(s.Seite->Planer, SlotHauptwaffe, VerzauberungsCode(VzGeschick, 2));
-        QTRY_VERIFY(!s.Seite->Optimierer.OptimierungLaeuft);
-        QCOMPARE(s.Seite->Planer.Charakter.Staerke, 0);
-        QCOMPARE(s.Seite->Planer.Charakter.Geschick, vorher + 2);
+        QVERIFY(s.Planer.Optimierer().OptimierungLaeuft);
+        s.Planer.VerzauberungSetzen(SlotHauptwaffe, VerzauberungsCode(VzGeschick, 2));
+        QTRY_VERIFY(!s.Planer.Optimierer().OptimierungLaeuft);
+        QCOMPARE(s.Seite->Planer().Charakter.Staerke, 0);
+        QCOMPARE(s.Seite->Planer().Charakter.Geschick, vorher + 2);
         QVERIFY(!s.Teil<QLabel>("LabelWarnung", &f)->isHidden());
     }
 
@@ -617,7 +620,7 @@ private slots:
         QVERIFY(!opt.OptimiererOffen);
         // The session's report after the settings window recomputes with the changed options.
         s.App.Sitzung.PlanerweltSetzen(2, s.App.Sitzung.Optionen().CPCalcPotency);
-        s.App.Sitzung.CharakterGeaendert();
+        s.App.Sitzung.Planer().Neuberechnen();
         QVERIFY(!h.CharakterPlanerSeite->findChild<QCheckBox *>(QStringLiteral("CheckBoxCPWirkungBerechnen"))
                      ->isEnabled());
         // Ctrl held on the keyboard: the preset stays at +0.
@@ -625,14 +628,14 @@ private slots:
             mvt::test::TTasteGehalten strg(&h, Qt::Key_Control);
             h.CharakterPlanerSeite->MenueEintragGewaehlt(SlotHauptwaffe, QStringLiteral("Kurzschwert"));
         }
-        QCOMPARE(h.CharakterPlanerSeite->Planer.Slots[SlotHauptwaffe].Aufwertung, 0);
+        QCOMPARE(h.CharakterPlanerSeite->Planer().Slots[SlotHauptwaffe].Aufwertung, 0);
     }
 
     // The equipment menus get their entries when a player first opens one: the click on the
     // slot button shows the complete menu with the catalogue's hints, once.
     void menueEntstehtBeimErstenOeffnen()
     {
-        TStand s(m_katalog);
+        TStand s;
         auto *helme = s.Seite->findChild<QMenu *>(QStringLiteral("PopupMenuHelme"));
         QVERIFY(helme);
         QVERIFY(helme->actions().isEmpty()); // nothing made before it is needed
@@ -670,7 +673,7 @@ private slots:
     // the character to the first slot.
     void bereicheBehaltenLageUndTabfolge()
     {
-        TStand s(m_katalog);
+        TStand s;
         auto lage = [&](QWidget *w) { return QRect(w->mapTo(s.Seite.get(), QPoint(0, 0)), w->size()); };
         QCOMPARE(lage(s.Spin("SpinEditLevel")), QRect(96, 6, 92, 20));
         QCOMPARE(lage(s.Teil<QToolButton>("SpeedButtonZauber")), QRect(218, 348, 164, 22));
@@ -691,10 +694,9 @@ private slots:
         s.HauptfensterZeigen();
         TForm1 &h = s.Haupt();
         h.PageControl1->setCurrentIndex(TForm1::SeiteCharakterPlaner);
-        TPlaner &p = s.App.ZustandAendern().Planer;
-        SetzeLevel(p.Charakter, 30, p.Optionen.Welt);
-        SetzeAttribut(p.Charakter, AttrStaerke, 40);
-        s.App.Sitzung.CharakterGeaendert();
+        const TPlaner &p = s.App.Zustand().Planer;
+        s.App.Sitzung.Planer().LevelSetzen(30);
+        s.App.Sitzung.Planer().AttributSetzen(AttrStaerke, 40);
         TCharakterPlanerSeite &seite = *h.CharakterPlanerSeite;
         QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditLevel"))->value(), 30);
         QCOMPARE(seite.findChild<QSpinBox *>(QStringLiteral("SpinEditStaerke"))->value(), 40);
@@ -735,18 +737,25 @@ private slots:
         TOptionen o;
         StandardOptionenSetzen(o);
         TPlaner planer;
+        TSlotwahl haube;
+        haube.Name = QStringLiteral("Leinen-Haube");
         {
-            QWidget haupt;
-            TSitzung sitzung(o);
-            auto *seite = new TCharakterPlanerSeite(sitzung, m_katalog, planer, &haupt);
-            seite->OptionenUebernehmen();
-            SetzeLevel(planer.Charakter, 50, planer.Optionen.Welt);
-            seite->CharakterNeuBerechnen();
+            TPlanerSitzung teil(planer, m_katalog);
+            {
+                QWidget haupt;
+                TSitzung sitzung(o);
+                auto *seite = new TCharakterPlanerSeite(sitzung, teil, &haupt);
+                seite->OptionenUebernehmen();
+                teil.LevelSetzen(50);
+                seite->CharakterNeuBerechnen();
+            }
+            // The session's part outlives the page too: its reports reach no page that is gone.
+            teil.SlotwahlSetzen(SlotHelm, haube);
+            teil.VerzauberungSetzen(SlotHelm, VerzauberungsCode(VzStaerke, 3));
+            QCOMPARE(teil.Optimierer().Untergrenze[0], 3);
         }
         QCOMPARE(planer.Charakter.Level, 50);
         QVERIFY(!planer.UntergrenzenGeaendert);
-        TSlotwahl haube;
-        haube.Name = QStringLiteral("Leinen-Haube");
         SlotwahlAnwenden(planer, m_katalog, SlotHelm, haube);
         SetzeVerzauberung(planer, SlotHelm, VerzauberungsCode(VzStaerke, 15));
         QCOMPARE(planer.Charakter.VerzStaerke, 15);

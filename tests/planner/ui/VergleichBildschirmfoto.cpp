@@ -67,29 +67,28 @@ int main(int argc, char **argv)
     TForm1 &h = stand.Haupt();
     TCharakterPlanerSeite &seite = stand.Seite();
 
-    const TKatalog &k = anwendung.Zustand().Katalog;
-    TPlaner &p = seite.Planer;
+    TPlanerSitzung &p = anwendung.Sitzung.Planer();
     auto wahl = [&](TSlot s, const char *name) {
         TSlotwahl w;
         w.Name = QString::fromUtf8(name);
-        SlotwahlAnwenden(p, k, s, w);
+        p.SlotwahlSetzen(s, w);
     };
     // Last week's character, saved as the base.
-    SetzeLevel(p.Charakter, 30, p.Optionen.Welt);
+    p.LevelSetzen(30);
     wahl(SlotHelm, "Leder-Helm");
     wahl(SlotPanzer, "Leder-Harnisch");
     wahl(SlotHauptwaffe, "Kurzschwert");
     for (auto [a, v] : {std::pair{AttrStaerke, 40}, {AttrGeschick, 60}, {AttrKonstitution, 30}})
-        SetzeAttribut(p.Charakter, a, v);
+        p.AttributSetzen(a, v);
     seite.CharakterNeuBerechnen();
     const QString basis = stand.Ordner.filePath(QStringLiteral("letzte_woche.json"));
-    if (!CharakterdateiSchreiben(p, basis).isEmpty())
+    if (!CharakterdateiSchreiben(p.Planer(), basis).isEmpty())
         return 1;
     // Today's: better armour, a shield, more Geschicklichkeit.
     wahl(SlotHelm, "Hartleder-Helm");
     wahl(SlotPanzer, "Hartleder-Harnisch");
     wahl(SlotNebenwaffe, "Rundschild");
-    SetzeAttribut(p.Charakter, AttrGeschick, 80);
+    p.AttributSetzen(AttrGeschick, 80);
     seite.CharakterNeuBerechnen();
     seite.GegnerVorgabeClick(QStringLiteral("Magier"));
     seite.GegnerVorgabeClick(QStringLiteral("Einhand"));

@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(zugang->text(QAccessible::Description), erwartet);
         QCOMPARE(zugang->role(), QAccessible::MenuItem);
         QTest::keyClick(schwerter, Qt::Key_Return);
-        QCOMPARE(s.Seite->Planer.Slots[SlotHauptwaffe].Beschriftung, QStringLiteral("Kurzschwert +1"));
+        QCOMPARE(s.Seite->Planer().Slots[SlotHauptwaffe].Beschriftung, QStringLiteral("Kurzschwert +1"));
 
         // After the choice the old hints are stale: the empty hand would now be worse.
         QMenu *haupt = s.Teil<QMenu>("PopupMenuHauptwaffe");
@@ -196,10 +196,10 @@ private slots:
         QVERIFY(beenden->isEnabled());
 
         // The character and the options stay.
-        QCOMPARE(s.Seite->Planer.Slots[SlotNebenwaffe].Beschriftung, QStringLiteral("Lederschild +1"));
+        QCOMPARE(s.Seite->Planer().Slots[SlotNebenwaffe].Beschriftung, QStringLiteral("Lederschild +1"));
         QCOMPARE(s.Teil<QLabel>("LabelNahRuestschutz")->text(), ruestschutz);
         QCOMPARE(s.Pruefstand.App.Zustand().Optionen.CPWorld, 3);
-        QCOMPARE(s.Seite->Planer.Optionen.Welt, 3);
+        QCOMPARE(s.Seite->Planer().Optionen.Welt, 3);
 
         // The shield's protection is better: green beside the value, named by its text.
         auto *rues = s.Teil<QLabel>("LabelNahRuestschutzVergleich");
