@@ -155,8 +155,7 @@ void TForm1::SeitenAnlegen()
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
         "  border: 1px solid #5e5236; font-weight: bold; }"));
 
-    Bausatzrechner =
-        new TBausatzrechnerSeite(m_app.Sitzung, m_app.Zustand().Katalog, m_app.ZustandAendern().Crafting, TabSheet1);
+    Bausatzrechner = new TBausatzrechnerSeite(m_app.Sitzung, m_app.Sitzung.Crafting(), TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -332,17 +331,18 @@ TBaulistenDateiAufruf TForm1::Baulistenaufruf()
 
 void TForm1::Baulistespeichern1Click()
 {
-    TProgrammzustand &z = m_app.ZustandAendern();
+    const TProgrammzustand &z = m_app.Zustand();
     BaulisteSpeichernMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste);
     HintergrundZeichnen();
 }
 
 void TForm1::BaulisteLadenClick(TLadeArt art)
 {
-    TProgrammzustand &z = m_app.ZustandAendern();
-    if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
-        m_app.Sitzung.BaulisteGeaendert();
-    }
+    // Loaded into a copy: a file that is refused leaves the list as it was.
+    TCraftingSitzung &crafting = m_app.Sitzung.Crafting();
+    TBauliste liste = crafting.Zustand().Bauliste;
+    if (BaulisteLadenMitDialog(Baulistenaufruf(), crafting.Katalog(), liste, art))
+        crafting.BaulisteSetzen(liste);
     HintergrundZeichnen();
 }
 

@@ -54,7 +54,10 @@ struct TFenster {
         };
         TSitzung *s = &S.App.Sitzung;
         QObject::connect(s, &TSitzung::craftingweltGeaendert, &Empfaenger, haken("Artikel"));
-        QObject::connect(s, &TSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
+        // The build list's figures: with the prices, and again after the options.
+        TCraftingSitzung *c = &S.App.Sitzung.Crafting();
+        QObject::connect(c, &TCraftingSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
+        QObject::connect(c, &TCraftingSitzung::analyseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
         QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
         QObject::connect(s, &TSitzung::charakterGeaendert, &Empfaenger, haken("Charakter"));

@@ -1,6 +1,7 @@
 #include "settings/ui/Einstellungsfenster.h"
 
 #include "combat/Kampfarchiv.h"
+#include "crafting/CraftingSitzung.h"
 
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
@@ -498,7 +499,7 @@ void TForm7::ZeileAnzeigen(int zeile)
     if (!f.Verkauf)
         return;
     const TPreiszeilenGut g = PreiszeileGut(zeile);
-    const TPreispaar *p = Preise(m_ziele.Crafting, g.Art, g.Index);
+    const TPreispaar *p = Preise(m_ziele.Crafting.Zustand(), g.Art, g.Index);
     if (!p)
         return;
     f.Verkauf->Anzeigen(p->Verkaufspreis);
@@ -592,9 +593,9 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
     connect(RadioButtonCPAlteWelt, &QRadioButton::toggled, this, &TForm7::RadioButtonCPWeltClick);
 }
 
-TEinstellungsDaten TForm7::Daten(TOptionen &optionen)
+TEinstellungsDaten TForm7::Daten(TOptionen &optionen, TPreise &preise)
 {
-    return {m_ziele.Katalog, m_ziele.Crafting, optionen, m_ziele.NextVersionCheck, Erinnert};
+    return {m_ziele.Katalog, preise, optionen, m_ziele.NextVersionCheck, Erinnert};
 }
 
 double TForm7::JetztTage() const
@@ -617,7 +618,8 @@ void TForm7::FormShow()
 {
     SeitenAnlegen();
     TOptionen optionen = m_sitzung.Optionen();
-    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen));
+    TPreise preise = m_ziele.Crafting.Zustand();
+    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen, preise));
     // Potencies; the import result is hidden.
     m_pruefeWirkung = true;
     for (int i = 0; i < AnzahlWirkungen; ++i) {
@@ -670,7 +672,8 @@ void TForm7::ButtonOkayClick()
     SeitenAnlegen();
     // The rows not created yet show the data's own texts.
     TOptionen neu = m_sitzung.Optionen();
-    TEinstellungsWerte w = EinstellungenLesen(Daten(neu));
+    TPreise preise = m_ziele.Crafting.Zustand();
+    TEinstellungsWerte w = EinstellungenLesen(Daten(neu, preise));
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();
     w.SaveUserAngaben = CheckBoxSaveUserAngaben->isChecked();
     w.ShowHints = CheckBoxShowHints->isChecked();
@@ -709,24 +712,25 @@ void TForm7::ButtonOkayClick()
     Erinnert.GebaeudeMaster = ComboboxGebaeudeMaster->currentIndex();
     Erinnert.SchichtMaster = SpinEditGebaeude->value();
 
-    // The options into a copy, which the session stores below; prices, buildings and the
-    // version check date straight into the state.
-    EinstellungenUebernehmen(Daten(neu), w, JetztTage());
+    // The options and the prices into copies, which the session stores below; the version
+    // check date straight into the state.
+    EinstellungenUebernehmen(Daten(neu, preise), w, JetztTage());
     // The crafting world with its recipe rules (the selected item's details follow), the
     // planner world (the planner's potency switch follows).
     m_sitzung.CraftingweltSetzen(neu.BSRWorld);
     m_sitzung.PlanerweltSetzen(neu.CPWorld, neu.CPCalcPotency);
-    // The build list's analysis with the new prices.
-    auto baulisteNeu = [this] {
-        if (!m_ziele.Crafting.Bauliste.Leer())
-            m_sitzung.PreiseGeaendert();
-    };
-    baulisteNeu();
+    // The prices, and with them the build list's figures in the world just set; while the
+    // list is empty, only changed prices are worth announcing.
+    TCraftingSitzung &crafting = m_ziele.Crafting;
+    const TCraftingZustand &c = crafting.Zustand();
+    if (!c.Bauliste.Leer() || preise != static_cast<const TPreise &>(c))
+        crafting.PreiseSetzen(preise);
     // The whole record into the session and the windows, the file, and the analysis once
     // more (potencies and the potency switch now stored).
     m_sitzung.OptionenSetzen(neu);
     m_sitzung.OptionenSpeichern();
-    baulisteNeu();
+    if (!c.Bauliste.Leer())
+        crafting.AnalyseNeuBerechnen();
     // The combat archive's option is written only when it changed: switching it on is the
     // player's wish to create the archive.
     if (CheckBoxKaempfeArchivieren->isChecked() != m_kaempfeArchivieren) {
@@ -752,7 +756,10 @@ void TForm7::ButtonPreiseZuruecksetzenClick()
     if (!FrageStellen(FragePreiseZuruecksetzen))
         return;
     TOptionen optionen = m_sitzung.Optionen(); // the reset changes no option
-    HandwerksparameterZuruecksetzen(Daten(optionen));
+    TPreise preise = m_ziele.Crafting.Zustand();
+    HandwerksparameterZuruecksetzen(Daten(optionen, preise));
+    // Stored at once, as the question says, so the crafting tab follows now.
+    m_ziele.Crafting.PreiseSetzen(preise);
     FormShow();
 }
 

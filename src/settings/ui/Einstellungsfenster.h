@@ -24,6 +24,7 @@ class QTableWidget;
 
 namespace mvt {
 
+class TCraftingSitzung;
 class TPreiszeile;
 class TSitzung;
 
@@ -34,7 +35,7 @@ public:
     // tell the windows. What it works on besides the options: parts of the program state.
     struct TZiele {
         const TKatalog &Katalog;
-        TCraftingZustand &Crafting;
+        TCraftingSitzung &Crafting; // prices and buildings, read and set
         double &NextVersionCheck;
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
@@ -133,8 +134,8 @@ private:
     bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
-    // The data the rules work on, with the options record given.
-    TEinstellungsDaten Daten(TOptionen &optionen);
+    // The data the rules work on, with the options record and the prices given.
+    TEinstellungsDaten Daten(TOptionen &optionen, TPreise &preise);
     double JetztTage() const;
 
     TSitzung &m_sitzung;
