@@ -2,6 +2,7 @@
 // build list and one price edit, each as the player waits for it.
 #include "BenchAnwendung.h"
 #include "crafting/Analyse.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "ui/Sitzung.h"
 
@@ -20,6 +21,7 @@ struct TSeitenBank {
     TCraftingZustand crafting;
     TOptionen optionen;
     TSitzung sitzung{optionen};
+    TCraftingSitzung teil{crafting, katalog, optionen};
     std::unique_ptr<TBausatzrechnerSeite> seite;
 
     TSeitenBank()
@@ -28,15 +30,16 @@ struct TSeitenBank {
         KatalogFuellen(katalog);
         WeltvarianteAnwenden(katalog, 3);
         CraftingZustandAnlegen(katalog, crafting);
-        seite = std::make_unique<TBausatzrechnerSeite>(sitzung, katalog, crafting);
+        seite = std::make_unique<TBausatzrechnerSeite>(sitzung, teil);
         seite->Aufbauen();
         seite->show();
         // 200 entries: kits over the whole table, then buildings; row 2 stays out for the case.
+        TBauliste liste;
         for (int i = 0; i < 150; ++i)
-            ZurBaulisteHinzufuegen(katalog, crafting.Bauliste, katalog.WarenTabelle[3 + i * 3].Name, 3);
+            ZurBaulisteHinzufuegen(katalog, liste, katalog.WarenTabelle[3 + i * 3].Name, 3);
         for (int i = 0; i < 50; ++i)
-            ZurBaulisteHinzufuegen(katalog, crafting.Bauliste, katalog.GebaeudeTabelle[1 + i * 2].Name, 1);
-        seite->BaulisteGeaendert();
+            ZurBaulisteHinzufuegen(katalog, liste, katalog.GebaeudeTabelle[1 + i * 2].Name, 1);
+        teil.BaulisteSetzen(liste);
     }
 };
 
@@ -53,12 +56,9 @@ void BM_BausatzrechnerEintragHinzufuegen(benchmark::State &state)
     const QString name = b.katalog.WarenTabelle[2].Name;
     const TItemRef ref = ItemSuchen(b.katalog, name);
     for (auto _ : state) {
-        ZurBaulisteHinzufuegen(b.katalog, b.crafting.Bauliste, name, 1);
-        b.seite->BaulisteAnzeigen();
-        b.seite->AllesNeuBerechnen();
+        b.teil.Hinzufuegen(name, 1);
         state.PauseTiming();
-        EintragSuchen(b.crafting.Bauliste, ArtWare, ref.Index);
-        EintragLoeschen(b.crafting.Bauliste);
+        b.teil.EintragEntfernen(ArtWare, ref.Index);
         state.ResumeTiming();
     }
     state.counters["Eintraege"] = b.crafting.Bauliste.Anzahl() + 1;
@@ -69,7 +69,7 @@ BENCHMARK(BM_BausatzrechnerEintragHinzufuegen)->Unit(benchmark::kMillisecond);
 void BM_BausatzrechnerPreisTippen(benchmark::State &state)
 {
     TSeitenBank &b = Bank();
-    QLineEdit *gold = b.seite->Kostenseite[1].EditVerkaufspreisGold;
+    auto *gold = b.seite->findChild<QLineEdit *>(QStringLiteral("EditVerkaufspreisGold"));
     int i = 0;
     for (auto _ : state)
         gold->setText(QString::number(1000 + (++i % 500)));
@@ -83,8 +83,9 @@ void BM_BausatzrechnerSeiteAnlegen(benchmark::State &state)
     TSeitenBank &b = Bank();
     TCraftingZustand crafting;
     CraftingZustandAnlegen(b.katalog, crafting);
+    TCraftingSitzung teil(crafting, b.katalog, b.optionen);
     for (auto _ : state) {
-        auto seite = std::make_unique<TBausatzrechnerSeite>(b.sitzung, b.katalog, crafting);
+        auto seite = std::make_unique<TBausatzrechnerSeite>(b.sitzung, teil);
         seite->Aufbauen();
         benchmark::DoNotOptimize(seite->grab());
         state.PauseTiming();

@@ -62,8 +62,7 @@ void TAnwendung::FensterErzeugen()
     Form1->FormCreate();
     QWidget *h = Form1.get();
     Erzeugen(Form2, h);
-    Form3 = std::make_unique<TForm3>(Sitzung, Zustand().Katalog, ZustandAendern().Crafting, h);
-    Form3->FormCreate();
+    Erzeugen(Form3, h, Sitzung.Crafting());
     Form4 = std::make_unique<TForm4>(TForm4::TAnbindung{[this] { Dienste().VersionspruefungStarten(); },
                                                         Sitzung.Online(),
                                                         WebseiteAdresse(online::DownloadSeitePfad).toString(),
@@ -74,15 +73,15 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
              std::as_const(Zustand().Crafting));
     Form7 = std::make_unique<TForm7>(
-        Sitzung,
-        TForm7::TZiele{Zustand().Katalog, ZustandAendern().Crafting, Sitzung.Online(), Sitzung.Planer()}, h);
+        Sitzung, TForm7::TZiele{Zustand().Katalog, Sitzung.Crafting(), Sitzung.Online(), Sitzung.Planer()},
+        h);
     Form7->FormCreate();
     Form8 = std::make_unique<TForm8>(
         Sitzung, std::as_const(Zustand().Weltkarten),
         [this] { return routen::StandAnzeigen(Zustand().StadtlistenStand); }, h);
     Form8->FormCreate();
     Erzeugen(Form9, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting.Bauliste));
-    Erzeugen(FormLager, h, std::as_const(Zustand().Katalog), ZustandAendern().Crafting.Lager);
+    Erzeugen(FormLager, h, Sitzung.Crafting());
     Erzeugen(FormEinkaufsliste, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting));
     BausatzrechnerAnbinden(*this);
     Form10 = std::make_unique<TForm10>(Sitzung.Planer(), h);

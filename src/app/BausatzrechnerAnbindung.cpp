@@ -18,7 +18,8 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     TBausatzrechnerSeite *seite = h ? h->Bausatzrechner : nullptr;
     if (!seite)
         return;
-    h->PopupMenueAnbinden(seite->PopupMenuTextAnzeigen);
+    for (QMenu *m : seite->PopupMenues())
+        h->PopupMenueAnbinden(m);
 
     seite->MengendialogOeffnen = [&a, h, seite](int modus) {
         TForm2 *d = a.Form2.get();
@@ -40,8 +41,6 @@ void BausatzrechnerAnbinden(TAnwendung &a)
     seite->DetailanalyseOeffnen = [&a, h](int tag) { h->NebenfensterZeigen(a.Form6.get(), tag); };
     seite->ExportOeffnen = [&a, h] { h->NebenfensterZeigen(a.Form9.get(), 0); };
     seite->LagerOeffnen = [&a, h] { h->NebenfensterZeigen(a.FormLager.get(), 0); };
-    if (a.FormLager)
-        a.FormLager->Geaendert = [&a] { a.Sitzung.LagerGeaendert(); };
     seite->EinkaufslisteOeffnen = [&a, h](int modus) {
         if (!a.FormEinkaufsliste)
             return;

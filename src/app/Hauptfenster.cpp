@@ -157,8 +157,7 @@ void TForm1::SeitenAnlegen()
         "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d8cca6, stop:1 #ece3c8);"
         "  border: 1px solid #5e5236; font-weight: bold; }"));
 
-    Bausatzrechner = new TBausatzrechnerSeite(m_sitzung, m_sitzung.Zustand().Katalog,
-                                              m_sitzung.ZustandAendern().Crafting, TabSheet1);
+    Bausatzrechner = new TBausatzrechnerSeite(m_sitzung, m_sitzung.Crafting(), TabSheet1);
     Bausatzrechner->setGeometry(0, 0, 784, 556);
 
     LabelWeitereFunktionen = new QLabel(TextWeitereFunktionen, TabSheet3);
@@ -372,10 +371,11 @@ void TForm1::Baulistespeichern1Click()
 
 void TForm1::BaulisteLadenClick(TLadeArt art)
 {
-    TProgrammzustand &z = m_sitzung.ZustandAendern();
-    if (BaulisteLadenMitDialog(Baulistenaufruf(), z.Katalog, z.Crafting.Bauliste, art)) {
-        m_sitzung.BaulisteGeaendert();
-    }
+    // Loaded into a copy: a file that is refused leaves the list as it was.
+    TCraftingSitzung &crafting = m_sitzung.Crafting();
+    TBauliste liste = crafting.Zustand().Bauliste;
+    if (BaulisteLadenMitDialog(Baulistenaufruf(), crafting.Katalog(), liste, art))
+        crafting.BaulisteSetzen(liste);
     HintergrundZeichnen();
 }
 

@@ -48,7 +48,9 @@ void TDienste::Beenden()
 }
 
 TProgrammsitzung::TProgrammsitzung(QObject *eltern)
-    : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>())
+    : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>()),
+      m_crafting(m_zustand.Crafting, m_zustand.Katalog, m_zustand.Optionen,
+                 [this] { m_dienste->LagerSpeichern(m_zustand); })
 {
 }
 
@@ -101,22 +103,6 @@ void TProgrammsitzung::OptionenFolgen()
 {
     WeltvarianteAnwenden(m_zustand.Katalog, m_zustand.Optionen.BSRWorld);
     m_planer.OptionenSetzen(planer::PlanerOptionenAus(m_zustand.Optionen));
-}
-
-void TProgrammsitzung::BaulisteGeaendert()
-{
-    // The crafting tab shows what is computed here; a failed computation leaves the
-    // analysis empty, which the tab shows as such.
-    AllesNeuBerechnen(m_zustand.Katalog, m_zustand.Optionen, m_zustand.Crafting);
-    emit baulisteGeaendert();
-}
-
-void TProgrammsitzung::LagerGeaendert()
-{
-    m_dienste->LagerSpeichern(m_zustand);
-    if (m_zustand.Crafting.LagerBeruecksichtigen)
-        AllesNeuBerechnen(m_zustand.Katalog, m_zustand.Optionen, m_zustand.Crafting);
-    emit lagerGeaendert();
 }
 
 void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Programmzustand.h"
+#include "crafting/CraftingSitzung.h"
 #include "online/OnlineSitzung.h"
 #include "planner/PlanerSitzung.h"
 #include "ui/Sitzung.h"
@@ -54,6 +55,9 @@ public:
     // Transitional: the writers that do not yet go through a setter.
     TProgrammzustand &ZustandAendern() { return m_zustand; }
 
+    // The crafting part: the one writer of the build list, the prices and the stock.
+    TCraftingSitzung &Crafting() { return m_crafting; }
+
     // The date of the next automatic version check (version window, settings window).
     online::TOnlineSitzung &Online() { return m_online; }
 
@@ -80,11 +84,6 @@ public:
     void KartenAbwarten();
 
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(m_zustand); }
-    // Recomputes the analysis of the build list, then the crafting tab hears of it.
-    void BaulisteGeaendert() override;
-    // Saves the stock; while the stock counts, the analysis is recomputed; then the
-    // crafting tab hears of it.
-    void LagerGeaendert() override;
     // A world of a new town list: installed into the grids, then the maps are redrawn.
     void StadtdatenInstallieren(routen::TStadtdaten &&daten);
     // The stamp of the town list the grids now carry.
@@ -103,6 +102,8 @@ private:
     planer::TPlanerSitzung m_planer{m_zustand.Planer, m_zustand.Katalog};
     std::unique_ptr<TDienste> m_dienste;
     std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
+    // Over the state above; saves the stock through the services in place at the time.
+    TCraftingSitzung m_crafting;
 };
 
 } // namespace mvt

@@ -96,6 +96,7 @@ struct TVorhandeneHandwerksgebaeude {
     QString Name;
     int32_t Stufe = 1;
     int32_t Schichtkosten = 25;
+    bool operator==(const TVorhandeneHandwerksgebaeude &) const = default;
 };
 
 struct TFertigkeit {

@@ -289,7 +289,7 @@ double Referenzwert(const TKatalog &k, uint8_t art, int32_t index)
     }
 }
 
-TPreispaar *Preise(TCraftingZustand &c, uint8_t art, int32_t index)
+TPreispaar *Preise(TPreise &c, uint8_t art, int32_t index)
 {
     auto zeile = [index](auto &tabelle) -> TPreispaar * {
         return index >= 1 && index < static_cast<int32_t>(tabelle.size())
@@ -310,12 +310,12 @@ TPreispaar *Preise(TCraftingZustand &c, uint8_t art, int32_t index)
     }
 }
 
-const TPreispaar *Preise(const TCraftingZustand &c, uint8_t art, int32_t index)
+const TPreispaar *Preise(const TPreise &c, uint8_t art, int32_t index)
 {
-    return Preise(const_cast<TCraftingZustand &>(c), art, index);
+    return Preise(const_cast<TPreise &>(c), art, index);
 }
 
-std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
+std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TPreise &c, const QString &name,
                                            const QString &text)
 {
     const TItemRef ref = ItemSuchen(k, name);
@@ -330,7 +330,7 @@ std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TCraftingZustand &
     return Prozent(*preis, Referenzwert(k, art, ref.Index));
 }
 
-std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
+std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TPreise &c, const QString &name,
                                            const QString &text)
 {
     const TItemRef ref = ItemSuchen(k, name);
@@ -368,7 +368,7 @@ QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent)
     return GoldAusProzent(prozent, Referenzwert(k, art, ref.Index));
 }
 
-void PreiseZuruecksetzen(const TKatalog &k, TCraftingZustand &c)
+void PreiseZuruecksetzen(const TKatalog &k, TPreise &c)
 {
     for (int i = 1; i <= AnzahlRohstoffe; ++i)
         c.Rohstoffpreise[i] = {double(k.RohstoffTabelle[i].Preis), double(k.RohstoffTabelle[i].Preis)};

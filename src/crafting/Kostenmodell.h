@@ -21,6 +21,7 @@ namespace mvt {
 struct TPreispaar {
     double Einkaufspreis = 0.0; // purchase price per piece
     double Verkaufspreis = 0.0; // sale price per piece
+    bool operator==(const TPreispaar &) const = default;
 };
 
 // One row of a requirement list.
@@ -61,15 +62,22 @@ constexpr int AnzahlModi = 4;
 
 struct TNettoplan; // crafting/Lagerverrechnung.h
 
-// Everything the crafting calculator owns. Tables are 1-based like the catalogue.
-struct TCraftingZustand {
-    TBauliste Bauliste;
+// The prices and production buildings, which the settings window and the price dialog
+// edit as one. Tables are 1-based like the catalogue.
+struct TPreise {
     std::array<TPreispaar, AnzahlRohstoffe + 1> Rohstoffpreise{};
     std::array<TPreispaar, AnzahlZutatGueter + 1> Zutatpreise{};
     std::array<TPreispaar, AnzahlWaren + 1> Warenpreise{};
     std::array<TPreispaar, AnzahlGebaeude + 1> Gebaeudepreise{};
     std::array<TVorhandeneHandwerksgebaeude, AnzahlHandwerksgebaeude + 1> Handwerksgebaeude =
         HandwerksgebaeudeStandard();
+
+    bool operator==(const TPreise &) const = default;
+};
+
+// Everything the crafting calculator owns, the prices included.
+struct TCraftingZustand : TPreise {
+    TBauliste Bauliste;
     TBedarfsliste Bedarfsliste1{{}, 119};
     TBedarfsliste Bedarfsliste2{{}, 99};
     TBedarfsliste Bedarfsliste3{{}, 74};
@@ -124,21 +132,21 @@ void BenoetigteGebaeudeBestimmen(const TKatalog &k, TCraftingZustand &c);
 // Reference value of a price: the catalogue Preis, for buildings Gebaeudewert; 0 when invalid.
 double Referenzwert(const TKatalog &k, uint8_t art, int32_t index);
 // The price pair of an item; nullptr for kinds or rows without one.
-TPreispaar *Preise(TCraftingZustand &c, uint8_t art, int32_t index);
-const TPreispaar *Preise(const TCraftingZustand &c, uint8_t art, int32_t index);
+TPreispaar *Preise(TPreise &c, uint8_t art, int32_t index);
+const TPreispaar *Preise(const TPreise &c, uint8_t art, int32_t index);
 
 // Store a price given as text ("617,5") and return its percentage. Nothing is stored (and
 // nullopt returned) for an empty text, an unknown name, a building given to
 // EinkaufspreisSetzen, or a text that is no number (that one is reported).
-std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
+std::optional<int32_t> VerkaufspreisSetzen(const TKatalog &k, TPreise &c, const QString &name,
                                            const QString &text);
-std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TCraftingZustand &c, const QString &name,
+std::optional<int32_t> EinkaufspreisSetzen(const TKatalog &k, TPreise &c, const QString &name,
                                            const QString &text);
 // The percentage of a price text without storing it.
 std::optional<int32_t> PreisProzent(const TKatalog &k, const QString &name, const QString &text);
 // percent × reference / 100 as a gold text; empty for an unknown name.
 QString PreisAusProzent(const TKatalog &k, const QString &name, int32_t prozent);
 // All price pairs and production buildings back to their defaults.
-void PreiseZuruecksetzen(const TKatalog &k, TCraftingZustand &c);
+void PreiseZuruecksetzen(const TKatalog &k, TPreise &c);
 
 } // namespace mvt

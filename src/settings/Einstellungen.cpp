@@ -339,14 +339,14 @@ bool AlteWelt(uint8_t welt)
 
 } // namespace
 
-QString VerkaufstextZeile(const TKatalog &, const TCraftingZustand &c, int zeile)
+QString VerkaufstextZeile(const TKatalog &, const TPreise &c, int zeile)
 {
     const TPreiszeilenGut g = PreiszeileGut(zeile);
     const TPreispaar *p = Preise(c, g.Art, g.Index);
     return p ? GoldFormatieren(p->Verkaufspreis) : QString();
 }
 
-QString EinkaufstextZeile(const TKatalog &, const TCraftingZustand &c, int zeile)
+QString EinkaufstextZeile(const TKatalog &, const TPreise &c, int zeile)
 {
     const TPreiszeilenGut g = PreiszeileGut(zeile);
     const TPreispaar *p = HatEinkauf(zeile) ? Preise(c, g.Art, g.Index) : nullptr;
@@ -375,11 +375,11 @@ TEinstellungsWerte EinstellungenLesen(const TEinstellungsDaten &d)
     w.SZoneHS = o.SZoneHS;
     w.BZoneHS = o.BZoneHS;
     for (int z = 1; z <= AnzahlPreiszeilen; ++z) {
-        w.Verkauf[static_cast<size_t>(z)] = VerkaufstextZeile(d.Katalog, d.Crafting, z);
-        w.Einkauf[static_cast<size_t>(z)] = EinkaufstextZeile(d.Katalog, d.Crafting, z);
+        w.Verkauf[static_cast<size_t>(z)] = VerkaufstextZeile(d.Katalog, d.Preise, z);
+        w.Einkauf[static_cast<size_t>(z)] = EinkaufstextZeile(d.Katalog, d.Preise, z);
     }
     for (int g = 1; g <= AnzahlHandwerksgebaeude; ++g) {
-        const TVorhandeneHandwerksgebaeude &h = d.Crafting.Handwerksgebaeude[static_cast<size_t>(g)];
+        const TVorhandeneHandwerksgebaeude &h = d.Preise.Handwerksgebaeude[static_cast<size_t>(g)];
         w.Stufenposition[static_cast<size_t>(g)] = std::clamp(h.Stufe - 1, 0, 4);
         w.Schichtkosten[static_cast<size_t>(g)] = h.Schichtkosten;
     }
@@ -414,13 +414,13 @@ void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWe
     // Prices by the rows' names.
     for (int z = 1; z <= AnzahlPreiszeilen; ++z) {
         const QString name = NameDerZeile(d.Katalog, z);
-        VerkaufspreisSetzen(d.Katalog, d.Crafting, name, w.Verkauf[static_cast<size_t>(z)]);
+        VerkaufspreisSetzen(d.Katalog, d.Preise, name, w.Verkauf[static_cast<size_t>(z)]);
         if (HatEinkauf(z))
-            EinkaufspreisSetzen(d.Katalog, d.Crafting, name, w.Einkauf[static_cast<size_t>(z)]);
+            EinkaufspreisSetzen(d.Katalog, d.Preise, name, w.Einkauf[static_cast<size_t>(z)]);
     }
     // Production buildings.
     for (int g = 1; g <= AnzahlHandwerksgebaeude; ++g) {
-        TVorhandeneHandwerksgebaeude &h = d.Crafting.Handwerksgebaeude[static_cast<size_t>(g)];
+        TVorhandeneHandwerksgebaeude &h = d.Preise.Handwerksgebaeude[static_cast<size_t>(g)];
         h.Stufe = std::clamp(w.Stufenposition[static_cast<size_t>(g)], 0, 4) + 1;
         h.Schichtkosten = w.Schichtkosten[static_cast<size_t>(g)];
     }
@@ -428,7 +428,7 @@ void EinstellungenUebernehmen(const TEinstellungsDaten &d, const TEinstellungsWe
 
 void HandwerksparameterZuruecksetzen(const TEinstellungsDaten &d)
 {
-    PreiseZuruecksetzen(d.Katalog, d.Crafting);
+    PreiseZuruecksetzen(d.Katalog, d.Preise);
     d.Erinnert = TErinnerteWerte{};
 }
 

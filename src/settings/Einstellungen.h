@@ -101,7 +101,7 @@ struct TEinstellungsWerte {
 
 struct TEinstellungsDaten {
     const TKatalog &Katalog;
-    TCraftingZustand &Crafting;
+    TPreise &Preise; // prices and production buildings
     TOptionen &Optionen;
     double &NextVersionCheck;
     TErinnerteWerte &Erinnert;
@@ -111,8 +111,8 @@ struct TEinstellungsDaten {
 // options, prices and production buildings (the remembered boxes are in Erinnert).
 TEinstellungsWerte EinstellungenLesen(const TEinstellungsDaten &d);
 // The gold texts of one row as shown.
-QString VerkaufstextZeile(const TKatalog &k, const TCraftingZustand &c, int zeile);
-QString EinkaufstextZeile(const TKatalog &k, const TCraftingZustand &c, int zeile);
+QString VerkaufstextZeile(const TKatalog &k, const TPreise &c, int zeile);
+QString EinkaufstextZeile(const TKatalog &k, const TPreise &c, int zeile);
 
 // Okay: options, worlds, NextVersionCheck, potencies, prices and buildings from the
 // values (the remembered boxes are stored by the window into Erinnert before). The

@@ -46,13 +46,6 @@ public:
 
     // Writes "options.ini" (reports its failures itself).
     virtual void OptionenSpeichern() {}
-    // Prices or production buildings changed (settings window, price dialog).
-    void PreiseGeaendert() { emit preiseGeaendert(); }
-    // The build list was replaced or extended from outside (a loaded file): the analysis
-    // is recomputed, then the crafting tab shows both.
-    virtual void BaulisteGeaendert() { emit baulisteGeaendert(); }
-    // The stock was edited (window "Lager"): it is saved, then the crafting tab follows.
-    virtual void LagerGeaendert() { emit lagerGeaendert(); }
     // Grids or zones of the world maps changed (zone options, a new town list).
     void WeltkartenGeaendert() { emit weltkartenGeaendert(); }
 
@@ -63,9 +56,6 @@ signals:
     void aktiveSeiteGeaendert(int seite);
     void craftingWirkungGeaendert(bool an);
     void winterlookGeaendert(bool an);
-    void preiseGeaendert();
-    void baulisteGeaendert();
-    void lagerGeaendert();
     void weltkartenGeaendert();
     void stadtlistenStandGeaendert();
 

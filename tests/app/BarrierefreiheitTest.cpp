@@ -213,10 +213,10 @@ void BarrierefreiheitTest::alleNebenfenster()
 void BarrierefreiheitTest::kostenseitenknoepfeUeberIhreAktion()
 {
     TVollerStand v;
-    TBausatzrechnerSeite &b = *v.Haupt().Bausatzrechner;
+    const test::TBausatzrechnerTeile b(*v.Haupt().Bausatzrechner);
     QVERIFY(b.PageControl2->isVisible());
     auto knopf = [&](int k) {
-        return b.findChild<QToolButton *>(QStringLiteral("PageControl2Seite%1").arg(k));
+        return b.Seite.findChild<QToolButton *>(QStringLiteral("PageControl2Seite%1").arg(k));
     };
     QCOMPARE(b.PageControl2->currentIndex(), 0);
     // Pressing, as a screen reader's default action does.

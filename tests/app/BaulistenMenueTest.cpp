@@ -2,6 +2,7 @@
 // the extension forced, load replacing or merging, broken files and failed writes.
 #include "Pruefstand.h"
 
+#include "../crafting/ui/Bausatzrechnerteile.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
@@ -60,11 +61,8 @@ struct TMenueStand {
     }
     ~TMenueStand() { FrageFunktionSetzen(vorherFrage); }
 
-    TBauliste &Liste() { return s.App.ZustandAendern().Crafting.Bauliste; }
-    void Hinzufuegen(const QString &name, int64_t n)
-    {
-        ZurBaulisteHinzufuegen(s.App.Zustand().Katalog, Liste(), name, n);
-    }
+    const TBauliste &Liste() { return s.App.Zustand().Crafting.Bauliste; }
+    void Hinzufuegen(const QString &name, int64_t n) { s.App.Sitzung.Crafting().Hinzufuegen(name, n); }
     QStringList Inhalt()
     {
         QStringList l;
@@ -144,7 +142,7 @@ private slots:
         const QStringList vorher = m.Inhalt();
         m.Speichern(m.s.Pfad(QStringLiteral("Binde")));
         QVERIFY(m.s.DateiLesen(QStringLiteral("Binde.mvt_bl")).contains("Magische \xC4therbinde 610\r\n"));
-        m.Liste().Leeren();
+        m.s.App.Sitzung.Crafting().BaulisteSetzen(TBauliste{});
         m.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
         m.Laden(m.s.Pfad(QStringLiteral("Binde.mvt_bl")), true);
         QCOMPARE(m.Inhalt(), vorher);
@@ -211,25 +209,25 @@ private slots:
         TMenueStand m;
         TBausatzrechnerSeite *seite = m.s.Haupt().Bausatzrechner;
         QVERIFY(seite);
+        const test::TBausatzrechnerTeile t(*seite);
         m.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
-        seite->BaulisteGeaendert();
-        QTreeWidgetItem *erster = seite->TreeView2->topLevelItem(0);
+        QTreeWidgetItem *erster = t.TreeView2->topLevelItem(0);
         erster->setExpanded(true);
-        seite->TreeView2->setCurrentItem(erster->child(0));
+        t.TreeView2->setCurrentItem(erster->child(0));
         m.s.DateiAnlegen(QStringLiteral("Dazu.mvt_bl"),
                          "Hadrik's Morvaren Tool\r\n1.13a\r\n\r\nSaphir 2\r\nKurzschwert 1\r\n");
         m.Laden(m.s.Pfad(QStringLiteral("Dazu.mvt_bl")), false);
         // The tree shows the merged list; the open entry and the selected child stay.
-        QCOMPARE(seite->TreeView2->topLevelItemCount(), 2);
-        erster = seite->TreeView2->topLevelItem(0);
+        QCOMPARE(t.TreeView2->topLevelItemCount(), 2);
+        erster = t.TreeView2->topLevelItem(0);
         QCOMPARE(erster->text(0), QStringLiteral("2 Kurzschwert"));
         QVERIFY(erster->isExpanded());
-        QCOMPARE(seite->TreeView2->currentItem(), erster->child(0));
-        QCOMPARE(seite->TreeView2->topLevelItem(1)->text(0), QStringLiteral("2 Saphir"));
+        QCOMPARE(t.TreeView2->currentItem(), erster->child(0));
+        QCOMPARE(t.TreeView2->topLevelItem(1)->text(0), QStringLiteral("2 Saphir"));
 
         // The cost tab's button shows the loaded list in its mode; the export window too.
-        seite->PageControl2->setCurrentIndex(2);
-        QToolButton *knopf = seite->Kostenseite[3].SpeedButtonAnalyse;
+        t.PageControl2->setCurrentIndex(2);
+        QToolButton *knopf = t.Kostenseite(3).SpeedButtonAnalyse;
         QVERIFY(knopf && knopf->isVisibleTo(seite));
         knopf->click();
         TForm6 *f6 = m.s.App.Form6.get();

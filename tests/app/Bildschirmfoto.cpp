@@ -24,6 +24,7 @@
 #include "combat/Kampfbericht.h"
 #include "combat/ui/Kampfarchivfenster.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "../crafting/ui/Bausatzrechnerteile.h"
 #include "crafting/Analyse.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
@@ -106,10 +107,9 @@ int main(int argc, char **argv)
         if (teile.size() > 3)
             f->PageControlPreise->setCurrentIndex(teile[3].toInt());
     } else if (wahl.startsWith(QLatin1String("analyse")) || wahl == QLatin1String("export")) {
-        mvt::TProgrammzustand &z = anwendung.ZustandAendern();
+        mvt::TCraftingSitzung &crafting = anwendung.Sitzung.Crafting();
         for (auto [name, stueck] : {std::pair{"Kurzschwert", 3}, {"Kriegsbolzen", 2}, {"Saphir", 1}})
-            mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), stueck);
-        mvt::AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+            crafting.Hinzufuegen(QString::fromUtf8(name), stueck);
         if (wahl == QLatin1String("export")) {
             fenster = anwendung.Form9.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form9.get(), 0);
@@ -119,24 +119,28 @@ int main(int argc, char **argv)
         }
     } else if (wahl == QLatin1String("lager") || wahl == QLatin1String("einkaufsliste") ||
                wahl == QLatin1String("bausatzlager")) {
-        mvt::TProgrammzustand &z = anwendung.ZustandAendern();
-        mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
+        mvt::TCraftingSitzung &crafting = anwendung.Sitzung.Crafting();
+        const mvt::test::TBausatzrechnerTeile seite(*anwendung.Form1->Bausatzrechner);
         anwendung.Form1->PageControl1->setCurrentIndex(0);
-        for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
-            mvt::ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QString::fromUtf8(name), 2);
-        const auto lager = mvt::LagerTextLesen(z.Katalog, QStringLiteral("Kupferbarren\t10\nSchmiedeöl\t6\n"
-                                                                         "Buchenholz\t4\nKalk-Mauerstück\t3\n"
-                                                                         "Saphir\t1\nKupfererz\t5\n"));
+        const auto lager =
+            mvt::LagerTextLesen(crafting.Katalog(), QStringLiteral("Kupferbarren\t10\nSchmiedeöl\t6\n"
+                                                                   "Buchenholz\t4\nKalk-Mauerstück\t3\n"
+                                                                   "Saphir\t1\nKupfererz\t5\n"));
+        mvt::TLager neu = crafting.Zustand().Lager;
         if (lager)
-            mvt::LagerUebernehmen(z.Crafting.Lager, *lager);
-        seite->BaulisteGeaendert();
-        seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
+            mvt::LagerUebernehmen(neu, *lager);
+        crafting.LagerSetzen(neu);
+        mvt::TBauliste liste = crafting.Zustand().Bauliste;
+        for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
+            mvt::ZurBaulisteHinzufuegen(crafting.Katalog(), liste, QString::fromUtf8(name), 2);
+        crafting.BaulisteSetzen(liste);
+        seite.TreeView2->expandItem(seite.TreeView2->topLevelItem(0));
         const auto kurzschwert =
-            seite->TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
+            seite.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
         if (!kurzschwert.isEmpty())
-            seite->TreeView1->setCurrentItem(kurzschwert.first());
-        seite->CheckBoxLager->setChecked(true);
-        seite->PageControl2->setCurrentIndex(1);
+            seite.TreeView1->setCurrentItem(kurzschwert.first());
+        seite.CheckBoxLager->setChecked(true);
+        seite.PageControl2->setCurrentIndex(1);
         if (wahl == QLatin1String("lager")) {
             fenster = anwendung.FormLager.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.FormLager.get(), 0);
@@ -149,20 +153,21 @@ int main(int argc, char **argv)
             anwendung.Form1->NebenfensterZeigen(anwendung.FormEinkaufsliste.get(), 2);
         }
     } else if (wahl == QLatin1String("bausatz") || wahl == QLatin1String("preisdialog")) {
-        mvt::TBausatzrechnerSeite *seite = anwendung.Form1->Bausatzrechner;
+        mvt::TCraftingSitzung &crafting = anwendung.Sitzung.Crafting();
+        const mvt::test::TBausatzrechnerTeile seite(*anwendung.Form1->Bausatzrechner);
         anwendung.Form1->PageControl1->setCurrentIndex(0);
+        mvt::TBauliste liste = crafting.Zustand().Bauliste;
         for (const char *name : {"Kurzschwert", "Buchenholz", "Saphir", "Schmiede I"})
-            mvt::ZurBaulisteHinzufuegen(anwendung.ZustandAendern().Katalog, anwendung.ZustandAendern().Crafting.Bauliste,
-                                        QString::fromUtf8(name), 2);
-        seite->BaulisteGeaendert();
-        seite->TreeView2->expandItem(seite->TreeView2->topLevelItem(0));
-        seite->TreeView2->setCurrentItem(seite->TreeView2->topLevelItem(0));
-        const auto treffer = seite->TreeView1->findItems(argc > 3 ? QString::fromLocal8Bit(argv[3])
-                                                                  : QStringLiteral("Kurzschwert"),
-                                                         Qt::MatchExactly | Qt::MatchRecursive);
+            mvt::ZurBaulisteHinzufuegen(crafting.Katalog(), liste, QString::fromUtf8(name), 2);
+        crafting.BaulisteSetzen(liste);
+        seite.TreeView2->expandItem(seite.TreeView2->topLevelItem(0));
+        seite.TreeView2->setCurrentItem(seite.TreeView2->topLevelItem(0));
+        const auto treffer = seite.TreeView1->findItems(argc > 3 ? QString::fromLocal8Bit(argv[3])
+                                                                 : QStringLiteral("Kurzschwert"),
+                                                        Qt::MatchExactly | Qt::MatchRecursive);
         if (!treffer.isEmpty())
-            seite->TreeView1->setCurrentItem(treffer.first());
-        seite->PageControl2->setCurrentIndex(1);
+            seite.TreeView1->setCurrentItem(treffer.first());
+        seite.PageControl2->setCurrentIndex(1);
         if (wahl == QLatin1String("preisdialog")) {
             fenster = anwendung.Form3.get();
             anwendung.Form1->NebenfensterZeigen(anwendung.Form3.get(), 42);

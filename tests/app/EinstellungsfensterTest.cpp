@@ -2,6 +2,10 @@
 // "Alle" boxes, the price reset, Okay with its hooks, keyboard and accessible names.
 #include "Pruefstand.h"
 
+#include "../crafting/ui/Bausatzrechnerteile.h"
+#include "crafting/Analyse.h"
+#include "crafting/ui/Bausatzrechnerseite.h"
+
 #include "base/Zahlen.h"
 #include "settings/Einstellungen.h"
 #include "settings/ui/Einstellungsfenster.h"
@@ -34,6 +38,7 @@ private slots:
     void alleBoxFoerderung();
     void prozentAusGold();
     void zuruecksetzenDannAbbrechen();
+    void zuruecksetzenZeigtDerReiterSofort();
     void autoUpdateUndWelten();
     void tastaturUndNamen();
 };
@@ -54,7 +59,10 @@ struct TFenster {
         };
         TSitzung *s = &S.App.Sitzung;
         QObject::connect(s, &TSitzung::craftingweltGeaendert, &Empfaenger, haken("Artikel"));
-        QObject::connect(s, &TSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
+        // The build list's figures: with the prices, and again after the options.
+        TCraftingSitzung *c = &S.App.Sitzung.Crafting();
+        QObject::connect(c, &TCraftingSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
+        QObject::connect(c, &TCraftingSitzung::analyseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
         QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
         QObject::connect(&S.App.Sitzung.Planer(), &planer::TPlanerSitzung::charakterGeaendert, &Empfaenger,
@@ -260,6 +268,31 @@ void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
     f.Zeigen();
     f.F().ButtonPreiseZuruecksetzen->click(); // default answer "Nein"
     QCOMPARE(c.Warenpreise[30].Verkaufspreis, 2.0);
+}
+
+void EinstellungsfensterTest::zuruecksetzenZeigtDerReiterSofort()
+{
+    // The reset stores the default prices at once, so the crafting tab shows their figures
+    // at once, not after the next change.
+    TFenster f;
+    TCraftingSitzung &crafting = f.S.App.Sitzung.Crafting();
+    const QString name = QStringLiteral("Kurzschwert");
+    crafting.Hinzufuegen(name, 2);
+    crafting.PreisSetzen(true, name, QStringLiteral("1"));
+    const test::TBausatzrechnerTeile b(*f.S.Haupt().Bausatzrechner);
+    const QLabel *erloes = b.Kostenseite(1).LabelAnalyse[6];
+    const TAnalyseErgebnis &a = crafting.Zustand().Analyse[1];
+    QCOMPARE(a.Verkaufserloes, 2.0);
+    f.Haken.clear();
+    FrageFunktionSetzen([](const QString &) { return true; });
+    f.Zeigen();
+    f.F().ButtonPreiseZuruecksetzen->click();
+    FrageFunktionSetzen({});
+    const TKatalog &k = crafting.Katalog();
+    QCOMPARE(a.Verkaufserloes, 2.0 * Referenzwert(k, ArtWare, ItemSuchen(k, name).Index));
+    QCOMPARE(erloes->text(), AnalyseWerteTexte(a)[5]);
+    QCOMPARE(f.Haken, std::vector<QString>{QStringLiteral("Bauliste")});
+    f.F().ButtonAbbrechen->click();
 }
 
 void EinstellungsfensterTest::autoUpdateUndWelten()

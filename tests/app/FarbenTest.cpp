@@ -4,6 +4,7 @@
 #include "Pruefstand.h"
 
 #include "app/Infofenster.h"
+#include "../crafting/ui/Bausatzrechnerteile.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "online/Versionspruefung.h"
 #include "online/ui/Versionsfenster.h"
@@ -221,13 +222,13 @@ private slots:
     {
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet1);
-        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
+        const test::TBausatzrechnerTeile b(*p.S.Haupt().Bausatzrechner);
         const auto treffer =
             b.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
         QVERIFY(!treffer.isEmpty());
         b.TreeView1->setCurrentItem(treffer.first());
         QTest::mouseClick(b.SpeedButtonBauen, Qt::LeftButton);
-        const TKostenseitenSteuerung &k = b.Kostenseite[1];
+        const TKostenseitenSteuerung &k = b.Kostenseite(1);
         QTRY_VERIFY(k.LabelAnalyse[7]->isVisible());
         p.Tippen(k.EditVerkaufspreisGold, QStringLiteral("999999"));
         QTest::keyClick(k.EditVerkaufspreisGold, Qt::Key_Tab);
@@ -280,7 +281,7 @@ private slots:
     {
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet1);
-        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
+        const test::TBausatzrechnerTeile b(*p.S.Haupt().Bausatzrechner);
         const auto treffer =
             b.TreeView1->findItems(QStringLiteral("Buchenholz"), Qt::MatchExactly | Qt::MatchRecursive);
         QVERIFY(!treffer.isEmpty());

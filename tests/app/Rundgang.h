@@ -7,6 +7,7 @@
 
 #include "app/Hauptfenster.h"
 #include "app/Infofenster.h"
+#include "../crafting/ui/Bausatzrechnerteile.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
@@ -101,7 +102,7 @@ struct TVollerStand {
         if (!QTest::qWaitForWindowActive(&h))
             qWarning("Hauptfenster nicht aktiv");
 
-        TBausatzrechnerSeite &b = *h.Bausatzrechner;
+        const test::TBausatzrechnerTeile b(*h.Bausatzrechner);
         const auto treffer =
             b.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
         if (!treffer.isEmpty())

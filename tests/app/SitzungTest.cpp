@@ -3,6 +3,7 @@
 // services put in place later keep the ones before.
 #include "Pruefstand.h"
 
+#include "../crafting/ui/Bausatzrechnerteile.h"
 #include "app/Infofenster.h"
 #include "crafting/Analyse.h"
 #include "crafting/Bauliste.h"
@@ -88,11 +89,13 @@ void SitzungTest::modellVorDerMeldung()
 void SitzungTest::baulisteOhneFensterWirdBerechnet()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.ZustandAendern();
-    ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 2);
+    const TProgrammzustand &z = g.S.Zustand();
+    TCraftingSitzung &crafting = g.S.Crafting();
+    TBauliste liste;
+    ZurBaulisteHinzufuegen(z.Katalog, liste, QStringLiteral("Kurzschwert"), 2);
     QCOMPARE(z.Crafting.Analyse[1].Marktwert, 0.0);
     // No window shows the list: the session recomputes it itself.
-    g.S.BaulisteGeaendert();
+    crafting.BaulisteSetzen(liste);
     const double marktwert = z.Crafting.Analyse[1].Marktwert;
     QVERIFY(marktwert > 0.0);
 
@@ -100,13 +103,13 @@ void SitzungTest::baulisteOhneFensterWirdBerechnet()
     int gehoert = 0;
     {
         QObject fenster;
-        connect(&g.S, &TSitzung::baulisteGeaendert, &fenster, [&] { ++gehoert; });
-        ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 1);
-        g.S.BaulisteGeaendert();
+        connect(&crafting, &TCraftingSitzung::baulisteGeaendert, &fenster, [&] { ++gehoert; });
+        ZurBaulisteHinzufuegen(z.Katalog, liste, QStringLiteral("Kurzschwert"), 1);
+        crafting.BaulisteSetzen(liste);
         QCOMPARE(gehoert, 1);
     }
     // That window gone, the session computes again.
-    g.S.BaulisteGeaendert();
+    crafting.BaulisteSetzen(liste);
     QCOMPARE(gehoert, 1);
     QCOMPARE(z.Crafting.Analyse[1].Marktwert, marktwert * 3 / 2);
 }
@@ -116,8 +119,8 @@ void SitzungTest::karteFolgtUndGeht()
     TGeladen g;
     {
         TForm8 karte(
-            g.S, g.S.Zustand().Weltkarten, [&g] { return routen::StandAnzeigen(g.S.Zustand().StadtlistenStand); },
-            nullptr);
+            g.S, g.S.Zustand().Weltkarten,
+            [&g] { return routen::StandAnzeigen(g.S.Zustand().StadtlistenStand); }, nullptr);
         g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
         QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
                  qPrintable(karte.windowTitle()));
@@ -166,7 +169,8 @@ void SitzungTest::preisdialogRechnetDenReiterNeu()
 {
     TPruefstand s;
     s.HauptfensterZeigen();
-    TBausatzrechnerSeite &b = *s.Haupt().Bausatzrechner;
+    TBausatzrechnerSeite &seite = *s.Haupt().Bausatzrechner;
+    const test::TBausatzrechnerTeile b(seite);
     const auto treffer =
         b.TreeView1->findItems(QStringLiteral("Kurzschwert"), Qt::MatchExactly | Qt::MatchRecursive);
     QVERIFY(!treffer.isEmpty());
@@ -176,13 +180,13 @@ void SitzungTest::preisdialogRechnetDenReiterNeu()
     auto gezeigt = [&b] {
         QStringList t;
         for (int i = 1; i <= 8; ++i)
-            t << b.Kostenseite[1].LabelAnalyse[i]->text();
+            t << b.Kostenseite(1).LabelAnalyse[i]->text();
         return t;
     };
     const QStringList vorher = gezeigt();
 
     // Sale prices of the build list's goods, as the cost page's "Alle anzeigen..." opens it.
-    b.PreisdialogOeffnen(11);
+    seite.PreisdialogOeffnen(11);
     TForm3 &d = *s.App.Form3;
     QVERIFY(d.isVisible());
     QVERIFY(!d.Zeilen().empty());

@@ -240,7 +240,7 @@ void TastaturTest::modifikatorImMenueLosgelassen()
     // The crafting tab: after Ctrl let go inside a menu, a plain click into the catalogue
     // only selects; with Ctrl held it adds one kit.
     h.PageControl1->setCurrentIndex(0);
-    TBausatzrechnerSeite &b = *h.Bausatzrechner;
+    const test::TBausatzrechnerTeile b(*h.Bausatzrechner);
     const int vorher = b.TreeView2->topLevelItemCount();
     {
         mvt::test::TTasteGehalten strg(&h, Qt::Key_Control);

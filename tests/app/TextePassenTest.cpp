@@ -8,6 +8,8 @@
 #include "app/Infofenster.h"
 #include "catalogue/Katalog.h"
 #include "combat/ui/Kampfberichtseite.h"
+#include "../crafting/ui/Bausatzrechnerteile.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Detailanalyse.h"
 #include "crafting/ui/Exportfenster.h"
@@ -351,7 +353,8 @@ private slots:
             p.P.Pruefen(&p.S.Haupt());
         }
         p.Seite(p.S.Haupt().TabSheet1);
-        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
+        TBausatzrechnerSeite &seite = *p.S.Haupt().Bausatzrechner;
+        const test::TBausatzrechnerTeile b(seite);
         // Every catalogue item in the detail panel.
         QList<QTreeWidgetItem *> blaetter;
         for (QTreeWidgetItemIterator it(b.TreeView1); *it; ++it)
@@ -360,7 +363,7 @@ private slots:
         QVERIFY(blaetter.size() > 100);
         for (QTreeWidgetItem *item : blaetter) {
             b.TreeView1->setCurrentItem(item);
-            p.P.Pruefen(&b);
+            p.P.Pruefen(&seite);
         }
         // The cost pages with the longest names in the build list, then each page.
         for (const QString &name : p.LangeNamen(6)) {
@@ -372,7 +375,7 @@ private slots:
         }
         for (int i = 0; i < b.PageControl2->count(); ++i) {
             b.PageControl2->setCurrentIndex(i);
-            p.P.Pruefen(&b);
+            p.P.Pruefen(&seite);
         }
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }
@@ -381,7 +384,8 @@ private slots:
     {
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet1);
-        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
+        TBausatzrechnerSeite &seite = *p.S.Haupt().Bausatzrechner;
+        const test::TBausatzrechnerTeile b(seite);
         for (const QString &name : p.LangeNamen(4)) {
             const auto t = b.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
             if (!t.isEmpty()) {
@@ -414,31 +418,34 @@ private slots:
     {
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet1);
-        TBausatzrechnerSeite &b = *p.S.Haupt().Bausatzrechner;
-        TCraftingZustand &c = p.S.App.ZustandAendern().Crafting;
+        TBausatzrechnerSeite &seite = *p.S.Haupt().Bausatzrechner;
+        const test::TBausatzrechnerTeile b(seite);
+        TCraftingSitzung &crafting = p.S.App.Sitzung.Crafting();
+        const TCraftingZustand &c = crafting.Zustand();
+        TPreise preise = c;
         const auto siebenstellig = [](auto &tabelle) {
             for (TPreispaar &preis : tabelle)
                 preis = {9999999.99, 9999999.99};
         };
-        siebenstellig(c.Rohstoffpreise);
-        siebenstellig(c.Zutatpreise);
-        siebenstellig(c.Warenpreise);
-        siebenstellig(c.Gebaeudepreise);
+        siebenstellig(preise.Rohstoffpreise);
+        siebenstellig(preise.Zutatpreise);
+        siebenstellig(preise.Warenpreise);
+        siebenstellig(preise.Gebaeudepreise);
+        crafting.PreiseSetzen(preise);
         int eintraege = 0;
         for (const QString &name : p.LangeNamen(3)) {
             const auto t = b.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
             if (t.isEmpty())
                 continue;
             b.TreeView1->setCurrentItem(t.first());
-            b.MengendialogBestaetigt(1, 2147483647);
+            seite.MengendialogBestaetigt(1, 2147483647);
             ++eintraege;
         }
         QCOMPARE(int(c.Bauliste.Eintraege.size()), eintraege);
         QVERIFY(eintraege >= 2);
-        b.Neuberechnen();
         for (int i = 0; i < b.PageControl2->count(); ++i) {
             b.PageControl2->setCurrentIndex(i);
-            p.P.Pruefen(&b);
+            p.P.Pruefen(&seite);
         }
         TForm6 &d = *p.S.App.Form6;
         for (int modus = 1; modus <= 4; ++modus) {

@@ -1,6 +1,7 @@
 #include "crafting/ui/Baulistenbereich.h"
 
 #include "base/Zahlen.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/ui/Bausatzrechnerhilfen.h"
 #include "ui/Bilder.h"
 #include "ui/Sitzung.h"
@@ -53,14 +54,21 @@ void BaulistenknotenAnlegen(const TKatalog &k, const TBaulistenKnoten &n, QTreeW
 
 } // namespace
 
-TBaulistenbereich::TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TSitzung &sitzung,
-                                     QWidget *eltern)
-    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_sitzung(sitzung),
-      m_optionen(sitzung.Optionen())
+TBaulistenbereich::TBaulistenbereich(TCraftingSitzung &crafting, TSitzung &sitzung, QWidget *eltern)
+    : QWidget(eltern), m_crafting(crafting), m_zustand(crafting.Zustand()), m_katalog(crafting.Katalog()),
+      m_sitzung(sitzung), m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("Baulistenbereich"));
     setGeometry(Ort);
     SteuerelementeAnlegen();
+    // Before the page hears of it: the tree is rebuilt, expanded nodes and the selection
+    // keep their places.
+    connect(&crafting, &TCraftingSitzung::baulisteGeaendert, this, [this] {
+        if (m_selbst)
+            return;
+        Anzeigen();
+        Bearbeitungsknoepfe();
+    });
 }
 
 void TBaulistenbereich::SteuerelementeAnlegen()
@@ -114,7 +122,7 @@ void TBaulistenbereich::SteuerelementeAnlegen()
     BaulistealsTextanzeigen1->setObjectName(QStringLiteral("BaulistealsTextanzeigen1"));
     connect(BaulistealsTextanzeigen1, &QAction::triggered, this, &TBaulistenbereich::exportGewuenscht);
     connect(TreeView2, &QWidget::customContextMenuRequested, this, [this](const QPoint &ort) {
-        BaulistealsTextanzeigen1->setEnabled(!m_crafting.Bauliste.Leer());
+        BaulistealsTextanzeigen1->setEnabled(!m_zustand.Bauliste.Leer());
         PopupMenuTextAnzeigen->popup(TreeView2->viewport()->mapToGlobal(ort));
     });
 }
@@ -126,7 +134,7 @@ bool TBaulistenbereich::Strg() const
 
 void TBaulistenbereich::Anzeigen()
 {
-    if (m_crafting.Bauliste.Leer()) {
+    if (m_zustand.Bauliste.Leer()) {
         TreeView2->clear();
         return;
     }
@@ -144,7 +152,7 @@ void TBaulistenbereich::Anzeigen()
     {
         const QSignalBlocker sperre(TreeView2);
         TreeView2->clear();
-        for (const TBaulistenKnoten &e : m_crafting.Bauliste.Eintraege)
+        for (const TBaulistenKnoten &e : m_zustand.Bauliste.Eintraege)
             BaulistenknotenAnlegen(m_katalog, e,
                                    new QTreeWidgetItem(TreeView2, QStringList{KnotenText(m_katalog, e)}));
         const std::vector<QTreeWidgetItem *> nachher = AlleKnoten(TreeView2);
@@ -225,16 +233,19 @@ bool TBaulistenbereich::AenderungZeigen(TAenderung a)
     return a != TAenderung::Keine;
 }
 
+bool TBaulistenbereich::MengeAendern(const QString &name, int64_t stueck)
+{
+    return AenderungZeigen(Selbst([&] { return m_crafting.MengeFestlegen(name, stueck); }));
+}
+
 void TBaulistenbereich::SpeedButtonLoeschenClick()
 {
     const TSammelEintrag item = Auswahl();
     if (!SpeedButtonLoeschen->isEnabled() || item.Art == ArtKeine)
         return;
-    if (!EintragSuchen(m_crafting.Bauliste, item.Art, item.Index))
+    if (!Selbst([&] { return m_crafting.EintragEntfernen(item.Art, item.Index); }))
         return;
-    EintragLoeschen(m_crafting.Bauliste);
     KnotenEntfernen(TreeView2->currentItem());
-    emit geaendert();
 }
 
 void TBaulistenbereich::SpeedButtonBearbeitenClick()
@@ -242,13 +253,11 @@ void TBaulistenbereich::SpeedButtonBearbeitenClick()
     const TSammelEintrag item = Auswahl();
     if (!SpeedButtonBearbeiten->isEnabled() || item.Art == ArtKeine)
         return;
-    AenderungZeigen(MengeFestlegen(m_katalog, m_crafting.Bauliste,
-                                   KnotenName(m_katalog, item.Art, item.Index), SpinEditBaumenge3->value()));
-    if (m_crafting.Bauliste.Leer()) {
+    MengeAendern(KnotenName(m_katalog, item.Art, item.Index), SpinEditBaumenge3->value());
+    if (m_zustand.Bauliste.Leer()) {
         SpeedButtonBearbeiten->setEnabled(false);
         TagSetzen(SpeedButtonBearbeiten, 0);
     }
-    emit geaendert();
 }
 
 void TBaulistenbereich::BausatzAbziehenClick()
@@ -256,15 +265,14 @@ void TBaulistenbereich::BausatzAbziehenClick()
     const TSammelEintrag item = Auswahl();
     if (!SpeedButtonLoeschen->isEnabled() || item.Art == ArtKeine)
         return;
-    AenderungZeigen(
-        BausatzAbziehen(m_katalog, m_crafting.Bauliste, KnotenName(m_katalog, item.Art, item.Index)));
-    emit geaendert();
+    const QString name = KnotenName(m_katalog, item.Art, item.Index);
+    AenderungZeigen(Selbst([&] { return m_crafting.BausatzAbziehen(name); }));
 }
 
 void TBaulistenbereich::CheckBoxWirkungBerechnenClick()
 {
     m_sitzung.CraftingWirkungSetzen(CheckBoxWirkungBerechnen->isChecked());
-    if (!m_crafting.Bauliste.Leer())
+    if (!m_zustand.Bauliste.Leer())
         emit wirkungGeaendert();
 }
 

@@ -1,6 +1,6 @@
 // The build list of the crafting tab: its tree with the delete and quantity buttons, the
-// potency check box and the context menu. Changes of the list made here are reported with
-// geaendert(); the page recomputes.
+// potency check box and the context menu. The list is changed through the crafting part,
+// which recomputes and reports it; the tree follows every change, also one made elsewhere.
 #pragma once
 
 #include "crafting/Kostenmodell.h"
@@ -22,6 +22,7 @@ class QTreeWidgetItem;
 
 namespace mvt {
 
+class TCraftingSitzung;
 class TSitzung;
 
 class TBaulistenbereich : public QWidget {
@@ -31,8 +32,7 @@ public:
     static constexpr QRect Ort{200, 308, 280, 244};
 
     // The potency switch reads and sets the session's option.
-    TBaulistenbereich(const TKatalog &katalog, TCraftingZustand &crafting, TSitzung &sitzung,
-                      QWidget *eltern);
+    TBaulistenbereich(TCraftingSitzung &crafting, TSitzung &sitzung, QWidget *eltern);
 
     // Rebuilds the tree from the build list; expanded nodes and the selection keep their
     // places.
@@ -45,6 +45,9 @@ public:
     bool KannAendern() const;
     // Follows a change of the selected entry in the view; false when nothing changed.
     bool AenderungZeigen(TAenderung a);
+    // Sets an entry to a number of pieces (0 removes it) and follows it in the view; false
+    // when nothing changed.
+    bool MengeAendern(const QString &name, int64_t stueck);
 
     // Ctrl as the tree handlers see it is set aside while f runs: an operation started by
     // a Ctrl click lets the rebuilt tree expand its nodes again.
@@ -68,8 +71,6 @@ public:
     QAction *BaulistealsTextanzeigen1;
 
 signals:
-    // The build list changed here.
-    void geaendert();
     // The potency option changed (the list is not empty).
     void wirkungGeaendert();
     void exportGewuenscht();
@@ -87,11 +88,23 @@ private:
     void KnotenEntfernen(QTreeWidgetItem *knoten);
     bool Strg() const;
 
+    // A change of the list made here, which the view follows in its own way: the other
+    // nodes keep their places when an entry goes.
+    template <class F> auto Selbst(F &&f)
+    {
+        const bool selbst = std::exchange(m_selbst, true);
+        auto ergebnis = f();
+        m_selbst = selbst;
+        return ergebnis;
+    }
+
+    TCraftingSitzung &m_crafting;
+    const TCraftingZustand &m_zustand;
     const TKatalog &m_katalog;
-    TCraftingZustand &m_crafting;
     TSitzung &m_sitzung;
     const TOptionen &m_optionen;
     bool m_strgAusgesetzt = false;
+    bool m_selbst = false;
 };
 
 } // namespace mvt

@@ -2,6 +2,7 @@
 
 #include "base/Zahlen.h"
 #include "crafting/Analyse.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/Detailauswertung.h"
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Katalogbereich.h"
@@ -11,24 +12,16 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QScopedValueRollback>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
-#include <stdexcept>
-
 namespace mvt {
 
-TKostenseitenSteuerung &TKostenseitenZugang::operator[](size_t k) const
-{
-    if (k < 1 || k > static_cast<size_t>(AnzahlModi))
-        throw std::out_of_range("Kostenseite");
-    return m_seite.Blatt(k).Steuerung;
-}
-
-TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &katalog,
-                                           TCraftingZustand &crafting, QWidget *eltern)
-    : QWidget(eltern), m_katalog(katalog), m_crafting(crafting), m_optionen(sitzung.Optionen())
+TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, TCraftingSitzung &crafting, QWidget *eltern)
+    : QWidget(eltern), m_crafting(crafting), m_zustand(crafting.Zustand()), m_katalog(crafting.Katalog()),
+      m_optionen(sitzung.Optionen())
 {
     setObjectName(QStringLiteral("Bausatzrechnerseite"));
     resize(Breite, Hoehe);
@@ -39,42 +32,14 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &ka
 
     // In this order: it is the Tab order, and the build list lies above the item
     // browser's empty lower right corner.
-    Katalogbereich = new TKatalogbereich(katalog, m_optionen, this);
-    Lagerbereich = new TLagerbereich(katalog, crafting, {4, 490, 190, 64}, this);
-    Baulistenbereich = new TBaulistenbereich(katalog, crafting, sitzung, this);
+    Katalogbereich = new TKatalogbereich(m_katalog, m_optionen, this);
+    Lagerbereich = new TLagerbereich(m_katalog, m_zustand, {4, 490, 190, 64}, this);
+    Baulistenbereich = new TBaulistenbereich(crafting, sitzung, this);
     KostenbereichAnlegen();
 
-    const TKatalogbereich &k = *Katalogbereich;
-    TreeView1 = k.TreeView1;
-    LabelItem = k.LabelItem;
-    LabelZutat = k.LabelZutat;
-    LabelHerstellung = k.LabelHerstellung;
-    LabelHerstellungSpezial = k.LabelHerstellungSpezial;
-    LabelMarktwert = k.LabelMarktwert;
-    SpeedButtonBauen = k.SpeedButtonBauen;
-    RadioButtonBaumenge1 = k.RadioButtonBaumenge1;
-    RadioButtonBaumenge2 = k.RadioButtonBaumenge2;
-    LabelBaumenge1 = k.LabelBaumenge1;
-    LabelBaumenge2 = k.LabelBaumenge2;
-    SpinEditBaumenge1 = k.SpinEditBaumenge1;
-    SpinEditBaumenge2 = k.SpinEditBaumenge2;
-    const TBaulistenbereich &b = *Baulistenbereich;
-    TreeView2 = b.TreeView2;
-    SpinEditBaumenge3 = b.SpinEditBaumenge3;
-    SpeedButtonLoeschen = b.SpeedButtonLoeschen;
-    SpeedButtonBearbeiten = b.SpeedButtonBearbeiten;
-    CheckBoxWirkungBerechnen = b.CheckBoxWirkungBerechnen;
-    LabelWirkungBerechnen = b.LabelWirkungBerechnen;
-    PopupMenuTextAnzeigen = b.PopupMenuTextAnzeigen;
-    BaulistealsTextanzeigen1 = b.BaulistealsTextanzeigen1;
-    CheckBoxLager = Lagerbereich->CheckBoxLager;
-    SpeedButtonLager = Lagerbereich->SpeedButtonLager;
-    SpeedButtonEinkaufsliste = Lagerbereich->SpeedButtonEinkaufsliste;
-    CheckBoxLager->setChecked(crafting.LagerBeruecksichtigen);
-    connect(Lagerbereich, &TLagerbereich::lagerUmgeschaltet, this, [this](bool an) {
-        m_crafting.LagerBeruecksichtigen = an;
-        AllesNeuBerechnen();
-    });
+    Lagerbereich->CheckBoxLager->setChecked(m_zustand.LagerBeruecksichtigen);
+    connect(Lagerbereich, &TLagerbereich::lagerUmgeschaltet, &crafting,
+            &TCraftingSitzung::LagerBeruecksichtigenSetzen);
     connect(Lagerbereich, &TLagerbereich::lagerGewuenscht, this, [this] {
         if (LagerOeffnen)
             LagerOeffnen();
@@ -95,9 +60,8 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &ka
         if (MengendialogOeffnen)
             MengendialogOeffnen(DialogHinzufuegen);
     });
-    connect(Baulistenbereich, &TBaulistenbereich::geaendert, this, &TBausatzrechnerSeite::AllesNeuBerechnen);
-    connect(Baulistenbereich, &TBaulistenbereich::wirkungGeaendert, this,
-            &TBausatzrechnerSeite::AnalyseNeuBerechnen);
+    connect(Baulistenbereich, &TBaulistenbereich::wirkungGeaendert, &crafting,
+            &TCraftingSitzung::AnalyseNeuBerechnen);
     connect(Baulistenbereich, &TBaulistenbereich::exportGewuenscht, this, [this] {
         if (ExportOeffnen)
             ExportOeffnen();
@@ -107,18 +71,32 @@ TBausatzrechnerSeite::TBausatzrechnerSeite(TSitzung &sitzung, const TKatalog &ka
             MengendialogOeffnen(DialogFestlegen);
     });
 
-    // The recipe rules, the prices, the potency switch or the build list changed
-    // elsewhere; the session has computed the list and the stock already.
+    // The recipe rules, the prices, the potency switch, the build list or the stock
+    // changed, here or elsewhere; the crafting part has computed the figures already. The
+    // build list area follows the list itself.
     connect(&sitzung, &TSitzung::craftingweltGeaendert, this, &TBausatzrechnerSeite::ItemDetailsAnzeigen);
-    connect(&sitzung, &TSitzung::preiseGeaendert, this, &TBausatzrechnerSeite::Neuberechnen);
-    connect(&sitzung, &TSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::BaulisteZeigen);
-    connect(&sitzung, &TSitzung::lagerGeaendert, this, [this] {
-        if (m_crafting.LagerBeruecksichtigen)
+    connect(&crafting, &TCraftingSitzung::baulisteGeaendert, this, &TBausatzrechnerSeite::ErgebnisseZeigen);
+    connect(&crafting, &TCraftingSitzung::preiseGeaendert, this, [this] {
+        if (!m_eigenePreise)
             ErgebnisseZeigen();
     });
+    connect(&crafting, &TCraftingSitzung::analyseGeaendert, this, [this] {
+        if (!m_zustand.Bauliste.Leer())
+            AnalyseAnzeigen();
+    });
+    connect(&crafting, &TCraftingSitzung::lagerGeaendert, this, [this] {
+        if (m_zustand.LagerBeruecksichtigen)
+            ErgebnisseZeigen();
+    });
+    connect(&crafting, &TCraftingSitzung::lagerBeruecksichtigenGeaendert, this, [this](bool an) {
+        const QSignalBlocker sperre(Lagerbereich->CheckBoxLager);
+        Lagerbereich->CheckBoxLager->setChecked(an);
+        ErgebnisseZeigen();
+    });
     // Unblocked: switched by the options, the analysis follows as after a click.
-    connect(&sitzung, &TSitzung::optionenGeaendert, this,
-            [this](const TOptionen &o) { CheckBoxWirkungBerechnen->setChecked(o.CalcPotency); });
+    connect(&sitzung, &TSitzung::optionenGeaendert, this, [this](const TOptionen &o) {
+        Baulistenbereich->CheckBoxWirkungBerechnen->setChecked(o.CalcPotency);
+    });
 }
 
 void TBausatzrechnerSeite::KostenbereichAnlegen()
@@ -126,6 +104,7 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
     // The page control's tabs as a block of two by two buttons, because the four captions
     // do not fit beside each other.
     PageControl2Knoepfe = new QButtonGroup(this);
+    PageControl2Knoepfe->setObjectName(QStringLiteral("PageControl2Knoepfe"));
     PageControl2Knoepfe->setExclusive(true);
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
@@ -166,14 +145,10 @@ void TBausatzrechnerSeite::KostenbereichAnlegen()
             if (DetailanalyseOeffnen)
                 DetailanalyseOeffnen(seite);
         });
-        connect(blatt, &TKostenblatt::gebaeudeStufeGeaendert, this, [this](int art, int stufe) {
-            m_crafting.Handwerksgebaeude[static_cast<size_t>(art)].Stufe = stufe;
-            AnalyseNeuBerechnen();
-        });
-        connect(blatt, &TKostenblatt::schichtkostenGeaendert, this, [this](int art, int32_t kosten) {
-            m_crafting.Handwerksgebaeude[static_cast<size_t>(art)].Schichtkosten = kosten;
-            AnalyseNeuBerechnen();
-        });
+        connect(blatt, &TKostenblatt::gebaeudeStufeGeaendert, this,
+                [this](int art, int stufe) { GebaeudeSpeichern(art, stufe, std::nullopt); });
+        connect(blatt, &TKostenblatt::schichtkostenGeaendert, this,
+                [this](int art, int32_t kosten) { GebaeudeSpeichern(art, std::nullopt, kosten); });
     }
     // Every page, the first included, gets its controls when first shown (Blatt): with an
     // empty build list the page control is hidden, and the start builds none of them.
@@ -226,10 +201,15 @@ void TBausatzrechnerSeite::StandZeigen(TKostenblatt &blatt)
         blatt.Anzeigen((*m_seiten)[k]);
         m_fuellen = fuellen;
     }
-    if (m_crafting.Bauliste.Leer())
+    if (m_zustand.Bauliste.Leer())
         blatt.AnalyseLeeren();
     else
-        blatt.AnalyseAnzeigen(m_crafting.Analyse[k]);
+        blatt.AnalyseAnzeigen(m_zustand.Analyse[k]);
+}
+
+QList<QMenu *> TBausatzrechnerSeite::PopupMenues() const
+{
+    return {Baulistenbereich->PopupMenuTextAnzeigen};
 }
 
 void TBausatzrechnerSeite::Aufbauen()
@@ -249,28 +229,9 @@ void TBausatzrechnerSeite::ItemDetailsAnzeigen()
     Katalogbereich->ItemDetailsAnzeigen();
 }
 
-void TBausatzrechnerSeite::BaulisteAnzeigen()
-{
-    Baulistenbereich->Anzeigen();
-}
-
-void TBausatzrechnerSeite::BaulisteGeaendert()
-{
-    Baulistenbereich->Anzeigen();
-    Baulistenbereich->Bearbeitungsknoepfe();
-    AllesNeuBerechnen();
-}
-
-void TBausatzrechnerSeite::BaulisteZeigen()
-{
-    Baulistenbereich->Anzeigen();
-    Baulistenbereich->Bearbeitungsknoepfe();
-    ErgebnisseZeigen();
-}
-
 void TBausatzrechnerSeite::ErgebnisseZeigen()
 {
-    if (m_crafting.Bauliste.Leer()) {
+    if (m_zustand.Bauliste.Leer()) {
         AnalyseLeeren();
         return;
     }
@@ -280,10 +241,7 @@ void TBausatzrechnerSeite::ErgebnisseZeigen()
 
 void TBausatzrechnerSeite::Hinzufuegen(const QString &name, int64_t stueck)
 {
-    if (ZurBaulisteHinzufuegen(m_katalog, m_crafting.Bauliste, name, stueck) == TAenderung::Keine)
-        return;
-    BaulisteAnzeigen();
-    AllesNeuBerechnen();
+    m_crafting.Hinzufuegen(name, stueck);
 }
 
 TSammelEintrag TBausatzrechnerSeite::MengendialogItem(int modus) const
@@ -301,73 +259,54 @@ void TBausatzrechnerSeite::MengendialogBestaetigt(int modus, int64_t n)
     const QString name = KnotenName(m_katalog, item.Art, item.Index);
     const int64_t stueck = n * Einheit(m_katalog, item.Art, item.Index);
     if (modus == DialogHinzufuegen) {
-        if (!SpeedButtonBauen->isEnabled() || n <= 0 ||
-            ZurBaulisteHinzufuegen(m_katalog, m_crafting.Bauliste, name, stueck) == TAenderung::Keine)
-            return;
-        BaulisteAnzeigen();
-    } else {
-        if (!SpeedButtonLoeschen->isEnabled())
-            return;
-        if (!Baulistenbereich->AenderungZeigen(MengeFestlegen(m_katalog, m_crafting.Bauliste, name, stueck)))
-            return;
+        if (Katalogbereich->SpeedButtonBauen->isEnabled() && n > 0)
+            Hinzufuegen(name, stueck);
+    } else if (Baulistenbereich->SpeedButtonLoeschen->isEnabled()) {
+        Baulistenbereich->MengeAendern(name, stueck);
     }
-    AllesNeuBerechnen();
 }
 
 // ---------------------------------------------------------------- recomputation and cost pages
 
-void TBausatzrechnerSeite::AllesNeuBerechnen()
-{
-    if (!mvt::AllesNeuBerechnen(m_katalog, m_optionen, m_crafting)) {
-        AnalyseLeeren();
-        return;
-    }
-    KostenseitenAufbauen();
-    AnalyseAnzeigen();
-}
-
-void TBausatzrechnerSeite::LagerGeaendert()
-{
-    if (m_crafting.LagerBeruecksichtigen)
-        AllesNeuBerechnen();
-}
-
-void TBausatzrechnerSeite::Neuberechnen()
-{
-    AllesNeuBerechnen();
-}
-
-void TBausatzrechnerSeite::AnalyseNeuBerechnen()
-{
-    BerechneAnalyse(m_katalog, m_optionen, m_crafting);
-    AnalyseAnzeigen();
-}
-
 std::optional<int32_t> TBausatzrechnerSeite::PreisSpeichern(bool verkauf, const QString &name,
                                                             const QString &text)
 {
-    const std::optional<int32_t> p = verkauf ? VerkaufspreisSetzen(m_katalog, m_crafting, name, text)
-                                             : EinkaufspreisSetzen(m_katalog, m_crafting, name, text);
+    std::optional<int32_t> p;
+    {
+        const QScopedValueRollback eigene(m_eigenePreise, true);
+        p = m_crafting.PreisSetzen(verkauf, name, text);
+    }
+    // The rows keep what is typed in them; only the figures follow.
     if (p && !m_fuellen)
-        AnalyseNeuBerechnen();
+        AnalyseAnzeigen();
     return p;
+}
+
+void TBausatzrechnerSeite::GebaeudeSpeichern(int art, std::optional<int32_t> stufe,
+                                             std::optional<int32_t> schichtkosten)
+{
+    if (art < 1 || art > AnzahlHandwerksgebaeude)
+        return;
+    const TVorhandeneHandwerksgebaeude &h = m_zustand.Handwerksgebaeude[static_cast<size_t>(art)];
+    {
+        const QScopedValueRollback eigene(m_eigenePreise, true);
+        m_crafting.GebaeudeSetzen(art, stufe.value_or(h.Stufe), schichtkosten.value_or(h.Schichtkosten));
+    }
+    AnalyseAnzeigen();
 }
 
 void TBausatzrechnerSeite::KostenseitenAufbauen()
 {
-    if (m_crafting.Bauliste.Leer())
+    if (m_zustand.Bauliste.Leer())
         return;
-    m_seiten = KostenseitenBestimmen(m_katalog, m_crafting);
+    m_seiten = KostenseitenBestimmen(m_katalog, m_zustand);
     const std::array<TKostenseite, AnzahlModi + 1> &seiten = *m_seiten;
-    bool gespeichert = false;
     // A stored price with more decimals than the gold field writes becomes the shown value,
     // as if it had been typed.
     auto runden = [&](const TPreiszeilenDaten &z, bool verkauf) {
         const QString text = GoldFormatieren(z.Gold);
-        if (KommazahlLesen(text).value_or(z.Gold) != z.Gold) {
+        if (KommazahlLesen(text).value_or(z.Gold) != z.Gold)
             PreisSpeichern(verkauf, z.Name, text);
-            gespeichert = true;
-        }
     };
 
     m_fuellen = true;
@@ -381,15 +320,13 @@ void TBausatzrechnerSeite::KostenseitenAufbauen()
         Kostenblatt[static_cast<size_t>(k)]->Anzeigen(d);
     }
     m_fuellen = false;
-    if (gespeichert)
-        BerechneAnalyse(m_katalog, m_optionen, m_crafting);
 }
 
 void TBausatzrechnerSeite::AnalyseAnzeigen()
 {
     Lagerbereich->LagerwertAnzeigen(PageControl2->currentIndex() + 1);
     for (int k = 1; k <= AnzahlModi; ++k)
-        Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_crafting.Analyse[static_cast<size_t>(k)]);
+        Kostenblatt[static_cast<size_t>(k)]->AnalyseAnzeigen(m_zustand.Analyse[static_cast<size_t>(k)]);
     // The page about to show, made now if it was not: it takes what the others show.
     Blatt(static_cast<size_t>(PageControl2->currentIndex()) + 1);
     if (PageControl2->isHidden()) {

@@ -2,6 +2,7 @@
 
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/Katalogbaum.h"
 #include "crafting/ui/Bausatzrechnerhilfen.h"
 #include "ui/Steuerelemente.h"
@@ -35,9 +36,9 @@ QTreeWidgetItem *Katalogknoten(const TKatalogKnoten &k)
 
 } // namespace
 
-TLagerfenster::TLagerfenster(const TKatalog &katalog, TLager &lager, QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Lager"), Rahmen::Dialog, false), m_katalog(&katalog),
-      m_lager(&lager)
+TLagerfenster::TLagerfenster(TCraftingSitzung &crafting, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Lager"), Rahmen::Dialog, false), m_crafting(crafting),
+      m_katalog(&crafting.Katalog()), m_lager(&crafting.Zustand().Lager)
 {
     setObjectName(QStringLiteral("FormLager"));
     setFixedSize(Breite, Hoehe);
@@ -116,6 +117,7 @@ TLagerfenster::TLagerfenster(const TKatalog &katalog, TLager &lager, QWidget *ha
     setTabOrder(ButtonEntfernen, ButtonEinfuegen);
     setTabOrder(ButtonEinfuegen, ButtonLeeren);
     setTabOrder(ButtonLeeren, ButtonSchliessen);
+    connect(&crafting, &TCraftingSitzung::lagerGeaendert, this, &TLagerfenster::Anzeigen);
 }
 
 void TLagerfenster::VorDemZeigen()
@@ -170,11 +172,9 @@ TLagerEintrag TLagerfenster::Auswahl() const
     return m_lager->Eintraege[static_cast<size_t>(zeile)];
 }
 
-void TLagerfenster::Melden()
+void TLagerfenster::Melden(const TLager &neu)
 {
-    Anzeigen();
-    if (Geaendert)
-        Geaendert();
+    m_crafting.LagerSetzen(neu);
 }
 
 void TLagerfenster::Hinzufuegen()
@@ -186,10 +186,10 @@ void TLagerfenster::Hinzufuegen()
     const uint8_t art = KnotenartAusTabellencode(ref.Tabellencode);
     if (art == ArtKeine)
         return;
-    const double neu =
-        std::min(m_lager->Bestand(art, ref.Index) + SpinEditHinzufuegen->value(), LagerHoechstanzahl);
-    m_lager->Setzen(art, ref.Index, neu);
-    Melden();
+    TLager lager = *m_lager;
+    lager.Setzen(art, ref.Index,
+                 std::min(lager.Bestand(art, ref.Index) + SpinEditHinzufuegen->value(), LagerHoechstanzahl));
+    Melden(lager);
     for (size_t i = 0; i < m_lager->Eintraege.size(); ++i)
         if (m_lager->Eintraege[i].Art == art && m_lager->Eintraege[i].Index == ref.Index)
             StringGridLager->setCurrentCell(static_cast<int>(i), 0);
@@ -200,8 +200,9 @@ void TLagerfenster::AnzahlAendern()
     const TLagerEintrag e = Auswahl();
     if (e.Art == ArtKeine)
         return;
-    m_lager->Setzen(e.Art, e.Index, SpinEditAnzahl->value());
-    Melden();
+    TLager lager = *m_lager;
+    lager.Setzen(e.Art, e.Index, SpinEditAnzahl->value());
+    Melden(lager);
 }
 
 void TLagerfenster::Entfernen()
@@ -209,16 +210,16 @@ void TLagerfenster::Entfernen()
     const TLagerEintrag e = Auswahl();
     if (e.Art == ArtKeine)
         return;
-    m_lager->Setzen(e.Art, e.Index, 0.0);
-    Melden();
+    TLager lager = *m_lager;
+    lager.Setzen(e.Art, e.Index, 0.0);
+    Melden(lager);
 }
 
 void TLagerfenster::Leeren()
 {
     if (!m_lager || m_lager->Leer() || !FrageStellen(QStringLiteral("Soll das ganze Lager geleert werden?")))
         return;
-    m_lager->Eintraege.clear();
-    Melden();
+    Melden(TLager{});
 }
 
 bool TLagerfenster::TextEinfuegen(const QString &text)
@@ -238,8 +239,9 @@ bool TLagerfenster::TextEinfuegen(const QString &text)
         MeldungZeigen(QStringLiteral("Fehler: Die Zwischenablage enthält keine Zeilen \"Name<Tab>Anzahl\"."));
         return false;
     }
-    LagerUebernehmen(*m_lager, *eintraege);
-    Melden();
+    TLager lager = *m_lager;
+    LagerUebernehmen(lager, *eintraege);
+    Melden(lager);
     return true;
 }
 

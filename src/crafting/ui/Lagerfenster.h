@@ -1,13 +1,11 @@
 // Window "Lager": the player's stock. Goods are added from the catalogue tree as the build
 // list adds them, counts are changed, goods removed, "Name<Tab>Anzahl" lines pasted from the
-// clipboard, the stock cleared. Every change goes into the stock at once and is reported
-// with geaendert(); the application saves the file and the crafting tab recomputes.
+// clipboard, the stock cleared. Every change goes to the crafting part at once, which saves
+// the file and has the crafting tab recompute; the table follows what the part reports.
 #pragma once
 
 #include "crafting/Lager.h"
 #include "ui/Nebenfenster.h"
-
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -17,22 +15,21 @@ class QTreeWidget;
 
 namespace mvt {
 
+class TCraftingSitzung;
+
 class TLagerfenster : public TNebenfenster {
     Q_OBJECT
 public:
     static constexpr int Breite = 600;
     static constexpr int Hoehe = 432;
 
-    // The stock the window edits; the references stay valid for the window's life.
-    TLagerfenster(const TKatalog &katalog, TLager &lager, QWidget *hauptfenster);
+    // The stock of the crafting part, which stays valid for the window's life.
+    TLagerfenster(TCraftingSitzung &crafting, QWidget *hauptfenster);
     // Rebuilds the table from the stock.
     void Anzeigen();
     // Pasted text: refused with a message naming the line (the stock stays as it was), or
     // taken over; true when taken.
     bool TextEinfuegen(const QString &text);
-
-    // After every change of the stock made here.
-    std::function<void()> Geaendert;
 
     QTreeWidget *TreeViewKatalog;
     QSpinBox *SpinEditHinzufuegen;
@@ -53,10 +50,12 @@ private:
     void Leeren();
     // The selected stock row's good; ArtKeine when none.
     TLagerEintrag Auswahl() const;
-    void Melden();
+    // The stock as changed here, to the crafting part.
+    void Melden(const TLager &neu);
 
-    const TKatalog *m_katalog = nullptr;
-    TLager *m_lager = nullptr;
+    TCraftingSitzung &m_crafting;
+    const TKatalog *m_katalog;
+    const TLager *m_lager;
     bool m_baumGebaut = false;
 };
 

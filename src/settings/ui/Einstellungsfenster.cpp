@@ -1,6 +1,7 @@
 #include "settings/ui/Einstellungsfenster.h"
 
 #include "combat/Kampfarchiv.h"
+#include "crafting/CraftingSitzung.h"
 #include "planner/PlanerSitzung.h"
 
 #include "base/Meldung.h"
@@ -499,7 +500,7 @@ void TForm7::ZeileAnzeigen(int zeile)
     if (!f.Verkauf)
         return;
     const TPreiszeilenGut g = PreiszeileGut(zeile);
-    const TPreispaar *p = Preise(m_ziele.Crafting, g.Art, g.Index);
+    const TPreispaar *p = Preise(m_ziele.Crafting.Zustand(), g.Art, g.Index);
     if (!p)
         return;
     f.Verkauf->Anzeigen(p->Verkaufspreis);
@@ -593,9 +594,9 @@ void TForm7::SeiteCharakterPlaner(QWidget *seite)
     connect(RadioButtonCPAlteWelt, &QRadioButton::toggled, this, &TForm7::RadioButtonCPWeltClick);
 }
 
-TEinstellungsDaten TForm7::Daten(TOptionen &optionen, double &naechstePruefung)
+TEinstellungsDaten TForm7::Daten(TOptionen &optionen, TPreise &preise, double &naechstePruefung)
 {
-    return {m_ziele.Katalog, m_ziele.Crafting, optionen, naechstePruefung, Erinnert};
+    return {m_ziele.Katalog, preise, optionen, naechstePruefung, Erinnert};
 }
 
 double TForm7::JetztTage() const
@@ -618,8 +619,9 @@ void TForm7::FormShow()
 {
     SeitenAnlegen();
     TOptionen optionen = m_sitzung.Optionen();
+    TPreise preise = m_ziele.Crafting.Zustand();
     double naechstePruefung = m_ziele.Online.NaechstePruefung();
-    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen, naechstePruefung));
+    const TEinstellungsWerte w = EinstellungenLesen(Daten(optionen, preise, naechstePruefung));
     // Potencies; the import result is hidden.
     m_pruefeWirkung = true;
     for (int i = 0; i < AnzahlWirkungen; ++i) {
@@ -672,8 +674,9 @@ void TForm7::ButtonOkayClick()
     SeitenAnlegen();
     // The rows not created yet show the data's own texts.
     TOptionen neu = m_sitzung.Optionen();
+    TPreise preise = m_ziele.Crafting.Zustand();
     double naechstePruefung = m_ziele.Online.NaechstePruefung();
-    TEinstellungsWerte w = EinstellungenLesen(Daten(neu, naechstePruefung));
+    TEinstellungsWerte w = EinstellungenLesen(Daten(neu, preise, naechstePruefung));
     w.TreeViewAutoExpand = CheckBoxTreeViewAutoExpand->isChecked();
     w.SaveUserAngaben = CheckBoxSaveUserAngaben->isChecked();
     w.ShowHints = CheckBoxShowHints->isChecked();
@@ -712,25 +715,26 @@ void TForm7::ButtonOkayClick()
     Erinnert.GebaeudeMaster = ComboboxGebaeudeMaster->currentIndex();
     Erinnert.SchichtMaster = SpinEditGebaeude->value();
 
-    // The options and the version check date into copies, which the session stores below;
-    // prices and buildings straight into the state.
-    EinstellungenUebernehmen(Daten(neu, naechstePruefung), w, JetztTage());
+    // The options, the prices and the version check date into copies, which the session
+    // stores below.
+    EinstellungenUebernehmen(Daten(neu, preise, naechstePruefung), w, JetztTage());
     m_ziele.Online.NaechstePruefungSetzen(naechstePruefung);
     // The crafting world with its recipe rules (the selected item's details follow), the
     // planner world (the planner's potency switch follows).
     m_sitzung.CraftingweltSetzen(neu.BSRWorld);
     m_sitzung.PlanerweltSetzen(neu.CPWorld, neu.CPCalcPotency);
-    // The build list's analysis with the new prices.
-    auto baulisteNeu = [this] {
-        if (!m_ziele.Crafting.Bauliste.Leer())
-            m_sitzung.PreiseGeaendert();
-    };
-    baulisteNeu();
+    // The prices, and with them the build list's figures in the world just set; while the
+    // list is empty, only changed prices are worth announcing.
+    TCraftingSitzung &crafting = m_ziele.Crafting;
+    const TCraftingZustand &c = crafting.Zustand();
+    if (!c.Bauliste.Leer() || preise != static_cast<const TPreise &>(c))
+        crafting.PreiseSetzen(preise);
     // The whole record into the session and the windows, the file, and the analysis once
     // more (potencies and the potency switch now stored).
     m_sitzung.OptionenSetzen(neu);
     m_sitzung.OptionenSpeichern();
-    baulisteNeu();
+    if (!c.Bauliste.Leer())
+        crafting.AnalyseNeuBerechnen();
     // The combat archive's option is written only when it changed: switching it on is the
     // player's wish to create the archive.
     if (CheckBoxKaempfeArchivieren->isChecked() != m_kaempfeArchivieren) {
@@ -757,7 +761,10 @@ void TForm7::ButtonPreiseZuruecksetzenClick()
         return;
     TOptionen optionen = m_sitzung.Optionen();                   // the reset changes no option
     double naechstePruefung = m_ziele.Online.NaechstePruefung(); // nor the version check date
-    HandwerksparameterZuruecksetzen(Daten(optionen, naechstePruefung));
+    TPreise preise = m_ziele.Crafting.Zustand();
+    HandwerksparameterZuruecksetzen(Daten(optionen, preise, naechstePruefung));
+    // Stored at once, as the question says, so the crafting tab follows now.
+    m_ziele.Crafting.PreiseSetzen(preise);
     FormShow();
 }
 

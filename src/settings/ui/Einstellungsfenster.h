@@ -29,6 +29,7 @@ class TPlanerSitzung;
 
 namespace mvt {
 
+class TCraftingSitzung;
 class TPreiszeile;
 class TSitzung;
 
@@ -39,7 +40,7 @@ public:
     // tell the windows. What it works on besides the options: parts of the program state.
     struct TZiele {
         const TKatalog &Katalog;
-        TCraftingZustand &Crafting;
+        TCraftingSitzung &Crafting;     // prices and buildings, read and set
         online::TOnlineSitzung &Online; // the date of the next automatic version check
         planer::TPlanerSitzung &Planer; // recomputed with the confirmed options
     };
@@ -139,8 +140,9 @@ private:
     bool m_seitenAngelegt = false;
     void AlleWerteZeigen();
     void WirkungZeilePruefen(QTableWidget *liste, int zeile);
-    // The data the rules work on, with the options record and the version check date given.
-    TEinstellungsDaten Daten(TOptionen &optionen, double &naechstePruefung);
+    // The data the rules work on, with the options record, the prices and the version check
+    // date given.
+    TEinstellungsDaten Daten(TOptionen &optionen, TPreise &preise, double &naechstePruefung);
     double JetztTage() const;
 
     TSitzung &m_sitzung;

@@ -1,10 +1,10 @@
 #include "settings/ui/Preisdialog.h"
 
 #include "base/Zahlen.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/Kostenseiten.h"
 #include "ui/Preiszeile.h"
 #include "ui/Bilder.h"
-#include "ui/Sitzung.h"
 #include "ui/Steuerelemente.h"
 
 #include <QComboBox>
@@ -32,9 +32,8 @@ QToolButton *Glyphknopf(QWidget *eltern, const QString &name, const QString &hin
 
 } // namespace
 
-TForm3::TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting, QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true), m_sitzung(sitzung),
-      m_katalog(&katalog), m_crafting(&crafting)
+TForm3::TForm3(TCraftingSitzung &crafting, QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QString(), Rahmen::Groessenveraenderbar, true), m_crafting(crafting)
 {
     setObjectName(QStringLiteral("Form3"));
     setMinimumSize(150, 200);
@@ -117,14 +116,13 @@ void TForm3::FormShow()
 
 void TForm3::ZeilenAnlegen()
 {
-    if (!m_katalog || !m_crafting)
-        return;
+    const TCraftingZustand &crafting = m_crafting.Zustand();
     m_fuellen = true;
     const bool gebaeude = Art() == 3;
     if (gebaeude) {
         ComboboxGebaeudeMaster->setCurrentIndex(m_master.Stufe);
         SpinEditGebaeude->setValue(m_master.Schichtkosten);
-        for (int art : PreisdialogGebaeude(*m_crafting, Tag)) {
+        for (int art : PreisdialogGebaeude(crafting, Tag)) {
             TZeile z;
             z.Art = art;
             z.Zelle = new QWidget(Zellen);
@@ -134,7 +132,7 @@ void TForm3::ZeilenAnlegen()
             for (const QString &s : Stufennamen(art))
                 z.Stufe->addItem(s);
             z.Stufe->setGeometry(0, 4, 124, 22);
-            const TVorhandeneHandwerksgebaeude &h = m_crafting->Handwerksgebaeude[static_cast<size_t>(art)];
+            const TVorhandeneHandwerksgebaeude &h = crafting.Handwerksgebaeude[static_cast<size_t>(art)];
             z.Stufe->setCurrentIndex(std::clamp(h.Stufe, 1, 5) - 1);
             z.Stufe->setAccessibleName(QString::fromUtf16(HandwerksgebaeudeNamen[static_cast<size_t>(art)]) +
                                        QStringLiteral(", Stufe"));
@@ -154,7 +152,7 @@ void TForm3::ZeilenAnlegen()
     } else {
         SpinEditVerkaufspreisProzentMaster->setValue(Art() == 1 ? m_master.Verkauf : m_master.Einkauf);
         int nummer = 0;
-        for (const TPreiszeilenDaten &d : PreisdialogZeilen(*m_katalog, *m_crafting, Tag)) {
+        for (const TPreiszeilenDaten &d : PreisdialogZeilen(m_crafting.Katalog(), crafting, Tag)) {
             ++nummer;
             TZeile z;
             z.Zelle = new QWidget(Zellen);
@@ -259,22 +257,21 @@ void TForm3::MasterSchichtChange()
 
 void TForm3::SpeedButtonOkayClick()
 {
-    if (!m_katalog || !m_crafting)
-        return;
+    TPreise preise = m_crafting.Zustand();
     switch (Art()) {
     case 1:
     case 2:
         for (const TZeile &z : m_zeilen) {
             if (Art() == 1)
-                VerkaufspreisSetzen(*m_katalog, *m_crafting, z.Name->text(), z.Gold->text());
+                VerkaufspreisSetzen(m_crafting.Katalog(), preise, z.Name->text(), z.Gold->text());
             else
-                EinkaufspreisSetzen(*m_katalog, *m_crafting, z.Name->text(), z.Gold->text());
+                EinkaufspreisSetzen(m_crafting.Katalog(), preise, z.Name->text(), z.Gold->text());
         }
         (Art() == 1 ? m_master.Verkauf : m_master.Einkauf) = SpinEditVerkaufspreisProzentMaster->value();
         break;
     default:
         for (const TZeile &z : m_zeilen) {
-            TVorhandeneHandwerksgebaeude &h = m_crafting->Handwerksgebaeude[static_cast<size_t>(z.Art)];
+            TVorhandeneHandwerksgebaeude &h = preise.Handwerksgebaeude[static_cast<size_t>(z.Art)];
             h.Stufe = z.Stufe->currentIndex() + 1;
             h.Schichtkosten = GanzzahlLesen(z.Schichtkosten->cleanText()).value_or(0);
         }
@@ -283,7 +280,7 @@ void TForm3::SpeedButtonOkayClick()
         break;
     }
     close();
-    m_sitzung.PreiseGeaendert();
+    m_crafting.PreiseSetzen(preise);
 }
 
 void TForm3::FormClose()

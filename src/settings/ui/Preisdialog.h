@@ -17,9 +17,8 @@ class QToolButton;
 namespace mvt {
 
 struct TKatalog;
-struct TCraftingZustand;
+class TCraftingSitzung;
 class TPreiszeile;
-class TSitzung;
 
 // The masters last confirmed with Okay; they live for the run, not in the options file.
 struct TPreisdialogMaster {
@@ -32,8 +31,9 @@ struct TPreisdialogMaster {
 class TForm3 : public TNebenfenster {
     Q_OBJECT
 public:
-    // Edits the session's prices and buildings; after Okay the session has them recomputed.
-    TForm3(TSitzung &sitzung, const TKatalog &katalog, TCraftingZustand &crafting, QWidget *hauptfenster);
+    // Shows the session's prices and buildings; Okay hands them to the session, which has
+    // them recomputed.
+    TForm3(TCraftingSitzung &crafting, QWidget *hauptfenster);
 
     static constexpr int PreiszelleBreite = 150, PreiszelleHoehe = 50; // at least
     // A price cell's width: wider than PreiszelleBreite when the font needs it for the
@@ -82,9 +82,7 @@ private:
     void MasterStufeChange(int index);
     void MasterSchichtChange();
 
-    TSitzung &m_sitzung;
-    const TKatalog *m_katalog;
-    TCraftingZustand *m_crafting;
+    TCraftingSitzung &m_crafting;
     std::vector<TZeile> m_zeilen;
     TPreisdialogMaster m_master;
     bool m_fuellen = false;

@@ -2,8 +2,10 @@
 // person asked for instead of changing the others, the build list lies above the item
 // browser where they meet, the page refuses what no dialog asks, and a cost page made when
 // first shown looks and tabs as if it had been made at start.
+#include "Bausatzrechnerteile.h"
 #include "catalogue/Katalog.h"
 #include "crafting/Analyse.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/ui/Baulistenbereich.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Katalogbereich.h"
@@ -44,19 +46,22 @@ class BausatzrechnerBereicheTest : public QObject {
         TCraftingZustand crafting;
         TOptionen optionen;
         TSitzung sitzung{optionen};
+        TCraftingSitzung teil;
         std::unique_ptr<TBausatzrechnerSeite> seite;
-        explicit Stand(const TKatalog &k)
+        std::unique_ptr<test::TBausatzrechnerTeile> t;
+        explicit Stand(const TKatalog &k) : teil(crafting, k, optionen)
         {
             CraftingZustandAnlegen(k, crafting);
-            seite = std::make_unique<TBausatzrechnerSeite>(sitzung, k, crafting);
+            seite = std::make_unique<TBausatzrechnerSeite>(sitzung, teil);
+            t = std::make_unique<test::TBausatzrechnerTeile>(*seite);
             seite->Aufbauen();
             seite->show();
         }
     };
-    void Hinzufuegen(TBausatzrechnerSeite &seite, const QString &name)
+    void Hinzufuegen(const test::TBausatzrechnerTeile &t, const QString &name)
     {
-        Waehlen(seite.TreeView1, name);
-        QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
+        Waehlen(t.TreeView1, name);
+        QTest::mouseClick(t.SpeedButtonBauen, Qt::LeftButton);
     }
     // Everything a person could see or hear of a cost page's controls.
     static QStringList Ansicht(const TKostenseitenSteuerung &k)
@@ -144,11 +149,12 @@ private slots:
                                    EinheitVon(QString::fromUtf8(name)));
         QWidget fenster;
         TSitzung sitzung(optionen);
-        auto *b = new TBaulistenbereich(m_katalog, crafting, sitzung, &fenster);
+        TCraftingSitzung teil(crafting, m_katalog, optionen);
+        auto *b = new TBaulistenbereich(teil, sitzung, &fenster);
         fenster.show();
         b->Anzeigen();
         QCOMPARE(b->TreeView2->topLevelItemCount(), 2);
-        QSignalSpy geaendert(b, &TBaulistenbereich::geaendert);
+        QSignalSpy geaendert(&teil, &TCraftingSitzung::baulisteGeaendert);
         QSignalSpy wirkung(b, &TBaulistenbereich::wirkungGeaendert);
 
         QVERIFY(!b->KannAendern());
@@ -182,16 +188,18 @@ private slots:
         TOptionen optionen;
         TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
-        TBausatzrechnerSeite seite(sitzung, m_katalog, crafting);
+        TCraftingSitzung teil(crafting, m_katalog, optionen);
+        TBausatzrechnerSeite seite(sitzung, teil);
+        const test::TBausatzrechnerTeile t(seite);
         seite.Aufbauen();
         seite.show();
         QVERIFY(QTest::qWaitForWindowExposed(&seite));
         // A point in the middle of each control hits that control on the page: the item
         // browser reaches under the build list, which must lie above it.
         for (QWidget *w : std::initializer_list<QWidget *>{
-                 seite.TreeView1, seite.SpinEditBaumenge1, seite.SpeedButtonBauen, seite.TreeView2,
-                 seite.SpeedButtonLoeschen, seite.SpinEditBaumenge3, seite.SpeedButtonBearbeiten,
-                 seite.CheckBoxWirkungBerechnen, seite.LabelWirkungBerechnen}) {
+                 t.TreeView1, t.SpinEditBaumenge1, t.SpeedButtonBauen, t.TreeView2, t.SpeedButtonLoeschen,
+                 t.SpinEditBaumenge3, t.SpeedButtonBearbeiten, t.CheckBoxWirkungBerechnen,
+                 t.LabelWirkungBerechnen}) {
             const QPoint mitte = w->mapTo(&seite, w->rect().center());
             QWidget *getroffen = seite.childAt(mitte);
             QVERIFY2(getroffen && (getroffen == w || w->isAncestorOf(getroffen)),
@@ -199,20 +207,20 @@ private slots:
         }
         // The build list stays below the item details, beside the catalogue, left of the
         // cost pages.
-        const QRect liste(seite.TreeView2->mapTo(&seite, QPoint()), seite.TreeView2->size());
-        const QRect baum(seite.TreeView1->mapTo(&seite, QPoint()), seite.TreeView1->size());
-        const QRect knopf(seite.SpeedButtonBauen->mapTo(&seite, QPoint()), seite.SpeedButtonBauen->size());
+        const QRect liste(t.TreeView2->mapTo(&seite, QPoint()), t.TreeView2->size());
+        const QRect baum(t.TreeView1->mapTo(&seite, QPoint()), t.TreeView1->size());
+        const QRect knopf(t.SpeedButtonBauen->mapTo(&seite, QPoint()), t.SpeedButtonBauen->size());
         QVERIFY(liste.left() > baum.right());
         QVERIFY(liste.top() > knopf.bottom());
-        QVERIFY(liste.right() < seite.PageControl2->geometry().left());
+        QVERIFY(liste.right() < t.PageControl2->geometry().left());
         QCOMPARE(liste.right(), knopf.right());
 
         // A click at the caption's place on the page switches the check box.
         const QPoint beschriftung =
-            seite.LabelWirkungBerechnen->mapTo(&seite, seite.LabelWirkungBerechnen->rect().center());
+            t.LabelWirkungBerechnen->mapTo(&seite, t.LabelWirkungBerechnen->rect().center());
         QWidget *ziel = seite.childAt(beschriftung);
         QTest::mouseClick(ziel, Qt::LeftButton, {}, ziel->mapFrom(&seite, beschriftung));
-        QVERIFY(!seite.CheckBoxWirkungBerechnen->isChecked());
+        QVERIFY(!t.CheckBoxWirkungBerechnen->isChecked());
     }
 
     void FremderDialogmodusUndSeitennummer()
@@ -221,13 +229,15 @@ private slots:
         TOptionen optionen;
         TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
-        TBausatzrechnerSeite seite(sitzung, m_katalog, crafting);
+        TCraftingSitzung teil(crafting, m_katalog, optionen);
+        TBausatzrechnerSeite seite(sitzung, teil);
+        const test::TBausatzrechnerTeile t(seite);
         seite.Aufbauen();
         seite.show();
-        Waehlen(seite.TreeView1, QStringLiteral("Kurzschwert"));
-        QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
-        seite.TreeView2->setCurrentItem(seite.TreeView2->topLevelItem(0));
-        QVERIFY(seite.SpeedButtonLoeschen->isEnabled());
+        Waehlen(t.TreeView1, QStringLiteral("Kurzschwert"));
+        QTest::mouseClick(t.SpeedButtonBauen, Qt::LeftButton);
+        t.TreeView2->setCurrentItem(t.TreeView2->topLevelItem(0));
+        QVERIFY(t.SpeedButtonLoeschen->isEnabled());
         // Only "add" and "set" are the dialog's modes; anything else must not set the
         // selected entry to 0 kits.
         for (int modus : {0, 3, -1})
@@ -236,9 +246,9 @@ private slots:
         seite.MengendialogBestaetigt(DialogFestlegen, 0);
         QVERIFY(crafting.Bauliste.Leer());
 
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[0]);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, seite.Kostenseite[AnzahlModi + 1]);
-        QCOMPARE(seite.Kostenseite[AnzahlModi].TabSheet, seite.PageControl2->widget(AnzahlModi - 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.Kostenseite(0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.Kostenseite(AnzahlModi + 1));
+        QCOMPARE(t.Kostenseite(AnzahlModi).TabSheet, t.PageControl2->widget(AnzahlModi - 1));
     }
 
     void SpaetGemachteSeiteWieSofortGemachte()
@@ -246,15 +256,15 @@ private slots:
         // "frueh" asks for every page at start, which makes them; "spaet" only later.
         Stand frueh(m_katalog), spaet(m_katalog);
         for (size_t k = 1; k <= AnzahlModi; ++k)
-            QVERIFY(frueh.seite->Kostenseite[k].LabelAnalyse0);
+            QVERIFY(frueh.t->Kostenseite(k).LabelAnalyse0);
         QVERIFY(spaet.seite->findChild<QWidget *>(QStringLiteral("EditVerkaufspreisGold2")) == nullptr);
 
         for (Stand *st : {&frueh, &spaet})
             for (const char *name : {"Kurzschwert", "Saphir"})
-                Hinzufuegen(*st->seite, QString::fromUtf8(name));
+                Hinzufuegen(*st->t, QString::fromUtf8(name));
         // A typed price recomputes the analysis only, not the rows.
         for (Stand *st : {&frueh, &spaet}) {
-            QLineEdit *gold = st->seite->Kostenseite[1].EditVerkaufspreisGold;
+            QLineEdit *gold = st->t->Kostenseite(1).EditVerkaufspreisGold;
             gold->selectAll();
             QTest::keyClicks(gold, QStringLiteral("5000"));
         }
@@ -262,18 +272,18 @@ private slots:
         for (Stand *st : {&frueh, &spaet})
             QTest::mouseClick(st->seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite2")),
                               Qt::LeftButton);
-        QCOMPARE(Ansicht(spaet.seite->Kostenseite[2]), Ansicht(frueh.seite->Kostenseite[2]));
-        // Asked for without being shown.
-        QCOMPARE(Ansicht(spaet.seite->Kostenseite[3]), Ansicht(frueh.seite->Kostenseite[3]));
+        QCOMPARE(Ansicht(spaet.t->Kostenseite(2)), Ansicht(frueh.t->Kostenseite(2)));
+        // Made by showing it and going back to the page before.
+        QCOMPARE(Ansicht(spaet.t->Kostenseite(3)), Ansicht(frueh.t->Kostenseite(3)));
 
         // Emptied list: fields and analysis hidden, rows as last shown.
         for (Stand *st : {&frueh, &spaet})
-            while (st->seite->TreeView2->topLevelItemCount() > 0) {
-                st->seite->TreeView2->setCurrentItem(st->seite->TreeView2->topLevelItem(0));
-                QTest::mouseClick(st->seite->SpeedButtonLoeschen, Qt::LeftButton);
+            while (st->t->TreeView2->topLevelItemCount() > 0) {
+                st->t->TreeView2->setCurrentItem(st->t->TreeView2->topLevelItem(0));
+                QTest::mouseClick(st->t->SpeedButtonLoeschen, Qt::LeftButton);
             }
-        QVERIFY(!spaet.seite->PageControl2->isVisible());
-        QCOMPARE(Ansicht(spaet.seite->Kostenseite[4]), Ansicht(frueh.seite->Kostenseite[4]));
+        QVERIFY(!spaet.t->PageControl2->isVisible());
+        QCOMPARE(Ansicht(spaet.t->Kostenseite(4)), Ansicht(frueh.t->Kostenseite(4)));
     }
 
     void SpaetGemachteSeiteAnIhremPlatzImTabRing()
@@ -283,7 +293,9 @@ private slots:
         TSitzung sitzung(optionen);
         CraftingZustandAnlegen(m_katalog, crafting);
         QWidget fenster;
-        auto *seite = new TBausatzrechnerSeite(sitzung, m_katalog, crafting, &fenster);
+        TCraftingSitzung teil(crafting, m_katalog, optionen);
+        auto *seite = new TBausatzrechnerSeite(sitzung, teil, &fenster);
+        const test::TBausatzrechnerTeile t(*seite);
         // A control made after the page, as the main window's other tabs are.
         auto *danach = new QLineEdit(&fenster);
         danach->setObjectName(QStringLiteral("danach"));
@@ -293,34 +305,33 @@ private slots:
         fenster.show();
         QApplication::setActiveWindow(&fenster);
         QVERIFY(QTest::qWaitForWindowActive(&fenster));
-        QVERIFY(!seite->Kostenblatt[1]->Angelegt());
-        Hinzufuegen(*seite, QStringLiteral("Kurzschwert"));
+        QVERIFY(!t.Blatt(1)->Angelegt());
+        Hinzufuegen(t, QStringLiteral("Kurzschwert"));
 
         // Tab from knopf reaches the page's first field, goes through its fields and then on
         // to what follows the page.
         auto durchDieSeite = [&](QToolButton *knopf, size_t k) {
             knopf->setFocus(Qt::TabFocusReason);
             QTest::keyClick(knopf, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), seite->Kostenseite[k].EditVerkaufspreisGold);
+            QCOMPARE(QApplication::focusWidget(), t.Kostenseite(k).EditVerkaufspreisGold);
             QWidget *jetzt = QApplication::focusWidget();
-            for (int i = 0; i < 40 && jetzt && seite->Kostenblatt[k]->isAncestorOf(jetzt); ++i) {
+            for (int i = 0; i < 40 && jetzt && t.Blatt(k)->isAncestorOf(jetzt); ++i) {
                 QTest::keyClick(jetzt, Qt::Key_Tab);
                 jetzt = QApplication::focusWidget();
             }
             QCOMPARE(jetzt, danach);
         };
         // The first page, made by the first entry: after the page buttons.
-        QVERIFY(seite->Kostenblatt[1]->Angelegt());
+        QVERIFY(t.Blatt(1)->Angelegt());
         durchDieSeite(seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite4")), 1);
 
         auto *knopf = seite->findChild<QToolButton *>(QStringLiteral("PageControl2Seite3"));
         QTest::mouseClick(knopf, Qt::LeftButton);
-        QVERIFY(!seite->Kostenblatt[3]->Felder().isEmpty());
+        QVERIFY(!t.Blatt(3)->Felder().isEmpty());
         durchDieSeite(knopf, 3);
         // And back by Shift+Tab into the page's last field shown.
         QTest::keyClick(danach, Qt::Key_Backtab, Qt::ShiftModifier);
-        QVERIFY(QApplication::focusWidget() &&
-                seite->Kostenblatt[3]->isAncestorOf(QApplication::focusWidget()));
+        QVERIFY(QApplication::focusWidget() && t.Blatt(3)->isAncestorOf(QApplication::focusWidget()));
     }
 };
 

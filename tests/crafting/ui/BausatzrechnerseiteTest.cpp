@@ -3,7 +3,9 @@
 #include "../../Fenstertests.h"
 #include "catalogue/Katalog.h"
 #include "base/Meldung.h"
+#include "Bausatzrechnerteile.h"
 #include "crafting/Analyse.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Mengendialog.h"
 #include "ui/Sitzung.h"
@@ -31,20 +33,16 @@ class BausatzrechnerseiteTest : public QObject {
         TCraftingZustand crafting;
         TOptionen optionen;
         TSitzung sitzung{optionen};
+        TCraftingSitzung teil;
         TBausatzrechnerSeite seite;
-        explicit Seite(const TKatalog &k) : seite(sitzung, k, crafting)
+        const test::TBausatzrechnerTeile t{seite};
+        explicit Seite(const TKatalog &k) : teil(crafting, k, optionen), seite(sitzung, teil)
         {
             CraftingZustandAnlegen(k, crafting);
             seite.Aufbauen();
             seite.show();
         }
-        template <class T> T *Teil(const QString &name)
-        {
-            T *t = seite.findChild<T *>(name);
-            if (!t)
-                qFatal("Steuerelement %s fehlt", qPrintable(name));
-            return t;
-        }
+        template <class T> T *Teil(const QString &name) { return test::Teil<T>(seite, name); }
         QString Text(const QString &name) { return Teil<QLabel>(name)->text(); }
         // A click on the button of cost page k, which makes the page when first shown.
         void SeiteZeigen(int k)
@@ -55,31 +53,30 @@ class BausatzrechnerseiteTest : public QObject {
         bool Sichtbar(const QString &name) { return Teil<QWidget>(name)->isVisible(); }
         void Waehlen(const QString &name)
         {
-            const auto treffer = seite.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+            const auto treffer = t.TreeView1->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
             if (treffer.isEmpty())
                 qFatal("%s fehlt im Katalog", qPrintable(name));
-            seite.TreeView1->setCurrentItem(treffer.first());
+            t.TreeView1->setCurrentItem(treffer.first());
         }
         void Hinzufuegen(const QString &name, int bausaetze)
         {
             Waehlen(name);
-            seite.RadioButtonBaumenge1->setChecked(true);
-            seite.SpinEditBaumenge1->setValue(bausaetze);
-            QTest::mouseClick(seite.SpeedButtonBauen, Qt::LeftButton);
+            t.RadioButtonBaumenge1->setChecked(true);
+            t.SpinEditBaumenge1->setValue(bausaetze);
+            QTest::mouseClick(t.SpeedButtonBauen, Qt::LeftButton);
         }
         QStringList Bauliste()
         {
             QStringList texte;
-            for (int i = 0; i < seite.TreeView2->topLevelItemCount(); ++i)
-                texte << seite.TreeView2->topLevelItem(i)->text(0);
+            for (int i = 0; i < t.TreeView2->topLevelItemCount(); ++i)
+                texte << t.TreeView2->topLevelItem(i)->text(0);
             return texte;
         }
         QStringList Analyse(int k)
         {
             QStringList texte;
             for (int i = 1; i <= 8; ++i)
-                texte
-                    << seite.Kostenseite[static_cast<size_t>(k)].LabelAnalyse[static_cast<size_t>(i)]->text();
+                texte << t.Kostenseite(k).LabelAnalyse[static_cast<size_t>(i)]->text();
             return texte;
         }
         void KlickMit(QTreeWidget *baum, QTreeWidgetItem *item, bool strg)
@@ -100,30 +97,30 @@ private slots:
     void StartzustandUndZugang()
     {
         Seite s(m_katalog);
-        QVERIFY(!s.seite.PageControl2->isVisible());
-        QVERIFY(!s.seite.SpeedButtonBauen->isEnabled());
-        QVERIFY(!s.seite.SpeedButtonLoeschen->isEnabled());
-        QVERIFY(s.seite.RadioButtonBaumenge1->isChecked());
-        QCOMPARE(s.seite.SpinEditBaumenge3->value(), 0);
-        QCOMPARE(s.seite.TreeView1->topLevelItemCount(), 6);
-        QCOMPARE(s.seite.SpeedButtonBauen->accessibleName(), QStringLiteral("Hinzufügen"));
-        QCOMPARE(s.seite.SpeedButtonLoeschen->toolTip(), QStringLiteral("Entfernen"));
-        QCOMPARE(s.seite.SpeedButtonBearbeiten->accessibleName(), QStringLiteral("Menge anpassen"));
-        QCOMPARE(s.seite.LabelBaumenge1->buddy(), s.seite.SpinEditBaumenge1);
+        QVERIFY(!s.t.PageControl2->isVisible());
+        QVERIFY(!s.t.SpeedButtonBauen->isEnabled());
+        QVERIFY(!s.t.SpeedButtonLoeschen->isEnabled());
+        QVERIFY(s.t.RadioButtonBaumenge1->isChecked());
+        QCOMPARE(s.t.SpinEditBaumenge3->value(), 0);
+        QCOMPARE(s.t.TreeView1->topLevelItemCount(), 6);
+        QCOMPARE(s.t.SpeedButtonBauen->accessibleName(), QStringLiteral("Hinzufügen"));
+        QCOMPARE(s.t.SpeedButtonLoeschen->toolTip(), QStringLiteral("Entfernen"));
+        QCOMPARE(s.t.SpeedButtonBearbeiten->accessibleName(), QStringLiteral("Menge anpassen"));
+        QCOMPARE(s.t.LabelBaumenge1->buddy(), s.t.SpinEditBaumenge1);
         // The first cost page gets its controls when first needed, as the other three.
         QVERIFY(!s.seite.findChild<QWidget *>(QStringLiteral("EditVerkaufspreisGold")));
-        s.seite.Kostenseite[1];
+        s.t.Kostenseite(1);
         QCOMPARE(s.Teil<QLabel>(QStringLiteral("LabelVerkaufspreis1"))->buddy(),
                  s.Teil<QWidget>(QStringLiteral("EditVerkaufspreisGold")));
-        QCOMPARE(s.seite.LabelWirkungBerechnen->text(), QStringLiteral("  Wirkung einkalkulieren"));
+        QCOMPARE(s.t.LabelWirkungBerechnen->text(), QStringLiteral("  Wirkung einkalkulieren"));
     }
 
     void ArtikeldetailsImFenster()
     {
         Seite s(m_katalog);
         s.Waehlen(QStringLiteral("Buchenholz"));
-        QVERIFY(s.seite.SpeedButtonBauen->isEnabled());
-        QCOMPARE(s.seite.SpeedButtonBauen->property("Tag").toInt(), 1);
+        QVERIFY(s.t.SpeedButtonBauen->isEnabled());
+        QCOMPARE(s.t.SpeedButtonBauen->property("Tag").toInt(), 1);
         QStringList sichtbar;
         for (QLabel *l : s.seite.findChildren<QLabel *>()) {
             const QString n = l->objectName();
@@ -137,24 +134,24 @@ private slots:
         QCOMPARE(sichtbar.size(), 12);
         QVERIFY(sichtbar.contains(QStringLiteral("2.400 kg   (0.400 kg / Stk.)")));
         QVERIFY(sichtbar.contains(QStringLiteral("120 Gold Bausatz")));
-        QCOMPARE(s.seite.LabelItem[2]->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
-        QVERIFY(s.seite.LabelItem[3]->palette().color(QPalette::WindowText) != QColor(0x77, 0x77, 0x77));
+        QCOMPARE(s.t.LabelItem[2]->palette().color(QPalette::WindowText), QColor(0x77, 0x77, 0x77));
+        QVERIFY(s.t.LabelItem[3]->palette().color(QPalette::WindowText) != QColor(0x77, 0x77, 0x77));
 
         s.Waehlen(QStringLiteral("Produktion"));
-        QVERIFY(!s.seite.SpeedButtonBauen->isEnabled());
-        QVERIFY(!s.seite.LabelItem[1]->isVisible());
-        QVERIFY(!s.seite.LabelMarktwert[1]->isVisible());
+        QVERIFY(!s.t.SpeedButtonBauen->isEnabled());
+        QVERIFY(!s.t.LabelItem[1]->isVisible());
+        QVERIFY(!s.t.LabelMarktwert[1]->isVisible());
 
         s.Waehlen(QStringLiteral("Tempel II"));
-        QCOMPARE(s.seite.LabelHerstellung[1]->text(), QStringLiteral("Stadtrecht"));
-        QCOMPARE(s.seite.LabelHerstellung[2]->text(), QStringLiteral("Tempel I"));
-        QVERIFY(s.seite.LabelHerstellung[2]->isVisible());
-        QVERIFY(s.seite.LabelHerstellung[1]->y() > s.seite.LabelZutat[1]->y()); // below the components
-        QVERIFY(!s.seite.LabelMarktwert[0]->isVisible());
+        QCOMPARE(s.t.LabelHerstellung[1]->text(), QStringLiteral("Stadtrecht"));
+        QCOMPARE(s.t.LabelHerstellung[2]->text(), QStringLiteral("Tempel I"));
+        QVERIFY(s.t.LabelHerstellung[2]->isVisible());
+        QVERIFY(s.t.LabelHerstellung[1]->y() > s.t.LabelZutat[1]->y()); // below the components
+        QVERIFY(!s.t.LabelMarktwert[0]->isVisible());
         s.Waehlen(QStringLiteral("Forstanlage III"));
-        QCOMPARE(s.seite.LabelItem[3]->text(), QStringLiteral("1600 Strukturpunkte, 5 Arbeitsplätze"));
-        QCOMPARE(s.seite.LabelItem[4]->text(), QStringLiteral("300 Gold / Tag"));
-        QVERIFY(!s.seite.LabelHerstellung[2]->isVisible());
+        QCOMPARE(s.t.LabelItem[3]->text(), QStringLiteral("1600 Strukturpunkte, 5 Arbeitsplätze"));
+        QCOMPARE(s.t.LabelItem[4]->text(), QStringLiteral("300 Gold / Tag"));
+        QVERIFY(!s.t.LabelHerstellung[2]->isVisible());
     }
 
     void KurzschwertRechnetDasBeispiel()
@@ -162,7 +159,7 @@ private slots:
         Seite s(m_katalog);
         s.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
-        QVERIFY(s.seite.PageControl2->isVisible());
+        QVERIFY(s.t.PageControl2->isVisible());
         QCOMPARE(s.Analyse(1),
                  (QStringList{"1200", "7 Std. 0 Min.", "878", "820", "58", "1200", "322 Gold", "46 Gold"}));
         QCOMPARE(s.Analyse(2),
@@ -192,11 +189,11 @@ private slots:
 
         // A level changed on page 2 changes every page that uses the Schmiede.
         const QString vorher = s.Analyse(1)[1];
-        s.seite.PageControl2->setCurrentIndex(1);
+        s.t.PageControl2->setCurrentIndex(1);
         s.Teil<QComboBox>(QStringLiteral("ComboBoxGebaeude2"))->setCurrentIndex(4);
         QCOMPARE(s.crafting.Handwerksgebaeude[9].Stufe, 5);
         QVERIFY(s.Analyse(1)[1] != vorher);
-        s.seite.PageControl2->setCurrentIndex(0);
+        s.t.PageControl2->setCurrentIndex(0);
         QCOMPARE(combo1->currentIndex(), 4);
     }
 
@@ -258,7 +255,7 @@ private slots:
         einkauf->setFocus();
         einkauf->selectAll();
         QTest::keyClick(einkauf, Qt::Key_Backspace);
-        s.seite.TreeView2->setFocus();
+        s.t.TreeView2->setFocus();
         QCOMPARE(einkauf->text(), QStringLiteral("0"));
         QCOMPARE(s.Teil<QSpinBox>(QStringLiteral("SpinEditKostenProzent1"))->value(), 0);
         QCOMPARE(
@@ -287,34 +284,34 @@ private slots:
         Seite s(m_katalog);
         s.Hinzufuegen(QStringLiteral("Buchenholz"), 2);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("12 Buchenholz")});
-        QTreeWidgetItem *eintrag = s.seite.TreeView2->topLevelItem(0);
-        s.KlickMit(s.seite.TreeView2, eintrag, true);
+        QTreeWidgetItem *eintrag = s.t.TreeView2->topLevelItem(0);
+        s.KlickMit(s.t.TreeView2, eintrag, true);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("6 Buchenholz")});
-        s.KlickMit(s.seite.TreeView2, s.seite.TreeView2->topLevelItem(0), true);
+        s.KlickMit(s.t.TreeView2, s.t.TreeView2->topLevelItem(0), true);
         QVERIFY(s.Bauliste().isEmpty());
         QVERIFY(s.crafting.Bauliste.Leer());
-        QVERIFY(!s.seite.PageControl2->isVisible());
+        QVERIFY(!s.t.PageControl2->isVisible());
 
         // Enter in the kit field adds 3 kits of 6 pieces.
         s.Waehlen(QStringLiteral("Buchenholz"));
-        s.seite.SpinEditBaumenge1->setValue(3);
-        QTest::keyClick(s.seite.SpinEditBaumenge1, Qt::Key_Return);
+        s.t.SpinEditBaumenge1->setValue(3);
+        QTest::keyClick(s.t.SpinEditBaumenge1, Qt::Key_Return);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("18 Buchenholz")});
 
         // Ctrl + click in the catalogue adds one kit; Delete removes the selected entry.
         s.Waehlen(QStringLiteral("Kurzschwert"));
-        s.KlickMit(s.seite.TreeView1, s.seite.TreeView1->currentItem(), true);
+        s.KlickMit(s.t.TreeView1, s.t.TreeView1->currentItem(), true);
         QCOMPARE(s.Bauliste(), (QStringList{"18 Buchenholz", "1 Kurzschwert"}));
-        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
-        QVERIFY(s.seite.SpeedButtonLoeschen->isEnabled());
-        QCOMPARE(s.seite.SpinEditBaumenge3->value(), 18);
-        QTest::keyClick(s.seite.TreeView2, Qt::Key_Delete);
+        s.t.TreeView2->setCurrentItem(s.t.TreeView2->topLevelItem(0));
+        QVERIFY(s.t.SpeedButtonLoeschen->isEnabled());
+        QCOMPARE(s.t.SpinEditBaumenge3->value(), 18);
+        QTest::keyClick(s.t.TreeView2, Qt::Key_Delete);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
 
         // A child node disables both buttons.
-        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0)->child(0));
-        QVERIFY(!s.seite.SpeedButtonLoeschen->isEnabled());
-        QVERIFY(!s.seite.SpeedButtonBearbeiten->isEnabled());
+        s.t.TreeView2->setCurrentItem(s.t.TreeView2->topLevelItem(0)->child(0));
+        QVERIFY(!s.t.SpeedButtonLoeschen->isEnabled());
+        QVERIFY(!s.t.SpeedButtonBearbeiten->isEnabled());
     }
 
     void MengeAnpassenBehaeltAnsicht()
@@ -322,30 +319,30 @@ private slots:
         Seite s(m_katalog);
         s.Hinzufuegen(QStringLiteral("Kurzschwert"), 2);
         s.Hinzufuegen(QStringLiteral("Saphir"), 1);
-        QTreeWidgetItem *schwert = s.seite.TreeView2->topLevelItem(0);
+        QTreeWidgetItem *schwert = s.t.TreeView2->topLevelItem(0);
         schwert->setExpanded(true);
         schwert->child(0)->setExpanded(true);
-        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
-        s.seite.SpinEditBaumenge3->setValue(5);
-        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
-        schwert = s.seite.TreeView2->topLevelItem(0);
+        s.t.TreeView2->setCurrentItem(s.t.TreeView2->topLevelItem(0));
+        s.t.SpinEditBaumenge3->setValue(5);
+        QTest::mouseClick(s.t.SpeedButtonBearbeiten, Qt::LeftButton);
+        schwert = s.t.TreeView2->topLevelItem(0);
         QCOMPARE(schwert->text(0), QStringLiteral("5 Kurzschwert"));
         QVERIFY(schwert->isExpanded());
         QVERIFY(schwert->child(0)->isExpanded());
-        QCOMPARE(s.seite.TreeView2->currentItem(), schwert);
+        QCOMPARE(s.t.TreeView2->currentItem(), schwert);
 
         // A Ctrl click does not expand a node.
-        QTreeWidgetItem *saphir = s.seite.TreeView2->topLevelItem(1);
+        QTreeWidgetItem *saphir = s.t.TreeView2->topLevelItem(1);
         {
             mvt::test::TTasteGehalten strg(&s.seite, Qt::Key_Control);
-            s.seite.TreeView2->expandItem(saphir);
+            s.t.TreeView2->expandItem(saphir);
         }
         QVERIFY(!saphir->isExpanded());
 
         // 0 removes the entry; the list empties and the cost area hides.
-        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(1));
-        s.seite.SpinEditBaumenge3->setValue(0);
-        QTest::keyClick(s.seite.SpinEditBaumenge3, Qt::Key_Return);
+        s.t.TreeView2->setCurrentItem(s.t.TreeView2->topLevelItem(1));
+        s.t.SpinEditBaumenge3->setValue(0);
+        QTest::keyClick(s.t.SpinEditBaumenge3, Qt::Key_Return);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("5 Kurzschwert")});
     }
 
@@ -364,17 +361,17 @@ private slots:
             QCOMPARE(feld->text(), QStringLiteral("1"));
             QVERIFY2(knopf->isEnabled(), qPrintable(feld->objectName())); // 1 is shown: 1 is added
         };
-        leerenUndVerlassen(s.seite.SpinEditBaumenge1, s.seite.SpeedButtonBauen);
-        leerenUndVerlassen(s.seite.SpinEditBaumenge2, s.seite.SpeedButtonBauen);
-        QTest::mouseClick(s.seite.SpeedButtonBauen, Qt::LeftButton);
+        leerenUndVerlassen(s.t.SpinEditBaumenge1, s.t.SpeedButtonBauen);
+        leerenUndVerlassen(s.t.SpinEditBaumenge2, s.t.SpeedButtonBauen);
+        QTest::mouseClick(s.t.SpeedButtonBauen, Qt::LeftButton);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
 
-        s.seite.TreeView2->setCurrentItem(s.seite.TreeView2->topLevelItem(0));
-        s.seite.SpinEditBaumenge3->setValue(3);
-        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
+        s.t.TreeView2->setCurrentItem(s.t.TreeView2->topLevelItem(0));
+        s.t.SpinEditBaumenge3->setValue(3);
+        QTest::mouseClick(s.t.SpeedButtonBearbeiten, Qt::LeftButton);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("3 Kurzschwert")});
-        leerenUndVerlassen(s.seite.SpinEditBaumenge3, s.seite.SpeedButtonBearbeiten);
-        QTest::mouseClick(s.seite.SpeedButtonBearbeiten, Qt::LeftButton);
+        leerenUndVerlassen(s.t.SpinEditBaumenge3, s.t.SpeedButtonBearbeiten);
+        QTest::mouseClick(s.t.SpeedButtonBearbeiten, Qt::LeftButton);
         QCOMPARE(s.Bauliste(), QStringList{QStringLiteral("1 Kurzschwert")});
     }
 
@@ -386,20 +383,20 @@ private slots:
         s.seite.PreisdialogOeffnen = [&](int tag) { preisdialog << tag; };
         s.seite.DetailanalyseOeffnen = [&](int tag) { analyse << tag; };
         s.seite.ExportOeffnen = [&] { ++export_; };
-        s.seite.BaulistealsTextanzeigen1->setEnabled(true);
-        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
-        QVERIFY(!s.seite.BaulistealsTextanzeigen1->isEnabled()); // nothing to show yet
-        s.seite.PopupMenuTextAnzeigen->hide();
+        s.t.BaulistealsTextanzeigen1->setEnabled(true);
+        emit s.t.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(!s.t.BaulistealsTextanzeigen1->isEnabled()); // nothing to show yet
+        s.t.PopupMenuTextAnzeigen->hide();
 
         for (const char *name : {"Kurzschwert", "Saphir", "Salz", "Jaspis", "Onyx"})
             s.Hinzufuegen(QString::fromUtf8(name), 1);
-        emit s.seite.TreeView2->customContextMenuRequested({5, 5});
-        QVERIFY(s.seite.BaulistealsTextanzeigen1->isEnabled());
-        s.seite.BaulistealsTextanzeigen1->trigger();
-        s.seite.PopupMenuTextAnzeigen->hide();
+        emit s.t.TreeView2->customContextMenuRequested({5, 5});
+        QVERIFY(s.t.BaulistealsTextanzeigen1->isEnabled());
+        s.t.BaulistealsTextanzeigen1->trigger();
+        s.t.PopupMenuTextAnzeigen->hide();
         QCOMPARE(export_, 1);
 
-        s.seite.PageControl2->setCurrentIndex(1);
+        s.t.PageControl2->setCurrentIndex(1);
         s.Teil<QToolButton>(QStringLiteral("SpeedButtonKosten2"))->click();
         s.Teil<QToolButton>(QStringLiteral("SpeedButtonVerkaufspreis2"))->click();
         s.Teil<QToolButton>(QStringLiteral("SpeedButtonGebaeude2"))->click();
@@ -414,8 +411,8 @@ private slots:
         s.optionen.Wirkung[static_cast<size_t>(WirkungsindexHandwerk(6))] = 2.0; // Schmieden (Schwerter)
         s.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
         const QString mit = s.Analyse(1)[1];
-        QTest::mouseClick(s.seite.LabelWirkungBerechnen, Qt::LeftButton);
-        QVERIFY(!s.seite.CheckBoxWirkungBerechnen->isChecked());
+        QTest::mouseClick(s.t.LabelWirkungBerechnen, Qt::LeftButton);
+        QVERIFY(!s.t.CheckBoxWirkungBerechnen->isChecked());
         QVERIFY(!s.optionen.CalcPotency);
         QCOMPARE(s.Analyse(1)[1], QStringLiteral("7 Std. 0 Min."));
         QVERIFY(mit != s.Analyse(1)[1]);
@@ -432,7 +429,7 @@ private slots:
         };
         dialog.Bestaetigt = [&](int modus, int64_t n) { s.seite.MengendialogBestaetigt(modus, n); };
         s.Waehlen(QStringLiteral("Buchenholz"));
-        s.KlickMit(s.seite.TreeView1, s.seite.TreeView1->currentItem(), false);
+        s.KlickMit(s.t.TreeView1, s.t.TreeView1->currentItem(), false);
         QCOMPARE(geoeffnet, 1);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Bausätze hinzufügen: 6 Buchenholz"));
         QCOMPARE(
@@ -445,7 +442,7 @@ private slots:
         QCOMPARE(s.Bauliste(), (QStringList{"1 Kurzschwert", "12 Buchenholz"}));
 
         // Mode 2 on the entry: starts at its kits, 0 removes it.
-        s.KlickMit(s.seite.TreeView2, s.seite.TreeView2->topLevelItem(1), false);
+        s.KlickMit(s.t.TreeView2, s.t.TreeView2->topLevelItem(1), false);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Anzahl festlegen: 6 Buchenholz"));
         QCOMPARE(dialog.SpinEditAnzahl->value(), 2);
         dialog.activateWindow();

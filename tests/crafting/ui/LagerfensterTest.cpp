@@ -3,6 +3,8 @@
 #include "../Hilfen.h"
 
 #include "base/Meldung.h"
+#include "Bausatzrechnerteile.h"
+#include "crafting/CraftingSitzung.h"
 #include "crafting/Lagerverrechnung.h"
 #include "crafting/ui/Bausatzrechnerseite.h"
 #include "crafting/ui/Einkaufslistenfenster.h"
@@ -68,11 +70,13 @@ private slots:
     void LagerBearbeitenWieEinSpieler()
     {
         QWidget haupt;
-        TLager lager;
-        TLagerfenster f(test::Katalog(), lager, &haupt);
+        TCraftingZustand c = test::NeuerZustand();
+        TOptionen o;
+        int gemeldet = 0; // saved
+        TCraftingSitzung teil(c, test::Katalog(), o, [&] { ++gemeldet; });
+        const TLager &lager = c.Lager;
+        TLagerfenster f(teil, &haupt);
         f.FormCreate();
-        int gemeldet = 0;
-        f.Geaendert = [&] { ++gemeldet; };
         haupt.setEnabled(false);
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -178,41 +182,43 @@ private slots:
         TCraftingZustand c = test::NeuerZustand();
         TOptionen o;
         TSitzung sitzung(o);
-        TBausatzrechnerSeite seite(sitzung, test::Katalog(), c);
+        TCraftingSitzung teil(c, test::Katalog(), o);
+        TBausatzrechnerSeite seite(sitzung, teil);
+        const test::TBausatzrechnerTeile t(seite);
         seite.Aufbauen();
-        ZurBaulisteHinzufuegen(test::Katalog(), c.Bauliste, "Kurzschwert", 1);
-        c.Lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 5);
-        seite.BaulisteGeaendert();
+        TLager lager;
+        lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 5);
+        teil.LagerSetzen(lager);
+        teil.Hinzufuegen("Kurzschwert", 1);
         seite.show();
         QVERIFY(QTest::qWaitForWindowExposed(&seite));
-        PasstUndHatNamen(seite.Lagerbereich);
+        PasstUndHatNamen(t.Lagerbereich);
 
-        QLabel *zutaten = seite.Kostenseite[1].LabelAnalyse[4];
+        QLabel *zutaten = t.Kostenseite(1).LabelAnalyse[4];
         QCOMPARE(zutaten->text(), QStringLiteral("820"));
-        QVERIFY(seite.Lagerbereich->LabelLagerwert->text().isEmpty());
-        seite.CheckBoxLager->setFocus();
-        QTest::keyClick(seite.CheckBoxLager, Qt::Key_Space);
+        QVERIFY(t.Lagerbereich->LabelLagerwert->text().isEmpty());
+        t.CheckBoxLager->setFocus();
+        QTest::keyClick(t.CheckBoxLager, Qt::Key_Space);
         QVERIFY(c.LagerBeruecksichtigen);
         // The oil comes from the stock: 7 bars at 60 are left to buy.
         QCOMPARE(zutaten->text(), QStringLiteral("420"));
-        QCOMPARE(seite.Lagerbereich->LabelLagerwert->text(), QStringLiteral("Aus dem Lager: 400 Gold"));
-        QCOMPARE(seite.Lagerbereich->LabelLagerwert->accessibleName(),
-                 seite.Lagerbereich->LabelLagerwert->text());
+        QCOMPARE(t.Lagerbereich->LabelLagerwert->text(), QStringLiteral("Aus dem Lager: 400 Gold"));
+        QCOMPARE(t.Lagerbereich->LabelLagerwert->accessibleName(), t.Lagerbereich->LabelLagerwert->text());
 
         // A changed stock is followed while it counts.
-        c.Lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 2);
-        seite.LagerGeaendert();
+        lager.Setzen(ArtRohstoff, test::Zeile(u"Schmiedeöl"), 2);
+        teil.LagerSetzen(lager);
         QCOMPARE(zutaten->text(), QStringLiteral("660"));
 
         int modus = 0;
         seite.EinkaufslisteOeffnen = [&](int m) { modus = m; };
-        Klicken(seite.PageControl2Knoepfe->button(2));
-        Klicken(seite.SpeedButtonEinkaufsliste);
+        Klicken(t.PageControl2Knoepfe->button(2));
+        Klicken(t.SpeedButtonEinkaufsliste);
         QCOMPARE(modus, 3);
 
-        QTest::keyClick(seite.CheckBoxLager, Qt::Key_Space);
-        QCOMPARE(seite.Kostenseite[1].LabelAnalyse[4]->text(), QStringLiteral("820"));
-        QVERIFY(seite.Lagerbereich->LabelLagerwert->text().isEmpty());
+        QTest::keyClick(t.CheckBoxLager, Qt::Key_Space);
+        QCOMPARE(t.Kostenseite(1).LabelAnalyse[4]->text(), QStringLiteral("820"));
+        QVERIFY(t.Lagerbereich->LabelLagerwert->text().isEmpty());
     }
 };
 

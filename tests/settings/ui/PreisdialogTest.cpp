@@ -33,7 +33,7 @@ private slots:
     void initTestCase()
     {
         // Okay has the session report the new prices; the crafting tab recomputes on that.
-        connect(&m_sitzung, &TSitzung::preiseGeaendert, this, [this] { ++m_neu; });
+        connect(&m_sitzung.Crafting(), &TCraftingSitzung::preiseGeaendert, this, [this] { ++m_neu; });
     }
     void init()
     {
@@ -49,7 +49,7 @@ private slots:
 
     void VerkaufspreiseMitMaster()
     {
-        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
+        TForm3 d(m_sitzung.Crafting(), &m_haupt);
         m_haupt.setEnabled(false);
         d.Tag = 11;
         d.show();
@@ -89,7 +89,7 @@ private slots:
         for (const char *name : {"Jaspis", "Onyx", "Pyrit", "Achat", "Topas", "Lapis", "Diamant", "Kristall"})
             ZurBaulisteHinzufuegen(m_katalog, m_c.Bauliste, QString::fromUtf8(name), 1);
         AllesNeuBerechnen(m_katalog, TOptionen{}, m_c);
-        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
+        TForm3 d(m_sitzung.Crafting(), &m_haupt);
         d.Tag = 11;
         d.resize(330, 200);
         d.show();
@@ -116,7 +116,7 @@ private slots:
 
     void EinkaufspreiseDesModus()
     {
-        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
+        TForm3 d(m_sitzung.Crafting(), &m_haupt);
         d.Tag = 22;
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Einkaufspreise der Zutaten"));
@@ -135,7 +135,7 @@ private slots:
 
     void GebaeudeUndLayout()
     {
-        TForm3 d(m_sitzung, m_katalog, m_c, &m_haupt);
+        TForm3 d(m_sitzung.Crafting(), &m_haupt);
         d.Tag = 23; // Schmiede and Schmelze
         d.resize(300, 300);
         d.show();
