@@ -78,8 +78,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     } else {
         routen::KartendatenLaden(z.Weltkarten);
     }
-    KatalogFuellen(z.Katalog);
-    CraftingZustandAnlegen(z.Katalog, z.Crafting);
+    KatalogAnlegen();
     z.StadtlistenStand = routen::EingebauterStadtlistenStand;
     z.LastMap = 1; // Dunladan, unless the options say otherwise
     StandardOptionenSetzen(z.Optionen);
@@ -87,6 +86,12 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
         m_dienste->OptionenLaden(z);
     OptionenFolgen();
     m_dienste->LagerLaden(z);
+}
+
+void TProgrammsitzung::KatalogAnlegen()
+{
+    KatalogFuellen(m_zustand.Katalog);
+    CraftingZustandAnlegen(m_zustand.Katalog, m_zustand.Crafting);
 }
 
 void TProgrammsitzung::KartenAbwarten()

@@ -82,6 +82,9 @@ public:
     enum class Karten { Sofort, Nebenher };
     void ZustandLaden(Karten karten = Karten::Sofort);
     void KartenAbwarten();
+    // The catalogue and a fresh crafting state, nothing read: what ZustandLaden starts with,
+    // for a stand that needs no more (tests).
+    void KatalogAnlegen();
 
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(m_zustand); }
     // A world of a new town list: installed into the grids, then the maps are redrawn.

@@ -168,7 +168,7 @@ private slots:
     {
         TMenueStand m;
         m.Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
-        AllesNeuBerechnen(m.s.App.ZustandAendern().Katalog, m.s.App.ZustandAendern().Optionen, m.s.App.ZustandAendern().Crafting);
+        QVERIFY(!m.s.App.Zustand().Crafting.Bedarfsliste1.Zeilen.empty());
         m.s.DateiAnlegen(QStringLiteral("Kopf.mvt_bl"), "Hadrik's Morvaren Tool\r\n1.13a\r\n\r\n");
         m.Laden(m.s.Pfad(QStringLiteral("Kopf.mvt_bl")), true);
         QVERIFY(m.Liste().Leer());

@@ -119,7 +119,8 @@ void EinstellungsfensterTest::zeilenErstBeimZeigenDerSeite()
     QVERIFY(!f.F().Preiszeile(PreiszeileVon(ArtWare, 39)).VerkaufGold); // "Dolche" not shown yet
     const auto &z = f.F().Preiszeile(PreiszeileVon(ArtWare, 21));
     QVERIFY(z.VerkaufGold && !z.EinkaufGold);
-    QCOMPARE(z.VerkaufGold->text(), GoldFormatieren(f.S.App.Zustand().Crafting.Warenpreise[21].Verkaufspreis));
+    QCOMPARE(z.VerkaufGold->text(),
+             GoldFormatieren(f.S.App.Zustand().Crafting.Warenpreise[21].Verkaufspreis));
     QCOMPARE(z.VerkaufProzent->value(), 100);
     for (int s = 0; s < static_cast<int>(Preisseiten().size()); ++s)
         f.F().PreisseiteAufbauen(s);
@@ -140,8 +141,10 @@ void EinstellungsfensterTest::okayInDerReihenfolge()
                                             QStringLiteral("Speichern"), QStringLiteral("Karte"),
                                             QStringLiteral("Charakter")}));
     QVERIFY(f.S.DateiLesen(OptionenDateiname).size() > 0);
+    TBauliste liste = f.S.App.Zustand().Crafting.Bauliste;
+    EintragAnhaengen(f.S.App.Zustand().Katalog, liste, ArtWare, 21, 1);
+    f.S.App.Sitzung.Crafting().BaulisteSetzen(liste);
     f.Haken.clear();
-    EintragAnhaengen(f.S.App.ZustandAendern().Katalog, f.S.App.ZustandAendern().Crafting.Bauliste, ArtWare, 21, 1);
     f.Zeigen();
     f.F().ButtonOkay->click();
     QCOMPARE(f.Haken, (std::vector<QString>{QStringLiteral("Artikel"), QStringLiteral("Bauliste"),
@@ -245,9 +248,11 @@ void EinstellungsfensterTest::prozentAusGold()
 void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
 {
     TFenster f;
-    TCraftingZustand &c = f.S.App.ZustandAendern().Crafting;
-    c.Warenpreise[30].Verkaufspreis = 1.0;
-    c.Handwerksgebaeude[3].Stufe = 4;
+    const TCraftingZustand &c = f.S.App.Zustand().Crafting;
+    TPreise preise = c;
+    preise.Warenpreise[30].Verkaufspreis = 1.0;
+    preise.Handwerksgebaeude[3].Stufe = 4;
+    f.S.App.Sitzung.Crafting().PreiseSetzen(preise);
     f.F().Erinnert.Alle[0] = 120;
     int fragen = 0;
     FrageFunktionSetzen([&](const QString &t) {
@@ -264,7 +269,9 @@ void EinstellungsfensterTest::zuruecksetzenDannAbbrechen()
     QCOMPARE(c.Warenpreise[30].Verkaufspreis, double(f.S.App.Zustand().Katalog.WarenTabelle[30].Preis));
     QCOMPARE(c.Handwerksgebaeude[3].Stufe, 1);
     // "Nein" changes nothing.
-    c.Warenpreise[30].Verkaufspreis = 2.0;
+    preise = c;
+    preise.Warenpreise[30].Verkaufspreis = 2.0;
+    f.S.App.Sitzung.Crafting().PreiseSetzen(preise);
     f.Zeigen();
     f.F().ButtonPreiseZuruecksetzen->click(); // default answer "Nein"
     QCOMPARE(c.Warenpreise[30].Verkaufspreis, 2.0);
@@ -298,7 +305,7 @@ void EinstellungsfensterTest::zuruecksetzenZeigtDerReiterSofort()
 void EinstellungsfensterTest::autoUpdateUndWelten()
 {
     TFenster f;
-    TProgrammzustand &z = f.S.App.ZustandAendern();
+    const TProgrammzustand &z = f.S.App.Zustand();
     online::TOnlineSitzung &online = f.S.App.Sitzung.Online();
     online.NaechstePruefungSetzen(VersionspruefungAus);
     std::vector<double> gemeldet;

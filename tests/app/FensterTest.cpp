@@ -210,8 +210,12 @@ void FensterTest::optionsdateiUeberNeustart()
         s.Haupt().show();
         QCOMPARE(s.Geladen, 0);
         s.Haupt().PageControl1->setCurrentIndex(2);
-        s.App.ZustandAendern().Optionen.ShowHints = false;
-        s.App.ZustandAendern().Crafting.Rohstoffpreise[1].Verkaufspreis = 123.5;
+        TOptionen o = s.App.Sitzung.Optionen();
+        o.ShowHints = false;
+        s.App.Sitzung.OptionenSetzen(o);
+        TPreise preise = s.App.Zustand().Crafting;
+        preise.Rohstoffpreise[1].Verkaufspreis = 123.5;
+        s.App.Sitzung.Crafting().PreiseSetzen(preise);
         QVERIFY(s.Haupt().close());
         datei = s.DateiLesen(OptionenDateiname);
         QVERIFY(datei.startsWith("Hadrik's Morvaren Tool\r\n1.13a\r\n"));

@@ -54,6 +54,13 @@ struct TUmgebung {
         S.Haupt().TimerUpdateCheck->stop(); // the tests fire it themselves
     }
     TForm4 &F4() { return *S.App.Form4; }
+    // The timer's check without the town list update.
+    void AutoUpdateAus()
+    {
+        TOptionen o = S.App.Sitzung.Optionen();
+        o.TownAutoUpdate = false;
+        S.App.Sitzung.OptionenSetzen(o);
+    }
     bool TempWeg() const
     {
         return !QFile::exists(S.Pfad(online::VersionsdateiTemp)) &&
@@ -134,7 +141,7 @@ void OnlineTest::automatischMitNeuerVersion()
     TUmgebung u;
     u.Server.Setzen("/LatestVersion.txt", 200, "1.13b\r\nheute\r\n");
     u.S.App.Sitzung.Online().NaechstePruefungSetzen(0.0);
-    u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
+    u.AutoUpdateAus();
     u.S.Haupt().TimerUpdateCheckTimer();
     QCOMPARE(u.F4().Tag, 1);
     QVERIFY(!u.F4().isVisible());
@@ -162,7 +169,7 @@ void OnlineTest::automatischImSpaeterenVerlauf()
     u.Server.Setzen("/LatestVersion.txt", 200, "1.14\r\nheute\r\n");
     const double spaeter = JetztAlsTageszahl() + 0.5;
     u.S.App.Sitzung.Online().NaechstePruefungSetzen(spaeter);
-    u.S.App.ZustandAendern().Optionen.TownAutoUpdate = false;
+    u.AutoUpdateAus();
     u.S.Haupt().TimerUpdateCheckTimer();
     QTRY_COMPARE(u.F4().Tag, 0);
     QCOMPARE(u.F4().Label1->text(), QStringLiteral("Eine neue Version ist verfügbar!"));

@@ -65,7 +65,7 @@ struct TGeladen {
 void SitzungTest::modellVorDerMeldung()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.ZustandAendern();
+    const TProgrammzustand &z = g.S.Zustand();
     QCOMPARE(z.LastMap, 1);
     QVERIFY(Ware(z.Katalog, 305) != nullptr);
     // Kit 305 costs 202 to make in the old worlds and 200 in Zyrthania; whoever hears of the
@@ -259,7 +259,7 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
 void SitzungTest::setzerSpeichernDannMelden()
 {
     TGeladen g;
-    TProgrammzustand &z = g.S.ZustandAendern();
+    const TProgrammzustand &z = g.S.Zustand();
     QObject empfaenger;
     std::vector<std::pair<int, bool>> planerwelten;
     connect(&g.S, &TSitzung::planerweltGeaendert, &empfaenger, [&](int welt, bool wirkung) {

@@ -200,9 +200,7 @@ void StartTest::detailanalyseEntstehtBeimErstenZeigen()
 {
     TPruefstand s;
     Starten(s, [](TOptionen &o) { o.ActivePageIndex = 0; });
-    TProgrammzustand &z = s.App.ZustandAendern();
-    ZurBaulisteHinzufuegen(z.Katalog, z.Crafting.Bauliste, QStringLiteral("Kurzschwert"), 1);
-    AllesNeuBerechnen(z.Katalog, z.Optionen, z.Crafting);
+    s.App.Sitzung.Crafting().Hinzufuegen(QStringLiteral("Kurzschwert"), 1);
     TForm6 &f = *s.App.Form6;
     QVERIFY(!f.findChild<QWidget *>(QStringLiteral("StringGrid1")));
 

@@ -60,7 +60,7 @@ class PlanerseiteTest : public QObject {
         TStand()
         {
             // The session's own catalogue, as its start-up fills it.
-            KatalogFuellen(Sitzung.ZustandAendern().Katalog);
+            Sitzung.KatalogAnlegen();
             TOptionen o;
             StandardOptionenSetzen(o);
             Sitzung.OptionenSetzen(o);

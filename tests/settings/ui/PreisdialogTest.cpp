@@ -1,7 +1,7 @@
 // The price dialog TForm3 in its three kinds: rows, masters, Okay and Abbrechen.
 #include "crafting/Analyse.h"
 #include "settings/ui/Preisdialog.h"
-#include "app/Programmsitzung.h"
+#include "crafting/CraftingSitzung.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,9 +17,11 @@ using namespace mvt;
 class PreisdialogTest : public QObject {
     Q_OBJECT
 
-    TProgrammsitzung m_sitzung;
-    TKatalog &m_katalog = m_sitzung.ZustandAendern().Katalog;
-    TCraftingZustand &m_c = m_sitzung.ZustandAendern().Crafting;
+    // The dialog tried on its own: the crafting part over a state of the test's.
+    TKatalog m_katalog;
+    TOptionen m_optionen;
+    TCraftingZustand m_c;
+    TCraftingSitzung m_crafting{m_c, m_katalog, m_optionen};
     QWidget m_haupt;
     int m_neu = 0;
 
@@ -33,7 +35,7 @@ private slots:
     void initTestCase()
     {
         // Okay has the session report the new prices; the crafting tab recomputes on that.
-        connect(&m_sitzung.Crafting(), &TCraftingSitzung::preiseGeaendert, this, [this] { ++m_neu; });
+        connect(&m_crafting, &TCraftingSitzung::preiseGeaendert, this, [this] { ++m_neu; });
     }
     void init()
     {
@@ -49,7 +51,7 @@ private slots:
 
     void VerkaufspreiseMitMaster()
     {
-        TForm3 d(m_sitzung.Crafting(), &m_haupt);
+        TForm3 d(m_crafting, &m_haupt);
         m_haupt.setEnabled(false);
         d.Tag = 11;
         d.show();
@@ -89,7 +91,7 @@ private slots:
         for (const char *name : {"Jaspis", "Onyx", "Pyrit", "Achat", "Topas", "Lapis", "Diamant", "Kristall"})
             ZurBaulisteHinzufuegen(m_katalog, m_c.Bauliste, QString::fromUtf8(name), 1);
         AllesNeuBerechnen(m_katalog, TOptionen{}, m_c);
-        TForm3 d(m_sitzung.Crafting(), &m_haupt);
+        TForm3 d(m_crafting, &m_haupt);
         d.Tag = 11;
         d.resize(330, 200);
         d.show();
@@ -116,7 +118,7 @@ private slots:
 
     void EinkaufspreiseDesModus()
     {
-        TForm3 d(m_sitzung.Crafting(), &m_haupt);
+        TForm3 d(m_crafting, &m_haupt);
         d.Tag = 22;
         d.show();
         QCOMPARE(d.windowTitle(), QStringLiteral("Einkaufspreise der Zutaten"));
@@ -135,7 +137,7 @@ private slots:
 
     void GebaeudeUndLayout()
     {
-        TForm3 d(m_sitzung.Crafting(), &m_haupt);
+        TForm3 d(m_crafting, &m_haupt);
         d.Tag = 23; // Schmiede and Schmelze
         d.resize(300, 300);
         d.show();
