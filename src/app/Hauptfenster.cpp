@@ -188,8 +188,8 @@ void TForm1::SeiteAnlegen(int seite)
         // The route tab with the saved routes of the selected world. The options may
         // select it while the windows are still being built, before the grids are in.
         m_app.Sitzung.KartenAbwarten();
-        Routenplanerseite = new TRoutenplanerSeite(z.Weltkarten, z.Routen, m_app.Sitzung.Optionen(),
-                                                   z.LastMap, TabSheet4, Timer1, Timer2);
+        Routenplanerseite = new TRoutenplanerSeite(m_app.Sitzung.Routen(), m_app.Sitzung.Optionen(),
+                                                   TabSheet4, Timer1, Timer2);
         inhalt = Routenplanerseite;
         break;
     case SeiteCharakterPlaner:

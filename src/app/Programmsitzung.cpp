@@ -1,7 +1,6 @@
 #include "app/Programmsitzung.h"
 
 #include "base/Meldung.h"
-#include "base/Nebenher.h"
 #include "crafting/Analyse.h"
 #include "routes/Stadtliste.h"
 #include "settings/OptionenDatei.h"
@@ -48,7 +47,8 @@ void TDienste::Beenden()
 }
 
 TProgrammsitzung::TProgrammsitzung(QObject *eltern)
-    : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>())
+    : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>()),
+      m_routen({m_zustand.Routen, m_zustand.Weltkarten, m_zustand.LastMap, m_zustand.StadtlistenStand})
 {
 }
 
@@ -68,11 +68,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
 {
     TProgrammzustand &z = m_zustand;
     if (karten == Karten::Nebenher) {
-        m_karten = NebenherAusfuehren(TDringlichkeit::Spaeter, [] {
-            auto welten = std::make_unique<routen::TWeltdaten>(routen::TWeltgitter::TUngelesen{});
-            routen::KartendatenLaden(*welten);
-            return welten;
-        });
+        m_routen.KartenNebenherLesen();
     } else {
         routen::KartendatenLaden(z.Weltkarten);
     }
@@ -84,17 +80,10 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     if (QFileInfo::exists(OptionenDateiname))
         m_dienste->OptionenLaden(z);
     OptionenFolgen();
+    // The maps draw the zones of the loaded options; later the settings window's Okay
+    // hands them over.
+    m_routen.ZonenSetzen(routen::ZonenAus(z.Optionen));
     m_dienste->LagerLaden(z);
-}
-
-void TProgrammsitzung::KartenAbwarten()
-{
-    if (!m_karten.valid())
-        return;
-    // The grids only: the current world stays what it is.
-    const std::unique_ptr<routen::TWeltdaten> gelesen = m_karten.get();
-    for (size_t i = 0; i < m_zustand.Weltkarten.Welten.size(); ++i)
-        m_zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
 }
 
 void TProgrammsitzung::OptionenFolgen()
@@ -117,19 +106,6 @@ void TProgrammsitzung::LagerGeaendert()
     if (m_zustand.Crafting.LagerBeruecksichtigen)
         AllesNeuBerechnen(m_zustand.Katalog, m_zustand.Optionen, m_zustand.Crafting);
     emit lagerGeaendert();
-}
-
-void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)
-{
-    KartenAbwarten();
-    routen::StadtdatenInstallieren(m_zustand.Weltkarten, std::move(daten));
-    emit weltkartenGeaendert();
-}
-
-void TProgrammsitzung::StadtlistenStandSetzen(const QString &stand)
-{
-    m_zustand.StadtlistenStand = stand;
-    emit stadtlistenStandGeaendert();
 }
 
 } // namespace mvt

@@ -4,14 +4,10 @@
 #pragma once
 
 #include "app/Programmzustand.h"
+#include "routes/RoutenSitzung.h"
 #include "ui/Sitzung.h"
 
-#include <future>
 #include <memory>
-
-namespace mvt::routen {
-struct TStadtdaten;
-}
 
 namespace mvt {
 
@@ -52,6 +48,9 @@ public:
     // Transitional: the writers that do not yet go through a setter.
     TProgrammzustand &ZustandAendern() { return m_zustand; }
 
+    // The route planner's part: saved routes, world grids, map shown last, town list stamp.
+    routen::TRoutenSitzung &Routen() { return m_routen; }
+
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
     void DiensteSetzen(std::unique_ptr<TDienste> dienste);
@@ -69,7 +68,7 @@ public:
     // runs. Until then the state's grids are empty.
     enum class Karten { Sofort, Nebenher };
     void ZustandLaden(Karten karten = Karten::Sofort);
-    void KartenAbwarten();
+    void KartenAbwarten() { m_routen.KartenAbwarten(); }
 
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(m_zustand); }
     // Recomputes the analysis of the build list, then the crafting tab hears of it.
@@ -77,10 +76,6 @@ public:
     // Saves the stock; while the stock counts, the analysis is recomputed; then the
     // crafting tab hears of it.
     void LagerGeaendert() override;
-    // A world of a new town list: installed into the grids, then the maps are redrawn.
-    void StadtdatenInstallieren(routen::TStadtdaten &&daten);
-    // The stamp of the town list the grids now carry.
-    void StadtlistenStandSetzen(const QString &stand);
 
 protected:
     // The crafting world's recipe rules in the catalogue and the planner's option record.
@@ -91,7 +86,7 @@ private:
     // setters of TSitzung only.
     TProgrammzustand m_zustand;
     std::unique_ptr<TDienste> m_dienste;
-    std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
+    routen::TRoutenSitzung m_routen;
 };
 
 } // namespace mvt

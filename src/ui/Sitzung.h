@@ -53,8 +53,6 @@ public:
     virtual void BaulisteGeaendert() { emit baulisteGeaendert(); }
     // The stock was edited (window "Lager"): it is saved, then the crafting tab follows.
     virtual void LagerGeaendert() { emit lagerGeaendert(); }
-    // Grids or zones of the world maps changed (zone options, a new town list).
-    void WeltkartenGeaendert() { emit weltkartenGeaendert(); }
     // What the character's values depend on changed (planner world, potency, potencies).
     void CharakterGeaendert() { emit charakterGeaendert(); }
 
@@ -68,8 +66,6 @@ signals:
     void preiseGeaendert();
     void baulisteGeaendert();
     void lagerGeaendert();
-    void weltkartenGeaendert();
-    void stadtlistenStandGeaendert();
     void charakterGeaendert();
 
 protected:

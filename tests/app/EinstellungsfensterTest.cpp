@@ -56,7 +56,8 @@ struct TFenster {
         QObject::connect(s, &TSitzung::craftingweltGeaendert, &Empfaenger, haken("Artikel"));
         QObject::connect(s, &TSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
-        QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
+        QObject::connect(&S.App.Sitzung.Routen(), &routen::TRoutenSitzung::zonenGeaendert, &Empfaenger,
+                         haken("Karte"));
         QObject::connect(s, &TSitzung::charakterGeaendert, &Empfaenger, haken("Charakter"));
         auto speichern = S.Dienste->Speichern;
         S.Dienste->Speichern = [this, speichern](const TProgrammzustand &z) {

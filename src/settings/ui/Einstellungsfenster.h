@@ -27,6 +27,10 @@ namespace mvt {
 class TPreiszeile;
 class TSitzung;
 
+namespace routen {
+class TRoutenSitzung;
+}
+
 class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
@@ -36,6 +40,7 @@ public:
         const TKatalog &Katalog;
         TCraftingZustand &Crafting;
         double &NextVersionCheck;
+        routen::TRoutenSitzung &Routen; // the zone widths the maps draw
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;
