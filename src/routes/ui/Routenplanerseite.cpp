@@ -284,16 +284,16 @@ void TRoutenplanerSeite::FortschrittZeigen(qint64 position, qint64 maximum)
 void TRoutenplanerSeite::TourfensterZeigen()
 {
     if (!m_tourfenster) {
-        m_tourfenster = std::make_unique<TTourfenster>(m_welten, window());
-        TTourfenster *f = m_tourfenster.get();
-        f->SpinEditTourAuftraege->setValue(m_auftragsliste->SpinEditAuftraege->value());
-        f->ZielHolen = [this]() -> std::optional<Wegpunkt> {
+        auto ziel = [this]() -> std::optional<Wegpunkt> {
             const std::optional<std::array<int, 4>> w = m_eingabe->Koordinaten();
             if (!w || (*w)[2] < 1 || (*w)[3] < 1 || (*w)[2] > m_welten.Kartengroesse ||
                 (*w)[3] > m_welten.Kartengroesse)
                 return std::nullopt;
             return Wegpunkt{uint8_t((*w)[2]), uint8_t((*w)[3])};
         };
+        m_tourfenster = std::make_unique<TTourfenster>(m_welten, std::move(ziel), window());
+        TTourfenster *f = m_tourfenster.get();
+        f->SpinEditTourAuftraege->setValue(m_auftragsliste->SpinEditAuftraege->value());
         connect(f, &TTourfenster::BerechnenVerlangt, this, &TRoutenplanerSeite::TourBerechnenStarten);
         connect(f, &TTourfenster::EtappeGewaehlt, this, &TRoutenplanerSeite::EtappeZeigen);
         connect(f, &TTourfenster::EtappeUebertragenVerlangt, this, [this](int etappe) {
