@@ -151,7 +151,8 @@ public:
     void MarkierungenLoeschen();
     void MarkierteZellenNeuZeichnen();
     void KarteZentrieren(int x, int y);
-    // Repaints the map when the window is shown (the settings window's Okay).
+    // Takes the zone widths of the route part again and repaints the map when it is shown
+    // (new zones or grids).
     void KarteNeuZeichnen();
     // Asks for the tiles of the winter or summer look; the map makes them when it next paints.
     void KachelnErzeugen(bool winter);
