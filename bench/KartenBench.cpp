@@ -5,7 +5,10 @@
 
 #include "routes/Auftraege.h"
 #include "routes/Routensuche.h"
+#include "routes/RoutenSitzung.h"
+#include "routes/Stadtliste.h"
 #include "routes/ui/Kartenfenster.h"
+#include "ui/Sitzung.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -22,13 +25,18 @@ namespace {
 struct TKarte {
     std::unique_ptr<TWeltdaten> welten = std::make_unique<TWeltdaten>();
     TOptionen optionen;
+    TSitzung sitzung{optionen};
+    TGespeicherteRouten routen;
+    int32_t letzteKarte = 1;
+    QString stand = EingebauterStadtlistenStand;
+    TRoutenSitzung teil{{routen, *welten, letzteKarte, stand}};
     std::unique_ptr<TForm8> fenster;
 
     TKarte(int zellgroesse, QSize sicht)
     {
         bench::AnwendungSicherstellen();
         KartendatenLaden(*welten);
-        fenster = std::make_unique<TForm8>(*welten, optionen, nullptr);
+        fenster = std::make_unique<TForm8>(sitzung, teil, nullptr);
         fenster->FormCreate();
         fenster->CheckBoxSicherheitszone->setChecked(true);
         fenster->CheckBoxBauverbotszone->setChecked(true);

@@ -8,7 +8,6 @@
 #include "crafting/ui/Exportfenster.h"
 #include "crafting/ui/Lagerfenster.h"
 #include "crafting/ui/Mengendialog.h"
-#include "routes/Stadtliste.h"
 #include "online/ui/Versionsfenster.h"
 #include "planner/ui/CharakterPlanerSeite.h"
 #include "planner/ui/Optimiererfenster.h"
@@ -72,13 +71,12 @@ void TAnwendung::FensterErzeugen()
     Erzeugen(Form5, h);
     Erzeugen(Form6, h, std::as_const(Zustand().Katalog), Sitzung.Optionen(),
              std::as_const(Zustand().Crafting));
-    Form7 = std::make_unique<TForm7>(
-        Sitzung, TForm7::TZiele{Zustand().Katalog, Sitzung.Crafting(), Sitzung.Online(), Sitzung.Planer()},
-        h);
+    Form7 = std::make_unique<TForm7>(Sitzung,
+                                     TForm7::TZiele{Zustand().Katalog, Sitzung.Crafting(), Sitzung.Online(),
+                                                    Sitzung.Planer(), Sitzung.Routen()},
+                                     h);
     Form7->FormCreate();
-    Form8 = std::make_unique<TForm8>(
-        Sitzung, std::as_const(Zustand().Weltkarten),
-        [this] { return routen::StandAnzeigen(Zustand().StadtlistenStand); }, h);
+    Form8 = std::make_unique<TForm8>(Sitzung, std::as_const(Sitzung.Routen()), h);
     Form8->FormCreate();
     Erzeugen(Form9, h, std::as_const(Zustand().Katalog), std::as_const(Zustand().Crafting.Bauliste));
     Erzeugen(FormLager, h, Sitzung.Crafting());

@@ -189,8 +189,8 @@ void TForm1::SeiteAnlegen(int seite)
         // The route tab with the saved routes of the selected world. The options may
         // select it while the windows are still being built, before the grids are in.
         m_sitzung.KartenAbwarten();
-        Routenplanerseite = new TRoutenplanerSeite(z.Weltkarten, z.Routen, m_sitzung.Optionen(), z.LastMap,
-                                                   TabSheet4, Timer1, Timer2);
+        Routenplanerseite =
+            new TRoutenplanerSeite(m_sitzung.Routen(), m_sitzung.Optionen(), TabSheet4, Timer1, Timer2);
         inhalt = Routenplanerseite;
         break;
     case SeiteCharakterPlaner:

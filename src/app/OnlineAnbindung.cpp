@@ -54,21 +54,20 @@ public:
         TForm1 *h = m_a.Form1.get();
         if (!h)
             return;
-        TProgrammsitzung &sitzung = m_a.Sitzung;
-        sitzung.KartenAbwarten();
-        const TProgrammzustand &z = sitzung.Zustand();
+        routen::TRoutenSitzung &teil = m_a.Sitzung.Routen();
+        teil.KartenAbwarten();
         std::array<routen::TGitter, routen::AnzahlWelten> grund;
         for (size_t i = 0; i < grund.size(); ++i)
-            grund[i] = z.Weltkarten.Welten[i].Grundgelaende;
+            grund[i] = teil.Welten().Welten[i].Grundgelaende;
         TStadtUpdateThread::TSchritte schritte;
         // Queued calls run between the window thread's own operations, so a world is never
         // seen half-built; the route search works on its own copy of the grids.
-        schritte.WeltInstallieren = [&sitzung](routen::TStadtdaten &d) {
-            sitzung.StadtdatenInstallieren(std::move(d));
+        schritte.WeltInstallieren = [&teil](routen::TStadtdaten &d) {
+            teil.StadtdatenInstallieren(std::move(d));
         };
         schritte.Meldung = [](const QString &text) { MeldungZeigen(text); };
-        schritte.StandSetzen = [&sitzung](const QString &stand) { sitzung.StadtlistenStandSetzen(stand); };
-        (new TStadtUpdateThread(h, {m_basis, m_ordner, m_grenzen}, z.StadtlistenStand, std::move(grund),
+        schritte.StandSetzen = [&teil](const QString &stand) { teil.StadtlistenStandSetzen(stand); };
+        (new TStadtUpdateThread(h, {m_basis, m_ordner, m_grenzen}, teil.StadtlistenStand(), std::move(grund),
                                 std::move(schritte)))
             ->start();
     }

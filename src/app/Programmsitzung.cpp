@@ -1,7 +1,6 @@
 #include "app/Programmsitzung.h"
 
 #include "base/Meldung.h"
-#include "base/Nebenher.h"
 #include "crafting/Analyse.h"
 #include "routes/Stadtliste.h"
 #include "settings/OptionenDatei.h"
@@ -50,7 +49,8 @@ void TDienste::Beenden()
 TProgrammsitzung::TProgrammsitzung(QObject *eltern)
     : TSitzung(m_zustand.Optionen, eltern), m_dienste(std::make_unique<TDienste>()),
       m_crafting(m_zustand.Crafting, m_zustand.Katalog, m_zustand.Optionen,
-                 [this] { m_dienste->LagerSpeichern(m_zustand); })
+                 [this] { m_dienste->LagerSpeichern(m_zustand); }),
+      m_routen({m_zustand.Routen, m_zustand.Weltkarten, m_zustand.LastMap, m_zustand.StadtlistenStand})
 {
 }
 
@@ -70,11 +70,7 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
 {
     TProgrammzustand &z = m_zustand;
     if (karten == Karten::Nebenher) {
-        m_karten = NebenherAusfuehren(TDringlichkeit::Spaeter, [] {
-            auto welten = std::make_unique<routen::TWeltdaten>(routen::TWeltgitter::TUngelesen{});
-            routen::KartendatenLaden(*welten);
-            return welten;
-        });
+        m_routen.KartenNebenherLesen();
     } else {
         routen::KartendatenLaden(z.Weltkarten);
     }
@@ -85,6 +81,9 @@ void TProgrammsitzung::ZustandLaden(Karten karten)
     if (QFileInfo::exists(OptionenDateiname))
         m_dienste->OptionenLaden(z);
     OptionenFolgen();
+    // The maps draw the zones of the loaded options; later the settings window's Okay
+    // hands them over.
+    m_routen.ZonenSetzen(routen::ZonenAus(z.Optionen));
     m_dienste->LagerLaden(z);
 }
 
@@ -94,33 +93,10 @@ void TProgrammsitzung::KatalogAnlegen()
     CraftingZustandAnlegen(m_zustand.Katalog, m_zustand.Crafting);
 }
 
-void TProgrammsitzung::KartenAbwarten()
-{
-    if (!m_karten.valid())
-        return;
-    // The grids only: the current world stays what it is.
-    const std::unique_ptr<routen::TWeltdaten> gelesen = m_karten.get();
-    for (size_t i = 0; i < m_zustand.Weltkarten.Welten.size(); ++i)
-        m_zustand.Weltkarten.Welten[i] = std::move(gelesen->Welten[i]);
-}
-
 void TProgrammsitzung::OptionenFolgen()
 {
     WeltvarianteAnwenden(m_zustand.Katalog, m_zustand.Optionen.BSRWorld);
     m_planer.OptionenSetzen(planer::PlanerOptionenAus(m_zustand.Optionen));
-}
-
-void TProgrammsitzung::StadtdatenInstallieren(routen::TStadtdaten &&daten)
-{
-    KartenAbwarten();
-    routen::StadtdatenInstallieren(m_zustand.Weltkarten, std::move(daten));
-    emit weltkartenGeaendert();
-}
-
-void TProgrammsitzung::StadtlistenStandSetzen(const QString &stand)
-{
-    m_zustand.StadtlistenStand = stand;
-    emit stadtlistenStandGeaendert();
 }
 
 } // namespace mvt

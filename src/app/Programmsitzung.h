@@ -7,14 +7,10 @@
 #include "crafting/CraftingSitzung.h"
 #include "online/OnlineSitzung.h"
 #include "planner/PlanerSitzung.h"
+#include "routes/RoutenSitzung.h"
 #include "ui/Sitzung.h"
 
-#include <future>
 #include <memory>
-
-namespace mvt::routen {
-struct TStadtdaten;
-}
 
 namespace mvt {
 
@@ -64,6 +60,9 @@ public:
     // The planner's character and the optimiser's inputs, changed through this part only.
     planer::TPlanerSitzung &Planer() { return m_planer; }
 
+    // The route planner's part: saved routes, world grids, map shown last, town list stamp.
+    routen::TRoutenSitzung &Routen() { return m_routen; }
+
     TDienste &Dienste() { return *m_dienste; }
     // Replaces the services; the old ones go unless taken first (DiensteAbgeben).
     void DiensteSetzen(std::unique_ptr<TDienste> dienste);
@@ -81,16 +80,12 @@ public:
     // runs. Until then the state's grids are empty.
     enum class Karten { Sofort, Nebenher };
     void ZustandLaden(Karten karten = Karten::Sofort);
-    void KartenAbwarten();
+    void KartenAbwarten() { m_routen.KartenAbwarten(); }
     // The catalogue and a fresh crafting state, nothing read: what ZustandLaden starts with,
     // for a stand that needs no more (tests).
     void KatalogAnlegen();
 
     void OptionenSpeichern() override { m_dienste->OptionenSpeichern(m_zustand); }
-    // A world of a new town list: installed into the grids, then the maps are redrawn.
-    void StadtdatenInstallieren(routen::TStadtdaten &&daten);
-    // The stamp of the town list the grids now carry.
-    void StadtlistenStandSetzen(const QString &stand);
 
 protected:
     // The crafting world's recipe rules in the catalogue and the planner's option record.
@@ -104,9 +99,9 @@ private:
     // Over the state's character: built after the state, gone before it.
     planer::TPlanerSitzung m_planer{m_zustand.Planer, m_zustand.Katalog};
     std::unique_ptr<TDienste> m_dienste;
-    std::future<std::unique_ptr<routen::TWeltdaten>> m_karten;
     // Over the state above; saves the stock through the services in place at the time.
     TCraftingSitzung m_crafting;
+    routen::TRoutenSitzung m_routen;
 };
 
 } // namespace mvt

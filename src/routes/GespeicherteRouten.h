@@ -59,6 +59,10 @@ struct TRoutenlisten {
     explicit TRoutenlisten(TGespeicherteRouten &routen);
     std::array<TRoutenliste, 3> Welten; // Dunladan, Endurias, Zyrthania
     TRoutenliste &Welt(int welt) { return Welten[static_cast<size_t>(std::clamp(welt, 1, 3) - 1)]; }
+    const TRoutenliste &Welt(int welt) const
+    {
+        return Welten[static_cast<size_t>(std::clamp(welt, 1, 3) - 1)];
+    }
 };
 
 // The element saved by the save button: the optimal route, the name (at most 36

@@ -50,6 +50,12 @@ uint32_t Geroetet(uint32_t farbe);
 
 // ---------------------------------------------------------------- zones
 
+// The zone widths around towns and around capitals, as the options keep them.
+struct TZonenabstaende {
+    int32_t SZone = 2, BZone = 5, SZoneHS = 4, BZoneHS = 8;
+    bool operator==(const TZonenabstaende &) const = default;
+};
+
 struct TZonenoptionen {
     bool Sicherheitszonen = false;
     bool Bauverbotszonen = false;

@@ -46,8 +46,6 @@ public:
 
     // Writes "options.ini" (reports its failures itself).
     virtual void OptionenSpeichern() {}
-    // Grids or zones of the world maps changed (zone options, a new town list).
-    void WeltkartenGeaendert() { emit weltkartenGeaendert(); }
 
 signals:
     void optionenGeaendert(const mvt::TOptionen &optionen);
@@ -56,8 +54,6 @@ signals:
     void aktiveSeiteGeaendert(int seite);
     void craftingWirkungGeaendert(bool an);
     void winterlookGeaendert(bool an);
-    void weltkartenGeaendert();
-    void stadtlistenStandGeaendert();
 
 protected:
     // The model's consequences of the options just stored, before any window hears of them.

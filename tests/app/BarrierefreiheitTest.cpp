@@ -182,10 +182,10 @@ void BarrierefreiheitTest::hauptfensterAlleSeiten()
     SeitenDurchgehen(&h, [&](const QString &seite) { fehler << Pruefen(&h, seite); });
     // The route results are value labels, read as their figures.
     h.PageControl1->setCurrentIndex(2);
-    const QLabel *reisezeit = h.Routenplanerseite->LabelReisezeit1;
+    QLabel *reisezeit = test::TRoutenplanerElemente(*h.Routenplanerseite).LabelReisezeit1;
     QVERIFY(reisezeit->isVisible());
     QVERIFY(!reisezeit->text().isEmpty());
-    QCOMPARE(Vorgelesen(h.Routenplanerseite->LabelReisezeit1), reisezeit->text());
+    QCOMPARE(Vorgelesen(reisezeit), reisezeit->text());
     QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QLatin1Char('\n'))));
 }
 

@@ -64,7 +64,8 @@ struct TFenster {
         QObject::connect(c, &TCraftingSitzung::preiseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(c, &TCraftingSitzung::analyseGeaendert, &Empfaenger, haken("Bauliste"));
         QObject::connect(s, &TSitzung::optionenGeaendert, &Empfaenger, haken("Anwenden"));
-        QObject::connect(s, &TSitzung::weltkartenGeaendert, &Empfaenger, haken("Karte"));
+        QObject::connect(&S.App.Sitzung.Routen(), &routen::TRoutenSitzung::zonenGeaendert, &Empfaenger,
+                         haken("Karte"));
         QObject::connect(&S.App.Sitzung.Planer(), &planer::TPlanerSitzung::charakterGeaendert, &Empfaenger,
                          haken("Charakter"));
         auto speichern = S.Dienste->Speichern;

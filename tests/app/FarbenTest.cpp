@@ -14,6 +14,7 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "../routes/ui/Routenplanerelemente.h"
 #include "settings/ui/Einstellungsfenster.h"
 
 #include <QAction>
@@ -308,14 +309,15 @@ private slots:
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet4);
         TRoutenplanerSeite &r = *p.S.Haupt().Routenplanerseite;
-        r.EditStartX->setText(QStringLiteral("120"));
-        r.EditStartY->setText(QStringLiteral("130"));
-        r.EditZielX->setText(QStringLiteral("125"));
-        r.EditZielY->setText(QStringLiteral("134"));
+        const test::TRoutenplanerElemente e(r);
+        e.EditStartX->setText(QStringLiteral("120"));
+        e.EditStartY->setText(QStringLiteral("130"));
+        e.EditZielX->setText(QStringLiteral("125"));
+        e.EditZielY->setText(QStringLiteral("134"));
         QSignalSpy fertig(&r, &TRoutenplanerSeite::RouteBerechnet);
-        QTest::mouseClick(r.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(fertig.wait(30000));
-        QTest::mouseClick(r.SpeedButtonKarteAnzeigen, Qt::LeftButton);
+        QTest::mouseClick(e.SpeedButtonKarteAnzeigen, Qt::LeftButton);
         TForm8 &karte = *p.S.App.Form8;
         QVERIFY(karte.isVisible());
         const TKartenflaeche &k = *karte.StringGridKarte;

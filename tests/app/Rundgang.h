@@ -18,6 +18,7 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "../routes/ui/Routenplanerelemente.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
@@ -111,8 +112,7 @@ struct TVollerStand {
         if (b.TreeView2->topLevelItemCount() > 0)
             b.TreeView2->setCurrentItem(b.TreeView2->topLevelItem(0));
 
-        TRoutenplanerSeite &r = *h.Routenplanerseite;
-        r.StringGrid3->setCurrentCell(0, 0);
+        test::TRoutenplanerElemente(*h.Routenplanerseite).StringGrid3->setCurrentCell(0, 0);
 
         // A version check that finds a newer version, so that the version window shows
         // its status, the new version and the link.
@@ -173,7 +173,8 @@ struct TVollerStand {
             {QStringLiteral("Form8"),
              [&, seite] {
                  seite(2);
-                 QTest::mouseClick(h.Routenplanerseite->SpeedButtonKarteAnzeigen, Qt::LeftButton);
+                 QTest::mouseClick(test::TRoutenplanerElemente(*h.Routenplanerseite).SpeedButtonKarteAnzeigen,
+                                   Qt::LeftButton);
                  return static_cast<QWidget *>(a.Form8.get());
              }},
             {QStringLiteral("Form9"),

@@ -80,9 +80,9 @@ void SitzungTest::modellVorDerMeldung()
 
     // A new stamp is in the state when the windows hear of it.
     QString standBeimHoeren;
-    connect(&g.S, &TSitzung::stadtlistenStandGeaendert, &empfaenger,
+    connect(&g.S.Routen(), &routen::TRoutenSitzung::stadtlistenStandGeaendert, &empfaenger,
             [&] { standBeimHoeren = z.StadtlistenStand; });
-    g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
+    g.S.Routen().StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
     QCOMPARE(standBeimHoeren, QStringLiteral("2019.03.01.12.00"));
 }
 
@@ -118,18 +118,17 @@ void SitzungTest::karteFolgtUndGeht()
 {
     TGeladen g;
     {
-        TForm8 karte(
-            g.S, g.S.Zustand().Weltkarten,
-            [&g] { return routen::StandAnzeigen(g.S.Zustand().StadtlistenStand); }, nullptr);
-        g.S.StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
+        TForm8 karte(g.S, g.S.Routen(), nullptr);
+        g.S.Routen().StadtlistenStandSetzen(QStringLiteral("2019.03.01.12.00"));
         QVERIFY2(karte.windowTitle().startsWith(QStringLiteral("Karte von Dunladan (Stand: ")),
                  qPrintable(karte.windowTitle()));
         QVERIFY(karte.windowTitle().contains(routen::StandAnzeigen(QStringLiteral("2019.03.01.12.00"))));
         QVERIFY(!karte.windowTitle().contains(routen::StandAnzeigen(routen::EingebauterStadtlistenStand)));
     }
     // The map window is gone: its connections went with it.
-    g.S.WeltkartenGeaendert();
-    g.S.StadtlistenStandSetzen(QStringLiteral("2019.04.01.12.00"));
+    g.S.Routen().ZonenSetzen({});
+    g.S.Routen().WeltSetzen(2);
+    g.S.Routen().StadtlistenStandSetzen(QStringLiteral("2019.04.01.12.00"));
     QCOMPARE(g.S.Zustand().StadtlistenStand, QStringLiteral("2019.04.01.12.00"));
 }
 
@@ -235,10 +234,10 @@ void SitzungTest::kartenNebenherErstBeimAbwarten()
     nebenher.ZustandLaden(TProgrammsitzung::Karten::Nebenher);
     QDir::setCurrent(vorher);
 
-    routen::TWeltdaten &w = nebenher.ZustandAendern().Weltkarten;
+    const routen::TWeltdaten &w = nebenher.Zustand().Weltkarten;
     for (const routen::TWeltgitter &g : w.Welten)
         QVERIFY(g.Reisekosten.empty() && g.Stadtnamen.empty());
-    routen::WeltWechseln(w, 3);
+    nebenher.Routen().WeltSetzen(3);
     nebenher.KartenAbwarten();
     nebenher.KartenAbwarten(); // a second wait changes nothing
     QCOMPARE(w.AktuelleWelt, 3);

@@ -20,6 +20,7 @@
 #include "planner/ui/Optimiererfenster.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "../routes/ui/Routenplanerelemente.h"
 #include "settings/ui/Einstellungsfenster.h"
 #include "settings/ui/Preisdialog.h"
 
@@ -540,13 +541,14 @@ private slots:
         TProgramm p;
         p.Seite(p.S.Haupt().TabSheet4);
         TRoutenplanerSeite &r = *p.S.Haupt().Routenplanerseite;
+        const test::TRoutenplanerElemente e(r);
         p.P.Pruefen(&r);
-        r.EditStartX->setText(QStringLiteral("2"));
-        r.EditStartY->setText(QStringLiteral("2"));
-        r.EditZielX->setText(QStringLiteral("198"));
-        r.EditZielY->setText(QStringLiteral("197"));
+        e.EditStartX->setText(QStringLiteral("2"));
+        e.EditStartY->setText(QStringLiteral("2"));
+        e.EditZielX->setText(QStringLiteral("198"));
+        e.EditZielY->setText(QStringLiteral("197"));
         QSignalSpy fertig(&r, &TRoutenplanerSeite::RouteBerechnet);
-        QTest::mouseClick(r.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(fertig.wait(60000));
         p.P.Pruefen(&r);
         // One order for the whole way: the longest travel time of a single order.
@@ -555,7 +557,7 @@ private slots:
         auftraege->setValue(1);
         QTRY_COMPARE(r.findChild<QTableWidget *>(QStringLiteral("StringGrid2"))->rowCount(), 1);
         p.P.Pruefen(&r);
-        QTest::mouseClick(r.SpeedButtonKarteAnzeigen, Qt::LeftButton);
+        QTest::mouseClick(e.SpeedButtonKarteAnzeigen, Qt::LeftButton);
         p.P.Pruefen(p.S.App.Form8.get());
         QVERIFY2(p.P.Fehler.isEmpty(), qPrintable(p.Ergebnis()));
     }

@@ -1,4 +1,6 @@
 #include "routes/ui/Kartenfenster.h"
+#include "routes/RoutenSitzung.h"
+#include "routes/Stadtliste.h"
 #include "routes/ui/Tourzeichnung.h"
 
 #include "ui/Sitzung.h"
@@ -396,30 +398,9 @@ QLabel *Boxbeschriftung(QWidget *eltern, const char *name, const QString &text, 
 }
 } // namespace
 
-TForm8::TForm8(const TWeltdaten &welten, const TOptionen &optionen, QWidget *hauptfenster)
-    : TForm8(hauptfenster, welten, optionen, [] { return QStringLiteral("16.02.2018 - 10:08"); })
-{
-}
-
-TForm8::TForm8(TSitzung &sitzung, const TWeltdaten &welten, std::function<QString()> stand,
-               QWidget *hauptfenster)
-    : TForm8(hauptfenster, welten, sitzung.Optionen(), std::move(stand))
-{
-    m_sitzung = &sitzung;
-    // Unblocked: switched by the options, the tiles follow as after a click.
-    connect(&sitzung, &TSitzung::optionenGeaendert, this,
-            [this](const TOptionen &o) { CheckBoxWinterTheme->setChecked(o.WinterTheme); });
-    connect(&sitzung, &TSitzung::weltkartenGeaendert, this, &TForm8::KarteNeuZeichnen);
-    connect(&sitzung, &TSitzung::stadtlistenStandGeaendert, this, [this] {
-        BeschriftungSetzen();
-        KarteNeuZeichnen();
-    });
-}
-
-TForm8::TForm8(QWidget *hauptfenster, const TWeltdaten &welten, const TOptionen &optionen,
-               std::function<QString()> stand)
+TForm8::TForm8(TSitzung &sitzung, const TRoutenSitzung &routen, QWidget *hauptfenster)
     : TNebenfenster(hauptfenster, QStringLiteral("Karte"), Rahmen::Groessenveraenderbar, false),
-      m_welten(welten), m_optionen(optionen), m_stand(std::move(stand))
+      m_sitzung(sitzung), m_routen(routen), m_welten(routen.Welten())
 {
     setObjectName(QStringLiteral("Form8"));
     setMinimumSize(520, 520);
@@ -498,13 +479,24 @@ TForm8::TForm8(QWidget *hauptfenster, const TWeltdaten &welten, const TOptionen 
     // made when the map first paints.
     {
         const QSignalBlocker sperre(CheckBoxWinterTheme);
-        CheckBoxWinterTheme->setChecked(m_optionen.WinterTheme);
+        CheckBoxWinterTheme->setChecked(sitzung.Optionen().WinterTheme);
     }
-    KachelnErzeugen(m_optionen.WinterTheme);
+    KachelnErzeugen(sitzung.Optionen().WinterTheme);
     StringGridKarte->Anbinden(&m_welten, &m_zonen, &m_markierung, &m_kacheln);
     // the caption stays "Karte" until the window is shown or the world switches
     StringGridKarte->SpaltenSetzen(m_welten.Kartengroesse + 1);
     ZonenUebernehmen();
+
+    // Unblocked: switched by the options, the tiles follow as after a click.
+    connect(&sitzung, &TSitzung::optionenGeaendert, this,
+            [this](const TOptionen &o) { CheckBoxWinterTheme->setChecked(o.WinterTheme); });
+    connect(&routen, &TRoutenSitzung::weltGeaendert, this, &TForm8::WeltGewechselt);
+    connect(&routen, &TRoutenSitzung::weltkartenGeaendert, this, &TForm8::KarteNeuZeichnen);
+    connect(&routen, &TRoutenSitzung::zonenGeaendert, this, &TForm8::KarteNeuZeichnen);
+    connect(&routen, &TRoutenSitzung::stadtlistenStandGeaendert, this, [this] {
+        BeschriftungSetzen();
+        KarteNeuZeichnen();
+    });
 }
 
 void TForm8::FormCreate()
@@ -533,7 +525,8 @@ void TForm8::BeschriftungSetzen()
 {
     const int welt = m_welten.AktuelleWelt;
     setWindowTitle(QStringLiteral("Karte von ") + QString::fromLatin1(Weltangaben(welt).Name) +
-                   QStringLiteral(" (Stand: ") + (m_stand ? m_stand() : QString()) + QStringLiteral(")"));
+                   QStringLiteral(" (Stand: ") + StandAnzeigen(m_routen.StadtlistenStand()) +
+                   QStringLiteral(")"));
 }
 
 void TForm8::FormShow()
@@ -582,10 +575,11 @@ void TForm8::ZonenUebernehmen()
 {
     m_zonen.Sicherheitszonen = CheckBoxSicherheitszone->isChecked();
     m_zonen.Bauverbotszonen = CheckBoxBauverbotszone->isChecked();
-    m_zonen.SZone = m_optionen.SZone;
-    m_zonen.BZone = m_optionen.BZone;
-    m_zonen.SZoneHS = m_optionen.SZoneHS;
-    m_zonen.BZoneHS = m_optionen.BZoneHS;
+    const TZonenabstaende &z = m_routen.Zonen();
+    m_zonen.SZone = z.SZone;
+    m_zonen.BZone = z.BZone;
+    m_zonen.SZoneHS = z.SZoneHS;
+    m_zonen.BZoneHS = z.BZoneHS;
 }
 
 void TForm8::KarteNeuZeichnen()
@@ -603,8 +597,7 @@ void TForm8::KachelnErzeugen(bool winter)
 
 void TForm8::CheckBoxWinterThemeClick()
 {
-    if (m_sitzung)
-        m_sitzung->WinterlookSetzen(CheckBoxWinterTheme->isChecked());
+    m_sitzung.WinterlookSetzen(CheckBoxWinterTheme->isChecked());
     KachelnErzeugen(CheckBoxWinterTheme->isChecked());
     StringGridKarte->viewport()->update();
 }
@@ -692,21 +685,22 @@ void TForm8::Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift)
     QString text = QString::number(feld.x()) + QLatin1Char(':') + QString::number(feld.y());
     if (shift) {
         const bool links = knoepfe & Qt::LeftButton, rechts = knoepfe & Qt::RightButton;
-        if (links && !rechts && TourAktiv && TourAktiv()) {
+        const TRoutenplaner &r = m_routenplaner;
+        if (links && !rechts && r.TourAktiv && r.TourAktiv()) {
             text += QStringLiteral(" Station"); // added on the press alone, not while dragging
         } else if (links && !rechts) {
-            if (StartSetzen)
-                StartSetzen(feld.x(), feld.y());
+            if (r.StartSetzen)
+                r.StartSetzen(feld.x(), feld.y());
             text += QStringLiteral(" Start");
         } else if (rechts && !links) {
-            if (ZielSetzen)
-                ZielSetzen(feld.x(), feld.y());
+            if (r.ZielSetzen)
+                r.ZielSetzen(feld.x(), feld.y());
             text += QStringLiteral(" Ziel");
         } else if (links && rechts) {
-            if (StartSetzen)
-                StartSetzen(feld.x(), feld.y());
-            if (ZielSetzen)
-                ZielSetzen(feld.x(), feld.y());
+            if (r.StartSetzen)
+                r.StartSetzen(feld.x(), feld.y());
+            if (r.ZielSetzen)
+                r.ZielSetzen(feld.x(), feld.y());
             text += QStringLiteral(" Start & Ziel");
         }
     }
@@ -726,8 +720,10 @@ void TForm8::StringGridKarteMouseDown(QMouseEvent *e)
     if (UmschaltGehalten()) {
         Mausfeld(e->position().toPoint(), e->buttons(), true);
         const QPoint feld = StringGridKarte->FeldBei(e->position().toPoint());
-        if (e->buttons() == Qt::LeftButton && !feld.isNull() && TourAktiv && TourAktiv() && StationSetzen)
-            StationSetzen(feld.x(), feld.y());
+        const TRoutenplaner &r = m_routenplaner;
+        if (e->buttons() == Qt::LeftButton && !feld.isNull() && r.TourAktiv && r.TourAktiv() &&
+            r.StationSetzen)
+            r.StationSetzen(feld.x(), feld.y());
         return;
     }
     if (e->button() == Qt::LeftButton || e->button() == Qt::RightButton) {
@@ -785,8 +781,8 @@ void TForm8::StringGridKarteKeyDown(QKeyEvent *e)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (BerechnungStarten)
-            BerechnungStarten();
+        if (m_routenplaner.BerechnungStarten)
+            m_routenplaner.BerechnungStarten();
         break;
     case Qt::Key_Shift:
         TimerKarteMove->stop();

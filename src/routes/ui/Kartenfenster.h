@@ -4,7 +4,6 @@
 
 #include "routes/Kartenmodell.h"
 #include "routes/Tour.h"
-#include "base/Optionen.h"
 #include "ui/Nebenfenster.h"
 
 #include <QAbstractScrollArea>
@@ -126,17 +125,18 @@ public:
 
 class TSitzung;
 
+namespace routen {
+class TRoutenSitzung;
+}
+
 class TForm8 : public TNebenfenster {
     Q_OBJECT
 public:
-    // Draws the given worlds with the zones and winter look of the options; the caption
-    // carries the date of the built-in town list.
-    TForm8(const routen::TWeltdaten &welten, const TOptionen &optionen, QWidget *hauptfenster);
-    // Redrawn when the session reports new grids, zones or town list stamp; zones and winter
-    // look are the session's options. Stand gives the town list's date for the caption
-    // ("16.02.2018 - 10:08").
-    TForm8(TSitzung &sitzung, const routen::TWeltdaten &welten, std::function<QString()> stand,
-           QWidget *hauptfenster);
+    // Draws the worlds of the route part with its zone widths and the winter look of the
+    // options; follows a world switch, new grids, zones and town list stamp (its date in the
+    // caption, "16.02.2018 - 10:08") as the route part reports them, and the winter look as
+    // the options do.
+    TForm8(TSitzung &sitzung, const routen::TRoutenSitzung &routen, QWidget *hauptfenster);
 
     void FormCreate() override;
 
@@ -144,8 +144,6 @@ public:
     bool ErstesZeigen = true;
     // Shows the window; the first time it jumps to the middle of the world.
     void Zeigen();
-    // After a world switch: grid size, marks cleared, repaint, caption.
-    void WeltGewechselt();
     void RouteZeigen(const routen::Wegpunktliste &route, bool zentrieren);
     // The legs and numbered stops of a tour; an empty picture removes it.
     void TourZeigen(routen::TTourbild bild);
@@ -153,21 +151,26 @@ public:
     void MarkierungenLoeschen();
     void MarkierteZellenNeuZeichnen();
     void KarteZentrieren(int x, int y);
-    // Repaints the map when the window is shown (the settings window's Okay).
+    // Takes the zone widths of the route part again and repaints the map when it is shown
+    // (new zones or grids).
     void KarteNeuZeichnen();
     // Asks for the tiles of the winter or summer look; the map makes them when it next paints.
     void KachelnErzeugen(bool winter);
     void BeschriftungSetzen();
 
-    // Filled by the route tab.
-    std::function<void(int x, int y)> StartSetzen;
-    std::function<void(int x, int y)> ZielSetzen;
-    // While it answers true, Shift + left button adds the field as a stop of a tour
-    // (StationSetzen) instead of setting the start.
-    std::function<bool()> TourAktiv;
-    std::function<void(int x, int y)> StationSetzen;
-    // Enter or Space: a calculation without centring, when the tab allows one.
-    std::function<void()> BerechnungStarten;
+    // What the map hands to the route tab: start and target by mouse (Shift with the left,
+    // the right or both buttons), the stops of a tour while TourAktiv answers true (Shift +
+    // left button then adds a stop instead of setting the start), and a calculation without
+    // centring (Enter or Space on the map), when the tab allows one.
+    struct TRoutenplaner {
+        std::function<void(int x, int y)> StartSetzen;
+        std::function<void(int x, int y)> ZielSetzen;
+        std::function<bool()> TourAktiv;
+        std::function<void(int x, int y)> StationSetzen;
+        std::function<void()> BerechnungStarten;
+    };
+    // Given once, by the route tab when it is made (TRoutenplanerSeite::KarteAnbinden).
+    void RoutenplanerAnbinden(TRoutenplaner routenplaner) { m_routenplaner = std::move(routenplaner); }
 
     void SpeedButtonZoomPlusClick();
     void SpeedButtonZoomMinusClick();
@@ -177,7 +180,7 @@ public:
     void TimerKarteMoveTimer();
 
     const routen::TRoutenmarkierung &Routenmarkierung() const { return m_markierung; }
-    routen::TZonenoptionen &Zonen() { return m_zonen; }
+    const routen::TZonenoptionen &Zonen() const { return m_zonen; }
 
     QCheckBox *CheckBoxSicherheitszone, *CheckBoxBauverbotszone, *CheckBoxWinterTheme;
     QLabel *LabelMapSicherheitszone, *LabelMapBauverbotszone, *LabelWinterTheme, *LabelKoordinaten;
@@ -192,8 +195,7 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
-    TForm8(QWidget *hauptfenster, const routen::TWeltdaten &welten, const TOptionen &optionen,
-           std::function<QString()> stand);
+    void WeltGewechselt();
     void StringGridKarteMouseMove(QMouseEvent *e);
     void StringGridKarteMouseDown(QMouseEvent *e);
     void StringGridKarteMouseUp(QMouseEvent *e);
@@ -202,10 +204,10 @@ private:
     void Mausfeld(QPoint p, Qt::MouseButtons knoepfe, bool shift);
     void ZonenUebernehmen();
 
+    TSitzung &m_sitzung;
+    const routen::TRoutenSitzung &m_routen;
     const routen::TWeltdaten &m_welten;
-    const TOptionen &m_optionen;
-    const std::function<QString()> m_stand;
-    TSitzung *m_sitzung = nullptr;
+    TRoutenplaner m_routenplaner;
     routen::TZonenoptionen m_zonen;
     routen::TRoutenmarkierung m_markierung;
     TKacheln m_kacheln;

@@ -1,6 +1,6 @@
 #include "routes/ui/Routenablage.h"
 
-#include "routes/Welten.h"
+#include "routes/RoutenSitzung.h"
 #include "routes/ui/Routensteuerelemente.h"
 #include "ui/Bilder.h"
 #include "ui/Steuerelemente.h"
@@ -18,8 +18,7 @@ namespace mvt {
 
 using namespace routen;
 
-TRoutenablage::TRoutenablage(TGespeicherteRouten &gespeichert, const TWeltdaten &welten, QWidget *parent)
-    : QWidget(parent), m_welten(welten), m_listen(gespeichert)
+TRoutenablage::TRoutenablage(TRoutenSitzung &routen, QWidget *parent) : QWidget(parent), m_routen(routen)
 {
     setObjectName(QStringLiteral("Routenablage"));
     // Children are placed in the tab's coordinates, shifted by this area's top.
@@ -57,11 +56,15 @@ TRoutenablage::TRoutenablage(TGespeicherteRouten &gespeichert, const TWeltdaten 
         if (zeile >= 0 && zeile != vorher)
             emit RouteGewaehlt(zeile + 1);
     });
+    connect(&routen, &TRoutenSitzung::routenGeaendert, this, [this](int welt) {
+        if (welt == m_routen.Welten().AktuelleWelt)
+            Zeigen();
+    });
 }
 
-TRoutenliste &TRoutenablage::Liste()
+const TRoutenliste &TRoutenablage::Liste() const
 {
-    return m_listen.Welt(m_welten.AktuelleWelt);
+    return m_routen.Routenliste(m_routen.Welten().AktuelleWelt);
 }
 
 void TRoutenablage::Zeigen()
@@ -82,9 +85,10 @@ void TRoutenablage::Zeigen()
 
 void TRoutenablage::Speichern(const TRoutenvarianten &varianten, int auftraege)
 {
-    Liste().Einfuegen(RouteSpeichern(varianten, EditRouteSpeichern->text(), auftraege));
+    // the table follows the report
+    m_routen.RouteSpeichern(m_routen.Welten().AktuelleWelt,
+                            RouteSpeichern(varianten, EditRouteSpeichern->text(), auftraege));
     EditRouteSpeichern->clear();
-    Zeigen();
 }
 
 void TRoutenablage::Loeschen()
@@ -92,9 +96,7 @@ void TRoutenablage::Loeschen()
     if (!StringGrid3->isEnabled())
         return;
     const int zeile = StringGrid3->selectionModel()->hasSelection() ? StringGrid3->currentRow() + 1 : 0;
-    if (!GespeicherteRouteLoeschen(Liste(), zeile))
-        return;
-    Zeigen();
+    m_routen.RouteLoeschen(m_routen.Welten().AktuelleWelt, zeile);
 }
 
 void TRoutenablage::AuswahlAufheben()

@@ -1,6 +1,7 @@
 // The saved routes of the route tab: the name field and button that save the shown route,
-// and the table of the selected world's routes that loads one or deletes it. It shows and
-// edits the program state's list; only each world's cursor is its own.
+// and the table of the selected world's routes that loads one or deletes it. It shows the
+// program state's list and changes it through the route part of the session, whose reports
+// it follows.
 #pragma once
 
 #include "routes/GespeicherteRouten.h"
@@ -16,15 +17,14 @@ class QToolButton;
 namespace mvt {
 
 namespace routen {
-struct TWeltdaten;
+class TRoutenSitzung;
 }
 
 class TRoutenablage : public QWidget {
     Q_OBJECT
 public:
     // Covers the tab's lower left (486 x 176 from (0, 380)).
-    TRoutenablage(routen::TGespeicherteRouten &gespeichert, const routen::TWeltdaten &welten,
-                  QWidget *parent);
+    TRoutenablage(routen::TRoutenSitzung &routen, QWidget *parent);
 
     // The routes of the selected world into the table, without a selected row (also after
     // the list was changed elsewhere).
@@ -34,7 +34,8 @@ public:
     // Delete on the table: the selected route goes.
     void Loeschen();
     void AuswahlAufheben();
-    routen::TRoutenliste &Liste();
+    // The routes of the selected world.
+    const routen::TRoutenliste &Liste() const;
     // What is shown only while there is a route.
     const QList<QWidget *> &Ergebnisteile() const { return m_ergebnisteile; }
 
@@ -53,8 +54,7 @@ protected:
     bool eventFilter(QObject *objekt, QEvent *ereignis) override;
 
 private:
-    const routen::TWeltdaten &m_welten;
-    routen::TRoutenlisten m_listen;
+    routen::TRoutenSitzung &m_routen;
     QList<QWidget *> m_ergebnisteile;
 };
 

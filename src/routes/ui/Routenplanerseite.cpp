@@ -2,6 +2,7 @@
 
 #include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
+#include "routes/RoutenSitzung.h"
 #include "routes/ui/Auftragsliste.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenablage.h"
@@ -29,11 +30,10 @@ namespace mvt {
 
 using namespace routen;
 
-TRoutenplanerSeite::TRoutenplanerSeite(TWeltdaten &welten, TGespeicherteRouten &gespeichert,
-                                       const TOptionen &optionen, int32_t &letzteKarte, QWidget *parent,
+TRoutenplanerSeite::TRoutenplanerSeite(TRoutenSitzung &routen, const TOptionen &optionen, QWidget *parent,
                                        QTimer *timer1, QTimer *timer2)
-    : QWidget(parent), UrlOeffnen([](const QUrl &u) { QDesktopServices::openUrl(u); }), m_welten(welten),
-      m_optionen(optionen), m_letzteKarte(letzteKarte), m_varianten(std::make_unique<TRoutenvarianten>())
+    : QWidget(parent), UrlOeffnen([](const QUrl &u) { QDesktopServices::openUrl(u); }), m_routen(routen),
+      m_welten(routen.Welten()), m_optionen(optionen), m_varianten(std::make_unique<TRoutenvarianten>())
 {
     setObjectName(QStringLiteral("Routenplanerseite"));
     KartenbilderLaden();
@@ -42,20 +42,20 @@ TRoutenplanerSeite::TRoutenplanerSeite(TWeltdaten &welten, TGespeicherteRouten &
     schrift.setPixelSize(11);
     setFont(schrift);
 
-    Timer1 = timer1 ? timer1 : new QTimer(this);
+    m_timer1 = timer1 ? timer1 : new QTimer(this);
     if (!timer1) {
-        Timer1->setObjectName(QStringLiteral("Timer1"));
-        Timer1->setInterval(10);
+        m_timer1->setObjectName(QStringLiteral("Timer1"));
+        m_timer1->setInterval(10);
     }
-    Timer1->setSingleShot(false);
-    connect(Timer1, &QTimer::timeout, this, &TRoutenplanerSeite::Timer1Timer);
+    m_timer1->setSingleShot(false);
+    connect(m_timer1, &QTimer::timeout, this, &TRoutenplanerSeite::Timer1Timer);
 
     // In the order of the tab's controls from top left, so that the focus chain stays;
     // the transfer area lies over the order list's empty lower right corner.
     m_eingabe = new TRouteneingabe(m_welten, this);
     m_auftragsliste = new TAuftragsliste(this);
     m_uebertragung = new TRoutenuebertragung(m_welten, m_optionen, timer2, this);
-    m_ablage = new TRoutenablage(gespeichert, m_welten, this);
+    m_ablage = new TRoutenablage(m_routen, this);
     m_stadtsuche = new TStadtsuchbereich(m_welten, this);
     Verbinden();
 
@@ -76,46 +76,18 @@ TRoutenplanerSeite::~TRoutenplanerSeite()
 void TRoutenplanerSeite::Verbinden()
 {
     TRouteneingabe &e = *m_eingabe;
-    RadioButtonMap = e.RadioButtonMap;
-    LabelMap = e.LabelMap;
-    EditStartX = e.EditStartX;
-    EditStartY = e.EditStartY;
-    EditZielX = e.EditZielX;
-    EditZielY = e.EditZielY;
-    SpeedButtonSwap = e.SpeedButtonSwap;
-    SpeedButtonRouteBerechnen = e.SpeedButtonRouteBerechnen;
-    SpeedButtonKarteAnzeigen = e.SpeedButtonKarteAnzeigen;
-    ProgressBar2 = e.ProgressBar2;
-    LabelBitteWarten = e.LabelBitteWarten;
-    LabelHinweis1 = e.LabelHinweis1;
     connect(&e, &TRouteneingabe::WeltGewaehlt, this, &TRoutenplanerSeite::RadioButtonMapClick);
     connect(&e, &TRouteneingabe::BerechnenVerlangt, this,
             &TRoutenplanerSeite::SpeedButtonRouteBerechnenClick);
     connect(&e, &TRouteneingabe::KarteVerlangt, this, &TRoutenplanerSeite::SpeedButtonKarteAnzeigenClick);
 
-    TAuftragsliste &a = *m_auftragsliste;
-    StringGrid2 = a.StringGrid2;
-    LabelReisezeit1 = a.LabelReisezeit1;
-    LabelAnkunft1 = a.LabelAnkunft1;
-    LabelZeitersparnis1 = a.LabelZeitersparnis1;
-    LabelOptimalitaet1 = a.LabelOptimalitaet1;
-    LabelFelder1 = a.LabelFelder1;
-    LabelZeitProFeld1 = a.LabelZeitProFeld1;
-    LabelAuftragsanzahl1 = a.LabelAuftragsanzahl1;
-    LabelOptimaleLaenge1 = a.LabelOptimaleLaenge1;
-    SpinEditAuftraege = a.SpinEditAuftraege;
-    connect(SpinEditAuftraege, &QSpinBox::textChanged, this, &TRoutenplanerSeite::SpinEditAuftraegeChange);
+    connect(m_auftragsliste->SpinEditAuftraege, &QSpinBox::textChanged, this,
+            &TRoutenplanerSeite::SpinEditAuftraegeChange);
 
     TRoutenuebertragung &u = *m_uebertragung;
-    SpinEditVonAuftrag = u.SpinEditVonAuftrag;
-    SpinEditBisAuftrag = u.SpinEditBisAuftrag;
-    SpeedButtonRouteUebertragen = u.SpeedButtonRouteUebertragen;
-    LabelUebertragung = u.LabelUebertragung;
-    LabelHinweis = u.LabelHinweis;
-    Timer2 = u.Timer2;
     connect(&u, &TRoutenuebertragung::UebertragenVerlangt, this, [this](bool perEingabe) {
         // Enter in a range field transfers only while a calculation could be started
-        if (!perEingabe || SpeedButtonRouteBerechnen->isEnabled())
+        if (!perEingabe || m_eingabe->SpeedButtonRouteBerechnen->isEnabled())
             SpeedButtonRouteUebertragenClick();
     });
     connect(&u, &TRoutenuebertragung::LinkOeffnen, this, [this](const QUrl &link) {
@@ -128,49 +100,42 @@ void TRoutenplanerSeite::Verbinden()
     });
 
     TRoutenablage &g = *m_ablage;
-    LabelRouteSpeichern = g.LabelRouteSpeichern;
-    EditRouteSpeichern = g.EditRouteSpeichern;
-    SpeedButtonRouteSpeichern = g.SpeedButtonRouteSpeichern;
-    StringGrid3 = g.StringGrid3;
     connect(&g, &TRoutenablage::SpeichernVerlangt, this, &TRoutenplanerSeite::SpeedButtonRouteSpeichernClick);
     connect(&g, &TRoutenablage::RouteGewaehlt, this, &TRoutenplanerSeite::StringGrid3SelectCell);
 
     // Tab reaches the world group at its checked member (TabAufGewaehltem), whichever it is.
-    setTabOrder(RadioButtonMap[0], RadioButtonMap[1]);
-    setTabOrder(RadioButtonMap[1], RadioButtonMap[2]);
-    setTabOrder(RadioButtonMap[2], EditStartX);
-    QWidget *reihe[] = {EditStartX,
-                        EditStartY,
-                        EditZielX,
-                        EditZielY,
-                        SpeedButtonSwap,
-                        SpeedButtonRouteBerechnen,
-                        SpeedButtonKarteAnzeigen,
-                        StringGrid2,
-                        SpinEditAuftraege,
-                        SpinEditVonAuftrag,
-                        SpinEditBisAuftrag,
-                        SpeedButtonRouteUebertragen,
-                        EditRouteSpeichern,
-                        SpeedButtonRouteSpeichern,
-                        StringGrid3};
+    setTabOrder(m_eingabe->RadioButtonMap[0], m_eingabe->RadioButtonMap[1]);
+    setTabOrder(m_eingabe->RadioButtonMap[1], m_eingabe->RadioButtonMap[2]);
+    setTabOrder(m_eingabe->RadioButtonMap[2], m_eingabe->EditStartX);
+    QWidget *reihe[] = {m_eingabe->EditStartX,
+                        m_eingabe->EditStartY,
+                        m_eingabe->EditZielX,
+                        m_eingabe->EditZielY,
+                        m_eingabe->SpeedButtonSwap,
+                        m_eingabe->SpeedButtonRouteBerechnen,
+                        m_eingabe->SpeedButtonKarteAnzeigen,
+                        m_auftragsliste->StringGrid2,
+                        m_auftragsliste->SpinEditAuftraege,
+                        m_uebertragung->SpinEditVonAuftrag,
+                        m_uebertragung->SpinEditBisAuftrag,
+                        m_uebertragung->SpeedButtonRouteUebertragen,
+                        m_ablage->EditRouteSpeichern,
+                        m_ablage->SpeedButtonRouteSpeichern,
+                        m_ablage->StringGrid3};
     for (size_t i = 1; i < std::size(reihe); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
     for (QToolButton *b : findChildren<QToolButton *>())
         b->setFocusPolicy(Qt::StrongFocus);
 
     TStadtsuchbereich &t = *m_stadtsuche;
-    EditStadtsuche = t.EditStadtsuche;
-    SpeedButtonStadtAlsStart = t.SpeedButtonStadtAlsStart;
-    ButtonTourPlanen = t.ButtonTourPlanen;
     connect(&t, &TStadtsuchbereich::ZielGewaehlt, this, &TRoutenplanerSeite::ZielSetzen);
     connect(&t, &TStadtsuchbereich::StartGewaehlt, this, &TRoutenplanerSeite::StartSetzen);
     connect(&t, &TStadtsuchbereich::TourVerlangt, this, &TRoutenplanerSeite::TourfensterZeigen);
     // after the map button, before the order list
-    setTabOrder(SpeedButtonKarteAnzeigen, EditStadtsuche);
-    setTabOrder(EditStadtsuche, SpeedButtonStadtAlsStart);
-    setTabOrder(SpeedButtonStadtAlsStart, ButtonTourPlanen);
-    setTabOrder(ButtonTourPlanen, StringGrid2);
+    setTabOrder(m_eingabe->SpeedButtonKarteAnzeigen, m_stadtsuche->EditStadtsuche);
+    setTabOrder(m_stadtsuche->EditStadtsuche, m_stadtsuche->SpeedButtonStadtAlsStart);
+    setTabOrder(m_stadtsuche->SpeedButtonStadtAlsStart, m_stadtsuche->ButtonTourPlanen);
+    setTabOrder(m_stadtsuche->ButtonTourPlanen, m_auftragsliste->StringGrid2);
 }
 
 bool TRoutenplanerSeite::UebertragungLaeuft() const
@@ -183,21 +148,24 @@ void TRoutenplanerSeite::KarteAnbinden(TForm8 *karte)
     m_karte = karte;
     if (!karte)
         return;
-    karte->StartSetzen = [this](int x, int y) { StartSetzen(x, y); };
-    karte->ZielSetzen = [this](int x, int y) { ZielSetzen(x, y); };
-    karte->TourAktiv = [this] { return m_tourfenster && m_tourfenster->isVisible(); };
-    karte->StationSetzen = [this](int x, int y) {
+    TForm8::TRoutenplaner r;
+    r.StartSetzen = [this](int x, int y) { StartSetzen(x, y); };
+    r.ZielSetzen = [this](int x, int y) { ZielSetzen(x, y); };
+    r.TourAktiv = [this] { return m_tourfenster && m_tourfenster->isVisible(); };
+    r.StationSetzen = [this](int x, int y) {
         if (m_tourfenster)
             m_tourfenster->StationHinzufuegen(Wegpunkt{uint8_t(x), uint8_t(y)});
     };
-    karte->BerechnungStarten = [this] {
-        if (SpeedButtonRouteBerechnen->isEnabled())
+    r.BerechnungStarten = [this] {
+        if (m_eingabe->SpeedButtonRouteBerechnen->isEnabled())
             RouteBerechnenStarten(false);
     };
+    karte->RoutenplanerAnbinden(std::move(r));
     // the map window's creation selects the world shown last
-    if (m_letzteKarte >= 1 && m_letzteKarte <= 3 && m_letzteKarte != m_welten.AktuelleWelt) {
-        RadioButtonMap[size_t(m_letzteKarte - 1)]->setChecked(true);
-        RadioButtonMapClick(m_letzteKarte);
+    const int letzte = m_routen.LetzteKarte();
+    if (letzte >= 1 && letzte <= 3 && letzte != m_welten.AktuelleWelt) {
+        m_eingabe->RadioButtonMap[size_t(letzte - 1)]->setChecked(true);
+        RadioButtonMapClick(letzte);
     }
 }
 
@@ -210,7 +178,7 @@ void TRoutenplanerSeite::ErgebnisVerbergen()
 {
     for (QWidget *w : Ergebnisteile())
         w->hide();
-    SpinEditAuftraege->setEnabled(false);
+    m_auftragsliste->SpinEditAuftraege->setEnabled(false);
 }
 
 void TRoutenplanerSeite::ErgebnisZeigen()
@@ -218,8 +186,9 @@ void TRoutenplanerSeite::ErgebnisZeigen()
     for (QWidget *w : Ergebnisteile())
         w->show();
     for (QWidget *w : std::initializer_list<QWidget *>{
-             SpinEditAuftraege, SpinEditVonAuftrag, SpinEditBisAuftrag, EditRouteSpeichern,
-             SpeedButtonRouteSpeichern, SpeedButtonRouteUebertragen})
+             m_auftragsliste->SpinEditAuftraege, m_uebertragung->SpinEditVonAuftrag,
+             m_uebertragung->SpinEditBisAuftrag, m_ablage->EditRouteSpeichern,
+             m_ablage->SpeedButtonRouteSpeichern, m_uebertragung->SpeedButtonRouteUebertragen})
         w->setEnabled(true);
 }
 
@@ -228,11 +197,9 @@ void TRoutenplanerSeite::RadioButtonMapClick(int welt)
     // a click on the selected world changes nothing
     if (welt < 1 || welt > 3 || welt == m_welten.AktuelleWelt || BerechnungLaeuft() || UebertragungLaeuft())
         return;
-    WeltWechseln(m_welten, welt);
-    m_letzteKarte = welt;
+    // the map window follows the switch itself
+    m_routen.WeltSetzen(welt);
     m_ablage->AuswahlAufheben();
-    if (m_karte)
-        m_karte->WeltGewechselt();
     m_uebertragung->GlyphSetzen(welt);
     ErgebnisVerbergen();
     GespeicherteRoutenZeigen();
@@ -271,7 +238,7 @@ void TRoutenplanerSeite::SpeedButtonKarteAnzeigenClick()
 
 void TRoutenplanerSeite::RouteBerechnenStarten(bool zentrieren)
 {
-    if (BerechnungLaeuft() || UebertragungLaeuft() || !SpeedButtonRouteBerechnen->isEnabled())
+    if (BerechnungLaeuft() || UebertragungLaeuft() || !m_eingabe->SpeedButtonRouteBerechnen->isEnabled())
         return;
     const std::optional<std::array<int, 4>> werte = m_eingabe->Koordinaten();
     if (!werte)
@@ -291,15 +258,15 @@ void TRoutenplanerSeite::RouteBerechnenStarten(bool zentrieren)
 
     m_zentrieren = zentrieren;
     m_eingabe->SucheBeginnt();
-    SpinEditAuftraege->setEnabled(false);
-    SpinEditVonAuftrag->setEnabled(false);
-    SpinEditBisAuftrag->setEnabled(false);
-    StringGrid3->setEnabled(false);
-    TabellenTextGrau(StringGrid3, true);
+    m_auftragsliste->SpinEditAuftraege->setEnabled(false);
+    m_uebertragung->SpinEditVonAuftrag->setEnabled(false);
+    m_uebertragung->SpinEditBisAuftrag->setEnabled(false);
+    m_ablage->StringGrid3->setEnabled(false);
+    TabellenTextGrau(m_ablage->StringGrid3, true);
     m_uebertragung->Zuruecksetzen();
-    EditRouteSpeichern->setEnabled(false);
-    SpeedButtonRouteSpeichern->setEnabled(false);
-    SpeedButtonRouteUebertragen->setEnabled(false);
+    m_ablage->EditRouteSpeichern->setEnabled(false);
+    m_ablage->SpeedButtonRouteSpeichern->setEnabled(false);
+    m_uebertragung->SpeedButtonRouteUebertragen->setEnabled(false);
     m_ablage->AuswahlAufheben();
 
     m_thread = new TRoutenPlanungThread(this, p);
@@ -317,16 +284,16 @@ void TRoutenplanerSeite::FortschrittZeigen(qint64 position, qint64 maximum)
 void TRoutenplanerSeite::TourfensterZeigen()
 {
     if (!m_tourfenster) {
-        m_tourfenster = std::make_unique<TTourfenster>(m_welten, window());
-        TTourfenster *f = m_tourfenster.get();
-        f->SpinEditTourAuftraege->setValue(SpinEditAuftraege->value());
-        f->ZielHolen = [this]() -> std::optional<Wegpunkt> {
+        auto ziel = [this]() -> std::optional<Wegpunkt> {
             const std::optional<std::array<int, 4>> w = m_eingabe->Koordinaten();
             if (!w || (*w)[2] < 1 || (*w)[3] < 1 || (*w)[2] > m_welten.Kartengroesse ||
                 (*w)[3] > m_welten.Kartengroesse)
                 return std::nullopt;
             return Wegpunkt{uint8_t((*w)[2]), uint8_t((*w)[3])};
         };
+        m_tourfenster = std::make_unique<TTourfenster>(m_welten, std::move(ziel), window());
+        TTourfenster *f = m_tourfenster.get();
+        f->SpinEditTourAuftraege->setValue(m_auftragsliste->SpinEditAuftraege->value());
         connect(f, &TTourfenster::BerechnenVerlangt, this, &TRoutenplanerSeite::TourBerechnenStarten);
         connect(f, &TTourfenster::EtappeGewaehlt, this, &TRoutenplanerSeite::EtappeZeigen);
         connect(f, &TTourfenster::EtappeUebertragenVerlangt, this, [this](int etappe) {
@@ -346,7 +313,7 @@ void TRoutenplanerSeite::TourfensterZeigen()
 void TRoutenplanerSeite::TourBerechnenStarten()
 {
     if (!m_tourfenster || BerechnungLaeuft() || UebertragungLaeuft() ||
-        !SpeedButtonRouteBerechnen->isEnabled())
+        !m_eingabe->SpeedButtonRouteBerechnen->isEnabled())
         return;
     TTourparameter p = m_tourfenster->Parameter();
     p.DirectionalOptimization = m_optionen.DirectionalOptimization;
@@ -387,8 +354,8 @@ void TRoutenplanerSeite::EtappeZeigen(int etappe)
     m_tag = tour->Auftraege;
     *m_varianten = *e.Varianten;
     {
-        const QSignalBlocker sperre(SpinEditAuftraege);
-        SpinEditAuftraege->setValue(m_tag);
+        const QSignalBlocker sperre(m_auftragsliste->SpinEditAuftraege);
+        m_auftragsliste->SpinEditAuftraege->setValue(m_tag);
     }
     if (m_karte)
         m_karte->ErstesZeigen = false;
@@ -397,8 +364,8 @@ void TRoutenplanerSeite::EtappeZeigen(int etappe)
     m_ablage->AuswahlAufheben();
     StartSetzen(e.Von.x, e.Von.y);
     ZielSetzen(e.Nach.x, e.Nach.y);
-    StringGrid2->clearSelection();
-    StringGrid2->setCurrentCell(-1, -1);
+    m_auftragsliste->StringGrid2->clearSelection();
+    m_auftragsliste->StringGrid2->setCurrentCell(-1, -1);
     RouteAnzeigen(false);
 }
 
@@ -406,12 +373,12 @@ void TRoutenplanerSeite::SucheBeendet(std::shared_ptr<TRoutenvarianten> variante
 {
     m_ergebnis = std::move(varianten);
     m_thread.clear(); // it ends by itself and deletes itself
-    Timer1->start();
+    m_timer1->start();
 }
 
 void TRoutenplanerSeite::Timer1Timer()
 {
-    Timer1->stop();
+    m_timer1->stop();
     if (!m_ergebnis)
         return;
     *m_varianten = std::move(*m_ergebnis);
@@ -419,9 +386,9 @@ void TRoutenplanerSeite::Timer1Timer()
     if (m_karte)
         m_karte->ErstesZeigen = false;
     m_eingabe->SucheEndet();
-    StringGrid3->setEnabled(true);
-    TabellenTextGrau(StringGrid3, false);
-    TabellenTextGrau(StringGrid2, false);
+    m_ablage->StringGrid3->setEnabled(true);
+    TabellenTextGrau(m_ablage->StringGrid3, false);
+    TabellenTextGrau(m_auftragsliste->StringGrid2, false);
     ErgebnisZeigen();
     RouteAnzeigen(m_zentrieren);
     emit RouteBerechnet();
@@ -442,21 +409,22 @@ void TRoutenplanerSeite::SpinEditAuftraegeChange(const QString &text)
         return;
     if (const auto wert = MaxAuftraegeLesen(text)) {
         m_tag = *wert;
-        if (StringGrid2->isVisibleTo(this))
+        if (m_auftragsliste->StringGrid2->isVisibleTo(this))
             RouteAnzeigen(false);
     }
 }
 
 void TRoutenplanerSeite::EditRouteSpeichernChange(const QString &text)
 {
-    LabelRouteSpeichern->setText(RouteSpeichernHinweis(text));
+    m_ablage->LabelRouteSpeichern->setText(RouteSpeichernHinweis(text));
 }
 
 void TRoutenplanerSeite::SpeedButtonRouteSpeichernClick()
 {
-    if (!SpeedButtonRouteSpeichern->isEnabled() || !SpeedButtonRouteSpeichern->isVisibleTo(this))
+    if (!m_ablage->SpeedButtonRouteSpeichern->isEnabled() ||
+        !m_ablage->SpeedButtonRouteSpeichern->isVisibleTo(this))
         return;
-    m_ablage->Speichern(*m_varianten, SpinEditAuftraege->value());
+    m_ablage->Speichern(*m_varianten, m_auftragsliste->SpinEditAuftraege->value());
 }
 
 void TRoutenplanerSeite::GespeicherteRoutenZeigen()
@@ -471,7 +439,7 @@ void TRoutenplanerSeite::StringGrid3Loeschen()
 
 void TRoutenplanerSeite::StringGrid3SelectCell(int zeile)
 {
-    TRoutenliste &liste = m_ablage->Liste();
+    const TRoutenliste &liste = m_ablage->Liste();
     if (BerechnungLaeuft() || UebertragungLaeuft() || zeile < 1 || zeile > liste.Anzahl())
         return;
     // a route of a hand-edited file that the map cannot show is refused, and stays in the file
@@ -485,8 +453,8 @@ void TRoutenplanerSeite::StringGrid3SelectCell(int zeile)
     m_tag = geladen->Auftraege;
     *m_varianten = std::move(geladen->Varianten);
     {
-        const QSignalBlocker sperre(SpinEditAuftraege);
-        SpinEditAuftraege->setValue(m_tag);
+        const QSignalBlocker sperre(m_auftragsliste->SpinEditAuftraege);
+        m_auftragsliste->SpinEditAuftraege->setValue(m_tag);
     }
     if (m_karte)
         m_karte->ErstesZeigen = false;
@@ -494,18 +462,19 @@ void TRoutenplanerSeite::StringGrid3SelectCell(int zeile)
     m_uebertragung->Zuruecksetzen();
     StartSetzen(geladen->Start.x, geladen->Start.y);
     ZielSetzen(geladen->Ziel.x, geladen->Ziel.y);
-    StringGrid2->clearSelection();
-    StringGrid2->setCurrentCell(-1, -1);
+    m_auftragsliste->StringGrid2->clearSelection();
+    m_auftragsliste->StringGrid2->setCurrentCell(-1, -1);
     RouteAnzeigen(true);
 }
 
 void TRoutenplanerSeite::SpeedButtonRouteUebertragenClick()
 {
-    if (UebertragungLaeuft() || BerechnungLaeuft() || !SpeedButtonRouteUebertragen->isEnabled() ||
-        !SpeedButtonRouteUebertragen->isVisibleTo(this))
+    if (UebertragungLaeuft() || BerechnungLaeuft() ||
+        !m_uebertragung->SpeedButtonRouteUebertragen->isEnabled() ||
+        !m_uebertragung->SpeedButtonRouteUebertragen->isVisibleTo(this))
         return;
     const Wegpunktliste &route =
-        (*m_varianten)[size_t(std::clamp(SpinEditAuftraege->value(), 1, MaxAuftraege) - 1)];
+        (*m_varianten)[size_t(std::clamp(m_auftragsliste->SpinEditAuftraege->value(), 1, MaxAuftraege) - 1)];
     if (m_uebertragung->Starten(route))
         UebertragungSperren(true);
 }
@@ -515,10 +484,12 @@ void TRoutenplanerSeite::UebertragungSperren(bool sperren)
     // everything that could change the route, the range or the world, or start another
     // transfer or a calculation
     for (QWidget *w : std::initializer_list<QWidget *>{
-             SpinEditVonAuftrag, SpinEditBisAuftrag, SpinEditAuftraege, SpeedButtonRouteBerechnen,
-             SpeedButtonSwap, SpeedButtonRouteSpeichern, StringGrid3, SpeedButtonRouteUebertragen})
+             m_uebertragung->SpinEditVonAuftrag, m_uebertragung->SpinEditBisAuftrag,
+             m_auftragsliste->SpinEditAuftraege, m_eingabe->SpeedButtonRouteBerechnen,
+             m_eingabe->SpeedButtonSwap, m_ablage->SpeedButtonRouteSpeichern, m_ablage->StringGrid3,
+             m_uebertragung->SpeedButtonRouteUebertragen})
         w->setEnabled(!sperren);
-    TabellenTextGrau(StringGrid3, sperren);
+    TabellenTextGrau(m_ablage->StringGrid3, sperren);
     // at the end the world selectors follow the main window
     m_eingabe->WeltwahlFreigeben(!sperren && window()->isEnabled());
 }

@@ -11,7 +11,6 @@
 #include "routes/Routensuche.h"
 #include "routes/Tour.h"
 #include "routes/Uebertragung.h"
-#include "routes/GespeicherteRoutenDaten.h"
 #include "routes/ui/Routenplanungsthread.h"
 #include "base/Optionen.h"
 
@@ -19,21 +18,16 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QTableWidget;
 class QTimer;
-class QToolButton;
 
 namespace mvt {
+
+namespace routen {
+class TRoutenSitzung;
+}
 
 class TAuftragsliste;
 class TForm8;
@@ -41,7 +35,6 @@ class TRoutenablage;
 class TRouteneingabe;
 class TRoutenuebertragung;
 class TStadtsuchbereich;
-class TStadtsuchfeld;
 class TTourfenster;
 class TTourplanungsThread;
 
@@ -51,15 +44,16 @@ public:
     static constexpr int Breite = 784;
     static constexpr int Hoehe = 556;
 
-    // gespeichert: the program state's saved routes, shown and edited in place.
-    // timer1, timer2: the main window's timers of the result hand-over and the transfer;
-    // the page makes its own when none are given.
-    TRoutenplanerSeite(routen::TWeltdaten &welten, routen::TGespeicherteRouten &gespeichert,
-                       const TOptionen &optionen, int32_t &letzteKarte, QWidget *parent = nullptr,
+    // routen: the route part of the session, through which the tab changes the world and
+    // the saved routes. timer1, timer2: the main window's timers of the result hand-over and
+    // the transfer; the page makes its own when none are given.
+    TRoutenplanerSeite(routen::TRoutenSitzung &routen, const TOptionen &optionen, QWidget *parent = nullptr,
                        QTimer *timer1 = nullptr, QTimer *timer2 = nullptr);
     ~TRoutenplanerSeite() override;
 
-    // Connects the map window (created after the main window).
+    // Connects the map window (created after the main window), once, when the tab has been
+    // made: the map hands start, target, stops and a calculation to the tab, the tab shows
+    // its routes and tours there; the world shown last is selected.
     void KarteAnbinden(TForm8 *karte);
     // The saved routes of the selected world into StringGrid3 (also after the options
     // file has been read again).
@@ -121,9 +115,9 @@ private:
     void UebertragungSperren(bool sperren);
     QList<QWidget *> Ergebnisteile() const;
 
-    routen::TWeltdaten &m_welten;
+    routen::TRoutenSitzung &m_routen;
+    const routen::TWeltdaten &m_welten;
     const TOptionen &m_optionen;
-    int32_t &m_letzteKarte;
     std::unique_ptr<routen::TRoutenvarianten> m_varianten;
     std::shared_ptr<routen::TRoutenvarianten> m_ergebnis; // handed over, not yet shown
     QPointer<TRoutenPlanungThread> m_thread;
@@ -136,29 +130,9 @@ private:
     TRoutenuebertragung *m_uebertragung;
     TRoutenablage *m_ablage;
     TStadtsuchbereich *m_stadtsuche;
+    QTimer *m_timer1;
     std::unique_ptr<TTourfenster> m_tourfenster;
     QPointer<TTourplanungsThread> m_tourThread;
-
-public:
-    // The controls of the areas, where tests, the main window and screenshots reach them.
-    std::array<QRadioButton *, 3> RadioButtonMap{};
-    std::array<QLabel *, 3> LabelMap{};
-    QLineEdit *EditStartX, *EditStartY, *EditZielX, *EditZielY;
-    QToolButton *SpeedButtonSwap, *SpeedButtonRouteBerechnen, *SpeedButtonKarteAnzeigen;
-    QProgressBar *ProgressBar2;
-    QLabel *LabelBitteWarten, *LabelHinweis1, *LabelHinweis;
-    QTableWidget *StringGrid2, *StringGrid3;
-    QLabel *LabelReisezeit1, *LabelAnkunft1, *LabelZeitersparnis1, *LabelOptimalitaet1, *LabelFelder1,
-        *LabelZeitProFeld1, *LabelAuftragsanzahl1, *LabelOptimaleLaenge1;
-    QSpinBox *SpinEditAuftraege, *SpinEditVonAuftrag, *SpinEditBisAuftrag;
-    QLineEdit *EditRouteSpeichern;
-    QLabel *LabelRouteSpeichern;
-    QToolButton *SpeedButtonRouteSpeichern, *SpeedButtonRouteUebertragen;
-    QLabel *LabelUebertragung;
-    TStadtsuchfeld *EditStadtsuche;
-    QToolButton *SpeedButtonStadtAlsStart;
-    QPushButton *ButtonTourPlanen;
-    QTimer *Timer1, *Timer2;
 };
 
 } // namespace mvt

@@ -20,6 +20,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include <utility>
+
 namespace mvt {
 
 using namespace routen;
@@ -42,8 +44,10 @@ QRadioButton *Wahl(QWidget *eltern, const char *name, const QString &text, QRect
 
 } // namespace
 
-TTourfenster::TTourfenster(const TWeltdaten &welten, QWidget *hauptfenster)
-    : TNebenfenster(hauptfenster, QStringLiteral("Tour planen"), Rahmen::Dialog, false), m_welten(welten)
+TTourfenster::TTourfenster(const TWeltdaten &welten, std::function<std::optional<Wegpunkt>()> zielHolen,
+                           QWidget *hauptfenster)
+    : TNebenfenster(hauptfenster, QStringLiteral("Tour planen"), Rahmen::Dialog, false), m_welten(welten),
+      m_zielHolen(std::move(zielHolen))
 {
     setObjectName(QStringLiteral("Tourfenster"));
     setAccessibleName(QStringLiteral("Tour planen"));
@@ -138,8 +142,8 @@ TTourfenster::TTourfenster(const TWeltdaten &welten, QWidget *hauptfenster)
                                        QRect(512, 469, 100, 24));
 
     connect(ButtonZielHinzufuegen, &QPushButton::clicked, this, [this] {
-        if (ZielHolen)
-            if (const std::optional<Wegpunkt> z = ZielHolen())
+        if (m_zielHolen)
+            if (const std::optional<Wegpunkt> z = m_zielHolen())
                 StationHinzufuegen(*z);
     });
     connect(ButtonStationEntfernen, &QPushButton::clicked, this, [this] {

@@ -34,7 +34,10 @@ public:
     static constexpr int Breite = 620;
     static constexpr int Hoehe = 500;
 
-    TTourfenster(const routen::TWeltdaten &welten, QWidget *hauptfenster);
+    // zielHolen: the target of the route tab, after its edits have been left as a person
+    // leaves them, which "Ziel übernehmen" appends; nothing when none lies on the map.
+    TTourfenster(const routen::TWeltdaten &welten, std::function<std::optional<routen::Wegpunkt>()> zielHolen,
+                 QWidget *hauptfenster);
 
     // The stops as they stand in the list.
     const std::vector<routen::Wegpunkt> &Stationen() const { return m_stationen; }
@@ -54,8 +57,6 @@ public:
     void GespeicherteTourenZeigen();
     const std::shared_ptr<const routen::TTour> &Tour() const { return m_tour; }
 
-    // The target of the route tab, after its edits have been left; filled by the page.
-    std::function<std::optional<routen::Wegpunkt>()> ZielHolen;
     // Where the tours are kept; a test puts in a folder of its own.
     QString Tourdateipfad = routen::TourenDateiname;
 
@@ -97,6 +98,7 @@ private:
     std::optional<routen::TTourdatei> DateiLesen();
 
     const routen::TWeltdaten &m_welten;
+    const std::function<std::optional<routen::Wegpunkt>()> m_zielHolen;
     std::vector<routen::Wegpunkt> m_stationen;
     std::shared_ptr<const routen::TTour> m_tour;
     bool m_rechnet = false;

@@ -7,6 +7,7 @@
 #include "base/Meldung.h"
 #include "base/Zahlen.h"
 #include "base/Preiskopplung.h"
+#include "routes/RoutenSitzung.h"
 #include "ui/Preiszeile.h"
 #include "ui/Zugang.h"
 #include "ui/Sitzung.h"
@@ -746,7 +747,7 @@ void TForm7::ButtonOkayClick()
     }
     // The map shows the zones, the planner the values of the new options.
     close();
-    m_sitzung.WeltkartenGeaendert();
+    m_ziele.Routen.ZonenSetzen(routen::ZonenAus(neu));
     m_ziele.Planer.Neuberechnen();
 }
 

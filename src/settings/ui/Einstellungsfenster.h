@@ -33,6 +33,10 @@ class TCraftingSitzung;
 class TPreiszeile;
 class TSitzung;
 
+namespace routen {
+class TRoutenSitzung;
+}
+
 class TForm7 : public TNebenfenster {
     Q_OBJECT
 public:
@@ -43,6 +47,7 @@ public:
         TCraftingSitzung &Crafting;     // prices and buildings, read and set
         online::TOnlineSitzung &Online; // the date of the next automatic version check
         planer::TPlanerSitzung &Planer; // recomputed with the confirmed options
+        routen::TRoutenSitzung &Routen; // the zone widths the maps draw
     };
     TForm7(TSitzung &sitzung, const TZiele &ziele, QWidget *hauptfenster);
     ~TForm7() override;

@@ -9,6 +9,7 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/Stadtsuche.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "Routenplanerelemente.h"
 #include "routes/ui/Tourfenster.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ int main(int argc, char **argv)
     a.Form1->PageControl1->setCurrentIndex(2);
     mvt::TRoutenplanerSeite *s = a.Form1->Routenplanerseite;
     s->UrlOeffnen = [](const QUrl &) {};
+    const mvt::test::TRoutenplanerElemente e(*s);
 
     auto rechnen = [&](int sx, int sy, int zx, int zy) {
         s->StartSetzen(sx, sy);
@@ -65,10 +67,10 @@ int main(int argc, char **argv)
         fertig.wait(20000);
     };
     rechnen(40, 30, 70, 160);
-    s->EditRouteSpeichern->setText(QStringLiteral("Zum Markt im Süden"));
+    e.EditRouteSpeichern->setText(QStringLiteral("Zum Markt im Süden"));
     s->SpeedButtonRouteSpeichernClick();
     rechnen(12, 180, 150, 60);
-    s->EditRouteSpeichern->setText(QStringLiteral("Nordostpass"));
+    e.EditRouteSpeichern->setText(QStringLiteral("Nordostpass"));
     s->SpeedButtonRouteSpeichernClick();
     rechnen(70, 70, 125, 118);
     QApplication::processEvents();
@@ -123,7 +125,7 @@ int main(int argc, char **argv)
         // for a look at the coasts: Zyrthania at the given cell size, no zones
         k->CheckBoxWinterTheme->setChecked(false);
         k->CheckBoxBauverbotszone->setChecked(false);
-        s->RadioButtonMap[2]->click();
+        e.RadioButtonMap[2]->click();
         k->StringGridKarte->ZellgroesseSetzen(QString::fromLocal8Bit(argv[2]).toInt());
         k->StringGridKarte->ErsteSpalteSetzen(25);
         k->StringGridKarte->ErsteZeileSetzen(33);

@@ -4,8 +4,12 @@
 #include "../../Fenstertests.h"
 #include "base/Meldung.h"
 #include "routes/Kartenmodell.h"
+#include "routes/RoutenSitzung.h"
+#include "routes/Stadtliste.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "Routenplanerelemente.h"
+#include "ui/Sitzung.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -49,7 +53,11 @@ struct TUmgebung {
     TGespeicherteRouten routen;
     TOptionen optionen;
     int32_t letzteKarte = 1;
+    QString stand = EingebauterStadtlistenStand;
+    TSitzung sitzung{optionen};
+    TRoutenSitzung teil{{routen, *welten, letzteKarte, stand}};
     std::unique_ptr<TRoutenplanerSeite> seite;
+    std::optional<test::TRoutenplanerElemente> e;
     std::unique_ptr<TForm8> karte;
     QList<QUrl> links;
     QStringList statusBeiLink;
@@ -58,17 +66,17 @@ struct TUmgebung {
     explicit TUmgebung(int welt = 1) : letzteKarte(welt)
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
-        seite = std::make_unique<TRoutenplanerSeite>(*welten, routen, optionen, letzteKarte);
-        karte = std::make_unique<TForm8>(*welten, optionen, nullptr);
+        seite = std::make_unique<TRoutenplanerSeite>(teil, optionen);
+        e.emplace(*seite);
+        karte = std::make_unique<TForm8>(sitzung, teil, nullptr);
         karte->FormCreate();
         seite->KarteAnbinden(karte.get());
         seite->UrlOeffnen = [this](const QUrl &u) {
             links << u;
-            statusBeiLink << seite->LabelUebertragung->text();
-            gesperrtBeiLink = gesperrtBeiLink && !seite->SpeedButtonRouteBerechnen->isEnabled() &&
-                              !seite->SpinEditAuftraege->isEnabled() &&
-                              !seite->RadioButtonMap[1]->isEnabled() && !seite->StringGrid3->isEnabled() &&
-                              !seite->SpeedButtonRouteUebertragen->isEnabled();
+            statusBeiLink << e->LabelUebertragung->text();
+            gesperrtBeiLink = gesperrtBeiLink && !e->SpeedButtonRouteBerechnen->isEnabled() &&
+                              !e->SpinEditAuftraege->isEnabled() && !e->RadioButtonMap[1]->isEnabled() &&
+                              !e->StringGrid3->isEnabled() && !e->SpeedButtonRouteUebertragen->isEnabled();
         };
         seite->show();
         // focus changes (leaving an edit) need an active window
@@ -76,27 +84,27 @@ struct TUmgebung {
         if (!QTest::qWaitForWindowActive(seite.get()))
             qWarning("Fenster nicht aktiv");
     }
-    void Welt(int w) { seite->RadioButtonMap[size_t(w - 1)]->click(); }
+    void Welt(int w) { e->RadioButtonMap[size_t(w - 1)]->click(); }
     void Koordinaten(int sx, int sy, int zx, int zy)
     {
-        seite->EditStartX->setText(QString::number(sx));
-        seite->EditStartY->setText(QString::number(sy));
-        seite->EditZielX->setText(QString::number(zx));
-        seite->EditZielY->setText(QString::number(zy));
+        e->EditStartX->setText(QString::number(sx));
+        e->EditStartY->setText(QString::number(sy));
+        e->EditZielX->setText(QString::number(zx));
+        e->EditZielY->setText(QString::number(zy));
     }
     bool Rechnen(int sx, int sy, int zx, int zy)
     {
         Koordinaten(sx, sy, zx, zy);
         QSignalSpy fertig(seite.get(), &TRoutenplanerSeite::RouteBerechnet);
-        QTest::mouseClick(seite->SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QTest::mouseClick(e->SpeedButtonRouteBerechnen, Qt::LeftButton);
         return fertig.wait(20000);
     }
     bool Uebertragen(int von, int bis)
     {
-        seite->SpinEditVonAuftrag->setValue(von);
-        seite->SpinEditBisAuftrag->setValue(bis);
+        e->SpinEditVonAuftrag->setValue(von);
+        e->SpinEditBisAuftrag->setValue(bis);
         QSignalSpy fertig(seite.get(), &TRoutenplanerSeite::UebertragungBeendet);
-        QTest::mouseClick(seite->SpeedButtonRouteUebertragen, Qt::LeftButton);
+        QTest::mouseClick(e->SpeedButtonRouteUebertragen, Qt::LeftButton);
         return fertig.wait(20000);
     }
     QStringList Spalte(QTableWidget *t, int s) const
@@ -123,35 +131,36 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
-        QVERIFY(!s.StringGrid2->isVisible());
-        QVERIFY(!s.SpinEditAuftraege->isEnabled());
+        const test::TRoutenplanerElemente &e = *u.e;
+        QVERIFY(!e.StringGrid2->isVisible());
+        QVERIFY(!e.SpinEditAuftraege->isEnabled());
         u.Koordinaten(50, 50, 51, 50);
         QSignalSpy fertig(&s, &TRoutenplanerSeite::RouteBerechnet);
-        QTest::mouseClick(s.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
         // calculating: every control that could start a second search is off
-        QVERIFY(!s.SpeedButtonRouteBerechnen->isEnabled());
-        QVERIFY(!s.SpeedButtonSwap->isEnabled());
-        for (QRadioButton *r : s.RadioButtonMap)
+        QVERIFY(!e.SpeedButtonRouteBerechnen->isEnabled());
+        QVERIFY(!e.SpeedButtonSwap->isEnabled());
+        for (QRadioButton *r : e.RadioButtonMap)
             QVERIFY(!r->isEnabled());
-        QVERIFY(!s.StringGrid3->isEnabled());
-        QVERIFY(s.ProgressBar2->isVisible());
-        QVERIFY(s.LabelBitteWarten->isVisible());
-        QVERIFY(!s.LabelHinweis1->isVisible());
-        QCOMPARE(s.LabelUebertragung->text(), QStringLiteral("Keine Übertragung"));
+        QVERIFY(!e.StringGrid3->isEnabled());
+        QVERIFY(e.ProgressBar2->isVisible());
+        QVERIFY(e.LabelBitteWarten->isVisible());
+        QVERIFY(!e.LabelHinweis1->isVisible());
+        QCOMPARE(e.LabelUebertragung->text(), QStringLiteral("Keine Übertragung"));
         QVERIFY(fertig.wait(10000));
 
-        QVERIFY(s.SpeedButtonRouteBerechnen->isEnabled());
-        QVERIFY(s.RadioButtonMap[2]->isEnabled());
-        QVERIFY(!s.ProgressBar2->isVisible());
-        QVERIFY(s.StringGrid2->isVisible());
-        QVERIFY(s.SpinEditAuftraege->isEnabled());
-        QCOMPARE(s.StringGrid2->rowCount(), 1);
-        QCOMPARE(s.StringGrid2->item(0, 0)->text(), QStringLiteral("1."));
-        QCOMPARE(s.StringGrid2->item(0, 1)->text(), QStringLiteral("Reise nach 51:50"));
-        QCOMPARE(s.LabelZeitersparnis1->text(), QStringLiteral("0:00:00   (0 min)   (0 %)"));
-        QCOMPARE(s.LabelOptimalitaet1->text(), QStringLiteral("100 %"));
-        QCOMPARE(s.LabelAuftragsanzahl1->text(), QStringLiteral("1"));
-        QCOMPARE(s.LabelFelder1->text(), QStringLiteral("1"));
+        QVERIFY(e.SpeedButtonRouteBerechnen->isEnabled());
+        QVERIFY(e.RadioButtonMap[2]->isEnabled());
+        QVERIFY(!e.ProgressBar2->isVisible());
+        QVERIFY(e.StringGrid2->isVisible());
+        QVERIFY(e.SpinEditAuftraege->isEnabled());
+        QCOMPARE(e.StringGrid2->rowCount(), 1);
+        QCOMPARE(e.StringGrid2->item(0, 0)->text(), QStringLiteral("1."));
+        QCOMPARE(e.StringGrid2->item(0, 1)->text(), QStringLiteral("Reise nach 51:50"));
+        QCOMPARE(e.LabelZeitersparnis1->text(), QStringLiteral("0:00:00   (0 min)   (0 %)"));
+        QCOMPARE(e.LabelOptimalitaet1->text(), QStringLiteral("100 %"));
+        QCOMPARE(e.LabelAuftragsanzahl1->text(), QStringLiteral("1"));
+        QCOMPARE(e.LabelFelder1->text(), QStringLiteral("1"));
         for (const Wegpunktliste &v : s.Routenvarianten())
             QCOMPARE(v.Anzahl(), 2);
         // the shown route is marked on the map
@@ -164,35 +173,36 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         u.Koordinaten(70, 70, 70, 70);
-        QTest::mouseClick(s.SpeedButtonRouteBerechnen, Qt::LeftButton);
-        QVERIFY(s.SpeedButtonRouteBerechnen->isEnabled());
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QVERIFY(e.SpeedButtonRouteBerechnen->isEnabled());
         QVERIFY(!s.BerechnungLaeuft());
-        QVERIFY(!s.ProgressBar2->isVisible());
+        QVERIFY(!e.ProgressBar2->isVisible());
 
         // typed keys: only digits get through, at most three
-        s.EditStartX->clear();
-        s.EditStartX->setFocus();
-        QTest::keyClicks(s.EditStartX, QStringLiteral("1a-2.34"));
-        QCOMPARE(s.EditStartX->text(), QStringLiteral("123"));
+        e.EditStartX->clear();
+        e.EditStartX->setFocus();
+        QTest::keyClicks(e.EditStartX, QStringLiteral("1a-2.34"));
+        QCOMPARE(e.EditStartX->text(), QStringLiteral("123"));
         // leaving: "000" becomes 100, a value above the map the map size
-        s.EditStartX->setText(QStringLiteral("000"));
-        s.EditStartY->setFocus();
-        QCOMPARE(s.EditStartX->text(), QStringLiteral("100"));
+        e.EditStartX->setText(QStringLiteral("000"));
+        e.EditStartY->setFocus();
+        QCOMPARE(e.EditStartX->text(), QStringLiteral("100"));
         u.Welt(3);
-        s.EditStartY->setText(QStringLiteral("150"));
-        s.EditZielX->setFocus();
-        QCOMPARE(s.EditStartY->text(), QStringLiteral("120"));
+        e.EditStartY->setText(QStringLiteral("150"));
+        e.EditZielX->setFocus();
+        QCOMPARE(e.EditStartY->text(), QStringLiteral("120"));
 
         // a pasted value off the map or no number never starts a search
         MeldungsRekorder meldungen;
         u.Koordinaten(10, 10, 20, 20);
-        s.EditZielX->setText(QStringLiteral("-5"));
-        QTest::mouseClick(s.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        e.EditZielX->setText(QStringLiteral("-5"));
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(!s.BerechnungLaeuft());
-        QVERIFY(s.SpeedButtonRouteBerechnen->isEnabled());
-        s.EditZielX->setText(QStringLiteral("x1"));
-        QTest::mouseClick(s.SpeedButtonRouteBerechnen, Qt::LeftButton);
+        QVERIFY(e.SpeedButtonRouteBerechnen->isEnabled());
+        e.EditZielX->setText(QStringLiteral("x1"));
+        QTest::mouseClick(e.SpeedButtonRouteBerechnen, Qt::LeftButton);
         QVERIFY(!s.BerechnungLaeuft());
         // both are told, the negative one as a coordinate off the map
         QCOMPARE(meldungen.Meldungen,
@@ -201,17 +211,17 @@ private slots:
 
         // swap
         u.Koordinaten(1, 2, 3, 4);
-        QTest::mouseClick(s.SpeedButtonSwap, Qt::LeftButton);
-        QCOMPARE(s.EditStartX->text() + s.EditStartY->text() + s.EditZielX->text() + s.EditZielY->text(),
+        QTest::mouseClick(e.SpeedButtonSwap, Qt::LeftButton);
+        QCOMPARE(e.EditStartX->text() + e.EditStartY->text() + e.EditZielX->text() + e.EditZielY->text(),
                  QStringLiteral("3412"));
 
         // Enter in a coordinate edit calculates
         QSignalSpy fertig(&s, &TRoutenplanerSeite::RouteBerechnet);
-        s.EditZielY->setFocus();
-        QTest::keyClick(s.EditZielY, Qt::Key_Return);
+        e.EditZielY->setFocus();
+        QTest::keyClick(e.EditZielY, Qt::Key_Return);
         QVERIFY(s.BerechnungLaeuft());
         QVERIFY(fertig.wait(10000));
-        QCOMPARE(s.StringGrid2->item(s.StringGrid2->rowCount() - 1, 1)->text(),
+        QCOMPARE(e.StringGrid2->item(e.StringGrid2->rowCount() - 1, 1)->text(),
                  QStringLiteral("Reise nach 1:2"));
     }
 
@@ -219,132 +229,134 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         u.Welt(3);
         QVERIFY(u.Rechnen(20, 20, 40, 50));
-        QCOMPARE(s.LabelOptimaleLaenge1->text(), QStringLiteral("3"));
-        QCOMPARE(s.SpinEditAuftraege->value(), 10);
-        QCOMPARE(s.StringGrid2->rowCount(), 3);
-        QCOMPARE(s.LabelAuftragsanzahl1->text(), QStringLiteral("3"));
-        QCOMPARE(s.LabelOptimalitaet1->text(), QStringLiteral("100 %"));
+        QCOMPARE(e.LabelOptimaleLaenge1->text(), QStringLiteral("3"));
+        QCOMPARE(e.SpinEditAuftraege->value(), 10);
+        QCOMPARE(e.StringGrid2->rowCount(), 3);
+        QCOMPARE(e.LabelAuftragsanzahl1->text(), QStringLiteral("3"));
+        QCOMPARE(e.LabelOptimalitaet1->text(), QStringLiteral("100 %"));
         for (int k = 3; k < 100; ++k)
             QCOMPARE(s.Routenvarianten()[size_t(k)], s.Routenvarianten()[2]);
-        QCOMPARE(s.StringGrid2->item(2, 1)->text(), QStringLiteral("Reise nach 40:50"));
+        QCOMPARE(e.StringGrid2->item(2, 1)->text(), QStringLiteral("Reise nach 40:50"));
 
-        s.SpinEditAuftraege->setValue(1);
-        QCOMPARE(s.StringGrid2->rowCount(), 1);
-        QCOMPARE(s.StringGrid2->item(0, 1)->text(), QStringLiteral("Reise nach 40:50"));
-        QVERIFY(s.LabelZeitersparnis1->text().startsWith(QStringLiteral("0:00:00   (0 min)   (0 %)")));
-        QCOMPARE(s.LabelOptimalitaet1->text(), QStringLiteral("0 %"));
+        e.SpinEditAuftraege->setValue(1);
+        QCOMPARE(e.StringGrid2->rowCount(), 1);
+        QCOMPARE(e.StringGrid2->item(0, 1)->text(), QStringLiteral("Reise nach 40:50"));
+        QVERIFY(e.LabelZeitersparnis1->text().startsWith(QStringLiteral("0:00:00   (0 min)   (0 %)")));
+        QCOMPARE(e.LabelOptimalitaet1->text(), QStringLiteral("0 %"));
         // an empty text waits until the edit is left, then it is 1
-        s.SpinEditAuftraege->setValue(10);
-        s.SpinEditAuftraege->setFocus();
-        s.SpinEditAuftraege->clear();
-        QCOMPARE(s.StringGrid2->rowCount(), 3);
-        s.SpinEditVonAuftrag->setFocus();
-        QCOMPARE(s.SpinEditAuftraege->value(), 1);
+        e.SpinEditAuftraege->setValue(10);
+        e.SpinEditAuftraege->setFocus();
+        e.SpinEditAuftraege->clear();
+        QCOMPARE(e.StringGrid2->rowCount(), 3);
+        e.SpinEditVonAuftrag->setFocus();
+        QCOMPARE(e.SpinEditAuftraege->value(), 1);
     }
 
     void AuftragsbereichUeberDieSpinEdits()
     {
         TUmgebung u;
-        TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         u.Welt(3);
         QVERIFY(u.Rechnen(1, 1, 120, 120));
-        s.SpinEditAuftraege->setValue(25);
-        if (s.LabelAuftragsanzahl1->text() != QStringLiteral("25"))
+        e.SpinEditAuftraege->setValue(25);
+        if (e.LabelAuftragsanzahl1->text() != QStringLiteral("25"))
             QSKIP("the map gives this route fewer than 25 orders");
-        QCOMPARE(s.SpinEditVonAuftrag->value(), 1);
-        QCOMPARE(s.SpinEditBisAuftrag->value(), 10);
-        QCOMPARE(s.SpinEditBisAuftrag->maximum(), 25);
-        s.SpinEditVonAuftrag->setValue(20);
-        QCOMPARE(s.SpinEditBisAuftrag->value(), 20);
-        s.SpinEditBisAuftrag->setValue(25);
-        QCOMPARE(s.SpinEditVonAuftrag->value(), 20);
-        s.SpinEditBisAuftrag->setValue(3);
-        QCOMPARE(s.SpinEditVonAuftrag->value(), 3);
-        s.SpinEditBisAuftrag->setValue(25);
-        QCOMPARE(s.SpinEditVonAuftrag->value(), 16);
-        s.SpinEditVonAuftrag->setValue(1);
-        QCOMPARE(s.SpinEditBisAuftrag->value(), 10);
+        QCOMPARE(e.SpinEditVonAuftrag->value(), 1);
+        QCOMPARE(e.SpinEditBisAuftrag->value(), 10);
+        QCOMPARE(e.SpinEditBisAuftrag->maximum(), 25);
+        e.SpinEditVonAuftrag->setValue(20);
+        QCOMPARE(e.SpinEditBisAuftrag->value(), 20);
+        e.SpinEditBisAuftrag->setValue(25);
+        QCOMPARE(e.SpinEditVonAuftrag->value(), 20);
+        e.SpinEditBisAuftrag->setValue(3);
+        QCOMPARE(e.SpinEditVonAuftrag->value(), 3);
+        e.SpinEditBisAuftrag->setValue(25);
+        QCOMPARE(e.SpinEditVonAuftrag->value(), 16);
+        e.SpinEditVonAuftrag->setValue(1);
+        QCOMPARE(e.SpinEditBisAuftrag->value(), 10);
     }
 
     void SpeichernLadenLoeschen()
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
-        QCOMPARE(s.StringGrid3->rowCount(), 1);
+        const test::TRoutenplanerElemente &e = *u.e;
+        QCOMPARE(e.StringGrid3->rowCount(), 1);
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         const TRoutenvarianten berechnet = s.Routenvarianten();
-        const QStringList figuren = {s.LabelReisezeit1->text(),     s.LabelZeitersparnis1->text(),
-                                     s.LabelOptimalitaet1->text(),  s.LabelFelder1->text(),
-                                     s.LabelZeitProFeld1->text(),   s.LabelAuftragsanzahl1->text(),
-                                     s.LabelOptimaleLaenge1->text()};
-        const QStringList auftraege = u.Spalte(s.StringGrid2, 1);
+        const QStringList figuren = {e.LabelReisezeit1->text(),     e.LabelZeitersparnis1->text(),
+                                     e.LabelOptimalitaet1->text(),  e.LabelFelder1->text(),
+                                     e.LabelZeitProFeld1->text(),   e.LabelAuftragsanzahl1->text(),
+                                     e.LabelOptimaleLaenge1->text()};
+        const QStringList auftraege = u.Spalte(e.StringGrid2, 1);
 
         // 30 characters leave 6; more than 36 are not taken
-        s.EditRouteSpeichern->setFocus();
-        QTest::keyClicks(s.EditRouteSpeichern, QString(30, QLatin1Char('a')));
+        e.EditRouteSpeichern->setFocus();
+        QTest::keyClicks(e.EditRouteSpeichern, QString(30, QLatin1Char('a')));
         QCOMPARE(s.findChild<QLabel *>(QStringLiteral("LabelRouteSpeichern"))->text(),
                  QStringLiteral("Name (6 Zeichen übrig)"));
-        QTest::keyClicks(s.EditRouteSpeichern, QString(10, QLatin1Char('b')));
-        QCOMPARE(s.EditRouteSpeichern->text().size(), 36);
-        s.EditRouteSpeichern->setText(QStringLiteral("Zum Hafen"));
-        QTest::keyClick(s.EditRouteSpeichern, Qt::Key_Return); // Enter saves
-        QCOMPARE(s.EditRouteSpeichern->text(), QString());
-        QCOMPARE(s.StringGrid3->rowCount(), 1);
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QStringLiteral("Zum Hafen"));
-        QCOMPARE(s.StringGrid3->item(0, 1)->text(), QStringLiteral("10:10"));
-        QCOMPARE(s.StringGrid3->item(0, 2)->text(), QStringLiteral("30:40"));
+        QTest::keyClicks(e.EditRouteSpeichern, QString(10, QLatin1Char('b')));
+        QCOMPARE(e.EditRouteSpeichern->text().size(), 36);
+        e.EditRouteSpeichern->setText(QStringLiteral("Zum Hafen"));
+        QTest::keyClick(e.EditRouteSpeichern, Qt::Key_Return); // Enter saves
+        QCOMPARE(e.EditRouteSpeichern->text(), QString());
+        QCOMPARE(e.StringGrid3->rowCount(), 1);
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QStringLiteral("Zum Hafen"));
+        QCOMPARE(e.StringGrid3->item(0, 1)->text(), QStringLiteral("10:10"));
+        QCOMPARE(e.StringGrid3->item(0, 2)->text(), QStringLiteral("30:40"));
         QCOMPARE(u.routen.Welt(1)->size(), size_t(1)); // kept for the options file
         QCOMPARE(u.routen.Welt(1)->front().Auftraege, 10);
 
         // another route, then load the saved one: same variants, list and figures
         QVERIFY(u.Rechnen(60, 60, 70, 90));
-        s.StringGrid3->setFocus();
-        s.StringGrid3->setCurrentCell(0, 0);
-        QCOMPARE(s.EditStartX->text() + QLatin1Char(':') + s.EditStartY->text(), QStringLiteral("10:10"));
-        QCOMPARE(s.EditZielX->text() + QLatin1Char(':') + s.EditZielY->text(), QStringLiteral("30:40"));
+        e.StringGrid3->setFocus();
+        e.StringGrid3->setCurrentCell(0, 0);
+        QCOMPARE(e.EditStartX->text() + QLatin1Char(':') + e.EditStartY->text(), QStringLiteral("10:10"));
+        QCOMPARE(e.EditZielX->text() + QLatin1Char(':') + e.EditZielY->text(), QStringLiteral("30:40"));
         for (size_t k = 0; k < berechnet.size(); ++k)
             QCOMPARE(s.Routenvarianten()[k], berechnet[k]);
-        QCOMPARE(u.Spalte(s.StringGrid2, 1), auftraege);
+        QCOMPARE(u.Spalte(e.StringGrid2, 1), auftraege);
         QCOMPARE(
-            QStringList({s.LabelReisezeit1->text(), s.LabelZeitersparnis1->text(),
-                         s.LabelOptimalitaet1->text(), s.LabelFelder1->text(), s.LabelZeitProFeld1->text(),
-                         s.LabelAuftragsanzahl1->text(), s.LabelOptimaleLaenge1->text()}),
+            QStringList({e.LabelReisezeit1->text(), e.LabelZeitersparnis1->text(),
+                         e.LabelOptimalitaet1->text(), e.LabelFelder1->text(), e.LabelZeitProFeld1->text(),
+                         e.LabelAuftragsanzahl1->text(), e.LabelOptimaleLaenge1->text()}),
             figuren);
-        QCOMPARE(s.LabelUebertragung->text(), QStringLiteral("Keine Übertragung"));
+        QCOMPARE(e.LabelUebertragung->text(), QStringLiteral("Keine Übertragung"));
 
         // saved routes belong to their world
         u.Welt(2);
-        QVERIFY(!s.StringGrid2->isVisible());
-        QVERIFY(!s.SpinEditAuftraege->isEnabled());
+        QVERIFY(!e.StringGrid2->isVisible());
+        QVERIFY(!e.SpinEditAuftraege->isEnabled());
         QVERIFY(u.karte->Routenmarkierung().Leer());
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QString());
         u.Welt(1);
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QStringLiteral("Zum Hafen"));
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QStringLiteral("Zum Hafen"));
 
         // Delete without a selected row removes nothing; with it the only route goes
-        s.StringGrid3->setFocus();
-        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
+        e.StringGrid3->setFocus();
+        QTest::keyClick(e.StringGrid3, Qt::Key_Delete);
         QCOMPARE(u.routen.Welt(1)->size(), size_t(1));
-        s.StringGrid3->setCurrentCell(0, 0);
-        s.StringGrid3->selectRow(0);
-        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
-        QCOMPARE(s.StringGrid3->rowCount(), 1);
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
+        e.StringGrid3->setCurrentCell(0, 0);
+        e.StringGrid3->selectRow(0);
+        QTest::keyClick(e.StringGrid3, Qt::Key_Delete);
+        QCOMPARE(e.StringGrid3->rowCount(), 1);
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QString());
         QVERIFY(u.routen.Welt(1)->empty());
-        QCOMPARE(s.StringGrid3->horizontalHeaderItem(0)->text(), QStringLiteral("Gespeicherte Routen"));
+        QCOMPARE(e.StringGrid3->horizontalHeaderItem(0)->text(), QStringLiteral("Gespeicherte Routen"));
     }
 
     void SpeichernNachDemCursor()
     {
         TUmgebung u;
-        TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         auto speichern = [&](const QString &name) {
-            s.EditRouteSpeichern->setFocus();
-            s.EditRouteSpeichern->setText(name);
-            QTest::keyClick(s.EditRouteSpeichern, Qt::Key_Return);
+            e.EditRouteSpeichern->setFocus();
+            e.EditRouteSpeichern->setText(name);
+            QTest::keyClick(e.EditRouteSpeichern, Qt::Key_Return);
         };
         auto namen = [&] {
             QStringList n;
@@ -357,10 +369,10 @@ private slots:
         QCOMPARE(namen(), QStringList({"A", "B", "C"}));
         // Deleting the first route puts the cursor on its successor: the next route goes in
         // after that one, and the one after it behind the new one.
-        s.StringGrid3->setFocus();
-        s.StringGrid3->setCurrentCell(0, 0);
-        s.StringGrid3->selectRow(0);
-        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
+        e.StringGrid3->setFocus();
+        e.StringGrid3->setCurrentCell(0, 0);
+        e.StringGrid3->selectRow(0);
+        QTest::keyClick(e.StringGrid3, Qt::Key_Delete);
         QCOMPARE(namen(), QStringList({"B", "C"}));
         speichern(QStringLiteral("D"));
         QCOMPARE(namen(), QStringList({"B", "D", "C"}));
@@ -372,7 +384,7 @@ private slots:
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         speichern(QStringLiteral("F"));
         QCOMPARE(namen(), QStringList({"B", "D", "E", "F", "C"}));
-        QCOMPARE(u.Spalte(s.StringGrid3, 0), namen()); // the table shows the list as it is kept
+        QCOMPARE(u.Spalte(e.StringGrid3, 0), namen()); // the table shows the list as it is kept
     }
 
     void EineListeMitDemProgrammzustand()
@@ -381,11 +393,12 @@ private slots:
         // once, and what changed in the state meanwhile is neither lost nor overwritten.
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         auto speichern = [&](const QString &name) {
-            s.EditRouteSpeichern->setFocus();
-            s.EditRouteSpeichern->setText(name);
-            QTest::keyClick(s.EditRouteSpeichern, Qt::Key_Return);
+            e.EditRouteSpeichern->setFocus();
+            e.EditRouteSpeichern->setText(name);
+            QTest::keyClick(e.EditRouteSpeichern, Qt::Key_Return);
         };
         auto namen = [&] {
             QStringList n;
@@ -399,23 +412,23 @@ private slots:
         u.routen.Welt(1)->push_back(TGespeicherteRoute{QStringLiteral("Fremd"), 4, {{1, 1}, {2, 2}}});
         speichern(QStringLiteral("B"));
         QCOMPARE(namen(), QStringList({"A", "Fremd", "B"}));
-        QCOMPARE(u.Spalte(s.StringGrid3, 0), namen());
+        QCOMPARE(u.Spalte(e.StringGrid3, 0), namen());
 
         // read again with fewer routes, then told to refresh
         *u.routen.Welt(1) = {TGespeicherteRoute{QStringLiteral("Neu"), 7, {{5, 5}, {6, 7}, {9, 9}}}};
         s.GespeicherteRoutenZeigen();
-        QCOMPARE(u.Spalte(s.StringGrid3, 0), QStringList{QStringLiteral("Neu")});
-        QCOMPARE(s.StringGrid3->item(0, 1)->text(), QStringLiteral("5:5"));
+        QCOMPARE(u.Spalte(e.StringGrid3, 0), QStringList{QStringLiteral("Neu")});
+        QCOMPARE(e.StringGrid3->item(0, 1)->text(), QStringLiteral("5:5"));
         // selecting loads the state's route
-        s.StringGrid3->setFocus();
-        QTest::keyClick(s.StringGrid3, Qt::Key_Down);
-        QCOMPARE(s.EditStartX->text() + QLatin1Char(':') + s.EditStartY->text(), QStringLiteral("5:5"));
-        QCOMPARE(s.EditZielX->text() + QLatin1Char(':') + s.EditZielY->text(), QStringLiteral("9:9"));
-        QCOMPARE(s.SpinEditAuftraege->value(), 7);
+        e.StringGrid3->setFocus();
+        QTest::keyClick(e.StringGrid3, Qt::Key_Down);
+        QCOMPARE(e.EditStartX->text() + QLatin1Char(':') + e.EditStartY->text(), QStringLiteral("5:5"));
+        QCOMPARE(e.EditZielX->text() + QLatin1Char(':') + e.EditZielY->text(), QStringLiteral("9:9"));
+        QCOMPARE(e.SpinEditAuftraege->value(), 7);
         // deleting through the tab removes it from the state at once
-        QTest::keyClick(s.StringGrid3, Qt::Key_Delete);
+        QTest::keyClick(e.StringGrid3, Qt::Key_Delete);
         QVERIFY(u.routen.Welt(1)->empty());
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QString());
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QString());
     }
 
     void JedesSteuerelementObenAufSeinerStelle()
@@ -424,6 +437,7 @@ private slots:
         // control's centre must reach that control, not an area lying over it.
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         int geprueft = 0;
         for (QWidget *w : s.findChildren<QWidget *>()) {
@@ -441,7 +455,7 @@ private slots:
         QVERIFY(geprueft >= 15);
         // a real click on the transfer button in the order list's corner starts a transfer
         const QPoint knopf =
-            s.SpeedButtonRouteUebertragen->mapTo(&s, s.SpeedButtonRouteUebertragen->rect().center());
+            e.SpeedButtonRouteUebertragen->mapTo(&s, e.SpeedButtonRouteUebertragen->rect().center());
         QSignalSpy fertig(&s, &TRoutenplanerSeite::UebertragungBeendet);
         QTest::mouseClick(s.childAt(knopf), Qt::LeftButton);
         QVERIFY(s.UebertragungLaeuft());
@@ -454,12 +468,11 @@ private slots:
         // the world shown last is selected when the map window is connected at start
         TUmgebung u(3);
         QCOMPARE(u.seite->Welt(), 3);
-        QVERIFY(u.seite->RadioButtonMap[2]->isChecked());
+        QVERIFY(u.e->RadioButtonMap[2]->isChecked());
         QCOMPARE(u.karte->StringGridKarte->Spalten(), 121);
         // the settings window's Okay: new zone widths reach a shown map
         u.karte->show();
-        u.optionen.SZone = 7;
-        u.karte->KarteNeuZeichnen();
+        u.teil.ZonenSetzen({7, 5, 4, 8});
         QCOMPARE(u.karte->Zonen().SZone, 7);
     }
 
@@ -473,14 +486,14 @@ private slots:
         u.routen.Welt(3)->push_back(ungerade);
         u.routen.Welt(3)->push_back(TGespeicherteRoute{QStringLiteral("viele"), 150, {{10, 10}, {20, 25}}});
         u.Welt(3);
-        TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         MeldungsRekorder meldungen;
-        QCOMPARE(s.StringGrid3->item(0, 0)->text(), QStringLiteral("kaputt"));
-        s.StringGrid3->setCurrentCell(0, 0);
-        QVERIFY(!s.StringGrid2->isVisible());
+        QCOMPARE(e.StringGrid3->item(0, 0)->text(), QStringLiteral("kaputt"));
+        e.StringGrid3->setCurrentCell(0, 0);
+        QVERIFY(!e.StringGrid2->isVisible());
         QVERIFY(u.karte->Routenmarkierung().Leer());
-        s.StringGrid3->setCurrentCell(1, 0);
-        QVERIFY(!s.StringGrid2->isVisible());
+        e.StringGrid3->setCurrentCell(1, 0);
+        QVERIFY(!e.StringGrid2->isVisible());
         QCOMPARE(meldungen.Meldungen,
                  (QStringList{
                      QStringLiteral("Fehler: Die Route 'kaputt' führt über den Rand der Karte hinaus und "
@@ -488,9 +501,9 @@ private slots:
                      QStringLiteral("Fehler: Die Wegpunkte der Route 'ungerade' sind ungültig ('0100100'). "
                                     "Die Route kann nicht geladen werden.")}));
         // a count beyond 100 loads with the largest the field allows, and stays in the list as read
-        s.StringGrid3->setCurrentCell(2, 0);
-        QVERIFY(s.StringGrid2->isVisible());
-        QCOMPARE(s.SpinEditAuftraege->value(), 100);
+        e.StringGrid3->setCurrentCell(2, 0);
+        QVERIFY(e.StringGrid2->isVisible());
+        QCOMPARE(e.SpinEditAuftraege->value(), 100);
         QCOMPARE(u.routen.Welt(3)->at(2).Auftraege, 150);
         QCOMPARE(u.routen.Welt(3)->size(), size_t(3));
     }
@@ -499,6 +512,7 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         QVERIFY(u.Rechnen(10, 10, 30, 40));
         const std::vector<Wegpunkt> p = s.Routenvarianten()[9].Punkte();
         QVERIFY(u.Uebertragen(1, 1));
@@ -512,10 +526,10 @@ private slots:
         QCOMPARE(Abfrage(l, "freey"), QString::number(p[1].y));
         QCOMPARE(u.statusBeiLink, QStringList{QStringLiteral("Übertragung läuft: 1 von 1")});
         QVERIFY(u.gesperrtBeiLink);
-        QCOMPARE(s.LabelUebertragung->text(), QStringLiteral("Übertragung abgeschlossen"));
-        QVERIFY(s.SpeedButtonRouteBerechnen->isEnabled());
-        QVERIFY(s.SpinEditAuftraege->isEnabled());
-        QVERIFY(s.RadioButtonMap[1]->isEnabled());
+        QCOMPARE(e.LabelUebertragung->text(), QStringLiteral("Übertragung abgeschlossen"));
+        QVERIFY(e.SpeedButtonRouteBerechnen->isEnabled());
+        QVERIFY(e.SpinEditAuftraege->isEnabled());
+        QVERIFY(e.RadioButtonMap[1]->isEnabled());
         // a late tick after the end opens nothing
         s.Timer2Timer();
         QCOMPARE(u.links.size(), 1);
@@ -525,26 +539,27 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &e = *u.e;
         u.Welt(3);
         QVERIFY(u.Rechnen(10, 60, 110, 60));
-        s.SpinEditAuftraege->setValue(12);
-        QCOMPARE(s.LabelAuftragsanzahl1->text(), QStringLiteral("12"));
+        e.SpinEditAuftraege->setValue(12);
+        QCOMPARE(e.LabelAuftragsanzahl1->text(), QStringLiteral("12"));
         const std::vector<Wegpunkt> p = s.Routenvarianten()[11].Punkte();
 
-        s.SpinEditVonAuftrag->setValue(3);
-        s.SpinEditBisAuftrag->setValue(12);
+        e.SpinEditVonAuftrag->setValue(3);
+        e.SpinEditBisAuftrag->setValue(12);
         QSignalSpy fertig(&s, &TRoutenplanerSeite::UebertragungBeendet);
         // Enter in the range edit starts it; an extra early tick must not add links
-        s.SpinEditBisAuftrag->setFocus();
-        QTest::keyClick(s.SpinEditBisAuftrag, Qt::Key_Return);
+        e.SpinEditBisAuftrag->setFocus();
+        QTest::keyClick(e.SpinEditBisAuftrag, Qt::Key_Return);
         QVERIFY(s.UebertragungLaeuft());
-        QTest::mouseClick(s.SpeedButtonRouteUebertragen, Qt::LeftButton); // disabled: nothing
+        QTest::mouseClick(e.SpeedButtonRouteUebertragen, Qt::LeftButton); // disabled: nothing
         s.Timer2Timer();
         s.Timer2Timer();
         // neither the world nor a calculation from the map while it runs
         u.Welt(2);
         QCOMPARE(s.Welt(), 3);
-        u.karte->BerechnungStarten();
+        QTest::keyClick(u.karte->StringGridKarte, Qt::Key_Return);
         QVERIFY(!s.BerechnungLaeuft());
         QVERIFY(fertig.wait(20000));
 
@@ -562,7 +577,7 @@ private slots:
         QCOMPARE(u.statusBeiLink[0], QStringLiteral("Übertragung läuft: 1 von 10"));
         for (int i = 1; i < 10; ++i)
             QCOMPARE(u.statusBeiLink[i], QStringLiteral("Übertragung läuft: %1 von 10").arg(i));
-        QCOMPARE(s.LabelUebertragung->text(), QStringLiteral("Übertragung abgeschlossen"));
+        QCOMPARE(e.LabelUebertragung->text(), QStringLiteral("Übertragung abgeschlossen"));
     }
 
     void KarteZoomUndErstesZeigen()
@@ -575,7 +590,7 @@ private slots:
         u.Welt(2);
         QCOMPARE(k.StringGridKarte->Spalten(), 201);
         QCOMPARE(k.windowTitle(), QStringLiteral("Karte von Endurias (Stand: 16.02.2018 - 10:08)"));
-        QTest::mouseClick(u.seite->SpeedButtonKarteAnzeigen, Qt::LeftButton);
+        QTest::mouseClick(u.e->SpeedButtonKarteAnzeigen, Qt::LeftButton);
         QVERIFY(k.isVisible());
         TKartenflaeche &g = *k.StringGridKarte;
         QVERIFY(g.ErsteSpalte() <= 106 && 106 < g.ErsteSpalte() + g.VolleSpalten());
@@ -633,18 +648,18 @@ private slots:
         QCOMPARE(g.ErsteSpalte(), 2);
         // accessible names of the glyph buttons are their hints
         QCOMPARE(k.SpeedButtonZoomPlus->accessibleName(), QStringLiteral("Reinzoomen"));
-        QCOMPARE(u.seite->SpeedButtonSwap->accessibleName(),
+        QCOMPARE(u.e->SpeedButtonSwap->accessibleName(),
                  QStringLiteral("Start- und Zielkoordinaten austauschen"));
-        QCOMPARE(u.seite->SpeedButtonRouteUebertragen->accessibleName(),
+        QCOMPARE(u.e->SpeedButtonRouteUebertragen->accessibleName(),
                  QStringLiteral("Gewählte Aufträge an Morvaren übertragen"));
-        QCOMPARE(u.seite->SpeedButtonRouteBerechnen->accessibleName(), QStringLiteral("Route berechnen"));
-        QCOMPARE(u.seite->SpeedButtonKarteAnzeigen->accessibleName(), QStringLiteral("Karte anzeigen"));
+        QCOMPARE(u.e->SpeedButtonRouteBerechnen->accessibleName(), QStringLiteral("Route berechnen"));
+        QCOMPARE(u.e->SpeedButtonKarteAnzeigen->accessibleName(), QStringLiteral("Karte anzeigen"));
         // caption labels are the buddies of their fields
-        QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelStart"))->buddy(), u.seite->EditStartX);
+        QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelStart"))->buddy(), u.e->EditStartX);
         QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelAuftraege"))->buddy(),
-                 u.seite->SpinEditAuftraege);
+                 u.e->SpinEditAuftraege);
         QCOMPARE(u.seite->findChild<QLabel *>(QStringLiteral("LabelRouteSpeichern"))->buddy(),
-                 u.seite->EditRouteSpeichern);
+                 u.e->EditRouteSpeichern);
         QCOMPARE(k.LabelWinterTheme->buddy(), k.CheckBoxWinterTheme);
         QCOMPARE(k.CheckBoxSicherheitszone->accessibleName(), QStringLiteral("Sicherheitszonen"));
     }
@@ -662,13 +677,13 @@ private slots:
         const QPoint p = g.Zellrechteck(57, 12).center();
         QTest::mousePress(g.viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
         QCOMPARE(k.LabelKoordinaten->text(), QStringLiteral("57:12 Start"));
-        QCOMPARE(u.seite->EditStartX->text(), QStringLiteral("57"));
-        QCOMPARE(u.seite->EditStartY->text(), QStringLiteral("12"));
+        QCOMPARE(u.e->EditStartX->text(), QStringLiteral("57"));
+        QCOMPARE(u.e->EditStartY->text(), QStringLiteral("12"));
         QTest::mouseRelease(g.viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
         const QPoint q = g.Zellrechteck(58, 14).center();
         QTest::mousePress(g.viewport(), Qt::RightButton, Qt::ShiftModifier, q);
         QCOMPARE(k.LabelKoordinaten->text(), QStringLiteral("58:14 Ziel"));
-        QCOMPARE(u.seite->EditZielY->text(), QStringLiteral("14"));
+        QCOMPARE(u.e->EditZielY->text(), QStringLiteral("14"));
         QTest::mouseRelease(g.viewport(), Qt::RightButton, Qt::ShiftModifier, q);
         // over the coordinate column the label is empty
         QMouseEvent bewegung(QEvent::MouseMove, QPointF(3, 100), g.viewport()->mapToGlobal(QPointF(3, 100)),
@@ -778,7 +793,8 @@ private slots:
         TUmgebung u;
         TOptionen winter = u.optionen;
         winter.WinterTheme = true;
-        TForm8 w(*u.welten, winter, nullptr);
+        TSitzung winterSitzung(winter);
+        TForm8 w(winterSitzung, u.teil, nullptr);
         w.FormCreate();
         QVERIFY(w.CheckBoxWinterTheme->isChecked());
         QVERIFY(!u.karte->CheckBoxWinterTheme->isChecked());

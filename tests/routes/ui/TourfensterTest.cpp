@@ -4,8 +4,12 @@
 #include "../../Fenstertests.h"
 #include "base/Meldung.h"
 #include "routes/Stadtsuche.h"
+#include "routes/RoutenSitzung.h"
+#include "routes/Stadtliste.h"
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
+#include "Routenplanerelemente.h"
+#include "ui/Sitzung.h"
 #include "routes/ui/Stadtsuchfeld.h"
 #include "routes/ui/Tourfenster.h"
 #include "routes/ui/Tourzeichnung.h"
@@ -30,6 +34,7 @@
 #include <QUrlQuery>
 
 #include <memory>
+#include <optional>
 
 using namespace mvt;
 using namespace mvt::routen;
@@ -51,15 +56,20 @@ struct TUmgebung {
     TGespeicherteRouten routen;
     TOptionen optionen;
     int32_t letzteKarte = 1;
+    QString stand = EingebauterStadtlistenStand;
+    TSitzung sitzung{optionen};
+    TRoutenSitzung teil{{routen, *welten, letzteKarte, stand}};
     std::unique_ptr<TRoutenplanerSeite> seite;
+    std::optional<test::TRoutenplanerElemente> e;
     std::unique_ptr<TForm8> karte;
     QList<QUrl> links;
 
     TUmgebung()
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
-        seite = std::make_unique<TRoutenplanerSeite>(*welten, routen, optionen, letzteKarte);
-        karte = std::make_unique<TForm8>(*welten, optionen, nullptr);
+        seite = std::make_unique<TRoutenplanerSeite>(teil, optionen);
+        e.emplace(*seite);
+        karte = std::make_unique<TForm8>(sitzung, teil, nullptr);
         karte->FormCreate();
         seite->KarteAnbinden(karte.get());
         seite->UrlOeffnen = [this](const QUrl &u) { links << u; };
@@ -68,8 +78,8 @@ struct TUmgebung {
         if (!QTest::qWaitForWindowActive(seite.get()))
             qWarning("Fenster nicht aktiv");
     }
-    QString Start() const { return seite->EditStartX->text() + ':' + seite->EditStartY->text(); }
-    QString Ziel() const { return seite->EditZielX->text() + ':' + seite->EditZielY->text(); }
+    QString Start() const { return e->EditStartX->text() + ':' + e->EditStartY->text(); }
+    QString Ziel() const { return e->EditZielX->text() + ':' + e->EditZielY->text(); }
 };
 
 } // namespace
@@ -82,6 +92,7 @@ private slots:
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &ui = *u.e;
         const std::vector<TStadt> alle = StaedteDerWelt(u.welten->Aktuell(), 200);
         QVERIFY(!alle.empty());
         // a town with an umlaut when the world has one, typed with two letters
@@ -92,11 +103,11 @@ private slots:
                 break;
             }
         const QString getippt = Suchform(gesucht.Name.left(5));
-        s.EditStadtsuche->setFocus();
-        QTest::keyClicks(s.EditStadtsuche, getippt);
-        QAbstractItemView *liste = s.EditStadtsuche->Vervollstaendigung()->popup();
+        ui.EditStadtsuche->setFocus();
+        QTest::keyClicks(ui.EditStadtsuche, getippt);
+        QAbstractItemView *liste = ui.EditStadtsuche->Vervollstaendigung()->popup();
         QVERIFY(liste->isVisible());
-        const std::vector<TStadt> &treffer = s.EditStadtsuche->Treffer();
+        const std::vector<TStadt> &treffer = ui.EditStadtsuche->Treffer();
         QCOMPARE(qsizetype(treffer.size()),
                  std::min<qsizetype>(TStadtsuchfeld::MaxTreffer, StaedteSuchen(alle, getippt).size()));
         int zeile = 0;
@@ -108,48 +119,49 @@ private slots:
             QTest::keyClick(liste, Qt::Key_Down);
         QTest::keyClick(liste, Qt::Key_Return);
         QCOMPARE(u.Ziel(), QString::number(gesucht.x) + ':' + QString::number(gesucht.y));
-        QCOMPARE(s.EditStadtsuche->text(), StadtEintrag(gesucht));
-        QVERIFY(s.SpeedButtonStadtAlsStart->isEnabled());
-        QTest::mouseClick(s.SpeedButtonStadtAlsStart, Qt::LeftButton);
+        QCOMPARE(ui.EditStadtsuche->text(), StadtEintrag(gesucht));
+        QVERIFY(ui.SpeedButtonStadtAlsStart->isEnabled());
+        QTest::mouseClick(ui.SpeedButtonStadtAlsStart, Qt::LeftButton);
         QCOMPARE(u.Start(), u.Ziel());
 
         // a world switch empties the search; the list then offers the new world's towns
-        s.RadioButtonMap[2]->click();
-        QVERIFY(s.EditStadtsuche->text().isEmpty());
-        QVERIFY(!s.SpeedButtonStadtAlsStart->isEnabled());
+        ui.RadioButtonMap[2]->click();
+        QVERIFY(ui.EditStadtsuche->text().isEmpty());
+        QVERIFY(!ui.SpeedButtonStadtAlsStart->isEnabled());
         const std::vector<TStadt> zyrthania = StaedteDerWelt(u.welten->Aktuell(), 120);
         QVERIFY(!zyrthania.empty());
-        s.EditStadtsuche->setFocus();
-        QTest::keyClicks(s.EditStadtsuche, zyrthania.back().Name.left(3));
-        QVERIFY(!s.EditStadtsuche->Treffer().empty());
-        for (const TStadt &t : s.EditStadtsuche->Treffer())
+        ui.EditStadtsuche->setFocus();
+        QTest::keyClicks(ui.EditStadtsuche, zyrthania.back().Name.left(3));
+        QVERIFY(!ui.EditStadtsuche->Treffer().empty());
+        for (const TStadt &t : ui.EditStadtsuche->Treffer())
             QVERIFY(t.x <= 120 && t.y <= 120 && !u.welten->Stadtnamen()[size_t(Zelle(t.x, t.y))].isEmpty());
         // names and the row fit
-        for (QWidget *w : std::initializer_list<QWidget *>{s.SpeedButtonStadtAlsStart, s.ButtonTourPlanen}) {
+        for (QWidget *w : std::initializer_list<QWidget *>{ui.SpeedButtonStadtAlsStart, ui.ButtonTourPlanen}) {
             auto *b = qobject_cast<QAbstractButton *>(w);
             QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text().remove('&')) + 8 <= b->width(),
                      qPrintable(b->objectName()));
             QVERIFY(!b->accessibleName().isEmpty());
         }
         auto *l = s.findChild<QLabel *>(QStringLiteral("LabelStadtsuche"));
-        QCOMPARE(l->buddy(), static_cast<QWidget *>(s.EditStadtsuche));
-        QCOMPARE(s.EditStadtsuche->accessibleName(), QStringLiteral("Stadt"));
+        QCOMPARE(l->buddy(), static_cast<QWidget *>(ui.EditStadtsuche));
+        QCOMPARE(ui.EditStadtsuche->accessibleName(), QStringLiteral("Stadt"));
     }
 
     void TourPlanenZeigenUebertragenSpeichern()
     {
         TUmgebung u;
         TRoutenplanerSeite &s = *u.seite;
+        const test::TRoutenplanerElemente &ui = *u.e;
         QTemporaryDir ordner;
-        QTest::mouseClick(s.ButtonTourPlanen, Qt::LeftButton);
+        QTest::mouseClick(ui.ButtonTourPlanen, Qt::LeftButton);
         TTourfenster *f = s.Tourfenster();
         QVERIFY(f && f->isVisible());
         QVERIFY(f->windowFlags().testFlag(Qt::Dialog));
         f->Tourdateipfad = ordner.filePath(TourenDateiname);
 
         // stops: the route tab's target, a town, two map Shift+clicks
-        s.EditZielX->setText("40");
-        s.EditZielY->setText("40");
+        ui.EditZielX->setText("40");
+        ui.EditZielY->setText("40");
         QTest::mouseClick(f->ButtonZielHinzufuegen, Qt::LeftButton);
         const TStadt stadt = StaedteDerWelt(u.welten->Aktuell(), 200).front();
         f->EditTourStadt->setFocus();
@@ -192,12 +204,12 @@ private slots:
         f->SpinEditTourAuftraege->setValue(4);
         QTest::mouseClick(f->ButtonTourBerechnen, Qt::LeftButton);
         QVERIFY(s.BerechnungLaeuft());
-        QVERIFY(!s.RadioButtonMap[1]->isEnabled());
-        QVERIFY(!s.SpeedButtonRouteBerechnen->isEnabled());
+        QVERIFY(!ui.RadioButtonMap[1]->isEnabled());
+        QVERIFY(!ui.SpeedButtonRouteBerechnen->isEnabled());
         QVERIFY(!f->ButtonTourBerechnen->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(f->Tour() != nullptr, 30000);
         QVERIFY(!s.BerechnungLaeuft());
-        QVERIFY(s.RadioButtonMap[1]->isEnabled());
+        QVERIFY(ui.RadioButtonMap[1]->isEnabled());
         const TTour tour = *f->Tour();
         QCOMPARE(TourPlanen(f->Parameter()).Reisezeit, tour.Reisezeit);
         QCOMPARE(f->StringGridEtappen->rowCount(), 4);
@@ -228,10 +240,10 @@ private slots:
         const TEtappe &e = tour.Etappen[1];
         QCOMPARE(u.Start(), QStringLiteral("%1:%2").arg(e.Von.x).arg(e.Von.y));
         QCOMPARE(u.Ziel(), QStringLiteral("%1:%2").arg(e.Nach.x).arg(e.Nach.y));
-        QVERIFY(s.StringGrid2->isVisible());
-        QCOMPARE(s.SpinEditAuftraege->value(), 4);
-        QCOMPARE(s.StringGrid2->rowCount(), e.Auftragsanzahl);
-        QCOMPARE(s.LabelReisezeit1->text(), DauerText(e.Reisezeit));
+        QVERIFY(ui.StringGrid2->isVisible());
+        QCOMPARE(ui.SpinEditAuftraege->value(), 4);
+        QCOMPARE(ui.StringGrid2->rowCount(), e.Auftragsanzahl);
+        QCOMPARE(ui.LabelReisezeit1->text(), DauerText(e.Reisezeit));
         QVERIFY(k.Routenmarkierung().Markiert(e.Von.x, e.Von.y));
         // "Etappe übertragen" sends that leg's orders
         QSignalSpy fertig(&s, &TRoutenplanerSeite::UebertragungBeendet);
@@ -257,11 +269,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f->Tour() != nullptr, 30000);
         QCOMPARE(f->Tour()->Reisezeit, tour.Reisezeit);
         // tours belong to their world; a switch empties the stops
-        s.RadioButtonMap[1]->click();
+        ui.RadioButtonMap[1]->click();
         QCOMPARE(f->ComboBoxTouren->count(), 0);
         QVERIFY(f->Stationen().empty());
         QVERIFY(k.Tourbild().Leer());
-        s.RadioButtonMap[0]->click();
+        ui.RadioButtonMap[0]->click();
         QCOMPARE(f->ComboBoxTouren->count(), 1);
         QTest::mouseClick(f->ButtonTourLoeschen, Qt::LeftButton);
         QCOMPARE(f->ComboBoxTouren->count(), 0);
