@@ -37,8 +37,6 @@ public:
     // after the windows.
     TProgrammsitzung Sitzung;
     const TProgrammzustand &Zustand() const { return Sitzung.Zustand(); }
-    // Transitional, as TProgrammsitzung::ZustandAendern.
-    TProgrammzustand &ZustandAendern() { return Sitzung.ZustandAendern(); }
     TDienste &Dienste() { return Sitzung.Dienste(); }
 
     // Loads the state (catalogue, options file; the maps on a worker, moved in at the end)

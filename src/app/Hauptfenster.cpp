@@ -174,7 +174,7 @@ void TForm1::SeitenAnlegen()
 
 void TForm1::SeiteAnlegen(int seite)
 {
-    TProgrammzustand &z = m_sitzung.ZustandAendern();
+    const TProgrammzustand &z = m_sitzung.Zustand();
     QWidget *inhalt = nullptr;
     switch (seite) {
     case 1:

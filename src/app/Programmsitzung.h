@@ -48,8 +48,6 @@ public:
 
     // The program state as every window may read it.
     const TProgrammzustand &Zustand() const { return m_zustand; }
-    // Transitional: the writers that do not yet go through a setter.
-    TProgrammzustand &ZustandAendern() { return m_zustand; }
 
     // The crafting part: the one writer of the build list, the prices and the stock.
     TCraftingSitzung &Crafting() { return m_crafting; }
