@@ -1,21 +1,12 @@
 #include "catalogue/Katalog.h"
 #include "ItemSucheLinear.h"
+#include "TabellenRegeln.h"
 
 #include <gtest/gtest.h>
 
 using namespace mvt;
 
-namespace {
-const TKatalog &K()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
-} // namespace
+using mvt::test::K;
 
 TEST(ItemSuchen, FindetJedeTabelle)
 {

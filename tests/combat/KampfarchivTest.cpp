@@ -1,3 +1,4 @@
+#include "../Testkatalog.h"
 #include "base/Textdatei.h"
 #include "catalogue/Katalog.h"
 #include "combat/Kampfarchiv.h"
@@ -19,15 +20,7 @@ using namespace mvt;
 
 namespace {
 
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 QString Datei(const char *name)
 {

@@ -1,3 +1,4 @@
+#include "../Testkatalog.h"
 #include "catalogue/Katalog.h"
 #include "base/Meldung.h"
 #include "base/Textdatei.h"
@@ -11,15 +12,7 @@ using namespace mvt;
 
 namespace {
 
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 QString Datei(const char *name)
 {

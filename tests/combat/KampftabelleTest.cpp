@@ -1,3 +1,4 @@
+#include "../Testkatalog.h"
 #include "catalogue/Katalog.h"
 #include "combat/Kampfbericht.h"
 #include "combat/Kampftabelle.h"
@@ -7,15 +8,7 @@
 using namespace mvt;
 
 namespace {
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 QStringList Zeile(const QString &name, const QString &schaden, const QString &proRunde)
 {

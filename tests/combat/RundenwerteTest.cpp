@@ -1,5 +1,6 @@
 // The per-Runde figures of the fighters: they add up to the totals on every sample
 // report and on generated ones, and they land in the right Runde.
+#include "../Testkatalog.h"
 #include "catalogue/Katalog.h"
 #include "base/Textdatei.h"
 #include "combat/Kampfbericht.h"
@@ -15,15 +16,7 @@ using namespace mvt;
 
 namespace {
 
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 // Every figure summed over the Runden equals the total block; the Runden are in order,
 // within the fight and each holds a booking of the fighter.

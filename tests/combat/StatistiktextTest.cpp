@@ -1,5 +1,6 @@
 // The statistics table as forum text and for a spreadsheet, and the command line's
 // per-Runde list and forum output.
+#include "../Testkatalog.h"
 #include "../CliLauf.h"
 #include "catalogue/Katalog.h"
 #include "base/Tabellentext.h"
@@ -17,15 +18,7 @@ using namespace mvt;
 
 namespace {
 
-const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog t;
-        KatalogFuellen(t);
-        return t;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 QString Pfad(const char *name)
 {
