@@ -1,19 +1,11 @@
-// The catalogue the planner tests and the inventory fuzz target read: filled once per
-// process, as the program does at start-up.
+// The catalogue the planner tests and the inventory fuzz target read: the shared filled
+// catalogue of the model tests, under the name the planner's tests use.
 #pragma once
 
-#include "catalogue/Katalog.h"
+#include "../Testkatalog.h"
 
 namespace mvt::planer {
 
-inline const TKatalog &Katalog()
-{
-    static const TKatalog k = [] {
-        TKatalog x;
-        KatalogFuellen(x);
-        return x;
-    }();
-    return k;
-}
+using mvt::test::Katalog;
 
 } // namespace mvt::planer
