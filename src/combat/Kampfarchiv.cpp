@@ -3,10 +3,14 @@
 #include "base/Textdatei.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 
 #include <sqlite3.h>
+
+#include <chrono>
+#include <thread>
 
 namespace mvt {
 
@@ -178,6 +182,7 @@ bool TKampfarchiv::SqlFehler(int code, const QString &was)
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+        m_gesperrt = true;
         m_fehler =
             QStringLiteral("Fehler: Das Kampfarchiv \"%1\" ist gesperrt, ein anderes Programm schreibt "
                            "gerade hinein. %2 nicht möglich, bitte später noch einmal versuchen.")
@@ -217,7 +222,24 @@ bool TKampfarchiv::Ausfuehren(const char *sql)
 
 bool TKampfarchiv::Oeffnen(bool anlegen)
 {
+    // While another program creates the archive or switches it to its log, some steps of
+    // opening meet its lock at once, without SQLite's waiting: those are tried again for
+    // as long as a store would wait.
+    QElapsedTimer uhr;
+    uhr.start();
+    for (;;) {
+        if (OeffnenVersuchen(anlegen))
+            return true;
+        if (!m_gesperrt || uhr.elapsed() >= m_wartezeitMs)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+bool TKampfarchiv::OeffnenVersuchen(bool anlegen)
+{
     Schliessen();
+    m_gesperrt = false;
     m_fehler.clear();
     m_hinweis.clear();
     m_nurLesen = false;

@@ -111,6 +111,8 @@ private:
     void Schliessen();
     bool Ausfuehren(const char *sql);
     bool Migrieren();
+    // One attempt of Oeffnen.
+    bool OeffnenVersuchen(bool anlegen);
     // Sets Fehler() from SQLite's result code and message.
     bool SqlFehler(int code, const QString &was);
     bool SchreibenPruefen();
@@ -120,6 +122,7 @@ private:
     sqlite3 *m_db = nullptr;
     bool m_nurLesen = false;
     int m_schema = 0;
+    bool m_gesperrt = false; // the last failure was a lock held by another program
     QString m_fehler;
     QString m_hinweis;
 };
