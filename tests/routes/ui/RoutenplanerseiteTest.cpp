@@ -9,6 +9,7 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "Routenplanerelemente.h"
+#include "Routenstand.h"
 #include "ui/Sitzung.h"
 
 #include <QAbstractButton>
@@ -38,24 +39,7 @@ using namespace mvt::routen;
 
 namespace {
 
-const TWeltdaten &Welten()
-{
-    static const auto daten = [] {
-        auto d = std::make_unique<TWeltdaten>();
-        KartendatenLaden(*d);
-        return d;
-    }();
-    return *daten;
-}
-
-struct TUmgebung {
-    std::unique_ptr<TWeltdaten> welten = std::make_unique<TWeltdaten>(Welten());
-    TGespeicherteRouten routen;
-    TOptionen optionen;
-    int32_t letzteKarte = 1;
-    QString stand = EingebauterStadtlistenStand;
-    TSitzung sitzung{optionen};
-    TRoutenSitzung teil{{routen, *welten, letzteKarte, stand}};
+struct TUmgebung : test::TRoutenstand {
     std::unique_ptr<TRoutenplanerSeite> seite;
     std::optional<test::TRoutenplanerElemente> e;
     std::unique_ptr<TForm8> karte;
@@ -63,7 +47,7 @@ struct TUmgebung {
     QStringList statusBeiLink;
     bool gesperrtBeiLink = true;
 
-    explicit TUmgebung(int welt = 1) : letzteKarte(welt)
+    explicit TUmgebung(int welt = 1) : TRoutenstand(welt)
     {
         optionen.TransmissionInterval = KleinstesUebertragungsintervall;
         seite = std::make_unique<TRoutenplanerSeite>(teil, optionen);

@@ -9,6 +9,7 @@
 #include "routes/ui/Kartenfenster.h"
 #include "routes/ui/Routenplanerseite.h"
 #include "Routenplanerelemente.h"
+#include "Routenstand.h"
 #include "ui/Sitzung.h"
 #include "routes/ui/Stadtsuchfeld.h"
 #include "routes/ui/Tourfenster.h"
@@ -41,24 +42,7 @@ using namespace mvt::routen;
 
 namespace {
 
-const TWeltdaten &Welten()
-{
-    static const auto daten = [] {
-        auto d = std::make_unique<TWeltdaten>();
-        KartendatenLaden(*d);
-        return d;
-    }();
-    return *daten;
-}
-
-struct TUmgebung {
-    std::unique_ptr<TWeltdaten> welten = std::make_unique<TWeltdaten>(Welten());
-    TGespeicherteRouten routen;
-    TOptionen optionen;
-    int32_t letzteKarte = 1;
-    QString stand = EingebauterStadtlistenStand;
-    TSitzung sitzung{optionen};
-    TRoutenSitzung teil{{routen, *welten, letzteKarte, stand}};
+struct TUmgebung : test::TRoutenstand {
     std::unique_ptr<TRoutenplanerSeite> seite;
     std::optional<test::TRoutenplanerElemente> e;
     std::unique_ptr<TForm8> karte;
@@ -136,7 +120,8 @@ private slots:
         for (const TStadt &t : ui.EditStadtsuche->Treffer())
             QVERIFY(t.x <= 120 && t.y <= 120 && !u.welten->Stadtnamen()[size_t(Zelle(t.x, t.y))].isEmpty());
         // names and the row fit
-        for (QWidget *w : std::initializer_list<QWidget *>{ui.SpeedButtonStadtAlsStart, ui.ButtonTourPlanen}) {
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{ui.SpeedButtonStadtAlsStart, ui.ButtonTourPlanen}) {
             auto *b = qobject_cast<QAbstractButton *>(w);
             QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text().remove('&')) + 8 <= b->width(),
                      qPrintable(b->objectName()));
